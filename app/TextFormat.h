@@ -1,0 +1,29 @@
+// Text building helpers: bounded printf into strings and fixed-width numbers.
+#pragma once
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The common limit of formatted texts and dialog-item texts.
+constexpr int FORMAT_BUF_SIZE = 5120;
+// The limit of message boxes and of texts written to both logs.
+constexpr int MSG_BUF_SIZE = 1024;
+
+// True when the byte starts a double-byte character of the Shift-JIS code page.
+bool IsSjisLead(unsigned char c);
+
+// Length of the longest prefix of psz that holds no more than nMax bytes and does not end in the
+// middle of a double-byte character.
+size_t SjisFitLength(const char* psz, size_t nMax);
+
+// vsnprintf into a buffer of nSize bytes; a text that does not fit is cut before the character
+// that would not fit whole. Returns the length written.
+int FormatBounded(char* pBuf, size_t nSize, const char* pszFormat, va_list args);
+
+void FormatStr(std::string& str, const char* pszFormat, ...);
+void FormatSignedDigits(std::string& str, int32_t nValue, int nWidth, bool bKeepZeros, bool bPlus);
+void FormatZeroPad(std::string& str, int32_t nValue, int nDigits);
+int GetDigitCount(int32_t nValue);
+int GetDigitCountU(uint32_t nValue);

@@ -1,0 +1,45 @@
+# Sourced by the scripts: a Wine prefix inside the build folder, a Japanese locale (code page 932),
+# and an X server when there is no display. Call wine_up first and wine_down at the end.
+: "${BUILD_DIR:?}"
+export WINEPREFIX="$BUILD_DIR/wine"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+export WINEARCH=win64
+
+XVFB_PID=""
+STARTED_WINESERVER=0
+
+wine_up() {
+  if [ -z "${DISPLAY:-}" ] || [ "${EDITOR_OWN_X:-0}" = 1 ]; then
+    local n
+    for n in $(seq 90 140); do
+      [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+      XVFB_PID=$!
+      export DISPLAY=":$n"
+      break
+    done
+    local i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break
+      sleep 0.05
+    done
+  fi
+  mkdir -p "$WINEPREFIX"
+  # The server and Wine's services must not inherit our pipes (ctest would wait on them forever).
+  wineserver -p >/dev/null 2>&1 </dev/null &
+  STARTED_WINESERVER=1
+  wine wineboot -i </dev/null >/dev/null 2>&1
+  # An ALSA device that discards what it plays gives Wine one wave-out device.
+  if [ ! -f "$BUILD_DIR/asound/.asoundrc" ]; then
+    mkdir -p "$BUILD_DIR/asound"
+    echo 'pcm.!default { type null }' > "$BUILD_DIR/asound/.asoundrc"
+  fi
+}
+
+wine_down() {
+  if [ "$STARTED_WINESERVER" = 1 ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" >/dev/null 2>&1 || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+}

@@ -1,0 +1,111 @@
+#include "support/TestSupport.h"
+
+#include <shellapi.h>
+
+#include <cstdio>
+
+#include "app/MsgBox.h"
+
+cMsgBoxRecorder* cMsgBoxRecorder::s_pActive = nullptr;
+
+cMsgBoxRecorder::cMsgBoxRecorder() {
+  m_pPrev = reinterpret_cast<void*>(SetMsgBoxFn(&cMsgBoxRecorder::Show));
+  s_pActive = this;
+}
+
+cMsgBoxRecorder::~cMsgBoxRecorder() {
+  SetMsgBoxFn(reinterpret_cast<MsgBoxFn>(m_pPrev));
+  s_pActive = nullptr;
+}
+
+int cMsgBoxRecorder::Show(HWND hOwner, const char* pszText, const char* pszCaption, UINT uType) {
+  cMsgBoxRecorder* p = s_pActive;
+  if (!p) return IDOK;
+  p->m_Shown.push_back({hOwner, pszText ? pszText : "", pszCaption ? pszCaption : "", uType});
+  if (!p->m_Answers.empty()) {
+    int n = p->m_Answers.front();
+    p->m_Answers.pop_front();
+    return n;
+  }
+  UINT kind = uType & MB_TYPEMASK;
+  return (kind == MB_YESNO || kind == MB_YESNOCANCEL) ? IDYES : IDOK;
+}
+
+cTempDir::cTempDir(bool bEnter) {
+  char szTmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, szTmp);
+  static unsigned s_nSeq = 0;
+  char sz[MAX_PATH];
+  for (;;) {
+    snprintf(sz, sizeof sz, "%sedt_%lu_%u", szTmp, GetCurrentProcessId(), s_nSeq++);
+    if (CreateDirectoryA(sz, nullptr)) break;
+  }
+  m_strPath = sz;
+  if (bEnter) {
+    char szCwd[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, szCwd);
+    m_strOldCwd = szCwd;
+    SetCurrentDirectoryA(m_strPath.c_str());
+  }
+}
+
+cTempDir::~cTempDir() {
+  if (!m_strOldCwd.empty()) SetCurrentDirectoryA(m_strOldCwd.c_str());
+  std::string from = m_strPath + std::string(1, '\0');
+  SHFILEOPSTRUCTA op = {};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationA(&op);
+}
+
+std::vector<unsigned char> ReadFileBytes(const std::string& strPath) {
+  std::vector<unsigned char> v;
+  FILE* fp = fopen(strPath.c_str(), "rb");
+  if (!fp) return v;
+  unsigned char buf[65536];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, fp)) > 0) v.insert(v.end(), buf, buf + n);
+  fclose(fp);
+  return v;
+}
+
+bool WriteFileBytes(const std::string& strPath, const std::vector<unsigned char>& vBytes) {
+  FILE* fp = fopen(strPath.c_str(), "wb");
+  if (!fp) return false;
+  bool ok = vBytes.empty() || fwrite(vBytes.data(), 1, vBytes.size(), fp) == vBytes.size();
+  return fclose(fp) == 0 && ok;
+}
+
+std::string ReadFileText(const std::string& strPath) {
+  auto v = ReadFileBytes(strPath);
+  return std::string(v.begin(), v.end());
+}
+
+bool FileExists(const std::string& strPath) {
+  return GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool PumpUntil(const std::function<bool()>& cond, DWORD dwTimeoutMs) {
+  DWORD t0 = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (cond()) return true;
+    if (GetTickCount() - t0 > dwTimeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+std::string HexOf(const std::vector<unsigned char>& v) {
+  std::string s;
+  char sz[4];
+  for (size_t i = 0; i < v.size(); ++i) {
+    snprintf(sz, sizeof sz, i ? " %02X" : "%02X", v[i]);
+    s += sz;
+  }
+  return s;
+}

@@ -1,0 +1,60 @@
+// Helpers shared by the tests: an answering message-box recorder, temporary folders, file bytes
+// and waiting on a condition while pumping messages.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct cShownBox {
+  HWND hOwner;
+  std::string strText;
+  std::string strCaption;
+  UINT uType;
+};
+
+// While alive, every message box of the program is recorded and answered from the queue
+// (IDOK, or IDYES for yes/no boxes, once the queue is empty).
+class cMsgBoxRecorder {
+ public:
+  cMsgBoxRecorder();
+  ~cMsgBoxRecorder();
+  void Answer(int nResult) { m_Answers.push_back(nResult); }
+  const std::vector<cShownBox>& Shown() const { return m_Shown; }
+  void Clear() { m_Shown.clear(); }
+
+ private:
+  static int Show(HWND, const char*, const char*, UINT);
+  std::deque<int> m_Answers;
+  std::vector<cShownBox> m_Shown;
+  void* m_pPrev;
+  static cMsgBoxRecorder* s_pActive;
+};
+
+// A fresh folder under the temporary directory, removed with its content at the end.
+// With bEnter the current directory is moved into it and restored afterwards.
+class cTempDir {
+ public:
+  explicit cTempDir(bool bEnter = false);
+  ~cTempDir();
+  const std::string& Path() const { return m_strPath; }
+  std::string File(const std::string& strName) const { return m_strPath + "\\" + strName; }
+
+ private:
+  std::string m_strPath;
+  std::string m_strOldCwd;
+};
+
+std::vector<unsigned char> ReadFileBytes(const std::string& strPath);
+bool WriteFileBytes(const std::string& strPath, const std::vector<unsigned char>& vBytes);
+std::string ReadFileText(const std::string& strPath);
+bool FileExists(const std::string& strPath);
+
+// Pumps the thread's messages until the condition holds or the timeout runs out.
+bool PumpUntil(const std::function<bool()>& cond, DWORD dwTimeoutMs = 5000);
+
+// Hex text of bytes ("01 00 00 00"), for readable failures.
+std::string HexOf(const std::vector<unsigned char>& v);
