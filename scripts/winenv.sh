@@ -14,7 +14,7 @@ STARTED_WINESERVER=0
 wine_up() {
   if [ -z "${DISPLAY:-}" ] || [ "${EDITOR_OWN_X:-0}" = 1 ]; then
     local n
-    for n in $(seq 90 140); do
+    for n in $(shuf -i 90-600 -n 60); do
       [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
       Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
       XVFB_PID=$!
