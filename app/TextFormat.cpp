@@ -8,7 +8,8 @@ bool IsSjisLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0
 size_t SjisFitLength(const char* psz, size_t nMax) {
   size_t i = 0;
   while (psz[i] != 0) {
-    size_t n = (IsSjisLead(static_cast<unsigned char>(psz[i])) && psz[i + 1] != 0) ? 2 : 1;
+    size_t n = IsSjisLead(static_cast<unsigned char>(psz[i])) ? 2 : 1;
+    if (n == 2 && psz[i + 1] == 0) break;  // a lead byte whose trail byte was cut off
     if (i + n > nMax) break;
     i += n;
   }

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "app/Log.h"
+#include "controls/ChkContainer.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+struct s76 {
+  char b[76];
+};
+
+// Sends the report log to a temporary file so a test can read what a bad index wrote.
+class ChkTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(CreateReportLog(m_Dir.File("r.txt").c_str())); }
+  std::string Log() { return ReadFileText(m_Dir.File("r.txt")); }
+  cTempDir m_Dir;
+};
+
+}  // namespace
+
+TEST_F(ChkTest, BadVectorIndexLogsAndReturnsElementZero) {
+  cChkVector<s76> v(5);
+  v[0].b[0] = 'z';
+  EXPECT_EQ('z', v[-1].b[0]);
+  EXPECT_EQ('z', v[5].b[0]);
+  EXPECT_EQ(&v[4], &v.back());
+  EXPECT_EQ("err V[-1] ( 5 , 76 )\r\nerr V[5] ( 5 , 76 )\r\n", Log());
+}
+
+TEST_F(ChkTest, BadIndexIntoEmptyVectorGivesADefaultElementWithoutGrowing) {
+  cChkVector<int32_t> v;
+  int32_t& a = v[0];
+  EXPECT_EQ(0u, v.size());
+  a = 9;  // shared like the list's fallback
+  EXPECT_EQ(&a, &v[3]);
+  EXPECT_EQ("err V[0] ( 0 , 4 )\r\nerr V[3] ( 0 , 4 )\r\n", Log());
+}
+
+TEST_F(ChkTest, BadListIndexReturnsTheSameFallbackTwice) {
+  cChkList<int16_t> l;
+  l.push_back(1);
+  EXPECT_EQ(1, l[0]);
+  int16_t* p = &l[1];
+  EXPECT_EQ(p, &l[-4]);
+  EXPECT_EQ("err L[1] ( 1 , 2 )\r\nerr L[-4] ( 1 , 2 )\r\n", Log());
+}
+
+TEST_F(ChkTest, InsertEraseAndAssign) {
+  cChkVector<int> v;
+  v.InsertAt(0, 1);  // empty: appends
+  v.InsertAt(1, 5);  // at the size: appends
+  v.InsertAt(1, 3);
+  v.InsertAt(static_cast<uint32_t>(-1), 7);
+  EXPECT_EQ((std::vector<int>{1, 3, 5, 7}), static_cast<std::vector<int>&>(v));
+  v.push_back(9);
+  EXPECT_EQ(0, v.EraseAt(5));
+  EXPECT_EQ(0, v.EraseRange(3, 4));  // erases 7 and 9, then runs out
+  EXPECT_EQ((std::vector<int>{1, 3, 5}), static_cast<std::vector<int>&>(v));
+  EXPECT_EQ(3, v.Fill(2));
+
+  cChkVector<int> big(7, 4), empty;
+  big = v;
+  EXPECT_EQ((std::vector<int>{2, 2, 2}), static_cast<std::vector<int>&>(big));
+  big = empty;
+  EXPECT_TRUE(big.empty());
+  EXPECT_EQ("", Log());
+}
+
+TEST_F(ChkTest, ByteVectorLoadAndSave) {
+  std::string path = m_Dir.File("b.bin");
+  cChkVector<uint8_t> v;
+  v.push_back(1);
+  v.push_back(0xFF);
+  FILE* fp = fopen(path.c_str(), "wb");
+  EXPECT_EQ(2, v.Save(fp));
+  fclose(fp);
+  EXPECT_EQ("02 00 00 00 01 FF", HexOf(ReadFileBytes(path)));
+
+  WriteFileBytes(path, {0, 0, 0, 0, 0x55});
+  fp = fopen(path.c_str(), "rb");
+  EXPECT_EQ(0, v.Load(fp));
+  EXPECT_EQ(4, ftell(fp));
+  fclose(fp);
+}
