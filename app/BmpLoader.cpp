@@ -1,0 +1,274 @@
+// The BMP loader of cSurface, and the shared palette with its transparency settings.
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "app/MsgBox.h"
+#include "app/Paths.h"
+#include "app/Surface.h"
+
+RGBQUAD g_Palette[256];
+uint8_t g_nKeyIndex = 0;
+uint8_t g_nMaskIndex = 0;
+RGBQUAD g_nKeyColour = {0, 0, 0, 0};
+
+const char* const EMPTY_SURFACE_PATH = "E";
+
+namespace {
+
+const char* const MSG_CANNOT_READ = "%s が読み込めません！";
+const char* const MSG_UNSUPPORTED =
+    "%s の読み込みに失敗しました！\n256色と24bit色以外の形式には対応していません。";
+
+constexpr int FILE_HEADER_SIZE = 14;
+constexpr uint32_t INFO_HEADER_MIN = 40;   // the classic header; later versions extend it
+constexpr uint32_t INFO_HEADER_MAX = 124;  // the largest header version
+constexpr int PALETTE_BYTES = 256 * 4;
+
+class cFileCloser {
+ public:
+  explicit cFileCloser(FILE* fp) : m_fp(fp) {}
+  ~cFileCloser() {
+    if (m_fp) fclose(m_fp);
+  }
+  cFileCloser(const cFileCloser&) = delete;
+  cFileCloser& operator=(const cFileCloser&) = delete;
+
+ private:
+  FILE* m_fp;
+};
+
+uint32_t U32(const uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+
+int64_t FileSize(FILE* fp) {
+  if (_fseeki64(fp, 0, SEEK_END) != 0) return -1;
+  int64_t n = _ftelli64(fp);
+  if (_fseeki64(fp, 0, SEEK_SET) != 0) return -1;
+  return n;
+}
+
+bool SameBgr(const uint8_t* p, const RGBQUAD& c) {
+  return p[0] == c.rgbBlue && p[1] == c.rgbGreen && p[2] == c.rgbRed;
+}
+
+bool SameBgr(const RGBQUAD& a, const RGBQUAD& b) {
+  return a.rgbBlue == b.rgbBlue && a.rgbGreen == b.rgbGreen && a.rgbRed == b.rgbRed;
+}
+
+// What the loader needs of the two headers.
+struct sBmpLayout {
+  int32_t nWidth = 0;
+  int32_t nHeight = 0;  // always positive
+  bool bBottomUp = true;
+  int32_t nBits = 0;
+  uint32_t nCompression = 0;
+  int64_t nOffBits = 0;    // where the first stored row begins
+  int64_t nStride = 0;     // stored bytes per row, padded to 4
+  int64_t nRowBytes = 0;   // pixel bytes per row
+};
+
+enum eLayoutResult { LAYOUT_OK, LAYOUT_UNSUPPORTED, LAYOUT_BROKEN };
+
+eLayoutResult ReadLayout(FILE* fp, sBmpLayout& lay) {
+  int64_t nSize = FileSize(fp);
+  uint8_t h[FILE_HEADER_SIZE + INFO_HEADER_MIN];
+  if (nSize < static_cast<int64_t>(sizeof h) || fread(h, 1, sizeof h, fp) != sizeof h)
+    return LAYOUT_BROKEN;
+  lay.nOffBits = U32(h + 10);
+  uint32_t nInfoSize = U32(h + 14);
+  int32_t nWidth = static_cast<int32_t>(U32(h + 18));
+  int32_t nHeight = static_cast<int32_t>(U32(h + 22));
+  lay.nBits = U16(h + 28);
+  lay.nCompression = U32(h + 30);
+  if (lay.nBits != 8 && lay.nBits != 24 && lay.nBits != 32) return LAYOUT_UNSUPPORTED;
+  // Run-length and bit-field files are another format, whatever their bit count.
+  if (lay.nCompression != BI_RGB) return LAYOUT_UNSUPPORTED;
+  if (nInfoSize < INFO_HEADER_MIN || nInfoSize > INFO_HEADER_MAX) return LAYOUT_BROKEN;
+  if (nWidth <= 0 || nHeight == 0 || nHeight == INT_MIN) return LAYOUT_BROKEN;
+  lay.nWidth = nWidth;
+  lay.bBottomUp = nHeight > 0;
+  lay.nHeight = nHeight > 0 ? nHeight : -nHeight;
+  lay.nRowBytes = static_cast<int64_t>(nWidth) * (lay.nBits / 8);
+  lay.nStride = (lay.nRowBytes + 3) / 4 * 4;
+  if (lay.nOffBits < FILE_HEADER_SIZE + nInfoSize) return LAYOUT_BROKEN;
+  // Every row must be in the file (the last one may go without its padding); this also bounds
+  // the size of the surface by the size of the file.
+  int64_t nEnd = lay.nOffBits + lay.nStride * (lay.nHeight - 1) + lay.nRowBytes;
+  if (nEnd > nSize) return LAYOUT_BROKEN;
+  return LAYOUT_OK;
+}
+
+}  // namespace
+
+bool cBmpLoadRequest::SetPath(const char* pszPath) {
+  size_t n = strlen(pszPath);
+  if (n >= sizeof szPath) {
+    szPath[0] = 0;
+    return false;
+  }
+  memcpy(szPath, pszPath, n + 1);
+  return true;
+}
+
+int ReadBmpPalette(RGBQUAD* pDst, const char* pszPath) {
+  char szAbs[MAX_PATH];
+  if (strlen(pszPath) >= sizeof szAbs) return 0;
+  strcpy(szAbs, pszPath);
+  if (!MakeAbsolutePath(szAbs)) return 0;
+  FILE* fp = fopen(pszPath, "rb");
+  if (!fp) return 0;
+  cFileCloser closer(fp);
+  // The colour table follows the info header, whose size depends on its version.
+  uint8_t h[FILE_HEADER_SIZE + 4];
+  if (fread(h, 1, sizeof h, fp) != sizeof h) return 0;
+  uint32_t nInfoSize = U32(h + FILE_HEADER_SIZE);
+  if (nInfoSize < INFO_HEADER_MIN || nInfoSize > INFO_HEADER_MAX) return 0;
+  uint8_t table[PALETTE_BYTES];
+  if (fseek(fp, FILE_HEADER_SIZE + static_cast<long>(nInfoSize), SEEK_SET) != 0) return 0;
+  if (fread(table, 1, sizeof table, fp) != sizeof table) return 0;
+  memcpy(pDst, table, sizeof table);
+  return 1;
+}
+
+bool LoadPalette(const char* pszPath) { return ReadBmpPalette(g_Palette, pszPath) != 0; }
+
+void SetKeyColour(RGBQUAD colour) {
+  for (int i = 0; i < 256; ++i) {
+    if (!SameBgr(g_Palette[i], colour)) continue;
+    g_nKeyIndex = static_cast<uint8_t>(i);
+    return;
+  }
+}
+
+void SetKeyValue(RGBQUAD colour) { g_nKeyColour = colour; }
+
+void FindPaletteIndex(RGBQUAD colour) {
+  for (int i = 0; i < 256; ++i) {
+    if (!SameBgr(g_Palette[i], colour)) continue;
+    g_nMaskIndex = static_cast<uint8_t>(i);
+    return;
+  }
+}
+
+int cSurface::LoadBmp(const cBmpLoadRequest& req) {
+  if (strcmp(req.szPath, EMPTY_SURFACE_PATH) != 0) return LoadFile(req);
+  if (Create(req.nWidth, req.nHeight, req.nBits, req.bMask)) return 1;
+  ErrorBox(MSG_CANNOT_READ, req.szPath);
+  return 0;
+}
+
+int cSurface::LoadBmp(const char* pszPath, int32_t nBits, int bMask, int32_t nMirrorW,
+                      int32_t nMirrorH) {
+  cBmpLoadRequest req;
+  if (!req.SetPath(pszPath)) {
+    ErrorBox(MSG_CANNOT_READ, pszPath);
+    return 0;
+  }
+  req.nBits = nBits;
+  req.bMask = bMask;
+  req.nMirrorW = nMirrorW;
+  req.nMirrorH = nMirrorH;
+  return LoadFile(req);
+}
+
+int cSurface::LoadFile(const cBmpLoadRequest& req) {
+  FILE* fp = fopen(req.szPath, "rb");
+  if (!fp) {
+    ErrorBox(MSG_CANNOT_READ, req.szPath);
+    return 0;
+  }
+  cFileCloser closer(fp);
+  sBmpLayout lay;
+  switch (ReadLayout(fp, lay)) {
+    case LAYOUT_OK: break;
+    case LAYOUT_UNSUPPORTED: ErrorBox(MSG_UNSUPPORTED, req.szPath); return 0;
+    case LAYOUT_BROKEN: ErrorBox(MSG_CANNOT_READ, req.szPath); return 0;
+  }
+  if (!Create(lay.nWidth, lay.nHeight, lay.nBits, req.bMask)) {
+    if (lay.nBits == 8) ErrorBox(MSG_CANNOT_READ, req.szPath);
+    return 0;
+  }
+  const int nPitch = Pitch();
+  for (int32_t k = 0; k < lay.nHeight; ++k) {
+    int32_t nRow = lay.bBottomUp ? lay.nHeight - 1 - k : k;
+    bool bOk = _fseeki64(fp, lay.nOffBits + lay.nStride * k, SEEK_SET) == 0 &&
+               fread(m_pBits + static_cast<int64_t>(nRow) * nPitch, 1, lay.nRowBytes, fp) ==
+                   static_cast<size_t>(lay.nRowBytes);
+    if (bOk) continue;
+    // The file changed under us: no half-read image is kept.
+    ReleaseBitmaps();
+    ErrorBox(MSG_CANNOT_READ, req.szPath);
+    return 0;
+  }
+  Mirror(req.nMirrorW, req.nMirrorH);
+  if (req.bMask) BuildMask();
+  if (lay.nBits != 8) BlackenKeyColour();
+  return 1;
+}
+
+void cSurface::Mirror(int32_t nCellW, int32_t nCellH) {
+  if (nCellW < 0) nCellW = 0;
+  if (nCellH < 0) nCellH = 0;
+  if (!nCellW && !nCellH) return;
+  const int nPixel = Bits() / 8;
+  const int nPitch = Pitch();
+  auto At = [&](int x, int y) { return m_pBits + static_cast<int64_t>(y) * nPitch + x * nPixel; };
+  auto Swap = [&](uint8_t* a, uint8_t* b) {
+    for (int i = 0; i < nPixel; ++i) {
+      uint8_t t = a[i];
+      a[i] = b[i];
+      b[i] = t;
+    }
+  };
+  const int nCellsX = nCellW ? m_nWidth / nCellW : 1;
+  const int nCellsY = nCellH ? m_nHeight / nCellH : 1;
+  const int cw = nCellW ? nCellW : m_nWidth;   // a strip spans the whole width ...
+  const int ch = nCellH ? nCellH : m_nHeight;  // ... or the whole height
+  for (int cy = 0; cy < nCellsY; ++cy) {
+    for (int cx = 0; cx < nCellsX; ++cx) {
+      const int x0 = cx * cw, y0 = cy * ch;
+      // Each pixel of the cell's first half trades places with its image: left to right when a
+      // cell width is given, top to bottom when a cell height is given, both for cells.
+      const int64_t nCount = static_cast<int64_t>(cw) * ch;
+      for (int64_t i = 0; i < nCount; ++i) {
+        int x = static_cast<int>(i % cw), y = static_cast<int>(i / cw);
+        int mx = nCellW ? cw - 1 - x : x;
+        int my = nCellH ? ch - 1 - y : y;
+        int64_t j = static_cast<int64_t>(my) * cw + mx;
+        if (j <= i) continue;
+        Swap(At(x0 + x, y0 + y), At(x0 + mx, y0 + my));
+      }
+    }
+  }
+}
+
+void cSurface::BuildMask() {
+  const int nPixel = Bits() / 8;
+  const int nPitch = Pitch();
+  for (int32_t y = 0; y < m_nHeight; ++y) {
+    const uint8_t* pSrc = m_pBits + static_cast<int64_t>(y) * nPitch;
+    uint8_t* pDst = m_pMaskBits + static_cast<int64_t>(y) * nPitch;
+    for (int32_t x = 0; x < m_nWidth; ++x, pSrc += nPixel, pDst += nPixel) {
+      if (nPixel == 1) {
+        *pDst = *pSrc == g_nKeyIndex ? 255 : g_nMaskIndex;
+        continue;
+      }
+      uint8_t v = SameBgr(pSrc, g_nKeyColour) ? 255 : 0;
+      pDst[0] = pDst[1] = pDst[2] = v;
+      if (nPixel == 4) pDst[3] = 0;
+    }
+  }
+}
+
+void cSurface::BlackenKeyColour() {
+  const int nPixel = Bits() / 8;
+  const int nPitch = Pitch();
+  for (int32_t y = 0; y < m_nHeight; ++y) {
+    uint8_t* p = m_pBits + static_cast<int64_t>(y) * nPitch;
+    for (int32_t x = 0; x < m_nWidth; ++x, p += nPixel)
+      if (SameBgr(p, g_nKeyColour)) memset(p, 0, nPixel);
+  }
+}
