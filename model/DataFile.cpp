@@ -1,0 +1,197 @@
+#include "model/DataFile.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "app/AppGlobals.h"
+#include "app/MsgBox.h"
+#include "app/Paths.h"
+#include "app/TextFormat.h"
+
+int32_t g_nDataVersion = EDITOR_DATA_VERSION;
+int32_t g_nFileVersion = EDITOR_DATA_VERSION;
+int32_t g_bStripCR = 0;
+
+// ---------------------------------------------------------------------------------------------
+// Reader
+
+int cDataReader::OpenImage(std::vector<uint8_t> vBytes) {
+  m_vData = std::move(vBytes);
+  m_nPos = 0;
+  m_bFailed = false;
+  int32_t nVersion = 0;
+  if (!ReadInt(nVersion)) return 0;
+  if (nVersion < 0) return Fail();
+  g_nFileVersion = nVersion;
+  return 1;
+}
+
+int cDataReader::ReadRaw(void* pDst, size_t nBytes) {
+  if (m_bFailed) return 0;
+  if (nBytes > Remaining()) return Fail();
+  if (nBytes) memcpy(pDst, m_vData.data() + m_nPos, nBytes);
+  m_nPos += nBytes;
+  return 1;
+}
+
+int cDataReader::ReadCount(int32_t& nCount, size_t nMinBytes) {
+  int32_t n = 0;
+  if (!ReadInt(n)) return 0;
+  if (n < 0) return Fail();
+  if (nMinBytes && static_cast<size_t>(n) > Remaining() / nMinBytes) return Fail();
+  nCount = n;
+  return 1;
+}
+
+int cDataReader::ReadString(std::string& str) {
+  int32_t nLen = 0;
+  if (!ReadInt(nLen)) return 0;
+  // No writer stores a length below 1: such a file is damaged.
+  if (nLen < 1) return Fail();
+  if (nLen == 1) {  // the empty string: no bytes follow
+    str.clear();
+    return 1;
+  }
+  if (static_cast<size_t>(nLen) > Remaining()) return Fail();
+  const char* p = reinterpret_cast<const char*>(m_vData.data() + m_nPos);
+  const void* pZero = memchr(p, 0, static_cast<size_t>(nLen));
+  size_t nText = pZero ? static_cast<size_t>(static_cast<const char*>(pZero) - p) : static_cast<size_t>(nLen);
+  str.assign(p, nText);
+  m_nPos += static_cast<size_t>(nLen);
+  return 1;
+}
+
+int cDataReader::Fail() {
+  m_bFailed = true;
+  m_nPos = m_vData.size();
+  return 0;
+}
+
+void cDataReader::Release() {
+  std::vector<uint8_t>().swap(m_vData);
+  m_nPos = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writer
+
+void cDataWriter::WriteRaw(const void* p, size_t nBytes) {
+  const uint8_t* pb = static_cast<const uint8_t*>(p);
+  m_vData.insert(m_vData.end(), pb, pb + nBytes);
+}
+
+void cDataWriter::WriteString(std::string& str) {
+  size_t nZero = strnlen(str.c_str(), str.size());
+  size_t nLen = SjisFitLength(str.c_str(), DATA_STRING_MAX < nZero ? DATA_STRING_MAX : nZero);
+  if (nLen != str.size()) str.resize(nLen);
+  WriteInt(static_cast<int32_t>(nLen + 1));
+  if (nLen) WriteRaw(str.c_str(), nLen + 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Files
+
+namespace {
+
+bool PathFits(const char* pszPath) { return strlen(pszPath) <= static_cast<size_t>(DATA_PATH_MAX); }
+
+int SystemWrite(HANDLE hFile, const void* pData, DWORD nBytes) {
+  const char* p = static_cast<const char*>(pData);
+  while (nBytes) {
+    DWORD nDone = 0;
+    if (!WriteFile(hFile, p, nBytes, &nDone, nullptr) || nDone == 0) return 0;
+    p += nDone;
+    nBytes -= nDone;
+  }
+  return 1;
+}
+
+DataFileWriteFn g_pfnWrite = SystemWrite;
+
+bool ReadWholeFile(const char* pszPath, std::vector<uint8_t>& vBytes) {
+  HANDLE h = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  bool bOk = false;
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(h, &size) && size.QuadPart >= 0 && size.QuadPart <= DATA_FILE_MAX) {
+    vBytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD nRead = 0;
+    bOk = vBytes.empty() ||
+          (ReadFile(h, vBytes.data(), static_cast<DWORD>(vBytes.size()), &nRead, nullptr) &&
+           nRead == vBytes.size());
+  }
+  CloseHandle(h);
+  return bOk;
+}
+
+}  // namespace
+
+DataFileWriteFn SetDataFileWriteFn(DataFileWriteFn pfn) {
+  DataFileWriteFn pPrev = g_pfnWrite;
+  g_pfnWrite = pfn ? pfn : SystemWrite;
+  return pPrev;
+}
+
+int OpenForRead(const char* pszPath, cDataReader& in) {
+  in.Release();
+  if (!pszPath || !*pszPath) pszPath = "err";
+  if (!PathFits(pszPath)) return 0;
+  std::vector<uint8_t> vBytes;
+  try {
+    if (!ReadWholeFile(pszPath, vBytes)) return 0;
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  return in.OpenImage(std::move(vBytes));
+}
+
+void CloseFile(cDataReader& in) { in.Release(); }
+
+int OpenForWrite(const char* pszPath, cDataWriter& out) {
+  out.m_vData.clear();
+  out.m_strPath.clear();
+  if (!pszPath || !*pszPath || !PathFits(pszPath)) return 0;
+  out.m_strPath = pszPath;
+  out.WriteInt(g_nDataVersion);
+  return 1;
+}
+
+int CloseFile(cDataWriter& out) {
+  if (out.Path().empty()) return 0;
+  return ReplaceFileWithBytes(out.Path().c_str(), out.Bytes().data(), out.Bytes().size());
+}
+
+int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes) {
+  if (!pszPath || !*pszPath || !PathFits(pszPath) || nBytes > DATA_FILE_MAX) return 0;
+  char szDir[MAX_PATH];
+  strcpy(szDir, pszPath);
+  CutFileName(szDir);
+  if (!*szDir) strcpy(szDir, ".");
+  // A unique name in the target's own folder, so that the final rename never crosses volumes.
+  char szTmp[MAX_PATH];
+  if (!GetTempFileNameA(szDir, "dat", 0, szTmp)) return 0;
+  HANDLE h = CreateFileA(szTmp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    DeleteFileA(szTmp);
+    return 0;
+  }
+  bool bOk = g_pfnWrite(h, pData, static_cast<DWORD>(nBytes)) != 0;
+  bOk = FlushFileBuffers(h) && bOk;
+  bOk = CloseHandle(h) && bOk;
+  bOk = bOk && MoveFileExA(szTmp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!bOk) DeleteFileA(szTmp);
+  return bOk ? 1 : 0;
+}
+
+void ReportLoadError(const char* pszPath) {
+  ErrorBox("%s の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。",
+           pszPath);
+}
+
+int32_t RandRange(int32_t a, int32_t b) {
+  int64_t nLow = a < b ? a : b;
+  int64_t nHigh = a < b ? b : a;
+  return static_cast<int32_t>(nLow + rand() % (nHigh - nLow + 1));
+}

@@ -1,0 +1,116 @@
+// The data file format's byte level: a bounded reader over a file read whole into memory, a
+// writer that builds the whole file image in memory and replaces the target only once every byte
+// is on disk, the process-wide data versions, and the load-error message.
+//
+// Every data file starts with the 32-bit data version of its writer; the rest is the encoding of
+// its root record or a bare vector of records (model/DataRecord.h). All integers are
+// little-endian, nothing is padded.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The data version this program writes, and the one of the file being read (set by OpenForRead;
+// every upgrade step of a Read override compares it).
+extern int32_t g_nDataVersion;
+extern int32_t g_nFileVersion;
+// Non-zero: carriage returns are removed from every string that is read. Start-up sets it to 0.
+extern int32_t g_bStripCR;
+
+// A string member holds at most this many bytes and no zero byte.
+constexpr int DATA_STRING_MAX = 5119;
+// The longest path the data-file functions take.
+constexpr int DATA_PATH_MAX = MAX_PATH - 1;
+// Files above this size are not data files of this program; they are refused, not read.
+constexpr uint32_t DATA_FILE_MAX = 1024u * 1024u * 1024u;
+
+// Reads a file image from a memory buffer. Every read is bounded by the bytes that are left: a read
+// that does not fit fails, and after the first failure every later read fails too and reads
+// nothing, so a parser can run on to its end and check Ok() once.
+class cDataReader {
+ public:
+  cDataReader() {}
+  explicit cDataReader(std::vector<uint8_t> vBytes) : m_vData(std::move(vBytes)) {}
+
+  // Takes a whole file image, reads its data version into g_nFileVersion and leaves the reader
+  // behind it. 0 for an image shorter than the version or a negative version.
+  int OpenImage(std::vector<uint8_t> vBytes);
+
+  int ReadRaw(void* pDst, size_t nBytes);
+  int ReadInt(int32_t& n) { return ReadRaw(&n, 4); }
+  template <class T>
+  int ReadValue(T& v) {
+    return ReadRaw(&v, sizeof v);
+  }
+  // A container count: fails when negative or when nCount elements of at least nMinBytes each
+  // cannot fit in what is left.
+  int ReadCount(int32_t& nCount, size_t nMinBytes);
+  // One string in the string-section encoding: a 32-bit length that counts the terminating zero,
+  // then the bytes unless the length is 1. The string ends at its first zero byte.
+  int ReadString(std::string& str);
+
+  // Marks the reader failed; returns 0 so that parsers can `return in.Fail();`.
+  int Fail();
+  bool Ok() const { return !m_bFailed; }
+  size_t Remaining() const { return m_vData.size() - m_nPos; }
+  size_t Position() const { return m_nPos; }
+  void Release();
+
+ private:
+  std::vector<uint8_t> m_vData;
+  size_t m_nPos = 0;
+  bool m_bFailed = false;
+};
+
+// Collects a file image in memory; nothing touches the disk before CloseFile.
+class cDataWriter {
+ public:
+  void WriteRaw(const void* p, size_t nBytes);
+  void WriteInt(int32_t n) { WriteRaw(&n, 4); }
+  template <class T>
+  void WriteValue(const T& v) {
+    WriteRaw(&v, sizeof v);
+  }
+  // Cuts the string at its first zero byte and to DATA_STRING_MAX bytes (never inside a
+  // double-byte character), stores the cut string back, and writes it in the string encoding.
+  void WriteString(std::string& str);
+
+  const std::vector<uint8_t>& Bytes() const { return m_vData; }
+  const std::string& Path() const { return m_strPath; }
+
+ private:
+  friend int OpenForWrite(const char*, cDataWriter&);
+  std::vector<uint8_t> m_vData;
+  std::string m_strPath;
+};
+
+// Reads the whole file into the reader and its data version into g_nFileVersion. A null or empty
+// path reads the file "err". 0 when the path is longer than DATA_PATH_MAX, the file cannot be
+// opened or read, is larger than DATA_FILE_MAX, or holds no valid version.
+int OpenForRead(const char* pszPath, cDataReader& in);
+void CloseFile(cDataReader& in);
+
+// Starts the image of a file for the path, with g_nDataVersion first. 0 for a null, empty or too
+// long path.
+int OpenForWrite(const char* pszPath, cDataWriter& out);
+// Writes the image to a temporary file beside the target, flushes it and replaces the target with
+// it. 1 on success; on any failure 0, the temporary file is removed and the target is untouched.
+int CloseFile(cDataWriter& out);
+
+// Writes bytes to a path the same way (temporary file, flush, replace).
+int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes);
+
+// The function that writes the bytes of a temporary file; tests put one in its place to make a
+// save fail part-way. Returns 1 when all nBytes were written. Null restores the system's.
+typedef int (*DataFileWriteFn)(HANDLE hFile, const void* pData, DWORD nBytes);
+DataFileWriteFn SetDataFileWriteFn(DataFileWriteFn pfn);
+
+// The error box "%s の読み込みに失敗しました！..." naming the file that could not be loaded.
+void ReportLoadError(const char* pszPath);
+
+// A pseudo-random integer between the two bounds inclusive, in either order.
+int32_t RandRange(int32_t a, int32_t b);

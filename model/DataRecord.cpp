@@ -1,0 +1,255 @@
+#include "model/DataRecord.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <typeindex>
+#include <typeinfo>
+#include <utility>
+
+#include "app/Log.h"
+#include "app/Paths.h"
+
+namespace {
+
+// A member lies inside its record: behind the vptr and within any size a record can have.
+constexpr size_t MAX_RECORD_BYTES = 1u << 16;
+
+template <class T>
+T& MemberAt(const cDataRecord* pRec, uint32_t nOffset) {
+  return *reinterpret_cast<T*>(reinterpret_cast<char*>(const_cast<cDataRecord*>(pRec)) + nOffset);
+}
+
+char* FieldAt(const cDataRecord* pRec, const cFieldDesc& d) { return &MemberAt<char>(pRec, d.m_nOffset); }
+
+std::string& StringAt(const cDataRecord* pRec, const cStringDesc& d) {
+  return MemberAt<std::string>(pRec, d.m_nOffset);
+}
+
+size_t FieldBytes(const cFieldDesc& d) { return static_cast<size_t>(d.m_nSize) * static_cast<size_t>(d.m_nCount); }
+
+// Every registration gate is a version at or below the current one, so a later (or unsigned
+// larger) file version registers exactly what the current version does.
+int32_t LayoutVersion(int32_t nVersion) {
+  uint32_t v = static_cast<uint32_t>(nVersion);
+  uint32_t nMax = static_cast<uint32_t>(g_nDataVersion);
+  return static_cast<int32_t>(v > nMax ? nMax : v);
+}
+
+// The layouts of every record class by data version. Built on first use and never freed, so a
+// reference to a layout stays valid for the whole run. A stage file is read on a worker thread,
+// hence the lock; the small per-thread cache keeps the lock off the path of a grid of records.
+class cLayoutRegistry {
+ public:
+  const cFieldLayout* Find(const std::type_info& t, int32_t nVersion) {
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    auto it = m_Layouts.find(Key(t, nVersion));
+    return it == m_Layouts.end() ? nullptr : it->second.get();
+  }
+  const cFieldLayout* Insert(const std::type_info& t, int32_t nVersion, std::unique_ptr<cFieldLayout> p) {
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    auto& slot = m_Layouts[Key(t, nVersion)];
+    if (!slot) slot = std::move(p);
+    return slot.get();
+  }
+
+ private:
+  typedef std::pair<std::type_index, int32_t> tKey;
+  static tKey Key(const std::type_info& t, int32_t n) { return tKey(std::type_index(t), n); }
+  std::mutex m_Mutex;
+  std::map<tKey, std::unique_ptr<cFieldLayout>> m_Layouts;
+};
+
+cLayoutRegistry& Registry() {
+  static cLayoutRegistry* s_p = new cLayoutRegistry;  // outlives every static record
+  return *s_p;
+}
+
+struct cLayoutCacheEntry {
+  const std::type_info* pType;
+  int32_t nVersion;
+  const cFieldLayout* pLayout;
+};
+
+constexpr int LAYOUT_CACHE_SIZE = 8;
+thread_local cLayoutCacheEntry t_LayoutCache[LAYOUT_CACHE_SIZE];
+thread_local int t_nLayoutCacheNext;
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Registration
+
+bool cFieldRegistrar::OffsetOf(const void* p, size_t nBytes, uint32_t& nOffset) const {
+  const char* pc = static_cast<const char*>(p);
+  const char* pOwner = reinterpret_cast<const char*>(m_pOwner);
+  if (pc < pOwner + sizeof(void*) || pc + nBytes > pOwner + MAX_RECORD_BYTES) {
+    ReportAndErrorLog("err field registration of %s: not a member", typeid(*m_pOwner).name());
+    return false;
+  }
+  nOffset = static_cast<uint32_t>(pc - pOwner);
+  return true;
+}
+
+void cFieldRegistrar::Add(const void* p, int nCount, int nSize) {
+  cFieldDesc d;
+  if (nCount < 1 || !OffsetOf(p, static_cast<size_t>(nCount) * nSize, d.m_nOffset)) return;
+  d.m_nCount = nCount;
+  d.m_nSize = static_cast<uint8_t>(nSize);
+  m_Layout.m_vField.push_back(d);
+}
+
+void cFieldRegistrar::AddString(const std::string* p) {
+  cStringDesc d;
+  if (!OffsetOf(p, sizeof(std::string), d.m_nOffset)) return;
+  m_Layout.m_vString.push_back(d);
+}
+
+const cFieldLayout& cDataRecord::Layout(int32_t nVersion) const {
+  const std::type_info& t = typeid(*this);
+  int32_t v = LayoutVersion(nVersion);
+  for (const cLayoutCacheEntry& e : t_LayoutCache)
+    if (e.pType == &t && e.nVersion == v) return *e.pLayout;
+  const cFieldLayout* p = Registry().Find(t, v);
+  if (!p) {
+    std::unique_ptr<cFieldLayout> pNew(new cFieldLayout);
+    cFieldRegistrar reg(this, *pNew);
+    RegisterFields(reg, v);
+    p = Registry().Insert(t, v, std::move(pNew));
+  }
+  t_LayoutCache[t_nLayoutCacheNext] = cLayoutCacheEntry{&t, v, p};
+  t_nLayoutCacheNext = (t_nLayoutCacheNext + 1) % LAYOUT_CACHE_SIZE;
+  return *p;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading and writing
+
+int cDataRecord::ReadFields(cDataReader& in, const cFieldLayout& layout) {
+  int32_t n = 0;
+  if (!in.ReadInt(n)) return 0;
+  // The sizes come from the registration, never from the file: a count that does not match it
+  // means the file is not what its version says.
+  if (n < 0 || n > static_cast<int32_t>(layout.m_vField.size())) return in.Fail();
+  for (int32_t i = 0; i < n; ++i) {
+    const cFieldDesc& d = layout.m_vField[i];
+    if (!in.ReadRaw(FieldAt(this, d), FieldBytes(d))) return 0;
+  }
+  return 1;
+}
+
+int cDataRecord::ReadStrings(cDataReader& in, const cFieldLayout& layout) {
+  int32_t m = 0;
+  if (!in.ReadInt(m)) return 0;
+  if (m < 0 || m > static_cast<int32_t>(layout.m_vString.size())) return in.Fail();
+  for (int32_t i = 0; i < m; ++i)
+    if (!in.ReadString(StringAt(this, layout.m_vString[i]))) return 0;
+  if (g_bStripCR) StripCR();
+  return 1;
+}
+
+int cDataRecord::ReadStrings(cDataReader& in) { return ReadStrings(in, Layout(g_nFileVersion)); }
+
+int cDataRecord::Read(cDataReader& in) {
+  const cFieldLayout& layout = Layout(g_nFileVersion);
+  return ReadFields(in, layout) && ReadStrings(in, layout);
+}
+
+void cDataRecord::WriteStrings(cDataWriter& out) {
+  const cFieldLayout& layout = Layout(g_nDataVersion);
+  out.WriteInt(static_cast<int32_t>(layout.m_vString.size()));
+  for (const cStringDesc& d : layout.m_vString) out.WriteString(StringAt(this, d));
+}
+
+void cDataRecord::Write(cDataWriter& out) {
+  const cFieldLayout& layout = Layout(g_nDataVersion);
+  out.WriteInt(static_cast<int32_t>(layout.m_vField.size()));
+  for (const cFieldDesc& d : layout.m_vField) out.WriteRaw(FieldAt(this, d), FieldBytes(d));
+  WriteStrings(out);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Whole-record operations
+
+void cDataRecord::Clear() {
+  const cFieldLayout& layout = Layout(g_nDataVersion);
+  for (const cFieldDesc& d : layout.m_vField) memset(FieldAt(this, d), 0, FieldBytes(d));
+  for (const cStringDesc& d : layout.m_vString) StringAt(this, d).clear();
+}
+
+namespace {
+
+bool SameClass(const cDataRecord& a, const cDataRecord& b) {
+  if (typeid(a) == typeid(b)) return true;
+  ReportAndErrorLog("err records of different classes: %s, %s", typeid(a).name(), typeid(b).name());
+  return false;
+}
+
+bool FieldsEqual(const char* pa, const char* pb, const cFieldDesc& d) {
+  if (d.m_nSize != 8) return memcmp(pa, pb, FieldBytes(d)) == 0;
+  for (int32_t k = 0; k < d.m_nCount; ++k) {
+    double x, y;
+    memcpy(&x, pa + 8 * k, 8);
+    memcpy(&y, pb + 8 * k, 8);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void cDataRecord::CopyFields(const cDataRecord& src) {
+  if (this == &src || !SameClass(*this, src)) return;
+  const_cast<cDataRecord&>(src).PrepareFields(g_nDataVersion);
+  const cFieldLayout& layout = Layout(g_nDataVersion);
+  for (const cFieldDesc& d : layout.m_vField) memcpy(FieldAt(this, d), FieldAt(&src, d), FieldBytes(d));
+  for (const cStringDesc& d : layout.m_vString) StringAt(this, d) = StringAt(&src, d);
+}
+
+int cDataRecord::IsEqual(const cDataRecord& a, const cDataRecord& b) {
+  if (!SameClass(a, b)) return 0;
+  const_cast<cDataRecord&>(a).PrepareFields(g_nDataVersion);
+  const_cast<cDataRecord&>(b).PrepareFields(g_nDataVersion);
+  const cFieldLayout& layout = a.Layout(g_nDataVersion);
+  for (const cFieldDesc& d : layout.m_vField)
+    if (!FieldsEqual(FieldAt(&a, d), FieldAt(&b, d), d)) return 0;
+  for (const cStringDesc& d : layout.m_vString)
+    if (StringAt(&a, d) != StringAt(&b, d)) return 0;
+  return 1;
+}
+
+void cDataRecord::StripCR() {
+  for (const cStringDesc& d : Layout(g_nDataVersion).m_vString) {
+    std::string& s = StringAt(this, d);
+    s.erase(std::remove(s.begin(), s.end(), '\r'), s.end());
+  }
+}
+
+int cDataRecord::Load(const char* pszPath) {
+  cDataReader in;
+  if (!OpenForRead(pszPath, in)) return 0;
+  try {
+    return Read(in) && in.Ok() ? 1 : 0;
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
+
+int cDataRecord::Save(const char* pszPath) {
+  cDataWriter out;
+  if (!OpenForWrite(pszPath, out)) return 0;
+  try {
+    Write(out);
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  return CloseFile(out);
+}
+
+int cDataRecord::LoadLatest(const char* pszPath, const char* pszExt) {
+  if (!pszPath || strlen(pszPath) > static_cast<size_t>(DATA_PATH_MAX)) return 0;
+  char szFound[MAX_PATH];
+  if (!FindLatestNumbered(szFound, pszPath, pszExt)) return 0;
+  return Load(szFound);
+}
