@@ -251,18 +251,21 @@ void SaveShared(cDataWriter& out, const std::shared_ptr<T>& p) {
 // common-variable names).
 
 // Reads the list in the resize-in-place mode (each element runs its own upgrades) and strips
-// carriage returns when g_bStripCR is on. 0 when the file cannot be opened or is damaged.
+// carriage returns when g_bStripCR is on. 0 when the file cannot be opened or is damaged; the
+// vector is then left as it was.
 template <class V>
 int LoadFromFile(V& v, const char* pszPath) {
   cDataReader in;
   if (!OpenForRead(pszPath, in)) return 0;
   try {
-    if (!ReadRecords(in, v, READ_RESIZE)) return 0;
+    V read(v);
+    if (!ReadRecords(in, read, READ_RESIZE)) return 0;
+    if (g_bStripCR)
+      for (auto& e : read) e.StripCR();
+    v.swap(read);
   } catch (const std::bad_alloc&) {
     return 0;
   }
-  if (g_bStripCR)
-    for (auto& e : v) e.StripCR();
   return 1;
 }
 
