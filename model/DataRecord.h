@@ -40,6 +40,8 @@
 //   };
 //
 // Rules:
+// - A record without stored members of its own (a holder of containers) needs no RegisterFields:
+//   the base registers nothing and its encoding is the two zero counts.
 // - RegisterFields only registers: it is called once per class and version on whichever instance
 //   needs the layout first, and never for a particular instance's values. Register members of
 //   this object only (the pointer types pick the element size; bool and enums are refused on

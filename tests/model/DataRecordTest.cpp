@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Log.h"
 #include "model/DataRecord.h"
 #include "model/RecordTestSupport.h"
 #include "support/TestSupport.h"
@@ -282,6 +283,31 @@ TEST(RecordLayout, OneLayoutPerClassAndVersionAndNoneInTheInstance) {
   ASSERT_EQ(1, ReadInto(*p, cImage().I(V).I(2).I(1).I(2).I(0)));
   EXPECT_EQ(2, p->m_nNew);
   EXPECT_EQ(7, a.m_nNew);
+}
+
+namespace {
+
+int32_t g_nNotAMember;
+
+// Registers something that is not one of its members: refused, so the file format never depends
+// on memory outside the record.
+class cBadRegistration : public cDataRecord {
+ public:
+  int32_t m_n = 0;
+  void RegisterFields(cFieldRegistrar& reg, int32_t) const override {
+    reg.AddInt(&g_nNotAMember);
+    reg.AddInt(&m_n);
+  }
+};
+
+}  // namespace
+
+TEST(RecordLayout, RegisteringSomethingOutsideTheRecordIsLoggedAndIgnored) {
+  cTempDir dir;
+  ASSERT_TRUE(CreateReportLog(dir.File("r.txt").c_str()));
+  cBadRegistration r;
+  EXPECT_EQ(1u, r.Layout(778).m_vField.size());
+  EXPECT_NE(std::string::npos, ReadFileText(dir.File("r.txt")).find("err field registration"));
 }
 
 // --- Damaged files ---------------------------------------------------------------------------------
