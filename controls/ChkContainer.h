@@ -72,8 +72,14 @@ class cChkVector : public std::vector<T> {
   // Byte vectors inside data files: a 32-bit count, then one byte per element.
   int Load(FILE* fp) {
     int32_t n = 0;
-    fread(&n, 4, 1, fp);
-    base::resize(n < 0 ? 0 : static_cast<size_t>(n));
+    if (fread(&n, 4, 1, fp) != 1) n = 0;
+    // Never trust the count: it must fit in what is left of the file.
+    long nHere = ftell(fp);
+    fseek(fp, 0, SEEK_END);
+    long nLeft = ftell(fp) - nHere;
+    fseek(fp, nHere, SEEK_SET);
+    if (n < 0 || n > nLeft) n = 0;
+    base::resize(static_cast<size_t>(n));
     for (int i = 0; i < static_cast<int>(base::size()); ++i) {
       uint8_t b = 0;
       fread(&b, 1, 1, fp);

@@ -85,4 +85,10 @@ TEST_F(ChkTest, ByteVectorLoadAndSave) {
   EXPECT_EQ(0, v.Load(fp));
   EXPECT_EQ(4, ftell(fp));
   fclose(fp);
+
+  // A count larger than the rest of the file reads nothing instead of allocating it.
+  WriteFileBytes(path, {0xFF, 0xFF, 0xFF, 0x7F, 1, 2});
+  fp = fopen(path.c_str(), "rb");
+  EXPECT_EQ(0, v.Load(fp));
+  fclose(fp);
 }
