@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/GameFinder.h"
-#include "tests/app/SoundTestSupport.h"
+#include "tests/sound/SoundTestSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/Bgm.h"
-#include "tests/app/SoundTestSupport.h"
+#include "tests/sound/SoundTestSupport.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/MciSound.h"
-#include "tests/app/SoundTestSupport.h"
+#include "tests/sound/SoundTestSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/MidiStream.h"
-#include "tests/app/SoundTestSupport.h"
+#include "tests/sound/SoundTestSupport.h"
 
 namespace {
 

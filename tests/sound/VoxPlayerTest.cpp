@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/VoxPlayer.h"
-#include "tests/app/SoundTestSupport.h"
+#include "tests/sound/SoundTestSupport.h"
 
 namespace {
 
