@@ -63,6 +63,12 @@ class cChkVector : public std::vector<T> {
     else
       base::push_back(v);
   }
+  // Moves the elements from i on one place up; the size stays, the last element is lost and
+  // element i keeps its value for the caller to overwrite: an insertion at i that keeps the size.
+  void ShiftUp(uint32_t i) {
+    for (size_t j = base::size(); j > static_cast<size_t>(i) + 1; --j)
+      base::operator[](j - 1) = base::operator[](j - 2);
+  }
   int Fill(const T& v) {
     for (int i = 0; i < static_cast<int>(base::size()); ++i) (*this)[i] = v;
     return static_cast<int>(base::size());
