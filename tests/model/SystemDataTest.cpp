@@ -7,21 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "OldVersionImage.h"
+#include "RecordImages.h"
 #include "model/RecordTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {
 
 const int32_t V = 778;
-
-std::vector<uint8_t> ImageOf(cEdSystem& sys) {
-  return WriteImage([&sys](cDataWriter& out) { sys.Write(out); });
-}
-
-int ReadInto(cEdSystem& sys, const std::vector<uint8_t>& img) {
-  return ParseImage(img, [&sys](cDataReader& in) { return sys.Read(in); });
-}
 
 // A system record as a writer of version v stored it: the fields and strings of that version and
 // only the containers that version had.

@@ -1,5 +1,6 @@
-// Writing file images as a writer of an older data version stored them, for the upgrade tests:
-// while a cDataVersionScope lives, records register, write and head their files with that version.
+// Whole records to and from file images in memory, and images as a writer of an older data
+// version stored them (for the upgrade tests): while a cDataVersionScope lives, records register,
+// write and head their files with that version.
 #pragma once
 
 #include <cstdint>
@@ -24,4 +25,16 @@ template <class F>
 std::vector<uint8_t> WriteImageOfVersion(int32_t nVersion, F fn) {
   cDataVersionScope scope(nVersion);
   return WriteImage(fn);
+}
+
+// The file image of a record written now.
+template <class R>
+std::vector<uint8_t> ImageOf(R& r) {
+  return WriteImage([&r](cDataWriter& out) { r.Write(out); });
+}
+
+// Reads a file image into a record: 1 when the record read it whole.
+template <class R>
+int ReadInto(R& r, const std::vector<uint8_t>& img) {
+  return ParseImage(img, [&r](cDataReader& in) { return r.Read(in); });
 }
