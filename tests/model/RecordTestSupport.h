@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/DataFile.h"
+#include "model/DataRecord.h"
 
 class cImage {
  public:
@@ -24,6 +25,18 @@ class cImage {
   // An empty record: no fields, no strings.
   cImage& Empty() { return I(0).I(0); }
   cImage& Bytes(const std::vector<uint8_t>& v) { return Raw(v.data(), v.size()); }
+  // The field and string sections of a record as a writer of data version nVersion stored them:
+  // the fields and strings registered for that version, holding the record's present values.
+  cImage& Base(const cDataRecord& rec, int32_t nVersion) {
+    const cFieldLayout& layout = rec.Layout(nVersion);
+    const char* pRec = reinterpret_cast<const char*>(&rec);
+    I(static_cast<int32_t>(layout.m_vField.size()));
+    for (const cFieldDesc& d : layout.m_vField)
+      Raw(pRec + d.m_nOffset, static_cast<size_t>(d.m_nSize) * static_cast<size_t>(d.m_nCount));
+    I(static_cast<int32_t>(layout.m_vString.size()));
+    for (const cStringDesc& d : layout.m_vString) S(*reinterpret_cast<const std::string*>(pRec + d.m_nOffset));
+    return *this;
+  }
   const std::vector<uint8_t>& Get() const { return m_v; }
   operator const std::vector<uint8_t>&() const { return m_v; }
 
