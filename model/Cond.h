@@ -35,6 +35,8 @@ class cCond : public cDataRecord {
   cCond() { SetDefault(); }
   void RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const override;
   int Read(cDataReader& in) override;
+  // Variables and statuses outside their tables are kept as stored: nothing to repair.
+  void Validate() {}
 
   bool operator==(const cCond& o) const { return IsEqual(*this, o) != 0; }
   bool operator!=(const cCond& o) const { return !(*this == o); }
