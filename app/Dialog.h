@@ -1,0 +1,126 @@
+// The dialog base: every editor window built from a dialog template. Runs a template modal or
+// modeless, registers modeless dialogs and pages in the window list, routes notifications to the
+// bound controls, keeps the dialog's own scroll bars with keyboard paging and drag auto-scroll,
+// and attaches the keyboard hook.
+//
+// A dialog class is tied to one template and reaches its object through a static pointer and a
+// static dialog procedure; cDialogClass below gives a class both.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "app/Control.h"
+#include "app/KeyHook.h"
+#include "app/Window.h"
+#include "controls/BitmapCtrl.h"
+
+class cPropSheet;
+
+class cDialog : public cWindow {
+ public:
+  // Run flags of DoModal and DoModeless.
+  enum { RUN_HIDE_OTHERS = 2, RUN_DISABLE_OTHERS = 4 };
+  // Message a keyboard hook uses to hand a key to the dialog.
+  enum { WM_HOOKED_KEY = 2024 };
+  // The item that a dialog draws its view in.
+  enum { VIEW_CTRL_ID = 1006 };
+
+  cDialog(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWindowList* lpWindowList);
+  cDialog(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWindowList* lpWindowList,
+          cControl* lpAnchor, int32_t bCentre);
+  cDialog(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWindowList* lpWindowList,
+          cWindow* lpAnchor, int32_t bCentre);
+  cDialog(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWindowList* lpWindowList,
+          int32_t x, int32_t y);
+  ~cDialog() override;
+
+  void OnCommand(WPARAM wParam, LPARAM lParam) override;
+  LRESULT DefProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+  void RedrawList() override;
+  virtual void OnInitDialog(WPARAM wParam, LPARAM lParam);
+
+  INT_PTR DoModal(DWORD dwFlags);
+  INT_PTR DoModeless(DWORD dwFlags, int32_t bShow);
+  void Close(int32_t nResult);
+  void Dispose();
+  void DataToCtrls();
+  void CtrlsToData();
+  void UpdateCtrls(int nId);
+  void UpdateCtrlsExcept(int nId, const cControl* lpCtrl);
+  uint16_t ChangedCtrlId(WPARAM wParam) const;
+  void AutoScroll(int32_t* pnHorz, int32_t* pnVert);
+  void AddBitmapCtrl(cBitmapCtrl* lpCtrl, const cBitmapParam& Param);
+  void SystemResourceError();
+  // Appends a control that has been attached to this dialog.
+  void AddCtrl(cControl* lpCtrl) { m_vCtrls.push_back(lpCtrl); }
+
+  // The item ids of the dialog's own scroll bars, given once by the entry point.
+  static void SetScrollBarIds(uint16_t wHorz, uint16_t wVert);
+  // Forgets the drag auto-scroll counts (they are process-wide).
+  static void ResetAutoScroll();
+
+  int32_t m_bModeless = 0;
+  DWORD m_dwRunFlags = 0;
+  WNDPROC m_lpfnOldProc = nullptr;
+  int32_t m_nResult = 0;
+  cHook m_Hook;
+  cWindow* m_lpParentClass = nullptr;
+  cBitmapCtrl m_ViewCtrl;
+  cBitmapParam m_ViewParam;
+  cScrollCtrl m_HScroll;
+  cScrollParam m_HScrollParam;
+  cScrollCtrl m_VScroll;
+  cScrollParam m_VScrollParam;
+  int32_t m_bNeedRefresh = 0;
+  std::vector<cControl*> m_vCtrls;
+  // The sheet of a property page while the sheet runs.
+  cPropSheet* m_lpSheet = nullptr;
+
+ protected:
+  // True while this object's own window exists (the handle alone may be that of a window gone).
+  bool HasLiveWindow() const;
+
+ private:
+  int32_t m_bDisposed = 0;
+
+  void Init(int32_t nKind);
+  void InitParent(uint16_t wTemplateId, cWindow* lpParent, cWindowList* lpWindowList);
+  // Hides or disables the other registered windows for a run with these flags, or undoes it.
+  void SetOthersForRun(DWORD dwFlags, bool bRunning);
+  void PlaceScrollBars();
+  void OnOwnScroll(UINT uMsg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+};
+
+// The static pointer and the static dialog procedure of one dialog class. A class derives from
+// cDialogClass<itself> instead of cDialog; its constructor makes the new object the current one,
+// and its destructor lets go of it.
+template <class T>
+class cDialogClass : public cDialog {
+ public:
+  template <class... A>
+  explicit cDialogClass(A... args) : cDialog(args...) {
+    s_lpThis = static_cast<T*>(this);
+    m_lpfnStaticProc = &cDialogClass::StaticProc;
+  }
+  ~cDialogClass() override {
+    if (s_lpThis == static_cast<T*>(this)) s_lpThis = nullptr;
+  }
+
+  static T* Current() { return s_lpThis; }
+
+  static LRESULT CALLBACK StaticProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    T* p = s_lpThis;
+    if (!p) return 0;
+    return ProcBarrier([&] { return p->MsgProc(hWnd, uMsg, wParam, lParam); });
+  }
+
+ private:
+  static T* s_lpThis;
+};
+
+template <class T>
+T* cDialogClass<T>::s_lpThis = nullptr;

@@ -1,0 +1,3 @@
+#include "app/DoNothing.h"
+
+void DoNothing() {}

@@ -1,0 +1,87 @@
+#include "app/MainLoop.h"
+
+#include <mmsystem.h>
+
+#include "app/AppGlobals.h"
+#include "app/FrameWnd.h"
+#include "app/Window.h"
+#include "app/WindowList.h"
+#include "stage/StageServices.h"
+#include "stage/StageWnd.h"
+
+namespace {
+
+// The idle step switches itself off on a desktop of exactly this size.
+const LONG SMALL_DESKTOP_W = 640;
+const LONG SMALL_DESKTOP_H = 480;
+
+const uint32_t PREVIEW_FPS = 60;
+
+void FocusActiveEditor() {
+  if (FrameWnd.m_nActiveEditor == cFrameWnd::EDITOR_STAGE) {
+    if (g_pCurEditor && g_pCurEditor->m_hWnd) SetFocus(g_pCurEditor->m_hWnd);
+    return;
+  }
+  HWND hMap = WorldMapWindow();
+  if (hMap) SetFocus(hMap);
+}
+
+}  // namespace
+
+bool WaitFrame(uint32_t nFps) {
+  static bool s_bStarted = false;
+  static uint32_t s_nNext = 0;
+  uint32_t nNow = timeGetTime();
+  if (!s_bStarted) {
+    s_bStarted = true;
+    s_nNext = nNow;
+  }
+  if (nFps == 0) return true;
+  if (nNow < s_nNext) return false;
+  // Counted from now, not from the missed deadline: late ticks are not caught up.
+  s_nNext = nNow + 1000 / nFps;
+  return true;
+}
+
+bool IdleStep() {
+  if (!g_pCurEditor) return true;
+  if (AnimePreviewShown()) {
+    while (!WaitFrame(PREVIEW_FPS)) Sleep(1);
+  } else {
+    WaitMessage();
+  }
+  if (g_bAppActive) {
+    RECT rc = {0, 0, 0, 0};
+    GetClientRect(GetDesktopWindow(), &rc);
+    if (rc.right - rc.left == SMALL_DESKTOP_W && rc.bottom - rc.top == SMALL_DESKTOP_H) {
+      g_bAppActive = 0;
+      return true;
+    }
+  }
+  if (g_bFocusRequest) {
+    g_bFocusRequest = 0;
+    FocusActiveEditor();
+  }
+  WindowList.FrameAll();
+  DrawSheetPreviews();
+  DrawPaletteWindows();
+  return true;
+}
+
+WPARAM RunMainLoop() {
+  MSG msg;
+  for (;;) {
+    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) return msg.wParam;
+      if (WindowList.PreTranslate(&msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+      continue;
+    }
+    if (!g_bAppActive) {
+      WaitMessage();
+      continue;
+    }
+    ProcBarrier([] { return static_cast<LRESULT>(IdleStep()); });
+  }
+}

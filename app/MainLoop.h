@@ -1,0 +1,15 @@
+// The one message loop of the main thread and its idle step. Messages go first to the window
+// list (accelerators, closed sheets, dialog navigation); when the queue is empty the loop waits
+// while the application is inactive and runs the idle step otherwise.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Runs until WM_QUIT and returns its wParam.
+WPARAM RunMainLoop();
+// One idle step; always true.
+bool IdleStep();
+// The 60 Hz pacing of animated previews: true when the next tick is due (always for 0 fps).
+bool WaitFrame(uint32_t nFps);

@@ -1,0 +1,153 @@
+// The main loop's pre-translation (accelerators of the active window only), the walks over the
+// window list while windows leave it, the idle step and the end of the loop.
+#include <gtest/gtest.h>
+
+#include "ShellFixtures.h"
+#include "app/AppGlobals.h"
+#include "app/MainLoop.h"
+#include "stage/StageWnd.h"
+
+namespace {
+
+class MainLoopTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    EXPECT_TRUE(WindowList.m_vWindows.empty());
+    g_bAppActive = 0;
+    g_bFocusRequest = 0;
+  }
+  cMsgBoxRecorder m_Boxes;
+};
+
+HACCEL F5Table(WORD wCommand) {
+  ACCEL a = {FVIRTKEY, VK_F5, wCommand};
+  return CreateAcceleratorTableA(&a, 1);
+}
+
+TEST_F(MainLoopTest, AcceleratorsReachOnlyTheActiveWindow) {
+  cProbeDlg<1> a(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList, 50, 50);
+  cProbeDlg<2> b(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList, 400, 50);
+  a.DoModeless(0, 1);
+  b.DoModeless(0, 1);
+  a.m_vAccels.push_back({F5Table(5001), a.m_hWnd});
+  b.m_vAccels.push_back({F5Table(5002), b.m_hWnd});
+  auto fnPress = [&](HWND hTo) {
+    a.m_vCommands.clear();
+    b.m_vCommands.clear();
+    MSG msg = KeyDownMsg(hTo, VK_F5);
+    return WindowList.PreTranslate(&msg);
+  };
+  EXPECT_TRUE(UnderActivation(a.m_hWnd, [&] {
+    return fnPress(a.m_hWnd) && a.m_vCommands == std::vector<WORD>{5001} && b.m_vCommands.empty();
+  }));
+  EXPECT_TRUE(UnderActivation(b.m_hWnd, [&] {
+    return fnPress(a.m_hWnd) && b.m_vCommands == std::vector<WORD>{5002} && a.m_vCommands.empty();
+  }));
+}
+
+TEST_F(MainLoopTest, AcceleratorForAControlFiresOnlyWhileTheControlHasTheFocus) {
+  cProbeDlg<1> a(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  a.DoModeless(0, 1);
+  HWND hBar = GetDlgItem(a.m_hWnd, IDC_VSCROLL);
+  ASSERT_TRUE(hBar);
+  a.m_vAccels.push_back({F5Table(5003), hBar});
+  EXPECT_TRUE(UnderActivation(a.m_hWnd, [&] {
+    a.m_vCommands.clear();
+    SetFocus(a.m_hWnd);
+    MSG msg = KeyDownMsg(a.m_hWnd, VK_F5);
+    WindowList.PreTranslate(&msg);
+    bool bQuiet = a.m_vCommands.empty();
+    SetFocus(hBar);
+    msg = KeyDownMsg(hBar, VK_F5);
+    WindowList.PreTranslate(&msg);
+    return bQuiet && a.m_vCommands == std::vector<WORD>{5003};
+  }));
+}
+
+TEST_F(MainLoopTest, PerFrameWalkSkipsWindowsThatLeaveItAndNotThoseThatJoin) {
+  auto* lpA = new cProbeDlg<1>(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  auto* lpB = new cProbeDlg<2>(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  auto* lpC = new cProbeDlg<3>(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  cProbeDlg<4> late(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  lpA->m_fnFrame = [&](cProbeDlg<1>*) {
+    WindowList.RemoveWindow(lpB);
+    delete lpB;
+    lpB = nullptr;
+    WindowList.AddWindow(&late);
+  };
+  WindowList.AddWindow(lpA);
+  WindowList.AddWindow(lpB);
+  WindowList.AddWindow(lpC);
+  WindowList.FrameAll();
+  EXPECT_EQ(1, lpA->m_nFrames);
+  EXPECT_EQ(1, lpC->m_nFrames);
+  EXPECT_EQ(0, late.m_nFrames);
+  WindowList.FrameAll();
+  EXPECT_EQ(1, late.m_nFrames);
+  for (cWindow* w : {static_cast<cWindow*>(lpA), static_cast<cWindow*>(lpC), static_cast<cWindow*>(&late)})
+    WindowList.RemoveWindow(w);
+  delete lpA;
+  delete lpC;
+}
+
+TEST_F(MainLoopTest, HidingAllSurvivesAWindowDeletedByAnotherOnesHiding) {
+  auto* lpA = new cProbeDlg<1>(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  auto* lpB = new cProbeDlg<2>(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  lpA->DoModeless(0, 1);
+  lpB->DoModeless(0, 1);
+  HWND hB = lpB->m_hWnd;
+  lpA->m_fnMsg = [&](cProbeDlg<1>*, UINT uMsg, WPARAM wParam, LPARAM) {
+    if (uMsg == WM_SHOWWINDOW && !wParam && lpB) {
+      delete lpB;
+      lpB = nullptr;
+    }
+  };
+  WindowList.ShowAll(0);
+  EXPECT_EQ(nullptr, lpB);
+  EXPECT_FALSE(IsWindow(hB));
+  EXPECT_EQ((std::vector<cWindow*>{lpA}), WindowList.m_vWindows);
+  WindowList.EnableAll(0);
+  EXPECT_TRUE(IsDisabled(lpA->m_hWnd));
+  WindowList.EnableAll(1);
+  EXPECT_FALSE(IsDisabled(lpA->m_hWnd));
+  delete lpA;
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+TEST_F(MainLoopTest, LoopEndsWithTheQuitCode) {
+  PostQuitMessage(3);
+  EXPECT_EQ(3u, RunMainLoop());
+  EXPECT_TRUE(WaitFrame(0));
+}
+
+TEST_F(MainLoopTest, IdleStepDoesNothingWithoutAnEditor) {
+  cProbeDlg<1> a(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  a.DoModeless(0, 1);
+  g_bAppActive = 1;
+  ASSERT_EQ(nullptr, g_pCurEditor);
+  EXPECT_TRUE(IdleStep());  // returns at once: the queue may be empty
+  EXPECT_EQ(0, a.m_nFrames);
+}
+
+TEST_F(MainLoopTest, IdleStepRunsEveryFrameAndGivesTheFocusBackToTheEditor) {
+  cStageWnd stage(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  stage.DoModeless(0, 1);
+  cProbeDlg<1> a(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  a.DoModeless(0, 1);
+  g_pCurEditor = &stage;
+  g_bAppActive = 1;
+  EXPECT_TRUE(Retried([&] {
+    if (!Activate(a.m_hWnd)) return false;
+    SetFocus(a.m_hWnd);
+    g_bFocusRequest = 1;
+    PostMessageA(nullptr, WM_NULL, 0, 0);  // the step waits for the next message first
+    IdleStep();
+    // A dialog hands its focus on to one of its items.
+    HWND hFocus = GetFocus();
+    return g_bFocusRequest == 0 && (hFocus == stage.m_hWnd || IsChild(stage.m_hWnd, hFocus));
+  }));
+  EXPECT_GE(a.m_nFrames, 1);
+  g_pCurEditor = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,265 @@
+// Driver.exe <scenario> <Editor.exe> <project folder>
+// Runs one scenario against the real editor and exits with 0 when every check held, 1 when one
+// failed (the reason is written to the standard error), 2 on a bad command line.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const DWORD WAIT_MS = 30000;
+const DWORD POLL_MS = 20;
+const char* const FRAME_CLASS = "Kordane4_Editor";
+const char* const DIALOG_CLASS = "#32770";
+const char* const STAGE_CAPTION = "Kordane4";
+const char* const DOUBLE_CAPTION = "二重起動";
+const char* const DOUBLE_TEXT =
+    "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n";
+const char* const EXIT_CAPTION = "終了確認";
+const char* const EXIT_TEXT = "終了しますか？\n";
+
+std::string g_strExe, g_strDir;
+std::vector<PROCESS_INFORMATION> g_vStarted;
+
+struct cFailure {
+  std::string strWhy;
+};
+
+void Check(bool bOk, const std::string& strWhy) {
+  if (!bOk) throw cFailure{strWhy};
+}
+
+PROCESS_INFORMATION StartEditor() {
+  STARTUPINFOA si;
+  ZeroMemory(&si, sizeof si);
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi;
+  ZeroMemory(&pi, sizeof pi);
+  std::string cmd = "\"" + g_strExe + "\"";
+  std::vector<char> buf(cmd.begin(), cmd.end());
+  buf.push_back(0);
+  BOOL ok = CreateProcessA(g_strExe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           g_strDir.c_str(), &si, &pi);
+  Check(ok != FALSE, "the editor could not be started: " + g_strExe);
+  g_vStarted.push_back(pi);
+  return pi;
+}
+
+struct cFind {
+  DWORD dwPid;
+  const char* pszClass;
+  const char* pszCaption;
+  bool bVisible;
+  HWND hFound;
+};
+
+BOOL CALLBACK FindProc(HWND hWnd, LPARAM lParam) {
+  cFind* f = reinterpret_cast<cFind*>(lParam);
+  DWORD dwPid = 0;
+  GetWindowThreadProcessId(hWnd, &dwPid);
+  if (dwPid != f->dwPid) return TRUE;
+  char sz[256];
+  if (!GetClassNameA(hWnd, sz, sizeof sz) || strcmp(sz, f->pszClass) != 0) return TRUE;
+  if (f->pszCaption) {
+    GetWindowTextA(hWnd, sz, sizeof sz);
+    if (strcmp(sz, f->pszCaption) != 0) return TRUE;
+  }
+  if (f->bVisible && !IsWindowVisible(hWnd)) return TRUE;
+  f->hFound = hWnd;
+  return FALSE;
+}
+
+HWND FindTop(DWORD dwPid, const char* pszClass, const char* pszCaption, bool bVisible) {
+  cFind f = {dwPid, pszClass, pszCaption, bVisible, nullptr};
+  EnumWindows(FindProc, reinterpret_cast<LPARAM>(&f));
+  return f.hFound;
+}
+
+// Polls until the window is there; a condition, not a pause.
+HWND WaitTop(DWORD dwPid, const char* pszClass, const char* pszCaption, bool bVisible) {
+  DWORD t0 = GetTickCount();
+  for (;;) {
+    HWND h = FindTop(dwPid, pszClass, pszCaption, bVisible);
+    if (h) return h;
+    if (GetTickCount() - t0 > WAIT_MS) return nullptr;
+    Sleep(POLL_MS);
+  }
+}
+
+bool WaitGone(HWND hWnd) {
+  DWORD t0 = GetTickCount();
+  while (IsWindow(hWnd)) {
+    if (GetTickCount() - t0 > WAIT_MS) return false;
+    Sleep(POLL_MS);
+  }
+  return true;
+}
+
+BOOL CALLBACK TextProc(HWND hWnd, LPARAM lParam) {
+  std::pair<const char*, bool>* p = reinterpret_cast<std::pair<const char*, bool>*>(lParam);
+  char sz[1024];
+  GetWindowTextA(hWnd, sz, sizeof sz);
+  // A static may show the line breaks as CR LF.
+  std::string s(sz), want(p->first), norm;
+  for (char c : s)
+    if (c != '\r') norm += c;
+  if (norm == want || norm + "\n" == want) {
+    p->second = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+bool BoxShows(HWND hBox, const char* pszText) {
+  std::pair<const char*, bool> p(pszText, false);
+  EnumChildWindows(hBox, TextProc, reinterpret_cast<LPARAM>(&p));
+  return p.second;
+}
+
+// Waits for the message box with this caption, checks its text and presses the button.
+void AnswerBox(DWORD dwPid, const char* pszCaption, const char* pszText, int nButton,
+               const char* pszWhat) {
+  HWND hBox = WaitTop(dwPid, DIALOG_CLASS, pszCaption, true);
+  Check(hBox != nullptr, std::string("no box ") + pszWhat);
+  Check(BoxShows(hBox, pszText), std::string("the box ") + pszWhat + " shows another text");
+  HWND hButton = GetDlgItem(hBox, nButton);
+  Check(hButton != nullptr, std::string("the box ") + pszWhat + " has no such button");
+  PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), reinterpret_cast<LPARAM>(hButton));
+  Check(WaitGone(hBox), std::string("the box ") + pszWhat + " stays open");
+}
+
+DWORD WaitExit(const PROCESS_INFORMATION& pi, const char* pszWhat) {
+  Check(WaitForSingleObject(pi.hProcess, WAIT_MS) == WAIT_OBJECT_0,
+        std::string(pszWhat) + " does not end");
+  DWORD dwCode = 1234;
+  GetExitCodeProcess(pi.hProcess, &dwCode);
+  return dwCode;
+}
+
+bool Running(const PROCESS_INFORMATION& pi) {
+  return WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+// The editor is up: its frame exists and its stage window shows.
+HWND WaitReady(const PROCESS_INFORMATION& pi, const char* pszWhat) {
+  HWND hFrame = WaitTop(pi.dwProcessId, FRAME_CLASS, "Kordane4", false);
+  Check(hFrame != nullptr, std::string("no frame window of ") + pszWhat);
+  Check(WaitTop(pi.dwProcessId, DIALOG_CLASS, STAGE_CAPTION, true) != nullptr,
+        std::string("no stage window of ") + pszWhat);
+  return hFrame;
+}
+
+// Closing through the frame: the question, then Yes, then exit code 0.
+void CloseWithYes(const PROCESS_INFORMATION& pi, HWND hFrame, const char* pszWhat) {
+  PostMessageA(hFrame, WM_CLOSE, 0, 0);
+  AnswerBox(pi.dwProcessId, EXIT_CAPTION, EXIT_TEXT, IDYES, "終了確認");
+  DWORD dwCode = WaitExit(pi, pszWhat);
+  Check(dwCode == 0, std::string(pszWhat) + " ended with code " + std::to_string(dwCode));
+}
+
+std::string ReadText(const std::string& strPath) {
+  std::string s;
+  FILE* fp = fopen(strPath.c_str(), "rb");
+  if (!fp) return s;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, fp)) > 0) s.append(buf, n);
+  fclose(fp);
+  return s;
+}
+
+void CheckReportLog() {
+  std::string s = ReadText(g_strDir + "\\Report_Editor.txt");
+  Check(s.compare(0, 14, "App : ver 778\n") == 0 || s.compare(0, 15, "App : ver 778\r\n") == 0,
+        "Report_Editor.txt does not begin with the version line");
+  Check(s.find("OS : ") != std::string::npos && s.find("CPU : ") != std::string::npos &&
+            s.find("Mem Total : ") != std::string::npos,
+        "Report_Editor.txt has no system report");
+}
+
+// Escape on the frame and WM_CLOSE ask first; No keeps the editor, Yes ends it with 0.
+void ScenarioClose() {
+  PROCESS_INFORMATION a = StartEditor();
+  HWND hFrame = WaitReady(a, "the editor");
+  PostMessageA(hFrame, WM_KEYDOWN, VK_ESCAPE, 0);
+  AnswerBox(a.dwProcessId, EXIT_CAPTION, EXIT_TEXT, IDNO, "終了確認");
+  Check(Running(a) && IsWindow(hFrame), "the editor ended although the answer was No");
+  PostMessageA(hFrame, WM_CLOSE, 0, 0);
+  AnswerBox(a.dwProcessId, EXIT_CAPTION, EXIT_TEXT, IDNO, "終了確認");
+  Check(Running(a) && IsWindow(hFrame), "the editor ended although the answer was No");
+  CloseWithYes(a, hFrame, "the editor");
+  CheckReportLog();
+}
+
+// A second copy asks; No ends it with 0 and leaves the first one running.
+void ScenarioDoubleNo() {
+  PROCESS_INFORMATION a = StartEditor();
+  HWND hFrame = WaitReady(a, "the first editor");
+  PROCESS_INFORMATION b = StartEditor();
+  AnswerBox(b.dwProcessId, DOUBLE_CAPTION, DOUBLE_TEXT, IDNO, "二重起動");
+  DWORD dwCode = WaitExit(b, "the second editor");
+  Check(dwCode == 0, "the second editor ended with code " + std::to_string(dwCode));
+  Check(FindTop(b.dwProcessId, FRAME_CLASS, nullptr, false) == nullptr,
+        "the second editor made a frame window");
+  Check(Running(a) && IsWindow(hFrame), "the first editor did not survive the second start");
+  CloseWithYes(a, hFrame, "the first editor");
+  CheckReportLog();
+}
+
+// Yes starts a full second editor; both close normally.
+void ScenarioDoubleYes() {
+  PROCESS_INFORMATION a = StartEditor();
+  HWND hFrameA = WaitReady(a, "the first editor");
+  PROCESS_INFORMATION b = StartEditor();
+  AnswerBox(b.dwProcessId, DOUBLE_CAPTION, DOUBLE_TEXT, IDYES, "二重起動");
+  HWND hFrameB = WaitReady(b, "the second editor");
+  CloseWithYes(b, hFrameB, "the second editor");
+  Check(Running(a) && IsWindow(hFrameA), "the first editor ended with the second");
+  CloseWithYes(a, hFrameA, "the first editor");
+}
+
+void KillStarted() {
+  for (PROCESS_INFORMATION& pi : g_vStarted) {
+    if (Running(pi)) {
+      TerminateProcess(pi.hProcess, 99);
+      WaitForSingleObject(pi.hProcess, WAIT_MS);
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+  g_vStarted.clear();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    fprintf(stderr, "usage: Driver <close|double-no|double-yes> <Editor.exe> <project folder>\n");
+    return 2;
+  }
+  std::string strScenario = argv[1];
+  g_strExe = argv[2];
+  g_strDir = argv[3];
+  struct {
+    const char* pszName;
+    void (*pfn)();
+  } const aScenarios[] = {
+      {"close", ScenarioClose}, {"double-no", ScenarioDoubleNo}, {"double-yes", ScenarioDoubleYes}};
+  for (const auto& s : aScenarios) {
+    if (strScenario != s.pszName) continue;
+    int nResult = 0;
+    try {
+      s.pfn();
+    } catch (const cFailure& f) {
+      fprintf(stderr, "Driver %s: %s\n", s.pszName, f.strWhy.c_str());
+      nResult = 1;
+    }
+    KillStarted();
+    return nResult;
+  }
+  fprintf(stderr, "Driver: unknown scenario %s\n", strScenario.c_str());
+  return 2;
+}
