@@ -78,7 +78,9 @@ WPARAM RunMainLoop() {
       DispatchMessageA(&msg);
       continue;
     }
-    if (!g_bAppActive) {
+    // Without an editor the idle step has nothing to do; waiting here keeps the loop from
+    // spinning until one is made or the loop ends.
+    if (!g_bAppActive || !g_pCurEditor) {
       WaitMessage();
       continue;
     }

@@ -19,6 +19,7 @@ class cCountingCtrl : public cControl {
   void OnChange() override { m_strLog += "change "; }
   void OnKillFocus() override { m_strLog += "killfocus "; }
   void AfterRedrawFreeze() override { m_strLog += "frozen "; }
+  void RestoreSel() override { m_strLog += "restore "; }
   void OnKeyDown(WPARAM wKey, LPARAM, int32_t) override { m_strLog += "key" + std::to_string(wKey) + " "; }
   int OnScroll(WPARAM, LPARAM) override {
     m_strLog += "scroll ";
@@ -71,6 +72,18 @@ TEST_F(DialogBaseTest, CommandsReachTheFirstControlOfTheirIdByKindAndCode) {
     EXPECT_EQ(c.nKind == cControl::KIND_LIST ? "frozen " : "", second.m_strLog);
     EXPECT_EQ("", other.m_strLog);
   }
+}
+
+TEST_F(DialogBaseTest, RedrawListRestoresEveryBoundListAndNothingElse) {
+  cProbeDlg<1> dlg(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  cCountingCtrl list1(cControl::KIND_LIST, 1100), edit(cControl::KIND_EDITVAL, 1101),
+      list2(cControl::KIND_LIST, 1102);
+  for (cControl* c : {static_cast<cControl*>(&list1), static_cast<cControl*>(&edit), static_cast<cControl*>(&list2)})
+    dlg.AddCtrl(c);
+  dlg.RedrawList();
+  EXPECT_EQ("restore ", list1.m_strLog);
+  EXPECT_EQ("", edit.m_strLog);
+  EXPECT_EQ("restore ", list2.m_strLog);
 }
 
 TEST_F(DialogBaseTest, ChangedCtrlIdNamesOnlyValueChanges) {

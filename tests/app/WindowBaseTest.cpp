@@ -4,6 +4,7 @@
 
 #include "ShellFixtures.h"
 #include "app/AppGlobals.h"
+#include "app/Log.h"
 
 namespace {
 
@@ -230,6 +231,134 @@ TEST(ControlBase, ScrollByMovesToTheRangeEndAndReportsOnlyRealMoves) {
   // Attaching again does not chain the subclass to itself.
   bar.Attach(&host, p);
   EXPECT_TRUE(bar.ScrollBy(2));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(WindowTrace, TraceLinesNameTheMessageOrItsCodeAndSkipGetText) {
+  cTempDir dir;
+  std::string strLog = dir.File("EC_Trace.txt");
+  SetErrorLog(1, strLog.c_str());
+  cWindow w;
+  w.m_bTrace = 1;
+  w.m_strTraceName = "probe";
+  w.DefProc(nullptr, WM_MOVE, MAKEWPARAM(1, 2), MAKELPARAM(3, 4));
+  w.DefProc(nullptr, WM_GETTEXT, 0, 0);
+  w.DefProc(nullptr, 0x0401, 7, 0);
+  w.m_bTrace = 0;
+  w.DefProc(nullptr, WM_MOVE, 0, 0);
+  SetErrorLog(0, "EC_Editor.txt");
+  std::string s;
+  for (char c : ReadFileText(strLog))
+    if (c != '\r') s += c;
+  EXPECT_EQ(
+      "probe | msg:WM_MOVE | wp:131073(2,1) | lp:262147(4,3)\n"
+      "probe | msg:0x 401 | wp:7(0,7) | lp:0(0,0)\n",
+      s);
+  EXPECT_STREQ("WM_NULL", MessageName(0));
+  EXPECT_STREQ("WM_USER", MessageName(WM_USER));
+  EXPECT_EQ(nullptr, MessageName(0x0402));
+}
+
+class ToolBarTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitCommonControls();
+    m_lpDlg = new cProbeDlg<1>(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
+    m_lpDlg->SetLayout(400, 200, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0);
+    m_lpDlg->m_fnInit = [](cProbeDlg<1>* p) {
+      p->m_hToolBar = CreateToolbarEx(p->m_hWnd, WS_CHILD | WS_VISIBLE, 124, 0, nullptr, 0,
+                                      nullptr, 0, 16, 15, 16, 15, sizeof(TBBUTTON));
+      p->m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, "", p->m_hWnd, 1);
+    };
+    m_lpDlg->DoModeless(0, 1);
+    ASSERT_TRUE(m_lpDlg->m_hToolBar && m_lpDlg->m_hStatusBar);
+  }
+  void TearDown() override {
+    delete m_lpDlg;
+    EXPECT_TRUE(WindowList.m_vWindows.empty());
+  }
+  int ButtonCount() { return static_cast<int>(SendMessageA(m_lpDlg->m_hToolBar, TB_BUTTONCOUNT, 0, 0)); }
+  TBBUTTON Button(int i) {
+    TBBUTTON b = {};
+    SendMessageA(m_lpDlg->m_hToolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
+    return b;
+  }
+  int TipWindows() {
+    struct cCount {
+      HWND hOwner;
+      int n;
+    } c = {m_lpDlg->m_hWnd, 0};
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
+      auto* p = reinterpret_cast<cCount*>(l);
+      char sz[64];
+      GetClassNameA(h, sz, sizeof sz);
+      if (lstrcmpiA(sz, TOOLTIPS_CLASSA) == 0 && GetWindow(h, GW_OWNER) == p->hOwner) ++p->n;
+      return TRUE;
+    }, reinterpret_cast<LPARAM>(&c));
+    return c.n;
+  }
+  cProbeDlg<1>* m_lpDlg = nullptr;
+};
+
+TEST_F(ToolBarTest, StandardButtonsMoveTheirImagesAndGetOneTooltipEach) {
+  cToolButton a[3];
+  a[0].Set(STD_FILENEW, 40079, TBSTATE_ENABLED, 0, "新規作成");
+  a[1].Set(0, 0, 0, BTNS_SEP, "");
+  a[2].Set(STD_FILEOPEN, 40074, TBSTATE_ENABLED, 0, "開く");
+  int nTips = TipWindows();
+  m_lpDlg->AddToolButtons(a, 3);
+  ASSERT_EQ(3, ButtonCount());
+  EXPECT_EQ(40079, Button(0).idCommand);
+  EXPECT_EQ(a[0].m_Button.iBitmap, Button(0).iBitmap);
+  EXPECT_EQ(STD_FILEOPEN - STD_FILENEW, a[2].m_Button.iBitmap - a[0].m_Button.iBitmap);
+  EXPECT_EQ(0, a[1].m_Button.iBitmap);  // a separator keeps its index
+  EXPECT_EQ(nTips + 2, TipWindows());
+}
+
+TEST_F(ToolBarTest, BitmapButtonsComeFromTheFileOrNotAtAll) {
+  cToolButton a[2];
+  a[0].Set(0, 40048, TBSTATE_ENABLED, BTNS_CHECKGROUP, "ブロックパレット");
+  a[1].Set(1, 40049, TBSTATE_ENABLED, BTNS_CHECKGROUP, "キャラパレット");
+  cTempDir dir;
+  m_lpDlg->AddToolBitmap(a, 2, dir.File("missing.bmp").c_str());
+  EXPECT_EQ(0, ButtonCount());
+  // A 32 x 15 picture of two images, 24 bits.
+  const int W = 32, H = 15, nRow = W * 3, nSize = 54 + nRow * H;
+  std::vector<unsigned char> v(nSize, 0);
+  auto put32 = [&](int at, uint32_t n) {
+    for (int i = 0; i < 4; ++i) v[at + i] = static_cast<unsigned char>(n >> (8 * i));
+  };
+  v[0] = 'B';
+  v[1] = 'M';
+  put32(2, nSize);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, W);
+  put32(22, H);
+  v[26] = 1;
+  v[28] = 24;
+  ASSERT_TRUE(WriteFileBytes(dir.File("ToolBar.bmp"), v));
+  m_lpDlg->AddToolBitmap(a, 2, dir.File("ToolBar.bmp").c_str());
+  ASSERT_EQ(2, ButtonCount());
+  EXPECT_EQ(40049, Button(1).idCommand);
+  EXPECT_EQ(a[0].m_Button.iBitmap + 1, a[1].m_Button.iBitmap);
+  EXPECT_EQ(a[1].m_Button.iBitmap, Button(1).iBitmap);
+}
+
+TEST_F(ToolBarTest, ViewSitsBelowTheToolbarAndTheStatusBarStaysAtTheBottom) {
+  EXPECT_EQ(28, m_lpDlg->m_nViewY);
+  EXPECT_EQ(200, m_lpDlg->m_nViewH);
+  m_lpDlg->SetClientSize(500, 300 + 28 + 20);
+  RECT rcCli, rcBar;
+  GetClientRect(m_lpDlg->m_hWnd, &rcCli);
+  GetWindowRect(m_lpDlg->m_hStatusBar, &rcBar);
+  MapWindowPoints(nullptr, m_lpDlg->m_hWnd, reinterpret_cast<POINT*>(&rcBar), 2);
+  EXPECT_EQ(rcCli.bottom, rcBar.bottom);
+  EXPECT_EQ(300, m_lpDlg->m_nViewH);
+  EXPECT_EQ(500, m_lpDlg->m_nViewW);
 }
 
 }  // namespace
