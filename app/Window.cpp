@@ -140,10 +140,15 @@ LRESULT cWindow::DefProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       }
       return 1;
     }
-    case WM_COMMAND:
+    case WM_COMMAND: {
+      // Cleared however the handler ends, so one failed command does not lock out the rest.
+      struct cClear {
+        int32_t& b;
+        ~cClear() { b = 0; }
+      } clear{m_bInCommand};
       OnCommand(wParam, lParam);
-      m_bInCommand = 0;
       return 1;
+    }
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 1;
     case WM_LBUTTONDOWN: OnLButtonDown(wParam, lParam); return 1;
     case WM_LBUTTONUP: OnLButtonUp(wParam, lParam); return 1;
