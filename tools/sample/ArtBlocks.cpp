@@ -250,7 +250,7 @@ void Ladder(cCanvas& c, int ramp) {
   c.Outline(INK_BROWN);
 }
 
-// The raised block with a question mark (or a coin, or nothing when used).
+// The raised prize block with a star (or a coin, or nothing when used).
 void PrizeBlock(cCanvas& c, int ramp, int kind) {
   Bevel(c, 0, 0, N, N, ramp, kind == 2 ? 6 : 9, 2);
   c.Frame(0, 0, N, N, kind == 2 ? INK_BROWN : Shade(ramp, 3));
@@ -258,15 +258,15 @@ void PrizeBlock(cCanvas& c, int ramp, int kind) {
   Rivet(c, N - 5, 3, ramp);
   Rivet(c, 3, N - 5, ramp);
   Rivet(c, N - 5, N - 5, ramp);
-  if (kind == 0) {
-    static const char* q[] = {"  ####  ", " ##  ## ", " ##  ## ", "     ## ", "    ##  ",
-                              "   ##   ", "   ##   ", "        ", "   ##   ", "   ##   "};
-    for (int j = 0; j < 10; ++j)
-      for (int i = 0; i < 8; ++i)
-        if (q[j][i] == '#') {
-          c.Fill(8 + i * 2, 6 + j * 2, 2, 2, Shade(ramp, 15));
-          c.Set(8 + i * 2 + 2, 6 + j * 2 + 2, Shade(ramp, 4));
-        }
+  if (kind == 0) {  // a star emblem with a drop shadow
+    for (int pass = 0; pass < 2; ++pass) {
+      cPoints pts;
+      for (int k = 0; k < 10; ++k) {
+        double a = k * kPi / 5 - kPi / 2, r = (k % 2) ? 4.5 : 10.5;
+        pts.push_back({16 + (pass ? 0 : 1) + r * std::cos(a), 17 + (pass ? 0 : 1) + r * std::sin(a)});
+      }
+      c.Polygon(pts, pass ? Shade(ramp, 15) : Shade(ramp, 5));
+    }
   } else if (kind == 1) {
     c.Ball(16, 16, 7, 8, RAMP_GOLD, 10);
     c.Fill(15, 11, 2, 10, Shade(RAMP_GOLD, 6));

@@ -78,12 +78,10 @@ void Eyes(cCanvas& c, int x, int y, int gap, int mode, uint8_t ink, int h = 3) {
     int ex = x + k * gap;
     if (mode == 1) {
       c.HLine(ex, ex + 1, y + h - 1, ink);
-    } else if (mode == 2) {
-      c.Set(ex - 1, y, ink);
-      c.Set(ex + 1, y, ink);
-      c.Set(ex, y + 1, ink);
-      c.Set(ex - 1, y + 2, ink);
-      c.Set(ex + 1, y + 2, ink);
+    } else if (mode == 2) {  // squeezed shut: "><"
+      c.Set(ex + (k ? 1 : 0), y, ink);
+      c.Set(ex + (k ? 0 : 1), y + 1, ink);
+      c.Set(ex + (k ? 1 : 0), y + 2, ink);
     } else {
       c.Fill(ex, y, 2, h, ink);
       c.Set(ex, y, COL_WHITE);
@@ -364,10 +362,14 @@ void DrawBat(cCanvas& c, int ramp, const cPose& p) {
   double cx = 16 + p.dx, cy = 15 + p.dy + (phase == 2 ? 1 : 0);
   if (p.bJump || p.bCheer) phase = 0;
   if (p.bFall) phase = 2;
+  if (p.bDown) {  // fallen to the ground, wings spread flat
+    phase = 1;
+    cy = 24;
+  }
   double tipY[4] = {3, 12, 22, 12};
   double ty = tipY[phase];
   uint8_t wing = Shade(ramp, 6), bone = Shade(ramp, 3);
-  if (!p.bGuard && !p.bDown) {
+  if (!p.bGuard) {
     for (int side = -1; side <= 1; side += 2) {
       double sx = cx + side * 4, tx = cx + side * 15;
       cPoints pts = {{sx, cy - 3}, {tx, ty + cy - 15}, {tx - side * 1, ty + cy - 8},
@@ -398,17 +400,6 @@ void DrawBat(cCanvas& c, int ramp, const cPose& p) {
   t.Set(int(cx), int(cy + 2), COL_WHITE);
   if (p.bAttack) t.Fill(int(cx - 3), int(cy + 1), 4, 2, Shade(RAMP_RED, 3));
   t.Outline(COL_BLACK);
-  if (p.bDown) {  // fallen on its back, wings spread on the ground
-    cCanvas d(N, N);
-    for (int y = 0; y < N; ++y)
-      for (int x = 0; x < N; ++x) d.Set(x, N - 1 - y, t.Get(x, y));
-    cCanvas out(N, N);
-    out.Paste(d, 0, 10);
-    out.Fill(2, 28, 28, 3, 0);
-    out.Ellipse(16, 29, 14, 2.5, wing);
-    out.Outline(COL_BLACK);
-    t = out;
-  }
   c.Paste(t, 0, 0);
 }
 
@@ -504,13 +495,15 @@ void DrawBird(cCanvas& c, int ramp, const cPose& p) {
             Shade(RAMP_ORANGE, 11));
   if (open) t.Polygon({{cx - 8, cy}, {cx - 13, cy + 2}, {cx - 8, cy + 1}}, Shade(RAMP_ORANGE, 8));
   // Wing.
-  static const double wy[4] = {-9, -2, 4, -2};
+  static const double wy[4] = {-14, -2, 11, -2};
   if (p.bGuard) {
     t.Ellipse(cx - 3, cy + 1, 7, 5, Shade(ramp, 6));
   } else if (!p.bDown) {
     double y = wy[phase];
-    t.Polygon({{cx - 2, cy - 1}, {cx + 6, cy - 1}, {cx + 8, cy + y}, {cx + 1, cy + y - 1}},
-              Shade(ramp, 6));
+    double tx = phase % 2 ? 13 : 10;
+    t.Polygon({{cx - 1, cy - 1}, {cx + 7, cy - 1}, {cx + tx, cy + y}, {cx + tx - 6, cy + y + (y < 0 ? 2 : -2)}},
+              Shade(ramp, 5));
+    t.Line(int(cx), int(cy - 1), int(cx + 4), int(cy + y + (y < 0 ? 2 : -2)), Shade(ramp, 11));
   }
   // Crest and eye.
   t.Polygon({{cx - 4, cy - 7}, {cx - 2, cy - 11}, {cx, cy - 7}}, Shade(ramp, 10));
