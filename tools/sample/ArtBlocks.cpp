@@ -662,7 +662,7 @@ void Pipe(cCanvas& c, int ramp, int kind) {  // 0 body, 1 top, 2 horizontal
         if (y == 11) lvl = 3;
         t.Set(x, y, Shade(ramp, lvl));
       }
-  t.Outline(INK_GREEN);
+  t.Outline(INK_GREY);
   for (int y = 0; y < N; ++y)
     for (int x = 0; x < N; ++x) c.Set(x, y, kind == 2 ? t.Get(y, x) : t.Get(x, y));
 }
@@ -805,9 +805,9 @@ void PaintBlock(cCanvas& c, int n) {
     case 80: Spikes(c, true); break;
     case 81: Spring(c); break;
     case 82: Conveyor(c); break;
-    case 83: Pipe(c, RAMP_GREEN, 1); break;
-    case 84: Pipe(c, RAMP_GREEN, 0); break;
-    case 85: Pipe(c, RAMP_GREEN, 2); break;
+    case 83: Pipe(c, RAMP_STONE, 1); break;
+    case 84: Pipe(c, RAMP_STONE, 0); break;
+    case 85: Pipe(c, RAMP_STONE, 2); break;
     case 86: Switch(c); break;
     case 87: Grate(c); break;
     case 88: Glass(c); break;
