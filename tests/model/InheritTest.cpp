@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -254,4 +256,77 @@ TEST_F(Inheritance, SetInheritStoresOrClearsThenApplies) {
             boxes.Shown()[0].strText);
   SetInherit(it, PAL_ITEM, 1, 1, Only({0}, 11));
   EXPECT_EQ(1u, boxes.Shown().size());
+}
+
+namespace {
+
+// The stored fields of each group, by field number (1-based, in the stored order); the name, the
+// condition vector and the flow or command vector are checked on their own.
+struct cGroupTable {
+  std::vector<std::vector<int>> vFields;
+  int nNameGroup, nCondGroup, nListGroup;
+};
+
+const cGroupTable BLOCK_GROUPS = {
+    {{}, {3, 4}, {5, 6, 7}, {8}, {9}, {10, 11}, {12}, {13}, {14, 15}, {16, 17}, {18}}, 0, 1, -1};
+const cGroupTable ITEM_GROUPS = {
+    {{}, {3, 4}, {5}, {6}, {7, 8, 9}, {10}, {11}, {12, 13}, {16}, {15}, {14}, {17}, {}}, 0, 1, 12};
+const cGroupTable CHARA_GROUPS = {{{},         {26, 27},     {28},     {29},     {3, 4},   {5},  {6},  {7, 8, 11},
+                                   {9, 10, 12}, {13, 14, 15}, {16},     {17},     {18},     {19, 20, 21}, {22, 23},
+                                   {24, 25},   {31},         {30},     {32, 33}, {34},     {35}, {36}, {37, 38},
+                                   {39},       {40},         {42},     {43},     {44},     {45}, {46}, {47},
+                                   {41},       {52, 53},     {50, 51}, {48},     {49},     {}},
+                                  0, 4, 36};
+
+char* FieldBytes(cDataRecord& rec, const cFieldDesc& d) { return reinterpret_cast<char*>(&rec) + d.m_nOffset; }
+
+size_t ListSize(const cEdBlock&) { return 0; }
+size_t ListSize(const cEdItem& r) { return r.m_vCommand.size(); }
+size_t ListSize(const cEdChara& r) { return r.m_vFlow.size(); }
+void FillList(cEdBlock&) {}
+void FillList(cEdItem& r) { r.m_vCommand.resize(2); }
+void FillList(cEdChara& r) {
+  r.m_vFlow.resize(2);
+  r.m_vFlow.data()[0].m_nTrigger = 1;
+}
+
+// For each group alone: exactly its fields, and its name, conditions or list, come from the source.
+template <class T>
+void CheckEveryGroup(T& src, const cGroupTable& table) {
+  const cFieldLayout& layout = src.Layout(778);
+  for (size_t k = 0; k < layout.m_vField.size(); ++k)
+    memset(FieldBytes(src, layout.m_vField[k]), 0x40 + static_cast<int>(k), layout.m_vField[k].m_nSize * layout.m_vField[k].m_nCount);
+  src.m_strName = "source";
+  src.m_vCond.resize(3);
+  FillList(src);
+  ASSERT_EQ(static_cast<size_t>(T::INHERIT_GROUPS), table.vFields.size());
+  for (size_t g = 0; g < table.vFields.size(); ++g) {
+    SCOPED_TRACE(testing::Message() << "group " << g);
+    T before;
+    before.m_nGraphic = 9;
+    before.m_nInheritPal = 1;
+    before.m_nInheritNo = 1;
+    before.m_bbInherit.assign(T::INHERIT_GROUPS, 0);
+    before.m_bbInherit.data()[g] = 1;
+    T after = before;
+    after.ApplyInherit();
+    for (size_t k = 0; k < layout.m_vField.size(); ++k) {
+      const cFieldDesc& d = layout.m_vField[k];
+      bool bChanged = memcmp(FieldBytes(before, d), FieldBytes(after, d), d.m_nSize * d.m_nCount) != 0;
+      bool bWant = std::find(table.vFields[g].begin(), table.vFields[g].end(), static_cast<int>(k + 1)) !=
+                   table.vFields[g].end();
+      EXPECT_EQ(bWant, bChanged) << "field " << k + 1;
+    }
+    EXPECT_EQ(static_cast<int>(g) == table.nNameGroup, after.m_strName == "source");
+    EXPECT_EQ(static_cast<int>(g) == table.nCondGroup, after.m_vCond.size() == 3);
+    EXPECT_EQ(static_cast<int>(g) == table.nListGroup, ListSize(after) == 2);
+  }
+}
+
+}  // namespace
+
+TEST_F(Inheritance, EachGroupCopiesExactlyItsFields) {
+  CheckEveryGroup(CommonPalette.m_vBlock.data()[1], BLOCK_GROUPS);
+  CheckEveryGroup(CommonPalette.m_vChara.data()[1], CHARA_GROUPS);
+  CheckEveryGroup(CommonPalette.m_vItem.data()[1], ITEM_GROUPS);
 }

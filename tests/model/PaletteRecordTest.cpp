@@ -6,8 +6,12 @@
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/Database.h"
+#include "model/EditConfig.h"
+#include "model/Inherit.h"
 #include "model/Item.h"
 #include "model/PaletteRecordImages.h"
+#include "model/PrjOption.h"
+#include "model/TableCheck.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -257,4 +261,19 @@ TEST(PaletteRecords, DamagedRecordsAreFailedReads) {
   huge[nFlagCount + 3] = 0x7f;
   cEdChara back;
   EXPECT_EQ(0, ReadRecordImage(back, huge));
+}
+
+TEST(PaletteRecords, WordTablesAreClosedAndInFlagOrder) {
+  EXPECT_TRUE(IsClosedTable(ItemTakeTypeNames));
+  EXPECT_TRUE(IsClosedTable(BlockInheritNames));
+  EXPECT_TRUE(IsClosedTable(CharaInheritNames));
+  EXPECT_TRUE(IsClosedTable(ItemInheritNames));
+  EXPECT_TRUE(IsClosedTable(OldVerStageNames));
+  EXPECT_TRUE(IsClosedTable(NewStagePalNames));
+  EXPECT_STREQ("行動", CharaInheritNames[36]);
+  EXPECT_STREQ("防御力", CharaInheritNames[29]);
+  EXPECT_STREQ("ブロック召喚を無効化", BlockInheritNames[10]);
+  EXPECT_STREQ("効果", ItemInheritNames[12]);
+  EXPECT_STREQ("旧バージョンのステージファイルを削除", OldVerStageNames[2]);
+  EXPECT_STREQ("ステージパレットファイルからコピー", NewStagePalNames[3]);
 }
