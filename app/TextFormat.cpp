@@ -33,13 +33,27 @@ int FormatBounded(char* pBuf, size_t nSize, const char* pszFormat, va_list args)
   return static_cast<int>(nFit);
 }
 
-void FormatStr(std::string& str, const char* pszFormat, ...) {
+static void FormatInto(std::string& str, bool bAppend, const char* pszFormat, va_list args) {
   char sz[FORMAT_BUF_SIZE];
+  FormatBounded(sz, sizeof sz, pszFormat, args);
+  if (bAppend)
+    str += sz;
+  else
+    str = sz;
+}
+
+void FormatStr(std::string& str, const char* pszFormat, ...) {
   va_list args;
   va_start(args, pszFormat);
-  FormatBounded(sz, sizeof sz, pszFormat, args);
+  FormatInto(str, false, pszFormat, args);
   va_end(args);
-  str = sz;
+}
+
+void FormatStrAppend(std::string& str, const char* pszFormat, ...) {
+  va_list args;
+  va_start(args, pszFormat);
+  FormatInto(str, true, pszFormat, args);
+  va_end(args);
 }
 
 int GetDigitCountU(uint32_t nValue) {

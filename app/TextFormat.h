@@ -23,6 +23,8 @@ size_t SjisFitLength(const char* psz, size_t nMax);
 int FormatBounded(char* pBuf, size_t nSize, const char* pszFormat, va_list args);
 
 void FormatStr(std::string& str, const char* pszFormat, ...);
+// The same, appended to the text: each piece is bounded on its own.
+void FormatStrAppend(std::string& str, const char* pszFormat, ...);
 void FormatSignedDigits(std::string& str, int32_t nValue, int nWidth, bool bKeepZeros, bool bPlus);
 void FormatZeroPad(std::string& str, int32_t nValue, int nDigits);
 int GetDigitCount(int32_t nValue);
