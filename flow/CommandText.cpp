@@ -40,7 +40,7 @@ void EstimatePrefix(std::string& line, const cEdCommand& c, double dTenths) {
 
 void KindPart(std::string& line, const cEdCommand& c) {
   const cCmdKindInfo* pInfo = FindCmdKindInfo(c.m_bItem, c.m_nKind);
-  FormatStrAppend(line, " ◆ %s ◆", pInfo != nullptr ? pInfo->m_strName.c_str() : "");
+  FormatAppend(line, " ◆ %s ◆", pInfo != nullptr ? pInfo->m_strName.c_str() : "");
 }
 
 template <class V>
@@ -55,12 +55,12 @@ const char* DbName(const cFlowTextContext& ctx, V cEdDatabase::*pList, int32_t i
 }
 
 void SummonPart(std::string& line, const cFlowTextContext& ctx, int nPalette, int nLayer, int32_t nNo) {
-  FormatStrAppend(line, " 「%s」", NumberedName(ctx.PaletteNames(nPalette, nLayer), nNo).c_str());
+  FormatAppend(line, " 「%s」", NumberedName(ctx.PaletteNames(nPalette, nLayer), nNo).c_str());
 }
 
 void DirectionPart(std::string& line, int nDirection, int nAngle) {
-  FormatStrAppend(line, " %s", Word(MoveDirectionNames, nDirection));
-  if (nAngle != 0) FormatStrAppend(line, "%d", nAngle);
+  FormatAppend(line, " %s", Word(MoveDirectionNames, nDirection));
+  if (nAngle != 0) FormatAppend(line, "%d", nAngle);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -93,13 +93,13 @@ void MoveTail(std::string& line, const cEdCommand& c, const cEdMove& m) {
   const char* pszUnit = m.m_nDistanceUnit == 1 ? "dot" : "";
   switch (m.m_nSpecType) {
     case SPEC_TIME_SPEED:
-      FormatStrAppend(line, " 時%d 速%d", c.m_nTime, m.m_nSpeed);
+      FormatAppend(line, " 時%d 速%d", c.m_nTime, m.m_nSpeed);
       break;
     case SPEC_TIME_DISTANCE:
-      FormatStrAppend(line, " 時%d 距%d%s", c.m_nTime, m.m_nDistance, pszUnit);
+      FormatAppend(line, " 時%d 距%d%s", c.m_nTime, m.m_nDistance, pszUnit);
       break;
     case SPEC_SPEED_DISTANCE:
-      FormatStrAppend(line, " 速%d 距%d%s", m.m_nSpeed, m.m_nDistance, pszUnit);
+      FormatAppend(line, " 速%d 距%d%s", m.m_nSpeed, m.m_nDistance, pszUnit);
       break;
     default:
       break;
@@ -115,11 +115,11 @@ void FmtStraight(std::string& line, const cEdCommand& c, const cFlowTextContext&
     DirectionPart(line, m.m_nDirection, m.m_nAngle);
   } else if (m.m_nAimType == 1) {
     if (m.m_bUseTargetX && m.m_bUseTargetY)
-      FormatStrAppend(line, " 目標(%d,%d)", m.m_nTargetX, m.m_nTargetY);
+      FormatAppend(line, " 目標(%d,%d)", m.m_nTargetX, m.m_nTargetY);
     else if (m.m_bUseTargetX)
-      FormatStrAppend(line, " 目標(%d,-)", m.m_nTargetX);
+      FormatAppend(line, " 目標(%d,-)", m.m_nTargetX);
     else if (m.m_bUseTargetY)
-      FormatStrAppend(line, " 目標(-,%d)", m.m_nTargetY);
+      FormatAppend(line, " 目標(-,%d)", m.m_nTargetY);
     else
       line += " 目標(-,-)";
   }
@@ -141,10 +141,10 @@ void FmtCircle(std::string& line, const cEdCommand& c, const cFlowTextContext&) 
   KindPart(line, c);
   if (pm == nullptr) return;
   if (pm->m_nSpecType == CIRCLE_BY_TIME)
-    FormatStrAppend(line, " 時%d", c.m_nTime);
+    FormatAppend(line, " 時%d", c.m_nTime);
   else if (pm->m_nSpecType == CIRCLE_BY_SPEED)
-    FormatStrAppend(line, " 速%d", pm->m_nSpeed);
-  FormatStrAppend(line, " 角%d～%d", pm->m_nAngle, pm->m_nDistance);
+    FormatAppend(line, " 速%d", pm->m_nSpeed);
+  FormatAppend(line, " 角%d～%d", pm->m_nAngle, pm->m_nDistance);
 }
 
 // Charge and homing moves.
@@ -152,7 +152,7 @@ void FmtTargetMove(std::string& line, const cEdCommand& c, const cFlowTextContex
   MovePrefix(line, c);
   KindPart(line, c);
   if (!c.m_pMove) return;
-  FormatStrAppend(line, " %s", Word(TargetSlotNames, c.m_pMove->m_nTarget));
+  FormatAppend(line, " %s", Word(TargetSlotNames, c.m_pMove->m_nTarget));
   MoveTail(line, c, *c.m_pMove);
 }
 
@@ -164,23 +164,23 @@ void FmtEvade(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   if (m.m_nAimType == 0)
     DirectionPart(line, m.m_nDirection, m.m_nAngle);
   else if (m.m_nAimType == 1)
-    FormatStrAppend(line, " 目標(%d,%d)", m.m_nTargetX, m.m_nTargetY);
+    FormatAppend(line, " 目標(%d,%d)", m.m_nTargetX, m.m_nTargetY);
   MoveTail(line, c, m);
 }
 
 void FmtTurn(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   TimePrefix(line, c, c.m_nTime);
   KindPart(line, c);
-  FormatStrAppend(line, " %s", Word(TurnNames, P(c, 0)));
+  FormatAppend(line, " %s", Word(TurnNames, P(c, 0)));
 }
 
 void FmtJump(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   TextPrefix(line, c, "?");
   KindPart(line, c);
   if (P(c, 0) == 0 || P(c, 0) == 1)
-    FormatStrAppend(line, " 高さ%d", P(c, 2));
+    FormatAppend(line, " 高さ%d", P(c, 2));
   else if (P(c, 0) == 2)
-    FormatStrAppend(line, " 高さ%d～%d", P(c, 2), P(c, 4));
+    FormatAppend(line, " 高さ%d～%d", P(c, 2), P(c, 4));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -191,16 +191,16 @@ void FmtShot(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   KindPart(line, c);
   if (!c.m_pShot) return;
   const cEdShot& s = *c.m_pShot;
-  FormatStrAppend(line, " %s 数%d(%d)", Word(ShotFormationNames, s.m_nFormation), s.m_nCount, s.m_nClones);
+  FormatAppend(line, " %s 数%d(%d)", Word(ShotFormationNames, s.m_nFormation), s.m_nCount, s.m_nClones);
   DirectionPart(line, s.m_nDirection, s.m_nAngle);
-  FormatStrAppend(line, " 速%d 威%d %s", s.m_nSpeed, s.m_nPower, Word(ShotMoveTypeNames, s.m_nMoveType));
+  FormatAppend(line, " 速%d 威%d %s", s.m_nSpeed, s.m_nPower, Word(ShotMoveTypeNames, s.m_nMoveType));
 }
 
 void FmtSword(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
   TimePrefix(line, c, c.m_nTime);
   KindPart(line, c);
   if (!c.m_pShot) return;
-  FormatStrAppend(line, " %s 威%d", DbName(ctx, &cEdDatabase::m_vSwordType, c.m_pShot->m_nMoveType),
+  FormatAppend(line, " %s 威%d", DbName(ctx, &cEdDatabase::m_vSwordType, c.m_pShot->m_nMoveType),
                   c.m_pShot->m_nPower);
 }
 
@@ -247,9 +247,9 @@ void FmtWait(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
 void FmtFlowOp(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   TimePrefix(line, c, 0);
   KindPart(line, c);
-  FormatStrAppend(line, " %s の %s を %s", Word(FlowOpOwnerNames, P(c, 3)), Word(FlowOpRangeNames, P(c, 1)),
+  FormatAppend(line, " %s の %s を %s", Word(FlowOpOwnerNames, P(c, 3)), Word(FlowOpRangeNames, P(c, 1)),
                   Word(FlowOpNames, P(c, 0)));
-  if (P(c, 1) == FLOW_BY_ID) FormatStrAppend(line, " (ID:%s)", Word(FlowIdSlotNames, P(c, 2)));
+  if (P(c, 1) == FLOW_BY_ID) FormatAppend(line, " (ID:%s)", Word(FlowIdSlotNames, P(c, 2)));
   if (c.m_pCondList && c.m_pCondList->m_bUseCond) line += "  ★条件あり★";
 }
 
@@ -275,7 +275,7 @@ void ShowTimePrefix(std::string& line, const cEdCommand& c, int32_t nMode, int32
 void ShowOrErase(std::string& line, const cEdCommand& c, bool bErase, const char* pszErase, const char* pszShown) {
   if (bErase) line = "P-0";
   KindPart(line, c);
-  FormatStrAppend(line, " %s", bErase ? pszErase : pszShown);
+  FormatAppend(line, " %s", bErase ? pszErase : pszShown);
 }
 
 void FmtMessage(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
@@ -289,17 +289,17 @@ void FmtWarp(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   KindPart(line, c);
   if (!c.m_pMove) return;
   const cEdMove& m = *c.m_pMove;
-  FormatStrAppend(line, " %s", Word(WarpSetTypeNames, m.m_nAimType));
+  FormatAppend(line, " %s", Word(WarpSetTypeNames, m.m_nAimType));
   if (m.m_nAimType >= 0 && m.m_nAimType <= 4)
-    FormatStrAppend(line, " %s 距%d", Word(MoveDirectionNames, m.m_nDirection), m.m_nDistance);
+    FormatAppend(line, " %s 距%d", Word(MoveDirectionNames, m.m_nDirection), m.m_nDistance);
   else if (m.m_nAimType == 5)
-    FormatStrAppend(line, " %s (%d,%d)", Word(WarpTargetTypeNames, m.m_nTargetType), m.m_nTargetX, m.m_nTargetY);
+    FormatAppend(line, " %s (%d,%d)", Word(WarpTargetTypeNames, m.m_nTargetType), m.m_nTargetX, m.m_nTargetY);
 }
 
 void FmtSetTarget(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   TimePrefix(line, c, 0);
   KindPart(line, c);
-  FormatStrAppend(line, " %s を %s にする", Word(TargetSlotNames, P(c, 0)), Word(TargetWhomNames, P(c, 1)));
+  FormatAppend(line, " %s を %s にする", Word(TargetSlotNames, P(c, 0)), Word(TargetWhomNames, P(c, 1)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -309,7 +309,7 @@ bool IsCharaOwner(int32_t n) { return n >= 0 && n < OWNER_SYSTEM; }
 const char* OwnerWord(int32_t n) { return Word(CharaStatusSubjectNames, n); }
 
 void VarPart(std::string& line, const cFlowTextContext& ctx, int32_t nSet, int32_t nNo, const char* pszAfter) {
-  FormatStrAppend(line, " 「%s」%s", NumberedName(ctx.VarNames(nSet), nNo).c_str(), pszAfter);
+  FormatAppend(line, " 「%s」%s", NumberedName(ctx.VarNames(nSet), nNo).c_str(), pszAfter);
 }
 
 void StatusLeft(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
@@ -318,30 +318,30 @@ void StatusLeft(std::string& line, const cEdCommand& c, const cFlowTextContext& 
   } else if (P(c, 0) == 0) {
     const int32_t nOwner = P(c, 3);
     if (IsCharaOwner(nOwner) && P(c, 4) == 0)
-      FormatStrAppend(line, " %s の 「%s」を", OwnerWord(nOwner), CharaVarWord(P(c, 2)));
+      FormatAppend(line, " %s の 「%s」を", OwnerWord(nOwner), CharaVarWord(P(c, 2)));
     else if (IsCharaOwner(nOwner))
-      FormatStrAppend(line, " %s の %s を", OwnerWord(nOwner), NameOf(StatusInfoTable, P(c, 4)));
+      FormatAppend(line, " %s の %s を", OwnerWord(nOwner), NameOf(StatusInfoTable, P(c, 4)));
     else if (nOwner == OWNER_SYSTEM)
-      FormatStrAppend(line, " %s を", NameOf(SystemValueTable, P(c, 4)));
+      FormatAppend(line, " %s を", NameOf(SystemValueTable, P(c, 4)));
   }
 }
 
 void StatusRight(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
   switch (P(c, 6)) {
     case 0:
-      FormatStrAppend(line, " %d", P(c, 7));
+      FormatAppend(line, " %d", P(c, 7));
       break;
     case 1:
-      FormatStrAppend(line, " %d～%d", P(c, 8), P(c, 9));
+      FormatAppend(line, " %d～%d", P(c, 8), P(c, 9));
       break;
     case 2: {
       const int32_t nOwner = P(c, 12);
       if (IsCharaOwner(nOwner) && P(c, 13) == 0)
-        FormatStrAppend(line, " %s の 「%s」", OwnerWord(nOwner), CharaVarWord(P(c, 11)));
+        FormatAppend(line, " %s の 「%s」", OwnerWord(nOwner), CharaVarWord(P(c, 11)));
       else if (IsCharaOwner(nOwner))
-        FormatStrAppend(line, " %s の %s", OwnerWord(nOwner), NameOf(StatusInfoTable, P(c, 13)));
+        FormatAppend(line, " %s の %s", OwnerWord(nOwner), NameOf(StatusInfoTable, P(c, 13)));
       else if (nOwner == OWNER_SYSTEM)
-        FormatStrAppend(line, " %s", NameOf(SystemValueTable, P(c, 13)));
+        FormatAppend(line, " %s", NameOf(SystemValueTable, P(c, 13)));
       break;
     }
     case 3:
@@ -356,7 +356,7 @@ void FmtStatus(std::string& line, const cEdCommand& c, const cFlowTextContext& c
   TimePrefix(line, c, 0);
   KindPart(line, c);
   StatusLeft(line, c, ctx);
-  FormatStrAppend(line, " %s", Word(VarOpNames, P(c, 5)));
+  FormatAppend(line, " %s", Word(VarOpNames, P(c, 5)));
   StatusRight(line, c, ctx);
   if (P(c, 14) != 0) line += "%";
 }
@@ -367,10 +367,10 @@ void FmtStatus2(std::string& line, const cEdCommand& c, const cFlowTextContext&)
   const int32_t nOwner = P(c, 0);
   const int32_t nAttr = P(c, 1);
   if (IsCharaOwner(nOwner)) {
-    FormatStrAppend(line, " %s の %s を", OwnerWord(nOwner), NameOf(Status2InfoTable, nAttr));
-    FormatStrAppend(line, " %s にする", OptionWordOf(Status2InfoTable, nAttr, P(c, 2)));
+    FormatAppend(line, " %s の %s を", OwnerWord(nOwner), NameOf(Status2InfoTable, nAttr));
+    FormatAppend(line, " %s にする", OptionWordOf(Status2InfoTable, nAttr, P(c, 2)));
   } else if (nOwner == OWNER_SYSTEM) {
-    FormatStrAppend(line, " %s を %s にする", NameOf(ScrollInfoTable, nAttr), OptionWordOf(ScrollInfoTable, nAttr, P(c, 2)));
+    FormatAppend(line, " %s を %s にする", NameOf(ScrollInfoTable, nAttr), OptionWordOf(ScrollInfoTable, nAttr, P(c, 2)));
   }
 }
 
@@ -378,9 +378,9 @@ void FmtVanish(std::string& line, const cEdCommand& c, const cFlowTextContext&) 
   TimePrefix(line, c, 0);
   KindPart(line, c);
   if (P(c, 0) == 0 || P(c, 0) == 1)
-    FormatStrAppend(line, " %s %s 対象勢力%d", Word(VanishWhatNames, P(c, 0)), Word(VanishRangeNames, P(c, 2)), P(c, 1));
+    FormatAppend(line, " %s %s 対象勢力%d", Word(VanishWhatNames, P(c, 0)), Word(VanishRangeNames, P(c, 2)), P(c, 1));
   else
-    FormatStrAppend(line, " %s", Word(VanishWhatNames, P(c, 0)));
+    FormatAppend(line, " %s", Word(VanishWhatNames, P(c, 0)));
 }
 
 void FmtItemGet(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
@@ -397,7 +397,7 @@ template <auto pList>
 void FmtRecordName(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
   TimePrefix(line, c, 0);
   KindPart(line, c);
-  FormatStrAppend(line, " %s", DbName(ctx, pList, P(c, 0)));
+  FormatAppend(line, " %s", DbName(ctx, pList, P(c, 0)));
 }
 
 // The display times of an animation's patterns, the running sum capped at 9999 after each addition.
@@ -426,7 +426,7 @@ int32_t EffectTotal(const cFlowTextContext& ctx, int32_t nEffect) {
 void FmtAnime(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
   TotalPrefix(line, c, AnimeTotal(ctx, P(c, 0)));
   KindPart(line, c);
-  FormatStrAppend(line, " %s", DbName(ctx, &cEdDatabase::m_vAnime, P(c, 0)));
+  FormatAppend(line, " %s", DbName(ctx, &cEdDatabase::m_vAnime, P(c, 0)));
 }
 
 void FmtEffect(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
@@ -448,8 +448,8 @@ void FormatKindEffect(std::string& line, const cEdCommand& c, const cFlowTextCon
   if (P(c, 0) == 0)
     line += " なし";
   else
-    FormatStrAppend(line, " %s", pEffect != nullptr ? pEffect->m_strName.c_str() : "");
-  if (P(c, 1) != 0) FormatStrAppend(line, " %s", Word(EffectModeNames, P(c, 1)));
+    FormatAppend(line, " %s", pEffect != nullptr ? pEffect->m_strName.c_str() : "");
+  if (P(c, 1) != 0) FormatAppend(line, " %s", Word(EffectModeNames, P(c, 1)));
   if (P(c, 2) != 0) line += " ループ実行";
 }
 
@@ -476,14 +476,14 @@ void FmtScreenColour(std::string& line, const cEdCommand& c, const cFlowTextCont
     line += " 元に戻す";
     return;
   }
-  FormatStrAppend(line, " R%d G%d B%d %d%%", P(c, 0), P(c, 1), P(c, 2), P(c, 3));
-  if (bFlash) FormatStrAppend(line, " 瞬間表示 × %d", P(c, 7));
+  FormatAppend(line, " R%d G%d B%d %d%%", P(c, 0), P(c, 1), P(c, 2), P(c, 3));
+  if (bFlash) FormatAppend(line, " 瞬間表示 × %d", P(c, 7));
 }
 
 void FmtBackground(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   TimePrefix(line, c, 0);
   KindPart(line, c);
-  FormatStrAppend(line, " %d番 を %s", P(c, 0), Word(BackgroundOpNames, P(c, 1)));
+  FormatAppend(line, " %d番 を %s", P(c, 0), Word(BackgroundOpNames, P(c, 1)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -492,7 +492,7 @@ void FmtBackground(std::string& line, const cEdCommand& c, const cFlowTextContex
 void FmtCode(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   TimePrefix(line, c, 0);
   KindPart(line, c);
-  FormatStrAppend(line, " %s", c.m_strText.c_str());
+  FormatAppend(line, " %s", c.m_strText.c_str());
 }
 
 void FmtArrange(std::string& line, const cEdCommand& c, const cFlowTextContext& ctx) {
@@ -504,7 +504,7 @@ void FmtArrange(std::string& line, const cEdCommand& c, const cFlowTextContext& 
     return;
   }
   const cArrangeParamInfo* pParam = EntryOf(*pParams, P(c, 1));
-  FormatStrAppend(line, " 次の 「%s」 の %s %s", NameOf(CmdKindTable, P(c, 0)),
+  FormatAppend(line, " 次の 「%s」 の %s %s", NameOf(CmdKindTable, P(c, 0)),
                   pParam != nullptr ? pParam->m_strCaption.c_str() : "", Word(VarOpNames, P(c, 2)));
   const int32_t nVar = P(c, 4);
   if (P(c, 3) == 0 || P(c, 3) == 1) {
@@ -512,14 +512,14 @@ void FmtArrange(std::string& line, const cEdCommand& c, const cFlowTextContext& 
   } else if (P(c, 3) == ARRANGE_CHARA_VAR) {
     std::string strNo;
     FormatZeroPad(strNo, nVar, 3);
-    FormatStrAppend(line, " 「%s %s」", strNo.c_str(), CharaVarWord(nVar));
+    FormatAppend(line, " 「%s %s」", strNo.c_str(), CharaVarWord(nVar));
   }
 }
 
 void FmtLoop(std::string& line, const cEdCommand& c, const cFlowTextContext&) {
   TimePrefix(line, c, 0);
   KindPart(line, c);
-  FormatStrAppend(line, " 後続 %d 個のコマンドを %d 回繰り返す", P(c, 1), P(c, 0));
+  FormatAppend(line, " 後続 %d 個のコマンドを %d 回繰り返す", P(c, 1), P(c, 0));
 }
 
 const CmdTextFn s_aCharaFns[CMD_KIND_COUNT] = {

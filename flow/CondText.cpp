@@ -19,7 +19,7 @@ std::string SubjectWord(const cFlowTextContext& ctx, int nSubject) {
 bool IsCharaSubject(int nSubject) { return nSubject >= 0 && nSubject < SUBJECT_SYSTEM; }
 
 void AppendVarCompare(std::string& line, const cCond& c, const cNameView& names) {
-  FormatStrAppend(line, " ： 「%s」 が %d %s", NumberedName(names, c.m_nVar).c_str(), c.m_nValue,
+  FormatAppend(line, " ： 「%s」 が %d %s", NumberedName(names, c.m_nVar).c_str(), c.m_nValue,
                   Word(CondCompareNames, c.m_nCompare));
 }
 
@@ -27,37 +27,37 @@ void AppendStatusLeft(std::string& line, const cCond& c, const cFlowTextContext&
   if (c.m_nLeftType == 0 && IsCharaSubject(c.m_nSubject)) {
     const std::string strWho = SubjectWord(ctx, c.m_nSubject);
     if (c.m_nItem == 0)
-      FormatStrAppend(line, " %s の 「%s」 が", strWho.c_str(), CharaVarWord(c.m_nVar));
+      FormatAppend(line, " %s の 「%s」 が", strWho.c_str(), CharaVarWord(c.m_nVar));
     else
-      FormatStrAppend(line, " %s の %s が", strWho.c_str(), NameOf(StatusInfoTable, c.m_nItem));
+      FormatAppend(line, " %s の %s が", strWho.c_str(), NameOf(StatusInfoTable, c.m_nItem));
   } else if (c.m_nLeftType == 0 && c.m_nSubject == SUBJECT_SYSTEM) {
-    FormatStrAppend(line, " %s が", NameOf(SystemValueTable, c.m_nItem));
+    FormatAppend(line, " %s が", NameOf(SystemValueTable, c.m_nItem));
   } else if (c.m_nLeftType == 1) {
-    FormatStrAppend(line, " 「%s」が", NumberedName(ctx.VarNames(c.m_nLeftVarSet), c.m_nVar).c_str());
+    FormatAppend(line, " 「%s」が", NumberedName(ctx.VarNames(c.m_nLeftVarSet), c.m_nVar).c_str());
   }
 }
 
 void AppendStatusRight(std::string& line, const cCond& c, const cFlowTextContext& ctx) {
   switch (c.m_nRightType) {
     case 0:
-      FormatStrAppend(line, " %d", c.m_nValue);
+      FormatAppend(line, " %d", c.m_nValue);
       break;
     case 1:
-      FormatStrAppend(line, " %d～%d", c.m_nRandMin, c.m_nRandMax);
+      FormatAppend(line, " %d～%d", c.m_nRandMin, c.m_nRandMax);
       break;
     case 2:
       if (IsCharaSubject(c.m_nRightSubject)) {
         const std::string strWho = SubjectWord(ctx, c.m_nRightSubject);
         if (c.m_nRightItem == 0)
-          FormatStrAppend(line, " %s の 「%s」", strWho.c_str(), CharaVarWord(c.m_nRightVar));
+          FormatAppend(line, " %s の 「%s」", strWho.c_str(), CharaVarWord(c.m_nRightVar));
         else
-          FormatStrAppend(line, " %s の %s", strWho.c_str(), NameOf(StatusInfoTable, c.m_nRightItem));
+          FormatAppend(line, " %s の %s", strWho.c_str(), NameOf(StatusInfoTable, c.m_nRightItem));
       } else if (c.m_nRightSubject == SUBJECT_SYSTEM) {
-        FormatStrAppend(line, " %s", NameOf(SystemValueTable, c.m_nRightItem));
+        FormatAppend(line, " %s", NameOf(SystemValueTable, c.m_nRightItem));
       }
       break;
     case 3:
-      FormatStrAppend(line, " 「%s」", NumberedName(ctx.VarNames(c.m_nRightVarSet), c.m_nRightVar).c_str());
+      FormatAppend(line, " 「%s」", NumberedName(ctx.VarNames(c.m_nRightVarSet), c.m_nRightVar).c_str());
       break;
     default:
       break;
@@ -69,19 +69,19 @@ void AppendStatus(std::string& line, const cCond& c, const cFlowTextContext& ctx
   AppendStatusLeft(line, c, ctx);
   AppendStatusRight(line, c, ctx);
   if (c.m_bPercent) line += "%";
-  FormatStrAppend(line, " %s", Word(CondCompareNames, c.m_nCompare));
+  FormatAppend(line, " %s", Word(CondCompareNames, c.m_nCompare));
 }
 
 void AppendStatus2(std::string& line, const cCond& c, const cFlowTextContext& ctx) {
   line += " ：";
   if (IsCharaSubject(c.m_nSubject)) {
-    FormatStrAppend(line, " %s の %s が %s", SubjectWord(ctx, c.m_nSubject).c_str(),
+    FormatAppend(line, " %s の %s が %s", SubjectWord(ctx, c.m_nSubject).c_str(),
                     NameOf(Status2InfoTable, c.m_nItem), OptionWordOf(Status2InfoTable, c.m_nItem, c.m_nVar));
   } else if (c.m_nSubject == SUBJECT_SYSTEM) {
-    FormatStrAppend(line, " %s が %s", NameOf(ScrollInfoTable, c.m_nItem),
+    FormatAppend(line, " %s が %s", NameOf(ScrollInfoTable, c.m_nItem),
                     OptionWordOf(ScrollInfoTable, c.m_nItem, c.m_nVar));
   }
-  FormatStrAppend(line, " %s", Word(CondCompareNames, c.m_nCompare));
+  FormatAppend(line, " %s", Word(CondCompareNames, c.m_nCompare));
 }
 
 }  // namespace
@@ -103,7 +103,7 @@ void FormatCondLine(std::string& line, const cCond& c, const cFlowTextContext& c
       AppendVarCompare(line, c, ctx.VarNames(c.m_nKind - 1));
       break;
     case 3:
-      FormatStrAppend(line, " ： キャラ変数 「%s」が %d %s", CharaVarWord(c.m_nVar), c.m_nValue,
+      FormatAppend(line, " ： キャラ変数 「%s」が %d %s", CharaVarWord(c.m_nVar), c.m_nValue,
                       Word(CondCompareNames, c.m_nCompare));
       break;
     case 4:
@@ -113,12 +113,12 @@ void FormatCondLine(std::string& line, const cCond& c, const cFlowTextContext& c
       AppendStatus2(line, c, ctx);
       break;
     case 6:
-      FormatStrAppend(line, " ： %s が %s %s", SubjectWord(ctx, c.m_nSubject).c_str(),
+      FormatAppend(line, " ： %s が %s %s", SubjectWord(ctx, c.m_nSubject).c_str(),
                       Word(Status3StateNames, c.m_nItem), Word(CondIfNames, c.m_nCompare));
       break;
     case 7:
       // Distance conditions call subject 0 the hero whatever sheet is current.
-      FormatStrAppend(line, " ： %s が %s %d %s", Word(CondTargetNames, c.m_nSubject), Word(CondShapeNames, c.m_nShape),
+      FormatAppend(line, " ： %s が %s %d %s", Word(CondTargetNames, c.m_nSubject), Word(CondShapeNames, c.m_nShape),
                       c.m_nValue, Word(CondWithinNames, c.m_nCompare));
       break;
     default:

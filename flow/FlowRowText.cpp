@@ -30,8 +30,8 @@ void KeyCondListText(std::string& line, int /*nRow*/, const cEdKeyCond& key) {
   for (int i = 0; i < cEdKeyCond::KEY_COUNT; ++i) {
     const int8_t* pState = EntryOf(key.m_vKeyState, i);
     if (pState == nullptr || *pState != KEY_PRESSED) continue;
-    FormatStrAppend(line, "%s ", KeyLineLabels[i]);
-    FormatStrAppend(line, "%s ", pszMark);
+    FormatAppend(line, "%s ", KeyLineLabels[i]);
+    FormatAppend(line, "%s ", pszMark);
     bAny = true;
   }
   // The mark after the last key goes again with its blank; the blank after that key stays.
