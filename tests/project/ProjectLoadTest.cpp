@@ -108,6 +108,13 @@ TEST(ProjectFolders, AllAreCreatedInOrderAndExistingOnesKeepTheirFiles) {
   EXPECT_EQ((std::vector<unsigned char>{1, 2, 3}), ReadFileBytes("data\\keep.txt"));
 }
 
+TEST(ProjectTables, InvincibleColourNamesEndWithAnEmptyText) {
+  EXPECT_STREQ("なし", InvincibleColorNames[0]);
+  EXPECT_STREQ("青紫", InvincibleColorNames[8]);
+  EXPECT_STREQ("4色", InvincibleColorNames[9]);
+  EXPECT_STREQ("", InvincibleColorNames[10]);
+}
+
 TEST_F(SampleProject, LoadsWithoutAMessageAndTheSheetsHoldTheGeneratedPixels) {
   MakeData();
   StageEditState.m_strStagePath = "data\\stg4\\x.stg4_778";
