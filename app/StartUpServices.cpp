@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/AppGlobals.h"
+#include "model/Stage.h"
 
 namespace {
 HINSTANCE s_hInstance = nullptr;
@@ -49,4 +50,4 @@ void SaveVarNames() {}
 
 void CloseSoundDevices() {}
 
-void StopStageLoadThread() {}
+void StopStageLoadThread() { StageLoadThread.Stop(); }
