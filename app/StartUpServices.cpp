@@ -6,12 +6,15 @@
 #include "app/Bgm.h"
 #include "app/MciSound.h"
 #include "model/ArrangeTable.h"
+#include "model/CommandKindTable.h"
 #include "model/Database.h"
 #include "model/DataFile.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
+#include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "model/StageOptionTables.h"
 #include "model/SystemData.h"
 
 namespace {
@@ -35,7 +38,10 @@ void InitDataFormat() {
   SetSysMusicCountFn(DatabaseMusicCount);
 }
 
-void BuildStartUpTables() { BuildArrangeParamTable(); }
+void BuildStartUpTables() {
+  BuildArrangeParamTable();
+  BuildScrollInfoTable(ScrollModeNames);
+}
 
 void RememberCurDir() {
   char sz[MAX_PATH] = "";
@@ -65,14 +71,14 @@ void ForgetLastStage() {
   EditConfig.Save(EDIT_CONFIG_FILE);
 }
 
-void OpenLastStageIfAny() {}
+void OpenLastStageIfAny() { OpenLastStage(EditConfig.m_strLastStage); }
 
 void SaveConfigOnExit() {
   EditConfig.m_strLastStage = StageEditState.m_strStagePath;
   EditConfig.Save(EDIT_CONFIG_FILE);
 }
 
-void SaveVarNames() {}
+void SaveVarNames() { SaveToFile(GValInfo, GVALINFO_FILE); }
 
 void CloseSoundDevices() {
   MciSound.Shutdown();

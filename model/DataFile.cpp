@@ -27,14 +27,6 @@ int cDataReader::OpenImage(std::vector<uint8_t> vBytes) {
   return 1;
 }
 
-int cDataReader::ReadRaw(void* pDst, size_t nBytes) {
-  if (m_bFailed) return 0;
-  if (nBytes > Remaining()) return Fail();
-  if (nBytes) memcpy(pDst, m_vData.data() + m_nPos, nBytes);
-  m_nPos += nBytes;
-  return 1;
-}
-
 int cDataReader::ReadCount(int32_t& nCount, size_t nMinBytes) {
   int32_t n = 0;
   if (!ReadInt(n)) return 0;
@@ -62,12 +54,6 @@ int cDataReader::ReadString(std::string& str) {
   return 1;
 }
 
-int cDataReader::Fail() {
-  m_bFailed = true;
-  m_nPos = m_vData.size();
-  return 0;
-}
-
 void cDataReader::Release() {
   std::vector<uint8_t>().swap(m_vData);
   m_nPos = 0;
@@ -76,9 +62,51 @@ void cDataReader::Release() {
 // ---------------------------------------------------------------------------------------------
 // Writer
 
-void cDataWriter::WriteRaw(const void* p, size_t nBytes) {
-  const uint8_t* pb = static_cast<const uint8_t*>(p);
-  m_vData.insert(m_vData.end(), pb, pb + nBytes);
+namespace {
+
+// Blocks start small (most files are small) and grow with the image, up to a size that keeps the
+// unused end of the last block small.
+constexpr size_t WRITER_FIRST_BLOCK = 4096;
+constexpr size_t WRITER_MAX_BLOCK = 16u << 20;
+
+}  // namespace
+
+void cDataWriter::Settle() const {
+  if (!m_vBlocks.empty()) {
+    cBlock& b = m_vBlocks.back();
+    b.nSize = static_cast<size_t>(m_pEnd - b.p.get());
+  }
+}
+
+void cDataWriter::NewBlock(size_t nAtLeast) {
+  Settle();
+  size_t nTotal = Size();
+  size_t nSize = nTotal < WRITER_FIRST_BLOCK ? WRITER_FIRST_BLOCK : nTotal;
+  if (nSize > WRITER_MAX_BLOCK) nSize = WRITER_MAX_BLOCK;
+  if (nSize < nAtLeast) nSize = nAtLeast;
+  m_vBlocks.push_back(cBlock{std::unique_ptr<uint8_t[]>(new uint8_t[nSize]), 0});
+  m_pEnd = m_vBlocks.back().p.get();
+  m_nRoom = nSize;
+}
+
+void cDataWriter::Reset() {
+  m_vBlocks.clear();
+  m_pEnd = nullptr;
+  m_nRoom = 0;
+}
+
+size_t cDataWriter::Size() const {
+  Settle();
+  size_t n = 0;
+  for (const cBlock& b : m_vBlocks) n += b.nSize;
+  return n;
+}
+
+std::vector<uint8_t> cDataWriter::Bytes() const {
+  std::vector<uint8_t> v;
+  v.reserve(Size());
+  for (const cBlock& b : m_vBlocks) v.insert(v.end(), b.p.get(), b.p.get() + b.nSize);
+  return v;
 }
 
 void cDataWriter::WriteString(std::string& str) {
@@ -150,7 +178,7 @@ int OpenForRead(const char* pszPath, cDataReader& in) {
 void CloseFile(cDataReader& in) { in.Release(); }
 
 int OpenForWrite(const char* pszPath, cDataWriter& out) {
-  out.m_vData.clear();
+  out.Reset();
   out.m_strPath.clear();
   if (!pszPath || !*pszPath || !PathFits(pszPath)) return 0;
   out.m_strPath = pszPath;
@@ -160,10 +188,20 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
 
 int CloseFile(cDataWriter& out) {
   if (out.Path().empty()) return 0;
-  return ReplaceFileWithBytes(out.Path().c_str(), out.Bytes().data(), out.Bytes().size());
+  out.Settle();
+  std::vector<cBytePiece> vPieces;
+  for (const cDataWriter::cBlock& b : out.m_vBlocks) vPieces.push_back(cBytePiece{b.p.get(), b.nSize});
+  return ReplaceFileWithPieces(out.Path().c_str(), vPieces.data(), vPieces.size());
 }
 
 int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes) {
+  const cBytePiece piece = {pData, nBytes};
+  return ReplaceFileWithPieces(pszPath, &piece, 1);
+}
+
+int ReplaceFileWithPieces(const char* pszPath, const cBytePiece* pPieces, size_t nPieces) {
+  size_t nBytes = 0;
+  for (size_t i = 0; i < nPieces; ++i) nBytes += pPieces[i].nBytes;
   if (!pszPath || !*pszPath || !PathFits(pszPath) || nBytes > DATA_FILE_MAX) return 0;
   char szDir[MAX_PATH];
   strcpy(szDir, pszPath);
@@ -177,7 +215,9 @@ int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes) 
     DeleteFileA(szTmp);
     return 0;
   }
-  bool bOk = g_pfnWrite(h, pData, static_cast<DWORD>(nBytes)) != 0;
+  bool bOk = true;
+  for (size_t i = 0; bOk && i < nPieces; ++i)
+    bOk = pPieces[i].nBytes == 0 || g_pfnWrite(h, pPieces[i].pData, static_cast<DWORD>(pPieces[i].nBytes)) != 0;
   bOk = FlushFileBuffers(h) && bOk;
   bOk = CloseHandle(h) && bOk;
   bOk = bOk && MoveFileExA(szTmp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);

@@ -11,6 +11,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,7 +42,23 @@ class cDataReader {
   // behind it. 0 for an image shorter than the version or a negative version.
   int OpenImage(std::vector<uint8_t> vBytes);
 
-  int ReadRaw(void* pDst, size_t nBytes);
+  // The next nBytes of the image, which the reader moves past; null (and the reader failed) when
+  // they are not all there.
+  const uint8_t* Take(size_t nBytes) {
+    if (m_bFailed || nBytes > Remaining()) {
+      Fail();
+      return nullptr;
+    }
+    const uint8_t* p = m_vData.data() + m_nPos;
+    m_nPos += nBytes;
+    return p;
+  }
+  int ReadRaw(void* pDst, size_t nBytes) {
+    const uint8_t* p = Take(nBytes);
+    if (!p) return 0;
+    if (nBytes) memcpy(pDst, p, nBytes);
+    return 1;
+  }
   int ReadInt(int32_t& n) { return ReadRaw(&n, 4); }
   template <class T>
   int ReadValue(T& v) {
@@ -54,7 +72,11 @@ class cDataReader {
   int ReadString(std::string& str);
 
   // Marks the reader failed; returns 0 so that parsers can `return in.Fail();`.
-  int Fail();
+  int Fail() {
+    m_bFailed = true;
+    m_nPos = m_vData.size();
+    return 0;
+  }
   bool Ok() const { return !m_bFailed; }
   size_t Remaining() const { return m_vData.size() - m_nPos; }
   size_t Position() const { return m_nPos; }
@@ -66,25 +88,49 @@ class cDataReader {
   bool m_bFailed = false;
 };
 
-// Collects a file image in memory; nothing touches the disk before CloseFile.
+// Collects a file image in memory; nothing touches the disk before CloseFile. The image is kept in
+// blocks that are never moved, so a large file is not copied again and again as it grows.
 class cDataWriter {
  public:
-  void WriteRaw(const void* p, size_t nBytes);
-  void WriteInt(int32_t n) { WriteRaw(&n, 4); }
+  // Room for nBytes more at the end of the image, which the caller fills whole.
+  uint8_t* Claim(size_t nBytes) {
+    if (nBytes > m_nRoom) NewBlock(nBytes);
+    uint8_t* p = m_pEnd;
+    m_pEnd += nBytes;
+    m_nRoom -= nBytes;
+    return p;
+  }
+  void WriteRaw(const void* p, size_t nBytes) {
+    if (nBytes) memcpy(Claim(nBytes), p, nBytes);
+  }
+  void WriteInt(int32_t n) { memcpy(Claim(4), &n, 4); }
   template <class T>
   void WriteValue(const T& v) {
-    WriteRaw(&v, sizeof v);
+    memcpy(Claim(sizeof v), &v, sizeof v);
   }
   // Cuts the string at its first zero byte and to DATA_STRING_MAX bytes (never inside a
   // double-byte character), stores the cut string back, and writes it in the string encoding.
   void WriteString(std::string& str);
 
-  const std::vector<uint8_t>& Bytes() const { return m_vData; }
+  size_t Size() const;
+  // The whole image in one piece (a copy).
+  std::vector<uint8_t> Bytes() const;
   const std::string& Path() const { return m_strPath; }
 
  private:
   friend int OpenForWrite(const char*, cDataWriter&);
-  std::vector<uint8_t> m_vData;
+  friend int CloseFile(cDataWriter&);
+  struct cBlock {
+    std::unique_ptr<uint8_t[]> p;
+    size_t nSize;  // bytes in use
+  };
+  void NewBlock(size_t nAtLeast);
+  void Reset();
+  // Brings the last block's size up to date.
+  void Settle() const;
+  mutable std::vector<cBlock> m_vBlocks;
+  uint8_t* m_pEnd = nullptr;
+  size_t m_nRoom = 0;
   std::string m_strPath;
 };
 
@@ -103,6 +149,12 @@ int CloseFile(cDataWriter& out);
 
 // Writes bytes to a path the same way (temporary file, flush, replace).
 int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes);
+// The same with the bytes in pieces, written one after the other.
+struct cBytePiece {
+  const void* pData;
+  size_t nBytes;
+};
+int ReplaceFileWithPieces(const char* pszPath, const cBytePiece* pPieces, size_t nPieces);
 
 // The function that writes the bytes of a temporary file; tests put one in its place to make a
 // save fail part-way. Returns 1 when all nBytes were written. Null restores the system's.

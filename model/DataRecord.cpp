@@ -1,6 +1,7 @@
 #include "model/DataRecord.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -39,7 +40,7 @@ int32_t LayoutVersion(int32_t nVersion) {
 
 // The layouts of every record class by data version. Built on first use and never freed, so a
 // reference to a layout stays valid for the whole run. A stage file is read on a worker thread,
-// hence the lock; the small per-thread cache keeps the lock off the path of a grid of records.
+// hence the lock; the cache below keeps the lock off the path of a grid of records.
 class cLayoutRegistry {
  public:
   const cFieldLayout* Find(const std::type_info& t, int32_t nVersion) {
@@ -66,15 +67,30 @@ cLayoutRegistry& Registry() {
   return *s_p;
 }
 
-struct cLayoutCacheEntry {
-  const std::type_info* pType;
-  int32_t nVersion;
-  const cFieldLayout* pLayout;
-};
+// Direct-mapped by class and version: a stage file of an older version alternates between some
+// fifteen layouts on every cell, and each must stay found without the lock. Layouts are never
+// freed and a slot is one pointer, so threads share the slots without a lock; a slot that was
+// overwritten by another class only costs a lookup under the lock.
+constexpr size_t LAYOUT_CACHE_SIZE = 64;
+std::atomic<const cFieldLayout*> g_LayoutCache[LAYOUT_CACHE_SIZE];
 
-constexpr int LAYOUT_CACHE_SIZE = 8;
-thread_local cLayoutCacheEntry t_LayoutCache[LAYOUT_CACHE_SIZE];
-thread_local int t_nLayoutCacheNext;
+size_t CacheSlot(const std::type_info* pType, int32_t nVersion) {
+  size_t h = reinterpret_cast<uintptr_t>(pType) >> 3;
+  h ^= static_cast<size_t>(nVersion) * 0x9E3779B1u;
+  h ^= h >> 7;
+  return h & (LAYOUT_CACHE_SIZE - 1);
+}
+
+// Copies one field; the common sizes get a fixed-size copy instead of a call.
+inline void CopyField(void* pDst, const void* pSrc, size_t n) {
+  switch (n) {
+    case 1: memcpy(pDst, pSrc, 1); break;
+    case 2: memcpy(pDst, pSrc, 2); break;
+    case 4: memcpy(pDst, pSrc, 4); break;
+    case 8: memcpy(pDst, pSrc, 8); break;
+    default: memcpy(pDst, pSrc, n); break;
+  }
+}
 
 }  // namespace
 
@@ -109,17 +125,20 @@ void cFieldRegistrar::AddString(const std::string* p) {
 const cFieldLayout& cDataRecord::Layout(int32_t nVersion) const {
   const std::type_info& t = typeid(*this);
   int32_t v = LayoutVersion(nVersion);
-  for (const cLayoutCacheEntry& e : t_LayoutCache)
-    if (e.pType == &t && e.nVersion == v) return *e.pLayout;
-  const cFieldLayout* p = Registry().Find(t, v);
+  std::atomic<const cFieldLayout*>& slot = g_LayoutCache[CacheSlot(&t, v)];
+  const cFieldLayout* p = slot.load(std::memory_order_acquire);
+  if (p && p->m_pType == &t && p->m_nVersion == v) return *p;
+  p = Registry().Find(t, v);
   if (!p) {
     std::unique_ptr<cFieldLayout> pNew(new cFieldLayout);
     cFieldRegistrar reg(this, *pNew);
     RegisterFields(reg, v);
+    for (const cFieldDesc& d : pNew->m_vField) pNew->m_nFieldBytes += FieldBytes(d);
+    pNew->m_pType = &t;
+    pNew->m_nVersion = v;
     p = Registry().Insert(t, v, std::move(pNew));
   }
-  t_LayoutCache[t_nLayoutCacheNext] = cLayoutCacheEntry{&t, v, p};
-  t_nLayoutCacheNext = (t_nLayoutCacheNext + 1) % LAYOUT_CACHE_SIZE;
+  slot.store(p, std::memory_order_release);
   return *p;
 }
 
@@ -132,8 +151,18 @@ int cDataRecord::ReadFields(cDataReader& in, const cFieldLayout& layout) {
   // The sizes come from the registration, never from the file: a count that does not match it
   // means the file is not what its version says.
   if (n < 0 || n > static_cast<int32_t>(layout.m_vField.size())) return in.Fail();
+  if (n == static_cast<int32_t>(layout.m_vField.size())) {
+    // The usual case, the whole registration: one bounds check for the section.
+    const uint8_t* p = in.Take(layout.m_nFieldBytes);
+    if (!p) return 0;
+    for (const cFieldDesc& d : layout.m_vField) {
+      CopyField(FieldAt(this, d), p, FieldBytes(d));
+      p += FieldBytes(d);
+    }
+    return 1;
+  }
   for (int32_t i = 0; i < n; ++i) {
-    const cFieldDesc& d = layout.m_vField[i];
+    const cFieldDesc& d = layout.m_vField.data()[i];
     if (!in.ReadRaw(FieldAt(this, d), FieldBytes(d))) return 0;
   }
   return 1;
@@ -156,17 +185,24 @@ int cDataRecord::Read(cDataReader& in) {
   return ReadFields(in, layout) && ReadStrings(in, layout);
 }
 
-void cDataRecord::WriteStrings(cDataWriter& out) {
-  const cFieldLayout& layout = Layout(g_nDataVersion);
+void cDataRecord::WriteStrings(cDataWriter& out) { WriteStrings(out, Layout(g_nDataVersion)); }
+
+void cDataRecord::WriteStrings(cDataWriter& out, const cFieldLayout& layout) {
   out.WriteInt(static_cast<int32_t>(layout.m_vString.size()));
   for (const cStringDesc& d : layout.m_vString) out.WriteString(StringAt(this, d));
 }
 
 void cDataRecord::Write(cDataWriter& out) {
   const cFieldLayout& layout = Layout(g_nDataVersion);
-  out.WriteInt(static_cast<int32_t>(layout.m_vField.size()));
-  for (const cFieldDesc& d : layout.m_vField) out.WriteRaw(FieldAt(this, d), FieldBytes(d));
-  WriteStrings(out);
+  uint8_t* p = out.Claim(4 + layout.m_nFieldBytes);
+  const int32_t n = static_cast<int32_t>(layout.m_vField.size());
+  memcpy(p, &n, 4);
+  p += 4;
+  for (const cFieldDesc& d : layout.m_vField) {
+    CopyField(p, FieldAt(this, d), FieldBytes(d));
+    p += FieldBytes(d);
+  }
+  WriteStrings(out, layout);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -62,6 +62,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <typeinfo>
 
 #include "controls/ChkContainer.h"
 #include "model/DataFile.h"
@@ -80,6 +81,10 @@ struct cStringDesc {
 struct cFieldLayout {
   cShellVector<cFieldDesc> m_vField;
   cShellVector<cStringDesc> m_vString;
+  size_t m_nFieldBytes = 0;  // the field section without its count
+  // What the layout is of, so that a cache slot can tell whether it holds the one asked for.
+  const std::type_info* m_pType = nullptr;
+  int32_t m_nVersion = 0;
 };
 
 class cDataRecord;
@@ -155,6 +160,7 @@ class cDataRecord {
  private:
   int ReadFields(cDataReader& in, const cFieldLayout& layout);
   int ReadStrings(cDataReader& in, const cFieldLayout& layout);
+  void WriteStrings(cDataWriter& out, const cFieldLayout& layout);
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -170,16 +176,15 @@ enum eReadMode {
 
 template <class V>
 int ReadRecords(cDataReader& in, V& v, eReadMode eMode = READ_REPLACE) {
-  typedef typename V::value_type T;
   int32_t k = 0;
   if (!in.ReadCount(k, MIN_RECORD_BYTES)) return 0;
   if (eMode == READ_REPLACE)
     v.clear();
   else if (v.size() > static_cast<size_t>(k))
     v.erase(v.begin() + k, v.end());
-  T proto;
+  // Elements are added as they are read, so a damaged count allocates no more than the file holds.
   for (int32_t i = 0; i < k; ++i) {
-    if (static_cast<size_t>(i) == v.size()) v.push_back(proto);
+    if (static_cast<size_t>(i) == v.size()) v.emplace_back();
     if (!v.data()[i].Read(in)) return 0;
   }
   return 1;

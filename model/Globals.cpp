@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+cChkVector<cEdVarName> GValInfo;
 cAppInfo AppInfo;
 std::string CurDir;
 cCursorState MouseState;
@@ -58,4 +59,3 @@ cChkVector<cSurface> CharaSpBitmaps;
 RGBQUAD g_ConvPalette[256];
 
 cAnimeSeq AnimePreview;
-cThread StageLoadThread;

@@ -1,11 +1,11 @@
 // The process-wide objects of the editor that belong to no single record module: the application
-// information, the project folder, the cursor-cell state, the chip and character-specific sheets,
+// information, the project folder, the common-variable names, the cursor-cell state, the chip and character-specific sheets,
 // the conversion palette, the animation preview and the stage-load worker. They are built before
 // start-up and live until the process ends; they are reset in place, never replaced.
 //
-// Objects kept with their own modules: Database, SystemData, CommonPalette, PrjOption, WorldMap,
-// EditConfig (model/), StageEditState, WorldMapEditState (model/), WindowList, FrameWnd, Music
-// (app/).
+// Objects kept with their own modules: Stage and StageLoadThread, Database, SystemData,
+// CommonPalette, PrjOption, WorldMap, EditConfig, StageEditState, WorldMapEditState (model/),
+// WindowList, FrameWnd, Music, MciSound (app/).
 #pragma once
 
 #include <windows.h>
@@ -15,9 +15,12 @@
 
 #include "app/AnimeSeq.h"
 #include "app/Surface.h"
-#include "app/Thread.h"
 #include "controls/ChkContainer.h"
 #include "model/DataRecord.h"
+#include "model/VarName.h"
+
+// The names of the common variables: 1000 after the project load.
+extern cChkVector<cEdVarName> GValInfo;
 
 // The record of the running program: nothing of it is stored.
 class cAppInfo : public cDataRecord {
@@ -89,4 +92,3 @@ extern cChkVector<cSurface> CharaSpBitmaps;
 extern RGBQUAD g_ConvPalette[256];
 
 extern cAnimeSeq AnimePreview;
-extern cThread StageLoadThread;

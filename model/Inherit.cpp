@@ -1,6 +1,7 @@
 #include "model/Inherit.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "app/MsgBox.h"
 #include "model/Block.h"
@@ -30,6 +31,9 @@ namespace {
 
 cStagePalettes g_StagePal = {nullptr, nullptr, nullptr};
 thread_local int t_nHold = 0;
+// Holds on any thread: while there are none, which is nearly always, no thread-local value has to
+// be looked up (they are slow here) for every record that is read or validated.
+std::atomic<int> g_nHolds{0};
 
 template <class V>
 int32_t CountOf(const V* pv) {
@@ -79,9 +83,15 @@ bool IsBadSource(int nSrc, int32_t nNo, ePalLayer eLayer) {
   return HasSource(nSrc, eLayer) && IsOutside(nNo, static_cast<size_t>(SourceCount(nSrc, eLayer)));
 }
 
-cInheritHold::cInheritHold() { ++t_nHold; }
-cInheritHold::~cInheritHold() { --t_nHold; }
-bool IsInheritHeld() { return t_nHold > 0; }
+cInheritHold::cInheritHold() {
+  ++g_nHolds;
+  ++t_nHold;
+}
+cInheritHold::~cInheritHold() {
+  --t_nHold;
+  --g_nHolds;
+}
+bool IsInheritHeld() { return g_nHolds.load(std::memory_order_relaxed) > 0 && t_nHold > 0; }
 
 // ---------------------------------------------------------------------------------------------
 // Applying

@@ -25,6 +25,19 @@ struct cStagePalettes {
 // Returns the palettes it replaces.
 cStagePalettes SetStagePalettes(const cStagePalettes& pal);
 
+// While alive, source kind 2 names the given palettes (a stage being read or validated); the ones
+// named before are put back afterwards.
+class cStagePalScope {
+ public:
+  explicit cStagePalScope(const cStagePalettes& pal) : m_Prev(SetStagePalettes(pal)) {}
+  ~cStagePalScope() { SetStagePalettes(m_Prev); }
+  cStagePalScope(const cStagePalScope&) = delete;
+  cStagePalScope& operator=(const cStagePalScope&) = delete;
+
+ private:
+  cStagePalettes m_Prev;
+};
+
 // The vector of a record's layer in the palette of a source kind; null for other kinds.
 cChkVector<cEdBlock>* SourceVector(int nSrc, const cEdBlock*);
 cChkVector<cEdChara>* SourceVector(int nSrc, const cEdChara*);

@@ -11,9 +11,11 @@
 #include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
+#include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "model/SystemData.h"
 #include "model/WorldMap.h"
+#include "stage/StageServices.h"
 
 const char* const EditorFolders[EDITOR_FOLDER_COUNT] = {"e_data", "e_bmp"};
 
@@ -185,15 +187,37 @@ bool LoadBmpPairs(cChkVector<cSurface>& vSurfaces, cChkVector<cEdBmpCharaExc>& v
 }
 
 bool LoadProject() {
+  if (!ReadVarNames(GValInfo, GVALINFO_FILE)) {
+    ReportLoadError(GVALINFO_FILE);
+    return false;
+  }
+  if (GValInfo.size() != GVAL_COUNT) GValInfo.resize(GVAL_COUNT);
   if (!Database.LoadAll()) return false;
   if (!LoadRecordFile(SystemData, SYSTEM_FILE) || !LoadRecordFile(CommonPalette, COMMON_PALETTE_FILE) ||
       !LoadRecordFile(PrjOption, PRJ_OPTION_FILE) || !LoadRecordFile(WorldMap, WORLD_MAP_FILE))
     return false;
   EnsureDefaultStage();
   if (!LoadPalettes()) return false;
-  if (!LoadChipBitmaps(std::string(), WorldMap.m_strBgImage)) return false;
+  const std::string strStageBack = Stage.m_vBackground.empty() ? std::string() : Stage.m_vBackground[0].m_strImage;
+  if (!LoadChipBitmaps(strStageBack, WorldMap.m_strBgImage)) return false;
   if (!LoadBmpPairs(CharaSpBitmaps, Database.m_vBmpCharaExc)) return false;
   StageEditState.m_bStageOpen = 0;
   StageEditState.m_strStagePath.clear();
   return true;
+}
+
+bool OpenLastStage(const std::string& strPath) {
+  bool bOk = false;
+  if (!strPath.empty()) {
+    cEdStage::Recover(strPath.c_str());
+    bOk = Stage.Load(strPath.c_str()) != 0;
+    if (!bOk) {
+      Stage.Reset();
+      Stage.SetSize(32, 32, 0, 0);
+    }
+  }
+  StageEditState.m_bStageOpen = bOk ? 1 : 0;
+  StageEditState.m_strStagePath = bOk ? strPath : std::string();
+  AllocUndoForStage();
+  return bOk;
 }

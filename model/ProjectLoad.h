@@ -62,6 +62,11 @@ bool ReadVarNames(V& v, const char* pszPath) {
 // Loads the whole project; on the first failure its message is shown and false returned.
 bool LoadProject();
 
+// Opens the stage that the editor configuration names, after restoring a file that a broken save
+// left incomplete. True when it was loaded; otherwise the stage is a new 32 by 32 one and no stage
+// is open. The undo store is sized for the stage either way.
+bool OpenLastStage(const std::string& strPath);
+
 // Releases every surface, then loads two per entry of the list from entry 1 on (entry 0 is the
 // "none" entry): the bitmap and its mirrored copy. False, after a message, when one fails.
 bool LoadBmpPairs(cChkVector<cSurface>& vSurfaces, cChkVector<cEdBmpCharaExc>& vList);

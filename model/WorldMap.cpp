@@ -3,6 +3,7 @@
 #include <bitset>
 
 #include "app/MsgBox.h"
+#include "model/GridPitch.h"
 
 const char* const WmEventTypeNames[4] = {"ワールド", "道", "壁", ""};
 const char* const WmGameClearNames[4] = {"しない", "2周目へ突入", "タイトルへ戻る", ""};
@@ -143,9 +144,7 @@ void cEdWorldMap::Write(cDataWriter& out) {
 }
 
 void cEdWorldMap::CalcPitch(int32_t nWidth, int32_t& nPitch, int32_t& nShift) {
-  nShift = 0;
-  for (int32_t n = nWidth - 1; n != 0; n /= 2) ++nShift;
-  nPitch = 1 << nShift;
+  ::CalcPitch(nWidth, nPitch, nShift);
 }
 
 int cEdWorldMap::SetSize(int32_t nWidth, int32_t nHeight) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/EditConfig.h"
+#include "model/Globals.h"
 #include "model/ProjectLoad.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
@@ -70,7 +72,13 @@ TEST(EditorRun, DefaultDataAnsweredYesMakesDataAndEveryFolderAndTheProjectLoads)
   EXPECT_EQ(ReadFileBytes(dir.File("default\\System.dat")), ReadFileBytes(dir.File("data\\System.dat")));
   for (const char* psz : EditorFolders) EXPECT_TRUE(FileExists(dir.File(psz))) << psz;
   for (const char* psz : ProjectFolders) EXPECT_TRUE(FileExists(dir.File(psz))) << psz;
-  EXPECT_TRUE(FileExists(dir.File("e_data\\EditConfig.dat")));
+  // Shut-down keeps the demo stage as the last one and writes the thousand common-variable names.
+  cEditConfig cfg;
+  ASSERT_TRUE(cfg.Load(dir.File("e_data\\EditConfig.dat").c_str()));
+  EXPECT_EQ(SAMPLE_DEMO_STAGE, cfg.m_strLastStage);
+  cChkVector<cEdVarName> vNames;
+  ASSERT_TRUE(ReadVarNames(vNames, dir.File("data\\GValInfo.dat").c_str()));
+  EXPECT_EQ(1000u, vNames.size());
 }
 
 TEST(EditorRun, DefaultDataAnsweredNoEndsWithoutAWindowOrData) {

@@ -36,6 +36,16 @@ enum {
   CF_INVINCIBLE_FX = 33, CF_SCROLL_SYNC = 36, CF_HP = 39, CF_BODY_HIT = 42, CF_DEFENCE = 46,
 };
 
+// The fields of a freshly constructed character and item that are not 0.
+const std::map<int, int32_t> FRESH_CHARA = {{CF_SHEET, 1}, {17, 3}, {21, 1}, {CF_CONTROL, 1}, {28, 1}, {31, 1},
+                                            {35, 1}, {CF_HP, 10}, {41, 10}, {49, 1}};
+const std::map<int, int32_t> FRESH_ITEM = {{IF_SHEET, 2}, {10, 6}, {14, 1}, {IF_GIANT, 1}};
+
+inline std::map<int, int32_t> WithField(std::map<int, int32_t> m, int nField, int32_t v) {
+  m[nField] = v;
+  return m;
+}
+
 // The field and string sections of a record at a version; fields not given are 0.
 template <size_t N>
 cImage& RecordSections(cImage& img, const cFieldRow (&rows)[N], int32_t nVersion,

@@ -21,15 +21,6 @@ class CommonPaletteFile : public testing::Test {
   std::string m_strPath;
 };
 
-const std::map<int, int32_t> FRESH_CHARA = {{CF_SHEET, 1}, {17, 3}, {21, 1}, {CF_CONTROL, 1}, {28, 1}, {31, 1},
-                                            {35, 1}, {CF_HP, 10}, {41, 10}, {49, 1}};
-const std::map<int, int32_t> FRESH_ITEM = {{IF_SHEET, 2}, {10, 6}, {14, 1}, {IF_GIANT, 1}};
-
-std::map<int, int32_t> With(std::map<int, int32_t> m, int nField, int32_t v) {
-  m[nField] = v;
-  return m;
-}
-
 }  // namespace
 
 TEST_F(CommonPaletteFile, AFreshPaletteIsWrittenWithTwoEntriesPerLayer) {
@@ -42,9 +33,9 @@ TEST_F(CommonPaletteFile, AFreshPaletteIsWrittenWithTwoEntriesPerLayer) {
   BlockImage(img, 778, {{BF_NO_FACTION, -1}});  // the empty entry is written passable
   BlockImage(img, 778, {{BF_GRAPHIC, 1}, {BF_BLOCK_TYPE, 1}, {BF_NO_FACTION, -1}});
   CharaImage(img.I(2), 778, FRESH_CHARA);
-  CharaImage(img, 778, With(FRESH_CHARA, CF_GRAPHIC, 1));
+  CharaImage(img, 778, WithField(FRESH_CHARA, CF_GRAPHIC, 1));
   ItemImage(img.I(2), 778, FRESH_ITEM);
-  ItemImage(img, 778, With(FRESH_ITEM, IF_GRAPHIC, 1));
+  ItemImage(img, 778, WithField(FRESH_ITEM, IF_GRAPHIC, 1));
   EXPECT_EQ(HexOf(img), HexOf(RecordBytes(pal)));
   EXPECT_EQ(2u, pal.m_vItem.size());
 }
@@ -75,10 +66,10 @@ TEST_F(CommonPaletteFile, ReadingResetsEntry0ClearsFlagsAndGrowsShortVectors) {
   cImage img;
   img.I(778).Empty();
   BlockImage(img.I(1), 778, {{BF_GRAPHIC, 5}}, std::vector<uint8_t>(11, 1), "entry0");
-  CharaImage(img.I(3), 778, With(FRESH_CHARA, CF_GRAPHIC, 4), std::vector<uint8_t>(37, 1), "zero");
-  CharaImage(img, 778, With(FRESH_CHARA, CF_GRAPHIC, 4), std::vector<uint8_t>(37, 0), "one");
+  CharaImage(img.I(3), 778, WithField(FRESH_CHARA, CF_GRAPHIC, 4), std::vector<uint8_t>(37, 1), "zero");
+  CharaImage(img, 778, WithField(FRESH_CHARA, CF_GRAPHIC, 4), std::vector<uint8_t>(37, 0), "one");
   // An entry naming another common entry as its source: it copies nothing while the palette is read.
-  CharaImage(img, 778, With(With(With(FRESH_CHARA, CF_GRAPHIC, 4), CF_INHERIT_PAL, 1), CF_INHERIT_NO, 1),
+  CharaImage(img, 778, WithField(WithField(WithField(FRESH_CHARA, CF_GRAPHIC, 4), CF_INHERIT_PAL, 1), CF_INHERIT_NO, 1),
              std::vector<uint8_t>(37, 1), "two");
   ItemImage(img.I(1), 778, FRESH_ITEM);
   ASSERT_TRUE(WriteFileBytes(m_strPath, img));
@@ -107,7 +98,7 @@ TEST_F(CommonPaletteFile, ASourceBeyondTheReadPaletteIsDroppedOnceAllEntriesAreI
                           {BF_ITEM_NO, i}});
   img.I(0);
   ItemImage(img.I(2), 778, FRESH_ITEM);
-  ItemImage(img, 778, With(FRESH_ITEM, IF_GRAPHIC, 1));
+  ItemImage(img, 778, WithField(FRESH_ITEM, IF_GRAPHIC, 1));
   ASSERT_TRUE(WriteFileBytes(m_strPath, img));
   ASSERT_EQ(1, CommonPalette.Load(m_strPath.c_str()));
   // Entry 2 is inside the three entries read, though not inside the palette held before the load.
@@ -152,7 +143,7 @@ TEST_F(CommonPaletteFile, StagePaletteFileHoldsExactlyTheEntries) {
   BlockImage(img.I(778).I(1), 778, {{BF_GRAPHIC, 6}, {BF_BLOCK_TYPE, 1}, {BF_NO_FACTION, -1}},
              std::vector<uint8_t>(11), "first");
   ItemImage(img.I(0).I(2), 778, FRESH_ITEM);
-  ItemImage(img, 778, With(FRESH_ITEM, IF_GRAPHIC, 2));
+  ItemImage(img, 778, WithField(FRESH_ITEM, IF_GRAPHIC, 2));
   EXPECT_EQ(HexOf(img), HexOf(ReadFileBytes(path)));
 
   cChkVector<cEdBlock> rb(4);

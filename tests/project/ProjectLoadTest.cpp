@@ -13,6 +13,7 @@
 #include "model/Database.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
+#include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "model/SystemData.h"
 #include "support/TestSupport.h"
@@ -220,6 +221,101 @@ TEST_F(SampleProject, CharacterBitmapsSkipEntryZeroAndMirrorGiantsByTheirCellWid
   vList[2].m_strPath = "bmp\\chara_sp\\none.bmp";
   ASSERT_FALSE(LoadBmpPairs(vSurfaces, vList));
   EXPECT_EQ("bmp\\chara_sp\\none.bmp の読み込みに失敗！", boxes.Shown().back().strText);
+}
+
+// A names file of the given count, name i being "v<i>".
+void WriteNames(const char* pszPath, int nCount) {
+  cChkVector<cEdVarName> v(nCount);
+  for (int i = 0; i < nCount; ++i) v[i].m_strName = "v" + std::to_string(i);
+  ASSERT_TRUE(SaveToFile(v, pszPath));
+}
+
+TEST_F(SampleProject, CommonVariableNamesAlwaysComeBackAsAThousand) {
+  MakeData();
+  struct {
+    int nCount;
+    const char* pszLast;
+  } const aCases[] = {{998, ""}, {1000, "v999"}, {1200, "v999"}, {0, ""}};
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(c.nCount);
+    WriteNames(GVALINFO_FILE, c.nCount);
+    cMsgBoxRecorder boxes;
+    ASSERT_TRUE(LoadProject());
+    ASSERT_EQ(1000u, GValInfo.size());
+    EXPECT_EQ(c.nCount ? "v0" : "", GValInfo[0].m_strName);
+    EXPECT_EQ(c.nCount > 997 ? "v997" : "", GValInfo[997].m_strName);
+    EXPECT_EQ(c.pszLast, GValInfo[999].m_strName);
+  }
+  // A file that is not there fails the load and names itself.
+  ASSERT_TRUE(DeleteFileA(GVALINFO_FILE));
+  cMsgBoxRecorder boxes;
+  EXPECT_FALSE(LoadProject());
+  ASSERT_EQ(1u, boxes.Shown().size());
+  EXPECT_EQ(0u, boxes.Shown()[0].strText.find("data\\GValInfo.dat の読み込みに失敗しました！"));
+}
+
+TEST_F(SampleProject, DefaultStageIsCopiedFromTheFactoryUnderItsOwnVersionWhenDataHasNone) {
+  MakeData();
+  std::vector<unsigned char> vStage = ReadFileBytes("default\\stg4\\Default.stg4_778");
+  ASSERT_FALSE(vStage.empty());
+  ASSERT_TRUE(DeleteFileA("data\\stg4\\Default.stg4_778"));
+  ASSERT_TRUE(MoveFileA("default\\stg4\\Default.stg4_778", "default\\stg4\\Default.stg4_775"));
+  WriteFileBytes("default\\stg4\\Default.stg4_012", {1});
+  cMsgBoxRecorder boxes;
+  ASSERT_TRUE(LoadProject());
+  EXPECT_EQ(vStage, ReadFileBytes("data\\stg4\\Default.stg4_775"));
+  EXPECT_FALSE(FileExists("data\\stg4\\Default.stg4_012"));
+  // One already there is kept, and no other is added.
+  WriteFileBytes("data\\stg4\\Default.stg4_775", {9});
+  ASSERT_TRUE(LoadProject());
+  EXPECT_EQ((std::vector<unsigned char>{9}), ReadFileBytes("data\\stg4\\Default.stg4_775"));
+  EXPECT_FALSE(FileExists("data\\stg4\\Default.stg4_778"));
+  // Neither in data\ nor in default\: loading goes on without one.
+  DeleteFileA("data\\stg4\\Default.stg4_775");
+  DeleteFileA("default\\stg4\\Default.stg4_775");
+  DeleteFileA("default\\stg4\\Default.stg4_012");
+  EXPECT_TRUE(LoadProject());
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(SampleProject, LastStageOpensOrLeavesANewThirtyTwoByThirtyTwoStage) {
+  MakeData();
+  cMsgBoxRecorder boxes;
+  ASSERT_TRUE(LoadProject());
+  ASSERT_TRUE(OpenLastStage(SAMPLE_DEMO_STAGE));
+  EXPECT_EQ(1, StageEditState.m_bStageOpen);
+  EXPECT_EQ(SAMPLE_DEMO_STAGE, StageEditState.m_strStagePath);
+  EXPECT_EQ("サンプルステージ", Stage.m_strName);
+  EXPECT_TRUE(Stage.HasPlayer());
+
+  for (const char* psz : {"data\\stg4\\Missing.stg4_778", "bmp\\Block.bmp", ""}) {
+    SCOPED_TRACE(psz);
+    Stage.SetSize(40, 20, 0, 0);
+    EXPECT_FALSE(OpenLastStage(psz));
+    EXPECT_EQ(0, StageEditState.m_bStageOpen);
+    EXPECT_TRUE(StageEditState.m_strStagePath.empty());
+    if (*psz) {
+      EXPECT_EQ(32, Stage.m_nWidth);
+      EXPECT_EQ(32, Stage.m_nHeight);
+      EXPECT_FALSE(Stage.HasPlayer());
+    }
+  }
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(SampleProject, StageBackgroundImageLoadsIntoSlotZeroAndAnEmptyPathReleasesIt) {
+  MakeData();
+  Stage.Reset();
+  Stage.m_vBackground[0].m_strImage = "bmp\\Back.bmp";
+  cMsgBoxRecorder boxes;
+  ASSERT_TRUE(LoadProject());
+  EXPECT_EQ(640, ChipBitmaps[CHIP_STAGE_BACK].m_nWidth);
+  EXPECT_EQ(PixelsOf(MakeStageBack(), 0, 0, 640, 480), PixelsOf(ChipBitmaps[CHIP_STAGE_BACK], 0, 0, 640, 480));
+  Stage.m_vBackground[0].m_strImage.clear();
+  ASSERT_TRUE(LoadProject());
+  EXPECT_EQ(0, ChipBitmaps[CHIP_STAGE_BACK].Bits());
+  EXPECT_TRUE(boxes.Shown().empty());
+  Stage.Reset();
 }
 
 }  // namespace

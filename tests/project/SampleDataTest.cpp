@@ -12,6 +12,7 @@
 #include "model/EditConfig.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
+#include "model/Stage.h"
 #include "model/SystemData.h"
 #include "model/WorldMap.h"
 #include "support/TestSupport.h"
@@ -34,11 +35,22 @@ std::function<int(const char*, const char*)> ListTrip() {
   };
 }
 
+// The common palette of the sample while a test reads its stages (their cells inherit from it).
+class cSamplePaletteScope {
+ public:
+  cSamplePaletteScope() : m_Keep(CommonPalette) { EXPECT_TRUE(CommonPalette.Load("default\\CommonPalette.cplt4")); }
+  ~cSamplePaletteScope() { CommonPalette = m_Keep; }
+
+ private:
+  cEdPalette m_Keep;
+};
+
 TEST(SampleData, EveryFileReadsBackAndWritesTheSameBytes) {
   cTempDir dir(true);
   std::vector<std::string> vFailed;
   ASSERT_TRUE(WriteSampleData(dir.Path(), &vFailed));
   EXPECT_TRUE(vFailed.empty());
+  cSamplePaletteScope palette;
   struct cCase {
     const char* pszPath;
     std::function<int(const char*, const char*)> trip;
@@ -58,6 +70,9 @@ TEST(SampleData, EveryFileReadsBackAndWritesTheSameBytes) {
       {"default\\database\\Picture.dat", ListTrip<cEdPicture>()},
       {"default\\database\\Sound.dat", ListTrip<cEdSound>()},
       {"default\\database\\Bgm.dat", ListTrip<cEdBgm>()},
+      {"default\\GValInfo.dat", ListTrip<cEdVarName>()},
+      {"default\\stg4\\Default.stg4_778", RecordTrip<cEdStage>()},
+      {"default\\stg4\\Sample.stg4_778", RecordTrip<cEdStage>()},
   };
   for (const cCase& c : aCases) {
     SCOPED_TRACE(c.pszPath);
@@ -106,6 +121,36 @@ TEST(SampleData, CommonPaletteHasAPlayerEnemiesBlocksAndItemsOnTheSampleSheets) 
     EXPECT_EQ(2, pal->m_vItem[int(i)].m_nSheet);
     EXPECT_GT(pal->m_vItem[int(i)].m_nGraphic, 0);
   }
+}
+
+TEST(SampleData, DemoStageHoldsOnePlayerEnemiesBlocksAndItemsFromTheCommonPalette) {
+  cTempDir dir(true);
+  ASSERT_TRUE(WriteSampleData(dir.Path()));
+  cSamplePaletteScope palette;
+  auto st = std::make_unique<cEdStage>();
+  ASSERT_TRUE(st->Load("default\\stg4\\Sample.stg4_778"));
+  int nBlocks = 0, nItems = 0, nPlayers = 0, nEnemies = 0;
+  for (int y = 0; y < st->m_nHeight; ++y)
+    for (int x = 0; x < st->m_nWidth; ++x) {
+      const cEdBlock& b = st->m_vBlockGrid[st->CellIndex(x, y)];
+      const cEdChara& c = st->m_vCharaGrid[st->CellIndex(x, y)];
+      const cEdItem& i = st->m_vItemGrid[st->CellIndex(x, y)];
+      nBlocks += b.m_nGraphic != 0;
+      nItems += i.m_nGraphic != 0;
+      if (c.m_nGraphic) (c.m_nControl == 0 ? nPlayers : nEnemies)++;
+      // Placed from the common palette, the cells follow their entries.
+      for (int nPal : {b.m_nGraphic ? b.m_nInheritPal : 1, i.m_nGraphic ? i.m_nInheritPal : 1,
+                       c.m_nGraphic ? c.m_nInheritPal : 1})
+        EXPECT_EQ(1, nPal) << x << "," << y;
+    }
+  EXPECT_EQ(1, nPlayers);
+  EXPECT_GE(nEnemies, 2);
+  EXPECT_GE(nBlocks, 40);
+  EXPECT_GE(nItems, 5);
+  // The first start opens it.
+  auto cfg = std::make_unique<cEditConfig>();
+  ASSERT_TRUE(cfg->Load("e_data\\EditConfig.dat"));
+  EXPECT_EQ(SAMPLE_DEMO_STAGE, cfg->m_strLastStage);
 }
 
 }  // namespace

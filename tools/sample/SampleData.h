@@ -10,6 +10,9 @@
 // configuration under e_data\, which opens the demo stage at the first start. Folders are created;
 // a file that already exists is left as it is. False when a file could not be written; the paths
 // of those go into pvFailed.
+constexpr const char* SAMPLE_DEFAULT_STAGE = "data\\stg4\\Default.stg4_778";
+constexpr const char* SAMPLE_DEMO_STAGE = "data\\stg4\\Sample.stg4_778";
+
 bool WriteSampleData(const std::string& strProjectDir, std::vector<std::string>* pvFailed = nullptr);
 
 #include "model/Block.h"

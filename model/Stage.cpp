@@ -1,0 +1,383 @@
+#include "model/Stage.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "app/Log.h"
+#include "app/MsgBox.h"
+#include "model/Database.h"
+#include "model/GridPitch.h"
+#include "model/PrjOption.h"
+#include "model/RefChecks.h"
+
+cEdStage Stage;
+cThread StageLoadThread;
+
+namespace {
+
+// The open stage's palettes are the ones that source kind 2 names from the start.
+const bool s_bAttached = (Stage.AttachPalettes(), true);
+
+bool IsPlayer(const cEdChara& c) { return c.m_nGraphic != 0 && c.m_nControl == 0; }
+
+// The old records are freed before the new ones are made, so a large grid is never held twice.
+template <class T>
+void ResetTo(cChkVector<T>& v, int32_t nCount) {
+  v.clear();
+  v.shrink_to_fit();
+  v.assign(static_cast<size_t>(nCount < 0 ? 0 : nCount), T());
+}
+
+// Moves the overlap of an old layout into a new one. On an axis whose direction is 1 the cells
+// keep their distance from the far edge (columns from the right, rows from the bottom).
+template <class T>
+void MoveOverlap(cChkVector<T>& vOld, int32_t nOldW, int32_t nOldH, int32_t nOldShift, cChkVector<T>& vNew,
+                 int32_t nNewW, int32_t nNewH, int32_t nNewShift, int32_t nDirX, int32_t nDirY) {
+  const int32_t dx = nDirX ? nNewW - nOldW : 0;
+  const int32_t dy = nDirY ? nNewH - nOldH : 0;
+  for (int32_t ny = 0; ny < nNewH; ++ny) {
+    const int32_t oy = ny - dy;
+    if (oy < 0 || oy >= nOldH) continue;
+    for (int32_t nx = 0; nx < nNewW; ++nx) {
+      const int32_t ox = nx - dx;
+      if (ox < 0 || ox >= nOldW) continue;
+      vNew.data()[nx + (ny << nNewShift)] = std::move(vOld.data()[ox + (oy << nOldShift)]);
+    }
+  }
+}
+
+template <class T>
+void ValidateRecords(cChkVector<T>& v) {
+  for (T& e : v) e.Validate();
+}
+
+}  // namespace
+
+cEdStage::cEdStage() { Reset(); }
+
+void cEdStage::RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const {
+  reg.AddString(&m_strName);
+  for (const int32_t* p : {&m_nWidth, &m_nPitch, &m_nShift, &m_nHeight, &m_bMinXOn, &m_bMaxXOn, &m_bMinYOn,
+                           &m_bMaxYOn, &m_nMinX, &m_nMaxX, &m_nMinY, &m_nMaxY, &m_nFrameRate, &m_bTimeLimit,
+                           &m_nTimeLimit, &m_nWarnTime, &m_nScrollModeX, &m_nScrollModeY, &m_nAutoScrollX,
+                           &m_nAutoScrollY})
+    reg.AddInt(p);
+  reg.AddDouble(&m_dGravity);
+  reg.AddInt(&m_nHitLevel);
+  reg.AddInt(&m_nShotPrecision);
+  reg.AddInt(&m_nBgm);
+  if (nVersion >= 166) reg.AddInt(&m_bBgmLoop);
+  if (nVersion >= 199) reg.AddInt(&m_bBgmKeep);
+  reg.AddInt(&m_bUseZ);
+  reg.AddInt(&m_bStockLoad);
+  reg.AddInt(&m_bStockSave);
+  if (nVersion >= 183) reg.AddInt(&m_bStatusWindow);
+  if (nVersion >= 184) reg.AddInt(&m_bSkipClearWait);
+  reg.AddInt(&m_bShowStageX);
+  if (nVersion >= 225) reg.AddInt(&m_bShowReady);
+  reg.AddInt(&m_bShowClear);
+  reg.AddInt(&m_bShowGameOver);
+
+  const bool b155 = nVersion >= 155, b200 = nVersion >= 200;
+  struct cGated {
+    const int32_t* p;
+    bool bStored;
+  };
+  const cGated ranges[] = {
+      {&m_nHeroWalkBlockW, b200},    {&m_nHeroWalkBlockH, b200},    {&m_nHeroFlyBlockW, b200},
+      {&m_nHeroFlyBlockH, b200},     {&m_nHeroWalkCharaW, true},    {&m_nHeroWalkCharaH, true},
+      {&m_nHeroFlyCharaW, b155},     {&m_nHeroFlyCharaH, b155},     {&m_nHeroShotW, true},
+      {&m_nHeroShotH, true},         {&m_nHeroItemW, true},         {&m_nHeroItemH, true},
+      {&m_nHeroWalkBlockPos, b200},  {&m_nHeroFlyBlockPos, b200},   {&m_nHeroWalkCharaPos, b155},
+      {&m_nHeroFlyCharaPos, b155},   {&m_nShowBlockRange, b200},    {&m_nShowCharaRange, true},
+      {&m_nShowShotRange, true},     {&m_nShowItemRange, true},     {&m_nBlockRangeColor, b200},
+      {&m_nCharaRangeColor, true},   {&m_nShotRangeColor, true},    {&m_nItemRangeColor, true},
+      {&m_nEnemyWalkBlockW, b200},   {&m_nEnemyWalkBlockH, b200},   {&m_nEnemyFlyBlockW, b200},
+      {&m_nEnemyFlyBlockH, b200},    {&m_nEnemyWalkCharaW, true},   {&m_nEnemyWalkCharaH, true},
+      {&m_nEnemyFlyCharaW, b155},    {&m_nEnemyFlyCharaH, b155},    {&m_nEnemyShotW, true},
+      {&m_nEnemyShotH, true},        {&m_nEnemyWalkBlockPos, b200}, {&m_nEnemyFlyBlockPos, b200},
+      {&m_nEnemyWalkCharaPos, b155}, {&m_nEnemyFlyCharaPos, b155},  {&m_nItemCharaW, true},
+      {&m_nItemCharaH, true},        {&m_nHeroShotCharaW, true},    {&m_nHeroShotCharaH, true},
+      {&m_nHeroShotShotW, true},     {&m_nHeroShotShotH, true},     {&m_nEnemyShotCharaW, true},
+      {&m_nEnemyShotCharaH, true},   {&m_nEnemyShotShotW, true},    {&m_nEnemyShotShotH, true},
+      {&m_nUndoDepth, true},         {&m_nWidthDots, true},         {&m_nHeightDots, true},
+      {&m_nLevelEff, true}};
+  for (const cGated& g : ranges)
+    if (g.bStored) reg.AddInt(g.p);
+  for (const double* p : {&m_dLevel, &m_dLevelSq, &m_dSpeedLimit, &m_dGravityStep, &m_dSpeedStep}) reg.AddDouble(p);
+  for (const int32_t* p : {&m_nLevel8, &m_bNoDamageOffScreen, &m_nHeroSameInvuln, &m_nHeroInvuln,
+                           &m_nEnemySameInvuln, &m_nEnemyInvuln})
+    reg.AddInt(p);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reset and size
+
+void cEdStage::Reset() {
+  Clear();
+  m_vBlockGrid.clear();
+  m_vCharaGrid.clear();
+  m_vItemGrid.clear();
+  ClearBlockGrid(m_vPalBlock, 1);
+  ClearCharaGrid(m_vPalChara, 1);
+  ClearItemGrid(m_vPalItem, 1);
+
+  m_bTimeLimit = 0;
+  m_nTimeLimit = 200;
+  m_nWarnTime = 20;
+  m_dGravity = 0.4;
+  m_nFrameRate = 60;
+  m_nHitLevel = 10;
+  m_nShotPrecision = 0;
+  m_bUseZ = 1;
+  m_bNoDamageOffScreen = 1;
+  m_bStatusWindow = 1;
+  m_bSkipClearWait = 0;
+  m_bShowStageX = 0;
+  m_bShowReady = 1;
+  m_bShowClear = 1;
+  m_bShowGameOver = 1;
+  m_nHeroInvuln = 0;
+  m_nHeroSameInvuln = 30;
+  m_nEnemyInvuln = 0;
+  m_nEnemySameInvuln = 30;
+
+  m_vBackground.assign(1, cEdBackground());
+  m_vBackground.data()[0].m_bUseColor = 1;
+  m_vRankItems.assign(5, 1);
+
+  for (int i = 0; i < 3; ++i) m_AutoVanish[i].Set(0, 0);
+  m_AutoVanish[3].Set(1, 0);
+  m_AutoVanish[4].Set(1, 10);
+
+  m_nHeroWalkBlockW = 16, m_nHeroWalkBlockH = 24, m_nHeroFlyBlockW = 16, m_nHeroFlyBlockH = 16;
+  m_nHeroWalkCharaW = 16, m_nHeroWalkCharaH = 24, m_nHeroFlyCharaW = 16, m_nHeroFlyCharaH = 16;
+  m_nHeroShotW = 12, m_nHeroShotH = 8, m_nHeroItemW = 16, m_nHeroItemH = 16;
+  m_nHeroWalkBlockPos = 1, m_nHeroFlyBlockPos = 0, m_nHeroWalkCharaPos = 1, m_nHeroFlyCharaPos = 0;
+  m_nEnemyWalkBlockW = 16, m_nEnemyWalkBlockH = 24, m_nEnemyFlyBlockW = 16, m_nEnemyFlyBlockH = 16;
+  m_nEnemyWalkCharaW = 12, m_nEnemyWalkCharaH = 24, m_nEnemyFlyCharaW = 12, m_nEnemyFlyCharaH = 16;
+  m_nEnemyShotW = 30, m_nEnemyShotH = 30;
+  m_nEnemyWalkBlockPos = 1, m_nEnemyFlyBlockPos = 0, m_nEnemyWalkCharaPos = 1, m_nEnemyFlyCharaPos = 0;
+  m_nItemCharaW = 28, m_nItemCharaH = 28;
+  m_nHeroShotCharaW = 16, m_nHeroShotCharaH = 16, m_nHeroShotShotW = 16, m_nHeroShotShotH = 16;
+  m_nEnemyShotCharaW = 16, m_nEnemyShotCharaH = 16, m_nEnemyShotShotW = 16, m_nEnemyShotShotH = 16;
+
+  m_nUndoDepth = 1;
+  SetSize(20, 15, 0, 0);
+  ResetTo(m_vVarName, STAGE_VAR_COUNT);
+}
+
+void cEdStage::ClearBlockGrid(cChkVector<cEdBlock>& v, int32_t nCount) { ResetTo(v, nCount); }
+void cEdStage::ClearCharaGrid(cChkVector<cEdChara>& v, int32_t nCount) { ResetTo(v, nCount); }
+void cEdStage::ClearItemGrid(cChkVector<cEdItem>& v, int32_t nCount) { ResetTo(v, nCount); }
+
+int cEdStage::SetSize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDirY) {
+  ErrorLog("SetSize In");
+  if (nWidth <= 0 || nHeight <= 0) {
+    DebugErrorBox("%s", "SetSize()で 0 を指定しました！");
+    return 0;
+  }
+  if (nWidth > STAGE_SIZE_MAX || nHeight > STAGE_SIZE_MAX) {
+    ReportAndErrorLog("err stage size %d x %d", nWidth, nHeight);
+    return 0;
+  }
+  const int32_t nOldW = m_nWidth, nOldH = m_nHeight, nOldShift = m_nShift;
+  const bool bKeep = !m_vBlockGrid.empty();
+  // Where the player lands decides whether it survives; one that would fall outside goes to (0, 0).
+  cEdChara player;
+  bool bPlacePlayer = false;
+  const cCellPos pos = bKeep ? FindPlayer() : cCellPos{-1, -1};
+  if (pos.x != -1) {
+    const int32_t nx = pos.x + (nDirX ? nWidth - nOldW : 0), ny = pos.y + (nDirY ? nHeight - nOldH : 0);
+    if (nx < 0 || nx >= nWidth || ny < 0 || ny >= nHeight) {
+      player = m_vCharaGrid.data()[CellIndex(pos.x, pos.y)];
+      bPlacePlayer = true;
+    }
+  }
+
+  cChkVector<cEdBlock> vOldBlock;
+  cChkVector<cEdChara> vOldChara;
+  cChkVector<cEdItem> vOldItem;
+  if (bKeep) {
+    vOldBlock.swap(m_vBlockGrid);
+    vOldChara.swap(m_vCharaGrid);
+    vOldItem.swap(m_vItemGrid);
+  }
+  SetDims(nWidth, nHeight);
+  const int32_t nCells = m_nPitch * m_nHeight;
+  ClearBlockGrid(m_vBlockGrid, nCells);
+  ClearCharaGrid(m_vCharaGrid, nCells);
+  ClearItemGrid(m_vItemGrid, nCells);
+  if (bKeep) {
+    MoveOverlap(vOldBlock, nOldW, nOldH, nOldShift, m_vBlockGrid, nWidth, nHeight, m_nShift, nDirX, nDirY);
+    MoveOverlap(vOldChara, nOldW, nOldH, nOldShift, m_vCharaGrid, nWidth, nHeight, m_nShift, nDirX, nDirY);
+    MoveOverlap(vOldItem, nOldW, nOldH, nOldShift, m_vItemGrid, nWidth, nHeight, m_nShift, nDirX, nDirY);
+  }
+  if (bPlacePlayer) m_vCharaGrid.data()[0] = player;
+  ClampScroll();
+  return 1;
+}
+
+void cEdStage::SetDims(int32_t nWidth, int32_t nHeight) {
+  m_nWidth = nWidth;
+  m_nHeight = nHeight;
+  m_nWidthDots = nWidth * 32;
+  m_nHeightDots = nHeight * 32;
+  CalcPitch(nWidth, m_nPitch, m_nShift);
+}
+
+void cEdStage::ClampScroll() {
+  m_nMinX = std::min(m_nMinX, m_nWidth - 20);
+  m_nMaxX = std::min(m_nMaxX, m_nWidth - 1);
+  m_nMinY = std::min(m_nMinY, m_nHeight - 15);
+  m_nMaxY = std::min(m_nMaxY, m_nHeight - 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Validation
+
+void cEdStage::SetSpeedLevel(int32_t nLevel) {
+  m_nHitLevel = nLevel;
+  const bool bSlow = nLevel <= 10 || nLevel >= 20;
+  const int32_t L = bSlow ? nLevel : nLevel - 10;
+  m_nLevelEff = L;
+  m_dLevel = L;
+  m_dLevelSq = static_cast<double>(L) * L;
+  m_dSpeedLimit = bSlow ? 6.0 * L : 60.0;
+  m_dSpeedStep = m_dSpeedLimit / L;
+  m_dGravityStep = m_dGravity / (static_cast<double>(L) * L);
+  m_nLevel8 = 8 * L;
+}
+
+namespace {
+
+template <class T>
+void GiveEntryOne(cChkVector<T>& v, const T& def, int nLayer) {
+  if (v.size() >= 2) return;
+  v.resize(2);
+  v.data()[1] = def;
+  SetInherit(v.data()[1], nLayer, PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][nLayer], 1,
+             PrjOption.DefFlags(INHERIT_NEW_STAGE_ENTRY, nLayer));
+}
+
+}  // namespace
+
+void cEdStage::Validate() {
+  cStagePalScope scope(OwnPalettes());
+  ClampScroll();
+  SetSpeedLevel(m_nHitLevel);
+  if (IsOutside(m_nBgm, Database.m_vBgm.size())) m_nBgm = 0;
+  GiveEntryOne(m_vPalBlock, PrjOption.m_DefBlock, PAL_BLOCK);
+  GiveEntryOne(m_vPalChara, PrjOption.m_DefChara, PAL_CHARA);
+  GiveEntryOne(m_vPalItem, PrjOption.m_DefItem, PAL_ITEM);
+  for (cEdBlock& e : m_vPalBlock) e.Validate(), e.ValidateItemRef();
+  for (cEdChara& e : m_vPalChara) e.Validate(), e.ClampItemRefs();
+  for (cEdItem& e : m_vPalItem) e.Validate(), e.ClampItemRefs();
+  for (cEdBlock& e : m_vBlockGrid) e.Validate(), e.ValidateItemRef();
+  for (cEdChara& e : m_vCharaGrid) e.Validate(), e.ClampItemRefs();
+  for (cEdItem& e : m_vItemGrid) e.Validate(), e.ClampItemRefs();
+}
+
+void cEdStage::ValidateAll(int bRefs) {
+  cStagePalScope scope(OwnPalettes());
+  ValidateRecords(m_vPalBlock);
+  ValidateRecords(m_vPalChara);
+  ValidateRecords(m_vPalItem);
+  ValidateRecords(m_vBlockGrid);
+  ValidateRecords(m_vCharaGrid);
+  ValidateRecords(m_vItemGrid);
+  if (!bRefs) return;
+  for (cEdBlock& e : m_vPalBlock) e.ValidateItemRef();
+  for (cEdChara& e : m_vPalChara) e.ClampItemRefs();
+  for (cEdItem& e : m_vPalItem) e.ClampItemRefs();
+  for (cEdBlock& e : m_vBlockGrid) e.ValidateItemRef();
+  for (cEdChara& e : m_vCharaGrid) e.ClampItemRefs();
+  for (cEdItem& e : m_vItemGrid) e.ClampItemRefs();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The player
+
+cCellPos cEdStage::FindPlayer() const {
+  for (int32_t y = 0; y < m_nHeight; ++y)
+    for (int32_t x = 0; x < m_nWidth; ++x) {
+      const size_t i = static_cast<size_t>(CellIndex(x, y));
+      if (i < m_vCharaGrid.size() && IsPlayer(m_vCharaGrid.data()[i])) return cCellPos{x, y};
+    }
+  return cCellPos{-1, -1};
+}
+
+void cEdStage::KeepOnePlayer() {
+  cEdChara* pLast = nullptr;
+  for (int32_t y = 0; y < m_nHeight; ++y)
+    for (int32_t x = 0; x < m_nWidth; ++x) {
+      const size_t i = static_cast<size_t>(CellIndex(x, y));
+      if (i >= m_vCharaGrid.size() || !IsPlayer(m_vCharaGrid.data()[i])) continue;
+      if (pLast) pLast->ClearCell();
+      pLast = m_vCharaGrid.data() + i;
+    }
+}
+
+void cEdStage::SetCharaCell(int32_t nIndex, cEdChara& chara) {
+  if (chara.m_bbInherit.size() > 1) chara.m_bbInherit[1] = 0;
+  cEdChara& cell = m_vCharaGrid[nIndex];
+  const bool bMoveOld = IsPlayer(cell), bNewPlayer = IsPlayer(chara);
+  const cEdChara* pTarget = &cell;
+  auto firstCell = [&](auto pred) -> cEdChara* {
+    for (int32_t y = 0; y < m_nHeight; ++y)
+      for (int32_t x = 0; x < m_nWidth; ++x) {
+        const size_t i = static_cast<size_t>(CellIndex(x, y));
+        if (i < m_vCharaGrid.size() && m_vCharaGrid.data() + i != pTarget && pred(m_vCharaGrid.data()[i]))
+          return m_vCharaGrid.data() + i;
+      }
+    return nullptr;
+  };
+  if (bMoveOld) {
+    cEdChara* pFree = firstCell([](const cEdChara& c) { return c.m_nGraphic == 0; });
+    if (!pFree) pFree = m_vCharaGrid.data();
+    if (pFree != pTarget) *pFree = cell;
+  }
+  // The target itself is overwritten below, so the player to replace is searched elsewhere.
+  if (bNewPlayer) {
+    cEdChara* pOld = firstCell(IsPlayer);
+    if (pOld && !m_vPalChara.empty()) *pOld = m_vPalChara.data()[0];
+  }
+  cell = chara;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Inheritance after palette changes
+
+cStagePalettes cEdStage::OwnPalettes() { return cStagePalettes{&m_vPalBlock, &m_vPalChara, &m_vPalItem}; }
+
+void cEdStage::AttachPalettes() { SetStagePalettes(OwnPalettes()); }
+
+void cEdStage::ReapplyBlockInherit() {
+  cStagePalScope scope(OwnPalettes());
+  ReapplyCommonInherit(m_vPalBlock, m_vBlockGrid);
+}
+
+void cEdStage::ReapplyCharaInherit() {
+  cStagePalScope scope(OwnPalettes());
+  ReapplyCommonInherit(m_vPalChara, m_vCharaGrid);
+}
+
+void cEdStage::ReapplyItemInherit() {
+  cStagePalScope scope(OwnPalettes());
+  ReapplyCommonInherit(m_vPalItem, m_vItemGrid);
+}
+
+void cEdStage::RefreshBlockCells() {
+  cStagePalScope scope(OwnPalettes());
+  RefreshStageInherit(m_vBlockGrid);
+}
+
+void cEdStage::RefreshCharaCells() {
+  cStagePalScope scope(OwnPalettes());
+  RefreshStageInherit(m_vCharaGrid);
+}
+
+void cEdStage::RefreshItemCells() {
+  cStagePalScope scope(OwnPalettes());
+  RefreshStageInherit(m_vItemGrid);
+}

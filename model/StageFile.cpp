@@ -1,0 +1,345 @@
+// The stage file: reading with the upgrades of older versions, writing, the stage palette file,
+// the threaded load and the recovery of a file that a broken save left without its trailer.
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "app/Log.h"
+#include "app/MsgBox.h"
+#include "app/Paths.h"
+#include "app/TextFormat.h"
+#include "model/Palette.h"
+#include "model/RefChecks.h"
+#include "model/Stage.h"
+
+namespace {
+
+// The load worker gives up as soon as it is asked to end, so that stopping it never has to
+// terminate a thread in the middle of the heap.
+thread_local bool t_bLoadWorker = false;
+constexpr int32_t QUIT_CHECK_CELLS = 4096;
+
+bool QuitRequested() {
+  MSG msg;
+  return t_bLoadWorker && PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE);
+}
+
+StageLoadHookFn g_pfnLoadHook = nullptr;
+
+unsigned __stdcall LoadRoutine(void* pArg) {
+  MSG msg;
+  PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // a queue for the quit request
+  if (g_pfnLoadHook) g_pfnLoadHook();
+  t_bLoadWorker = true;
+  cEdStage* pStage = static_cast<cEdStage*>(pArg);
+  if (pStage->Load(pStage->m_strLoadPath.c_str())) pStage->m_bLoadOk = 1;
+  t_bLoadWorker = false;
+  return 0;
+}
+
+// Reads the pairs of one layer into the cells they name. A cell outside the grid or in the
+// padding beyond the width is a damaged file: no writer stores one.
+template <class T>
+int ReadLayer(cDataReader& in, cChkVector<T>& v, int32_t nWidth, int32_t nPitch) {
+  int32_t n = 0;
+  if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
+  for (int32_t i = 0; i < n; ++i) {
+    int32_t nIndex = 0;
+    if (!in.ReadInt(nIndex)) return 0;
+    if (IsOutside(nIndex, v.size()) || (nIndex & (nPitch - 1)) >= nWidth) {
+      ReportAndErrorLog("err stage cell index %d outside %d x %d", nIndex, nWidth,
+                        static_cast<int32_t>(v.size() / static_cast<size_t>(nPitch)));
+      return in.Fail();
+    }
+    if (!v.data()[nIndex].Read(in)) return 0;
+    if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
+  }
+  return 1;
+}
+
+template <class T>
+void ResetEntry0(cChkVector<T>& v) {
+  if (!v.empty()) v.data()[0] = T();
+}
+
+}  // namespace
+
+StageLoadHookFn SetStageLoadHook(StageLoadHookFn pfn) {
+  StageLoadHookFn pPrev = g_pfnLoadHook;
+  g_pfnLoadHook = pfn;
+  return pPrev;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+int cEdStage::Read(cDataReader& in) {
+  // The file is read into a stage of its own, so that a damaged file leaves this one as it was.
+  std::unique_ptr<cEdStage> pRead(new cEdStage);
+  pRead->CopySettings(*this);
+  {
+    cStagePalScope scope(pRead->OwnPalettes());
+    if (!pRead->ReadBody(in)) return 0;
+  }
+  Swap(*pRead);
+  return 1;
+}
+
+void cEdStage::CopySettings(const cEdStage& src) {
+  CopyFields(src);
+  m_vRankItems = src.m_vRankItems;
+  for (int i = 0; i < STAGE_AUTO_VANISH_COUNT; ++i) m_AutoVanish[i] = src.m_AutoVanish[i];
+  m_nWheelDir = src.m_nWheelDir;
+}
+
+void cEdStage::Swap(cEdStage& o) {
+  CopySettings(o);
+  m_vPalBlock.swap(o.m_vPalBlock);
+  m_vPalChara.swap(o.m_vPalChara);
+  m_vPalItem.swap(o.m_vPalItem);
+  m_vBlockGrid.swap(o.m_vBlockGrid);
+  m_vCharaGrid.swap(o.m_vCharaGrid);
+  m_vItemGrid.swap(o.m_vItemGrid);
+  m_vBackground.swap(o.m_vBackground);
+  m_vVarName.swap(o.m_vVarName);
+}
+
+int cEdStage::ReadBody(cDataReader& in) {
+  if (!cDataRecord::Read(in) || !ReadValueVector(in, m_vRankItems)) return 0;
+  for (cEdAutoVanish& av : m_AutoVanish)
+    if (!av.Read(in)) return 0;
+  if (!ReadRecords(in, m_vPalBlock) || !ReadRecords(in, m_vPalChara) || !ReadRecords(in, m_vPalItem)) return 0;
+  ResetEntry0(m_vPalBlock);
+  ResetEntry0(m_vPalChara);
+  ResetEntry0(m_vPalItem);
+  if (m_nWidth < 1 || m_nWidth > STAGE_SIZE_MAX || m_nHeight < 1 || m_nHeight > STAGE_SIZE_MAX) {
+    ReportAndErrorLog("err stage size %d x %d", m_nWidth, m_nHeight);
+    return in.Fail();
+  }
+  m_vBlockGrid.clear();
+  m_vCharaGrid.clear();
+  m_vItemGrid.clear();
+  if (!SetSize(m_nWidth, m_nHeight, 0, 0)) return in.Fail();
+  if (!ReadCells(in) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
+  int32_t nTrailer = 0;
+  if (g_nFileVersion >= 173 && !in.ReadInt(nTrailer)) return 0;
+  if (QuitRequested()) return in.Fail();
+  if (g_nFileVersion < 778) Upgrade();
+  Validate();
+  return 1;
+}
+
+int cEdStage::ReadCells(cDataReader& in) {
+  return ReadLayer(in, m_vBlockGrid, m_nWidth, m_nPitch) && ReadLayer(in, m_vCharaGrid, m_nWidth, m_nPitch) &&
+         ReadLayer(in, m_vItemGrid, m_nWidth, m_nPitch);
+}
+
+void cEdStage::Upgrade() {
+  const int32_t v = g_nFileVersion;
+  if (v < 155) {
+    m_nHeroFlyCharaW = m_nHeroWalkCharaW;
+    m_nHeroFlyCharaH = m_nHeroWalkCharaH;
+    m_nEnemyFlyCharaW = m_nEnemyWalkCharaW;
+    m_nEnemyFlyCharaH = m_nEnemyWalkCharaH;
+    m_nHeroWalkCharaPos = m_nHeroFlyCharaPos = m_nEnemyWalkCharaPos = m_nEnemyFlyCharaPos = 0;
+  }
+  if (v < 166) m_bBgmLoop = 1;
+  if (v < 181) {
+    m_vRankItems.resize(5, 0);
+    m_vRankItems.data()[3] = 0;
+    m_vRankItems.data()[4] = 0;
+  }
+  if (v < 183) m_bStatusWindow = 1;
+  if (v < 184) m_bSkipClearWait = 0;
+  if (v < 199) m_bBgmKeep = 0;
+  if (v < 200) {
+    m_nHeroWalkBlockW = 16, m_nHeroWalkBlockH = 24, m_nHeroFlyBlockW = 16, m_nHeroFlyBlockH = 16;
+    m_nHeroWalkBlockPos = 1, m_nHeroFlyBlockPos = 0;
+    m_nShowBlockRange = 0, m_nBlockRangeColor = 5;
+    m_nEnemyWalkBlockW = 16, m_nEnemyWalkBlockH = 30, m_nEnemyFlyBlockW = 16, m_nEnemyFlyBlockH = 30;
+    m_nEnemyWalkBlockPos = 1, m_nEnemyFlyBlockPos = 1;
+  }
+  if (v < 208) m_nWheelDir = 0;
+  if (v < 225) m_bShowReady = 0;
+  if (v < 754) m_vVarName.resize(STAGE_VAR_COUNT);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+namespace {
+
+// Applies inheritance to every cell of the stage's width and height and counts the placed ones
+// (inheritance may change the graphic number, so the count comes after it).
+template <class T>
+int32_t ApplyAndCount(cChkVector<T>& v, int32_t nWidth, int32_t nHeight, int32_t nShift) {
+  int32_t nCount = 0;
+  for (int32_t y = 0; y < nHeight; ++y)
+    for (int32_t x = 0; x < nWidth; ++x) {
+      T& c = v.data()[x + (y << nShift)];
+      if (c.m_nGraphic == 0) continue;
+      c.ApplyInherit();
+      nCount += c.m_nGraphic != 0;
+    }
+  return nCount;
+}
+
+// The count, then in row-major order each placed cell's index and record; fn sees each cell
+// before it is written.
+template <class T, class F>
+void WriteLayer(cDataWriter& out, cChkVector<T>& v, int32_t nCount, int32_t nWidth, int32_t nHeight,
+                int32_t nShift, F fn) {
+  out.WriteInt(nCount);
+  for (int32_t y = 0; y < nHeight; ++y)
+    for (int32_t x = 0; x < nWidth; ++x) {
+      const int32_t nIndex = x + (y << nShift);
+      T& c = v.data()[nIndex];
+      fn(c, nIndex);
+      if (c.m_nGraphic == 0) continue;
+      c.m_nX = static_cast<int16_t>(x);
+      c.m_nY = static_cast<int16_t>(y);
+      out.WriteInt(nIndex);
+      c.Write(out);
+    }
+}
+
+void NoCellStep(cEdBlock&, int32_t) {}
+void NoItemStep(cEdItem&, int32_t) {}
+
+}  // namespace
+
+void cEdStage::Write(cDataWriter& out) {
+  cStagePalScope scope(OwnPalettes());
+  Validate();
+  cDataRecord::Write(out);
+  SaveValueVector(out, m_vRankItems);
+  for (cEdAutoVanish& av : m_AutoVanish) av.Write(out);
+  SaveRecords(out, m_vPalBlock);
+  SaveRecords(out, m_vPalChara);
+  SaveRecords(out, m_vPalItem);
+  WriteCells(out);
+  SaveRecords(out, m_vBackground);
+  SaveRecords(out, m_vVarName);
+  out.WriteInt(STAGE_TRAILER);
+}
+
+void cEdStage::WriteCells(cDataWriter& out) {
+  const int32_t nBlocks = ApplyAndCount(m_vBlockGrid, m_nWidth, m_nHeight, m_nShift);
+  WriteLayer(out, m_vBlockGrid, nBlocks, m_nWidth, m_nHeight, m_nShift, NoCellStep);
+  // The items take their inheritance before the characters are written: a carrying character's
+  // link is the position of its item among the item pairs that follow.
+  const int32_t nItems = ApplyAndCount(m_vItemGrid, m_nWidth, m_nHeight, m_nShift);
+  const int32_t nCharas = ApplyAndCount(m_vCharaGrid, m_nWidth, m_nHeight, m_nShift);
+  int32_t nItemsBefore = 0;
+  WriteLayer(out, m_vCharaGrid, nCharas, m_nWidth, m_nHeight, m_nShift, [&](cEdChara& c, int32_t nIndex) {
+    const bool bItemHere = m_vItemGrid.data()[nIndex].m_nGraphic != 0;
+    c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
+    nItemsBefore += bItemHere;
+  });
+  WriteLayer(out, m_vItemGrid, nItems, m_nWidth, m_nHeight, m_nShift, NoItemStep);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The stage palette file
+
+int cEdStage::SavePalettes(const char* pszPath) {
+  cStagePalScope scope(OwnPalettes());
+  return SavePaletteFile(pszPath, m_vPalBlock, m_vPalChara, m_vPalItem);
+}
+
+int cEdStage::LoadPalettes(const char* pszPath) {
+  {
+    cStagePalScope scope(OwnPalettes());
+    if (!LoadPaletteFile(pszPath, m_vPalBlock, m_vPalChara, m_vPalItem)) return 0;
+  }
+  RefreshBlockCells();
+  RefreshCharaCells();
+  RefreshItemCells();
+  return 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Threaded load and recovery
+
+int cEdStage::LoadThreaded(const char* pszPath) {
+  FormatStr(m_strLoadPath, "%s", pszPath ? pszPath : "");
+  Recover(m_strLoadPath.c_str());
+  m_bLoadOk = 0;
+  // A worker that had to be ended cannot put back the palettes it pointed at.
+  const cStagePalettes prev = SetStagePalettes(OwnPalettes());
+  SetStagePalettes(prev);
+  const int bEnded = StageLoadThread.RunAndWait(LoadRoutine, this);
+  SetStagePalettes(prev);
+  MSG msg;
+  if (!bEnded && PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) return 0;
+  if (!m_bLoadOk) {
+    ErrorBox("ステージファイル %s の読み込みに失敗しました！", m_strLoadPath.c_str());
+    return 0;
+  }
+  return 1;
+}
+
+namespace {
+
+// The file's data version and its last four bytes; false when it cannot be read that far.
+bool ReadVersionAndTail(const char* pszPath, int32_t& nVersion, int32_t& nTail) {
+  HANDLE h = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD nRead = 0;
+  LARGE_INTEGER size, pos;
+  bool bOk = ReadFile(h, &nVersion, 4, &nRead, nullptr) && nRead == 4 && GetFileSizeEx(h, &size);
+  if (bOk) {
+    pos.QuadPart = size.QuadPart - 4;
+    bOk = SetFilePointerEx(h, pos, nullptr, FILE_BEGIN) && ReadFile(h, &nTail, 4, &nRead, nullptr) && nRead == 4;
+  }
+  CloseHandle(h);
+  return bOk;
+}
+
+bool IsFile(const std::string& strPath) {
+  DWORD n = GetFileAttributesA(strPath.c_str());
+  return n != INVALID_FILE_ATTRIBUTES && !(n & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Puts the backup in the broken file's place. The broken file is only set aside until the backup
+// is there, so a failure on the way leaves the broken file where it was.
+void RestoreBackup(const char* pszPath) {
+  char szName[MAX_PATH];
+  if (strlen(pszPath) >= sizeof szName) return;
+  strcpy(szName, pszPath);
+  GetFileName(szName);
+  const std::string strBackup = std::string(STAGE_BACKUP_FOLDER) + szName;
+  if (!IsFile(strBackup)) {
+    ReportLog("no backup %s of the broken stage file %s", strBackup.c_str(), pszPath);
+    return;
+  }
+  // Stage paths are kept relative, beginning with ".\".
+  const std::string strTarget = strncmp(pszPath, ".\\", 2) == 0 ? pszPath + 2 : pszPath;
+  const std::string strAside = strTarget + ".broken";
+  if (!MoveFileExA(strTarget.c_str(), strAside.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    ErrorBox("%s", "破損ファイルの削除に失敗しました！");
+    return;
+  }
+  if (!MoveFileExA(strBackup.c_str(), strTarget.c_str(), MOVEFILE_COPY_ALLOWED)) {
+    ReportAndErrorLog("err the backup %s could not replace %s", strBackup.c_str(), strTarget.c_str());
+    MoveFileExA(strAside.c_str(), strTarget.c_str(), 0);
+    return;
+  }
+  if (!DeleteFileA(strAside.c_str())) ErrorBox("%s", "破損ファイルの削除に失敗しました！");
+  std::string strMsg;
+  FormatStr(strMsg, "破損ファイル %s を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…", pszPath);
+  MsgBoxActive(strMsg.c_str(), "ファイルの復旧", MB_OK);
+}
+
+}  // namespace
+
+int cEdStage::Recover(const char* pszPath) {
+  if (!pszPath || !*pszPath) return 1;
+  int32_t nVersion = 0, nTail = 0;
+  if (!ReadVersionAndTail(pszPath, nVersion, nTail) || nVersion < 174) return 1;
+  if (nTail != STAGE_TRAILER) RestoreBackup(pszPath);
+  return 1;
+}

@@ -1,0 +1,599 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "model/Inherit.h"
+#include "model/PaletteRecordImages.h"
+#include "model/Stage.h"
+#include "model/StageTestSupport.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+constexpr int IF_INHERIT_NO = 2;
+
+std::vector<uint8_t> StageBytes(cEdStage& st) {
+  return WriteImage([&st](cDataWriter& out) { st.Write(out); });
+}
+
+// The bytes before the block cells of a validated stage: its sections, vectors and palettes.
+std::vector<uint8_t> Prefix(cEdStage& st) {
+  st.Validate();
+  return WriteImage([&st](cDataWriter& out) {
+    st.cDataRecord::Write(out);
+    SaveValueVector(out, st.m_vRankItems);
+    for (cEdAutoVanish& av : st.m_AutoVanish) av.Write(out);
+    SaveRecords(out, st.m_vPalBlock);
+    SaveRecords(out, st.m_vPalChara);
+    SaveRecords(out, st.m_vPalItem);
+  });
+}
+
+// The bytes after the item cells: backgrounds, names and the trailer (without a data version).
+std::vector<uint8_t> Suffix(cEdStage& st) {
+  std::vector<uint8_t> v = WriteImage([&st](cDataWriter& out) {
+    SaveRecords(out, st.m_vBackground);
+    SaveRecords(out, st.m_vVarName);
+    out.WriteInt(STAGE_TRAILER);
+  });
+  return std::vector<uint8_t>(v.begin() + 4, v.end());
+}
+
+// A version-778 file of a fresh stage with hand-made cell sections.
+std::vector<uint8_t> FreshStageWithCells(const cImage& cells) {
+  cEdStage st;
+  cImage img;
+  img.Bytes(Prefix(st)).Bytes(cells).Bytes(Suffix(st));
+  return img.Get();
+}
+
+// A file as a writer of an older version left it: the stage's sections at that version, its
+// vectors, one default palette entry per layer, no cells, its backgrounds, nNames names and, from
+// version 173 on, the trailer.
+std::vector<uint8_t> OldStageImage(int32_t v, cEdStage& st, int nNames) {
+  cImage img;
+  img.I(v).Base(st, v);
+  img.I(static_cast<int32_t>(st.m_vRankItems.size()));
+  for (int32_t n : st.m_vRankItems) img.I(n);
+  for (cEdAutoVanish& av : st.m_AutoVanish) img.Base(av, v);
+  BlockImage(img.I(1), v, {});
+  CharaImage(img.I(1), v, {});
+  ItemImage(img.I(1), v, {});
+  img.I(0).I(0).I(0);
+  img.I(static_cast<int32_t>(st.m_vBackground.size()));
+  for (cEdBackground& bg : st.m_vBackground) img.Base(bg, v);
+  img.I(nNames);
+  for (int i = 0; i < nNames; ++i) img.I(0).I(1).S("v" + std::to_string(i));
+  if (v >= 173) img.I(STAGE_TRAILER);
+  return img.Get();
+}
+
+int LoadImage(cEdStage& st, const std::vector<uint8_t>& img) {
+  return ParseImage(img, [&st](cDataReader& in) { return st.Read(in); });
+}
+
+// One cell pair of a layer as the file holds it.
+struct cCellPair {
+  int32_t nIndex, nX, nY, nMark, nLink;
+};
+
+int32_t MarkOf(const cEdChara& c) { return c.m_nHp; }
+int32_t LinkOf(const cEdChara& c) { return c.m_nItemLink; }
+template <class T>
+int32_t MarkOf(const T&) {
+  return 0;
+}
+template <class T>
+int32_t LinkOf(const T&) {
+  return 0;
+}
+
+template <class T>
+void ReadPairs(cDataReader& in, std::vector<cCellPair>& v) {
+  int32_t n = 0;
+  in.ReadInt(n);
+  for (int32_t i = 0; i < n && in.Ok(); ++i) {
+    T rec;
+    int32_t nIndex = 0;
+    in.ReadInt(nIndex);
+    rec.Read(in);
+    v.push_back(cCellPair{nIndex, rec.m_nX, rec.m_nY, MarkOf(rec), LinkOf(rec)});
+  }
+}
+
+// A stage with something in every part of the file.
+void Populate(cEdStage& st) {
+  st.m_strName = "はじまりの森";
+  st.m_nTimeLimit = 321;
+  st.m_AutoVanish[1].Set(1, 3);
+  st.m_vRankItems.data()[2] = 0;
+  st.m_vPalBlock.resize(3);
+  st.m_vPalBlock[2].m_strName = "岩";
+  st.m_vPalBlock[2].m_nGraphic = 12;
+  st.m_vBlockGrid.data()[st.CellIndex(3, 2)].m_nGraphic = 4;
+  st.m_vBlockGrid.data()[st.CellIndex(19, 14)].m_nGraphic = 5;
+  cEdChara enemy = PlacedChara(1, 40);
+  enemy.m_strName = "こうもり";
+  enemy.m_vFlow.resize(1);
+  enemy.m_vFlow[0].m_nTrigger = 2;
+  enemy.m_vFlow[0].m_vCond.resize(1);
+  enemy.m_vCond.resize(2);
+  st.m_vCharaGrid.data()[st.CellIndex(6, 1)] = enemy;
+  st.m_vCharaGrid.data()[st.CellIndex(0, 14)] = PlacedChara(0, 10);
+  st.m_vItemGrid.data()[st.CellIndex(6, 1)].m_nGraphic = 2;
+  st.m_vBackground.resize(2);
+  st.m_vBackground[1].m_strImage = "bmp\\back\\空.bmp";
+  st.m_vVarName[999].m_strName = "最後";
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Layout
+
+TEST(StageFile, AFreshStageWritesTheDefaultFileAndReadsItBackByteExact) {
+  cImage img;
+  img.I(778).I(98);
+  for (int32_t n : {20, 32, 5, 15, 0, 0, 0, 0, 0, 0, 0, 0, 60, 0, 200, 20, 0, 0, 0, 0}) img.I(n);
+  img.D(0.4);
+  for (int32_t n : {10, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 1, 1, 1,            // hit level .. game over
+                    16, 24, 16, 16, 16, 24, 16, 16, 12, 8, 16, 16,        // hero ranges
+                    1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,                   // positions, display, colours
+                    16, 24, 16, 16, 12, 24, 12, 16, 30, 30, 1, 0, 1, 0,   // enemy ranges
+                    28, 28, 16, 16, 16, 16, 16, 16, 16, 16, 1, 640, 480, 10})
+    img.I(n);
+  img.D(10).D(100).D(60).D(0.4 / 100.0).D(6).I(80).I(1).I(30).I(0).I(30).I(0);
+  img.I(1).S("");
+  img.I(5).I(1).I(1).I(1).I(1).I(1);
+  // Nothing vanishes automatically but the shots: at every edge, the enemies' ten cells beyond it.
+  for (int i = 0; i < 3; ++i) img.I(8).I(0).I(0).I(0).I(0).I(0).I(0).I(0).I(0).I(0);
+  img.I(8).I(1).I(1).I(1).I(1).I(0).I(0).I(0).I(0).I(0);
+  img.I(8).I(1).I(1).I(1).I(1).I(10).I(10).I(10).I(10).I(0);
+  cImage& head = img;
+  // Validation gives each palette entry 1 from the project defaults, numbered 1 with no source.
+  BlockImage(head.I(2), 778, {{BF_NO_FACTION, -1}});
+  BlockImage(head, 778, {{BF_GRAPHIC, 1}, {BF_BLOCK_TYPE, 1}, {BF_NO_FACTION, -1}, {BF_INHERIT_NO, 1}});
+  CharaImage(head.I(2), 778, FRESH_CHARA);
+  CharaImage(head, 778, WithField(WithField(FRESH_CHARA, CF_GRAPHIC, 1), CF_INHERIT_NO, 1));
+  ItemImage(head.I(2), 778, FRESH_ITEM);
+  ItemImage(head, 778, WithField(WithField(FRESH_ITEM, IF_GRAPHIC, 1), IF_INHERIT_NO, 1));
+  head.I(0).I(0).I(0);
+  head.I(1).I(10).I(1).I(1).I(16).I(0).D(0.1).D(0.1).I(0).I(0).D(0).D(0).I(1).S("");
+  head.I(1000);
+  for (int i = 0; i < 1000; ++i) head.I(0).I(1).S("");
+  head.I(STAGE_TRAILER);
+
+  cTempDir dir;
+  const std::string a = dir.File("a.stg4_778"), b = dir.File("b.stg4_778");
+  cEdStage st;
+  ASSERT_EQ(1, st.Save(a.c_str()));
+  EXPECT_EQ(HexOf(head), HexOf(ReadFileBytes(a)));
+  cEdStage back;
+  back.m_strName = "before";
+  ASSERT_EQ(1, back.Load(a.c_str()));
+  EXPECT_EQ("", back.m_strName);
+  ASSERT_EQ(1, back.Save(b.c_str()));
+  EXPECT_EQ(HexOf(ReadFileBytes(a)), HexOf(ReadFileBytes(b)));
+}
+
+TEST(StageFile, AStageWithEveryPartRoundTripsByteExact) {
+  cTempDir dir;
+  const std::string a = dir.File("a.stg4_778"), b = dir.File("b.stg4_778");
+  cEdStage st;
+  Populate(st);
+  ASSERT_EQ(1, st.Save(a.c_str()));
+  cEdStage back;
+  ASSERT_EQ(1, back.Load(a.c_str()));
+  EXPECT_EQ("はじまりの森", back.m_strName);
+  EXPECT_EQ(321, back.m_nTimeLimit);
+  EXPECT_EQ(3, back.m_AutoVanish[1].m_nBottom);
+  EXPECT_EQ(0, back.m_vRankItems[2]);
+  EXPECT_EQ("岩", back.m_vPalBlock[2].m_strName);
+  EXPECT_EQ(2u, back.m_vBackground.size());
+  EXPECT_EQ("最後", back.m_vVarName[999].m_strName);
+  const cEdChara& enemy = back.m_vCharaGrid[back.CellIndex(6, 1)];
+  EXPECT_EQ("こうもり", enemy.m_strName);
+  EXPECT_EQ(1u, enemy.m_vFlow.size());
+  EXPECT_EQ(2u, enemy.m_vCond.size());
+  EXPECT_EQ(10, back.m_vCharaGrid[back.CellIndex(0, 14)].m_nHp);
+  ASSERT_EQ(1, back.Save(b.c_str()));
+  EXPECT_EQ(HexOf(ReadFileBytes(a)), HexOf(ReadFileBytes(b)));
+}
+
+TEST(StageFile, PlacedCellsAreWrittenRowByRowWithTheirIndexPositionAndItemLink) {
+  cEdStage st;  // 20 wide: pitch 32
+  for (int x : {2, 5, 9}) st.m_vItemGrid.data()[x].m_nGraphic = 3;
+  st.m_vItemGrid.data()[st.CellIndex(3, 2)].m_nGraphic = 3;
+  st.m_vCharaGrid.data()[st.CellIndex(3, 2)] = PlacedChara(1, 1);  // carries: the fourth item
+  st.m_vCharaGrid.data()[9] = PlacedChara(1, 2);                    // carries: the third item
+  st.m_vCharaGrid.data()[5] = PlacedChara(1, 3);                    // carries: the second item
+  st.m_vCharaGrid.data()[7] = PlacedChara(1, 4);                    // no item on its cell
+  st.m_vCharaGrid.data()[2] = PlacedChara(0, 5);                    // the player carries nothing
+  st.m_vCharaGrid.data()[st.CellIndex(4, 2)] = PlacedChara(1, 6);
+  st.m_vCharaGrid.data()[st.CellIndex(4, 2)].m_bHoldItem = 0;
+  st.m_vItemGrid.data()[st.CellIndex(4, 2)].m_nGraphic = 3;  // an item it does not take
+  st.m_vBlockGrid.data()[st.CellIndex(3, 2)].m_nGraphic = 1;
+  const size_t nCells = Prefix(st).size();
+
+  std::vector<uint8_t> file = StageBytes(st);
+  cImage tail;
+  tail.I(778).Bytes(std::vector<uint8_t>(file.begin() + nCells, file.end()));
+  std::vector<cCellPair> vBlocks, vCharas, vItems;
+  ASSERT_EQ(1, ParseImage(tail, [&](cDataReader& in) {
+              ReadPairs<cEdBlock>(in, vBlocks);
+              ReadPairs<cEdChara>(in, vCharas);
+              ReadPairs<cEdItem>(in, vItems);
+              return 1;
+            }));
+  ASSERT_EQ(1u, vBlocks.size());
+  EXPECT_EQ(67, vBlocks[0].nIndex);
+  EXPECT_EQ(3, vBlocks[0].nX);
+  EXPECT_EQ(2, vBlocks[0].nY);
+  ASSERT_EQ(6u, vCharas.size());
+  const int32_t aIndex[6] = {2, 5, 7, 9, 67, 68}, aMark[6] = {5, 3, 4, 2, 1, 6}, aLink[6] = {-1, 1, -1, 2, 3, -1};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(aIndex[i], vCharas[i].nIndex) << i;
+    EXPECT_EQ(aIndex[i] % 32, vCharas[i].nX) << i;
+    EXPECT_EQ(aIndex[i] / 32, vCharas[i].nY) << i;
+    EXPECT_EQ(aMark[i], vCharas[i].nMark) << i;
+    EXPECT_EQ(aLink[i], vCharas[i].nLink) << i;
+  }
+  ASSERT_EQ(5u, vItems.size());
+  EXPECT_EQ(67, vItems[3].nIndex);
+  EXPECT_EQ(68, vItems[4].nIndex);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Older versions
+
+TEST(StageFile, OlderFilesAreUpgradedStepByStep) {
+  for (int32_t v : {60, 154, 155, 165, 166, 172, 173, 180, 181, 182, 183, 184, 198, 199, 207, 208, 224, 225, 600, 753,
+                    754, 778}) {
+    SCOPED_TRACE(v);
+    cEdStage src;
+    src.m_nHeroWalkCharaW = 22;
+    src.m_nHeroFlyCharaW = 7;
+    src.m_nEnemyWalkCharaH = 26;
+    src.m_nHeroWalkCharaPos = 1;
+    src.m_nBlockRangeColor = 2;
+    src.m_nEnemyWalkBlockH = 20;
+    src.m_bStatusWindow = 0;
+    src.m_bSkipClearWait = 1;
+    src.m_bBgmKeep = 1;
+    src.m_bShowReady = 1;
+    src.m_vRankItems = v < 181 ? cChkVector<int32_t>{1, 0, 1} : cChkVector<int32_t>{1, 0, 1, 1, 1};
+    src.m_vBackground[0].m_nColor = 40;
+    src.m_vBackground[0].m_dScrollX = 2.5;
+    cEdStage st;
+    st.m_bStatusWindow = 0;
+    st.m_bSkipClearWait = 1;
+    st.m_bBgmKeep = 1;
+    st.m_bShowReady = 1;
+    st.m_nWheelDir = 1;
+    ASSERT_EQ(1, LoadImage(st, OldStageImage(v, src, 3)));
+    EXPECT_EQ(v < 155 ? 22 : 7, st.m_nHeroFlyCharaW);
+    EXPECT_EQ(v < 155 ? 26 : 16, st.m_nEnemyFlyCharaH);
+    EXPECT_EQ(v < 155 ? 0 : 1, st.m_nHeroWalkCharaPos);
+    EXPECT_EQ(v < 166 ? 1 : 0, st.m_bBgmLoop);
+    EXPECT_EQ(v < 181 ? (std::vector<int32_t>{1, 0, 1, 0, 0}) : (std::vector<int32_t>{1, 0, 1, 1, 1}),
+              std::vector<int32_t>(st.m_vRankItems));
+    EXPECT_EQ(v < 183 ? 1 : 0, st.m_bStatusWindow);
+    EXPECT_EQ(v < 184 ? 0 : 1, st.m_bSkipClearWait);
+    EXPECT_EQ(v < 199 ? 0 : 1, st.m_bBgmKeep);
+    EXPECT_EQ(v < 200 ? 5 : 2, st.m_nBlockRangeColor);
+    EXPECT_EQ(v < 200 ? 30 : 20, st.m_nEnemyWalkBlockH);
+    EXPECT_EQ(v < 208 ? 0 : 1, st.m_nWheelDir);
+    EXPECT_EQ(v < 225 ? 0 : 1, st.m_bShowReady);
+    EXPECT_EQ(v < 754 ? 1000u : 3u, st.m_vVarName.size());
+    EXPECT_EQ("v2", st.m_vVarName[2].m_strName);
+    EXPECT_EQ(40, st.m_vBackground[0].m_nColor);
+    EXPECT_DOUBLE_EQ(v < 61 ? 0.1 : 2.5, st.m_vBackground[0].m_dScrollX);
+  }
+}
+
+TEST(StageFile, TheTrailerIsReadFromVersion173OnAndItsValueIgnored) {
+  cEdStage src;
+  std::vector<uint8_t> v172 = OldStageImage(172, src, 2), v173 = OldStageImage(173, src, 2);
+  cEdStage st;
+  EXPECT_EQ(1, LoadImage(st, v172));
+  v173[v173.size() - 1] ^= 0x55;
+  EXPECT_EQ(1, LoadImage(st, v173));
+  v173.resize(v173.size() - 4);
+  EXPECT_EQ(0, LoadImage(st, v173));  // a version-173 file that ends before its trailer is cut short
+  v172.resize(v172.size() - 1);
+  EXPECT_EQ(0, LoadImage(st, v172));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Damaged files
+
+TEST(StageFile, DamagedFilesAreFailedLoadsThatLeaveTheStageAsItWas) {
+  cEdStage src;
+  Populate(src);
+  const std::vector<uint8_t> good = StageBytes(src);
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> bad;
+  for (size_t n = 0; n < good.size(); n += n < 600 ? 7 : 997)
+    bad.emplace_back("cut at " + std::to_string(n), std::vector<uint8_t>(good.begin(), good.begin() + n));
+  bad.emplace_back("no trailer", std::vector<uint8_t>(good.begin(), good.end() - 4));
+  struct {
+    const char* pszName;
+    int nOffset;  // of the width or the height in the field section
+    int32_t nValue;
+  } sizes[] = {{"width 0", 8, 0},       {"width -1", 8, -1},     {"width 513", 8, 513},
+               {"width huge", 8, 0x7fffffff}, {"height 0", 20, 0}, {"height 100000", 20, 100000}};
+  for (const auto& s : sizes) {
+    std::vector<uint8_t> v = good;
+    memcpy(v.data() + s.nOffset, &s.nValue, 4);
+    bad.emplace_back(s.pszName, v);
+  }
+  const cImage oneBlock = cImage().I(3);
+  struct {
+    const char* pszName;
+    int32_t nCount, nIndex;
+  } cells[] = {{"index at the grid's end", 1, 480}, {"negative index", 1, -1}, {"index in the padding", 1, 25 + 32 * 3},
+               {"index huge", 1, 0x40000000}, {"count beyond the file", 0x7fffffff, 0}, {"negative count", -2, 0}};
+  for (const auto& c : cells) {
+    cImage img;
+    img.I(c.nCount).I(c.nIndex);
+    BlockImage(img, 778, {{BF_GRAPHIC, 3}});
+    img.I(0).I(0);
+    bad.emplace_back(c.pszName, FreshStageWithCells(img));
+  }
+  {
+    cImage img;
+    img.I(1).I(19 + 32 * 14);  // the last cell is fine
+    BlockImage(img, 778, {{BF_GRAPHIC, 3}});
+    img.I(0).I(0);
+    cEdStage st;
+    ASSERT_EQ(1, LoadImage(st, FreshStageWithCells(img)));
+    EXPECT_EQ(3, st.m_vBlockGrid[19 + 32 * 14].m_nGraphic);
+  }
+
+  cTempDir dir;
+  const std::string path = dir.File("bad.stg4_778");
+  for (const auto& b : bad) {
+    SCOPED_TRACE(b.first);
+    cEdStage st;
+    st.m_strName = "kept";
+    st.SetSize(30, 20, 0, 0);
+    st.m_vBlockGrid[5].m_nGraphic = 9;
+    ASSERT_TRUE(WriteFileBytes(path, b.second));
+    EXPECT_EQ(0, st.Load(path.c_str()));
+    EXPECT_EQ("kept", st.m_strName);
+    EXPECT_EQ(30, st.m_nWidth);
+    EXPECT_EQ(20, st.m_nHeight);
+    EXPECT_EQ(32u * 20u, st.m_vBlockGrid.size());
+    EXPECT_EQ(9, st.m_vBlockGrid[5].m_nGraphic);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The stage palette file
+
+TEST(StageFile, PaletteFileHoldsThePalettesAsTheyAreAndLoadingRefreshesInheritingCells) {
+  cTempDir dir;
+  const std::string path = dir.File("pal.plt4");
+  cEdStage st;
+  st.m_vPalBlock.data()[0].m_nGraphic = 6;  // neither saving nor loading resets entry 0
+  ASSERT_EQ(1, st.SavePalettes(path.c_str()));
+  cImage img;
+  img.I(778).I(1);
+  BlockImage(img, 778, {{BF_GRAPHIC, 6}, {BF_BLOCK_TYPE, 1}, {BF_NO_FACTION, -1}});
+  CharaImage(img.I(1), 778, FRESH_CHARA);
+  ItemImage(img.I(1), 778, FRESH_ITEM);
+  EXPECT_EQ(HexOf(img), HexOf(ReadFileBytes(path)));
+
+  st.m_vPalItem.resize(2);
+  st.m_vPalItem[1].m_nGraphic = 44;
+  st.m_vPalItem[1].m_nSound = 1;
+  ASSERT_EQ(1, st.SavePalettes(path.c_str()));
+  cEdStage other;
+  cEdItem cell;
+  cell.m_nGraphic = 1;
+  cell.m_nInheritPal = SRC_STAGE;
+  cell.m_nInheritNo = 1;
+  cell.m_bbInherit[4] = 1;  // the graphic
+  other.m_vPalItem.resize(2);
+  other.m_vItemGrid[other.CellIndex(1, 1)] = cell;
+  ASSERT_EQ(1, other.LoadPalettes(path.c_str()));
+  EXPECT_EQ(6, other.m_vPalBlock[0].m_nGraphic);
+  EXPECT_EQ(44, other.m_vItemGrid[other.CellIndex(1, 1)].m_nGraphic);
+  EXPECT_EQ(0, other.m_vItemGrid[other.CellIndex(1, 1)].m_nSound);
+  EXPECT_EQ(0, other.LoadPalettes(dir.File("none.plt4").c_str()));
+  EXPECT_EQ(2u, other.m_vPalItem.size());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Recovery and the threaded load
+
+namespace {
+
+// A project folder with the stage folders; the current directory while it lives.
+class StageFolder : public testing::Test {
+ protected:
+  StageFolder() : m_Dir(true) {
+    CreateDirectoryA("data", nullptr);
+    CreateDirectoryA("data\\stg4", nullptr);
+    CreateDirectoryA("data\\work", nullptr);
+  }
+  // A stage file with the name as its stage name; without its trailer when broken.
+  static std::vector<uint8_t> StageFile(const char* pszName, bool bBroken, int32_t nVersion = 778) {
+    cEdStage st;
+    st.m_strName = pszName;
+    std::vector<uint8_t> v = StageBytes(st);
+    memcpy(v.data(), &nVersion, 4);
+    if (bBroken) v.resize(v.size() - 4);
+    return v;
+  }
+  cTempDir m_Dir;
+  cMsgBoxRecorder m_Boxes;
+};
+
+const char* const STAGE = ".\\data\\stg4\\森.stg4_778";
+const char* const STAGE_FILE = "data\\stg4\\森.stg4_778";
+const char* const BACKUP = "data\\work\\森.stg4_778";
+
+}  // namespace
+
+TEST_F(StageFolder, ABrokenFileIsReplacedByItsBackupBeforeItIsRead) {
+  const std::vector<uint8_t> backup = StageFile("backup", false);
+  ASSERT_TRUE(WriteFileBytes(STAGE_FILE, StageFile("broken", true)));
+  ASSERT_TRUE(WriteFileBytes(BACKUP, backup));
+  cEdStage st;
+  EXPECT_EQ(1, st.LoadThreaded(STAGE));
+  EXPECT_EQ("backup", st.m_strName);
+  EXPECT_EQ(HexOf(backup), HexOf(ReadFileBytes(STAGE_FILE)));
+  EXPECT_FALSE(FileExists(BACKUP));
+  EXPECT_FALSE(FileExists(std::string(STAGE_FILE) + ".broken"));
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("ファイルの復旧", m_Boxes.Shown()[0].strCaption);
+  EXPECT_EQ(std::string("破損ファイル ") + STAGE + " を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…",
+            m_Boxes.Shown()[0].strText);
+}
+
+TEST_F(StageFolder, WithoutABackupTheBrokenFileStaysAndTheLoadFails) {
+  const std::vector<uint8_t> broken = StageFile("broken", true);
+  ASSERT_TRUE(WriteFileBytes(STAGE_FILE, broken));
+  cEdStage st;
+  st.m_strName = "kept";
+  EXPECT_EQ(0, st.LoadThreaded(STAGE_FILE));  // a path without ".\" is handled alike
+  EXPECT_EQ("kept", st.m_strName);
+  EXPECT_EQ(HexOf(broken), HexOf(ReadFileBytes(STAGE_FILE)));
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(std::string("ステージファイル ") + STAGE_FILE + " の読み込みに失敗しました！", m_Boxes.Shown()[0].strText);
+}
+
+TEST_F(StageFolder, FilesBeforeVersion174AreNotChecked) {
+  std::vector<uint8_t> old = StageFile("old", false, 173);
+  old[old.size() - 1] ^= 0x55;  // not the trailer value, which version 173 does not check
+  ASSERT_TRUE(WriteFileBytes(STAGE_FILE, old));
+  ASSERT_TRUE(WriteFileBytes(BACKUP, StageFile("backup", false)));
+  EXPECT_EQ(1, cEdStage::Recover(STAGE));
+  EXPECT_EQ(HexOf(old), HexOf(ReadFileBytes(STAGE_FILE)));
+  EXPECT_TRUE(FileExists(BACKUP));
+  EXPECT_EQ(1, cEdStage::Recover("data\\stg4\\none.stg4_778"));
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+namespace {
+
+constexpr UINT WM_NOISE = WM_APP + 7;
+constexpr UINT WM_PROBE = WM_APP + 8;
+std::atomic<int> s_nDispatched{0};
+HWND s_hProbe = nullptr;
+DWORD s_nMainThread = 0;
+
+// The probe, a sent message, answers whether posted messages still wait in the thread's queue.
+LRESULT CALLBACK ProbeProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == WM_PROBE) return HIWORD(GetQueueStatus(QS_POSTMESSAGE)) & QS_POSTMESSAGE ? 1 : 0;
+  if (uMsg == WM_NOISE) ++s_nDispatched;
+  return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+// On the load worker: posts to the waiting thread and goes on once all of it was taken.
+void PostNoiseAndWait() {
+  for (int i = 0; i < 5; ++i) {
+    PostMessageA(s_hProbe, WM_NOISE, i, 0);
+    PostThreadMessageA(s_nMainThread, WM_NOISE, i, 0);
+  }
+  while (SendMessageA(s_hProbe, WM_PROBE, 0, 0) != 0) Sleep(1);
+}
+
+// On the load worker: goes on only once it was asked to end, leaving the request queued.
+void WaitForQuit() {
+  MSG msg;
+  while (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) Sleep(1);
+}
+
+// On the load worker: never answers.
+void Hang() { WaitForSingleObject(GetCurrentProcess(), INFINITE); }
+
+class ThreadedLoad : public StageFolder {
+ protected:
+  ThreadedLoad() {
+    s_nMainThread = GetCurrentThreadId();
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ProbeProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "StageLoadProbe";
+    RegisterClassA(&wc);
+    s_hProbe = CreateWindowA("StageLoadProbe", "", 0, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    s_nDispatched = 0;
+    WriteFileBytes(STAGE_FILE, StageFile("loaded", false));
+    m_Stage.m_strName = "kept";
+    m_Stage.SetSize(40, 20, 0, 0);
+    m_Prev = SetStagePalettes({&m_vBlock, &m_vChara, &m_vItem});
+  }
+  ~ThreadedLoad() override {
+    SetStageLoadHook(nullptr);
+    SetStagePalettes(m_Prev);
+    DestroyWindow(s_hProbe);
+  }
+  // The quit that the load left for the message loop, with its exit code; 0 when there is none.
+  static bool TakeQuit(WPARAM& nCode) {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;
+    nCode = msg.wParam;
+    return true;
+  }
+  cEdStage m_Stage;
+  cChkVector<cEdBlock> m_vBlock;
+  cChkVector<cEdChara> m_vChara;
+  cChkVector<cEdItem> m_vItem;
+  cStagePalettes m_Prev;
+};
+
+}  // namespace
+
+TEST_F(ThreadedLoad, MessagesPostedMeanwhileAreDropped) {
+  ASSERT_NE(nullptr, s_hProbe);
+  SetStageLoadHook(PostNoiseAndWait);
+  EXPECT_EQ(1, m_Stage.LoadThreaded(STAGE));
+  EXPECT_EQ("loaded", m_Stage.m_strName);
+  EXPECT_EQ(20, m_Stage.m_nWidth);
+  EXPECT_EQ(0, s_nDispatched.load());
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_NOISE, WM_NOISE, PM_REMOVE));
+  EXPECT_FALSE(StageLoadThread.IsHeld());
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+  EXPECT_EQ(&m_vBlock, SourceVector(SRC_STAGE, static_cast<const cEdBlock*>(nullptr)));
+}
+
+TEST_F(ThreadedLoad, AQuitEndsTheLoadAndStaysQueuedForTheLoop) {
+  SetStageLoadHook(WaitForQuit);
+  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 3, 0);
+  EXPECT_EQ(0, m_Stage.LoadThreaded(STAGE));
+  EXPECT_EQ("kept", m_Stage.m_strName);  // the worker gave up before it replaced anything
+  EXPECT_EQ(40, m_Stage.m_nWidth);
+  EXPECT_FALSE(StageLoadThread.IsHeld());
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+  WPARAM nCode = 0;
+  EXPECT_TRUE(TakeQuit(nCode));
+  EXPECT_EQ(3u, nCode);
+  EXPECT_EQ(&m_vChara, SourceVector(SRC_STAGE, static_cast<const cEdChara*>(nullptr)));
+}
+
+TEST_F(ThreadedLoad, AWorkerThatDoesNotAnswerIsEndedAfterItsTries) {
+  SetStageLoadHook(Hang);
+  PostThreadMessageA(GetCurrentThreadId(), WM_QUIT, 4, 0);
+  EXPECT_EQ(0, m_Stage.LoadThreaded(STAGE));
+  EXPECT_EQ("kept", m_Stage.m_strName);
+  EXPECT_FALSE(StageLoadThread.IsHeld());
+  WPARAM nCode = 0;
+  EXPECT_TRUE(TakeQuit(nCode));
+  EXPECT_EQ(4u, nCode);
+  EXPECT_EQ(&m_vItem, SourceVector(SRC_STAGE, static_cast<const cEdItem*>(nullptr)));
+}
+
+TEST_F(ThreadedLoad, ADamagedFileFailsOnTheWorkerWithTheLoadErrorBox) {
+  std::vector<uint8_t> v = StageFile("huge", false);
+  const int32_t nWidth = 1 << 30;
+  memcpy(v.data() + 8, &nWidth, 4);
+  ASSERT_TRUE(WriteFileBytes(STAGE_FILE, v));
+  EXPECT_EQ(0, m_Stage.LoadThreaded(STAGE));
+  EXPECT_EQ("kept", m_Stage.m_strName);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(std::string("ステージファイル ") + STAGE + " の読み込みに失敗しました！", m_Boxes.Shown()[0].strText);
+}
