@@ -1,7 +1,7 @@
 // The process-wide objects of the editor that belong to no single record module: the application
-// information, the project folder, the common-variable names, the cursor-cell state, the chip and character-specific sheets,
-// the conversion palette, the animation preview and the stage-load worker. They are built before
-// start-up and live until the process ends; they are reset in place, never replaced.
+// information, the project folder, the common-variable names, the cursor-cell state, the chip and
+// character-specific sheets, the conversion palette and the animation preview. They are built
+// before start-up and live until the process ends; they are reset in place, never replaced.
 //
 // Objects kept with their own modules: Stage and StageLoadThread, Database, SystemData,
 // CommonPalette, PrjOption, WorldMap, EditConfig, StageEditState, WorldMapEditState (model/),
