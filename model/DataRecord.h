@@ -182,7 +182,10 @@ int ReadRecords(cDataReader& in, V& v, eReadMode eMode = READ_REPLACE) {
     v.clear();
   else if (v.size() > static_cast<size_t>(k))
     v.erase(v.begin() + k, v.end());
-  // Elements are added as they are read, so a damaged count allocates no more than the file holds.
+  // Elements are added as they are read, so a damaged count allocates no more than the file holds;
+  // a short vector gets its room at once instead of growing through every smaller size.
+  const size_t nRoom = static_cast<size_t>(k < 64 ? k : 64);
+  if (v.capacity() < nRoom) v.reserve(nRoom);
   for (int32_t i = 0; i < k; ++i) {
     if (static_cast<size_t>(i) == v.size()) v.emplace_back();
     if (!v.data()[i].Read(in)) return 0;

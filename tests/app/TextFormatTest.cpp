@@ -71,3 +71,14 @@ TEST(TextFormat, BoundedFormatNeverSplitsADoubleByteCharacter) {
   FormatStr(s, "%s", big.c_str());
   EXPECT_EQ(static_cast<size_t>(FORMAT_BUF_SIZE - 1), s.size());
 }
+
+TEST(TextFormat, AppendingBoundsEachPieceOnItsOwn) {
+  std::string s = "ab";
+  FormatAppend(s, " %s=%d", "ソ", 7);
+  EXPECT_EQ("ab ソ=7", s);
+  // A line grows past one buffer's worth piece by piece; each piece is cut on its own.
+  std::string big(FORMAT_BUF_SIZE + 10, 'x');
+  FormatAppend(s, "%s", big.c_str());
+  FormatAppend(s, "%s", s.c_str());  // the text itself as an argument
+  EXPECT_EQ(static_cast<size_t>(7 + FORMAT_BUF_SIZE - 1 + FORMAT_BUF_SIZE - 1), s.size());
+}

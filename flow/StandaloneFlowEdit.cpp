@@ -1,0 +1,3 @@
+#include "flow/StandaloneFlowEdit.h"
+
+cStandaloneFlowEdit StandaloneFlowEdit;
