@@ -12,6 +12,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/StartUpServices.h"
+#include "model/ProjectLoad.h"
 #include "resources/AppIds.h"
 #include "stage/StageWnd.h"
 
@@ -83,8 +84,6 @@ bool StartUp() {
   BuildStartUpTables();
   RememberCurDir();
   if (!PrepareDefaultData()) return false;
-  CreateDirectoryA("e_data", nullptr);
-  CreateDirectoryA("e_bmp", nullptr);
   CreateProjectFolders();
   InitMusicPlayer();
   if (!OpenWaveDevice()) return false;

@@ -3,51 +3,86 @@
 #include <string>
 
 #include "app/AppGlobals.h"
+#include "app/Bgm.h"
+#include "app/MciSound.h"
+#include "model/ArrangeTable.h"
+#include "model/CommandKindTable.h"
+#include "model/Database.h"
+#include "model/DataFile.h"
+#include "model/EditConfig.h"
+#include "model/Globals.h"
+#include "model/ProjectLoad.h"
 #include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "model/StageOptionTables.h"
+#include "model/SystemData.h"
 
 namespace {
-HINSTANCE s_hInstance = nullptr;
-std::string s_strCurDir;
+
+// The music player's one free track; the player keeps pointers to these tables.
+char s_aOggPaths[1][BGM_OGG_PATH_SIZE] = {"bgm\\Free.ogg"};
+char s_aMidiPaths[1][BGM_MIDI_PATH_SIZE] = {"bgm\\Free.mid"};
+
+size_t DatabaseMusicCount() { return Database.m_vBgm.size(); }
+
 }  // namespace
 
-void StoreAppInstance(HINSTANCE hInstance) { s_hInstance = hInstance; }
+void StoreAppInstance(HINSTANCE hInstance) { AppInfo.m_hInstance = hInstance; }
 
-HINSTANCE GetAppInstance() { return s_hInstance ? s_hInstance : GetModuleHandleA(nullptr); }
+HINSTANCE GetAppInstance() { return AppInfo.m_hInstance ? AppInfo.m_hInstance : GetModuleHandleA(nullptr); }
 
-void InitDataFormat() {}
+void InitDataFormat() {
+  g_nDataVersion = EDITOR_DATA_VERSION;
+  g_bStripCR = 0;
+  // The system record's music indices are bounded by the database's music list.
+  SetSysMusicCountFn(DatabaseMusicCount);
+}
 
-void BuildStartUpTables() {}
+void BuildStartUpTables() {
+  BuildArrangeParamTable();
+  BuildScrollInfoTable(ScrollModeNames);
+}
 
 void RememberCurDir() {
   char sz[MAX_PATH] = "";
   GetCurrentDirectoryA(MAX_PATH, sz);
-  s_strCurDir = sz;
+  CurDir = sz;
 }
 
-bool PrepareDefaultData() { return true; }
+bool PrepareDefaultData() { return CreateDefaultData(nullptr); }
 
-void CreateProjectFolders() {}
+void InitMusicPlayer() { Music.Init(1, s_aOggPaths, s_aMidiPaths, 1); }
 
-void InitMusicPlayer() {}
+bool OpenWaveDevice() {
+  MciSound.Init();
+  return MciSound.Open("waveaudio", "wave\\free.wav", nullptr);
+}
 
-bool OpenWaveDevice() { return true; }
+bool LoadEditConfig() { return EditConfig.Load(EDIT_CONFIG_FILE) != 0; }
 
-bool LoadEditConfig() { return true; }
+int32_t ConfigToolBarHeight() { return EditConfig.m_nToolBarHeight; }
 
-int32_t ConfigToolBarHeight() { return 28; }
+int32_t ConfigStatusBarHeight() { return EditConfig.m_nStatusBarHeight; }
 
-int32_t ConfigStatusBarHeight() { return 20; }
+bool LoadProjectData() { return LoadProject(); }
 
-bool LoadProjectData() { return true; }
+void ForgetLastStage() {
+  EditConfig.m_strLastStage.clear();
+  EditConfig.Save(EDIT_CONFIG_FILE);
+}
 
-void ForgetLastStage() {}
+void OpenLastStageIfAny() { OpenLastStage(EditConfig.m_strLastStage); }
 
-void OpenLastStageIfAny() {}
+void SaveConfigOnExit() {
+  EditConfig.m_strLastStage = StageEditState.m_strStagePath;
+  EditConfig.Save(EDIT_CONFIG_FILE);
+}
 
-void SaveConfigOnExit() {}
+void SaveVarNames() { SaveToFile(GValInfo, GVALINFO_FILE); }
 
-void SaveVarNames() {}
-
-void CloseSoundDevices() {}
+void CloseSoundDevices() {
+  MciSound.Shutdown();
+  Music.Release();
+}
 
 void StopStageLoadThread() { StageLoadThread.Stop(); }

@@ -1,7 +1,6 @@
-// What start-up, shut-down and the frame window ask of the data model, the sound devices, the
-// stage-load thread and the keyboard hook. Each is one small call, so that the parts behind it
-// can change without touching start-up: until the data model and the sound devices are in, the
-// bodies keep the defaults (no project is loaded, no device is opened).
+// What start-up, shut-down and the frame window ask of the data model, the sound devices and the
+// stage-load thread. Each is one small call, so that the parts behind it can change without
+// touching start-up.
 #pragma once
 
 #include <windows.h>
@@ -20,8 +19,6 @@ void BuildStartUpTables();
 void RememberCurDir();
 // Creates data from default when needed; false when no data folder results.
 bool PrepareDefaultData();
-// The project's folders, in list order; errors are ignored.
-void CreateProjectFolders();
 // The music player with its one free track, and the wave device with its one file.
 void InitMusicPlayer();
 // False only when the sound slot table cannot be allocated.

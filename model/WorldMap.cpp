@@ -12,8 +12,6 @@ cEdWorldMap WorldMap;
 
 namespace {
 
-constexpr int WM_DEFAULT_CHIPS = 10;
-
 // The pitch and shift that a width needs, when a map of that size fits in a file.
 bool SizeFits(int32_t nWidth, int32_t nHeight, int32_t& nPitch, int32_t& nShift) {
   if (nWidth < 1 || nHeight < 1 || nWidth > WM_GRID_MAX) return false;

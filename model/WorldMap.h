@@ -21,6 +21,8 @@ extern const char* const WmGameClearNames[4];  // "しない", "2周目へ突入
 enum eWmEventType { WM_EVENT_WORLD = 0, WM_EVENT_ROAD = 1, WM_EVENT_WALL = 2 };
 
 constexpr int WM_WORLD_NO_MAX = 999;
+// Chips of a new map.
+constexpr int WM_DEFAULT_CHIPS = 10;
 // No file of this program can hold a larger chip grid (DATA_FILE_MAX), so no map is made larger.
 constexpr int64_t WM_GRID_MAX = int64_t(DATA_FILE_MAX) / 4;
 

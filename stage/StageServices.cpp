@@ -1,14 +1,26 @@
 #include "stage/StageServices.h"
 
-bool StagePathSet() { return false; }
+#include <string>
+#include <utility>
+
+#include "model/Globals.h"
+#include "model/StageEditState.h"
+
+bool StagePathSet() { return !StageEditState.m_strStagePath.empty(); }
 
 void AllocUndoForStage() {}
 
 void ClearTestPlayGuard() {}
 
-void ResetStageEditKeepingStage() {}
+void ResetStageEditKeepingStage() {
+  std::string strPath = std::move(StageEditState.m_strStagePath);
+  int32_t bOpen = StageEditState.m_bStageOpen;
+  StageEditState.Reset();
+  StageEditState.m_strStagePath = std::move(strPath);
+  StageEditState.m_bStageOpen = bOpen;
+}
 
-void ResetMouseState() {}
+void ResetMouseState() { MouseState.Reset(); }
 
 bool AnimePreviewShown() { return false; }
 

@@ -7,6 +7,7 @@
 #include "app/FrameWnd.h"
 #include "app/MainLoop.h"
 #include "app/StartUp.h"
+#include "support/SampleProject.h"
 #include "stage/StageWnd.h"
 
 namespace {
@@ -15,6 +16,7 @@ class FrameWndTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { RegisterFrameClass(GetModuleHandleA(nullptr)); }
   void SetUp() override {
+    ASSERT_TRUE(MakeSampleProject(m_Dir.Path(), true));
     ASSERT_TRUE(StartUp());
     m_hFrame = g_hMainWnd;
     ASSERT_TRUE(FrameWnd.m_lpStageWnd);

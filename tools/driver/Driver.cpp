@@ -20,6 +20,12 @@ const char* const DOUBLE_TEXT =
     "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n";
 const char* const EXIT_CAPTION = "終了確認";
 const char* const EXIT_TEXT = "終了しますか？\n";
+const char* const DEFAULT_DATA_CAPTION = "デフォルトデータ作成の確認";
+const char* const DEFAULT_DATA_TEXT = "データが存在しません！デフォルトデータを作成しますか？\n";
+const char* const ERROR_CAPTION = "エラー";
+const char* const MARK_MISSING_TEXT = "bmp\\Mark.bmp が読み込めません！";
+const char* const LOAD_FAILED_TEXT =
+    "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！";
 
 std::string g_strExe, g_strDir;
 std::vector<PROCESS_INFORMATION> g_vStarted;
@@ -221,6 +227,37 @@ void ScenarioDoubleYes() {
   CloseWithYes(a, hFrameA, "the first editor");
 }
 
+// A project without data\: the question; Yes makes the data and the editor opens without any
+// further message.
+void ScenarioDefaultYes() {
+  PROCESS_INFORMATION a = StartEditor();
+  AnswerBox(a.dwProcessId, DEFAULT_DATA_CAPTION, DEFAULT_DATA_TEXT, IDYES, "デフォルトデータ作成の確認");
+  HWND hFrame = WaitReady(a, "the editor");
+  Check(FindTop(a.dwProcessId, DIALOG_CLASS, ERROR_CAPTION, false) == nullptr, "an error box is shown");
+  CloseWithYes(a, hFrame, "the editor");
+}
+
+// No ends the editor before any window exists.
+void ScenarioDefaultNo() {
+  PROCESS_INFORMATION a = StartEditor();
+  AnswerBox(a.dwProcessId, DEFAULT_DATA_CAPTION, DEFAULT_DATA_TEXT, IDNO, "デフォルトデータ作成の確認");
+  DWORD dwCode = WaitExit(a, "the editor");
+  Check(dwCode == 0, "the editor ended with code " + std::to_string(dwCode));
+  Check(FindTop(a.dwProcessId, FRAME_CLASS, nullptr, false) == nullptr, "the editor made a frame window");
+}
+
+// A project whose bmp\Mark.bmp is missing: the loader's box, the project load's box, then the
+// start-up's; the editor ends cleanly before any window exists.
+void ScenarioMissingChip() {
+  PROCESS_INFORMATION a = StartEditor();
+  AnswerBox(a.dwProcessId, ERROR_CAPTION, MARK_MISSING_TEXT, IDOK, "of the loader");
+  AnswerBox(a.dwProcessId, ERROR_CAPTION, MARK_MISSING_TEXT, IDOK, "of the project load");
+  AnswerBox(a.dwProcessId, ERROR_CAPTION, LOAD_FAILED_TEXT, IDOK, "of the start-up");
+  DWORD dwCode = WaitExit(a, "the editor");
+  Check(dwCode == 0, "the editor ended with code " + std::to_string(dwCode));
+  Check(FindTop(a.dwProcessId, FRAME_CLASS, nullptr, false) == nullptr, "the editor made a frame window");
+}
+
 void KillStarted() {
   for (PROCESS_INFORMATION& pi : g_vStarted) {
     if (Running(pi)) {
@@ -237,7 +274,7 @@ void KillStarted() {
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    fprintf(stderr, "usage: Driver <close|double-no|double-yes> <Editor.exe> <project folder>\n");
+    fprintf(stderr, "usage: Driver <scenario> <Editor.exe> <project folder>\n");
     return 2;
   }
   std::string strScenario = argv[1];
@@ -247,7 +284,9 @@ int main(int argc, char** argv) {
     const char* pszName;
     void (*pfn)();
   } const aScenarios[] = {
-      {"close", ScenarioClose}, {"double-no", ScenarioDoubleNo}, {"double-yes", ScenarioDoubleYes}};
+      {"close", ScenarioClose},           {"double-no", ScenarioDoubleNo},
+      {"double-yes", ScenarioDoubleYes},  {"default-yes", ScenarioDefaultYes},
+      {"default-no", ScenarioDefaultNo},  {"missing-chip", ScenarioMissingChip}};
   for (const auto& s : aScenarios) {
     if (strScenario != s.pszName) continue;
     int nResult = 0;

@@ -1,0 +1,28 @@
+// A project folder as a new user gets it, for the tests that start the editor: the generated
+// default\, bmp\ and sounds and, when asked, the data\ folder that start-up makes from default\.
+// The test area that includes this links the sample generator.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "SampleArt.h"
+#include "SampleData.h"
+#include "app/MsgBox.h"
+#include "model/ProjectLoad.h"
+
+inline int AnswerYes(HWND, const char*, const char*, UINT) { return IDYES; }
+
+inline bool MakeSampleProject(const std::string& strDir, bool bWithData) {
+  if (!WriteSampleArt(strDir) || !WriteSampleData(strDir)) return false;
+  if (!bWithData) return true;
+  char szOld[MAX_PATH] = "";
+  GetCurrentDirectoryA(MAX_PATH, szOld);
+  if (!SetCurrentDirectoryA(strDir.c_str())) return false;
+  MsgBoxFn pfnPrev = SetMsgBoxFn(AnswerYes);
+  bool bOk = CreateDefaultData(nullptr);
+  SetMsgBoxFn(pfnPrev);
+  SetCurrentDirectoryA(szOld);
+  return bOk;
+}
