@@ -54,8 +54,7 @@ LRESULT cListTestDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
   LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
   if (uMsg == WM_INITDIALOG) return TRUE;
   if (uMsg == WM_CONTEXTMENU && m_bInit) {
-    POINT pt;
-    GetCursorPos(&pt);
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     for (cListCtrlBase* p : {static_cast<cListCtrlBase*>(&m_ListA), static_cast<cListCtrlBase*>(&m_ListB)}) {
       if (!p->SelectAtPoint(pt)) continue;
       m_vPopups.push_back(p->m_hPopupMenu);
