@@ -413,9 +413,11 @@ int cListCtrl<T>::Insert() {
   if (!IsDataRow(m_nCurSel)) m_nCurSel = ElementCount() - 1 - m_nFirst;
   LoadEditor();
   if (m_bMultiSel) {
-    // The flags stay with the row positions.
+    // The flags stay with the row positions; the new element, current now, is among the selected
+    // rows (its element dialog opens on the current selection).
     m_vSelFlags.push_back(0);
     m_vPrevSelFlags.push_back(0);
+    if (m_nCurSel >= 0 && m_nCurSel < static_cast<int>(m_vSelFlags.size())) m_vSelFlags[m_nCurSel] = 1;
   }
   Refresh();
   return 1;
