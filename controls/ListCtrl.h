@@ -396,6 +396,13 @@ int cListCtrl<T>::New() {
   m_lpWork->push_back(T());
   m_nCurSel = ElementCount() - 1 - m_nFirst;
   LoadEditor();
+  if (m_bMultiSel) {
+    // The new element, now in the editor, is the one selection: a following clear or delete must
+    // not hit the rows selected before.
+    m_vSelFlags.assign(static_cast<size_t>(RowCount()), 0);
+    m_vSelFlags[m_nCurSel] = 1;
+    m_nAnchor = m_nCurSel;
+  }
   Refresh();
   return 1;
 }

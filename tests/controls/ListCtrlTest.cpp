@@ -282,9 +282,11 @@ TEST_F(ListCtrlTest, ScrollPositionAndSelectionSurviveAnOperation) {
   EXPECT_EQ("r35", Dlg().m_vWork[35].m_strName);
   EXPECT_EQ(30, SendMessageA(h, LB_GETTOPINDEX, 0, 0));
   EXPECT_EQ((std::vector<int>{33, 35}), SelectedRows(h));
+  // Appending keeps the scrolled position and makes the new row the one selection.
   ASSERT_EQ(1, Command(A(), ID_ACC_NEW_1));
   EXPECT_EQ(30, SendMessageA(h, LB_GETTOPINDEX, 0, 0));
-  EXPECT_EQ((std::vector<int>{33, 35}), SelectedRows(h));
+  EXPECT_EQ(std::vector<int>{60}, SelectedRows(h));
+  EXPECT_EQ(cSmall(), Dlg().m_Edit);
 }
 
 TEST_F(ListCtrlTest, RightClickPicksTheRowUnderTheCursorByTheRealRowHeight) {

@@ -29,6 +29,11 @@ class ListKeysTest : public testing::Test {
   cListCtrl<cSmall>& B() { return m_lpDlg->m_ListB; }
   size_t SizeA() { return Dlg().m_vWork.size(); }
   size_t SizeB() { return Dlg().m_vSub.size(); }
+  std::vector<std::string> Names() {
+    std::vector<std::string> v;
+    for (const cSmall& e : Dlg().m_vWork) v.push_back(e.m_strName);
+    return v;
+  }
 
   // A key as the main loop takes it from the queue while the list box has the focus, with or
   // without Control held; the number of commands it raised at the page.
@@ -115,17 +120,12 @@ TEST_F(ListKeysTest, HookedKeysSendEveryMatchingCommandAndOnlyTheFocusedListRuns
   B().SetAccelIds(0, 0, 0, 0, 0, 0, 0);
   UserSelect(Dlg(), A(), {0}, 0);
   EXPECT_EQ(2, HookedKey(A(), 'I', true));
-  EXPECT_EQ(7u, SizeA());
-  EXPECT_EQ(cSmall(), Dlg().m_vWork[6]);  // appended
-  EXPECT_EQ(cSmall(), Dlg().m_vWork[1]);  // inserted: the appended row is not selected, so at row 0
+  // The appended element is current, so the insertion lands in front of it.
+  EXPECT_EQ((std::vector<std::string>{"hidden", "a0", "a1", "a2", "a3", "", ""}), Names());
   // Delete clears, then deletes.
   UserSelect(Dlg(), A(), {1}, 1);
   EXPECT_EQ(2, HookedKey(A(), VK_DELETE, false));
-  EXPECT_EQ(6u, SizeA());
-  EXPECT_EQ((std::vector<std::string>{"hidden", "", "a1", "a2", "a3", ""}),
-            (std::vector<std::string>{Dlg().m_vWork[0].m_strName, Dlg().m_vWork[1].m_strName,
-                                      Dlg().m_vWork[2].m_strName, Dlg().m_vWork[3].m_strName,
-                                      Dlg().m_vWork[4].m_strName, Dlg().m_vWork[5].m_strName}));
+  EXPECT_EQ((std::vector<std::string>{"hidden", "a0", "a2", "a3", "", ""}), Names());
 }
 
 TEST_F(ListKeysTest, PopupMenusHoldTheirItemsAndTheListsTakeTheirIds) {
@@ -235,4 +235,30 @@ TEST_F(ListKeysTest, TheLoadedMenusGoWithTheirList) {
   m_lpDlg.reset();
   EXPECT_FALSE(IsMenu(hA));
   EXPECT_FALSE(IsMenu(hB));
+}
+
+TEST_F(ListKeysTest, APageEditsItsRecordsThroughKeysButtonsAndMenusAndStoresThem) {
+  ASSERT_EQ(1, AccelKey(A(), 'I', true));
+  EXPECT_EQ(4, A().GetCurSel());
+  Dlg().m_Edit = cSmall("new", 9);  // what the page's other controls would write
+  ASSERT_EQ(1, A().Reselect());
+  UserSelect(Dlg(), A(), {0, 1}, 0);
+  ASSERT_EQ(1, AccelKey(A(), 'C', true));
+  UserSelect(Dlg(), A(), {5}, 5);
+  SetFocus(A().m_hWnd);
+  SendMessageA(Dlg().m_hWnd, WM_COMMAND, ID_POP_PASTE_1, 0);
+  UserSelect(Dlg(), A(), {2}, 2);
+  SetFocus(A().m_hWnd);
+  SendMessageA(Dlg().m_hWnd, WM_COMMAND, ID_POP_CLEAR_1, 0);
+  UserSelect(Dlg(), A(), {1}, 1);
+  SendMessageA(Dlg().m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_BTN_DELETE, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(Dlg().m_hWnd, IDC_BTN_DELETE)));
+  EXPECT_EQ((std::vector<std::string>{"1 a0 (0)", "2  (0)", "3 a3 (3)", "4 new (9)", "5 a0 (0)", "6 a1 (1)",
+                                      std::string(64, '-')}),
+            RowTexts(A().m_hWnd));
+  EXPECT_EQ(5u, m_vSrc.size());
+  Dlg().CtrlsToData();
+  ASSERT_EQ(7u, m_vSrc.size());
+  EXPECT_EQ("hidden", m_vSrc[0].m_strName);
+  EXPECT_EQ(cSmall("new", 9), m_vSrc[4]);
 }
