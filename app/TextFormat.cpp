@@ -16,6 +16,29 @@ size_t SjisFitLength(const char* psz, size_t nMax) {
   return i;
 }
 
+bool IsDbcsPair(const char* p) {
+  unsigned char c1 = static_cast<unsigned char>(p[0]);
+  if (!IsSjisLead(c1)) return false;
+  unsigned char c2 = static_cast<unsigned char>(p[1]);
+  return (c2 >= 0x40 && c2 <= 0x7E) || (c2 >= 0x80 && c2 <= 0xFC);
+}
+
+int CountChars(const char* psz) {
+  int n = 0;
+  for (size_t i = 0; psz[i] != 0;) {
+    if (IsDbcsPair(psz + i)) {
+      ++n;
+      i += 2;
+      continue;
+    }
+    if (psz[i] != '\n') ++n;
+    ++i;
+  }
+  return n;
+}
+
+int CountChars(const std::string& str) { return CountChars(str.c_str()); }
+
 int FormatBounded(char* pBuf, size_t nSize, const char* pszFormat, va_list args) {
   if (nSize == 0) return 0;
   va_list copy;
@@ -33,13 +56,28 @@ int FormatBounded(char* pBuf, size_t nSize, const char* pszFormat, va_list args)
   return static_cast<int>(nFit);
 }
 
-void FormatStr(std::string& str, const char* pszFormat, ...) {
+namespace {
+
+std::string FormatV(const char* pszFormat, va_list args) {
   char sz[FORMAT_BUF_SIZE];
+  FormatBounded(sz, sizeof sz, pszFormat, args);
+  return sz;
+}
+
+}  // namespace
+
+void FormatStr(std::string& str, const char* pszFormat, ...) {
   va_list args;
   va_start(args, pszFormat);
-  FormatBounded(sz, sizeof sz, pszFormat, args);
+  str = FormatV(pszFormat, args);
   va_end(args);
-  str = sz;
+}
+
+void FormatAppend(std::string& str, const char* pszFormat, ...) {
+  va_list args;
+  va_start(args, pszFormat);
+  str += FormatV(pszFormat, args);
+  va_end(args);
 }
 
 int GetDigitCountU(uint32_t nValue) {
