@@ -1,7 +1,11 @@
 #include "app/Control.h"
 
+#include <cstdarg>
+#include <vector>
+
 #include "app/Dialog.h"
 #include "app/DoNothing.h"
+#include "app/TextFormat.h"
 
 BOOL cControl::Enable(int32_t bEnable) { return EnableWindow(m_hWnd, bEnable ? TRUE : FALSE); }
 void cControl::DataToCtrl() { DoNothing(); }
@@ -62,6 +66,34 @@ BOOL cControl::Show(int32_t bShow) { return ShowWindow(m_hWnd, bShow ? SW_SHOW :
 
 void cControl::SetText(const char* pszText) { SetWindowTextA(m_hWnd, pszText); }
 
+void cControl::SetTextF(const char* pszFormat, ...) {
+  char sz[MSG_BUF_SIZE];
+  va_list args;
+  va_start(args, pszFormat);
+  FormatBounded(sz, sizeof sz, pszFormat, args);
+  va_end(args);
+  SetWindowTextA(m_hWnd, sz);
+}
+
+void cControl::GetText(std::string& str) const {
+  char sz[MSG_BUF_SIZE] = "";
+  GetWindowTextA(m_hWnd, sz, sizeof sz);
+  str.assign(sz, SjisFitLength(sz, sizeof sz - 1));
+}
+
+void cControl::SetString(const std::string& str) { SetDlgItemStr(m_hOwner, m_wId, str); }
+
+void GetDlgItemStr(HWND hDlg, int nId, std::string& str, int nCap) {
+  // The whole text is read and cut here: the system's own cut may split a double-byte character.
+  std::vector<char> buf(DLG_ITEM_TEXT_MAX, 0);
+  GetDlgItemTextA(hDlg, nId, buf.data(), DLG_ITEM_TEXT_MAX);
+  if (nCap > DLG_ITEM_TEXT_MAX) nCap = DLG_ITEM_TEXT_MAX;
+  size_t nMax = nCap > 0 ? static_cast<size_t>(nCap - 1) : 0;
+  str.assign(buf.data(), SjisFitLength(buf.data(), nMax));
+}
+
+void SetDlgItemStr(HWND hDlg, int nId, const std::string& str) { SetDlgItemTextA(hDlg, nId, str.c_str()); }
+
 void cControl::ClearStyle(DWORD dwBits) {
   if (!m_hWnd) return;
   LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
@@ -78,6 +110,27 @@ bool cControl::IsEnabled() const {
   return (style & WS_DISABLED) == 0;
 }
 
+void SubclassCtrl(cControl* lpCtrl, const char* pszProp, WNDPROC lpfnProc) {
+  HWND hWnd = lpCtrl->m_hWnd;
+  if (!hWnd) return;
+  // A window subclassed once keeps it: subclassing it again would chain the procedure to itself.
+  // Another object attached to the same window takes over the saved procedure.
+  cControl* lpPrev = static_cast<cControl*>(GetPropA(hWnd, pszProp));
+  SetPropA(hWnd, pszProp, lpCtrl);
+  if (lpPrev) {
+    if (lpPrev != lpCtrl) lpCtrl->m_lpfnOldProc = lpPrev->m_lpfnOldProc;
+    return;
+  }
+  lpCtrl->m_lpfnOldProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpfnProc)));
+}
+
+void UnsubclassCtrl(cControl* lpCtrl, HWND hWnd, const char* pszProp) {
+  SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpCtrl->m_lpfnOldProc));
+  RemovePropA(hWnd, pszProp);
+  lpCtrl->m_lpfnOldProc = nullptr;
+}
+
 namespace {
 const char* const SCROLL_PROP = "CTRL_SCROLL_CLASS";
 }
@@ -91,14 +144,7 @@ void cScrollCtrl::Attach(cDialog* lpOwner, const cScrollParam& Param) {
   if (!m_hWnd) return;
   SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE, m_nMin, m_nMax, static_cast<UINT>(m_nPage), 0, 0};
   SetScrollInfo(m_hWnd, SB_CTL, &si, m_bRedraw);
-  // An item subclassed once keeps it: subclassing it again would chain the procedure to itself.
-  if (GetPropA(m_hWnd, SCROLL_PROP)) {
-    SetPropA(m_hWnd, SCROLL_PROP, this);
-    return;
-  }
-  SetPropA(m_hWnd, SCROLL_PROP, this);
-  m_lpfnOldProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&cScrollCtrl::SubclassProc)));
+  SubclassCtrl(this, SCROLL_PROP, &cScrollCtrl::SubclassProc);
 }
 
 LRESULT CALLBACK cScrollCtrl::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -107,8 +153,7 @@ LRESULT CALLBACK cScrollCtrl::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, 
   if (!lpfnOld) return DefWindowProcA(hWnd, uMsg, wParam, lParam);
   switch (uMsg) {
     case WM_DESTROY:
-      SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpfnOld));
-      RemovePropA(hWnd, SCROLL_PROP);
+      UnsubclassCtrl(p, hWnd, SCROLL_PROP);
       return CallWindowProcA(lpfnOld, hWnd, uMsg, wParam, lParam);
     case WM_RBUTTONUP:
       return 0;  // no context menu on the bars

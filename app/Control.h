@@ -49,6 +49,12 @@ class cControl {
   bool HitTest(POINT ptScreen) const;
   BOOL Show(int32_t bShow);
   void SetText(const char* pszText);
+  // Formats into a 1024-byte buffer and sets the result as the control's text.
+  void SetTextF(const char* pszFormat, ...);
+  // The control's text, at most 1023 bytes.
+  void GetText(std::string& str) const;
+  // The text of the control's item in its owner dialog.
+  void SetString(const std::string& str);
   void ClearStyle(DWORD dwBits);
   bool HasStyle(DWORD dwBits) const;
   bool IsEnabled() const;
@@ -66,6 +72,17 @@ class cControl {
   // that this raises is not handled again.
   int32_t m_bBusy = 0;
 };
+
+// Subclasses the control's window with the procedure, which finds the control under the
+// property; once per window. Undone on WM_DESTROY: the saved procedure back, the property gone.
+void SubclassCtrl(cControl* lpCtrl, const char* pszProp, WNDPROC lpfnProc);
+void UnsubclassCtrl(cControl* lpCtrl, HWND hWnd, const char* pszProp);
+
+// Dialog-item texts through the ANSI calls. A read keeps at most nCap - 1 bytes and never ends in
+// half a double-byte character; nCap counts the terminating zero, as the system's reads do.
+constexpr int DLG_ITEM_TEXT_MAX = 5120;
+void GetDlgItemStr(HWND hDlg, int nId, std::string& str, int nCap);
+void SetDlgItemStr(HWND hDlg, int nId, const std::string& str);
 
 // Attach record of a scroll-bar control.
 struct cScrollParam {

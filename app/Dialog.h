@@ -18,6 +18,14 @@
 #include "controls/BitmapCtrl.h"
 
 class cPropSheet;
+class cDialog;
+
+// Attaches one bound control with its record: the control's own Attach. A control whose attach
+// has another name brings an overload of its own.
+template <class C, class P>
+void AttachBound(cDialog* lpDlg, C& Ctrl, const P& Param) {
+  Ctrl.Attach(lpDlg, Param);
+}
 
 class cDialog : public cWindow {
  public:
@@ -56,6 +64,36 @@ class cDialog : public cWindow {
   void SystemResourceError();
   // Appends a control that has been attached to this dialog.
   void AddCtrl(cControl* lpCtrl) { m_vCtrls.push_back(lpCtrl); }
+
+  // Attaches every element of a typed control vector in order and enters its control in the
+  // bound-control list (which keeps its address: the vector is never resized afterwards).
+  // Returns the element count.
+  template <class V>
+  int AttachCtrls(V& v) {
+    int n = static_cast<int>(v.size());
+    for (int i = 0; i < n; ++i) {
+      AttachBound(this, v[i].m_Ctrl, v[i].m_Param);
+      AddCtrl(&v[i].m_Ctrl);
+    }
+    return n;
+  }
+  // Attaches the elements again after their records were filled anew; the list stays as it is.
+  template <class V>
+  int RebindCtrls(V& v) {
+    int n = static_cast<int>(v.size());
+    for (int i = 0; i < n; ++i) AttachBound(this, v[i].m_Ctrl, v[i].m_Param);
+    return n;
+  }
+  // The same for the one bound list a dialog holds directly.
+  template <class E>
+  void AttachList(E& e) {
+    e.m_Ctrl.Attach(this, e.m_Param);
+    AddCtrl(&e.m_Ctrl);
+  }
+  template <class E>
+  void RebindList(E& e) {
+    e.m_Ctrl.Attach(this, e.m_Param);
+  }
 
   // The item ids of the dialog's own scroll bars, given once by the entry point.
   static void SetScrollBarIds(uint16_t wHorz, uint16_t wVert);

@@ -1,16 +1,73 @@
 #include "app/KeyHook.h"
 
+#include "app/Dialog.h"
+#include "app/Ime.h"
+#include "app/MsgBox.h"
+
 namespace {
+
+const char* const HOOK_PROP = "cHook";
+
+HHOOK s_hHook = nullptr;
 int32_t s_bCtrlHeld = 0;
+
+// The input method's view of the window that takes the typing.
+int FocusImeState(HWND hDlg) {
+  HWND hFocus = GetFocus();
+  return ImeState(hFocus ? hFocus : hDlg);
+}
+
+}  // namespace
+
+cHook::~cHook() {
+  // A dialog object that goes before its window must not leave the hook a pointer to itself.
+  if (m_hDlg && IsWindow(m_hDlg) && GetPropA(m_hDlg, HOOK_PROP) == this) RemovePropA(m_hDlg, HOOK_PROP);
 }
 
 bool cHook::Attach(HWND hDlg, int32_t bModeless) {
   m_hDlg = hDlg;
   m_bModeless = bModeless;
-  SetPropA(hDlg, "cHook", this);
-  return true;
+  SetPropA(hDlg, HOOK_PROP, this);
+  if (!s_hHook) s_hHook = SetWindowsHookExA(WH_KEYBOARD, KeyHookProc, nullptr, GetCurrentThreadId());
+  return s_hHook != nullptr;
+}
+
+bool cHook::IsForwardKey(WPARAM wKey) {
+  return wKey == VK_SPACE || (wKey >= VK_LEFT && wKey <= VK_DOWN) || wKey == VK_DELETE ||
+         (wKey >= VK_F1 && wKey <= VK_F8);
 }
 
 int32_t cHook::IsCtrlHeld() { return s_bCtrlHeld; }
 
-void UnhookKeyboard() {}
+LRESULT CALLBACK KeyHookProc(int nCode, WPARAM wKey, LPARAM lFlags) {
+  if (nCode < 0 || nCode == HC_NOREMOVE) return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
+  HWND hActive = GetActiveWindow();
+  cHook* p = hActive ? static_cast<cHook*>(GetPropA(hActive, HOOK_PROP)) : nullptr;
+  if (!p || p->m_hDlg != hActive) return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
+  bool bModal = !p->m_bModeless;
+  if (lFlags & 0x80000000) {
+    if (wKey == VK_CONTROL) s_bCtrlHeld = 0;
+    if (bModal || !s_bCtrlHeld) PostMessageA(hActive, WM_KEYUP, wKey, lFlags);
+    return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
+  }
+  if (wKey == VK_TAB) return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
+  int nIme = FocusImeState(hActive);
+  if (nIme == IME_NO_CONTEXT) DebugErrorBox("Err ImmGetContext");
+  if (wKey == VK_RETURN) {
+    // Enter that ends a composition belongs to the input method alone.
+    if (nIme == IME_COMPOSING) return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
+  } else {
+    if (nIme == IME_IDLE && cHook::IsForwardKey(wKey)) {
+      PostMessageA(hActive, cDialog::WM_HOOKED_KEY, wKey, lFlags);
+      return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
+    }
+    if (wKey == VK_CONTROL) s_bCtrlHeld = 1;
+  }
+  if (bModal || !s_bCtrlHeld) PostMessageA(hActive, WM_KEYDOWN, wKey, lFlags);
+  return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
+}
+
+void UnhookKeyboard() {
+  if (s_hHook) UnhookWindowsHookEx(s_hHook);
+  s_hHook = nullptr;
+}

@@ -16,6 +16,29 @@ size_t SjisFitLength(const char* psz, size_t nMax) {
   return i;
 }
 
+bool IsDbcsPair(const char* p) {
+  unsigned char c1 = static_cast<unsigned char>(p[0]);
+  if (!IsSjisLead(c1)) return false;
+  unsigned char c2 = static_cast<unsigned char>(p[1]);
+  return (c2 >= 0x40 && c2 <= 0x7E) || (c2 >= 0x80 && c2 <= 0xFC);
+}
+
+int CountChars(const char* psz) {
+  int n = 0;
+  for (size_t i = 0; psz[i] != 0;) {
+    if (IsDbcsPair(psz + i)) {
+      ++n;
+      i += 2;
+      continue;
+    }
+    if (psz[i] != '\n') ++n;
+    ++i;
+  }
+  return n;
+}
+
+int CountChars(const std::string& str) { return CountChars(str.c_str()); }
+
 int FormatBounded(char* pBuf, size_t nSize, const char* pszFormat, va_list args) {
   if (nSize == 0) return 0;
   va_list copy;
@@ -50,6 +73,13 @@ void FormatStr(std::string& str, const char* pszFormat, ...) {
 }
 
 void FormatStrAppend(std::string& str, const char* pszFormat, ...) {
+  va_list args;
+  va_start(args, pszFormat);
+  FormatInto(str, true, pszFormat, args);
+  va_end(args);
+}
+
+void FormatAppend(std::string& str, const char* pszFormat, ...) {
   va_list args;
   va_start(args, pszFormat);
   FormatInto(str, true, pszFormat, args);

@@ -14,6 +14,16 @@ int32_t Clamp(int32_t& nValue, int32_t nLow, int32_t nHigh) {
   return nValue;
 }
 
+int32_t WrapAdd(int32_t& nIndex, int32_t nStep, int32_t nLow, int32_t nHigh) {
+  int64_t n = static_cast<int64_t>(nIndex) + nStep;
+  if (n < nLow)
+    n = nHigh;
+  else if (n > nHigh)
+    n = nLow;
+  nIndex = static_cast<int32_t>(n);
+  return nIndex;
+}
+
 namespace {
 
 // The press latches are shared by every window: only one window handles input at a time.

@@ -24,6 +24,8 @@ struct cRect {
 
 // Clamps the value in place into [nLow, nHigh] and returns it.
 int32_t Clamp(int32_t& nValue, int32_t nLow, int32_t nHigh);
+// Steps the index; past either end it lands on the other end. Returns the index.
+int32_t WrapAdd(int32_t& nIndex, int32_t nStep, int32_t nLow, int32_t nHigh);
 
 // The mouse state of one window, in view coordinates.
 struct cMouse {

@@ -1,10 +1,12 @@
-// The picture control that gives a dialog a place to draw its view or a preview. It is attached
-// to its item and sized as asked; the drawing surfaces join it with the surface code.
+// The picture control that gives a dialog a place to draw its view or a preview: a surface of
+// the control's size to draw into, and the control's window device context to copy it to. The
+// control never paints by itself; its owner draws and copies when it repaints.
 #pragma once
 
 #include <cstdint>
 
 #include "app/Control.h"
+#include "app/Surface.h"
 
 // Attach record: the item and the size to give it (0, 0 keeps the item's own size).
 struct cBitmapParam {
@@ -12,17 +14,30 @@ struct cBitmapParam {
   int32_t nWidth = 0;
   int32_t nHeight = 0;
 
-  void Set(uint16_t wIdIn, int32_t nWidthIn, int32_t nHeightIn) {
-    wId = wIdIn;
+  cBitmapParam& Set(uint32_t nId, int32_t nWidthIn, int32_t nHeightIn) {
+    wId = static_cast<uint16_t>(nId);
     nWidth = nWidthIn;
     nHeight = nHeightIn;
+    return *this;
   }
 };
 
 class cBitmapCtrl : public cControl {
  public:
   cBitmapCtrl() { m_nKind = KIND_BITMAP; }
+  // Copies are made only before attachment, while there is nothing to draw on.
+  cBitmapCtrl(const cBitmapCtrl& o) : cControl(o) {}
+  cBitmapCtrl& operator=(const cBitmapCtrl& o);
+  ~cBitmapCtrl() override;
 
   void Attach(cDialog* lpOwner, const cBitmapParam& Param);
   using cControl::Attach;
+
+  // Holds only the control's window device context.
+  cSurface m_Window;
+  cSurface m_Surface;
+
+ private:
+  HWND m_hDCWnd = nullptr;
+  void ReleaseWindowDC();
 };

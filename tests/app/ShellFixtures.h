@@ -69,22 +69,3 @@ class cProbeSheet : public cPropSheet {
   cProbeDlg<101> m_Page1;
   cProbeDlg<102> m_Page2;
 };
-
-// Makes the window the active one; other test programs share the display and may take it.
-bool Activate(HWND hWnd);
-
-// Runs a check that depends on which window is active, again while another program's window
-// took the activation in the middle of it.
-bool UnderActivation(HWND hWnd, const std::function<bool()>& fnCheck);
-
-// Retries a check whose first step activates a window, which another program sharing the
-// display may take away meanwhile; true once the check held.
-bool Retried(const std::function<bool()>& fnCheck);
-
-// A key-down message for the window as the main loop would take it from the queue.
-MSG KeyDownMsg(HWND hWnd, WPARAM wKey);
-
-bool IsDisabled(HWND hWnd);
-
-// Handles every message already in the thread's queue, and those they post in turn.
-void DrainMessages();

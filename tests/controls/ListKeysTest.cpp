@@ -4,7 +4,6 @@
 
 #include "ListTestDlg.h"
 #include "app/Log.h"
-#include "app/ShellFixtures.h"
 #include "support/TestSupport.h"
 
 namespace {

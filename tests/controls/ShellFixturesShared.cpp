@@ -1,2 +1,0 @@
-// The shell's test fixtures (activation, key messages, draining the queue) serve these tests too.
-#include "app/ShellFixtures.cpp"
