@@ -23,6 +23,7 @@
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
 #include "controls/ChkContainer.h"
+#include "controls/CtrlBind.h"
 
 // A refused editing operation is a plain beep (MessageBeep(0)) and nothing else; tests count the
 // refusals through this seam. Returns the previous function; null restores the system's.
@@ -617,8 +618,7 @@ INT_PTR cListCtrl<T>::RunElementDialog(D*& lpDlg, int32_t nMode, cWindowList* lp
     return 0;
   }
   INT_PTR nResult = lpDlg->DoModal(0);
-  delete lpDlg;
-  lpDlg = nullptr;
+  SafeDelete(lpDlg);
   if (nResult) Refresh();
   fnOthers(1);
   return nResult;

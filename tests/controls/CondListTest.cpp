@@ -15,7 +15,7 @@ class cCondTestDlg : public cDialogClass<cCondTestDlg> {
  public:
   cCondTestDlg(cCondVector* lpConds, int32_t nOwner)
       : cDialogClass<cCondTestDlg>(IDD_LIST_TEST, nullptr, cWindow::KIND_DIALOG, &WindowList), m_nOwner(nOwner) {
-    cCondListCtrl::SetParam(m_Param, IDC_LIST_A, nullptr, lpConds);
+    cCondListCtrl::SetParam(m_Bind.m_Param, IDC_LIST_A, nullptr, lpConds);
   }
   ~cCondTestDlg() override { Dispose(); }
   cCondVector& Clipboard() { return m_nOwner == COND_OWNER_FLOW ? FlowCondClipboard : CondClipboard; }
@@ -31,8 +31,7 @@ class cCondTestDlg : public cDialogClass<cCondTestDlg> {
   }
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override {
     cDialog::OnInitDialog(wParam, lParam);
-    m_List.Attach(this, m_Param);
-    AddCtrl(&m_List);
+    AttachList(m_Bind);
     m_List.SetOwnerIds(m_nOwner);
     m_bInit = 1;
   }
@@ -48,8 +47,8 @@ class cCondTestDlg : public cDialogClass<cCondTestDlg> {
   }
 
   int32_t m_nOwner;
-  cCondListCtrl m_List;
-  cListParam<cCond> m_Param;
+  cCtrlBind<cCondListCtrl, cListParam<cCond>> m_Bind;
+  cCondListCtrl& m_List = m_Bind.m_Ctrl;
 };
 
 cCond Cond(int8_t nKind, int32_t nValue) {
@@ -59,17 +58,10 @@ cCond Cond(int8_t nKind, int32_t nValue) {
   return c;
 }
 
-// Answers the condition-kind dialog once it is up; what it was opened with is kept.
+// What the condition-kind dialog was opened with, and how the test answers it.
 int s_nAnswer = IDOK;
 cCondEditContext s_Seen;
 int s_nSeen = 0;
-void CALLBACK AnswerCondDlg(HWND, UINT, UINT_PTR, DWORD) {
-  cCondKindDlg* p = cCondKindDlg::Current();
-  if (!p || !p->m_hWnd || !p->m_bInit) return;
-  s_Seen = p->m_Context;
-  ++s_nSeen;
-  PostMessageA(p->m_hWnd, WM_COMMAND, static_cast<WPARAM>(s_nAnswer), 0);
-}
 
 class CondListTest : public testing::Test {
  protected:
@@ -77,12 +69,8 @@ class CondListTest : public testing::Test {
     CondClipboard.clear();
     FlowCondClipboard.clear();
     s_nSeen = 0;
-    m_uTimer = SetTimer(nullptr, 0, 10, AnswerCondDlg);
   }
-  void TearDown() override {
-    KillTimer(nullptr, m_uTimer);
-    m_lpDlg.reset();
-  }
+  void TearDown() override { m_lpDlg.reset(); }
   void Open(cCondVector* lpConds, int32_t nOwner) {
     m_lpDlg.reset(new cCondTestDlg(lpConds, nOwner));
     m_lpDlg->DoModeless(0, 1);
@@ -97,7 +85,11 @@ class CondListTest : public testing::Test {
                  reinterpret_cast<LPARAM>(GetDlgItem(m_lpDlg->m_hWnd, wId)));
   }
 
-  UINT_PTR m_uTimer = 0;
+  cAnswerWhenUp<cCondKindDlg> m_Answer{[](cCondKindDlg* p) {
+    s_Seen = p->m_Context;
+    ++s_nSeen;
+    PostMessageA(p->m_hWnd, WM_COMMAND, static_cast<WPARAM>(s_nAnswer), 0);
+  }};
   std::unique_ptr<cCondTestDlg> m_lpDlg;
 };
 

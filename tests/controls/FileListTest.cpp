@@ -13,7 +13,7 @@ void PathText(std::string& str, int, const std::string& strPath) { FormatStr(str
 class cFileListDlg : public cDialogClass<cFileListDlg> {
  public:
   cFileListDlg() : cDialogClass<cFileListDlg>(IDD_LIST_TEST, nullptr, cWindow::KIND_DIALOG, &WindowList) {
-    m_Param.Set(IDC_LIST_B, nullptr, &m_vPaths, nullptr, 0, PathText, 0, 0, 1000, 0, 1, 0);
+    m_Bind.m_Param.Set(IDC_LIST_B, nullptr, &m_vPaths, nullptr, 0, PathText, 0, 0, 1000, 0, 1, 0);
   }
   ~cFileListDlg() override { Dispose(); }
   LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override {
@@ -22,13 +22,12 @@ class cFileListDlg : public cDialogClass<cFileListDlg> {
   }
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override {
     cDialog::OnInitDialog(wParam, lParam);
-    m_List.Attach(this, m_Param);
-    AddCtrl(&m_List);
+    AttachList(m_Bind);
     m_bInit = 1;
   }
   cChkVector<std::string> m_vPaths;
-  cListCtrl<std::string> m_List;
-  cListParam<std::string> m_Param;
+  cCtrlBind<cListCtrl<std::string>, cListParam<std::string>> m_Bind;
+  cListCtrl<std::string>& m_List = m_Bind.m_Ctrl;
 };
 
 cChkVector<std::string> Paths(std::initializer_list<const char*> l) {

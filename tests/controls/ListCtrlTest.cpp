@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "ListTestDlg.h"
+#include "app/InputDlg.h"
+#include "resources/InputDlgIds.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -186,24 +188,33 @@ TEST_F(ListCtrlTest, DeletingEveryElementLeavesTheEndRowCurrentSoPasteStillWorks
 
 TEST_F(ListCtrlTest, ShrinkingTheCountPastTheCurrentRowSelectsRowZero) {
   Open(10);
+  // The "データ数" button asks for the count in the value dialog, which shows the current one.
+  std::string strShown;
+  const char* pszTyped = "5";
+  cAnswerWhenUp<cValueDlg> answer([&](cValueDlg* p) {
+    char sz[16];
+    GetDlgItemTextA(p->m_hWnd, IDC_INPUT_EDIT, sz, sizeof sz);
+    strShown = sz;
+    SetDlgItemTextA(p->m_hWnd, IDC_INPUT_EDIT, pszTyped);
+    PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_INPUT_OK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(p->m_hWnd, IDC_INPUT_OK)));
+  });
   UserSelect(Dlg(), A(), {7}, 7);
-  Dlg().m_nAskedCount = 5;
   EXPECT_EQ(1, Button(IDC_BTN_COUNT));
+  EXPECT_EQ("10", strShown);
   EXPECT_EQ(6u, Dlg().m_vWork.size());
   EXPECT_EQ(std::vector<int>{0}, SelectedRows(A().m_hWnd));
   EXPECT_EQ("r1", Dlg().m_Edit.m_strName);
-  // Growing appends default elements and keeps the current row; out of range is refused.
+  // Growing appends default elements and keeps the current row.
   UserSelect(Dlg(), A(), {2}, 2);
-  Dlg().m_nAskedCount = 7;
+  pszTyped = "7";
   EXPECT_EQ(1, Button(IDC_BTN_COUNT));
   EXPECT_EQ(8u, Dlg().m_vWork.size());
   EXPECT_EQ(cSmall(), Dlg().m_vWork[7]);
   EXPECT_EQ(std::vector<int>{2}, SelectedRows(A().m_hWnd));
+  // Counts outside the limits are refused.
   cBeepCounter beeps;
-  for (int n : {0, 1000}) {
-    Dlg().m_nAskedCount = n;
-    EXPECT_EQ(0, Button(IDC_BTN_COUNT)) << n;
-  }
+  for (int n : {0, 1000}) EXPECT_EQ(0, A().SetCount(n)) << n;
   EXPECT_EQ(2, beeps.Count());
   EXPECT_EQ(8u, Dlg().m_vWork.size());
 }

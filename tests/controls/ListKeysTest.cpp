@@ -261,3 +261,37 @@ TEST_F(ListKeysTest, APageEditsItsRecordsThroughKeysButtonsAndMenusAndStoresThem
   EXPECT_EQ("hidden", m_vSrc[0].m_strName);
   EXPECT_EQ(cSmall("new", 9), m_vSrc[4]);
 }
+
+TEST(ListKeysModal, KeysTypedInAModalPageReachTheFocusedListThroughTheHook) {
+  cSmallVector vSrc = Records(4, "a");
+  cListTestDlg dlg(&vSrc);
+  dlg.m_vSub = Records(3, "b");
+  bool bActive = false;
+  cAnswerWhenUp<cListTestDlg> drive([&](cListTestDlg* p) {
+    bActive = Activate(p->m_hWnd);
+    SetFocus(p->m_ListB.m_hWnd);
+    UserSelect(*p, p->m_ListB, {1}, 1);
+    // Each key is handled before the next arrives, as when typed.
+    auto fnKey = [](WPARAM wKey, bool bUp) {
+      KeyHookProc(HC_ACTION, wKey, bUp ? static_cast<LPARAM>(0xC0000001) : 1);
+      DrainMessages();
+    };
+    fnKey(VK_CONTROL, false);
+    fnKey('I', false);  // both lists send their command; the sub-list inserts
+    fnKey('I', true);
+    fnKey(VK_CONTROL, true);
+    fnKey('X', false);  // no Control any more
+    fnKey(VK_DELETE, false);
+    fnKey(VK_DELETE, true);
+    fnKey(VK_DELETE, false);
+    PostMessageA(p->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+  });
+  dlg.DoModal(0);
+  ASSERT_TRUE(bActive);
+  EXPECT_EQ(4u, dlg.m_vWork.size());
+  // Inserted at row 1, then rows 1 and 2 deleted: "b1" went with the new element.
+  ASSERT_EQ(2u, dlg.m_vSub.size());
+  EXPECT_EQ("b0", dlg.m_vSub[0].m_strName);
+  EXPECT_EQ("b2", dlg.m_vSub[1].m_strName);
+  EXPECT_EQ(cListTestDlg::Current(), &dlg);
+}

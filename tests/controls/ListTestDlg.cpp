@@ -1,5 +1,6 @@
 #include "ListTestDlg.h"
 
+#include "app/InputDlg.h"
 #include "app/TextFormat.h"
 #include "support/TestSupport.h"
 
@@ -30,8 +31,8 @@ void cElemDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 cListTestDlg::cListTestDlg(cSmallVector* lpSrc)
     : cDialogClass<cListTestDlg>(IDD_LIST_TEST, nullptr, cWindow::KIND_DIALOG, &WindowList) {
-  m_ParamA.Set(IDC_LIST_A, lpSrc, &m_vWork, &m_Edit, 1, SmallRowText, 1, 1, 999, 1, 1, 0);
-  m_ParamB.Set(IDC_LIST_B, nullptr, &m_vSub, nullptr, 0, SmallRowText, 0, 0, 99, 0, 1, 0);
+  m_BindA.m_Param.Set(IDC_LIST_A, lpSrc, &m_vWork, &m_Edit, 1, SmallRowText, 1, 1, 999, 1, 1, 0);
+  m_BindB.m_Param.Set(IDC_LIST_B, nullptr, &m_vSub, nullptr, 0, SmallRowText, 0, 0, 99, 0, 1, 0);
 }
 
 bool cListTestDlg::Open() {
@@ -41,10 +42,8 @@ bool cListTestDlg::Open() {
 
 void cListTestDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
-  m_ListA.Attach(this, m_ParamA);
-  AddCtrl(&m_ListA);
-  m_ListB.Attach(this, m_ParamB);
-  AddCtrl(&m_ListB);
+  AttachList(m_BindA);
+  AttachList(m_BindB);
   m_ListA.SetAccelMenu(IDR_ACCEL_REC1, IDR_POPUP_REC1, 0, 1);
   m_ListB.SetAccelMenu(IDR_ACCEL_SUB1, IDR_POPUP_SUB1, 1, 1);
   m_bInit = 1;
@@ -70,6 +69,10 @@ void cListTestDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   cDialog::OnCommand(wParam, lParam);
   if (!m_bInit) return;
   WORD wId = LOWORD(wParam), wCode = HIWORD(wParam);
+  if (wId == IDCANCEL) {
+    Close(0);
+    return;
+  }
   int r = -1;
   if (wCode == LBN_SELCHANGE && wId == IDC_LIST_A) r = m_ListA.OnSelChange();
   if (wCode == LBN_SELCHANGE && wId == IDC_LIST_B) r = m_ListB.OnSelChange();
@@ -80,7 +83,11 @@ void cListTestDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         r = m_ListA.InsertEdit(m_lpElemDlg, IDD_LIST_ELEM, &WindowList, 0, 1);
         break;
       case IDC_BTN_DELETE: r = m_ListA.Delete(-1, 0); break;
-      case IDC_BTN_COUNT: r = m_ListA.SetCount(m_nAskedCount); break;
+      case IDC_BTN_COUNT: {
+        int32_t nCount = static_cast<int32_t>(m_vWork.size()) - 1;
+        r = InputValue(this, &WindowList, &nCount, 1, 999, "データ数", &m_ListA, 1) ? m_ListA.SetCount(nCount) : 0;
+        break;
+      }
       case IDC_BTN_EDIT:
         r = static_cast<int>(m_ListA.Edit(m_lpElemDlg, IDD_LIST_ELEM, &WindowList, 0, 1));
         break;

@@ -14,6 +14,7 @@
 #include "ListTestIds.h"
 #include "app/Dialog.h"
 #include "app/WindowList.h"
+#include "controls/CtrlBind.h"
 #include "controls/ListCtrl.h"
 #include "resources/ListIds.h"
 
@@ -60,18 +61,51 @@ class cListTestDlg : public cDialogClass<cListTestDlg> {
   cSmallVector m_vWork;
   cSmall m_Edit;
   cSmallVector m_vSub;
-  cListCtrl<cSmall> m_ListA;
-  cListParam<cSmall> m_ParamA;
-  cListCtrl<cSmall> m_ListB;
-  cListParam<cSmall> m_ParamB;
+  cCtrlBind<cListCtrl<cSmall>, cListParam<cSmall>> m_BindA;
+  cCtrlBind<cListCtrl<cSmall>, cListParam<cSmall>> m_BindB;
+  cListCtrl<cSmall>& m_ListA = m_BindA.m_Ctrl;
+  cListCtrl<cSmall>& m_ListB = m_BindB.m_Ctrl;
   cElemDlg* m_lpElemDlg = nullptr;
-  // The count the "データ数" button asks for.
-  int32_t m_nAskedCount = 0;
   // Popups the right click would have opened (the menu itself is not tracked unless asked).
   std::vector<HMENU> m_vPopups;
   bool m_bTrackPopup = false;
   std::vector<int> m_vResults;
 };
+
+// Answers the modal dialog of class D each time one is up and initialised: a thread timer polls
+// for it, and the dialog's own modal loop dispatches the ticks.
+template <class D>
+class cAnswerWhenUp {
+ public:
+  explicit cAnswerWhenUp(std::function<void(D*)> fnAnswer) {
+    s_fnAnswer = std::move(fnAnswer);
+    m_nTimer = SetTimer(nullptr, 0, 10, &cAnswerWhenUp::Tick);
+  }
+  ~cAnswerWhenUp() {
+    KillTimer(nullptr, m_nTimer);
+    s_fnAnswer = nullptr;
+  }
+  static int s_nAnswered;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    D* p = D::Current();
+    // A new dialog may take the old one's address; its window is a new one.
+    if (!p || !p->m_hWnd || !p->m_bInit || p->m_hWnd == s_hLast) return;
+    s_hLast = p->m_hWnd;
+    ++s_nAnswered;
+    s_fnAnswer(p);
+  }
+  UINT_PTR m_nTimer;
+  static std::function<void(D*)> s_fnAnswer;
+  static HWND s_hLast;
+};
+template <class D>
+std::function<void(D*)> cAnswerWhenUp<D>::s_fnAnswer;
+template <class D>
+HWND cAnswerWhenUp<D>::s_hLast = nullptr;
+template <class D>
+int cAnswerWhenUp<D>::s_nAnswered = 0;
 
 // Test helpers on a list box.
 std::string RowText(HWND hList, int nRow);
