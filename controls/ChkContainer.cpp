@@ -13,3 +13,5 @@ void ChkReportBadIndex(const char* pszMsg, int nPolicy) {
   else
     DestroyWindow(g_hMainWnd);
 }
+
+int StrEqual(const std::string& a, const std::string& b) { return lstrcmpA(a.c_str(), b.c_str()) == 0 ? 1 : 0; }

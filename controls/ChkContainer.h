@@ -4,6 +4,7 @@
 #pragma once
 
 #include <list>
+#include <string>
 #include <vector>
 #include <cstdio>
 #include <cstdint>
@@ -14,6 +15,9 @@ enum eChkFail { CHK_DESTROY_FRAME = 0, CHK_POST_CLOSE = 1 };
 
 // Writes the message to the error log and the report log and ends the application as the policy says.
 void ChkReportBadIndex(const char* pszMsg, int nPolicy);
+
+// 1 when the two texts are equal as the system compares them (lstrcmpA: letter case counts).
+int StrEqual(const std::string& a, const std::string& b);
 
 // One default element per type that lives for the whole run; shared by every failed access.
 template <class T>
@@ -74,6 +78,33 @@ class cChkVector : public std::vector<T> {
     return static_cast<int>(base::size());
   }
   T* UncheckedAt(int i) { return base::data() + i; }
+
+  // Appends every element of the other vector, in order (the vector may be this one).
+  void Append(const cChkVector& o) {
+    cChkVector add(o);
+    size_t n = base::size();
+    base::resize(n + add.size());
+    for (size_t i = 0; i < add.size(); ++i) base::operator[](n + i) = add.base::operator[](i);
+  }
+  // Text vectors (file lists): membership by StrEqual, and appending without duplicates.
+  int Contains(std::string str) const {
+    for (size_t i = 0; i < base::size(); ++i)
+      if (StrEqual(base::operator[](i), str)) return 1;
+    return 0;
+  }
+  int PushUnique(const std::string& str) {
+    if (Contains(str)) return 0;
+    base::push_back(str);
+    return 1;
+  }
+  // Each element is tested against what is already there, its own earlier elements included.
+  int AppendUnique(const cChkVector& o) {
+    cChkVector add(o);
+    int bAny = 0;
+    for (size_t i = 0; i < add.size(); ++i)
+      if (PushUnique(add.base::operator[](i))) bAny = 1;
+    return bAny;
+  }
 
   // Byte vectors inside data files: a 32-bit count, then one byte per element.
   int Load(FILE* fp) {

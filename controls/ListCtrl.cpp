@@ -1,0 +1,402 @@
+#include "controls/ListCtrl.h"
+
+#include "resources/ListIds.h"
+
+namespace {
+
+const char* const LIST_PROP = "CTRL_LIST_CLASS";
+
+ListBeepFn s_pfnBeep = nullptr;
+
+// Standard id sets by mode (0 record lists, 1 sub-lists) and type (1 to 4), in entry order
+// cut, copy, paste, new, insert, clear, delete.
+const uint16_t s_aAccelIds[2][4][cListCtrlBase::CMD_COUNT] = {
+    {{ID_ACC_CUT_1, ID_ACC_COPY_1, ID_ACC_PASTE_1, ID_ACC_NEW_1, 0, ID_ACC_CLEAR_1, 0},
+     {ID_ACC_CUT_2, ID_ACC_COPY_2, ID_ACC_PASTE_2, ID_ACC_NEW_2, 0, ID_ACC_CLEAR_2, 0},
+     {ID_ACC_CUT_3, ID_ACC_COPY_3, ID_ACC_PASTE_3, ID_ACC_NEW_3, 0, ID_ACC_CLEAR_3, 0},
+     {ID_ACC_CUT_4, ID_ACC_COPY_4, ID_ACC_PASTE_4, ID_ACC_NEW_4, 0, ID_ACC_CLEAR_4, 0}},
+    {{ID_ACC_CUT_1, ID_ACC_COPY_1, ID_ACC_PASTE_1, 0, ID_ACC_INSERT_1, 0, ID_ACC_DELETE_1},
+     {ID_ACC_CUT_2, ID_ACC_COPY_2, ID_ACC_PASTE_2, 0, ID_ACC_INSERT_2, 0, ID_ACC_DELETE_2},
+     {ID_ACC_CUT_3, ID_ACC_COPY_3, ID_ACC_PASTE_3, 0, ID_ACC_INSERT_3, 0, ID_ACC_DELETE_3},
+     {ID_ACC_CUT_4, ID_ACC_COPY_4, ID_ACC_PASTE_4, 0, ID_ACC_INSERT_4, 0, ID_ACC_DELETE_4}},
+};
+const uint16_t s_aPopupIds[2][4][cListCtrlBase::CMD_COUNT] = {
+    {{ID_POP_CUT_1, ID_POP_COPY_1, ID_POP_PASTE_1, 0, 0, ID_POP_CLEAR_1, 0},
+     {ID_POP_CUT_2, ID_POP_COPY_2, ID_POP_PASTE_2, 0, 0, ID_POP_CLEAR_2, 0},
+     {ID_POP_CUT_3, ID_POP_COPY_3, ID_POP_PASTE_3, 0, 0, ID_POP_CLEAR_3, 0},
+     {ID_POP_CUT_4, ID_POP_COPY_4, ID_POP_PASTE_4, 0, 0, ID_POP_CLEAR_4, 0}},
+    {{ID_POP_CUT_1, ID_POP_COPY_1, ID_POP_PASTE_1, 0, ID_POP_INSERT_1, 0, ID_POP_DELETE_1},
+     {ID_POP_CUT_2, ID_POP_COPY_2, ID_POP_PASTE_2, 0, ID_POP_INSERT_2, 0, ID_POP_DELETE_2},
+     {ID_POP_CUT_3, ID_POP_COPY_3, ID_POP_PASTE_3, 0, ID_POP_INSERT_3, 0, ID_POP_DELETE_3},
+     {ID_POP_CUT_4, ID_POP_COPY_4, ID_POP_PASTE_4, 0, ID_POP_INSERT_4, 0, ID_POP_DELETE_4}},
+};
+
+// The key of each entry: Ctrl+X, C, V, I, I, then Delete twice (with or without Control).
+const WPARAM s_aKeys[cListCtrlBase::CMD_COUNT] = {'X', 'C', 'V', 'I', 'I', VK_DELETE, VK_DELETE};
+const int FIRST_PLAIN_KEY = cListCtrlBase::CMD_CLEAR;
+
+bool KnownSet(int32_t nMode, int32_t nType) { return nMode >= 0 && nMode <= 1 && nType >= 1 && nType <= 4; }
+
+void StoreIds(uint16_t* pDest, const uint16_t* pSrc) {
+  for (int i = 0; i < cListCtrlBase::CMD_COUNT; ++i) pDest[i] = pSrc[i];
+}
+
+}  // namespace
+
+ListBeepFn SetListBeepFn(ListBeepFn pfn) {
+  ListBeepFn pPrev = s_pfnBeep;
+  s_pfnBeep = pfn;
+  return pPrev;
+}
+
+void ListBeep() {
+  if (s_pfnBeep)
+    s_pfnBeep();
+  else
+    MessageBeep(0);
+}
+
+cListCtrlBase::cListCtrlBase() : m_strEndRow(64, '-') {
+  m_nKind = KIND_LIST;
+  SetAccelIds(ID_ACC_CUT_1, ID_ACC_COPY_1, ID_ACC_PASTE_1, ID_ACC_NEW_1, ID_ACC_INSERT_1, ID_ACC_CLEAR_1,
+              ID_ACC_DELETE_1);
+  SetPopupIds(ID_POP_CUT_1, ID_POP_COPY_1, ID_POP_PASTE_1, 0, ID_POP_INSERT_1, ID_POP_CLEAR_1, ID_POP_DELETE_1);
+}
+
+cListCtrlBase::~cListCtrlBase() {
+  DestroyPopupMenu();
+  // A list box that outlives its object must not reach it any more.
+  if (m_hWnd && IsWindow(m_hWnd) && GetPropA(m_hWnd, LIST_PROP) == this) {
+    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_lpfnOldProc));
+    RemovePropA(m_hWnd, LIST_PROP);
+  }
+}
+
+LRESULT cListCtrlBase::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) const {
+  return m_hWnd ? SendMessageA(m_hWnd, uMsg, wParam, lParam) : LB_ERR;
+}
+
+void cListCtrlBase::SetSel(int32_t bSel, int32_t nRow) const {
+  // Row -1 would mean every row.
+  if (nRow < 0) return;
+  Send(LB_SETSEL, bSel ? TRUE : FALSE, nRow);
+}
+
+int cListCtrlBase::RowCount() const {
+  int n = ElementCount() - m_nFirst;
+  return (n > 0 ? n : 0) + (m_bEndRow ? 1 : 0);
+}
+
+bool cListCtrlBase::IsDataRow(int32_t nRow) const { return nRow >= 0 && m_nFirst + nRow < ElementCount(); }
+
+int cListCtrlBase::IsEndRow(int32_t nRow) const {
+  return m_bEndRow && m_nFirst + nRow == ElementCount() ? 1 : 0;
+}
+
+void cListCtrlBase::AttachBox(cDialog* lpOwner, uint16_t wId) {
+  cControl::Attach(lpOwner, wId);
+  if (!m_hWnd) return;
+  // The rows stay in vector order.
+  ClearStyle(LBS_SORT);
+  // A list box is subclassed once; attaching it again only points it at this object.
+  cListCtrlBase* lpPrev = static_cast<cListCtrlBase*>(GetPropA(m_hWnd, LIST_PROP));
+  if (!lpPrev) {
+    SetPropA(m_hWnd, LIST_PROP, this);
+    m_lpfnOldProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&cListCtrlBase::ListCtrlProc)));
+  } else if (lpPrev != this) {
+    m_lpfnOldProc = lpPrev->m_lpfnOldProc;
+    SetPropA(m_hWnd, LIST_PROP, this);
+  }
+}
+
+void cListCtrlBase::ResetSelection() {
+  m_nCurSel = m_nPrevSel = m_nAnchor = -1;
+  m_nTopIndex = 0;
+}
+
+LRESULT CALLBACK cListCtrlBase::ListCtrlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  cListCtrlBase* p = static_cast<cListCtrlBase*>(GetPropA(hWnd, LIST_PROP));
+  WNDPROC lpfnOld = p ? p->m_lpfnOldProc : nullptr;
+  if (!lpfnOld) return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+  switch (uMsg) {
+    case WM_DESTROY:
+      SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpfnOld));
+      RemovePropA(hWnd, LIST_PROP);
+      break;
+    case WM_VSCROLL:
+      // Read before the list box scrolls: the closing SB_ENDSCROLL brings the final top row.
+      p->m_nTopIndex = static_cast<int32_t>(CallWindowProcA(lpfnOld, hWnd, LB_GETTOPINDEX, 0, 0));
+      break;
+    default:
+      break;
+  }
+  return CallWindowProcA(lpfnOld, hWnd, uMsg, wParam, lParam);
+}
+
+void cListCtrlBase::Redraw() {
+  int n = ElementCount();
+  int nDigits = m_bNumbering ? GetDigitCountU(static_cast<uint32_t>(n > m_nFirst ? n - m_nFirst : 0)) : 0;
+  Send(LB_RESETCONTENT);
+  std::string strText, strNo, strRow;
+  for (int i = m_nFirst < 0 ? 0 : m_nFirst; i < n; ++i) {
+    strText.clear();
+    RowText(strText, i);
+    const std::string* pRow = &strText;
+    if (m_bNumbering) {
+      FormatZeroPad(strNo, i - m_nFirst + 1, nDigits);
+      FormatStr(strRow, "%s %s", strNo.c_str(), strText.c_str());
+      pRow = &strRow;
+    }
+    Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pRow->c_str()));
+  }
+  if (m_bEndRow) Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_strEndRow.c_str()));
+  Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
+  if (!m_bMultiSel) {
+    Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
+    return;
+  }
+  for (int i = 0; i < static_cast<int>(m_vSelFlags.size()); ++i) SetSel(m_vSelFlags[i], i);
+  Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
+  Send(LB_SETANCHORINDEX, static_cast<WPARAM>(m_nAnchor));
+}
+
+void cListCtrlBase::RestoreSel() {
+  if (m_bMultiSel) {
+    if (!m_bAllowNoSel) {
+      size_t nRows = static_cast<size_t>(GetCount() > 0 ? GetCount() : 0);
+      if (m_vSelFlags.size() > nRows) {
+        m_vSelFlags.resize(nRows);
+        if (m_vPrevSelFlags.size() > nRows) m_vPrevSelFlags.resize(nRows);
+        if (!CountSelected(m_vSelFlags)) {
+          if (!m_vSelFlags.empty()) m_vSelFlags[0] = 1;
+          m_nCurSel = 0;
+        }
+      }
+      if (!CountSelected(m_vSelFlags)) {
+        if (m_vSelFlags.size() == m_vPrevSelFlags.size()) {
+          m_vSelFlags = m_vPrevSelFlags;
+          m_nCurSel = m_nPrevSel;
+          if (!CountSelected(m_vSelFlags) && !m_vSelFlags.empty()) {
+            m_vSelFlags[0] = 1;
+            m_nCurSel = 0;
+          }
+        } else {
+          if (m_vSelFlags.empty()) m_vSelFlags.push_back(0);
+          m_vSelFlags[0] = 1;
+          m_nCurSel = 0;
+        }
+        m_nAnchor = m_nCurSel;
+      }
+    }
+    for (int i = 0; i < static_cast<int>(m_vSelFlags.size()); ++i) SetSel(m_vSelFlags[i], i);
+    Send(LB_SETANCHORINDEX, static_cast<WPARAM>(m_nAnchor));
+    Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
+    Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
+    m_vPrevSelFlags = m_vSelFlags;
+  } else {
+    if (!m_bAllowNoSel) {
+      if (m_nCurSel == -1) m_nCurSel = m_nPrevSel == -1 ? 0 : m_nPrevSel;
+      if (m_nCurSel >= GetCount()) m_nCurSel = 0;
+    }
+    Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
+    Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
+  }
+  m_nPrevSel = m_nCurSel;
+  Send(WM_SETREDRAW, TRUE);
+  if (m_hWnd) InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void cListCtrlBase::OnKillFocus() { Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel)); }
+
+void cListCtrlBase::SetCurSel(int32_t nRow, int32_t bLoad) {
+  m_nCurSel = nRow;
+  if (m_nCurSel == -1 && !m_bAllowNoSel) m_nCurSel = 0;
+  int nRows = RowCount();
+  if (static_cast<uint32_t>(m_nCurSel) >= static_cast<uint32_t>(nRows)) m_nCurSel = -1;
+  if (bLoad) LoadEditor();
+  if (!m_bMultiSel) {
+    Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
+    return;
+  }
+  // Flags that lag behind the rows (after a paste) are brought up to them first.
+  if (m_vSelFlags.size() < static_cast<size_t>(nRows)) m_vSelFlags.resize(static_cast<size_t>(nRows), 0);
+  if (static_cast<uint32_t>(m_nCurSel) < m_vSelFlags.size())
+    m_vSelFlags[m_nCurSel] = 1;
+  else
+    m_nCurSel = static_cast<int32_t>(m_vSelFlags.size()) - 1;
+  SetSel(TRUE, m_nCurSel);
+  Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
+  m_nAnchor = m_nCurSel;
+  Send(LB_SETANCHORINDEX, static_cast<WPARAM>(m_nAnchor));
+}
+
+void cListCtrlBase::SelectOnly(int32_t nRow, int32_t bLoad) {
+  if (m_bMultiSel) {
+    m_nCurSel = m_nAnchor = -1;
+    for (int32_t& f : m_vSelFlags) f = 0;
+    int nRows = GetCount();
+    for (int i = 0; i < nRows; ++i) SetSel(FALSE, i);
+  }
+  SetCurSel(nRow, bLoad);
+}
+
+void cListCtrlBase::SelectNext(int32_t bLoad) {
+  int32_t nNext = m_nCurSel + 1;
+  if (m_bMultiSel) {
+    for (int32_t& f : m_vSelFlags) f = 0;
+    if (nNext >= 0 && nNext < static_cast<int>(m_vSelFlags.size())) m_vSelFlags[nNext] = 1;
+  }
+  SetCurSel(nNext, bLoad);
+}
+
+int cListCtrlBase::GetCurSel() const {
+  if (GetCount() <= 0) return -1;
+  if (!m_bMultiSel) return static_cast<int>(Send(LB_GETCURSEL));
+  int nCaret = GetCaretIndex();
+  if (nCaret >= 0 && nCaret < static_cast<int>(m_vSelFlags.size()) && m_vSelFlags[nCaret]) return nCaret;
+  return -1;
+}
+
+int cListCtrlBase::GetCurDataIndex() const {
+  int nRow = GetCurSel();
+  return IsDataRow(nRow) ? nRow + m_nFirst : -1;
+}
+
+int cListCtrlBase::GetCount() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+int cListCtrlBase::GetCaretIndex() const { return static_cast<int>(Send(LB_GETCARETINDEX)); }
+int cListCtrlBase::GetAnchorIndex() const { return static_cast<int>(Send(LB_GETANCHORINDEX)); }
+
+int cListCtrlBase::CountSelected(const std::vector<int32_t>& vFlags) {
+  int n = 0;
+  for (int32_t f : vFlags)
+    if (f) ++n;
+  return n;
+}
+
+int cListCtrlBase::SelectAtPoint(POINT ptScreen) {
+  if (!HitTest(ptScreen)) return 0;
+  m_nTopIndex = static_cast<int32_t>(Send(LB_GETTOPINDEX));
+  POINT pt = ptScreen;
+  ScreenToClient(m_hWnd, &pt);
+  // The rows as the list box lays them out; a click on the top border truncates to the top row.
+  int nHeight = static_cast<int>(Send(LB_GETITEMHEIGHT, 0));
+  if (nHeight <= 0) return 0;
+  int nRow = pt.y / nHeight + m_nTopIndex;
+  int nRows = GetCount();
+  if (nRow < 0 || nRow >= nRows) return 0;
+  if (m_bMultiSel) {
+    Send(LB_SETANCHORINDEX, static_cast<WPARAM>(nRow));
+    Send(LB_SETCARETINDEX, static_cast<WPARAM>(nRow));
+    m_vSelFlags.resize(static_cast<size_t>(nRows), 0);
+    m_vPrevSelFlags.resize(static_cast<size_t>(nRows), 0);
+    if (m_vSelFlags[nRow]) {
+      SetSel(TRUE, nRow);
+    } else {
+      for (int32_t& f : m_vSelFlags) f = 0;
+      m_vSelFlags[nRow] = 1;
+      for (int i = 0; i < nRows; ++i) SetSel(m_vSelFlags[i], i);
+    }
+    m_nAnchor = nRow;
+  } else {
+    Send(LB_SETCURSEL, static_cast<WPARAM>(nRow));
+  }
+  m_nCurSel = nRow;
+  SetFocus(m_hWnd);
+  LoadEditor();
+  return 1;
+}
+
+void cListCtrlBase::OnKeyDown(WPARAM wKey, LPARAM, int32_t bCtrlHeld) {
+  // Every entry whose key matches sends its command; one key can send two.
+  for (int i = 0; i < CMD_COUNT; ++i) {
+    if (!m_wAccelId[i] || wKey != s_aKeys[i]) continue;
+    if (i < FIRST_PLAIN_KEY && !bCtrlHeld) continue;
+    SendMessageA(m_hOwner, WM_COMMAND, m_wAccelId[i], 0);
+  }
+}
+
+int cListCtrlBase::RunCommand(const uint16_t* pIds, WPARAM wParam) {
+  uint16_t wId = LOWORD(wParam);
+  if (!m_hWnd || GetFocus() != m_hWnd || wId == 0) return 0;
+  for (int i = 0; i < CMD_COUNT; ++i) {
+    if (pIds[i] != wId) continue;
+    int r = 0;
+    switch (i) {
+      case CMD_CUT: r = Cut(); break;
+      case CMD_COPY: r = Copy(); break;
+      case CMD_PASTE: r = Paste(); break;
+      case CMD_NEW: r = New(); break;
+      case CMD_INSERT: r = Insert(); break;
+      case CMD_CLEAR: r = Clear(); break;
+      default: r = Delete(-1, 0); break;
+    }
+    return r ? 1 : 0;
+  }
+  return 0;
+}
+
+int cListCtrlBase::OnAccelKey(WPARAM wParam) { return RunCommand(m_wAccelId, wParam); }
+int cListCtrlBase::OnPopupCommand(WPARAM wParam) { return RunCommand(m_wPopupId, wParam); }
+
+int cListCtrlBase::SetAccelMenu(uint16_t wAccelId, uint16_t wMenuId, int32_t nMode, int32_t nType) {
+  int bAccel = LoadAccelIds(wAccelId, nMode, nType);
+  int bMenu = LoadPopupMenu(wMenuId, nMode, nType);
+  return bAccel && bMenu ? 1 : 0;
+}
+
+int cListCtrlBase::LoadAccelIds(uint16_t wAccelId, int32_t nMode, int32_t nType) {
+  // The table fires only while this list box has the focus.
+  if (m_lpOwner) m_lpOwner->AddAccel(m_hWnd, wAccelId);
+  if (!KnownSet(nMode, nType)) {
+    DebugErrorBox("アクセラレータのIDが用意されていません！");
+    return 0;
+  }
+  StoreIds(m_wAccelId, s_aAccelIds[nMode][nType - 1]);
+  return 1;
+}
+
+void cListCtrlBase::DestroyPopupMenu() {
+  if (m_hMenuRoot) DestroyMenu(m_hMenuRoot);
+  m_hMenuRoot = nullptr;
+  m_hPopupMenu = nullptr;
+}
+
+int cListCtrlBase::LoadPopupMenu(uint16_t wMenuId, int32_t nMode, int32_t nType) {
+  SetPopupEx(wMenuId, m_wPopupId[0], m_wPopupId[1], m_wPopupId[2], m_wPopupId[3], m_wPopupId[4],
+             m_wPopupId[5], m_wPopupId[6]);
+  if (!KnownSet(nMode, nType)) {
+    DebugErrorBox("ポップアップメニューのIDが用意されていません！");
+    return 0;
+  }
+  StoreIds(m_wPopupId, s_aPopupIds[nMode][nType - 1]);
+  return 1;
+}
+
+void cListCtrlBase::SetAccelEx(uint16_t wAccelId, uint16_t wCut, uint16_t wCopy, uint16_t wPaste,
+                               uint16_t wNew, uint16_t wInsert, uint16_t wClear, uint16_t wDelete) {
+  if (m_lpOwner) m_lpOwner->AddAccel(m_hWnd, wAccelId);
+  SetAccelIds(wCut, wCopy, wPaste, wNew, wInsert, wClear, wDelete);
+}
+
+void cListCtrlBase::SetPopupEx(uint16_t wMenuId, uint16_t wCut, uint16_t wCopy, uint16_t wPaste,
+                               uint16_t wNew, uint16_t wInsert, uint16_t wClear, uint16_t wDelete) {
+  // A menu loaded before (the dialog opened again) goes first: one menu per list at a time.
+  DestroyPopupMenu();
+  HINSTANCE hInst = m_lpOwner ? m_lpOwner->m_hInstance : GetModuleHandleA(nullptr);
+  m_hMenuRoot = LoadMenuA(hInst, MAKEINTRESOURCEA(wMenuId));
+  m_hPopupMenu = m_hMenuRoot ? GetSubMenu(m_hMenuRoot, 0) : nullptr;
+  SetPopupIds(wCut, wCopy, wPaste, wNew, wInsert, wClear, wDelete);
+}
+
+void cListCtrlBase::SetAccelIds(uint16_t wCut, uint16_t wCopy, uint16_t wPaste, uint16_t wNew,
+                                uint16_t wInsert, uint16_t wClear, uint16_t wDelete) {
+  const uint16_t a[CMD_COUNT] = {wCut, wCopy, wPaste, wNew, wInsert, wClear, wDelete};
+  StoreIds(m_wAccelId, a);
+}
+
+void cListCtrlBase::SetPopupIds(uint16_t wCut, uint16_t wCopy, uint16_t wPaste, uint16_t wNew,
+                                uint16_t wInsert, uint16_t wClear, uint16_t wDelete) {
+  const uint16_t a[CMD_COUNT] = {wCut, wCopy, wPaste, wNew, wInsert, wClear, wDelete};
+  StoreIds(m_wPopupId, a);
+}
