@@ -13,8 +13,11 @@ trap wine_down EXIT
 wine_up
 mkdir -p "$PROJECT"
 PROJECT="$(cd "$PROJECT" && pwd)"
-if [ -x "$BUILD_DIR/tools/sample/MakeSample.exe" ] || [ -f "$BUILD_DIR/tools/sample/MakeSample.exe" ]; then
-  [ -d "$PROJECT/default" ] || (cd "$PROJECT" && wine "$BUILD_DIR/tools/sample/MakeSample.exe" </dev/null)
+if [ ! -d "$PROJECT/default" ]; then
+  echo "Writing the sample project into $PROJECT"
+  (cd "$PROJECT" && wine "$BUILD_DIR/tools/sample/MakeSample.exe" </dev/null)
+  # A ready project: its data starts as the factory copy (the editor would offer the same copy).
+  [ -d "$PROJECT/data" ] || cp -r "$PROJECT/default" "$PROJECT/data"
 fi
 cp -f "$BUILD_DIR/Editor.exe" "$PROJECT/"
 for f in "$BUILD_DIR"/tools/*/*.dll "$BUILD_DIR"/tools/game/*.exe; do
