@@ -5,6 +5,7 @@
 #include "app/AppGlobals.h"
 #include "app/Bgm.h"
 #include "app/MciSound.h"
+#include "flow/LiveFlowTextContext.h"
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
 #include "model/Database.h"
@@ -41,6 +42,8 @@ void InitDataFormat() {
 void BuildStartUpTables() {
   BuildArrangeParamTable();
   BuildScrollInfoTable(ScrollModeNames);
+  // The list rows of commands and conditions read the live project.
+  SetFlowTextContextFn(FillLiveFlowTextContext);
 }
 
 void RememberCurDir() {

@@ -1,0 +1,20 @@
+#include "flow/LiveFlowTextContext.h"
+
+#include "model/Database.h"
+#include "model/Globals.h"
+#include "model/Palette.h"
+#include "model/Stage.h"
+
+void FillLiveFlowTextContext(cFlowTextContext& ctx) {
+  ctx = cFlowTextContext();
+  ctx.m_pDatabase = &Database;
+  ctx.m_aPalette[PAL_COMMON][PAL_BLOCK] = cNameView::Of(CommonPalette.m_vBlock);
+  ctx.m_aPalette[PAL_COMMON][PAL_CHARA] = cNameView::Of(CommonPalette.m_vChara);
+  ctx.m_aPalette[PAL_COMMON][PAL_ITEM] = cNameView::Of(CommonPalette.m_vItem);
+  ctx.m_aPalette[PAL_STAGE][PAL_BLOCK] = cNameView::Of(Stage.m_vPalBlock);
+  ctx.m_aPalette[PAL_STAGE][PAL_CHARA] = cNameView::Of(Stage.m_vPalChara);
+  ctx.m_aPalette[PAL_STAGE][PAL_ITEM] = cNameView::Of(Stage.m_vPalItem);
+  ctx.m_CommonVars = cNameView::Of(GValInfo);
+  ctx.m_StageVars = cNameView::Of(Stage.m_vVarName);
+  // Which data sheet is current belongs to the data sheets; until one is open, none is.
+}

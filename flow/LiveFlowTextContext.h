@@ -1,0 +1,7 @@
+// The context that the editors' lists give the command and condition texts: the project's own
+// database, palettes and variable names as they are at the moment of the redraw.
+#pragma once
+
+#include "flow/FlowTextContext.h"
+
+void FillLiveFlowTextContext(cFlowTextContext& ctx);
