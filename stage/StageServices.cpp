@@ -4,13 +4,16 @@
 #include <utility>
 
 #include "model/Globals.h"
+#include "model/Stage.h"
 #include "model/StageEditState.h"
 
 bool StagePathSet() { return !StageEditState.m_strStagePath.empty(); }
 
-void AllocUndoForStage() {}
+void AllocUndoForStage() {
+  StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
+}
 
-void ClearTestPlayGuard() {}
+void ClearTestPlayGuard() { g_bTestPlayLaunching = 0; }
 
 void ResetStageEditKeepingStage() {
   std::string strPath = std::move(StageEditState.m_strStagePath);

@@ -71,7 +71,10 @@ BOOL CALLBACK FindProc(HWND hWnd, LPARAM lParam) {
   if (!GetClassNameA(hWnd, sz, sizeof sz) || strcmp(sz, f->pszClass) != 0) return TRUE;
   if (f->pszCaption) {
     GetWindowTextA(hWnd, sz, sizeof sz);
-    if (strcmp(sz, f->pszCaption) != 0) return TRUE;
+    // The stage window's title goes on with the open stage's path.
+    size_t n = strlen(f->pszCaption);
+    bool bStage = strcmp(f->pszCaption, STAGE_CAPTION) == 0 && strcmp(f->pszClass, DIALOG_CLASS) == 0;
+    if (bStage ? strncmp(sz, f->pszCaption, n) != 0 : strcmp(sz, f->pszCaption) != 0) return TRUE;
   }
   if (f->bVisible && !IsWindowVisible(hWnd)) return TRUE;
   f->hFound = hWnd;

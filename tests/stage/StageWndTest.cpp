@@ -1,0 +1,307 @@
+// The real stage window, started in this process on the sample project's demo stage: what the
+// view draws, how the cursor maps to cells and the view scrolls, the status text, the layer
+// commands, the clearing questions and undo and redo through the commands.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/AppGlobals.h"
+#include "app/FrameWnd.h"
+#include "app/StartUp.h"
+#include "app/WindowList.h"
+#include "model/Globals.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "resources/StageIds.h"
+#include "stage/GraphicDraw.h"
+#include "stage/StageWnd.h"
+#include "support/SampleProject.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+class StageWndTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterFrameClass(GetModuleHandleA(nullptr)); }
+  void SetUp() override {
+    ASSERT_TRUE(MakeSampleProject(m_Dir.Path(), true));
+    ASSERT_TRUE(StartUp());
+    m_lpWnd = FrameWnd.m_lpStageWnd;
+    ASSERT_TRUE(m_lpWnd);
+    ASSERT_EQ(1, StageEditState.m_bStageOpen);
+    DrainMessages();
+  }
+  void TearDown() override {
+    if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
+    DrainMessages();
+    delete FrameWnd.m_lpStageWnd;
+    FrameWnd.m_lpStageWnd = nullptr;
+    g_hMainWnd = nullptr;
+    g_pCurEditor = nullptr;
+    g_bStarted = 0;
+    g_bAppActive = 0;
+  }
+  void Command(uint16_t wId) { SendMessageA(m_lpWnd->m_hWnd, WM_COMMAND, wId, 0); }
+  void ScrollTo(int32_t nCol, int32_t nRow) {
+    m_lpWnd->m_HScroll.SetPos(nCol);
+    m_lpWnd->m_VScroll.SetPos(nRow);
+    m_lpWnd->ReadViewOrigin();
+  }
+  // Pixel of the view's back buffer (0x00RRGGBB).
+  uint32_t BackPixel(int x, int y) {
+    GdiFlush();
+    const cSurface& s = m_lpWnd->m_ViewCtrl.m_Surface;
+    uint32_t v;
+    memcpy(&v, s.m_pBits + y * s.Pitch() + x * 4, 4);
+    return v & 0xFFFFFF;
+  }
+  std::string StatusText() {
+    char sz[128] = "";
+    // The one part of a simple status bar reads back as part 0.
+    SendMessageA(m_lpWnd->m_hStatusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(sz));
+    return sz;
+  }
+  // The first placed cell of a grid that lies inside the view as it is.
+  template <class T>
+  bool FindPlaced(const cChkVector<T>& v, int32_t& x, int32_t& y) {
+    for (y = m_lpWnd->m_nViewRow; y < m_lpWnd->m_nViewRow + 14 && y < Stage.m_nHeight; ++y)
+      for (x = m_lpWnd->m_nViewCol; x < m_lpWnd->m_nViewCol + 19 && x < Stage.m_nWidth; ++x)
+        if (v[Stage.CellIndex(x, y)].m_nGraphic != 0) return true;
+    return false;
+  }
+  int32_t Placed() const {
+    int32_t n = 0;
+    for (const cEdBlock& b : Stage.m_vBlockGrid) n += b.m_nGraphic != 0;
+    for (const cEdChara& c : Stage.m_vCharaGrid) n += c.m_nGraphic != 0;
+    for (const cEdItem& i : Stage.m_vItemGrid) n += i.m_nGraphic != 0;
+    return n;
+  }
+
+  cTempDir m_Dir{true};
+  cMsgBoxRecorder m_Boxes;
+  cStageWnd* m_lpWnd = nullptr;
+};
+
+TEST_F(StageWndTest, OpensWithMenuToolbarStatusBarAndTheStagePathInItsTitle) {
+  HWND h = m_lpWnd->m_hWnd;
+  char sz[256];
+  GetWindowTextA(h, sz, sizeof sz);
+  EXPECT_EQ("Kordane4  " + StageEditState.m_strStagePath, std::string(sz));
+  ASSERT_TRUE(GetMenu(h));
+  EXPECT_TRUE(IsWindowVisible(m_lpWnd->m_hStatusBar));
+  ASSERT_TRUE(m_lpWnd->m_hToolBar);
+  EXPECT_EQ(13, SendMessageA(m_lpWnd->m_hToolBar, TB_BUTTONCOUNT, 0, 0));
+  // A stage is open: the layer buttons are enabled and the block layer's is pressed; nothing to
+  // undo yet.
+  EXPECT_EQ(TBSTATE_ENABLED | TBSTATE_CHECKED,
+            SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_LAYER_BLOCK, 0));
+  EXPECT_EQ(TBSTATE_ENABLED, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_LAYER_ITEM, 0));
+  EXPECT_EQ(0, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_MENU_UNDO, 0));
+  EXPECT_TRUE(GetMenuState(GetMenu(h), ID_MENU_UNDO, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_FALSE(GetMenuState(GetMenu(h), ID_CLEAR_BLOCKS, MF_BYCOMMAND) & MF_GRAYED);
+  RECT rc;
+  GetClientRect(m_lpWnd->m_ViewCtrl.m_hWnd, &rc);
+  EXPECT_EQ(640, rc.right);
+  EXPECT_EQ(480, rc.bottom);
+}
+
+TEST_F(StageWndTest, ViewDrawsPlacedChipsInTheirCellsAndEmptyCellsBlack) {
+  m_lpWnd->Draw();
+  int32_t x, y;
+  ASSERT_TRUE(FindPlaced(Stage.m_vBlockGrid, x, y));
+  int px = (x - m_lpWnd->m_nViewCol) * 32, py = (y - m_lpWnd->m_nViewRow) * 32;
+  cSurface chip;
+  ASSERT_EQ(1, chip.Create(32, 32, 32, 0));
+  chip.Fill(0);
+  DrawEntryGraphic(chip, 0, 0, Stage.m_vBlockGrid[Stage.CellIndex(x, y)], 0);
+  GdiFlush();
+  int nSame = 0, nLit = 0;
+  // Inside the cell, clear of the grid lines and the cursor frame.
+  for (int j = 3; j < 29; ++j)
+    for (int i = 3; i < 29; ++i) {
+      uint32_t v;
+      memcpy(&v, chip.m_pBits + j * chip.Pitch() + i * 4, 4);
+      v &= 0xFFFFFF;
+      nLit += v != 0;
+      nSame += BackPixel(px + i, py + j) == v;
+    }
+  EXPECT_GT(nLit, 100);
+  EXPECT_EQ(26 * 26, nSame);
+  // An empty cell stays black; the grid line at its edge is white.
+  int32_t ex = -1, ey = -1;
+  for (int32_t r = 0; r < 14 && ex < 0; ++r)
+    for (int32_t c = 0; c < 9; ++c) {
+      int32_t i = Stage.CellIndex(m_lpWnd->m_nViewCol + c, m_lpWnd->m_nViewRow + r);
+      if (!Stage.m_vBlockGrid[i].m_nGraphic && !Stage.m_vCharaGrid[i].m_nGraphic && !Stage.m_vItemGrid[i].m_nGraphic) {
+        ex = c;
+        ey = r;
+        break;
+      }
+    }
+  ASSERT_GE(ex, 0);
+  EXPECT_EQ(0u, BackPixel(ex * 32 + 10, ey * 32 + 10));
+  EXPECT_EQ(0xFFFFFFu, BackPixel(ex * 32, ey * 32 + 10));
+}
+
+TEST_F(StageWndTest, ItemsAreDrawnInTheTopRightQuarter) {
+  Command(ID_CLEAR_BLOCKS);
+  Command(ID_CLEAR_CHARAS);
+  ScrollTo(0, 0);
+  int32_t x, y;
+  ASSERT_TRUE(FindPlaced(Stage.m_vItemGrid, x, y));
+  m_lpWnd->Draw();
+  int px = (x - m_lpWnd->m_nViewCol) * 32, py = (y - m_lpWnd->m_nViewRow) * 32;
+  int nLeft = 0, nTopRight = 0;
+  for (int j = 2; j < 30; ++j)
+    for (int i = 2; i < 16; ++i) nLeft += BackPixel(px + i, py + j) != 0 && j > 16;
+  for (int j = 2; j < 16; ++j)
+    for (int i = 17; i < 30; ++i) nTopRight += BackPixel(px + i, py + j) != 0;
+  EXPECT_EQ(0, nLeft);
+  EXPECT_GT(nTopRight, 10);
+}
+
+TEST_F(StageWndTest, CursorCellFollowsThePointAndTheScrollingWithTheStatusText) {
+  Stage.SetSize(30, 20, 0, 0);
+  SendMessageA(m_lpWnd->m_hWnd, WM_SIZE, 0, 0);
+  ScrollTo(3, 2);
+  struct {
+    int x, y;
+    int32_t nCellX, nCellY, nViewX, nViewY;
+  } aCases[] = {
+      {0, 0, 3, 2, 0, 0},
+      {33, 70, 4, 4, 32, 64},
+      {639, 479, 22, 16, 608, 448},
+      {-50, 1000, 3, 16, 0, 448},  // outside the view: clamped to its edge
+  };
+  for (const auto& c : aCases) {
+    m_lpWnd->MouseToCell(POINT{c.x, c.y});
+    const cCursorCell& cell = *MouseState.m_pCur;
+    EXPECT_EQ(c.nCellX, cell.m_nX) << c.x;
+    EXPECT_EQ(c.nCellY, cell.m_nY) << c.y;
+    EXPECT_EQ(c.nViewX, cell.m_nViewX) << c.x;
+    EXPECT_EQ(c.nViewY, cell.m_nViewY) << c.y;
+  }
+  m_lpWnd->Draw();
+  EXPECT_EQ("座標 (3,16)", StatusText());
+  // Scrolled to the right end: a point beyond the stage's last column leaves the cell as it was.
+  ScrollTo(29, 0);
+  EXPECT_EQ(10, m_lpWnd->m_nViewCol);  // the last page starts at width - page
+  m_lpWnd->MouseToCell(POINT{5, 5});
+  EXPECT_EQ(10, MouseState.m_pCur->m_nX);
+  m_lpWnd->MouseToCell(POINT{630, 5});
+  EXPECT_EQ(29, MouseState.m_pCur->m_nX);
+  Stage.SetSize(10, 15, 0, 0);
+  SendMessageA(m_lpWnd->m_hWnd, WM_SIZE, 0, 0);
+  m_lpWnd->MouseToCell(POINT{5, 5});
+  m_lpWnd->MouseToCell(POINT{639, 5});  // right of a 10-cell stage: no such cell
+  EXPECT_EQ(0, MouseState.m_pCur->m_nX);
+}
+
+TEST_F(StageWndTest, WheelScrollsOneCellBackPerNotchAndForwardByOne) {
+  Stage.SetSize(60, 40, 0, 0);
+  Stage.m_nWheelDir = 0;
+  SendMessageA(m_lpWnd->m_hWnd, WM_SIZE, 0, 0);
+  ScrollTo(20, 10);
+  auto fnWheel = [&](short nDelta) {
+    SendMessageA(m_lpWnd->m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(nDelta)), 0);
+  };
+  fnWheel(360);
+  EXPECT_EQ(17, m_lpWnd->m_nViewCol);
+  fnWheel(-1200);
+  EXPECT_EQ(18, m_lpWnd->m_nViewCol);
+  fnWheel(1200);  // ten notches at once: forward by one
+  EXPECT_EQ(19, m_lpWnd->m_nViewCol);
+  Stage.m_nWheelDir = 1;
+  fnWheel(120);
+  EXPECT_EQ(19, m_lpWnd->m_nViewCol);
+  EXPECT_EQ(9, m_lpWnd->m_nViewRow);
+  // The arrow keys scroll through the dialog's own bars.
+  SendMessageA(m_lpWnd->m_hWnd, WM_KEYDOWN, VK_RIGHT, 0);
+  DrainMessages();
+  EXPECT_EQ(20, m_lpWnd->m_nViewCol);
+}
+
+TEST_F(StageWndTest, ClearingAsksFirstAndUndoRedoRestoreTheLayers) {
+  int32_t nPlaced = Placed();
+  ASSERT_GT(nPlaced, 0);
+  Stage.m_nUndoDepth = 3;
+  StageEditState.AllocUndo(3, Stage.m_nPitch, Stage.m_nHeight);
+  m_Boxes.Answer(IDNO);
+  Command(ID_CLEAR_ALL);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("全ての配置データ（ブロック・キャラ・アイテム）をクリアしますか？", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ("データクリアの確認", m_Boxes.Shown()[0].strCaption);
+  EXPECT_EQ(static_cast<UINT>(MB_YESNO), m_Boxes.Shown()[0].uType & MB_TYPEMASK);
+  EXPECT_EQ(nPlaced, Placed());
+  EXPECT_EQ(0, StageEditState.m_Undo.m_nCount);
+
+  Command(ID_CLEAR_ALL);  // answered Yes
+  EXPECT_EQ(0, Placed());
+  EXPECT_EQ(1, StageEditState.m_bStageChanged);
+  EXPECT_EQ(TBSTATE_ENABLED, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_MENU_UNDO, 0));
+  Command(ID_STAGE_UNDO);
+  EXPECT_EQ(nPlaced, Placed());
+  EXPECT_EQ(0, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_MENU_UNDO, 0));
+  EXPECT_EQ(TBSTATE_ENABLED, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_MENU_REDO, 0));
+  Command(ID_MENU_REDO);
+  EXPECT_EQ(0, Placed());
+
+  // Clearing one layer pushes only that layer; its undo brings back only it.
+  Command(ID_STAGE_UNDO);
+  int32_t nItems = 0;
+  for (const cEdItem& i : Stage.m_vItemGrid) nItems += i.m_nGraphic != 0;
+  Command(ID_CLEAR_ITEMS);
+  EXPECT_EQ(UNDO_ITEM, StageEditState.m_Undo.m_vMask[0]);
+  EXPECT_EQ(nPlaced - nItems, Placed());
+  Command(ID_STAGE_UNDO);
+  EXPECT_EQ(nPlaced, Placed());
+}
+
+TEST_F(StageWndTest, LayersSwitchByCommandAndSpaceEachKeepingItsBrush) {
+  StageEditState.m_nBrushWidth = 3;
+  StageEditState.m_nBrushEntry = 5;
+  Command(ID_TB_LAYER_CHARA);
+  EXPECT_EQ(LAYER_CHARA, StageEditState.m_nLayer);
+  EXPECT_EQ(1, StageEditState.m_nBrushWidth);
+  EXPECT_EQ(0, StageEditState.m_nBrushEntry);
+  HMENU hMenu = GetMenu(m_lpWnd->m_hWnd);
+  EXPECT_TRUE(GetMenuState(hMenu, ID_MENU_LAYER_CHARA, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_FALSE(GetMenuState(hMenu, ID_MENU_LAYER_BLOCK, MF_BYCOMMAND) & MF_CHECKED);
+  EXPECT_EQ(TBSTATE_ENABLED | TBSTATE_CHECKED,
+            SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_LAYER_CHARA, 0));
+  SendMessageA(m_lpWnd->m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(LAYER_ITEM, StageEditState.m_nLayer);
+  SendMessageA(m_lpWnd->m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(LAYER_BLOCK, StageEditState.m_nLayer);
+  EXPECT_EQ(3, StageEditState.m_nBrushWidth);
+  EXPECT_EQ(5, StageEditState.m_nBrushEntry);
+}
+
+TEST_F(StageWndTest, ClosingTheStageRebuildsTheWindowWithNothingToEdit) {
+  StageEditState.m_bStageChanged = 1;
+  Command(ID_CLOSE_STAGE);
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+  ASSERT_TRUE(PumpUntil([&] { return FrameWnd.m_lpStageWnd != m_lpWnd; }));
+  m_lpWnd = FrameWnd.m_lpStageWnd;
+  ASSERT_TRUE(m_lpWnd);
+  EXPECT_EQ(0, StageEditState.m_bStageOpen);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  char sz[64];
+  GetWindowTextA(m_lpWnd->m_hWnd, sz, sizeof sz);
+  EXPECT_STREQ("Kordane4", sz);
+  EXPECT_EQ(0, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_LAYER_BLOCK, 0));
+  EXPECT_EQ(0, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_SAVE, 0));
+  EXPECT_EQ(TBSTATE_ENABLED, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_OPEN, 0));
+  EXPECT_TRUE(GetMenuState(GetMenu(m_lpWnd->m_hWnd), ID_CLEAR_BLOCKS, MF_BYCOMMAND) & MF_GRAYED);
+  // Without a stage the layer, undo and clearing of the view do nothing and the view is black.
+  Command(ID_TB_LAYER_ITEM);
+  EXPECT_EQ(LAYER_BLOCK, StageEditState.m_nLayer);
+  m_lpWnd->Draw();
+  EXPECT_EQ(0u, BackPixel(0, 10));
+}
+
+}  // namespace
