@@ -1,0 +1,110 @@
+#include "project/SystemSheet.h"
+
+#include <new>
+
+#include "app/MsgBox.h"
+#include "controls/CtrlBind.h"
+#include "model/SystemData.h"
+#include "project/SysCompat2Page.h"
+#include "project/SysCompatPage.h"
+#include "project/SysGeneralPage.h"
+#include "project/SysIniPage.h"
+#include "project/SysModePage.h"
+#include "project/SysSoundPage.h"
+#include "project/SysStatusPage.h"
+#include "project/SysTermsPage.h"
+
+namespace {
+
+const char* const SYSTEM_FILE = "data\\System.dat";
+const char* const SHEET_CAPTION = "システムの設定";
+
+void ShowAndEnableAll() {
+  WindowList.ShowAll(1);
+  WindowList.EnableAll(1);
+}
+
+SystemClosedFn g_pfnClosed = &ShowAndEnableAll;
+
+template <class T>
+bool NewPage(T*& lpPage, cWindow* lpOwner, cWindowList* lpWindowList) {
+  lpPage = new (std::nothrow) T(lpOwner, lpWindowList);
+  if (lpPage) return true;
+  OutOfMemory();
+  return false;
+}
+
+}  // namespace
+
+SystemClosedFn SetSystemClosedFn(SystemClosedFn pfn) {
+  SystemClosedFn pPrev = g_pfnClosed;
+  g_pfnClosed = pfn ? pfn : &ShowAndEnableAll;
+  return pPrev;
+}
+
+void OnSystemSheetClosed() { g_pfnClosed(); }
+
+cSystemSheet::cSystemSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList,
+                           cSystemSheet** lppSlot)
+    : cPropSheet(nMode, lpOwner, lpWindowList) {
+  Register(lppSlot);
+}
+
+cSystemSheet::~cSystemSheet() {
+  // The window goes before the pages, so that no message reaches a page that is gone; the pages
+  // that end the session still hear their WM_DESTROY.
+  DestroySheetWindow();
+  SafeDelete(m_lpGeneral);
+  SafeDelete(m_lpMode);
+  SafeDelete(m_lpSound);
+  SafeDelete(m_lpStatus);
+  SafeDelete(m_lpTerms);
+  SafeDelete(m_lpIni);
+  SafeDelete(m_lpCompat);
+  SafeDelete(m_lpCompat2);
+}
+
+int cSystemSheet::Create() {
+  cWindow* o = m_lpOwner;
+  cWindowList* l = m_lpWindowList;
+  // A sheet with a missing page is never shown.
+  bool bOk = NewPage(m_lpGeneral, o, l) && NewPage(m_lpMode, o, l) && NewPage(m_lpSound, o, l) &&
+             NewPage(m_lpStatus, o, l) && NewPage(m_lpTerms, o, l) && NewPage(m_lpIni, o, l) &&
+             NewPage(m_lpCompat, o, l) && NewPage(m_lpCompat2, o, l);
+  if (!bOk) return 0;
+  m_vPages.clear();
+  m_vPages.push_back(m_lpGeneral);
+  m_vPages.push_back(m_lpMode);
+  m_vPages.push_back(m_lpSound);
+  m_vPages.push_back(m_lpStatus);
+  m_vPages.push_back(m_lpTerms);
+  m_vPages.push_back(m_lpIni);
+  m_vPages.push_back(m_lpCompat);
+  m_vPages.push_back(m_lpCompat2);
+  Run();
+  if (!m_hSheet) return 0;
+  SetWindowTextA(m_hSheet, SHEET_CAPTION);
+  return 1;
+}
+
+void cSystemSheet::Save() {
+  for (int nPass = 0; nPass < 2; ++nPass)
+    for (size_t i = 0; i < m_vPages.size(); ++i) m_vPages[static_cast<int>(i)]->CtrlsToData();
+  // The result is not reported: the sheet has nowhere to say it.
+  SystemData.Save(SYSTEM_FILE);
+}
+
+void OpenSystemSheet(cWindow* lpOwner, cSystemSheet** lppSlot) {
+  WindowList.ShowAll(0);
+  WindowList.EnableAll(0);
+  SafeDelete(*lppSlot);
+  *lppSlot = new (std::nothrow) cSystemSheet(1, lpOwner, &WindowList, lppSlot);
+  if (!*lppSlot) {
+    OutOfMemory();
+    return;
+  }
+  if ((*lppSlot)->Create()) return;
+  // Nothing was shown: the windows hidden for the sheet come back.
+  SafeDelete(*lppSlot);
+  OnSystemSheetClosed();
+}

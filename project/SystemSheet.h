@@ -1,0 +1,52 @@
+// The system settings sheet: a modeless property sheet of eight pages over the global SystemData.
+// The pages show the record; Apply or OK stores every page that was opened and writes
+// "data\System.dat"; Cancel leaves the record as it was.
+#pragma once
+
+#include <cstdint>
+
+#include "app/PropSheet.h"
+
+class cSysGeneralPage;
+class cSysModePage;
+class cSysSoundPage;
+class cSysStatusPage;
+class cSysTermsPage;
+class cSysIniPage;
+class cSysCompatPage;
+class cSysCompat2Page;
+
+class cSystemSheet : public cPropSheet {
+ public:
+  enum { PAGE_COUNT = 8 };
+
+  // Mode 1 is modeless. The sheet registers itself with the owner's slot that holds it, which
+  // the main loop clears when it deletes the closed sheet.
+  cSystemSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList, cSystemSheet** lppSlot);
+  ~cSystemSheet() override;
+
+  // Builds the pages and shows the sheet; 0 (nothing shown) when a page could not be allocated.
+  int Create();
+  // The commit: every page stores its controls, twice in tab order, then the file is written.
+  void Save();
+
+  cSysGeneralPage* m_lpGeneral = nullptr;
+  cSysModePage* m_lpMode = nullptr;
+  cSysSoundPage* m_lpSound = nullptr;
+  cSysStatusPage* m_lpStatus = nullptr;
+  cSysTermsPage* m_lpTerms = nullptr;
+  cSysIniPage* m_lpIni = nullptr;
+  cSysCompatPage* m_lpCompat = nullptr;
+  cSysCompat2Page* m_lpCompat2 = nullptr;
+};
+
+// The stage window's system-settings command: hides and disables the registered windows, deletes
+// the sheet the slot still holds and opens a new one into the slot.
+void OpenSystemSheet(cWindow* lpOwner, cSystemSheet** lppSlot);
+
+// What the stage window does when the sheet closes (it validates, shows its tool windows and
+// enables the registered windows). Until a handler is set, closing shows and enables every
+// registered window again. Returns the handler it replaces.
+typedef void (*SystemClosedFn)();
+SystemClosedFn SetSystemClosedFn(SystemClosedFn pfn);
+void OnSystemSheetClosed();
