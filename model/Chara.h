@@ -82,6 +82,8 @@ class cEdChara : public cDataRecord {
   void SetDefault() override;
   // Turns a grid cell into an empty cell.
   void ClearCell();
+  // Faces the other way: direction 0 becomes 1 and 1 becomes 0.
+  void TurnRound() { m_bFaceRight = m_bFaceRight == 0 ? 1 : 0; }
   void RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const override;
   int Read(cDataReader& in) override;
   void Write(cDataWriter& out) override;

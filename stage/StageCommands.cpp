@@ -161,8 +161,7 @@ void cStageWnd::OnKeyDown(WPARAM wKey) {
     case 'D':
     case 'Q':
     case 'R':
-      // The area keys act on a selection, which the area selection tool makes.
-      if (StageEditState.m_nToolGroup == TOOL_KIND_AREA) DoNothing();
+      OnAreaKey(wKey);
       break;
     default:
       break;

@@ -169,8 +169,16 @@ void cStageWnd::DrawCursor(cSurface& s) {
                     (std::abs(c->m_nY - st.m_nSelStartY) + 1) * CELL);
       }
       break;
+    case 1:
+    case 2:
+      if (!st.m_bDragging)
+        s.FrameRect(x, y, CELL, CELL);
+      else if (st.m_nToolGroup == 1)
+        DrawLinePreview(s);
+      else
+        DrawRectPreview(s);
+      break;
     default:
-      // Line and rectangle previews join with their tools; until then the cell is framed.
       s.FrameRect(x, y, CELL, CELL);
       break;
   }

@@ -254,16 +254,17 @@ void cStageWnd::Frame() {
   if (bInside || !StageEditState.m_bDragging) return;
   POINT pt = {x, y};
   MouseToCell(pt);
-  // The drags of the line, rectangle and area tools continue here once those tools exist.
+  if (ContinueDrag()) return;
   if (m_Mouse.bLHold || m_Mouse.bRHold) AutoScroll(&m_nViewCol, &m_nViewRow);
   Draw();
 }
 
-void cStageWnd::OnMouse(UINT, WPARAM, LPARAM lParam) {
+void cStageWnd::OnMouse(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   // The message's point is relative to the client area; the view starts below the toolbar.
   POINT pt = {static_cast<short>(LOWORD(lParam)) - m_nViewX, static_cast<short>(HIWORD(lParam)) - m_nViewY};
   if (pt.x < 0 || pt.y < 0 || pt.x >= m_nViewW || pt.y >= m_nViewH) return;
   MouseToCell(pt);
+  UseTools(uMsg, wParam);
 }
 
 // Tool windows.

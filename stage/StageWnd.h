@@ -89,6 +89,17 @@ class cStageWnd : public cDialogClass<cStageWnd> {
   void DrawCursor(cSurface& surface);
   void UpdateStatusText();
 
+  // The placing tools and the area selection.
+  // Opens the data sheet of the element under the cursor, on another layer when the current
+  // one has none there.
+  void EditCell();
+  // The brush cell of the current layer, or of every layer with Shift, at a view position.
+  void DrawBrushCell(cSurface& s, int32_t x, int32_t y, int32_t nBrush);
+  void DrawLinePreview(cSurface& s);
+  void DrawRectPreview(cSurface& s);
+  // Whether a stage cell shows in the view as it is scrolled.
+  bool InView(int32_t x, int32_t y) const;
+
   // Undo.
   void PushUndo(int32_t nMask);
   void PushUndoLayer(int32_t nLayer);
@@ -123,6 +134,11 @@ class cStageWnd : public cDialogClass<cStageWnd> {
   void StoreBarHeights();
   void OnKeyDown(WPARAM wKey);
   void OnMouse(UINT uMsg, WPARAM wParam, LPARAM lParam);
+  // The view's mouse message for the tools, once the cursor cell is known.
+  void UseTools(UINT uMsg, WPARAM wParam);
+  // A line, rectangle or area drag whose cursor has left the view; true when it was abandoned.
+  bool ContinueDrag();
+  void OnAreaKey(WPARAM wKey);
   // The three data-sheet callbacks, told for one layer.
   void OnDataClosed(int32_t nLayer);
   // Closing of a sheet that shows the stage again and validates what it may have changed.

@@ -281,6 +281,45 @@ TEST_F(StageWndTest, LayersSwitchByCommandAndSpaceEachKeepingItsBrush) {
   EXPECT_EQ(5, StageEditState.m_nBrushEntry);
 }
 
+TEST_F(StageWndTest, MouseOnTheViewPlacesTheBrushAndTheRightButtonCutsAnAreaIntoIt) {
+  Stage.m_nUndoDepth = 3;
+  StageEditState.AllocUndo(3, Stage.m_nPitch, Stage.m_nHeight);
+  cEdStage::ClearBlockGrid(Stage.m_vBlockGrid, Stage.m_nPitch * Stage.m_nHeight);
+  ScrollTo(0, 0);
+  cStageEditState& st = StageEditState;
+  st.SetTool(0);
+  st.m_vBrushBlock.assign(1, cEdBlock());
+  st.m_vBrushBlock[0].m_nGraphic = 3;
+  st.m_nBrushWidth = st.m_nBrushHeight = 1;
+  HWND h = m_lpWnd->m_hWnd;
+  // The view's messages reach the stage window in its client coordinates.
+  auto fnAt = [&](int32_t c, int32_t r) {
+    return MAKELPARAM(m_lpWnd->m_nViewX + c * 32 + 16, m_lpWnd->m_nViewY + r * 32 + 16);
+  };
+  auto fnBlock = [](int32_t x, int32_t y) { return Stage.m_vBlockGrid[Stage.CellIndex(x, y)].m_nGraphic; };
+  SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, fnAt(2, 1));
+  SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, fnAt(3, 1));
+  SendMessageA(h, WM_LBUTTONUP, 0, fnAt(3, 1));
+  SendMessageA(h, WM_MOUSEMOVE, 0, fnAt(5, 1));
+  EXPECT_EQ(3, fnBlock(2, 1));
+  EXPECT_EQ(3, fnBlock(3, 1));
+  EXPECT_EQ(0, fnBlock(5, 1));
+  EXPECT_EQ(1, st.m_bStageChanged);
+  EXPECT_EQ(TBSTATE_ENABLED, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_MENU_UNDO, 0));
+
+  SendMessageA(h, WM_RBUTTONDOWN, MK_RBUTTON, fnAt(2, 1));
+  SendMessageA(h, WM_MOUSEMOVE, MK_RBUTTON, fnAt(3, 1));
+  SendMessageA(h, WM_KEYDOWN, 'D', 0);
+  SendMessageA(h, WM_RBUTTONUP, 0, fnAt(3, 1));
+  EXPECT_EQ(0, fnBlock(2, 1));
+  EXPECT_EQ(0, fnBlock(3, 1));
+  ASSERT_EQ(2, st.m_nBrushWidth);
+  ASSERT_EQ(2u, st.m_vBrushBlock.size());
+  EXPECT_EQ(3, st.m_vBrushBlock[1].m_nGraphic);
+  Command(ID_STAGE_UNDO);
+  EXPECT_EQ(3, fnBlock(2, 1));
+}
+
 TEST_F(StageWndTest, ClosingTheStageRebuildsTheWindowWithNothingToEdit) {
   StageEditState.m_bStageChanged = 1;
   Command(ID_CLOSE_STAGE);
