@@ -3,7 +3,6 @@
 // question before the window closes.
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 #include "app/AppGlobals.h"
@@ -82,22 +81,18 @@ void CheckStageFile() {
     MsgBox(nullptr, RENAMED_WARNING, WARNING_CAPTION, MB_OK);
 }
 
-// Two paths name the same file once their extensions are cut off. The stored path and the
-// dialog's may be written differently (".\data" and "data", letter case), so both are made full.
-bool SameBase(std::string a, std::string b) {
-  StripExtensionStr(a);
-  StripExtensionStr(b);
+// The stored path and the dialog's may be written differently (".\\data" and "data", letter
+// case): paths are compared made full, without regard to case.
+bool SamePath(const std::string& a, const std::string& b) {
   char szA[MAX_PATH], szB[MAX_PATH];
   if (!GetFullPathNameA(a.c_str(), MAX_PATH, szA, nullptr) || !GetFullPathNameA(b.c_str(), MAX_PATH, szB, nullptr))
-    return false;
+    return a == b;
   return lstrcmpiA(szA, szB) == 0;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  char szA[MAX_PATH], szB[MAX_PATH];
-  if (!GetFullPathNameA(a.c_str(), MAX_PATH, szA, nullptr) || !GetFullPathNameA(b.c_str(), MAX_PATH, szB, nullptr))
-    return true;
-  return lstrcmpiA(szA, szB) == 0;
+std::string WithoutExtension(std::string s) {
+  StripExtensionStr(s);
+  return s;
 }
 
 void SaveCommonPaletteNow() {
@@ -180,7 +175,8 @@ int32_t cStageWnd::SaveStage(int32_t bSaveAs) {
   }
   st.m_strStagePath = strNew;
   // The file just written is never the older one (the author may have chosen its very name).
-  if (bPropose && SameBase(strPrev, strNew) && !SameFile(strPrev, strNew)) {
+  const bool bOlderVersion = bPropose && SamePath(WithoutExtension(strPrev), WithoutExtension(strNew));
+  if (bOlderVersion && !SamePath(strPrev, strNew)) {
     if (PrjOption.m_nOldVerStage == OLD_VER_MOVE)
       MoveIntoFolder(strPrev, OLD_STAGE_DIR);
     else if (PrjOption.m_nOldVerStage == OLD_VER_DELETE)

@@ -175,11 +175,18 @@ TEST_F(StageFilesTest, SaveAsWritesTheChosenFileAndEditsItFromThenOn) {
   EXPECT_EQ(1, g_Dlg.nAsked);
   EXPECT_EQ(78, FirstBlockOnDisk("data\\stg4\\New.stg4_778"));
 
-  // A cancelled dialog changes nothing.
+  // A cancelled dialog, or a file that cannot be written, changes nothing.
+  const std::string strPath = StageEditState.m_strStagePath;
   g_Dlg.strAnswer.clear();
   StageEditState.m_bStageChanged = 1;
   EXPECT_EQ(0, m_lpWnd->SaveStage(1));
+  g_Dlg.strAnswer = m_Dir.File("data\\stg4\\Third.stg4_778");
+  SetDataFileWriteFn(WatchWrite);
+  g_bFailWrites = true;
+  EXPECT_EQ(0, m_lpWnd->SaveStage(1));
   EXPECT_EQ(1, StageEditState.m_bStageChanged);
+  EXPECT_EQ(strPath, StageEditState.m_strStagePath);
+  EXPECT_FALSE(FileExists("data\\stg4\\Third.stg4_778"));
 }
 
 TEST_F(StageFilesTest, SavingAnOlderVersionFileHandlesTheOldFileByTheProjectOption) {
