@@ -216,9 +216,24 @@ void CollectChosenFiles(const char* pBuf, int nSize, cPathList& vFiles) {
   }
 }
 
+namespace {
+FileDlgFn g_pfnFileDlg = nullptr;
+}  // namespace
+
+FileDlgFn SetFileDlgFn(FileDlgFn pfn) {
+  FileDlgFn pPrev = g_pfnFileDlg;
+  g_pfnFileDlg = pfn;
+  return pPrev;
+}
+
 int OpenFileDlg(HWND hOwner, char* pszFile, int nSize, const char* pszInitDir, const char* pszTitle,
                 const char* pszFilter, const char* pszDefExt, int bMulti, cPathList* pvFiles) {
   memset(pszFile, 0, static_cast<size_t>(nSize));
+  if (g_pfnFileDlg) {
+    if (!g_pfnFileDlg({false, hOwner, pszFile, nSize, pszInitDir, pszTitle, pszFilter, pszDefExt})) return 0;
+    if (pvFiles) CollectChosenFiles(pszFile, nSize, *pvFiles);
+    return 1;
+  }
   OPENFILENAMEA ofn;
   DWORD dwFlags = OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
   if (bMulti) dwFlags |= OFN_ALLOWMULTISELECT;
@@ -231,6 +246,8 @@ int OpenFileDlg(HWND hOwner, char* pszFile, int nSize, const char* pszInitDir, c
 int SaveFileDlg(HWND hOwner, char* pszFile, const char* pszInitDir, const char* pszTitle,
                 const char* pszFilter, const char* pszDefExt, int bKeepName) {
   if (!bKeepName) memset(pszFile, 0, MAX_PATH);
+  if (g_pfnFileDlg)
+    return g_pfnFileDlg({true, hOwner, pszFile, MAX_PATH, pszInitDir, pszTitle, pszFilter, pszDefExt}) ? 1 : 0;
   OPENFILENAMEA ofn;
   FillOfn(ofn, hOwner, pszFile, MAX_PATH, pszInitDir, pszTitle, pszFilter, pszDefExt, 0xA120E);
   return GetSaveFileNameA(&ofn) ? 1 : 0;

@@ -24,6 +24,23 @@ int ListFiles(cPathList& vFiles, const char* pszFolder, const char* pszExt);
 int FindLatestNumbered(char* pszDst, const char* pszPath, const char* pszExt);
 int FindLatestNumberedStr(std::string& strDst, const std::string& strPath, const char* pszExt);
 
+// What a file dialog is asked; an answerer fills pszFile (nSize bytes) and returns non-zero for a
+// chosen file, 0 for a cancelled dialog.
+struct cFileDlgAsk {
+  bool bSave;
+  HWND hOwner;
+  char* pszFile;
+  int nSize;
+  const char* pszInitDir;
+  const char* pszTitle;
+  const char* pszFilter;
+  const char* pszDefExt;
+};
+typedef int (*FileDlgFn)(const cFileDlgAsk& ask);
+// Replaces the system's open and save dialogs (tests answer them); null restores them. Returns
+// the previous answerer.
+FileDlgFn SetFileDlgFn(FileDlgFn pfn);
+
 int OpenFileDlg(HWND hOwner, char* pszFile, int nSize, const char* pszInitDir, const char* pszTitle,
                 const char* pszFilter, const char* pszDefExt, int bMulti, cPathList* pvFiles);
 int SaveFileDlg(HWND hOwner, char* pszFile, const char* pszInitDir, const char* pszTitle,

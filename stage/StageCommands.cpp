@@ -241,11 +241,4 @@ void cStageWnd::EmptyUndo() {
   UpdateUndoMenu();
 }
 
-int32_t cStageWnd::AskSave() { return 1; }
-int32_t cStageWnd::OpenStage() { return 0; }
-int32_t cStageWnd::SaveStage(int32_t) { return 0; }
-int32_t cStageWnd::LoadStagePalette() { return 0; }
-int32_t cStageWnd::SaveStagePalette() { return 0; }
-void cStageWnd::TestPlay(int32_t) { DoNothing(); }
-
 void cStageWnd::OpenEditorNotBuilt(uint16_t) { DoNothing(); }

@@ -105,13 +105,16 @@ class cStageWnd : public cDialogClass<cStageWnd> {
   void PushUndoLayer(int32_t nLayer);
   void EmptyUndo();
 
-  // Stage files and test play: they join the window with their own editors; until then each
-  // reports that nothing was done.
+  // Stage files (StageFiles.cpp). AskSave: 0 when the author cancels closing. OpenStage and
+  // LoadStagePalette: non-zero when something was loaded. SaveStage: non-zero when the stage is on
+  // disk; without bSaveAs it writes in place when it can, else it asks for a file.
   int32_t AskSave();
   int32_t OpenStage();
   int32_t SaveStage(int32_t bSaveAs);
   int32_t LoadStagePalette();
   int32_t SaveStagePalette();
+  // Starts the game program on the stage being edited, or with bWholeGame on the whole game
+  // (TestPlay.cpp).
   void TestPlay(int32_t bWholeGame);
 
   // The editors that have not joined the stage window yet (palette windows, data sheets, stage

@@ -1,6 +1,6 @@
 // The real editor in a fresh project folder, driven from outside by Driver.exe: the default-data
-// question, a failed project load, the single-instance question, the exit question, exit codes
-// and the report log.
+// question, a failed project load, the single-instance question, the exit question, exit codes,
+// the report log, saving the stage and starting the game.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -93,6 +93,13 @@ TEST(EditorRun, MissingChipBitmapEndsTheStartWithItsMessages) {
   ASSERT_TRUE(MakeSampleProject(dir.Path(), true));
   ASSERT_TRUE(DeleteFileA(dir.File("bmp\\Mark.bmp").c_str()));
   EXPECT_EQ(0u, RunDriver("missing-chip", dir.Path()));
+}
+
+TEST(EditorRun, CtrlSSavesTheDemoStageAndF5StartsTheGameOnItOnce) {
+  cTempDir dir;
+  ASSERT_TRUE(MakeSampleProject(dir.Path(), true));
+  ASSERT_TRUE(CopyFileA(HostPath(GAME_EXE_PATH).c_str(), dir.File("Game.exe").c_str(), FALSE));
+  EXPECT_EQ(0u, RunDriver("save-play", dir.Path()));
 }
 
 }  // namespace

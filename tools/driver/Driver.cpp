@@ -27,6 +27,11 @@ const char* const MARK_MISSING_TEXT = "bmp\\Mark.bmp が読み込めません！
 const char* const LOAD_FAILED_TEXT =
     "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！";
 
+const char* const GAME_CLASS = "Kordane4_GameStandIn";
+const char* const CLEAR_CAPTION = "データクリアの確認";
+const char* const CLEAR_BLOCKS_TEXT = "全てのブロックをクリアしますか？";
+const WPARAM CLEAR_BLOCKS_ID = 40057;
+
 std::string g_strExe, g_strDir;
 std::vector<PROCESS_INFORMATION> g_vStarted;
 
@@ -261,6 +266,80 @@ void ScenarioMissingChip() {
   Check(FindTop(a.dwProcessId, FRAME_CLASS, nullptr, false) == nullptr, "the editor made a frame window");
 }
 
+// Real keys to the stage window: it is brought to the front first, as the author's click would.
+void PressKeys(HWND hStage, const std::vector<WORD>& vKeys) {
+  SetForegroundWindow(hStage);
+  DWORD t0 = GetTickCount();
+  while (GetForegroundWindow() != hStage && GetTickCount() - t0 < WAIT_MS) Sleep(POLL_MS);
+  std::vector<INPUT> v;
+  for (WORD w : vKeys) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = w;
+    v.push_back(in);
+  }
+  for (size_t i = vKeys.size(); i-- > 0;) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vKeys[i];
+    in.ki.dwFlags = KEYEVENTF_KEYUP;
+    v.push_back(in);
+  }
+  SendInput(static_cast<UINT>(v.size()), v.data(), sizeof(INPUT));
+}
+
+// Polls until the condition holds; a condition, not a pause.
+template <class F>
+bool WaitFor(F fn) {
+  DWORD t0 = GetTickCount();
+  while (!fn()) {
+    if (GetTickCount() - t0 > WAIT_MS) return false;
+    Sleep(POLL_MS);
+  }
+  return true;
+}
+
+// Closes the stand-in game's window and waits until the editor can start it again.
+void EndGame(HWND hGame) {
+  PostMessageA(hGame, WM_CLOSE, 0, 0);
+  Check(WaitGone(hGame), "the game window stays open");
+}
+
+// The demo stage changed, saved with Ctrl+S (in place, no backup left behind), then F5 starts the
+// game (a copy of the stand-in in the project folder) once on the stage; when the game ends the
+// editor lets F5 start it again.
+void ScenarioSavePlay() {
+  const std::string strStage = g_strDir + "\\data\\stg4\\Sample.stg4_778";
+  const std::string strLaunch = g_strDir + "\\GameLaunch.txt";
+  const std::string strBefore = ReadText(strStage);
+  Check(!strBefore.empty(), "no demo stage");
+  PROCESS_INFORMATION a = StartEditor();
+  HWND hFrame = WaitReady(a, "the editor");
+  HWND hStage = WaitTop(a.dwProcessId, DIALOG_CLASS, STAGE_CAPTION, true);
+  // Clearing the blocks (after its question) changes the stage.
+  PostMessageA(hStage, WM_COMMAND, CLEAR_BLOCKS_ID, 0);
+  AnswerBox(a.dwProcessId, CLEAR_CAPTION, CLEAR_BLOCKS_TEXT, IDYES, "データクリアの確認");
+  PressKeys(hStage, {VK_CONTROL, 'S'});
+  Check(WaitFor([&] { return ReadText(strStage) != strBefore; }), "Ctrl+S did not save the stage");
+  Check(GetFileAttributesA((g_strDir + "\\data\\work\\Sample.stg4_778").c_str()) == INVALID_FILE_ATTRIBUTES,
+        "the backup stays in data\\work");
+
+  PressKeys(hStage, {VK_F5});
+  HWND hGame = nullptr;
+  Check(WaitFor([&] { return (hGame = FindWindowA(GAME_CLASS, nullptr)) != nullptr; }), "F5 started no game");
+  Check(ReadText(strLaunch) == "data\\stg4\\Sample.stg4_778\r\n",
+        "the game was not started once on the stage: " + ReadText(strLaunch));
+  EndGame(hGame);
+  PressKeys(hStage, {VK_F5});
+  Check(WaitFor([&] { return (hGame = FindWindowA(GAME_CLASS, nullptr)) != nullptr; }),
+        "the game could not be started again after it ended");
+  EndGame(hGame);
+  Check(ReadText(strLaunch) == "data\\stg4\\Sample.stg4_778\r\ndata\\stg4\\Sample.stg4_778\r\n",
+        "two presses of F5 did not start the game twice: " + ReadText(strLaunch));
+  Check(FindTop(a.dwProcessId, DIALOG_CLASS, ERROR_CAPTION, false) == nullptr, "an error box is shown");
+  CloseWithYes(a, hFrame, "the editor");
+}
+
 void KillStarted() {
   for (PROCESS_INFORMATION& pi : g_vStarted) {
     if (Running(pi)) {
@@ -289,7 +368,8 @@ int main(int argc, char** argv) {
   } const aScenarios[] = {
       {"close", ScenarioClose},           {"double-no", ScenarioDoubleNo},
       {"double-yes", ScenarioDoubleYes},  {"default-yes", ScenarioDefaultYes},
-      {"default-no", ScenarioDefaultNo},  {"missing-chip", ScenarioMissingChip}};
+      {"default-no", ScenarioDefaultNo},  {"missing-chip", ScenarioMissingChip},
+      {"save-play", ScenarioSavePlay}};
   for (const auto& s : aScenarios) {
     if (strScenario != s.pszName) continue;
     int nResult = 0;

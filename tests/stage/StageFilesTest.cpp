@@ -1,0 +1,419 @@
+// The stage window's files and test play, on the sample project's demo stage: saving in place
+// with the backup, saving under a new name, the file of an older data version, the question
+// before closing, opening a stage, and starting the stand-in game with its launch guard.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/AppGlobals.h"
+#include "app/FrameWnd.h"
+#include "app/Paths.h"
+#include "app/StartUp.h"
+#include "model/DataFile.h"
+#include "model/Palette.h"
+#include "model/PrjOption.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "resources/StageIds.h"
+#include "stage/StageWnd.h"
+#include "stage/TestPlay.h"
+#include "support/EditorSession.h"
+#include "support/SampleProject.h"
+#include "support/TestSupport.h"
+#include "tests/sound/SoundTestSupport.h"
+
+namespace {
+
+const char* const DEMO = "data\\stg4\\Sample.stg4_778";
+const char* const DEMO_BACKUP = "data\\work\\Sample.stg4_778";
+
+// The file dialogs' answers: the chosen path (empty: cancelled) and what the last one was asked.
+struct cFileDlgScript {
+  std::string strAnswer;
+  cFileDlgAsk ask = {};
+  std::string strProposed;
+  std::string strFilterText, strFilterPattern;  // the filter's first description and pattern
+  std::string strDefExt;
+  int nAsked = 0;
+};
+cFileDlgScript g_Dlg;
+
+int AnswerFileDlg(const cFileDlgAsk& ask) {
+  g_Dlg.ask = ask;
+  g_Dlg.strProposed = ask.pszFile;
+  g_Dlg.strFilterText = ask.pszFilter;
+  g_Dlg.strDefExt = ask.pszDefExt ? ask.pszDefExt : "";
+  g_Dlg.strFilterPattern = ask.pszFilter + strlen(ask.pszFilter) + 1;
+  ++g_Dlg.nAsked;
+  if (g_Dlg.strAnswer.empty()) return 0;
+  lstrcpynA(ask.pszFile, g_Dlg.strAnswer.c_str(), ask.nSize);
+  return 1;
+}
+
+// What the stage file's writer sees: whether the backup is there while it writes, and whether
+// it is to fail.
+int g_nWrites = 0;
+bool g_bBackupWhileWriting = false;
+bool g_bFailWrites = false;
+int WatchWrite(HANDLE h, const void* p, DWORD n) {
+  ++g_nWrites;
+  if (GetFileAttributesA(DEMO_BACKUP) != INVALID_FILE_ATTRIBUTES) g_bBackupWhileWriting = true;
+  if (g_bFailWrites) return 0;
+  DWORD dw = 0;
+  return WriteFile(h, p, n, &dw, nullptr) && dw == n;
+}
+
+bool EndsWith(const std::string& s, const std::string& t) {
+  return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
+}
+
+class StageFilesTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterFrameClass(GetModuleHandleA(nullptr)); }
+  void SetUp() override {
+    ASSERT_TRUE(MakeSampleProject(m_Dir.Path(), true));
+    ASSERT_TRUE(StartUp());
+    m_lpWnd = FrameWnd.m_lpStageWnd;
+    ASSERT_TRUE(m_lpWnd);
+    ASSERT_EQ(DEMO, StageEditState.m_strStagePath);
+    DrainMessages();
+    g_Dlg = cFileDlgScript();
+    m_pPrevDlg = SetFileDlgFn(AnswerFileDlg);
+    g_nWrites = 0;
+    g_bBackupWhileWriting = g_bFailWrites = false;
+    g_bTestPlayLaunching = 0;
+  }
+  void TearDown() override {
+    SetFileDlgFn(m_pPrevDlg);
+    SetDataFileWriteFn(nullptr);
+    g_bTestPlayLaunching = 0;
+    EndEditorSession();
+  }
+  void Command(uint16_t wId) { SendMessageA(m_lpWnd->m_hWnd, WM_COMMAND, wId, 0); }
+  // Marks the stage changed with a block of its own in the first cell.
+  void ChangeStage() {
+    Stage.m_vBlockGrid[0].m_nInheritPal = 0;
+    Stage.m_vBlockGrid[0].m_nGraphic = 77;
+    StageEditState.m_bStageChanged = 1;
+  }
+  int32_t FirstBlockOnDisk(const std::string& strPath) {
+    cEdStage* p = new cEdStage;
+    int32_t n = p->Load(strPath.c_str()) ? p->m_vBlockGrid[0].m_nGraphic : -1;
+    delete p;
+    return n;
+  }
+  bool BoxShown(const char* pszText) {
+    for (const cShownBox& b : m_Boxes.Shown())
+      if (b.strText == pszText) return true;
+    return false;
+  }
+
+  cTempDir m_Dir{true};
+  cMsgBoxRecorder m_Boxes;
+  cStageWnd* m_lpWnd = nullptr;
+  FileDlgFn m_pPrevDlg = nullptr;
+};
+
+TEST_F(StageFilesTest, SaveOverKeepsTheBackupInTheWorkFolderOnlyWhileWriting) {
+  SetDataFileWriteFn(WatchWrite);
+  Command(ID_STAGE_SAVE);
+  EXPECT_EQ(0, g_Dlg.nAsked);
+  // An unchanged stage is not written (the common palette is).
+  const int nPaletteWrites = g_nWrites;
+  EXPECT_FALSE(g_bBackupWhileWriting);
+
+  ChangeStage();
+  Command(ID_STAGE_SAVE);
+  EXPECT_GT(g_nWrites, nPaletteWrites);
+  EXPECT_TRUE(g_bBackupWhileWriting);
+  EXPECT_FALSE(FileExists(m_Dir.File(DEMO_BACKUP)));
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  EXPECT_EQ(77, FirstBlockOnDisk(DEMO));
+  EXPECT_EQ(0, g_Dlg.nAsked);
+}
+
+TEST_F(StageFilesTest, FailedSaveOverKeepsTheBackupTheOldFileAndTheChangedMark) {
+  const std::vector<unsigned char> vBefore = ReadFileBytes(DEMO);
+  SetDataFileWriteFn(WatchWrite);
+  g_bFailWrites = true;
+  ChangeStage();
+  EXPECT_EQ(0, m_lpWnd->SaveStage(0));
+  EXPECT_EQ(1, StageEditState.m_bStageChanged);
+  EXPECT_EQ(vBefore, ReadFileBytes(DEMO_BACKUP));
+  EXPECT_EQ(vBefore, ReadFileBytes(DEMO));
+}
+
+TEST_F(StageFilesTest, SaveAsWritesTheChosenFileAndEditsItFromThenOn) {
+  ChangeStage();
+  g_Dlg.strAnswer = m_Dir.File("data\\stg4\\New.stg4_778");
+  Command(ID_SAVE_AS);
+  ASSERT_EQ(1, g_Dlg.nAsked);
+  EXPECT_TRUE(g_Dlg.ask.bSave);
+  EXPECT_STREQ("data\\stg4\\", g_Dlg.ask.pszInitDir);
+  EXPECT_STREQ("保存先のファイルの選択", g_Dlg.ask.pszTitle);
+  EXPECT_EQ("stg4_778", g_Dlg.strDefExt);
+  EXPECT_EQ("StageFile ( *.stg4_778 )", g_Dlg.strFilterText);
+  EXPECT_EQ("*.stg4_778", g_Dlg.strFilterPattern);
+  EXPECT_EQ("", g_Dlg.strProposed);
+  EXPECT_EQ(77, FirstBlockOnDisk("data\\stg4\\New.stg4_778"));
+  EXPECT_TRUE(EndsWith(StageEditState.m_strStagePath, "data\\stg4\\New.stg4_778"));
+  EXPECT_TRUE(PathIsRelativeA(StageEditState.m_strStagePath.c_str()));
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  char szTitle[512];
+  GetWindowTextA(m_lpWnd->m_hWnd, szTitle, sizeof szTitle);
+  EXPECT_TRUE(EndsWith(szTitle, "New.stg4_778"));
+
+  // From then on Ctrl+S writes in place.
+  Stage.m_vBlockGrid[0].m_nGraphic = 78;
+  StageEditState.m_bStageChanged = 1;
+  Command(ID_STAGE_SAVE);
+  EXPECT_EQ(1, g_Dlg.nAsked);
+  EXPECT_EQ(78, FirstBlockOnDisk("data\\stg4\\New.stg4_778"));
+
+  // A cancelled dialog, or a file that cannot be written, changes nothing.
+  const std::string strPath = StageEditState.m_strStagePath;
+  g_Dlg.strAnswer.clear();
+  StageEditState.m_bStageChanged = 1;
+  EXPECT_EQ(0, m_lpWnd->SaveStage(1));
+  g_Dlg.strAnswer = m_Dir.File("data\\stg4\\Third.stg4_778");
+  SetDataFileWriteFn(WatchWrite);
+  g_bFailWrites = true;
+  EXPECT_EQ(0, m_lpWnd->SaveStage(1));
+  EXPECT_EQ(1, StageEditState.m_bStageChanged);
+  EXPECT_EQ(strPath, StageEditState.m_strStagePath);
+  EXPECT_FALSE(FileExists("data\\stg4\\Third.stg4_778"));
+}
+
+TEST_F(StageFilesTest, SavingAnOlderVersionFileHandlesTheOldFileByTheProjectOption) {
+  const char* const OLD = "data\\stg4\\Sample.stg4_500";
+  const char* const MOVED = "data\\stg4\\old_ver\\Sample.stg4_500";
+  struct {
+    int32_t nOption;
+    const char* pszChosen;
+    bool bOldStays, bMoved;
+  } const aCases[] = {
+      {0, "data\\stg4\\Sample.stg4_778", false, true},
+      {1, "data\\stg4\\Sample.stg4_778", true, false},
+      {2, "data\\stg4\\Sample.stg4_778", false, false},
+      {2, "data\\stg4\\Other.stg4_778", true, false},
+      // The very file of the older version chosen again is written, never removed.
+      {2, OLD, true, false},
+  };
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(std::to_string(c.nOption) + " " + c.pszChosen);
+    ASSERT_TRUE(CopyFileA(DEMO, OLD, FALSE));
+    DeleteFileA(MOVED);
+    PrjOption.m_nOldVerStage = c.nOption;
+    StageEditState.m_strStagePath = OLD;
+    ChangeStage();
+    g_Dlg.strAnswer = m_Dir.File(c.pszChosen);
+    Command(ID_STAGE_SAVE);
+    EXPECT_EQ("data\\stg4\\Sample.stg4_778", g_Dlg.strProposed);
+    EXPECT_EQ(c.bOldStays, FileExists(OLD));
+    EXPECT_EQ(c.bMoved, FileExists(MOVED));
+    EXPECT_EQ(77, FirstBlockOnDisk(c.pszChosen));
+    DeleteFileA(OLD);
+  }
+}
+
+TEST_F(StageFilesTest, ClosingAsksForTheStageThenTheCommonPalette) {
+  struct {
+    std::vector<int> vAnswers;
+    bool bPaletteChanged;
+    int32_t nResult;
+    bool bStageSaved;
+    size_t nBoxes;
+  } const aCases[] = {
+      {{IDCANCEL}, true, 0, false, 1},
+      {{IDNO, IDNO}, true, 1, false, 2},
+      {{IDYES}, false, 1, true, 1},
+      // Cancelling the second question keeps the window although the stage was saved.
+      {{IDYES, IDCANCEL}, true, 0, true, 2},
+  };
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(c.nBoxes);
+    ChangeStage();
+    Stage.m_vBlockGrid[0].m_nGraphic = static_cast<int16_t>(90 + c.nBoxes);
+    StageEditState.m_bPaletteChanged = c.bPaletteChanged;
+    m_Boxes.Clear();
+    for (int n : c.vAnswers) m_Boxes.Answer(n);
+    EXPECT_EQ(c.nResult, m_lpWnd->AskSave());
+    ASSERT_EQ(c.nBoxes, m_Boxes.Shown().size());
+    EXPECT_EQ("ステージが変更された可能性があります。\n保存しますか？", m_Boxes.Shown()[0].strText);
+    EXPECT_EQ("保存確認", m_Boxes.Shown()[0].strCaption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL), m_Boxes.Shown()[0].uType);
+    if (c.nBoxes > 1)
+      EXPECT_EQ("コモンパレットが変更された可能性があります。\n保存しますか？", m_Boxes.Shown()[1].strText);
+    EXPECT_EQ(c.bStageSaved, FirstBlockOnDisk(DEMO) == 90 + static_cast<int32_t>(c.nBoxes));
+    EXPECT_EQ(c.bStageSaved ? 0 : 1, StageEditState.m_bStageChanged);
+  }
+}
+
+TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath) {
+  ChangeStage();
+  ASSERT_TRUE(Stage.Save("data\\stg4\\Other.stg4_778"));
+  Stage.m_vBlockGrid[0].m_nGraphic = 5;
+  g_Dlg.strAnswer = m_Dir.File("data\\stg4\\Other.stg4_778");
+  Command(ID_STAGE_OPEN);
+  EXPECT_FALSE(g_Dlg.ask.bSave);
+  EXPECT_STREQ("data\\stg4", g_Dlg.ask.pszInitDir);
+  EXPECT_STREQ("読み込むファイルの選択", g_Dlg.ask.pszTitle);
+  EXPECT_EQ("StageFile ( *.stg4_ )", g_Dlg.strFilterText);
+  EXPECT_EQ("*.stg4_*", g_Dlg.strFilterPattern);
+  EXPECT_EQ(77, Stage.m_vBlockGrid[0].m_nGraphic);
+  EXPECT_TRUE(EndsWith(StageEditState.m_strStagePath, "data\\stg4\\Other.stg4_778"));
+  EXPECT_TRUE(PathIsRelativeA(StageEditState.m_strStagePath.c_str()));
+  EXPECT_EQ(1, StageEditState.m_bStageOpen);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  // The window is rebuilt for the new stage.
+  EXPECT_TRUE(PumpUntil([&] { return FrameWnd.m_lpStageWnd != m_lpWnd && FrameWnd.m_lpStageWnd; }));
+  m_lpWnd = FrameWnd.m_lpStageWnd;
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+TEST_F(StageFilesTest, FailedOpenKeepsTheEditorAndTheStageAfterTheLoadersMessage) {
+  ASSERT_TRUE(WriteFileBytes(m_Dir.File("data\\stg4\\Bad.stg4_778"), {1, 2, 3}));
+  ChangeStage();
+  g_Dlg.strAnswer = m_Dir.File("data\\stg4\\Bad.stg4_778");
+  EXPECT_EQ(0, m_lpWnd->OpenStage());
+  EXPECT_TRUE(IsWindow(g_hMainWnd));
+  EXPECT_EQ(77, Stage.m_vBlockGrid[0].m_nGraphic);
+  EXPECT_EQ(DEMO, StageEditState.m_strStagePath);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(0u, m_Boxes.Shown()[0].strText.find("ステージファイル "));
+}
+
+TEST_F(StageFilesTest, CancelledDialogWarnsWhenTheOpenStageFileWasRenamed) {
+  EXPECT_EQ(0, m_lpWnd->OpenStage());
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+  ASSERT_TRUE(MoveFileA(DEMO, "data\\stg4\\Renamed.stg4_778"));
+  EXPECT_EQ(0, m_lpWnd->OpenStage());
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("警告", m_Boxes.Shown()[0].strCaption);
+  EXPECT_EQ(0u, m_Boxes.Shown()[0].strText.find("現在編集中のステージのファイル名が変更された可能性があります。"));
+}
+
+TEST_F(StageFilesTest, StagePalettesAreSavedAndLoadedThroughTheirDialogs) {
+  g_Dlg.strAnswer = m_Dir.File("data\\plt4\\Mine.plt4");
+  EXPECT_EQ(1, m_lpWnd->SaveStagePalette());
+  EXPECT_STREQ("data\\plt4\\", g_Dlg.ask.pszInitDir);
+  EXPECT_EQ("plt4", g_Dlg.strDefExt);
+  const size_t nEntries = Stage.m_vPalBlock.size();
+  Stage.m_vPalBlock.resize(nEntries + 3);
+  StageEditState.m_bStageChanged = 1;
+  EXPECT_EQ(1, m_lpWnd->LoadStagePalette());
+  EXPECT_STREQ("data\\plt4", g_Dlg.ask.pszInitDir);
+  EXPECT_EQ(nEntries, Stage.m_vPalBlock.size());
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  // A file that cannot be read leaves the palettes and the editor.
+  g_Dlg.strAnswer = m_Dir.File("data\\plt4\\Missing.plt4");
+  EXPECT_EQ(0, m_lpWnd->LoadStagePalette());
+  EXPECT_TRUE(IsWindow(g_hMainWnd));
+  EXPECT_EQ(nEntries, Stage.m_vPalBlock.size());
+}
+
+// Test play against a copy of the stand-in game in the project folder.
+class TestPlayTest : public StageFilesTest {
+ protected:
+  void SetUp() override {
+    StageFilesTest::SetUp();
+    PrjOption.m_bAutoGamePath = 1;
+  }
+  void TearDown() override {
+    // The game must be gone before its folder is removed.
+    if (m_hGame) {
+      PostMessageA(m_hGame, WM_CLOSE, 0, 0);
+      PumpUntil([&] { return !IsWindow(m_hGame); }, 20000);
+    }
+    if (m_hProcess) {
+      PumpUntil([&] { return WaitForSingleObject(m_hProcess, 0) == WAIT_OBJECT_0; }, 20000);
+      CloseHandle(m_hProcess);
+    }
+    StageFilesTest::TearDown();
+  }
+  bool PutGame() { return CopyFileA(BesideTests("game\\Game.exe").c_str(), "Game.exe", FALSE) != 0; }
+  bool WaitGame() {
+    bool bFound = PumpUntil([&] {
+      m_hGame = FindWindowA("Kordane4_GameStandIn", nullptr);
+      return m_hGame != nullptr;
+    }, 20000);
+    DWORD dwPid = 0;
+    if (bFound) GetWindowThreadProcessId(m_hGame, &dwPid);
+    if (dwPid) m_hProcess = OpenProcess(SYNCHRONIZE, FALSE, dwPid);
+    return bFound;
+  }
+  HWND m_hGame = nullptr;
+  HANDLE m_hProcess = nullptr;
+};
+
+TEST_F(TestPlayTest, F5SavesStartsTheGameOnceAndItsReturnFreesTheGuard) {
+  ASSERT_TRUE(PutGame());
+  ChangeStage();
+  StageEditState.m_bPaletteChanged = 1;
+  // F5 arrives as the accelerator and as the hooked key: one start.
+  Command(ID_ACC_F5);
+  Command(ID_STAGE_TESTPLAY);
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+  EXPECT_EQ(1, g_bTestPlayLaunching);
+  EXPECT_EQ(0, g_bAppActive);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  EXPECT_EQ(0, StageEditState.m_bPaletteChanged);
+  EXPECT_EQ(77, FirstBlockOnDisk(DEMO));
+  EXPECT_EQ(0, StageEditState.m_Undo.m_nCount);
+  ASSERT_TRUE(WaitGame());
+  EXPECT_EQ(std::string(DEMO) + "\r\n", ReadFileText("GameLaunch.txt"));
+
+  // Later than the repeat time, a start while the game runs is refused with a message.
+  g_dwTestPlayLaunchTime -= TESTPLAY_REPEAT_MS + 1000;
+  Command(ID_STAGE_TESTPLAY);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(0u, m_Boxes.Shown()[0].strText.find("二重起動はできません！"));
+  EXPECT_EQ(1, g_bTestPlayLaunching);
+
+  // The game's report at its end (WM_COPYDATA of kind 0) frees the guard.
+  PostMessageA(m_hGame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(PumpUntil([] { return g_bTestPlayLaunching == 0; }, 20000));
+  m_hGame = nullptr;
+  // After test play the stage counts as saved: closing asks nothing about it.
+  m_Boxes.Clear();
+  EXPECT_EQ(1, m_lpWnd->AskSave());
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+TEST_F(TestPlayTest, WholeGameStartsWithoutAStageParameter) {
+  ASSERT_TRUE(PutGame());
+  Command(ID_GAME_TESTPLAY);
+  ASSERT_TRUE(WaitGame());
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+  EXPECT_TRUE(PumpUntil([] { return ReadFileText("GameLaunch.txt") == "\r\n"; }));
+}
+
+TEST_F(TestPlayTest, RefusalsLeaveTheGuardFree) {
+  Command(ID_STAGE_TESTPLAY);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("ゲームプログラムが見つかりません！", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ(0, g_bTestPlayLaunching);
+
+  ASSERT_TRUE(PutGame());
+  cEdStage::ClearCharaGrid(Stage.m_vCharaGrid, Stage.m_nPitch * Stage.m_nHeight);
+  m_Boxes.Clear();
+  Command(ID_STAGE_TESTPLAY);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("プレイヤーが配置されていません！", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ(0, g_bTestPlayLaunching);
+
+  StageEditState.m_strStagePath.clear();
+  m_Boxes.Clear();
+  Command(ID_STAGE_TESTPLAY);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(0u, m_Boxes.Shown()[0].strText.find("ステージファイルのパスが無効です！"));
+  EXPECT_EQ(0, g_bTestPlayLaunching);
+  EXPECT_FALSE(FileExists("GameLaunch.txt"));
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+// Ends an editor started in the test process with StartUp: the frame window destroyed, the stage
+// window deleted and the shell's globals back to "not started", so that the next test can start
+// one again.
+#pragma once
+
+#include <windows.h>
+
+#include "app/AppGlobals.h"
+#include "app/FrameWnd.h"
+#include "stage/StageWnd.h"
+#include "support/TestSupport.h"
+
+inline void EndEditorSession() {
+  if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
+  DrainMessages();
+  delete FrameWnd.m_lpStageWnd;
+  FrameWnd.m_lpStageWnd = nullptr;
+  g_hMainWnd = nullptr;
+  g_pCurEditor = nullptr;
+  g_bStarted = 0;
+  g_bAppActive = 0;
+}
