@@ -9,6 +9,9 @@
 #include "model/Palette.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "project/BmpConvDlg.h"
+#include "project/PrjOptionSheet.h"
+#include "project/SystemSheet.h"
 #include "resources/StageIds.h"
 #include "stage/StageWnd.h"
 
@@ -17,6 +20,18 @@ namespace {
 const char* const CLEAR_CAPTION = "データクリアの確認";
 
 bool StageOpen() { return StageEditState.m_bStageOpen != 0; }
+
+// The system sheet outlives a rebuild of the stage window; the main loop clears the slot when it
+// reaps the closed sheet.
+cSystemSheet* s_lpSystemSheet = nullptr;
+
+// The project-level sheets call back into whichever stage window is current when they close.
+void SystemSheetClosed() {
+  if (g_pCurEditor) g_pCurEditor->OnSystemClosed();
+}
+void PrjOptionSheetClosed() {
+  if (g_pCurEditor) g_pCurEditor->OnPrjOptionClosed();
+}
 
 void SaveCommonPalette() {
   CommonPalette.Save(COMMON_PALETTE_FILE);
@@ -121,13 +136,21 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_SAVE_STAGE_PALETTE:
       SaveStagePalette();
       break;
+    case ID_SYSTEM:
+      SetSystemClosedFn(SystemSheetClosed);
+      OpenSystemSheet(this, &s_lpSystemSheet);
+      break;
+    case ID_PRJ_OPTION:
+      SetPrjOptionClosedFn(PrjOptionSheetClosed);
+      OpenPrjOptionSheet(this);
+      break;
+    case ID_BITMAP_TOOL:
+      OpenBmpConvDlg(this);
+      break;
     case ID_STAGE_SETTINGS:
     case ID_STAGE_OPTIONS:
     case ID_DATABASE:
     case ID_WORLD_MAP:
-    case ID_SYSTEM:
-    case ID_PRJ_OPTION:
-    case ID_BITMAP_TOOL:
       OpenEditorNotBuilt(wId);
       break;
     case ID_STAGE_TESTPLAY:

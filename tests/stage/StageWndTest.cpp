@@ -320,6 +320,35 @@ TEST_F(StageWndTest, MouseOnTheViewPlacesTheBrushAndTheRightButtonCutsAnAreaInto
   EXPECT_EQ(3, fnBlock(2, 1));
 }
 
+// The project-level sheets open from the stage window's commands, with the stage window disabled,
+// and give it back when they close.
+TEST_F(StageWndTest, SystemAndProjectOptionSheetsOpenFromTheirCommandsAndGiveTheWindowBack) {
+  struct {
+    uint16_t wId;
+    const char* pszCaption;
+  } sheets[] = {{ID_SYSTEM, "システムの設定"}, {ID_PRJ_OPTION, "プロジェクトオプション"}};
+  for (auto& c : sheets) {
+    SCOPED_TRACE(c.pszCaption);
+    Command(c.wId);
+    HWND hSheet = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (hSheet = FindWindowA(nullptr, c.pszCaption)) != nullptr; }));
+    EXPECT_FALSE(IsWindowEnabled(m_lpWnd->m_hWnd));
+    PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    // The main loop's pre-translation destroys a closed sheet at the next message.
+    ASSERT_TRUE(PumpUntil([&] {
+      PostMessageA(nullptr, WM_NULL, 0, 0);
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (!WindowList.PreTranslate(&msg)) {
+          TranslateMessage(&msg);
+          DispatchMessageA(&msg);
+        }
+      return !IsWindow(hSheet);
+    }));
+    EXPECT_TRUE(IsWindowEnabled(m_lpWnd->m_hWnd));
+  }
+}
+
 TEST_F(StageWndTest, ClosingTheStageRebuildsTheWindowWithNothingToEdit) {
   StageEditState.m_bStageChanged = 1;
   Command(ID_CLOSE_STAGE);
