@@ -558,6 +558,14 @@ void CheckPaletteToolButtons(int32_t nLayer) {
   }
 }
 
+void UpdatePaletteScrollBars() {
+  for (int32_t k = 0; k < 3; ++k)
+    for (int32_t f = 0; f < 2; ++f) {
+      cPaletteWnd* p = cPaletteWnd::Instance(f, k);
+      if (p) p->UpdateScrollBar();
+    }
+}
+
 void DrawAllPaletteWindows() {
   // Stage block, common block, stage character, common character, stage item, common item.
   for (int32_t k = 0; k < 3; ++k)

@@ -109,5 +109,7 @@ class cPaletteWnd : public cDialog {
 cDialog* NewPaletteWnd(int32_t nToolSlot, cWindow* lpStageWnd);
 // After a layer switch both palette windows of that layer show the current placing tool.
 void CheckPaletteToolButtons(int32_t nLayer);
+// Every palette window's scroll range and height after the palettes may have changed.
+void UpdatePaletteScrollBars();
 // The idle step's drawing of every palette window that exists.
 void DrawAllPaletteWindows();

@@ -376,6 +376,7 @@ void cStageWnd::OnItemDataClosed() { OnDataClosed(LAYER_ITEM); }
 void cStageWnd::OnStageSettingsClosed() {
   Stage.Validate();
   if (m_hWnd) SendMessageA(m_hWnd, WM_SIZE, 0, 0);
+  UpdatePaletteScrollBars();
   RedrawPalettes();
   StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
   UpdateUndoButtons();
