@@ -129,6 +129,11 @@ TEST_F(PaletteWndTest, AClickPicksTheEntryIntoTheBrushInheritingFromItAndMovesTh
   cPaletteWnd* lpStage = cPaletteWnd::Instance(1, 0);
   ASSERT_TRUE(Visible(1, 0));
   ASSERT_GE(lpStage->GetEntryCount(), 2);
+  // Elements placed from the stage palette inherit from it by default, the first group only.
+  PrjOption.m_anDefInheritPal[INHERIT_PLACE_STAGE][0] = 2;
+  cChkVector<uint8_t>& vFlags = PrjOption.DefFlags(INHERIT_PLACE_STAGE, 0);
+  vFlags.assign(cEdBlock::INHERIT_GROUPS, 0);
+  vFlags[0] = 1;
   ClickAt(lpStage, 32 + 5, 5);  // entry 1
   cStageEditState& st = StageEditState;
   EXPECT_EQ(1, st.m_nBrushPalette);
@@ -139,10 +144,9 @@ TEST_F(PaletteWndTest, AClickPicksTheEntryIntoTheBrushInheritingFromItAndMovesTh
   const cEdBlock& brush = st.m_vBrushBlock[0];
   EXPECT_EQ(entry.m_nGraphic, brush.m_nGraphic);
   EXPECT_EQ(entry.m_strName, brush.m_strName);
-  if (PrjOption.m_anDefInheritPal[INHERIT_PLACE_STAGE][0] == 2) {
-    EXPECT_EQ(2, brush.m_nInheritPal);
-    EXPECT_EQ(1, brush.m_nInheritNo);
-  }
+  EXPECT_EQ(2, brush.m_nInheritPal);
+  EXPECT_EQ(1, brush.m_nInheritNo);
+  EXPECT_EQ(vFlags, brush.m_bbInherit);
   // The selection frame and the status text are in the stage window only.
   lpCommon->Draw();
   lpStage->Draw();
@@ -286,6 +290,26 @@ TEST_F(PaletteWndTest, DestroyingAWindowStoresItsPlaceAndWritesTheConfiguration)
   EXPECT_EQ(256, place.m_nWidth);
   EXPECT_EQ(nViewH, place.m_nHeight);
   EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(EDIT_CONFIG_FILE));
+}
+
+TEST_F(PaletteWndTest, StageKeysAndCommandsGivenInAPaletteWindowReachTheStageWindow) {
+  cPaletteWnd* p = cPaletteWnd::Instance(0, 0);
+  // The space key, as the shared accelerator table turns it into a command and as a key.
+  SendMessageA(p->m_hWnd, WM_COMMAND, ID_ACC_SPACE, 0);
+  EXPECT_EQ(1, StageEditState.m_nLayer);
+  p = cPaletteWnd::Instance(1, 1);
+  SendMessageA(p->m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(2, StageEditState.m_nLayer);
+  // Ctrl+Z: the stage window's undo.
+  m_Boxes.Answer(IDYES);
+  SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_CLEAR_ITEMS, 0);
+  bool bCleared = true;
+  for (const cEdItem& i : Stage.m_vItemGrid) bCleared = bCleared && i.m_nGraphic == 0;
+  ASSERT_TRUE(bCleared);
+  SendMessageA(cPaletteWnd::Instance(1, 2)->m_hWnd, WM_COMMAND, ID_STAGE_UNDO, 0);
+  int32_t nItems = 0;
+  for (const cEdItem& i : Stage.m_vItemGrid) nItems += i.m_nGraphic != 0;
+  EXPECT_GT(nItems, 0);
 }
 
 }  // namespace
