@@ -6,6 +6,7 @@
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "palette/PaletteWnd.h"
 
 bool StagePathSet() { return !StageEditState.m_strStagePath.empty(); }
 
@@ -29,6 +30,6 @@ bool AnimePreviewShown() { return false; }
 
 void DrawSheetPreviews() {}
 
-void DrawPaletteWindows() {}
+void DrawPaletteWindows() { DrawAllPaletteWindows(); }
 
 HWND WorldMapWindow() { return nullptr; }

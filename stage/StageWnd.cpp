@@ -14,6 +14,7 @@
 #include "model/PrjOption.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "palette/PaletteWnd.h"
 #include "resources/AppIds.h"
 #include "resources/ListIds.h"
 #include "resources/StageIds.h"
@@ -98,6 +99,7 @@ void cStageWnd::OnLayerShown(int32_t nLayer) {
   p->UpdateLayerMenu();
   p->UpdateLayerButtons();
   p->ShowLayerWindows(nLayer);
+  CheckPaletteToolButtons(nLayer);
 }
 
 void cStageWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -283,8 +285,9 @@ void cStageWnd::CreateToolWindows() {
   for (int32_t i = 0; i < TOOL_COUNT; ++i) {
     bool bShow = ToolVisibleByConfig(i);
     SafeDelete(m_lpTool[i]);
-    // The palette windows and the group window are made here once they join the stage window.
-    (void)bShow;
+    // The group window is made here once it joins the stage window.
+    m_lpTool[i] = NewPaletteWnd(i, this);
+    if (m_lpTool[i]) m_lpTool[i]->DoModeless(0, bShow ? 1 : 0);
   }
 }
 
@@ -374,6 +377,7 @@ void cStageWnd::OnItemDataClosed() { OnDataClosed(LAYER_ITEM); }
 void cStageWnd::OnStageSettingsClosed() {
   Stage.Validate();
   if (m_hWnd) SendMessageA(m_hWnd, WM_SIZE, 0, 0);
+  UpdatePaletteScrollBars();
   RedrawPalettes();
   StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
   UpdateUndoButtons();

@@ -24,14 +24,7 @@ class FrameWndTest : public ::testing::Test {
     DrainMessages();
   }
   void TearDown() override {
-    if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
-    DrainMessages();
-    delete FrameWnd.m_lpStageWnd;
-    FrameWnd.m_lpStageWnd = nullptr;
-    g_hMainWnd = nullptr;
-    g_pCurEditor = nullptr;
-    g_bStarted = 0;
-    g_bAppActive = 0;
+    ShutDownStartedEditor();
     g_bFocusRequest = 0;
     EXPECT_TRUE(WindowList.m_vWindows.empty());
   }
@@ -65,7 +58,9 @@ TEST_F(FrameWndTest, StartUpShowsTheStageWindowOwnedByTheOffScreenFrame) {
   EXPECT_EQ(lpStage, g_pCurEditor);
   EXPECT_TRUE(IsWindowVisible(m_hStage));
   EXPECT_EQ(m_hFrame, GetWindow(m_hStage, GW_OWNER));
-  EXPECT_EQ((std::vector<cWindow*>{lpStage}), WindowList.m_vWindows);
+  // The stage window first, then its six palette windows.
+  ASSERT_EQ(7u, WindowList.m_vWindows.size());
+  EXPECT_EQ(lpStage, WindowList.m_vWindows[0]);
   EXPECT_EQ(1, lpStage->m_bInit);
   GetWindowRect(m_hStage, &rc);
   EXPECT_EQ(50, rc.left);
@@ -147,7 +142,9 @@ TEST_F(FrameWndTest, RebuildRequestReplacesTheStageWindow) {
   EXPECT_TRUE(IsWindow(lpNew->m_hWnd));
   EXPECT_TRUE(IsWindowVisible(lpNew->m_hWnd));
   EXPECT_EQ(lpNew, g_pCurEditor);
-  EXPECT_EQ((std::vector<cWindow*>{lpNew}), WindowList.m_vWindows);
+  // Only the new stage window and its own palette windows are registered.
+  ASSERT_EQ(7u, WindowList.m_vWindows.size());
+  EXPECT_EQ(lpNew, WindowList.m_vWindows[0]);
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 

@@ -36,14 +36,7 @@ class StageWndTest : public ::testing::Test {
     DrainMessages();
   }
   void TearDown() override {
-    if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
-    DrainMessages();
-    delete FrameWnd.m_lpStageWnd;
-    FrameWnd.m_lpStageWnd = nullptr;
-    g_hMainWnd = nullptr;
-    g_pCurEditor = nullptr;
-    g_bStarted = 0;
-    g_bAppActive = 0;
+    ShutDownStartedEditor();
   }
   void Command(uint16_t wId) { SendMessageA(m_lpWnd->m_hWnd, WM_COMMAND, wId, 0); }
   void ScrollTo(int32_t nCol, int32_t nRow) {

@@ -9,8 +9,12 @@
 
 #include "SampleArt.h"
 #include "SampleData.h"
+#include "app/AppGlobals.h"
+#include "app/FrameWnd.h"
 #include "app/MsgBox.h"
 #include "model/ProjectLoad.h"
+#include "stage/StageWnd.h"
+#include "support/TestSupport.h"
 
 inline int AnswerYes(HWND, const char*, const char*, UINT) { return IDYES; }
 
@@ -25,4 +29,17 @@ inline bool MakeSampleProject(const std::string& strDir, bool bWithData) {
   SetMsgBoxFn(pfnPrev);
   SetCurrentDirectoryA(szOld);
   return bOk;
+}
+
+// Ends an editor started in this process with StartUp: the frame and the stage window with its
+// tool windows go, and the shell's globals are back as before start-up.
+inline void ShutDownStartedEditor() {
+  if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
+  DrainMessages();
+  delete FrameWnd.m_lpStageWnd;
+  FrameWnd.m_lpStageWnd = nullptr;
+  g_hMainWnd = nullptr;
+  g_pCurEditor = nullptr;
+  g_bStarted = 0;
+  g_bAppActive = 0;
 }
