@@ -195,8 +195,10 @@ LRESULT cStageWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   LRESULT nBase = DefProc(hWnd, uMsg, wParam, lParam);
   switch (uMsg) {
     case WM_DESTROY: {
-      POINT pt = GetPos();
-      EditConfig.m_aPlace[PLACE_STAGE].Set(pt.x, pt.y, m_nViewW, m_nViewH);
+      // The base has let go of m_hWnd by now: the place is read from the message's own window.
+      RECT rc = {};
+      GetWindowRect(hWnd, &rc);
+      EditConfig.m_aPlace[PLACE_STAGE].Set(rc.left, rc.top, m_nViewW, m_nViewH);
       PrjOption.Save(PRJ_OPTION_FILE);
       if (g_pCurEditor == this) g_pCurEditor = nullptr;
       return 1;

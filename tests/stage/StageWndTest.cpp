@@ -13,6 +13,7 @@
 #include "app/FrameWnd.h"
 #include "app/StartUp.h"
 #include "app/WindowList.h"
+#include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
@@ -311,6 +312,17 @@ TEST_F(StageWndTest, MouseOnTheViewPlacesTheBrushAndTheRightButtonCutsAnAreaInto
   EXPECT_EQ(3, st.m_vBrushBlock[1].m_nGraphic);
   Command(ID_STAGE_UNDO);
   EXPECT_EQ(3, fnBlock(2, 1));
+}
+
+TEST_F(StageWndTest, ClosingRemembersWhereTheWindowStood) {
+  SetWindowPos(m_lpWnd->m_hWnd, nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT rc;
+  GetWindowRect(m_lpWnd->m_hWnd, &rc);
+  DestroyWindow(m_lpWnd->m_hWnd);
+  const cWndPlacement& place = EditConfig.m_aPlace[PLACE_STAGE];
+  EXPECT_EQ(1, place.m_bValid);
+  EXPECT_EQ(rc.left, place.m_nX);
+  EXPECT_EQ(rc.top, place.m_nY);
 }
 
 // The project-level sheets open from the stage window's commands, with the stage window disabled,
