@@ -14,8 +14,8 @@ namespace {
 typedef std::vector<unsigned char> cBytes;
 
 // What a test BMP file looks like; pixels are given top-down, rows without padding.
-struct sBmpSpec {
-  sBmpSpec(int32_t w, int32_t h, int bits = 8) : nWidth(w), nHeight(h), nBits(bits) {}
+struct sBmpShape {
+  sBmpShape(int32_t w, int32_t h, int bits = 8) : nWidth(w), nHeight(h), nBits(bits) {}
   int32_t nWidth;
   int32_t nHeight;
   int nBits;
@@ -34,7 +34,7 @@ void Put32(cBytes& v, uint32_t n) {
   Put16(v, n >> 16);
 }
 
-cBytes MakeBmp(const sBmpSpec& s, const cBytes& pixels) {
+cBytes MakeBmp(const sBmpShape& s, const cBytes& pixels) {
   const uint32_t nRow = s.nWidth * s.nBits / 8;
   const uint32_t nStride = (nRow + 3) / 4 * 4;
   const uint32_t nTable = s.nBits <= 8 ? 1024 : 0;
@@ -174,12 +174,12 @@ TEST_F(SurfaceTest, CreateRefusesSizesAndDepthsItCannotMake) {
 
 TEST_F(SurfaceTest, EightBitSheetLoadsWithItsKeyMaskAndDrawsThroughIt) {
   // 5 dots wide: 3 bytes of padding per stored row; a gap between table and pixels.
-  sBmpSpec spec(5, 3);
-  spec.nGap = 6;
+  sBmpShape shape(5, 3);
+  shape.nGap = 6;
   const cBytes pixels = {0, 7, 8, 0, 9,    //
                          10, 0, 0, 11, 12,  //
                          13, 14, 15, 16, 0};
-  std::string strPath = Write("sheet8.bmp", MakeBmp(spec, pixels));
+  std::string strPath = Write("sheet8.bmp", MakeBmp(shape, pixels));
   cSurface s;
   ASSERT_EQ(1, s.LoadBmp(strPath.c_str(), 8, 1, 0, 0));
   EXPECT_TRUE(m_Boxes.Shown().empty());
@@ -207,10 +207,10 @@ TEST_F(SurfaceTest, EightBitSheetLoadsWithItsKeyMaskAndDrawsThroughIt) {
 
 TEST_F(SurfaceTest, TwentyFourBitKeyColourTurnsBlackWithAWhiteMaskAndTheBackgroundShows) {
   // 3 dots of 3 bytes: 3 bytes of padding per stored row.
-  sBmpSpec spec(3, 2, 24);
+  sBmpShape shape(3, 2, 24);
   const cBytes pixels = {255, 0,  255, 1, 2, 3,  4,   5, 6,  //
                          7,   8,  9,   255, 0, 255, 255, 0, 254};
-  std::string strPath = Write("sheet24.bmp", MakeBmp(spec, pixels));
+  std::string strPath = Write("sheet24.bmp", MakeBmp(shape, pixels));
   cSurface s;
   ASSERT_EQ(1, s.LoadBmp(strPath.c_str(), 8, 1, 0, 0));
   ASSERT_EQ(24, s.Bits());
@@ -240,12 +240,12 @@ TEST_F(SurfaceTest, TwentyFourBitKeyColourTurnsBlackWithAWhiteMaskAndTheBackgrou
 }
 
 TEST_F(SurfaceTest, TopDownThirtyTwoBitFileLoadsAndBltsThroughItsMaskOntoTwentyFourBits) {
-  sBmpSpec spec(2, 2, 32);
-  spec.bTopDown = true;
-  spec.nInfoSize = 124;  // a later header version: the pixels start where the header says
+  sBmpShape shape(2, 2, 32);
+  shape.bTopDown = true;
+  shape.nInfoSize = 124;  // a later header version: the pixels start where the header says
   const cBytes pixels = {10, 20, 30, 0, 255, 0, 255, 0,  //
                          40, 50, 60, 0, 70, 80, 90, 0};
-  std::string strPath = Write("sheet32.bmp", MakeBmp(spec, pixels));
+  std::string strPath = Write("sheet32.bmp", MakeBmp(shape, pixels));
   cSurface s;
   ASSERT_EQ(1, s.LoadBmp(strPath.c_str(), 8, 1, 0, 0));
   ASSERT_EQ(32, s.Bits());
@@ -265,7 +265,7 @@ TEST_F(SurfaceTest, TopDownThirtyTwoBitFileLoadsAndBltsThroughItsMaskOntoTwentyF
 
 TEST_F(SurfaceTest, KeyColourIsBlackenedWithoutAMaskAndStretchDrawsThroughAMask) {
   std::string strPath =
-      Write("key24.bmp", MakeBmp(sBmpSpec(2, 1, 24), {255, 0, 255, 1, 2, 3}));
+      Write("key24.bmp", MakeBmp(sBmpShape(2, 1, 24), {255, 0, 255, 1, 2, 3}));
   cSurface plain;
   ASSERT_EQ(1, plain.LoadBmp(strPath.c_str(), 8, 0, 0, 0));
   EXPECT_EQ(nullptr, plain.m_hMaskDC);
@@ -286,8 +286,8 @@ TEST_F(SurfaceTest, KeyColourIsBlackenedWithoutAMaskAndStretchDrawsThroughAMask)
 }
 
 TEST_F(SurfaceTest, MirroringTurnsEachCellOrStripOnItsOwn) {
-  sBmpSpec spec(4, 2);
-  std::string strPath = Write("mirror.bmp", MakeBmp(spec, {1, 2, 3, 4, 5, 6, 7, 8}));
+  sBmpShape shape(4, 2);
+  std::string strPath = Write("mirror.bmp", MakeBmp(shape, {1, 2, 3, 4, 5, 6, 7, 8}));
   struct {
     int cw, ch;
     cBytes expected;
@@ -312,8 +312,8 @@ TEST_F(SurfaceTest, MirroringTurnsEachCellOrStripOnItsOwn) {
 }
 
 TEST_F(SurfaceTest, MirroredCopyBuildsItsMaskFromTheMirroredImage) {
-  sBmpSpec spec(4, 1);
-  std::string strPath = Write("mirrormask.bmp", MakeBmp(spec, {0, 5, 6, 7}));
+  sBmpShape shape(4, 1);
+  std::string strPath = Write("mirrormask.bmp", MakeBmp(shape, {0, 5, 6, 7}));
   cSurface s;
   ASSERT_EQ(1, s.LoadBmp(strPath.c_str(), 8, 1, 2, 0));
   EXPECT_EQ(5, *Px(s, 0, 0));
@@ -326,9 +326,9 @@ TEST_F(SurfaceTest, BrokenOrForeignFilesFailWithTheirMessage) {
   const std::string strCannot = " が読み込めません！";
   const std::string strFormat =
       " の読み込みに失敗しました！\n256色と24bit色以外の形式には対応していません。";
-  sBmpSpec spec8(4, 4);
+  sBmpShape spec8(4, 4);
   const cBytes good8 = MakeBmp(spec8, cBytes(16, 1));
-  auto With = [](sBmpSpec s, int nBits, uint32_t nCompression) {
+  auto With = [](sBmpShape s, int nBits, uint32_t nCompression) {
     s.nBits = nBits;
     s.nCompression = nCompression;
     return MakeBmp(s, cBytes(s.nWidth * s.nHeight * nBits / 8, 1));
@@ -415,8 +415,8 @@ TEST_F(SurfaceTest, RequestForEAsksForAnEmptySurfaceAndTheShortFormOpensAFileNam
   ASSERT_EQ(1u, m_Boxes.Shown().size());
   EXPECT_EQ("E が読み込めません！", m_Boxes.Shown()[0].strText);
 
-  sBmpSpec spec(4, 1);
-  ASSERT_TRUE(WriteFileBytes("E", MakeBmp(spec, {1, 2, 3, 4})));
+  sBmpShape shape(4, 1);
+  ASSERT_TRUE(WriteFileBytes("E", MakeBmp(shape, {1, 2, 3, 4})));
   cSurface f;
   ASSERT_EQ(1, f.LoadBmp("E", 8, 0, 0, 0));
   EXPECT_EQ(4, f.m_nWidth);
@@ -425,9 +425,9 @@ TEST_F(SurfaceTest, RequestForEAsksForAnEmptySurfaceAndTheShortFormOpensAFileNam
 }
 
 TEST_F(SurfaceTest, PaletteIsReadAfterTheInfoHeaderAndKeptWhenReadingFails) {
-  sBmpSpec spec(4, 1);
-  spec.nInfoSize = 124;
-  std::string strV5 = Write("pal5.bmp", MakeBmp(spec, {1, 2, 3, 4}));
+  sBmpShape shape(4, 1);
+  shape.nInfoSize = 124;
+  std::string strV5 = Write("pal5.bmp", MakeBmp(shape, {1, 2, 3, 4}));
   ASSERT_TRUE(LoadPalette(strV5.c_str()));
   EXPECT_EQ("07 07 07", Bgr(g_Palette[7]));
   EXPECT_EQ("FF FF FF", Bgr(g_Palette[255]));
@@ -440,8 +440,8 @@ TEST_F(SurfaceTest, PaletteIsReadAfterTheInfoHeaderAndKeptWhenReadingFails) {
   EXPECT_EQ(Bgr(MAGENTA), Bgr(g_Palette[7]));
 
   RGBQUAD conv[256] = {};
-  spec.nInfoSize = 40;
-  EXPECT_EQ(1, ReadBmpPalette(conv, Write("pal.bmp", MakeBmp(spec, {1, 2, 3, 4})).c_str()));
+  shape.nInfoSize = 40;
+  EXPECT_EQ(1, ReadBmpPalette(conv, Write("pal.bmp", MakeBmp(shape, {1, 2, 3, 4})).c_str()));
   EXPECT_EQ("09 09 09", Bgr(conv[9]));
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
