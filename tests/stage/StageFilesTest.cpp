@@ -22,7 +22,6 @@
 #include "resources/StageIds.h"
 #include "stage/StageWnd.h"
 #include "stage/TestPlay.h"
-#include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
 #include "tests/sound/SoundTestSupport.h"
@@ -92,7 +91,7 @@ class StageFilesTest : public ::testing::Test {
     SetFileDlgFn(m_pPrevDlg);
     SetDataFileWriteFn(nullptr);
     g_bTestPlayLaunching = 0;
-    EndEditorSession();
+    ShutDownStartedEditor();
   }
   void Command(uint16_t wId) { SendMessageA(m_lpWnd->m_hWnd, WM_COMMAND, wId, 0); }
   // Marks the stage changed with a block of its own in the first cell.
