@@ -13,6 +13,7 @@
 #include "project/PrjOptionSheet.h"
 #include "project/SystemSheet.h"
 #include "resources/StageIds.h"
+#include "stage/StageOptionsDlg.h"
 #include "stage/StageWnd.h"
 
 namespace {
@@ -147,8 +148,12 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_BITMAP_TOOL:
       OpenBmpConvDlg(this);
       break;
-    case ID_STAGE_SETTINGS:
     case ID_STAGE_OPTIONS:
+      RunStageOptionDlg(this);
+      UpdateUndoButtons();
+      UpdateUndoMenu();
+      break;
+    case ID_STAGE_SETTINGS:
     case ID_DATABASE:
     case ID_WORLD_MAP:
       OpenEditorNotBuilt(wId);
