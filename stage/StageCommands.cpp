@@ -13,6 +13,7 @@
 #include "project/PrjOptionSheet.h"
 #include "project/SystemSheet.h"
 #include "resources/StageIds.h"
+#include "stage/NewStageDlg.h"
 #include "stage/StageOptionsDlg.h"
 #include "stage/StageWnd.h"
 
@@ -49,7 +50,10 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   switch (wId) {
     case ID_STAGE_NEW:
     case ID_TB_NEW:
-      OpenEditorNotBuilt(wId);
+      if (RunNewStageDlg(this)) {
+        StageReplaced();
+        st.m_bStageChanged = 0;
+      }
       break;
     case ID_STAGE_OPEN:
     case ID_TB_OPEN:

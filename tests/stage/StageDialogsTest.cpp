@@ -20,6 +20,10 @@
 #include "model/StageEditState.h"
 #include "resources/StageDialogIds.h"
 #include "resources/StageIds.h"
+#include "model/Inherit.h"
+#include "model/Palette.h"
+#include "model/PrjOption.h"
+#include "stage/NewStageDlg.h"
 #include "stage/StageOptionsDlg.h"
 #include "stage/StageWnd.h"
 #include "support/EditorSession.h"
@@ -163,6 +167,140 @@ TEST_F(StageDialogsTest, StageOptionsCancelStoresNothing) {
   EXPECT_EQ(0, Stage.m_nWheelDir);
   EXPECT_EQ(1, StageEditState.m_Undo.m_nCount);
   EXPECT_EQ(0, StageEditState.m_bStageChanged);
+}
+
+}  // namespace
+
+namespace {
+
+class NewStageTest : public StageDialogsTest {
+ protected:
+  void SetUp() override {
+    StageDialogsTest::SetUp();
+    // Two versions of a template; the newer one is told by its name.
+    for (const char* psz : {"775", "778"}) {
+      Stage.Reset();
+      Stage.m_strName = std::string("tmpl ") + psz;
+      ASSERT_TRUE(Stage.Save((std::string("data\\stg4\\Tmpl.stg4_") + psz).c_str()));
+    }
+    Stage.Reset();
+    Stage.m_strName = "open";
+    Stage.SetSize(40, 30, 0, 0);
+    StageEditState.m_bStageOpen = 1;
+    StageEditState.m_strStagePath = "data\\stg4\\Open.stg4_778";
+    UndoWithOneStep(2);
+    StageEditState.m_bStageChanged = 1;
+  }
+  // Runs the dialog through the command with these inputs and OK; the dialog's result.
+  void RunWith(const char* pszTemplate, int nPalette, const char* pszPalFile) {
+    cWhenUp<cNewStageDlg> drive([&](cNewStageDlg* p) {
+      Type(p, IDC_NEW_TEMPLATE, pszTemplate);
+      Choose(p, IDC_NEW_PALETTE, nPalette);
+      Type(p, IDC_NEW_PAL_FILE, pszPalFile);
+      Click(p, IDC_STGDLG_OK);
+    });
+    Command(ID_STAGE_NEW);
+    ASSERT_TRUE(drive.Ran());
+    EXPECT_EQ(nullptr, m_lpWnd->m_lpEditor[cStageWnd::EDITOR_NEW_STAGE]);
+  }
+};
+
+TEST_F(NewStageTest, CopiesTheNewestTemplateWithTheCommonPaletteAndRebuildsTheWindow) {
+  PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][LAYER_BLOCK] = SRC_COMMON;
+  PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][LAYER_CHARA] = SRC_NONE;
+  ASSERT_GT(CommonPalette.m_vBlock.size(), 2);
+  RunWith("data\\stg4\\Tmpl.stg4_***", 2, "");
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("現在のステージは破棄されます。\n新規作成しますか？\n", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ("新規作成の確認", m_Boxes.Shown()[0].strCaption);
+  EXPECT_EQ("tmpl 778", Stage.m_strName);
+  EXPECT_EQ(20, Stage.m_nWidth);
+  ASSERT_EQ(CommonPalette.m_vBlock.size(), Stage.m_vPalBlock.size());
+  EXPECT_EQ(SRC_COMMON, Stage.m_vPalBlock[2].m_nInheritPal);
+  EXPECT_EQ(2, Stage.m_vPalBlock[2].m_nInheritNo);
+  EXPECT_EQ(CommonPalette.m_vBlock[2].m_nGraphic, Stage.m_vPalBlock[2].m_nGraphic);
+  EXPECT_EQ(SRC_NONE, Stage.m_vPalChara[1].m_nInheritPal);
+  EXPECT_EQ(1, StageEditState.m_bStageOpen);
+  EXPECT_TRUE(StageEditState.m_strStagePath.empty());
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  // The inputs are remembered and written with the configuration.
+  EXPECT_EQ("data\\stg4\\Tmpl.stg4_***", EditConfig.m_strNewStageTemplate);
+  EXPECT_EQ(2, EditConfig.m_nNewStagePalette);
+  cEditConfig saved;
+  ASSERT_TRUE(saved.Load(EDIT_CONFIG_FILE));
+  EXPECT_EQ(2, saved.m_nNewStagePalette);
+  ASSERT_TRUE(PumpUntil([&] { return FrameWnd.m_lpStageWnd != m_lpWnd; }));
+  m_lpWnd = FrameWnd.m_lpStageWnd;
+  ASSERT_TRUE(m_lpWnd);
+  char sz[64];
+  GetWindowTextA(m_lpWnd->m_hWnd, sz, sizeof sz);
+  EXPECT_STREQ("Kordane4", sz);
+}
+
+TEST_F(NewStageTest, EmptyTemplateGivesAnEmptyStageWithEmptyPalettes) {
+  StageEditState.m_bStageOpen = 0;
+  RunWith("", 1, "");
+  EXPECT_TRUE(m_Boxes.Shown().empty());  // nothing open: nothing asked
+  EXPECT_EQ(20, Stage.m_nWidth);
+  EXPECT_EQ(15, Stage.m_nHeight);
+  EXPECT_NE("open", Stage.m_strName);
+  EXPECT_EQ(1, StageEditState.m_bStageOpen);
+  int nPlaced = 0;
+  for (const cEdBlock& b : Stage.m_vBlockGrid) nPlaced += b.m_nGraphic != 0;
+  EXPECT_EQ(0, nPlaced);
+  // Emptied, then brought up to the palettes' minimum by the validation.
+  EXPECT_LE(Stage.m_vPalBlock.size(), 2);
+}
+
+TEST_F(NewStageTest, DeclinedOrMissingFilesKeepTheOpenStage) {
+  struct {
+    const char* pszName;
+    int nAnswer;
+    const char* pszTemplate;
+    int nPalette;
+    const char* pszPalFile;
+    const char* pszError;  // null: none
+    int32_t nUndoSteps;
+  } aCases[] = {
+      {"declined", IDNO, "data\\stg4\\Tmpl.stg4_***", 1, "", nullptr, 1},
+      {"palette file missing", IDYES, "data\\stg4\\Tmpl.stg4_***", 3, "data\\plt4\\none.plt4",
+       "ステージパレットファイル data\\plt4\\none.plt4 が見つかりません！", 1},
+      {"palette path empty", IDYES, "data\\stg4\\Tmpl.stg4_***", 3, "",
+       "ステージパレットファイル  が見つかりません！", 1},
+      // The undo store was emptied before the template was looked for.
+      {"template missing", IDYES, "data\\stg4\\None.stg4_***", 1, "",
+       "ステージファイル data\\stg4\\None.stg4_*** が見つかりません！", 0},
+  };
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(c.pszName);
+    UndoWithOneStep(2);
+    m_Boxes.Clear();
+    m_Boxes.Answer(c.nAnswer);
+    RunWith(c.pszTemplate, c.nPalette, c.pszPalFile);
+    ASSERT_EQ(c.pszError ? 2u : 1u, m_Boxes.Shown().size());
+    if (c.pszError) EXPECT_EQ(c.pszError, m_Boxes.Shown()[1].strText);
+    EXPECT_EQ("open", Stage.m_strName);
+    EXPECT_EQ(40, Stage.m_nWidth);
+    EXPECT_EQ("data\\stg4\\Open.stg4_778", StageEditState.m_strStagePath);
+    EXPECT_EQ(c.nUndoSteps, StageEditState.m_Undo.m_nCount);
+    DrainMessages();
+    EXPECT_EQ(m_lpWnd, FrameWnd.m_lpStageWnd);
+  }
+}
+
+TEST_F(NewStageTest, PaletteFileIsChosenOnlyWithItsChoice) {
+  cWhenUp<cNewStageDlg> drive([&](cNewStageDlg* p) {
+    for (int nChoice = 0; nChoice < 4; ++nChoice) {
+      Choose(p, IDC_NEW_PALETTE, nChoice);
+      EXPECT_EQ(nChoice == 3, IsWindowEnabled(GetDlgItem(p->m_hWnd, IDC_NEW_PAL_FILE)) != 0) << nChoice;
+      EXPECT_EQ(nChoice == 3, IsWindowEnabled(GetDlgItem(p->m_hWnd, IDC_NEW_PAL_FILE_BROWSE)) != 0) << nChoice;
+    }
+    Click(p, IDC_STGDLG_CANCEL);
+  });
+  Command(ID_TB_NEW);
+  ASSERT_TRUE(drive.Ran());
+  EXPECT_EQ("open", Stage.m_strName);
+  EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 
 }  // namespace
