@@ -15,6 +15,7 @@
 #include "resources/StageIds.h"
 #include "stage/NewStageDlg.h"
 #include "stage/StageOptionsDlg.h"
+#include "stage/StageSettingsSheet.h"
 #include "stage/StageWnd.h"
 
 namespace {
@@ -158,6 +159,8 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       UpdateUndoMenu();
       break;
     case ID_STAGE_SETTINGS:
+      OpenStageSettingSheet(this);
+      break;
     case ID_DATABASE:
     case ID_WORLD_MAP:
       OpenEditorNotBuilt(wId);

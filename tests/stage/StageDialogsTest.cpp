@@ -25,6 +25,7 @@
 #include "model/PrjOption.h"
 #include "stage/NewStageDlg.h"
 #include "stage/StageOptionsDlg.h"
+#include "stage/StageSettingsSheet.h"
 #include "stage/StageWnd.h"
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"
@@ -301,6 +302,152 @@ TEST_F(NewStageTest, PaletteFileIsChosenOnlyWithItsChoice) {
   ASSERT_TRUE(drive.Ran());
   EXPECT_EQ("open", Stage.m_strName);
   EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+}  // namespace
+
+namespace {
+
+void SetCheck(cDialog* p, int nId, int nState) {
+  HWND hCheck = GetDlgItem(p->m_hWnd, nId);
+  SendMessageA(hCheck, BM_SETCHECK, static_cast<WPARAM>(nState), 0);
+  SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(hCheck));
+}
+
+class StageSettingsTest : public StageDialogsTest {
+ protected:
+  void SetUp() override {
+    StageDialogsTest::SetUp();
+    EditConfig.m_nResizeDirX = EditConfig.m_nResizeDirY = 0;
+    Stage.SetSize(100, 30, 0, 0);
+    cEdStage::ClearBlockGrid(Stage.m_vBlockGrid, Stage.m_nPitch * Stage.m_nHeight);
+    Stage.m_vBlockGrid[Stage.CellIndex(0, 0)].m_nGraphic = 7;
+    UndoWithOneStep(3);
+  }
+  // Opens the sheet from the command; its basic page once it is initialised.
+  cStageBasicPage* Open() {
+    Command(ID_STAGE_SETTINGS);
+    cStageBasicPage* p = nullptr;
+    bool bUp = PumpUntil([&] {
+      m_hSheet = FindWindowA(nullptr, "ステージの設定");
+      p = cStageBasicPage::Current();
+      return m_hSheet && p && p->m_bInit;
+    });
+    return bUp ? p : nullptr;
+  }
+  // Presses a sheet button and waits until the main loop's pre-translation has reaped the sheet.
+  bool Press(int nButton) {
+    PostMessageA(m_hSheet, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0);
+    return PumpThroughMainLoopUntil(
+        [&] { return !IsWindow(m_hSheet) && !m_lpWnd->m_lpSheet[cStageWnd::SHEET_STAGE_SETTINGS]; });
+  }
+  int32_t BlockAt(int32_t x, int32_t y) { return Stage.m_vBlockGrid[Stage.CellIndex(x, y)].m_nGraphic; }
+
+  HWND m_hSheet = nullptr;
+};
+
+TEST_F(StageSettingsTest, OkResizesTheStageAtItsAnchorAndGivesTheWindowBack) {
+  const char* const MEMORY_SHORT = "メモリ不足により、サイズの変更に失敗しました！";
+  struct {
+    const char* pszName;
+    const char* pszWidth;
+    const char* pszHeight;
+    int nDirX;
+    int nFreeSnapshots;
+    int32_t nWidth, nHeight;
+    int32_t nBlockCol;  // where the block of column 0 ends up
+    size_t nBoxes;
+  } aCases[] = {
+      {"wider at the left", "120", "30", 1, 1000, 120, 30, 20, 0},
+      {"narrower at the left", "90", "30", 1, 0, 90, 30, -1, 0},  // shrinking never checks memory
+      {"below the least size", "10", "10", 0, 1000, 20, 15, 0, 0},
+      {"growth beyond the memory, once per commit pass", "120", "40", 0, 1, 100, 30, 0, 2},
+  };
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(c.pszName);
+    // Each case on a freshly started editor.
+    if (&c != aCases) {
+      TearDown();
+      SetUp();
+    }
+    m_Boxes.Clear();
+    cStageBasicPage* p = Open();
+    ASSERT_TRUE(p);
+    EXPECT_FALSE(IsWindowEnabled(m_lpWnd->m_hWnd));
+    EXPECT_EQ("100", TextOf(p, IDC_BASIC_WIDTH));
+    s_nFreeMem = static_cast<uint64_t>(c.nFreeSnapshots) * Snapshot();
+    Type(p, IDC_BASIC_WIDTH, c.pszWidth);
+    Type(p, IDC_BASIC_HEIGHT, c.pszHeight);
+    Choose(p, IDC_BASIC_DIR_X, c.nDirX);
+    Type(p, IDC_BASIC_NAME, "renamed");
+    ASSERT_TRUE(Press(PSBTN_OK));
+    EXPECT_EQ(c.nWidth, Stage.m_nWidth);
+    EXPECT_EQ(c.nHeight, Stage.m_nHeight);
+    if (c.nBlockCol >= 0) EXPECT_EQ(7, BlockAt(c.nBlockCol, 0));
+    EXPECT_EQ("renamed", Stage.m_strName);
+    EXPECT_EQ(c.nDirX, EditConfig.m_nResizeDirX);
+    EXPECT_EQ(1, StageEditState.m_bStageChanged);
+    EXPECT_EQ(c.nBoxes, m_Boxes.Shown().size());
+    for (const cShownBox& b : m_Boxes.Shown()) EXPECT_EQ(MEMORY_SHORT, b.strText);
+    EXPECT_TRUE(IsWindowEnabled(m_lpWnd->m_hWnd));
+  }
+}
+
+TEST_F(StageSettingsTest, CancelKeepsTheStageAsItWas) {
+  cStageBasicPage* p = Open();
+  ASSERT_TRUE(p);
+  Type(p, IDC_BASIC_WIDTH, "200");
+  Type(p, IDC_BASIC_NAME, "renamed");
+  SetCheck(p, IDC_BASIC_TIME_ON, 1);
+  Stage.m_bTimeLimit = 0;
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+  EXPECT_EQ(100, Stage.m_nWidth);
+  EXPECT_NE("renamed", Stage.m_strName);
+  EXPECT_EQ(0, Stage.m_bTimeLimit);
+  EXPECT_EQ(7, BlockAt(0, 0));
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  // The store is given back empty at the stage's depth.
+  EXPECT_EQ(3, StageEditState.m_Undo.Allocated());
+  EXPECT_EQ(0, StageEditState.m_Undo.m_nCount);
+  EXPECT_TRUE(IsWindowEnabled(m_lpWnd->m_hWnd));
+}
+
+TEST_F(StageSettingsTest, LabelsFollowWhatIsTypedAndChecksEnableTheirControls) {
+  Stage.m_bMinXOn = Stage.m_bMaxXOn = 0;
+  Stage.m_nMinX = 0;
+  Stage.m_nMaxX = 99;
+  Stage.m_bSkipClearWait = 0;
+  cStageBasicPage* p = Open();
+  ASSERT_TRUE(p);
+  HWND hLeft = GetDlgItem(p->m_hWnd, IDC_BASIC_HIDDEN_LEFT);
+  EXPECT_FALSE(IsWindowVisible(hLeft));
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(p->m_hWnd, IDC_BASIC_MIN_X)));
+  SetCheck(p, IDC_BASIC_MIN_X_ON, 1);
+  EXPECT_TRUE(IsWindowVisible(hLeft));
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(p->m_hWnd, IDC_BASIC_MIN_X)));
+  Type(p, IDC_BASIC_MIN_X, "90");  // lowered to width - 20 for the label
+  EXPECT_EQ("隠れる幅 80(bl)", TextOf(p, IDC_BASIC_HIDDEN_LEFT));
+  EXPECT_EQ("隠れる幅 0(bl)", TextOf(p, IDC_BASIC_HIDDEN_RIGHT));
+  Type(p, IDC_BASIC_WIDTH, "150");
+  EXPECT_EQ("隠れる幅 90(bl)", TextOf(p, IDC_BASIC_HIDDEN_LEFT));
+  EXPECT_EQ("隠れる幅 50(bl)", TextOf(p, IDC_BASIC_HIDDEN_RIGHT));
+
+  for (int nSkip : {1, 0}) {
+    SetCheck(p, IDC_BASIC_SKIP_WAIT, nSkip);
+    for (int nId = IDC_BASIC_RANK_SCORE; nId <= IDC_BASIC_RANK_SP; ++nId)
+      EXPECT_EQ(nSkip == 0, IsWindowEnabled(GetDlgItem(p->m_hWnd, nId)) != 0) << nId;
+  }
+
+  // Memory for the stage's snapshot and one more: two snapshots of the typed size do not fit.
+  s_nFreeMem = Snapshot();
+  Type(p, IDC_BASIC_WIDTH, "100");
+  EXPECT_EQ("※元に戻せる回数 3 → 0", TextOf(p, IDC_BASIC_UNDO_NOTE));
+  std::string strKb = std::to_string((2 * Snapshot()) >> 10) + " KB";
+  EXPECT_NE(std::string::npos, TextOf(p, IDC_BASIC_MEMORY).find(strKb));
+  s_nFreeMem = uint64_t(1) << 40;
+  Type(p, IDC_BASIC_WIDTH, "101");
+  EXPECT_EQ("", TextOf(p, IDC_BASIC_UNDO_NOTE));
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
 }
 
 }  // namespace
