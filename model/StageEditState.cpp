@@ -65,6 +65,8 @@ void SizeStack(cUndoStack& s, int32_t nSteps, int32_t nCells) {
 
 }  // namespace
 
+uint64_t FreeMem() { return s_pfnFreeMem(); }
+
 FreeMemFn SetFreeMemFn(FreeMemFn pfn) {
   FreeMemFn pfnOld = s_pfnFreeMem;
   s_pfnFreeMem = pfn ? pfn : &SystemFreeMem;

@@ -150,6 +150,8 @@ class cStageEditState {
 // Null restores the system's. Returns the previous one.
 typedef uint64_t (*FreeMemFn)();
 FreeMemFn SetFreeMemFn(FreeMemFn pfn);
+// Free physical memory in bytes through that function: what the editor's memory checks compare.
+uint64_t FreeMem();
 
 // Set while a test play is being launched: the undo store takes no step meanwhile.
 extern int32_t g_bTestPlayLaunching;

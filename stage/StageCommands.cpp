@@ -13,6 +13,9 @@
 #include "project/PrjOptionSheet.h"
 #include "project/SystemSheet.h"
 #include "resources/StageIds.h"
+#include "stage/NewStageDlg.h"
+#include "stage/StageOptionsDlg.h"
+#include "stage/StageSettingsSheet.h"
 #include "stage/StageWnd.h"
 
 namespace {
@@ -48,7 +51,10 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   switch (wId) {
     case ID_STAGE_NEW:
     case ID_TB_NEW:
-      OpenEditorNotBuilt(wId);
+      if (RunNewStageDlg(this)) {
+        StageReplaced();
+        st.m_bStageChanged = 0;
+      }
       break;
     case ID_STAGE_OPEN:
     case ID_TB_OPEN:
@@ -147,8 +153,14 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_BITMAP_TOOL:
       OpenBmpConvDlg(this);
       break;
-    case ID_STAGE_SETTINGS:
     case ID_STAGE_OPTIONS:
+      RunStageOptionDlg(this);
+      UpdateUndoButtons();
+      UpdateUndoMenu();
+      break;
+    case ID_STAGE_SETTINGS:
+      OpenStageSettingSheet(this);
+      break;
     case ID_DATABASE:
     case ID_WORLD_MAP:
       OpenEditorNotBuilt(wId);

@@ -20,6 +20,7 @@
 #include "resources/StageIds.h"
 #include "stage/GraphicDraw.h"
 #include "stage/StageWnd.h"
+#include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
 
@@ -340,16 +341,7 @@ TEST_F(StageWndTest, SystemAndProjectOptionSheetsOpenFromTheirCommandsAndGiveThe
     EXPECT_FALSE(IsWindowEnabled(m_lpWnd->m_hWnd));
     PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     // The main loop's pre-translation destroys a closed sheet at the next message.
-    ASSERT_TRUE(PumpUntil([&] {
-      PostMessageA(nullptr, WM_NULL, 0, 0);
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (!WindowList.PreTranslate(&msg)) {
-          TranslateMessage(&msg);
-          DispatchMessageA(&msg);
-        }
-      return !IsWindow(hSheet);
-    }));
+    ASSERT_TRUE(PumpThroughMainLoopUntil([&] { return !IsWindow(hSheet); }));
     EXPECT_TRUE(IsWindowEnabled(m_lpWnd->m_hWnd));
   }
 }

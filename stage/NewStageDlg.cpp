@@ -1,0 +1,178 @@
+#include "stage/NewStageDlg.h"
+
+#include <shlwapi.h>
+
+#include "app/AppGlobals.h"
+#include "app/InputDlg.h"
+#include "app/MsgBox.h"
+#include "app/Paths.h"
+#include "app/WindowList.h"
+#include "model/EditConfig.h"
+#include "model/Inherit.h"
+#include "model/Palette.h"
+#include "model/PrjOption.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "resources/StageDialogIds.h"
+#include "stage/StageDialogRun.h"
+
+namespace {
+
+enum { NEW_PAL_KEEP = 0, NEW_PAL_EMPTY = 1, NEW_PAL_COMMON = 2, NEW_PAL_FILE = 3 };
+
+// A stage palette copied from the common one: entry 0 back to the defaults, every other entry
+// pointed at the common entry of its number as the project's defaults for new stage entries say.
+template <class T>
+void CopyFromCommon(cChkVector<T>& vDst, const cChkVector<T>& vSrc, int nLayer) {
+  vDst = vSrc;
+  if (vDst.empty()) return;
+  vDst[0].SetDefault();
+  const int32_t nPal = PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][nLayer];
+  const int n = static_cast<int>(vDst.size());
+  for (int i = 1; i < n; ++i)
+    SetInherit(vDst[i], nLayer, nPal, static_cast<int16_t>(i), PrjOption.DefFlags(INHERIT_NEW_STAGE_ENTRY, nLayer));
+}
+
+}  // namespace
+
+cNewStageDlg::cNewStageDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
+    : cDialogClass<cNewStageDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
+  m_vEditStr.resize(2);
+  m_vEditStr[0].m_Param.Set(IDC_NEW_TEMPLATE, &EditConfig.m_strNewStageTemplate, MAX_PATH - 1, 0);
+  m_vEditStr[1].m_Param.Set(IDC_NEW_PAL_FILE, &EditConfig.m_strNewStagePalFile, MAX_PATH - 1, 0);
+  m_vCombo.resize(1);
+  m_vCombo[0].m_Param.SetTable(IDC_NEW_PALETTE, &EditConfig.m_nNewStagePalette, NewStagePalNames, 0);
+  m_vButton.resize(2);
+  m_vButton[0].m_Param.Set(IDC_NEW_TEMPLATE_BROWSE);
+  m_vButton[1].m_Param.Set(IDC_NEW_PAL_FILE_BROWSE);
+}
+
+cNewStageDlg::~cNewStageDlg() { Dispose(); }
+
+void cNewStageDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cDialog::OnInitDialog(wParam, lParam);
+  if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
+  AttachCtrls(m_vEditStr);
+  AttachCtrls(m_vCombo);
+  AttachCtrls(m_vButton);
+  DataToCtrls();
+  UpdateEnables();
+  m_bInit = 1;
+}
+
+void cNewStageDlg::UpdateEnables() {
+  cComboCtrl<int32_t>* lpCombo = FindCtrl(m_vCombo, IDC_NEW_PALETTE);
+  if (!lpCombo) return;
+  int32_t nChoice = lpCombo->GetCurData();
+  if (nChoice < NEW_PAL_KEEP || nChoice > NEW_PAL_FILE) return;
+  int32_t bFile = nChoice == NEW_PAL_FILE;
+  EnableCtrlById(m_vEditStr, IDC_NEW_PAL_FILE, bFile);
+  EnableCtrlById(m_vButton, IDC_NEW_PAL_FILE_BROWSE, bFile);
+}
+
+void cNewStageDlg::Browse(uint16_t wEditId, const char* pszDir, const char* pszTitle, const char* pszFilter,
+                          const char* pszExt) {
+  char szPath[MAX_PATH] = "";
+  if (!OpenFileDlg(m_hWnd, szPath, MAX_PATH, pszDir, pszTitle, pszFilter, pszExt, 0, nullptr)) return;
+  if (!MakeRelativePath(szPath)) return;
+  cEditStrCtrl* lpEdit = FindCtrl(m_vEditStr, wEditId);
+  if (lpEdit) lpEdit->SetText(szPath);
+}
+
+int32_t cNewStageDlg::MakeStage() {
+  cStageEditState& st = StageEditState;
+  if (st.m_bStageOpen &&
+      MsgBox(m_hWnd, "現在のステージは破棄されます。\n新規作成しますか？\n", "新規作成の確認", MB_YESNO) != IDYES)
+    return 0;
+  CtrlsToData();
+  cWindow* lpOwner = m_lpParentClass;
+  ShowNotice(lpOwner, &WindowList, "ステージを作成しています...", "ステージの新規作成", lpOwner, 1, 1);
+  const int32_t nChoice = EditConfig.m_nNewStagePalette;
+  const std::string strPalFile = EditConfig.m_strNewStagePalFile;
+  if (nChoice == NEW_PAL_FILE && !PathFileExistsA(strPalFile.c_str())) {
+    CloseNotice();
+    ErrorBox("ステージパレットファイル %s が見つかりません！", strPalFile.c_str());
+    return 0;
+  }
+  st.ClearUndo();
+  const std::string strTemplate = EditConfig.m_strNewStageTemplate;
+  if (!strTemplate.empty()) {
+    if (!Stage.LoadLatest(strTemplate.c_str(), "stg4")) {
+      CloseNotice();
+      ErrorBox("ステージファイル %s が見つかりません！", strTemplate.c_str());
+      return 0;
+    }
+  } else {
+    Stage.Reset();
+    Stage.Validate();
+  }
+  switch (nChoice) {
+    case NEW_PAL_EMPTY:
+      cEdStage::ClearBlockGrid(Stage.m_vPalBlock, 1);
+      cEdStage::ClearCharaGrid(Stage.m_vPalChara, 1);
+      cEdStage::ClearItemGrid(Stage.m_vPalItem, 1);
+      break;
+    case NEW_PAL_COMMON:
+      CopyFromCommon(Stage.m_vPalBlock, CommonPalette.m_vBlock, LAYER_BLOCK);
+      CopyFromCommon(Stage.m_vPalChara, CommonPalette.m_vChara, LAYER_CHARA);
+      CopyFromCommon(Stage.m_vPalItem, CommonPalette.m_vItem, LAYER_ITEM);
+      break;
+    case NEW_PAL_FILE:
+      if (!Stage.LoadPalettes(strPalFile.c_str())) {
+        // The template is in place with palettes that could not be read: the editor ends
+        // rather than go on with a stage it cannot vouch for.
+        CloseNotice();
+        DestroyWindow(g_hMainWnd);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  Stage.Validate();
+  st.m_bStageOpen = 1;
+  st.m_strStagePath.clear();
+  EditConfig.Save(EDIT_CONFIG_FILE);
+  CloseNotice();
+  return 1;
+}
+
+void cNewStageDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (!CheckCommand(wParam)) return;
+  cDialog::OnCommand(wParam, lParam);
+  bool bClicked = HIWORD(wParam) == BN_CLICKED;
+  switch (LOWORD(wParam)) {
+    case IDC_NEW_TEMPLATE_BROWSE:
+      if (bClicked)
+        Browse(IDC_NEW_TEMPLATE, "data\\stg4\\", "ステージの選択", "StageFile ( *.stg4_* )\0*.stg4_*\0\0",
+               "stg4_*");
+      break;
+    case IDC_NEW_PAL_FILE_BROWSE:
+      if (bClicked)
+        Browse(IDC_NEW_PAL_FILE, "data\\plt4\\", "ステージパレットの選択", "PaletteFile ( *.plt4 )\0*.plt4\0\0",
+               "plt4");
+      break;
+    case IDC_STGDLG_OK:
+      Close(MakeStage());
+      return;
+    case IDC_STGDLG_CANCEL:
+      Close(0);
+      return;
+    default:
+      break;
+  }
+  if (m_bInit) UpdateEnables();
+}
+
+LRESULT cNewStageDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  LRESULT nDefault = DefProc(hWnd, uMsg, wParam, lParam);
+  if (uMsg == WM_CLOSE) {
+    Close(0);
+    return 1;
+  }
+  return nDefault;
+}
+
+int32_t RunNewStageDlg(cStageWnd* lpWnd) {
+  return RunStageDialog<cNewStageDlg>(lpWnd, cStageWnd::EDITOR_NEW_STAGE, IDD_NEW_STAGE) != 0;
+}

@@ -1,0 +1,332 @@
+#include "stage/StageSettingsSheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <new>
+
+#include "app/AppGlobals.h"
+#include "app/Bgm.h"
+#include "app/InputDlg.h"
+#include "app/MsgBox.h"
+#include "app/TextFormat.h"
+#include "app/WindowList.h"
+#include "flow/NameLists.h"
+#include "model/Database.h"
+#include "model/EditConfig.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "model/StageOptionTables.h"
+#include "resources/StageDialogIds.h"
+#include "stage/StageWnd.h"
+
+namespace {
+
+// The four scroll limits by edge (left, right, top, bottom): the check box that switches it on,
+// its edit and the label of the cells it hides.
+const uint16_t LIMIT_CHECK[4] = {IDC_BASIC_MIN_X_ON, IDC_BASIC_MAX_X_ON, IDC_BASIC_MIN_Y_ON, IDC_BASIC_MAX_Y_ON};
+const uint16_t LIMIT_EDIT[4] = {IDC_BASIC_MIN_X, IDC_BASIC_MAX_X, IDC_BASIC_MIN_Y, IDC_BASIC_MAX_Y};
+const uint16_t HIDDEN_LABEL[4] = {IDC_BASIC_HIDDEN_LEFT, IDC_BASIC_HIDDEN_RIGHT, IDC_BASIC_HIDDEN_TOP,
+                                  IDC_BASIC_HIDDEN_BOTTOM};
+const uint16_t RANK_CHECK[5] = {IDC_BASIC_RANK_SCORE, IDC_BASIC_RANK_TIME, IDC_BASIC_RANK_CLEAR, IDC_BASIC_RANK_HP,
+                                IDC_BASIC_RANK_SP};
+
+struct cIntEditDef {
+  uint16_t wId, wSpin;
+  int32_t cEdStage::*pField;
+  int32_t nMin, nMax;
+};
+const cIntEditDef INT_EDITS[] = {
+    {IDC_BASIC_MIN_X, IDC_BASIC_MIN_X_SPIN, &cEdStage::m_nMinX, 0, 492},
+    {IDC_BASIC_MAX_X, IDC_BASIC_MAX_X_SPIN, &cEdStage::m_nMaxX, 19, 511},
+    {IDC_BASIC_MIN_Y, IDC_BASIC_MIN_Y_SPIN, &cEdStage::m_nMinY, 0, 497},
+    {IDC_BASIC_MAX_Y, IDC_BASIC_MAX_Y_SPIN, &cEdStage::m_nMaxY, 14, 511},
+    {IDC_BASIC_AUTO_X, IDC_BASIC_AUTO_X_SPIN, &cEdStage::m_nAutoScrollX, -480, 480},
+    {IDC_BASIC_AUTO_Y, IDC_BASIC_AUTO_Y_SPIN, &cEdStage::m_nAutoScrollY, -480, 480},
+    {IDC_BASIC_TIME, IDC_BASIC_TIME_SPIN, &cEdStage::m_nTimeLimit, 1, 999},
+    {IDC_BASIC_WARN, IDC_BASIC_WARN_SPIN, &cEdStage::m_nWarnTime, 0, 999},
+    {IDC_BASIC_HERO_INVULN, IDC_BASIC_HERO_INVULN_SPIN, &cEdStage::m_nHeroInvuln, 0, 9999},
+    {IDC_BASIC_HERO_SAME, IDC_BASIC_HERO_SAME_SPIN, &cEdStage::m_nHeroSameInvuln, 1, 9999},
+    {IDC_BASIC_ENEMY_INVULN, IDC_BASIC_ENEMY_INVULN_SPIN, &cEdStage::m_nEnemyInvuln, 0, 9999},
+    {IDC_BASIC_ENEMY_SAME, IDC_BASIC_ENEMY_SAME_SPIN, &cEdStage::m_nEnemySameInvuln, 1, 9999},
+};
+
+struct cCheckDef {
+  uint16_t wId;
+  int32_t cEdStage::*pField;
+};
+const cCheckDef CHECKS[] = {
+    {IDC_BASIC_MIN_X_ON, &cEdStage::m_bMinXOn},         {IDC_BASIC_MAX_X_ON, &cEdStage::m_bMaxXOn},
+    {IDC_BASIC_MIN_Y_ON, &cEdStage::m_bMinYOn},         {IDC_BASIC_MAX_Y_ON, &cEdStage::m_bMaxYOn},
+    {IDC_BASIC_TIME_ON, &cEdStage::m_bTimeLimit},       {IDC_BASIC_STATUS_WND, &cEdStage::m_bStatusWindow},
+    {IDC_BASIC_BGM_LOOP, &cEdStage::m_bBgmLoop},        {IDC_BASIC_BGM_KEEP, &cEdStage::m_bBgmKeep},
+    {IDC_BASIC_SKIP_WAIT, &cEdStage::m_bSkipClearWait}, {IDC_BASIC_STOCK_LOAD, &cEdStage::m_bStockLoad},
+    {IDC_BASIC_STOCK_SAVE, &cEdStage::m_bStockSave},    {IDC_BASIC_SHOW_STAGE, &cEdStage::m_bShowStageX},
+    {IDC_BASIC_SHOW_READY, &cEdStage::m_bShowReady},    {IDC_BASIC_SHOW_CLEAR, &cEdStage::m_bShowClear},
+    {IDC_BASIC_SHOW_GAMEOVER, &cEdStage::m_bShowGameOver},
+};
+constexpr int RANK_COUNT = 5;
+
+void TellSheetChanged(cDialog* lpPage) {
+  HWND hSheet = lpPage->m_hSheetWnd ? lpPage->m_hSheetWnd : GetParent(lpPage->m_hWnd);
+  if (hSheet) SendMessageA(hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(lpPage->m_hWnd), 0);
+}
+
+bool IsOneOf(uint16_t wId, const uint16_t* pIds, int n) {
+  for (int i = 0; i < n; ++i)
+    if (pIds[i] == wId) return true;
+  return false;
+}
+
+void ShowAndEnableAll() {
+  WindowList.ShowAll(1);
+  WindowList.EnableAll(1);
+}
+
+}  // namespace
+
+// ---- the basic page ----
+
+cStageBasicPage::cStageBasicPage(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
+    : cDialogClass<cStageBasicPage>(wTemplateId, lpOwner, nKind, lpWindowList),
+      m_nWidthCopy(Stage.m_nWidth),
+      m_nHeightCopy(Stage.m_nHeight) {
+  const int nInts = static_cast<int>(sizeof INT_EDITS / sizeof INT_EDITS[0]);
+  m_vEditInt.resize(2 + nInts);
+  m_vEditInt[0].m_Param.Set(IDC_BASIC_WIDTH, &m_nWidthCopy, 1, STAGE_SIZE_MAX, IDC_BASIC_WIDTH_SPIN, 1);
+  m_vEditInt[1].m_Param.Set(IDC_BASIC_HEIGHT, &m_nHeightCopy, 1, STAGE_SIZE_MAX, IDC_BASIC_HEIGHT_SPIN, 1);
+  for (int i = 0; i < nInts; ++i) {
+    const cIntEditDef& d = INT_EDITS[i];
+    m_vEditInt[2 + i].m_Param.Set(d.wId, &(Stage.*d.pField), d.nMin, d.nMax, d.wSpin, 1);
+  }
+  m_vEditDbl.resize(1);
+  m_vEditDbl[0].m_Param.Set(IDC_BASIC_GRAVITY, &Stage.m_dGravity, 0.1, 1.0, IDC_BASIC_GRAVITY_SPIN, 0.1);
+  m_vEditStr.resize(1);
+  m_vEditStr[0].m_Param.Set(IDC_BASIC_NAME, &Stage.m_strName, 30, 1);
+
+  MakeDbNameList(m_vBgmNames, Database.m_vBgm, "なし", 0, 3, 0);
+  m_vCombo.resize(5);
+  m_vCombo[0].m_Param.SetTable(IDC_BASIC_DIR_X, &EditConfig.m_nResizeDirX, ResizeDirXNames, 0);
+  m_vCombo[1].m_Param.SetTable(IDC_BASIC_DIR_Y, &EditConfig.m_nResizeDirY, ResizeDirYNames, 0);
+  m_vCombo[2].m_Param.SetTable(IDC_BASIC_SCROLL_X, &Stage.m_nScrollModeX, ScrollModeNames, 0);
+  m_vCombo[3].m_Param.SetTable(IDC_BASIC_SCROLL_Y, &Stage.m_nScrollModeY, ScrollModeNames, 0);
+  m_vCombo[4].m_Param.SetVector(IDC_BASIC_BGM, &Stage.m_nBgm, &m_vBgmNames, 0);
+
+  // The ranking switches are bound by address: the vector must hold all five first.
+  if (Stage.m_vRankItems.size() < RANK_COUNT) Stage.m_vRankItems.resize(RANK_COUNT, 0);
+  const int nChecks = static_cast<int>(sizeof CHECKS / sizeof CHECKS[0]);
+  m_vCheck.resize(nChecks + RANK_COUNT);
+  for (int i = 0; i < nChecks; ++i) m_vCheck[i].m_Param.Set(CHECKS[i].wId, &(Stage.*CHECKS[i].pField));
+  for (int i = 0; i < RANK_COUNT; ++i) m_vCheck[nChecks + i].m_Param.Set(RANK_CHECK[i], &Stage.m_vRankItems[i]);
+
+  m_vStatic.resize(6);
+  for (int i = 0; i < 4; ++i) m_vStatic[i].m_Param.Set(HIDDEN_LABEL[i]);
+  m_vStatic[4].m_Param.Set(IDC_BASIC_MEMORY);
+  m_vStatic[5].m_Param.Set(IDC_BASIC_UNDO_NOTE);
+}
+
+cStageBasicPage::~cStageBasicPage() { Dispose(); }
+
+void cStageBasicPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cDialog::OnInitDialog(wParam, lParam);
+  if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
+  AttachCtrls(m_vEditInt);
+  AttachCtrls(m_vEditDbl);
+  AttachCtrls(m_vEditStr);
+  AttachCtrls(m_vCombo);
+  AttachCtrls(m_vCheck);
+  AttachCtrls(m_vStatic);
+  UpdateEnables();
+  DataToCtrls();
+  UpdateUndoEstimate();
+  UpdateHiddenWidths();
+  UpdateEnables();
+  m_bInit = 1;
+}
+
+int32_t cStageBasicPage::Typed(uint16_t wId) {
+  cEditValCtrl<int32_t>* lpEdit = FindCtrl(m_vEditInt, wId);
+  return lpEdit ? lpEdit->ParseText() : 0;
+}
+
+void cStageBasicPage::SetLabel(uint16_t wId, const char* pszFormat, ...) {
+  char sz[256];
+  va_list args;
+  va_start(args, pszFormat);
+  FormatBounded(sz, sizeof sz, pszFormat, args);
+  va_end(args);
+  cStaticCtrl* lpStatic = FindCtrl(m_vStatic, wId);
+  if (lpStatic) lpStatic->SetText(sz);
+}
+
+void cStageBasicPage::UpdateEnables() {
+  for (int i = 0; i < 4; ++i) {
+    cCheckCtrl<int32_t>* lpCheck = FindCtrl(m_vCheck, LIMIT_CHECK[i]);
+    if (!lpCheck) return;
+    int32_t bOn = lpCheck->GetCheck() != 0;
+    EnableCtrlById(m_vEditInt, LIMIT_EDIT[i], bOn);
+    ShowCtrlById(m_vStatic, HIDDEN_LABEL[i], bOn);
+  }
+  cCheckCtrl<int32_t>* lpTime = FindCtrl(m_vCheck, IDC_BASIC_TIME_ON);
+  cCheckCtrl<int32_t>* lpSkip = FindCtrl(m_vCheck, IDC_BASIC_SKIP_WAIT);
+  if (!lpTime || !lpSkip) return;
+  EnableCtrlById(m_vEditInt, IDC_BASIC_TIME, lpTime->GetCheck() != 0);
+  EnableCtrlById(m_vEditInt, IDC_BASIC_WARN, lpTime->GetCheck() != 0);
+  for (uint16_t wId : RANK_CHECK) EnableCtrlById(m_vCheck, wId, lpSkip->GetCheck() == 0);
+}
+
+void cStageBasicPage::UpdateUndoEstimate() {
+  // The snapshots held would distort the estimate: the store is emptied now and allocated again
+  // when the sheet closes.
+  StageEditState.ClearUndo();
+  // In 64 bits: a 512 x 512 stage's figures do not fit 32.
+  const uint64_t nNeed = cStageEditState::SnapshotSize(Typed(IDC_BASIC_WIDTH), Typed(IDC_BASIC_HEIGHT));
+  const uint64_t nUse = 2 * nNeed;
+  const uint64_t nLimit = cStageEditState::SnapshotSize(Stage.m_nWidth, Stage.m_nHeight) + FreeMem();
+  const uint64_t nSteps = nLimit < nUse || nNeed == 0 ? 0 : (nLimit - nUse) / nNeed;
+  auto fnKb = [](uint64_t n) { return static_cast<unsigned>(std::min<uint64_t>(n >> 10, UINT32_MAX)); };
+  SetLabel(IDC_BASIC_MEMORY, "%9u KB\r\n%9u KB\r\n", fnKb(nUse), fnKb(nLimit));
+  if (nSteps < static_cast<uint64_t>(std::max(Stage.m_nUndoDepth, 0)))
+    SetLabel(IDC_BASIC_UNDO_NOTE, "※元に戻せる回数 %d → %d", Stage.m_nUndoDepth, static_cast<int>(nSteps));
+  else
+    SetLabel(IDC_BASIC_UNDO_NOTE, "");
+}
+
+void cStageBasicPage::UpdateHiddenWidths() {
+  const int32_t w = Typed(IDC_BASIC_WIDTH), h = Typed(IDC_BASIC_HEIGHT);
+  const int32_t x0 = std::min(Typed(IDC_BASIC_MIN_X), w - 20);
+  const int32_t x1 = std::min(Typed(IDC_BASIC_MAX_X), w - 1);
+  const int32_t y0 = std::min(Typed(IDC_BASIC_MIN_Y), h - 15);
+  const int32_t y1 = std::min(Typed(IDC_BASIC_MAX_Y), h - 1);
+  const char* const HIDDEN = "隠れる幅 %d(bl)";
+  SetLabel(IDC_BASIC_HIDDEN_LEFT, HIDDEN, x0);
+  SetLabel(IDC_BASIC_HIDDEN_RIGHT, HIDDEN, w - x1 - 1);
+  SetLabel(IDC_BASIC_HIDDEN_TOP, HIDDEN, y0);
+  SetLabel(IDC_BASIC_HIDDEN_BOTTOM, HIDDEN, h - y1 - 1);
+}
+
+void cStageBasicPage::PlayBgm() {
+  cComboCtrl<int32_t>* lpCombo = FindCtrl(m_vCombo, IDC_BASIC_BGM);
+  if (!lpCombo) return;
+  int32_t b = lpCombo->GetCurData();
+  if (b <= 0 || b >= static_cast<int32_t>(Database.m_vBgm.size())) return;
+  Music.LoadTrack(0, Database.m_vBgm[b].m_strPath.c_str());
+  if (!Music.Play(0, 0, 1, 0, 1)) ErrorBox("読み込み失敗！");
+}
+
+void cStageBasicPage::ApplySize() {
+  // Saved before the controls are stored: the second commit pass writes the anchors just chosen.
+  EditConfig.Save(EDIT_CONFIG_FILE);
+  CtrlsToData();
+  if (m_nWidthCopy < 20) m_nWidthCopy = 20;
+  if (m_nHeightCopy < 15) m_nHeightCopy = 15;
+  if (m_nWidthCopy == Stage.m_nWidth && m_nHeightCopy == Stage.m_nHeight) return;
+  StageEditState.ClearUndo();
+  const uint64_t nNeed = 2 * cStageEditState::SnapshotSize(m_nWidthCopy, m_nHeightCopy);
+  const bool bGrows = m_nWidthCopy > Stage.m_nWidth || m_nHeightCopy > Stage.m_nHeight;
+  if (bGrows && FreeMem() < nNeed) {
+    ErrorBox("メモリ不足により、サイズの変更に失敗しました！");
+    return;
+  }
+  ShowNotice(this, &WindowList, "サイズを変更しています...", "ステージサイズの変更", this, 1, 1);
+  int bOk = Stage.SetSize(m_nWidthCopy, m_nHeightCopy, EditConfig.m_nResizeDirX, EditConfig.m_nResizeDirY);
+  CloseNotice();
+  if (bOk) return;
+  ErrorBox("サイズの変更に失敗しました！");
+  DestroyWindow(g_hMainWnd);
+}
+
+void cStageBasicPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (!CheckCommand(wParam)) return;
+  cDialog::OnCommand(wParam, lParam);
+  const uint16_t wId = LOWORD(wParam);
+  if (wId == IDC_BASIC_BGM_PLAY && HIWORD(wParam) == BN_CLICKED) PlayBgm();
+  if (m_bInit && (IsOneOf(wId, LIMIT_CHECK, 4) || IsOneOf(wId, LIMIT_EDIT, 4))) UpdateHiddenWidths();
+  if (m_bInit && (wId == IDC_BASIC_WIDTH || wId == IDC_BASIC_HEIGHT)) {
+    UpdateUndoEstimate();
+    UpdateHiddenWidths();
+  }
+  if (m_bInit && ChangedCtrlId(wParam)) UpdateEnables();
+  TellSheetChanged(this);
+}
+
+LRESULT cStageBasicPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  LRESULT nDefault = DefProc(hWnd, uMsg, wParam, lParam);
+  switch (uMsg) {
+    case WM_NOTIFY: {
+      const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+      if (!pHdr) break;
+      if (pHdr->code == static_cast<UINT>(PSN_APPLY)) {
+        cStageSettingSheet* lpSheet = static_cast<cStageSettingSheet*>(m_lpSheet);
+        if (lpSheet) lpSheet->Commit();
+        StageEditState.m_bStageChanged = 1;
+      } else if (pHdr->code == static_cast<UINT>(PSN_SETACTIVE)) {
+        UpdateEnables();
+      }
+      break;
+    }
+    case WM_DESTROY:
+      Music.StopAll();
+      if (g_pCurEditor)
+        g_pCurEditor->OnStageSettingsClosed();
+      else
+        ShowAndEnableAll();
+      break;
+    default:
+      break;
+  }
+  return nDefault;
+}
+
+// ---- the sheet ----
+
+cStageSettingSheet::cStageSettingSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList,
+                                       cPropSheet** lppSlot)
+    : cPropSheet(nMode, lpOwner, lpWindowList) {
+  Register(lppSlot);
+}
+
+cStageSettingSheet::~cStageSettingSheet() {
+  // The sheet's window goes first, so that its pages see their WM_DESTROY while they exist.
+  DestroySheetWindow();
+  SafeDelete(m_lpBasic);
+}
+
+bool cStageSettingSheet::Create() {
+  m_lpBasic = new (std::nothrow) cStageBasicPage(IDD_STAGE_BASIC, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList);
+  if (!m_lpBasic) {
+    OutOfMemory();
+    return false;
+  }
+  m_vPages.push_back(m_lpBasic);
+  Run();
+  if (!m_hSheet) return false;
+  SetWindowTextA(m_hSheet, "ステージの設定");
+  return true;
+}
+
+void cStageSettingSheet::Commit() {
+  for (int nPass = 0; nPass < 2; ++nPass)
+    if (m_lpBasic) m_lpBasic->ApplySize();
+}
+
+void OpenStageSettingSheet(cStageWnd* lpWnd) {
+  cPropSheet*& lpSlot = lpWnd->m_lpSheet[cStageWnd::SHEET_STAGE_SETTINGS];
+  // A sheet still held gives the windows back as it goes: they are hidden after it.
+  SafeDelete(lpSlot);
+  WindowList.ShowAll(0);
+  WindowList.EnableAll(0);
+  cStageSettingSheet* lpSheet = new (std::nothrow) cStageSettingSheet(1, lpWnd, &WindowList, &lpSlot);
+  if (!lpSheet) {
+    OutOfMemory();
+    ShowAndEnableAll();
+    return;
+  }
+  lpSlot = lpSheet;
+  if (lpSheet->Create()) return;
+  // Nothing opened: the windows hidden for the sheet come back.
+  SafeDelete(lpSlot);
+  ShowAndEnableAll();
+}

@@ -1,0 +1,72 @@
+// The stage settings: a modeless property sheet "ステージの設定" over the open stage. Its basic
+// page edits the name, size and resize anchors, scroll limits and modes, time limit, gravity,
+// invulnerability times, status window, BGM, character images and ranking items, with live
+// feedback on the memory a resize needs and the cells the scroll limits hide. Nothing reaches the
+// stage before OK or Apply; the commit resizes the stage when its size changed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/Dialog.h"
+#include "app/PropSheet.h"
+#include "controls/ButtonCtrl.h"
+#include "controls/ChkContainer.h"
+#include "controls/ComboCtrl.h"
+#include "controls/CtrlBind.h"
+#include "controls/EditStrCtrl.h"
+#include "controls/EditValCtrl.h"
+
+class cStageWnd;
+
+class cStageBasicPage : public cDialogClass<cStageBasicPage> {
+ public:
+  cStageBasicPage(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList);
+  ~cStageBasicPage() override;
+
+  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(WPARAM wParam, LPARAM lParam) override;
+  LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+
+  // The page's commit: stores its controls and resizes the stage when the size changed.
+  void ApplySize();
+  void UpdateEnables();
+  // The labels read what the edits show, not the bound data.
+  void UpdateUndoEstimate();
+  void UpdateHiddenWidths();
+
+  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditInt;
+  cChkVector<cCtrlBind<cEditValCtrl<double>, cEditValParam<double>>> m_vEditDbl;
+  cChkVector<cCtrlBind<cEditStrCtrl, cEditStrParam>> m_vEditStr;
+  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
+  cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
+  cChkVector<cCtrlBind<cStaticCtrl, cStaticParam>> m_vStatic;
+  cChkVector<std::string> m_vBgmNames;
+  // The size the edits are bound to: the stage's when the page was made, the stage itself only
+  // at a commit.
+  int32_t m_nWidthCopy = 0;
+  int32_t m_nHeightCopy = 0;
+
+ private:
+  int32_t Typed(uint16_t wId);
+  void SetLabel(uint16_t wId, const char* pszFormat, ...);
+  void PlayBgm();
+};
+
+class cStageSettingSheet : public cPropSheet {
+ public:
+  cStageSettingSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList, cPropSheet** lppSlot);
+  ~cStageSettingSheet() override;
+
+  // Makes the pages and shows the sheet; false (nothing shown) when that fails.
+  bool Create();
+  // Stores every page, twice.
+  void Commit();
+
+  cStageBasicPage* m_lpBasic = nullptr;
+};
+
+// The stage window's stage-settings command: hides and disables the registered windows, deletes
+// the sheet still held and opens a new one. When the sheet closes, the window's
+// OnStageSettingsClosed gives everything back.
+void OpenStageSettingSheet(cStageWnd* lpWnd);
