@@ -10,6 +10,7 @@
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "project/BmpConvDlg.h"
+#include "project/DatabaseSheet.h"
 #include "project/PrjOptionSheet.h"
 #include "project/SystemSheet.h"
 #include "resources/StageIds.h"
@@ -147,9 +148,11 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_BITMAP_TOOL:
       OpenBmpConvDlg(this);
       break;
+    case ID_DATABASE:
+      OpenDatabaseSheet(this);
+      break;
     case ID_STAGE_SETTINGS:
     case ID_STAGE_OPTIONS:
-    case ID_DATABASE:
     case ID_WORLD_MAP:
       OpenEditorNotBuilt(wId);
       break;

@@ -6,6 +6,7 @@
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "project/DatabaseSheet.h"
 
 bool StagePathSet() { return !StageEditState.m_strStagePath.empty(); }
 
@@ -25,9 +26,9 @@ void ResetStageEditKeepingStage() {
 
 void ResetMouseState() { MouseState.Reset(); }
 
-bool AnimePreviewShown() { return false; }
+bool AnimePreviewShown() { return DatabasePreviewPaced(); }
 
-void DrawSheetPreviews() {}
+void DrawSheetPreviews() { DrawDatabasePreview(); }
 
 void DrawPaletteWindows() {}
 
