@@ -124,7 +124,7 @@ class cDbPage : public cDialogClass<D> {
         if (!this->m_bInit) break;
         POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (m_List.m_Ctrl.SelectAtPoint(pt)) {
-          OnCommand(MAKEWPARAM(m_List.m_Param.wId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(m_List.m_Ctrl.m_hWnd));
+          Refresh();
           this->PopupMenu(m_List.m_Ctrl.m_hPopupMenu);
         }
         return 1;

@@ -11,12 +11,14 @@
 
 #include "../controls/ListTestDlg.h"
 #include "app/InputDlg.h"
+#include "app/MciSound.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"
 #include "model/Database.h"
 #include "project/DatabaseSheet.h"
 #include "resources/DatabaseSheetIds.h"
 #include "resources/InputDlgIds.h"
+#include "resources/ListIds.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -173,6 +175,75 @@ TEST_F(DatabaseSheetTest, CancelKeepsDatabaseAndWritesNothingButKeepsTheExtensio
   EXPECT_EQ(2u, Database.m_vAnime.size());
   EXPECT_FALSE(FileExists("data\\database\\Picture.dat"));
   EXPECT_EQ(1, g_nClosed);
+}
+
+// A key of the list's accelerator table while the list has the focus.
+void Key(HWND hPage, int nListId, WORD wCmd) {
+  SetFocus(GetDlgItem(hPage, nListId));
+  SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(wCmd, 1), 0);
+}
+
+std::vector<std::string> PictureNames() {
+  std::vector<std::string> v;
+  for (size_t i = 0; i < Database.m_vPicture.size(); ++i) v.push_back(Database.m_vPicture[static_cast<int>(i)].m_strName);
+  return v;
+}
+
+TEST_F(DatabaseSheetTest, RecordListKeysEditTheWorkingCopyAndTheEndRowEditsNothing) {
+  SetPictures({"reserved", "森", "海"});
+  Open();
+  HWND hPicture = Page(TAB_PICTURE);
+  const int L = IDC_DB_LIST_PICTURE;
+  HWND hApply = GetDlgItem(g_lpDatabaseSheet->m_hSheet, 0x3021);
+  for (int i : {0, TAB_PICTURE})
+    SendMessageA(g_lpDatabaseSheet->m_hSheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(Page(i)), 0);
+  hPicture = Page(TAB_PICTURE);
+  ASSERT_FALSE(IsWindowEnabled(hApply));
+  {
+    // "データ数" cancelled changes nothing, yet counts as a command of the author's.
+    cAnswerWhenUp<cValueDlg> answer([](cValueDlg* p) {
+      PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_INPUT_CANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(p->m_hWnd, IDC_INPUT_CANCEL)));
+    });
+    Click(hPicture, IDC_DB_COUNT);
+  }
+  EXPECT_EQ(3u, Rows(hPicture, L).size());
+  EXPECT_TRUE(IsWindowEnabled(hApply));
+
+  SelectRow(hPicture, L, 0);
+  Key(hPicture, L, ID_ACC_COPY_1);
+  SelectRow(hPicture, L, 1);
+  Key(hPicture, L, ID_ACC_PASTE_1);  // at the current entry
+  Key(hPicture, L, ID_ACC_NEW_1);    // always after the last one
+  SelectRow(hPicture, L, 2);
+  Key(hPicture, L, ID_ACC_CLEAR_1);  // reset, not removed
+  EXPECT_EQ((std::vector<std::string>{"1 森", "2 森", "3 ", "4 ", std::string(64, '-')}), Rows(hPicture, L));
+  // The end row shows an empty record, and typing there changes no entry.
+  SelectRow(hPicture, L, 4);
+  EXPECT_EQ("", Text(hPicture, IDC_DB_NAME));
+  Type(hPicture, IDC_DB_NAME, "どこにも");
+  EXPECT_EQ((std::vector<std::string>{"1 森", "2 森", "3 ", "4 ", std::string(64, '-')}), Rows(hPicture, L));
+  SelectRow(hPicture, L, 0);
+  Key(hPicture, L, ID_ACC_CUT_1);
+  EXPECT_EQ("1 森", Rows(hPicture, L)[0]);
+
+  Press(PSBTN_OK);
+  ASSERT_TRUE(Reap());
+  EXPECT_EQ((std::vector<std::string>{"reserved", "森", "", ""}), PictureNames());
+}
+
+TEST_F(DatabaseSheetTest, SoundTestPlayReportsAFileItCannotPlayAndIgnoresAnEmptyPath) {
+  MciSound.Init();
+  Open();
+  HWND hSound = Page(TAB_SOUND);
+  Type(hSound, IDC_DB_PATH, "bgm\\town.ogg");  // music, not a sound effect
+  Click(hSound, IDC_DB_PLAY);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("読み込み失敗！", m_Boxes.Shown()[0].strText);
+  Type(hSound, IDC_DB_PATH, "");
+  Click(hSound, IDC_DB_PLAY);
+  EXPECT_EQ(1u, m_Boxes.Shown().size());
+  MciSound.Shutdown();
 }
 
 int AnswerBgmFile(const cFileDlgAsk& ask) {
