@@ -19,12 +19,12 @@ void BrowseDbFile(cDialog* lpPage, const cDbFileChoice& Choice, cEditStrCtrl* lp
   lpPathEdit->SetText(szPath);
 }
 
-void ApplyNameFromFile(cSysPageCtrls& Ctrls) {
+void ApplyNameFromFile(cSysPageCtrls& Ctrls, uint16_t wPathId) {
   const bool bFromFile = Ctrls.IsChecked(IDC_DB_NAME_FROM_FILE) != 0;
   Ctrls.Enable(IDC_DB_NAME, !bFromFile);
   if (!bFromFile) return;
   cEditStrCtrl* lpName = Ctrls.FindStr(IDC_DB_NAME);
-  cEditStrCtrl* lpPath = Ctrls.FindStr(IDC_DB_PATH);
+  cEditStrCtrl* lpPath = Ctrls.FindStr(wPathId);
   if (!lpName || !lpPath) return;
   std::string str;
   lpPath->GetText(str);

@@ -36,8 +36,9 @@ int AskDbRecordCount(cDialog* lpPage, cControl* lpAnchor, int32_t* pnCount);
 // "参照": the file goes into the path edit, made relative to the project folder.
 void BrowseDbFile(cDialog* lpPage, const cDbFileChoice& Choice, cEditStrCtrl* lpPathEdit);
 // "ファイル名と同じ": while checked the name edit is disabled and shows the file name of the path
-// without its folder and extension (a file name without a dot leaves the name as it is).
-void ApplyNameFromFile(cSysPageCtrls& Ctrls);
+// in the given edit, without its folder and extension (a file name without a dot leaves the name
+// as it is).
+void ApplyNameFromFile(cSysPageCtrls& Ctrls, uint16_t wPathId);
 // The page that stands for the sheet commits on Apply and ends the sheet's session when it goes.
 void CommitDatabaseSheet();
 void EndDatabaseSession();
@@ -156,21 +157,41 @@ class cDbPage : public cDialogClass<D> {
   cSysPageCtrls m_Ctrls;
 
  protected:
-  // Pages whose records are a name and a file (the derived constructor calls it).
-  void BindFile(const cDbFileChoice* lpChoice, bool bPlay) {
-    m_lpFile = lpChoice;
-    m_Ctrls.Check(IDC_DB_NAME_FROM_FILE, &m_Edit.m_bNameIsFile);
-    m_Ctrls.Str(IDC_DB_PATH, &m_Edit.m_strPath, PATH_BYTES, 0);
-    m_Ctrls.Button(IDC_DB_BROWSE);
-    if (bPlay) m_Ctrls.Button(IDC_DB_PLAY);
+  // Pages whose records name a file: the name may follow the file named by the path edit
+  // wNamingPathId (the derived constructor calls these).
+  void BindNameFromFile(int32_t* pbFlag, uint16_t wNamingPathId) {
+    m_wNamingPathId = wNamingPathId;
+    m_Ctrls.Check(IDC_DB_NAME_FROM_FILE, pbFlag);
   }
+  // A path edit with its "参照" button; a page has at most two.
+  void BindPath(const cDbFileChoice* lpChoice, std::string* pstrPath, uint16_t wPathId, uint16_t wBrowseId) {
+    m_Ctrls.Str(wPathId, pstrPath, PATH_BYTES, 0);
+    m_Ctrls.Button(wBrowseId);
+    for (cBrowse& b : m_aBrowse) {
+      if (b.lpChoice) continue;
+      b = {lpChoice, wBrowseId, wPathId};
+      break;
+    }
+  }
+  // The usual file page: name from file, path 1003 and "参照" 1055.
+  void BindFile(const cDbFileChoice* lpChoice) {
+    BindNameFromFile(&m_Edit.m_bNameIsFile, IDC_DB_PATH);
+    BindPath(lpChoice, &m_Edit.m_strPath, IDC_DB_PATH, IDC_DB_BROWSE);
+  }
+  void BindPlay() { m_Ctrls.Button(IDC_DB_PLAY); }
   // "再生"; false ends the command there.
   virtual bool Play() { return true; }
 
   int32_t m_bStandsForSheet = 0;
 
  private:
-  const cDbFileChoice* m_lpFile = nullptr;
+  struct cBrowse {
+    const cDbFileChoice* lpChoice;
+    uint16_t wBrowseId;
+    uint16_t wPathId;
+  };
+  cBrowse m_aBrowse[2] = {};
+  uint16_t m_wNamingPathId = 0;
 
   // Every control but the list shows the edited record.
   void Refresh() { this->UpdateCtrlsExcept(m_List.m_Param.wId, &m_List.m_Ctrl); }
@@ -185,7 +206,7 @@ class cDbPage : public cDialogClass<D> {
     if (n < static_cast<int>(m_vWork.size())) m_Edit = m_vWork[n];
   }
   void PageRules() {
-    if (m_lpFile) ApplyNameFromFile(m_Ctrls);
+    if (m_wNamingPathId) ApplyNameFromFile(m_Ctrls, m_wNamingPathId);
   }
   bool OnButton(WORD wId) {
     cListCtrl<R>& list = m_List.m_Ctrl;
@@ -206,12 +227,11 @@ class cDbPage : public cDialogClass<D> {
         }
         break;
       }
-      case IDC_DB_BROWSE:
-        if (m_lpFile) BrowseDbFile(this, *m_lpFile, m_Ctrls.FindStr(IDC_DB_PATH));
-        break;
       case IDC_DB_PLAY:
         return Play();
       default:
+        for (const cBrowse& b : m_aBrowse)
+          if (b.lpChoice && b.wBrowseId == wId) BrowseDbFile(this, *b.lpChoice, m_Ctrls.FindStr(b.wPathId));
         break;
     }
     return true;

@@ -10,6 +10,9 @@ namespace {
 
 const char* const PLAY_FAILED = "読み込み失敗！";
 
+const cDbFileChoice BMP_CHARA_FILE = {"bmp\\chara_sp\\", "専用bmpの選択", "BitmapFile ( *.bmp )", "bmp"};
+const cDbFileChoice SWORD_FILE = {"bmp\\sword\\", "ビットマップの選択", "BitmapFile ( *.bmp )", "bmp"};
+const cDbFileChoice EFFECT_FILE = {"bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )", "bmp"};
 const cDbFileChoice PICTURE_FILE = {"bmp\\picture\\", "ビットマップの選択", "BitmapFile ( *.bmp )", "bmp"};
 const cDbFileChoice SOUND_FILE = {"wave", "効果音の選択", "WaveFile ( *.wav )", "wav"};
 const cDbFileChoice BGM_FILE = {"bgm\\", "BGMの選択", "BgmFile ( *.mid;*.ogg )", "mid;ogg"};
@@ -25,13 +28,22 @@ cAnimePage::cAnimePage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_ANIME, o, l, &Database.m_vAnime, IDC_DB_LIST_ANIME, 1, 2) {}
 
 cBmpCharaExcPage::cBmpCharaExcPage(cWindow* o, cWindowList* l)
-    : cDbPage(IDD_DB_BMP_CHARA, o, l, &Database.m_vBmpCharaExc, IDC_DB_LIST_BMP_CHARA, 1, 2) {}
+    : cDbPage(IDD_DB_BMP_CHARA, o, l, &Database.m_vBmpCharaExc, IDC_DB_LIST_BMP_CHARA, 1, 2) {
+  BindFile(&BMP_CHARA_FILE);
+}
 
 cSwordTypePage::cSwordTypePage(cWindow* o, cWindowList* l)
-    : cDbPage(IDD_DB_SWORD_TYPE, o, l, &Database.m_vSwordType, IDC_DB_LIST_SWORD_TYPE, 0, 1) {}
+    : cDbPage(IDD_DB_SWORD_TYPE, o, l, &Database.m_vSwordType, IDC_DB_LIST_SWORD_TYPE, 0, 1) {
+  // The name follows the bitmap for a character facing left.
+  BindNameFromFile(&m_Edit.m_bNameIsFile, IDC_DB_SWORD_LEFT);
+  BindPath(&SWORD_FILE, &m_Edit.m_strBmpLeft, IDC_DB_SWORD_LEFT, IDC_DB_SWORD_LEFT_BROWSE);
+  BindPath(&SWORD_FILE, &m_Edit.m_strBmpRight, IDC_DB_SWORD_RIGHT, IDC_DB_SWORD_RIGHT_BROWSE);
+}
 
 cEffectPage::cEffectPage(cWindow* o, cWindowList* l)
-    : cDbPage(IDD_DB_EFFECT, o, l, &Database.m_vEffect, IDC_DB_LIST_EFFECT, 1, 2) {}
+    : cDbPage(IDD_DB_EFFECT, o, l, &Database.m_vEffect, IDC_DB_LIST_EFFECT, 1, 2) {
+  BindFile(&EFFECT_FILE);
+}
 
 cCharaEffectPage::cCharaEffectPage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_CHARA_EFFECT, o, l, &Database.m_vCharaEffect, IDC_DB_LIST_CHARA_EFFECT, 1, 2) {}
@@ -41,12 +53,13 @@ cScrEffectPage::cScrEffectPage(cWindow* o, cWindowList* l)
 
 cPicturePage::cPicturePage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_PICTURE, o, l, &Database.m_vPicture, IDC_DB_LIST_PICTURE, 1, 2) {
-  BindFile(&PICTURE_FILE, false);
+  BindFile(&PICTURE_FILE);
 }
 
 cSoundPage::cSoundPage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_SOUND, o, l, &Database.m_vSound, IDC_DB_LIST_SOUND, 1, 2) {
-  BindFile(&SOUND_FILE, true);
+  BindFile(&SOUND_FILE);
+  BindPlay();
 }
 
 bool cSoundPage::Play() {
@@ -59,7 +72,8 @@ bool cSoundPage::Play() {
 
 cBgmPage::cBgmPage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_BGM, o, l, &Database.m_vBgm, IDC_DB_LIST_BGM, 1, 2) {
-  BindFile(&BGM_FILE, true);
+  BindFile(&BGM_FILE);
+  BindPlay();
 }
 
 bool cBgmPage::Play() {

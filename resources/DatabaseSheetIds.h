@@ -35,6 +35,11 @@
 #define IDC_DB_COUNT 11071
 #define IDC_DB_NAME_FROM_FILE 14390
 #define IDC_DB_PLAY 1309
+// The sword type's bitmaps for a character facing left and right.
+#define IDC_DB_SWORD_LEFT 1208
+#define IDC_DB_SWORD_LEFT_BROWSE 1209
+#define IDC_DB_SWORD_RIGHT 1210
+#define IDC_DB_SWORD_RIGHT_BROWSE 1211
 
 #ifndef IDC_STATIC
 #define IDC_STATIC -1

@@ -26,7 +26,7 @@ namespace {
 int g_nClosed = 0;
 void CountClosed() { ++g_nClosed; }
 
-const int TAB_PICTURE = 7, TAB_SOUND = 8, TAB_BGM = 9;
+const int TAB_SWORD = 3, TAB_PICTURE = 7, TAB_SOUND = 8, TAB_BGM = 9;
 
 class DatabaseSheetTest : public ::testing::Test {
  protected:
@@ -281,8 +281,17 @@ TEST_F(DatabaseSheetTest, NameFromFileFollowsThePathWithoutFolderAndExtension) {
   EXPECT_EQ("theme", Text(hBgm, IDC_DB_NAME));
   Toggle(hBgm, IDC_DB_NAME_FROM_FILE);
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hBgm, IDC_DB_NAME)));
+  // The sword type is named after its bitmap for a character facing left.
+  HWND hSword = Page(TAB_SWORD);
+  Toggle(hSword, IDC_DB_NAME_FROM_FILE);
+  Type(hSword, IDC_DB_SWORD_RIGHT, "bmp\\sword\\right.bmp");
+  Type(hSword, IDC_DB_SWORD_LEFT, "bmp\\sword\\katana.bmp");
+  EXPECT_EQ("katana", Text(hSword, IDC_DB_NAME));
+
   Press(PSBTN_OK);
   ASSERT_TRUE(Reap());
+  EXPECT_EQ("katana", Database.m_vSwordType[0].m_strName);
+  EXPECT_EQ("bmp\\sword\\right.bmp", Database.m_vSwordType[0].m_strBmpRight);
   EXPECT_EQ("theme", Database.m_vBgm[1].m_strName);
   EXPECT_EQ(".\\bgm\\town\\theme.ogg", Database.m_vBgm[1].m_strPath);
   EXPECT_EQ(0, Database.m_vBgm[1].m_bNameIsFile);
