@@ -10,6 +10,7 @@
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "project/BmpConvDlg.h"
+#include "project/DatabaseSheet.h"
 #include "project/PrjOptionSheet.h"
 #include "project/SystemSheet.h"
 #include "resources/StageIds.h"
@@ -162,6 +163,8 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       OpenStageSettingSheet(this);
       break;
     case ID_DATABASE:
+      OpenDatabaseSheet(this);
+      break;
     case ID_WORLD_MAP:
       OpenEditorNotBuilt(wId);
       break;

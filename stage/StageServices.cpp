@@ -7,6 +7,7 @@
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "palette/PaletteWnd.h"
+#include "project/DatabaseSheet.h"
 
 bool StagePathSet() { return !StageEditState.m_strStagePath.empty(); }
 
@@ -26,9 +27,9 @@ void ResetStageEditKeepingStage() {
 
 void ResetMouseState() { MouseState.Reset(); }
 
-bool AnimePreviewShown() { return false; }
+bool AnimePreviewShown() { return DatabasePreviewPaced(); }
 
-void DrawSheetPreviews() {}
+void DrawSheetPreviews() { DrawDatabasePreview(); }
 
 void DrawPaletteWindows() { DrawAllPaletteWindows(); }
 

@@ -339,7 +339,8 @@ TEST_F(StageWndTest, SystemAndProjectOptionSheetsOpenFromTheirCommandsAndGiveThe
   struct {
     uint16_t wId;
     const char* pszCaption;
-  } sheets[] = {{ID_SYSTEM, "システムの設定"}, {ID_PRJ_OPTION, "プロジェクトオプション"}};
+  } sheets[] = {{ID_SYSTEM, "システムの設定"}, {ID_PRJ_OPTION, "プロジェクトオプション"},
+                {ID_DATABASE, "データベース"}};
   for (auto& c : sheets) {
     SCOPED_TRACE(c.pszCaption);
     Command(c.wId);

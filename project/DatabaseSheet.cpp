@@ -1,0 +1,155 @@
+#include "project/DatabaseSheet.h"
+
+#include <new>
+
+#include "app/AppGlobals.h"
+#include "app/Bgm.h"
+#include "app/MsgBox.h"
+#include "model/Database.h"
+#include "project/DbPages.h"
+#include "stage/StageWnd.h"
+
+cDatabaseSheet* g_lpDatabaseSheet = nullptr;
+
+namespace {
+
+const char* const SHEET_CAPTION = "データベース";
+
+void DefaultClosed() {
+  if (g_pCurEditor) {
+    g_pCurEditor->OnDatabaseClosed();
+    return;
+  }
+  WindowList.ShowAll(1);
+  WindowList.EnableAll(1);
+}
+
+DatabaseClosedFn s_pfnClosed = &DefaultClosed;
+
+template <class T>
+bool NewPage(T*& lpPage, cWindow* lpOwner, cWindowList* lpWindowList) {
+  lpPage = new (std::nothrow) T(lpOwner, lpWindowList);
+  if (lpPage) return true;
+  OutOfMemory();
+  return false;
+}
+
+template <class T>
+void CommitPage(T* lpPage) {
+  if (lpPage) lpPage->CommitList();
+}
+
+}  // namespace
+
+DatabaseClosedFn SetDatabaseClosedFn(DatabaseClosedFn pfn) {
+  DatabaseClosedFn pfnPrev = s_pfnClosed;
+  s_pfnClosed = pfn ? pfn : &DefaultClosed;
+  return pfnPrev;
+}
+
+void CommitDatabaseSheet() {
+  if (g_lpDatabaseSheet) g_lpDatabaseSheet->Commit();
+}
+
+void EndDatabaseSession() {
+  Music.StopAll();
+  s_pfnClosed();
+}
+
+cDatabaseSheet::cDatabaseSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList,
+                               cDatabaseSheet** lppSlot)
+    : cPropSheet(nMode, lpOwner, lpWindowList) {
+  Register(lppSlot);
+}
+
+cDatabaseSheet::~cDatabaseSheet() {
+  // The window goes before the pages, so that no message reaches a page that is gone; the first
+  // page still hears its WM_DESTROY and ends the session.
+  DestroySheetWindow();
+  SafeDelete(m_lpAnimeSet);
+  SafeDelete(m_lpAnime);
+  SafeDelete(m_lpBmpCharaExc);
+  SafeDelete(m_lpSwordType);
+  SafeDelete(m_lpEffect);
+  SafeDelete(m_lpCharaEffect);
+  SafeDelete(m_lpScrEffect);
+  SafeDelete(m_lpPicture);
+  SafeDelete(m_lpSound);
+  SafeDelete(m_lpBgm);
+}
+
+int cDatabaseSheet::Create() {
+  cWindow* o = m_lpOwner;
+  cWindowList* l = m_lpWindowList;
+  // A sheet with a missing page is never shown.
+  bool bOk = NewPage(m_lpAnimeSet, o, l) && NewPage(m_lpAnime, o, l) && NewPage(m_lpBmpCharaExc, o, l) &&
+             NewPage(m_lpSwordType, o, l) && NewPage(m_lpEffect, o, l) && NewPage(m_lpCharaEffect, o, l) &&
+             NewPage(m_lpScrEffect, o, l) && NewPage(m_lpPicture, o, l) && NewPage(m_lpSound, o, l) &&
+             NewPage(m_lpBgm, o, l);
+  if (!bOk) return 0;
+  m_vPages.clear();
+  m_vPages.push_back(m_lpAnimeSet);
+  m_vPages.push_back(m_lpAnime);
+  m_vPages.push_back(m_lpBmpCharaExc);
+  m_vPages.push_back(m_lpSwordType);
+  m_vPages.push_back(m_lpEffect);
+  m_vPages.push_back(m_lpCharaEffect);
+  m_vPages.push_back(m_lpScrEffect);
+  m_vPages.push_back(m_lpPicture);
+  m_vPages.push_back(m_lpSound);
+  m_vPages.push_back(m_lpBgm);
+  Run();
+  if (!m_hSheet) return 0;
+  SetWindowTextA(m_hSheet, SHEET_CAPTION);
+  return 1;
+}
+
+void cDatabaseSheet::Commit() {
+  for (int nPass = 0; nPass < 2; ++nPass) {
+    CommitPage(m_lpAnimeSet);
+    CommitPage(m_lpAnime);
+    CommitPage(m_lpBmpCharaExc);
+    CommitPage(m_lpSwordType);
+    CommitPage(m_lpEffect);
+    CommitPage(m_lpCharaEffect);
+    CommitPage(m_lpScrEffect);
+    CommitPage(m_lpPicture);
+    CommitPage(m_lpSound);
+    CommitPage(m_lpBgm);
+  }
+  // The result is not reported: the sheet has nowhere to say it.
+  Database.SaveAll();
+}
+
+void cDatabaseSheet::DrawPreview(int32_t) {
+  int n = GetCurPage();
+  if (n < 0 || n >= static_cast<int>(m_vPages.size())) return;
+  cDialog* lpPage = m_vPages[n];
+  if (lpPage && lpPage->m_hWnd) lpPage->Draw();
+}
+
+void OpenDatabaseSheet(cWindow* lpOwner) {
+  WindowList.ShowAll(0);
+  WindowList.EnableAll(0);
+  SafeDelete(g_lpDatabaseSheet);
+  g_lpDatabaseSheet = new (std::nothrow) cDatabaseSheet(1, lpOwner, &WindowList, &g_lpDatabaseSheet);
+  if (!g_lpDatabaseSheet) {
+    OutOfMemory();
+    s_pfnClosed();
+    return;
+  }
+  if (g_lpDatabaseSheet->Create()) return;
+  // Nothing was shown: the windows hidden for the sheet come back.
+  SafeDelete(g_lpDatabaseSheet);
+  s_pfnClosed();
+}
+
+bool DatabasePreviewPaced() {
+  if (!g_lpDatabaseSheet || !g_lpDatabaseSheet->m_hSheet) return false;
+  int n = g_lpDatabaseSheet->GetCurPage();
+  return n == 0 || n == 1;
+}
+
+void DrawDatabasePreview() {
+  if (g_lpDatabaseSheet) g_lpDatabaseSheet->DrawPreview(1);
+}
