@@ -179,6 +179,27 @@ TEST(RecordFormat, ContainersOfEveryKind) {
   EXPECT_FALSE(back.m_pPart);
 }
 
+// Inline flags and flags in a heap block are stored as any byte vector is; a count that does not fit
+// in the rest of the file is a failed read that allocates nothing.
+TEST(RecordFormat, FlagVectorsAreStoredAsByteVectors) {
+  for (size_t n : {size_t(0), size_t(3), size_t(40), size_t(41), size_t(200)}) {
+    SCOPED_TRACE(n);
+    cChkVector<uint8_t> bytes(n);
+    for (size_t i = 0; i < n; ++i) bytes.data()[i] = static_cast<uint8_t>(i * 7);
+    cFlagVector<37> flags;
+    flags.assign(bytes.begin(), bytes.end());
+    const std::vector<uint8_t> image = WriteImage([&](cDataWriter& out) { SaveValueVector(out, bytes); });
+    EXPECT_EQ(HexOf(image), HexOf(WriteImage([&](cDataWriter& out) { SaveValueVector(out, flags); })));
+    cFlagVector<37> back;
+    back.assign(2, 9);
+    ASSERT_EQ(1, ParseImage(image, [&](cDataReader& in) { return ReadValueVector(in, back); }));
+    EXPECT_TRUE(back == flags);
+  }
+  cFlagVector<11> v;
+  EXPECT_EQ(0, ParseImage(cImage().I(V).I(5).C(1).C(2), [&](cDataReader& in) { return ReadValueVector(in, v); }));
+  EXPECT_EQ(0, ParseImage(cImage().I(V).I(-1), [&](cDataReader& in) { return ReadValueVector(in, v); }));
+}
+
 TEST(RecordFormat, ResizeModeKeepsThePresentElementsUpToTheCount) {
   cChkVector<cGated> v(5);
   v[0].m_nNew = 1;
