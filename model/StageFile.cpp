@@ -39,23 +39,31 @@ unsigned __stdcall LoadRoutine(void* pArg) {
   return 0;
 }
 
-// Reads the pairs of one layer into the cells they name. A cell outside the grid or in the
-// padding beyond the width is a damaged file: no writer stores one.
+// Reads the pairs of one layer into the cells they name; the grid comes empty with room for its
+// nCells cells. Cells are made as the file reaches them (writers store them in ascending order), so
+// each record is built and read while it is in the cache; a cell that no pair names is a default
+// record, validated as the stage's validation would (a default record has no palette source, so the
+// palettes do not matter to it). A cell outside the grid or in the padding beyond the width is a
+// damaged file: no writer stores one.
 template <class T>
-int ReadLayer(cDataReader& in, cChkVector<T>& v, int32_t nWidth, int32_t nPitch) {
+int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch) {
+  T empty;
+  empty.Validate();
   int32_t n = 0;
   if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
   for (int32_t i = 0; i < n; ++i) {
     int32_t nIndex = 0;
     if (!in.ReadInt(nIndex)) return 0;
-    if (IsOutside(nIndex, v.size()) || (nIndex & (nPitch - 1)) >= nWidth) {
+    if (IsOutside(nIndex, nCells) || (nIndex & (nPitch - 1)) >= nWidth) {
       ReportAndErrorLog("err stage cell index %d outside %d x %d", nIndex, nWidth,
-                        static_cast<int32_t>(v.size() / static_cast<size_t>(nPitch)));
+                        static_cast<int32_t>(nCells / static_cast<size_t>(nPitch)));
       return in.Fail();
     }
+    while (v.size() <= static_cast<size_t>(nIndex)) v.push_back(empty);
     if (!v.data()[nIndex].Read(in)) return 0;
     if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
   }
+  v.resize(nCells, empty);
   return 1;
 }
 
@@ -121,19 +129,21 @@ int cEdStage::ReadBody(cDataReader& in) {
   m_vBlockGrid.clear();
   m_vCharaGrid.clear();
   m_vItemGrid.clear();
-  if (!SetSize(m_nWidth, m_nHeight, 0, 0)) return in.Fail();
+  if (!Resize(m_nWidth, m_nHeight, 0, 0, true)) return in.Fail();
   if (!ReadCells(in) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
   int32_t nTrailer = 0;
   if (g_nFileVersion >= 173 && !in.ReadInt(nTrailer)) return 0;
   if (QuitRequested()) return in.Fail();
   if (g_nFileVersion < 778) Upgrade();
-  Validate();
+  ValidateAfterRead();
   return 1;
 }
 
 int cEdStage::ReadCells(cDataReader& in) {
-  return ReadLayer(in, m_vBlockGrid, m_nWidth, m_nPitch) && ReadLayer(in, m_vCharaGrid, m_nWidth, m_nPitch) &&
-         ReadLayer(in, m_vItemGrid, m_nWidth, m_nPitch);
+  const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
+  return ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch) &&
+         ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch) &&
+         ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch);
 }
 
 void cEdStage::Upgrade() {

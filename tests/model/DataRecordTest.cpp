@@ -394,6 +394,34 @@ TEST(RecordFile, SaveThenLoadAndMissingFiles) {
   EXPECT_EQ(0, b.Load(dir.File("short.dat").c_str()));
 }
 
+// A file of some megabytes is read on from the disk in pieces: strings and a byte vector larger than
+// a piece come through whole, and a file cut anywhere, at a piece's edge too, is a failed load.
+TEST(RecordFile, LargeFilesReadWholeAndCutOnesFail) {
+  cTempDir dir;
+  cHolder a;
+  a.m_n = 5;
+  a.m_vRec.resize(30000);
+  for (size_t i = 0; i < a.m_vRec.size(); ++i) a.m_vRec.data()[i].m_nOld = static_cast<int32_t>(i);
+  for (int i = 0; i < 900; ++i) a.m_vstr.push_back(std::string(static_cast<size_t>(i * 7 % 5000), 'a' + i % 26));
+  a.m_bb.resize(600000);
+  for (size_t i = 0; i < a.m_bb.size(); ++i) a.m_bb.data()[i] = static_cast<uint8_t>(i % 251);
+  a.m_vn = {7, 8};
+  const std::string path = dir.File("big.dat");
+  ASSERT_EQ(1, a.Save(path.c_str()));
+  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  ASSERT_GT(bytes.size(), 2500000u);
+  cHolder b;
+  ASSERT_EQ(1, b.Load(path.c_str()));
+  EXPECT_TRUE(bytes == ImageOf(b));
+
+  const size_t PIECE = 256 * 1024;
+  for (size_t n : {PIECE - 1, PIECE, PIECE + 1, 2 * PIECE + 3, bytes.size() / 2, bytes.size() - 1}) {
+    ASSERT_TRUE(WriteFileBytes(dir.File("cut.dat"), std::vector<uint8_t>(bytes.begin(), bytes.begin() + n)));
+    cHolder c;
+    EXPECT_EQ(0, c.Load(dir.File("cut.dat").c_str())) << n;
+  }
+}
+
 TEST(RecordFile, EmptyPathReadsErrAndOverlongPathsAreRefused) {
   cTempDir dir(true);
   ASSERT_TRUE(WriteFileBytes("err", cImage().I(300).I(1).I(6).I(0)));
