@@ -290,9 +290,10 @@ void cEdStage::Validate() {
 
 // A record's Validate changes nothing on a record it has validated while the palettes only grew and
 // the database stayed: every repair leaves a value that passes its own check.
-void cEdStage::ValidateAfterRead() {
+void cEdStage::ValidateAfterRead(bool bCellRefsDone) {
   cStagePalScope scope(OwnPalettes());
   ValidateSettingsAndPalettes();
+  if (bCellRefsDone) return;
   for (cEdBlock& e : m_vBlockGrid) e.ValidateItemRef();
   for (cEdChara& e : m_vCharaGrid) e.ClampItemRefs();
   for (cEdItem& e : m_vItemGrid) e.ClampItemRefs();

@@ -39,16 +39,24 @@ unsigned __stdcall LoadRoutine(void* pArg) {
   return 0;
 }
 
+void CheckRefs(cEdBlock& e) { e.ValidateItemRef(); }
+void CheckRefs(cEdChara& e) { e.ClampItemRefs(); }
+void CheckRefs(cEdItem& e) { e.ClampItemRefs(); }
+
 // Reads the pairs of one layer into the cells they name; the grid comes empty with room for its
 // nCells cells. Cells are made as the file reaches them (writers store them in ascending order), so
 // each record is built and read while it is in the cache; a cell that no pair names is a default
 // record, validated as the stage's validation would (a default record has no palette source, so the
 // palettes do not matter to it). A cell outside the grid or in the padding beyond the width is a
 // damaged file: no writer stores one.
+//
+// With bRefs each cell also has its palette references checked as soon as it is read, which the
+// stage's validation would do next: the palettes are complete and keep their sizes to the end.
 template <class T>
-int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch) {
+int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch, bool bRefs) {
   T empty;
   empty.Validate();
+  if (bRefs) CheckRefs(empty);
   int32_t n = 0;
   if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
   for (int32_t i = 0; i < n; ++i) {
@@ -60,7 +68,9 @@ int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, 
       return in.Fail();
     }
     while (v.size() <= static_cast<size_t>(nIndex)) v.push_back(empty);
-    if (!v.data()[nIndex].Read(in)) return 0;
+    T& cell = v.data()[nIndex];
+    if (!cell.Read(in)) return 0;
+    if (bRefs) CheckRefs(cell);
     if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
   }
   v.resize(nCells, empty);
@@ -130,20 +140,23 @@ int cEdStage::ReadBody(cDataReader& in) {
   m_vCharaGrid.clear();
   m_vItemGrid.clear();
   if (!Resize(m_nWidth, m_nHeight, 0, 0, true)) return in.Fail();
-  if (!ReadCells(in) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
+  // The validation gives a palette of fewer than two entries a second one; palettes that have it
+  // already keep their sizes, so the cells' references can be checked as the cells are read.
+  const bool bRefs = m_vPalBlock.size() >= 2 && m_vPalChara.size() >= 2 && m_vPalItem.size() >= 2;
+  if (!ReadCells(in, bRefs) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
   int32_t nTrailer = 0;
   if (g_nFileVersion >= 173 && !in.ReadInt(nTrailer)) return 0;
   if (QuitRequested()) return in.Fail();
   if (g_nFileVersion < 778) Upgrade();
-  ValidateAfterRead();
+  ValidateAfterRead(bRefs);
   return 1;
 }
 
-int cEdStage::ReadCells(cDataReader& in) {
+int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
   const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
-  return ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch) &&
-         ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch) &&
-         ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch);
+  return ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
+         ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
+         ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch, bRefs);
 }
 
 void cEdStage::Upgrade() {
