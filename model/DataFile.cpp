@@ -163,6 +163,10 @@ std::vector<uint8_t> cDataWriter::Bytes() const {
 }
 
 void cDataWriter::WriteString(std::string& str) {
+  if (str.empty()) {  // most strings of a large file
+    WriteInt(1);
+    return;
+  }
   size_t nZero = strnlen(str.c_str(), str.size());
   size_t nLen = SjisFitLength(str.c_str(), DATA_STRING_MAX < nZero ? DATA_STRING_MAX : nZero);
   if (nLen != str.size()) str.resize(nLen);

@@ -194,38 +194,44 @@ void cEdStage::Upgrade() {
 
 namespace {
 
-// Applies inheritance to every cell of the stage's width and height and counts the placed ones
-// (inheritance may change the graphic number, so the count comes after it).
-template <class T>
-int32_t ApplyAndCount(cChkVector<T>& v, int32_t nWidth, int32_t nHeight, int32_t nShift) {
-  int32_t nCount = 0;
-  for (int32_t y = 0; y < nHeight; ++y)
-    for (int32_t x = 0; x < nWidth; ++x) {
-      T& c = v.data()[x + (y << nShift)];
-      if (c.m_nGraphic == 0) continue;
-      c.ApplyInherit();
-      nCount += c.m_nGraphic != 0;
-    }
-  return nCount;
-}
+// The cells' part of the stage's validation (the palettes are validated before).
+void ValidateCell(cEdBlock& e) { e.Validate(), e.ValidateItemRef(); }
+void ValidateCell(cEdChara& e) { e.Validate(), e.ClampItemRefs(); }
+void ValidateCell(cEdItem& e) { e.Validate(), e.ClampItemRefs(); }
 
-// The count, then in row-major order each placed cell's index and record; fn sees each cell
-// before it is written.
+enum { PASS_VALIDATE = 1, PASS_APPLY = 2, PASS_WRITE = 4 };
+
+// One pass over a layer in index order, which is row-major order, so that a grid of many megabytes
+// is walked once instead of once per step: with PASS_VALIDATE every cell, the padding too, gets the
+// stage's validation; a cell inside the width and height then, when placed, takes its inheritance
+// (PASS_APPLY), fn sees it, and with PASS_WRITE its index and record are written when it is still
+// placed. Returns the cells that are placed after their inheritance. The steps of one cell read
+// nothing of the other cells of its layer, so doing them cell by cell is doing them layer by layer.
+// With PASS_WRITE the count goes first, filled in when the pass is over (the image's blocks never
+// move).
 template <class T, class F>
-void WriteLayer(cDataWriter& out, cChkVector<T>& v, int32_t nCount, int32_t nWidth, int32_t nHeight,
-                int32_t nShift, F fn) {
-  out.WriteInt(nCount);
-  for (int32_t y = 0; y < nHeight; ++y)
-    for (int32_t x = 0; x < nWidth; ++x) {
-      const int32_t nIndex = x + (y << nShift);
-      T& c = v.data()[nIndex];
-      fn(c, nIndex);
-      if (c.m_nGraphic == 0) continue;
-      c.m_nX = static_cast<int16_t>(x);
-      c.m_nY = static_cast<int16_t>(y);
-      out.WriteInt(nIndex);
-      c.Write(out);
-    }
+int32_t CellPass(cDataWriter& out, cChkVector<T>& v, int nSteps, int32_t nWidth, int32_t nHeight, int32_t nShift,
+                 F fn) {
+  uint8_t* pCount = nSteps & PASS_WRITE ? out.Claim(4) : nullptr;
+  const size_t nPitchMask = (static_cast<size_t>(1) << nShift) - 1;
+  int32_t nCount = 0;
+  for (size_t i = 0; i < v.size(); ++i) {
+    T& c = v.data()[i];
+    if (nSteps & PASS_VALIDATE) ValidateCell(c);
+    const int32_t x = static_cast<int32_t>(i & nPitchMask), y = static_cast<int32_t>(i >> nShift);
+    if (x >= nWidth || y >= nHeight) continue;
+    if (nSteps & PASS_APPLY && c.m_nGraphic != 0) c.ApplyInherit();
+    fn(c, static_cast<int32_t>(i));
+    if (c.m_nGraphic == 0) continue;
+    ++nCount;
+    if (!(nSteps & PASS_WRITE)) continue;
+    c.m_nX = static_cast<int16_t>(x);
+    c.m_nY = static_cast<int16_t>(y);
+    out.WriteInt(static_cast<int32_t>(i));
+    c.Write(out);
+  }
+  if (pCount) memcpy(pCount, &nCount, 4);
+  return nCount;
 }
 
 void NoCellStep(cEdBlock&, int32_t) {}
@@ -235,7 +241,9 @@ void NoItemStep(cEdItem&, int32_t) {}
 
 void cEdStage::Write(cDataWriter& out) {
   cStagePalScope scope(OwnPalettes());
-  Validate();
+  // The cells' part of the validation comes with the cells (WriteCells): it reads nothing that the
+  // settings and palettes written before them change.
+  ValidateSettingsAndPalettes();
   cDataRecord::Write(out);
   SaveValueVector(out, m_vRankItems);
   for (cEdAutoVanish& av : m_AutoVanish) av.Write(out);
@@ -249,19 +257,18 @@ void cEdStage::Write(cDataWriter& out) {
 }
 
 void cEdStage::WriteCells(cDataWriter& out) {
-  const int32_t nBlocks = ApplyAndCount(m_vBlockGrid, m_nWidth, m_nHeight, m_nShift);
-  WriteLayer(out, m_vBlockGrid, nBlocks, m_nWidth, m_nHeight, m_nShift, NoCellStep);
+  const int ALL = PASS_VALIDATE | PASS_APPLY | PASS_WRITE;
+  CellPass(out, m_vBlockGrid, ALL, m_nWidth, m_nHeight, m_nShift, NoCellStep);
   // The items take their inheritance before the characters are written: a carrying character's
   // link is the position of its item among the item pairs that follow.
-  const int32_t nItems = ApplyAndCount(m_vItemGrid, m_nWidth, m_nHeight, m_nShift);
-  const int32_t nCharas = ApplyAndCount(m_vCharaGrid, m_nWidth, m_nHeight, m_nShift);
+  CellPass(out, m_vItemGrid, PASS_VALIDATE | PASS_APPLY, m_nWidth, m_nHeight, m_nShift, NoItemStep);
   int32_t nItemsBefore = 0;
-  WriteLayer(out, m_vCharaGrid, nCharas, m_nWidth, m_nHeight, m_nShift, [&](cEdChara& c, int32_t nIndex) {
+  CellPass(out, m_vCharaGrid, ALL, m_nWidth, m_nHeight, m_nShift, [&](cEdChara& c, int32_t nIndex) {
     const bool bItemHere = m_vItemGrid.data()[nIndex].m_nGraphic != 0;
     c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
     nItemsBefore += bItemHere;
   });
-  WriteLayer(out, m_vItemGrid, nItems, m_nWidth, m_nHeight, m_nShift, NoItemStep);
+  CellPass(out, m_vItemGrid, PASS_WRITE, m_nWidth, m_nHeight, m_nShift, NoItemStep);
 }
 
 // ---------------------------------------------------------------------------------------------
