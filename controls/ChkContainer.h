@@ -138,11 +138,24 @@ class cFlagVector {
   typedef const uint8_t* const_iterator;
 
   cFlagVector() {}
-  cFlagVector(const cFlagVector& o) { assign(o.begin(), o.end()); }
+  cFlagVector(const cFlagVector& o) {
+    if (o.OnHeap()) {
+      assign(o.begin(), o.end());
+      return;
+    }
+    memcpy(m_aRoom, o.m_aRoom, ROOM);
+    m_nSize = o.m_nSize;
+  }
   cFlagVector(cFlagVector&& o) noexcept { Take(o); }
   ~cFlagVector() { Free(); }
   cFlagVector& operator=(const cFlagVector& o) {
-    if (this != &o) assign(o.begin(), o.end());
+    if (this == &o) return *this;
+    if (o.OnHeap() || OnHeap()) {
+      assign(o.begin(), o.end());
+      return *this;
+    }
+    memcpy(m_aRoom, o.m_aRoom, ROOM);
+    m_nSize = o.m_nSize;
     return *this;
   }
   cFlagVector& operator=(cFlagVector&& o) noexcept {
