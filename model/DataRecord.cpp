@@ -94,16 +94,32 @@ void BuildOps(cFieldLayout& layout) {
       if (listOf(v[i]) != listOf(v[j]) && v[i].m_nOffset < v[j].m_nOffset + FieldBytes(v[j]) &&
           v[j].m_nOffset < v[i].m_nOffset + FieldBytes(v[i]))
         layout.m_bOverlap = true;
+  // Fields that follow each other in the record as they do in the section form one run, which is
+  // copied in pieces of 8, 4, 2 and 1 bytes.
+  uint32_t nRunRec = 0, nRunImg = 0, nRun = 0;
+  auto flush = [&]() {
+    for (int nList = 3; nList >= 0; --nList) {
+      const uint32_t nPiece = 1u << nList;
+      for (; nRun >= nPiece; nRun -= nPiece, nRunRec += nPiece, nRunImg += nPiece)
+        layout.m_vOp[nList].push_back(cFieldOp{nRunRec, nRunImg});
+    }
+  };
   uint32_t nImg = 0;
   for (const cFieldDesc& d : layout.m_vField) {
+    const uint32_t nBytes = static_cast<uint32_t>(FieldBytes(d));
     if (listOf(d) == 4) {
-      layout.m_vBulk.push_back(cFieldBulk{d.m_nOffset, nImg, static_cast<uint32_t>(FieldBytes(d))});
+      layout.m_vBulk.push_back(cFieldBulk{d.m_nOffset, nImg, nBytes});
     } else {
-      for (int32_t k = 0; k < d.m_nCount; ++k)
-        layout.m_vOp[listOf(d)].push_back(cFieldOp{d.m_nOffset + k * d.m_nSize, nImg + k * d.m_nSize});
+      if (d.m_nOffset != nRunRec + nRun || nImg != nRunImg + nRun) {
+        flush();
+        nRunRec = d.m_nOffset;
+        nRunImg = nImg;
+      }
+      nRun += nBytes;
     }
-    nImg += static_cast<uint32_t>(FieldBytes(d));
+    nImg += nBytes;
   }
+  flush();
 }
 
 template <size_t N>
