@@ -4,7 +4,10 @@
 
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #include "app/Log.h"
 #include "app/MsgBox.h"
@@ -43,20 +46,27 @@ void CheckRefs(cEdBlock& e) { e.ValidateItemRef(); }
 void CheckRefs(cEdChara& e) { e.ClampItemRefs(); }
 void CheckRefs(cEdItem& e) { e.ClampItemRefs(); }
 
-// Reads the pairs of one layer into the cells they name; the grid comes empty with room for its
-// nCells cells. Cells are made as the file reaches them (writers store them in ascending order), so
-// each record is built and read while it is in the cache; a cell that no pair names is a default
-// record, validated as the stage's validation would (a default record has no palette source, so the
-// palettes do not matter to it). A cell outside the grid or in the padding beyond the width is a
-// damaged file: no writer stores one.
+// The record of a cell that no pair names, validated as the stage's validation would do it (a
+// default record has no palette source, so the palettes do not matter to it).
+template <class T>
+T EmptyCell(bool bRefs) {
+  T empty;
+  empty.Validate();
+  if (bRefs) CheckRefs(empty);
+  return empty;
+}
+
+// Reads the pairs of one layer into the cells they name; the grid comes with room for its nCells
+// cells, empty or already filled with empty cells. Missing cells are made as the file reaches them
+// (writers store them in ascending order), so each record is built and read while it is in the
+// cache. A cell outside the grid or in the padding beyond the width is a damaged file: no writer
+// stores one.
 //
 // With bRefs each cell also has its palette references checked as soon as it is read, which the
 // stage's validation would do next: the palettes are complete and keep their sizes to the end.
 template <class T>
 int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch, bool bRefs) {
-  T empty;
-  empty.Validate();
-  if (bRefs) CheckRefs(empty);
+  const T empty = EmptyCell<T>(bRefs);
   int32_t n = 0;
   if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
   for (int32_t i = 0; i < n; ++i) {
@@ -81,6 +91,44 @@ template <class T>
 void ResetEntry0(cChkVector<T>& v) {
   if (!v.empty()) v.data()[0] = T();
 }
+
+// Fills the character and item grids with empty cells on a thread of its own while the blocks are
+// read: most of the time of making a grid's records goes to the system handing it fresh memory, and
+// that time then passes while the file is parsed. The empty cells are made and validated on the
+// reading thread; the other thread only copies them and touches nothing else. Without a thread the
+// cells are made as the file reaches them. The destructor waits for the thread.
+class cGridFiller {
+ public:
+  cGridFiller(cChkVector<cEdChara>& vChara, cChkVector<cEdItem>& vItem, size_t nCells, bool bRefs)
+      : m_Chara(EmptyCell<cEdChara>(bRefs)), m_Item(EmptyCell<cEdItem>(bRefs)) {
+    try {
+      m_Thread = std::thread([this, &vChara, &vItem, nCells] {
+        try {
+          vChara.assign(nCells, m_Chara);
+          vItem.assign(nCells, m_Item);
+        } catch (const std::bad_alloc&) {
+          m_bFailed = true;
+        }
+      });
+    } catch (const std::system_error&) {
+    }
+  }
+  ~cGridFiller() { Wait(); }
+  cGridFiller(const cGridFiller&) = delete;
+  cGridFiller& operator=(const cGridFiller&) = delete;
+
+  // False when the memory ran out.
+  bool Wait() {
+    if (m_Thread.joinable()) m_Thread.join();
+    return !m_bFailed;
+  }
+
+ private:
+  const cEdChara m_Chara;
+  const cEdItem m_Item;
+  bool m_bFailed = false;
+  std::thread m_Thread;
+};
 
 }  // namespace
 
@@ -154,8 +202,11 @@ int cEdStage::ReadBody(cDataReader& in) {
 
 int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
   const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
-  return ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
-         ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
+  cGridFiller filler(m_vCharaGrid, m_vItemGrid, nCells, bRefs);
+  if (!ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs)) return 0;
+  // Running out of memory there is what it would have been here.
+  if (!filler.Wait()) throw std::bad_alloc();
+  return ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
          ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch, bRefs);
 }
 
