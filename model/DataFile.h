@@ -108,6 +108,11 @@ class cDataReader {
 // blocks that are never moved, so a large file is not copied again and again as it grows.
 class cDataWriter {
  public:
+  cDataWriter();
+  ~cDataWriter();
+  cDataWriter(cDataWriter&&) noexcept;
+  cDataWriter& operator=(cDataWriter&&) noexcept;
+
   // Room for nBytes more at the end of the image, which the caller fills whole.
   uint8_t* Claim(size_t nBytes) {
     if (nBytes > m_nRoom) NewBlock(nBytes);
@@ -140,6 +145,7 @@ class cDataWriter {
     std::unique_ptr<uint8_t[]> p;
     size_t nSize;  // bytes in use
   };
+  class cSpareBlock;
   void NewBlock(size_t nAtLeast);
   void Reset();
   // Brings the last block's size up to date.
@@ -148,6 +154,7 @@ class cDataWriter {
   uint8_t* m_pEnd = nullptr;
   size_t m_nRoom = 0;
   std::string m_strPath;
+  std::unique_ptr<cSpareBlock> m_pSpare;  // the next block of a large image, made ready meanwhile
 };
 
 // Reads the whole file into the reader and its data version into g_nFileVersion. A null or empty

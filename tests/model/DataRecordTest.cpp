@@ -394,8 +394,9 @@ TEST(RecordFile, SaveThenLoadAndMissingFiles) {
   EXPECT_EQ(0, b.Load(dir.File("short.dat").c_str()));
 }
 
-// A file of some megabytes is read on from the disk in pieces: strings and a byte vector larger than
-// a piece come through whole, and a file cut anywhere, at a piece's edge too, is a failed load.
+// A file of some megabytes is written from an image of several blocks and read on from the disk in
+// pieces: strings and a byte vector larger than a piece come through whole, and a file cut
+// anywhere, at a piece's edge too, is a failed load.
 TEST(RecordFile, LargeFilesReadWholeAndCutOnesFail) {
   cTempDir dir;
   cHolder a;
@@ -413,6 +414,11 @@ TEST(RecordFile, LargeFilesReadWholeAndCutOnesFail) {
   cHolder b;
   ASSERT_EQ(1, b.Load(path.c_str()));
   EXPECT_TRUE(bytes == ImageOf(b));
+  ASSERT_EQ(a.m_vRec.size(), b.m_vRec.size());
+  EXPECT_EQ(29999, b.m_vRec.back().m_nOld);
+  EXPECT_TRUE(a.m_vstr == b.m_vstr);
+  EXPECT_TRUE(a.m_bb == b.m_bb);
+  EXPECT_TRUE(a.m_vn == b.m_vn);
 
   const size_t PIECE = 256 * 1024;
   for (size_t n : {PIECE - 1, PIECE, PIECE + 1, 2 * PIECE + 3, bytes.size() / 2, bytes.size() - 1}) {
