@@ -145,8 +145,8 @@ void cEdChara::Validate() {
   }
   for (cCond& cond : m_vCond) cond.Validate();
   for (cEdFlow& flow : m_vFlow) flow.Validate();
-  m_vFlow.erase(std::remove_if(m_vFlow.begin(), m_vFlow.end(), [](const cEdFlow& f) { return f.IsEmpty(); }),
-                m_vFlow.end());
+  auto itKept = std::remove_if(m_vFlow.begin(), m_vFlow.end(), [](const cEdFlow& f) { return f.IsEmpty(); });
+  if (itKept != m_vFlow.end()) m_vFlow.erase(itKept, m_vFlow.end());
 }
 
 void cEdChara::ClampItemRefs() {

@@ -192,7 +192,12 @@ const cFieldLayout& cDataRecord::Layout(int32_t nVersion) const {
   std::atomic<const cFieldLayout*>& slot = g_LayoutCache[CacheSlot(&t, v)];
   const cFieldLayout* p = slot.load(std::memory_order_acquire);
   if (p && p->m_pType == &t && p->m_nVersion == v) return *p;
-  p = Registry().Find(t, v);
+  return FindLayout(t, v);
+}
+
+__attribute__((noinline)) const cFieldLayout& cDataRecord::FindLayout(const std::type_info& t, int32_t v) const {
+  std::atomic<const cFieldLayout*>& slot = g_LayoutCache[CacheSlot(&t, v)];
+  const cFieldLayout* p = Registry().Find(t, v);
   if (!p) {
     std::unique_ptr<cFieldLayout> pNew(new cFieldLayout);
     cFieldRegistrar reg(this, *pNew);

@@ -178,6 +178,9 @@ class cDataRecord {
   cDataRecord& operator=(const cDataRecord&) { return *this; }
 
  private:
+  // Builds or finds the layout on a miss of the cache; kept out of line so that the lookup stays
+  // small (it runs for every record that is read, written or cleared).
+  const cFieldLayout& FindLayout(const std::type_info& t, int32_t nVersion) const;
   int ReadFields(cDataReader& in, const cFieldLayout& layout);
   int ReadStrings(cDataReader& in, const cFieldLayout& layout);
   void WriteStrings(cDataWriter& out, const cFieldLayout& layout);
