@@ -128,7 +128,9 @@ void cEdChara::Write(cDataWriter& out) {
   out.WriteValue(m_nItemLink);
   SaveValueVector(out, m_bbInherit);
   SaveCondVector(m_vCond, out);
-  SaveRecords(out, m_vFlow);
+  // The validation above took in every flow and command.
+  out.WriteInt(static_cast<int32_t>(m_vFlow.size()));
+  for (cEdFlow& flow : m_vFlow) flow.WriteValidated(out);
 }
 
 void cEdChara::Validate() {
