@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <atomic>
 #include <system_error>
 #include <thread>
 
@@ -144,7 +145,7 @@ class cDataWriter::cSpareBlock {
         try {
           std::unique_ptr<uint8_t[]> p(new uint8_t[m_nSize]);
           volatile uint8_t* pv = p.get();
-          for (size_t i = 0; i < m_nSize; i += SPARE_PAGE) pv[i] = 0;
+          for (size_t i = 0; i < m_nSize && !m_bDropped.load(std::memory_order_relaxed); i += SPARE_PAGE) pv[i] = 0;
           m_p = std::move(p);
         } catch (const std::bad_alloc&) {
         }
@@ -152,7 +153,11 @@ class cDataWriter::cSpareBlock {
     } catch (const std::system_error&) {
     }
   }
-  ~cSpareBlock() { Take(); }
+  // A block that is not needed any more is not made ready to its end.
+  ~cSpareBlock() {
+    m_bDropped = true;
+    Take();
+  }
   cSpareBlock(const cSpareBlock&) = delete;
   cSpareBlock& operator=(const cSpareBlock&) = delete;
 
@@ -166,6 +171,7 @@ class cDataWriter::cSpareBlock {
  private:
   static constexpr size_t SPARE_PAGE = 4096;
   const size_t m_nSize;
+  std::atomic<bool> m_bDropped{false};
   std::unique_ptr<uint8_t[]> m_p;
   std::thread m_Thread;
 };
@@ -195,7 +201,7 @@ void cDataWriter::NewBlock(size_t nAtLeast) {
   }
   m_pSpare.reset();
   if (!p) p.reset(new uint8_t[nSize]);
-  m_vBlocks.push_back(cBlock{std::move(p), 0});
+  m_vBlocks.push_back(cBlock{std::move(p), 0, nSize});
   m_pEnd = m_vBlocks.back().p.get();
   m_nRoom = nSize;
   // The next block is as large as the image is when this one is full.
@@ -203,6 +209,20 @@ void cDataWriter::NewBlock(size_t nAtLeast) {
     const size_t nNext = nTotal + nSize < WRITER_MAX_BLOCK ? nTotal + nSize : WRITER_MAX_BLOCK;
     m_pSpare.reset(new cSpareBlock(nNext));
   }
+}
+
+void cDataWriter::Append(cDataWriter&& o) {
+  o.m_pSpare.reset();
+  o.Settle();
+  Settle();
+  for (cBlock& b : o.m_vBlocks) {
+    if (!b.nSize) continue;
+    m_vBlocks.push_back(std::move(b));
+    // Writing goes on in the room left at the end of the last block.
+    m_pEnd = m_vBlocks.back().p.get() + m_vBlocks.back().nSize;
+    m_nRoom = m_vBlocks.back().nCap - m_vBlocks.back().nSize;
+  }
+  o.Reset();
 }
 
 void cDataWriter::Reset() {

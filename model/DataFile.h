@@ -133,6 +133,10 @@ class cDataWriter {
   // double-byte character), stores the cut string back, and writes it in the string encoding.
   void WriteString(std::string& str);
 
+  // Puts the image that another writer collected (a writer that was never opened: no version
+  // first) at the end of this one's, without copying it. The other writer is left empty.
+  void Append(cDataWriter&& o);
+
   size_t Size() const;
   // The whole image in one piece (a copy).
   std::vector<uint8_t> Bytes() const;
@@ -144,6 +148,7 @@ class cDataWriter {
   struct cBlock {
     std::unique_ptr<uint8_t[]> p;
     size_t nSize;  // bytes in use
+    size_t nCap;
   };
   class cSpareBlock;
   void NewBlock(size_t nAtLeast);

@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "app/Log.h"
 #include "app/MsgBox.h"
@@ -288,6 +289,42 @@ int32_t CellPass(cDataWriter& out, cChkVector<T>& v, int nSteps, int32_t nWidth,
 void NoCellStep(cEdBlock&, int32_t) {}
 void NoItemStep(cEdItem&, int32_t) {}
 
+// Runs a pass over one layer on a thread of its own, or at once on this thread when bHere is set or
+// no thread can be had. Wait (the destructor too) waits for the thread; false when the memory ran
+// out on it.
+class cPassThread {
+ public:
+  template <class F>
+  cPassThread(bool bHere, F fn) {
+    if (!bHere) {
+      try {
+        m_Thread = std::thread([this, fn] {
+          try {
+            fn();
+          } catch (const std::bad_alloc&) {
+            m_bFailed = true;
+          }
+        });
+        return;
+      } catch (const std::system_error&) {
+      }
+    }
+    fn();
+  }
+  ~cPassThread() { Wait(); }
+  cPassThread(const cPassThread&) = delete;
+  cPassThread& operator=(const cPassThread&) = delete;
+
+  bool Wait() {
+    if (m_Thread.joinable()) m_Thread.join();
+    return !m_bFailed;
+  }
+
+ private:
+  bool m_bFailed = false;
+  std::thread m_Thread;
+};
+
 }  // namespace
 
 void cEdStage::Write(cDataWriter& out) {
@@ -307,19 +344,36 @@ void cEdStage::Write(cDataWriter& out) {
   out.WriteInt(STAGE_TRAILER);
 }
 
+// The three layers are written into images of their own, the blocks and the item pairs each on a
+// thread of its own while this thread does the characters, and the images are then put one after
+// the other. The passes share nothing that one of them changes: each changes only its own layer, and
+// the palettes, the database and the other settings they read stay as they are. Inheritance held on
+// this thread would not be held on another, so then everything is done here.
 void cEdStage::WriteCells(cDataWriter& out) {
   const int ALL = PASS_VALIDATE | PASS_APPLY | PASS_WRITE;
-  CellPass(out, m_vBlockGrid, ALL, m_nWidth, m_nHeight, m_nShift, NoCellStep);
-  // The items take their inheritance before the characters are written: a carrying character's
-  // link is the position of its item among the item pairs that follow.
-  CellPass(out, m_vItemGrid, PASS_VALIDATE | PASS_APPLY, m_nWidth, m_nHeight, m_nShift, NoItemStep);
-  int32_t nItemsBefore = 0;
-  CellPass(out, m_vCharaGrid, ALL, m_nWidth, m_nHeight, m_nShift, [&](cEdChara& c, int32_t nIndex) {
-    const bool bItemHere = m_vItemGrid.data()[nIndex].m_nGraphic != 0;
-    c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
-    nItemsBefore += bItemHere;
-  });
-  CellPass(out, m_vItemGrid, PASS_WRITE, m_nWidth, m_nHeight, m_nShift, NoItemStep);
+  const int32_t nWidth = m_nWidth, nHeight = m_nHeight, nShift = m_nShift;
+  const bool bHere = IsInheritHeld();
+  cDataWriter blocks, charas, items;
+  {
+    cPassThread blockPass(bHere, [&] { CellPass(blocks, m_vBlockGrid, ALL, nWidth, nHeight, nShift, NoCellStep); });
+    // The items take their inheritance before the characters are written: a carrying character's
+    // link is the position of its item among the item pairs.
+    CellPass(items, m_vItemGrid, PASS_VALIDATE | PASS_APPLY, nWidth, nHeight, nShift, NoItemStep);
+    std::vector<uint8_t> vItemHere(m_vItemGrid.size());
+    for (size_t i = 0; i < vItemHere.size(); ++i) vItemHere[i] = m_vItemGrid.data()[i].m_nGraphic != 0;
+    cPassThread itemPass(bHere, [&] { CellPass(items, m_vItemGrid, PASS_WRITE, nWidth, nHeight, nShift, NoItemStep); });
+    int32_t nItemsBefore = 0;
+    CellPass(charas, m_vCharaGrid, ALL, nWidth, nHeight, nShift, [&](cEdChara& c, int32_t nIndex) {
+      const bool bItemHere = static_cast<size_t>(nIndex) < vItemHere.size() && vItemHere[nIndex] != 0;
+      c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
+      nItemsBefore += bItemHere;
+    });
+    const bool bBlocksOk = blockPass.Wait();
+    if (!itemPass.Wait() || !bBlocksOk) throw std::bad_alloc();
+  }
+  out.Append(std::move(blocks));
+  out.Append(std::move(charas));
+  out.Append(std::move(items));
 }
 
 // ---------------------------------------------------------------------------------------------
