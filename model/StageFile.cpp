@@ -93,40 +93,38 @@ void ResetEntry0(cChkVector<T>& v) {
   if (!v.empty()) v.data()[0] = T();
 }
 
-// Fills the character and item grids with empty cells on a thread of its own while the blocks are
-// read: most of the time of making a grid's records goes to the system handing it fresh memory, and
-// that time then passes while the file is parsed. The empty cells are made and validated on the
-// reading thread; the other thread only copies them and touches nothing else. Without a thread the
-// cells are made as the file reaches them. The destructor waits for the thread.
-class cGridFiller {
+// Runs a step on a thread of its own, or at once on this thread when bHere is set or when
+// no thread can be had. Wait (the destructor too) waits for the thread; false when the memory ran
+// out on it.
+class cSideThread {
  public:
-  cGridFiller(cChkVector<cEdChara>& vChara, cChkVector<cEdItem>& vItem, size_t nCells, bool bRefs)
-      : m_Chara(EmptyCell<cEdChara>(bRefs)), m_Item(EmptyCell<cEdItem>(bRefs)) {
-    try {
-      m_Thread = std::thread([this, &vChara, &vItem, nCells] {
-        try {
-          vChara.assign(nCells, m_Chara);
-          vItem.assign(nCells, m_Item);
-        } catch (const std::bad_alloc&) {
-          m_bFailed = true;
-        }
-      });
-    } catch (const std::system_error&) {
+  template <class F>
+  cSideThread(bool bHere, F fn) {
+    if (!bHere) {
+      try {
+        m_Thread = std::thread([this, fn] {
+          try {
+            fn();
+          } catch (const std::bad_alloc&) {
+            m_bFailed = true;
+          }
+        });
+        return;
+      } catch (const std::system_error&) {
+      }
     }
+    fn();
   }
-  ~cGridFiller() { Wait(); }
-  cGridFiller(const cGridFiller&) = delete;
-  cGridFiller& operator=(const cGridFiller&) = delete;
+  ~cSideThread() { Wait(); }
+  cSideThread(const cSideThread&) = delete;
+  cSideThread& operator=(const cSideThread&) = delete;
 
-  // False when the memory ran out.
   bool Wait() {
     if (m_Thread.joinable()) m_Thread.join();
     return !m_bFailed;
   }
 
  private:
-  const cEdChara m_Chara;
-  const cEdItem m_Item;
   bool m_bFailed = false;
   std::thread m_Thread;
 };
@@ -203,7 +201,16 @@ int cEdStage::ReadBody(cDataReader& in) {
 
 int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
   const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
-  cGridFiller filler(m_vCharaGrid, m_vItemGrid, nCells, bRefs);
+  // The character and item grids are filled with empty cells on a thread of their own while the
+  // blocks are read: most of the time of making a grid's records goes to the system handing it
+  // fresh memory, and that time then passes while the file is parsed. The empty cells are made and
+  // validated here; the other thread only copies them.
+  const cEdChara emptyChara = EmptyCell<cEdChara>(bRefs);
+  const cEdItem emptyItem = EmptyCell<cEdItem>(bRefs);
+  cSideThread filler(false, [&] {
+    m_vCharaGrid.assign(nCells, emptyChara);
+    m_vItemGrid.assign(nCells, emptyItem);
+  });
   if (!ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs)) return 0;
   // Running out of memory there is what it would have been here.
   if (!filler.Wait()) throw std::bad_alloc();
@@ -289,41 +296,6 @@ int32_t CellPass(cDataWriter& out, cChkVector<T>& v, int nSteps, int32_t nWidth,
 void NoCellStep(cEdBlock&, int32_t) {}
 void NoItemStep(cEdItem&, int32_t) {}
 
-// Runs a pass over one layer on a thread of its own, or at once on this thread when bHere is set or
-// no thread can be had. Wait (the destructor too) waits for the thread; false when the memory ran
-// out on it.
-class cPassThread {
- public:
-  template <class F>
-  cPassThread(bool bHere, F fn) {
-    if (!bHere) {
-      try {
-        m_Thread = std::thread([this, fn] {
-          try {
-            fn();
-          } catch (const std::bad_alloc&) {
-            m_bFailed = true;
-          }
-        });
-        return;
-      } catch (const std::system_error&) {
-      }
-    }
-    fn();
-  }
-  ~cPassThread() { Wait(); }
-  cPassThread(const cPassThread&) = delete;
-  cPassThread& operator=(const cPassThread&) = delete;
-
-  bool Wait() {
-    if (m_Thread.joinable()) m_Thread.join();
-    return !m_bFailed;
-  }
-
- private:
-  bool m_bFailed = false;
-  std::thread m_Thread;
-};
 
 }  // namespace
 
@@ -355,13 +327,13 @@ void cEdStage::WriteCells(cDataWriter& out) {
   const bool bHere = IsInheritHeld();
   cDataWriter blocks, charas, items;
   {
-    cPassThread blockPass(bHere, [&] { CellPass(blocks, m_vBlockGrid, ALL, nWidth, nHeight, nShift, NoCellStep); });
+    cSideThread blockPass(bHere, [&] { CellPass(blocks, m_vBlockGrid, ALL, nWidth, nHeight, nShift, NoCellStep); });
     // The items take their inheritance before the characters are written: a carrying character's
     // link is the position of its item among the item pairs.
     CellPass(items, m_vItemGrid, PASS_VALIDATE | PASS_APPLY, nWidth, nHeight, nShift, NoItemStep);
     std::vector<uint8_t> vItemHere(m_vItemGrid.size());
     for (size_t i = 0; i < vItemHere.size(); ++i) vItemHere[i] = m_vItemGrid.data()[i].m_nGraphic != 0;
-    cPassThread itemPass(bHere, [&] { CellPass(items, m_vItemGrid, PASS_WRITE, nWidth, nHeight, nShift, NoItemStep); });
+    cSideThread itemPass(bHere, [&] { CellPass(items, m_vItemGrid, PASS_WRITE, nWidth, nHeight, nShift, NoItemStep); });
     int32_t nItemsBefore = 0;
     CellPass(charas, m_vCharaGrid, ALL, nWidth, nHeight, nShift, [&](cEdChara& c, int32_t nIndex) {
       const bool bItemHere = static_cast<size_t>(nIndex) < vItemHere.size() && vItemHere[nIndex] != 0;
