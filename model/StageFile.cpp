@@ -2,6 +2,7 @@
 // the threaded load and the recovery of a file that a broken save left without its trailer.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -260,25 +261,32 @@ void ValidateCell(cEdItem& e) { e.Validate(), e.ClampItemRefs(); }
 
 enum { PASS_VALIDATE = 1, PASS_APPLY = 2, PASS_WRITE = 4 };
 
-// One pass over a layer in index order, which is row-major order, so that a grid of many megabytes
-// is walked once instead of once per step: with PASS_VALIDATE every cell, the padding too, gets the
-// stage's validation; a cell inside the width and height then, when placed, takes its inheritance
-// (PASS_APPLY), fn sees it, and with PASS_WRITE its index and record are written when it is still
-// placed. Returns the cells that are placed after their inheritance. The steps of one cell read
-// nothing of the other cells of its layer, so doing them cell by cell is doing them layer by layer.
-// With PASS_WRITE the count goes first, filled in when the pass is over (the image's blocks never
-// move).
+struct cLayerShape {
+  int32_t nWidth, nHeight, nShift;
+  bool Inside(size_t i) const {
+    return static_cast<int32_t>(i & ((static_cast<size_t>(1) << nShift) - 1)) < nWidth &&
+           static_cast<int32_t>(i >> nShift) < nHeight;
+  }
+};
+
+// One pass over the cells [iBegin, iEnd) of a layer in index order, which is row-major order, so
+// that a grid of many megabytes is walked once instead of once per step: with PASS_VALIDATE every
+// cell, the padding too, gets the stage's validation; a cell inside the width and height then, when
+// placed, takes its inheritance (PASS_APPLY), fn sees it, and with PASS_WRITE its index and record
+// are written when it is still placed. Returns the cells that are placed after their inheritance.
+// The steps of one cell read nothing of the other cells of its layer, so doing them cell by cell is
+// doing them layer by layer.
 template <class T, class F>
-int32_t CellPass(cDataWriter& out, cChkVector<T>& v, int nSteps, int32_t nWidth, int32_t nHeight, int32_t nShift,
+int32_t CellPass(cDataWriter& out, cChkVector<T>& v, size_t iBegin, size_t iEnd, int nSteps, cLayerShape shape,
                  F fn) {
-  uint8_t* pCount = nSteps & PASS_WRITE ? out.Claim(4) : nullptr;
+  const int32_t nShift = shape.nShift;
   const size_t nPitchMask = (static_cast<size_t>(1) << nShift) - 1;
   int32_t nCount = 0;
-  for (size_t i = 0; i < v.size(); ++i) {
+  for (size_t i = iBegin; i < iEnd; ++i) {
     T& c = v.data()[i];
     if (nSteps & PASS_VALIDATE) ValidateCell(c);
     const int32_t x = static_cast<int32_t>(i & nPitchMask), y = static_cast<int32_t>(i >> nShift);
-    if (x >= nWidth || y >= nHeight) continue;
+    if (x >= shape.nWidth || y >= shape.nHeight) continue;
     if (nSteps & PASS_APPLY && c.m_nGraphic != 0) c.ApplyInherit();
     fn(c, static_cast<int32_t>(i));
     if (c.m_nGraphic == 0) continue;
@@ -289,8 +297,16 @@ int32_t CellPass(cDataWriter& out, cChkVector<T>& v, int nSteps, int32_t nWidth,
     out.WriteInt(static_cast<int32_t>(i));
     c.Write(out);
   }
-  if (pCount) memcpy(pCount, &nCount, 4);
   return nCount;
+}
+
+// A whole layer's pairs behind their count (filled in when the pass is over: the image's blocks
+// never move).
+template <class T, class F>
+void WriteLayer(cDataWriter& out, cChkVector<T>& v, int nSteps, cLayerShape shape, F fn) {
+  uint8_t* pCount = out.Claim(4);
+  const int32_t nCount = CellPass(out, v, 0, v.size(), nSteps | PASS_WRITE, shape, fn);
+  memcpy(pCount, &nCount, 4);
 }
 
 void NoCellStep(cEdBlock&, int32_t) {}
@@ -316,35 +332,50 @@ void cEdStage::Write(cDataWriter& out) {
   out.WriteInt(STAGE_TRAILER);
 }
 
-// The three layers are written into images of their own, the blocks and the item pairs each on a
-// thread of its own while this thread does the characters, and the images are then put one after
-// the other. The passes share nothing that one of them changes: each changes only its own layer, and
-// the palettes, the database and the other settings they read stay as they are. Inheritance held on
-// this thread would not be held on another, so then everything is done here.
+// The layers are written into images of their own, which are then put one after the other: the
+// blocks, the item pairs and the second half of the characters each on a thread of its own while
+// this thread does the first half of the characters. The passes share nothing that one of them
+// changes: each changes only its own cells, and the palettes, the database and the other settings
+// they read stay as they are. Inheritance held on this thread would not be held on another, so then
+// everything is done here.
 void cEdStage::WriteCells(cDataWriter& out) {
   const int ALL = PASS_VALIDATE | PASS_APPLY | PASS_WRITE;
-  const int32_t nWidth = m_nWidth, nHeight = m_nHeight, nShift = m_nShift;
+  const cLayerShape shape = {m_nWidth, m_nHeight, m_nShift};
   const bool bHere = IsInheritHeld();
-  cDataWriter blocks, charas, items;
+  cDataWriter blocks, charas, charas2, items;
   {
-    cSideThread blockPass(bHere, [&] { CellPass(blocks, m_vBlockGrid, ALL, nWidth, nHeight, nShift, NoCellStep); });
+    cSideThread blockPass(bHere, [&] { WriteLayer(blocks, m_vBlockGrid, ALL, shape, NoCellStep); });
     // The items take their inheritance before the characters are written: a carrying character's
-    // link is the position of its item among the item pairs.
-    CellPass(items, m_vItemGrid, PASS_VALIDATE | PASS_APPLY, nWidth, nHeight, nShift, NoItemStep);
-    std::vector<uint8_t> vItemHere(m_vItemGrid.size());
-    for (size_t i = 0; i < vItemHere.size(); ++i) vItemHere[i] = m_vItemGrid.data()[i].m_nGraphic != 0;
-    cSideThread itemPass(bHere, [&] { CellPass(items, m_vItemGrid, PASS_WRITE, nWidth, nHeight, nShift, NoItemStep); });
-    int32_t nItemsBefore = 0;
-    CellPass(charas, m_vCharaGrid, ALL, nWidth, nHeight, nShift, [&](cEdChara& c, int32_t nIndex) {
-      const bool bItemHere = static_cast<size_t>(nIndex) < vItemHere.size() && vItemHere[nIndex] != 0;
-      c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
-      nItemsBefore += bItemHere;
+    // link is the position of its item among the item pairs, which count the cells inside the
+    // width and height that hold an item.
+    CellPass(items, m_vItemGrid, 0, m_vItemGrid.size(), PASS_VALIDATE | PASS_APPLY, shape, NoItemStep);
+    std::vector<uint8_t> vItemHere(m_vCharaGrid.size());
+    for (size_t i = 0; i < vItemHere.size(); ++i)
+      vItemHere[i] = shape.Inside(i) && i < m_vItemGrid.size() && m_vItemGrid.data()[i].m_nGraphic != 0;
+    cSideThread itemPass(bHere, [&] { WriteLayer(items, m_vItemGrid, 0, shape, NoItemStep); });
+    auto linkStep = [&vItemHere](int32_t& nItemsBefore) {
+      return [&vItemHere, &nItemsBefore](cEdChara& c, int32_t nIndex) {
+        const bool bItemHere = vItemHere[nIndex] != 0;
+        c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
+        nItemsBefore += bItemHere;
+      };
+    };
+    const size_t nMid = std::min(m_vCharaGrid.size(), (static_cast<size_t>(m_nHeight) / 2) << m_nShift);
+    int32_t nItemsBefore = 0, nItemsBefore2 = 0, nCharas2 = 0;
+    for (size_t i = 0; i < nMid; ++i) nItemsBefore2 += vItemHere[i];
+    cSideThread charaPass(bHere, [&] {
+      nCharas2 = CellPass(charas2, m_vCharaGrid, nMid, m_vCharaGrid.size(), ALL, shape, linkStep(nItemsBefore2));
     });
-    const bool bBlocksOk = blockPass.Wait();
-    if (!itemPass.Wait() || !bBlocksOk) throw std::bad_alloc();
+    uint8_t* pCount = charas.Claim(4);
+    const int32_t nCharas = CellPass(charas, m_vCharaGrid, 0, nMid, ALL, shape, linkStep(nItemsBefore));
+    const bool bOk = blockPass.Wait() & itemPass.Wait() & charaPass.Wait();
+    if (!bOk) throw std::bad_alloc();
+    const int32_t nAll = nCharas + nCharas2;
+    memcpy(pCount, &nAll, 4);
   }
   out.Append(std::move(blocks));
   out.Append(std::move(charas));
+  out.Append(std::move(charas2));
   out.Append(std::move(items));
 }
 
