@@ -212,7 +212,7 @@ void cDataWriter::NewBlock(size_t nAtLeast) {
 }
 
 void cDataWriter::Append(cDataWriter&& o) {
-  o.m_pSpare.reset();
+  o.Done();
   o.Settle();
   Settle();
   for (cBlock& b : o.m_vBlocks) {
@@ -224,6 +224,8 @@ void cDataWriter::Append(cDataWriter&& o) {
   }
   o.Reset();
 }
+
+void cDataWriter::Done() { m_pSpare.reset(); }
 
 void cDataWriter::Reset() {
   m_pSpare.reset();
@@ -346,7 +348,7 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
 }
 
 int CloseFile(cDataWriter& out) {
-  out.m_pSpare.reset();
+  out.Done();
   if (out.Path().empty()) return 0;
   out.Settle();
   std::vector<cBytePiece> vPieces;

@@ -136,6 +136,8 @@ class cDataWriter {
   // Puts the image that another writer collected (a writer that was never opened: no version
   // first) at the end of this one's, without copying it. The other writer is left empty.
   void Append(cDataWriter&& o);
+  // Nothing more is written: a block that was being made ready meanwhile is given back at once.
+  void Done();
 
   size_t Size() const;
   // The whole image in one piece (a copy).
