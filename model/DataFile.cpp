@@ -1,9 +1,9 @@
 #include "model/DataFile.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <atomic>
 #include <system_error>
 #include <thread>
 

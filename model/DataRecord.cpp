@@ -88,11 +88,12 @@ void BuildOps(cFieldLayout& layout) {
   auto listOf = [](const cFieldDesc& d) {
     return d.m_nCount > MAX_SPLIT ? 4 : d.m_nSize == 1 ? 0 : d.m_nSize == 2 ? 1 : d.m_nSize == 4 ? 2 : 3;
   };
+  // Runs and lists change the order in which the fields are copied, which matters only where two
+  // fields share bytes.
   const cShellVector<cFieldDesc>& v = layout.m_vField;
   for (size_t i = 0; i < v.size(); ++i)
     for (size_t j = i + 1; j < v.size(); ++j)
-      if (listOf(v[i]) != listOf(v[j]) && v[i].m_nOffset < v[j].m_nOffset + FieldBytes(v[j]) &&
-          v[j].m_nOffset < v[i].m_nOffset + FieldBytes(v[i]))
+      if (v[i].m_nOffset < v[j].m_nOffset + FieldBytes(v[j]) && v[j].m_nOffset < v[i].m_nOffset + FieldBytes(v[i]))
         layout.m_bOverlap = true;
   // Fields that follow each other in the record as they do in the section form one run, which is
   // copied in pieces of 8, 4, 2 and 1 bytes.
@@ -154,7 +155,6 @@ void FieldsFromImage(cDataRecord* pRec, const uint8_t* pImg, const cFieldLayout&
   OpsFromImage<8>(p, pImg, layout.m_vOp[3]);
   for (const cFieldBulk& b : layout.m_vBulk) memcpy(p + b.m_nRec, pImg + b.m_nImg, b.m_nBytes);
 }
-
 
 }  // namespace
 

@@ -99,8 +99,8 @@ struct cFieldLayout {
   // without a decision per field (a grid holds three-quarters of a million records).
   cShellVector<cFieldOp> m_vOp[4];  // elements of 1, 2, 4 and 8 bytes
   cShellVector<cFieldBulk> m_vBulk;
-  // Set when fields of different lists share bytes (a scratch member read more than once): reading
-  // then keeps to the registration order, so that the last field read wins as it always did.
+  // Set when two fields share bytes (a scratch member read more than once): reading then keeps to
+  // the registration order, so that the last field read wins as it always did.
   bool m_bOverlap = false;
   // What the layout is of, so that a cache slot can tell whether it holds the one asked for.
   const std::type_info* m_pType = nullptr;

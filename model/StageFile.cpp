@@ -313,7 +313,6 @@ void WriteLayer(cDataWriter& out, cChkVector<T>& v, int nSteps, cLayerShape shap
 void NoCellStep(cEdBlock&, int32_t) {}
 void NoItemStep(cEdItem&, int32_t) {}
 
-
 }  // namespace
 
 void cEdStage::Write(cDataWriter& out) {
