@@ -1,11 +1,8 @@
 #include "model/DataFile.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <system_error>
-#include <thread>
 
 #include "app/AppGlobals.h"
 #include "app/MsgBox.h"
@@ -134,85 +131,18 @@ void cDataWriter::Settle() const {
   }
 }
 
-// The next block of a large image, taken from the system on a thread of its own while the current
-// block fills: most of the time that fresh memory costs goes to the system handing out its pages,
-// and that time then passes while records are written. The thread touches nothing but its block.
-class cDataWriter::cSpareBlock {
- public:
-  explicit cSpareBlock(size_t nSize) : m_nSize(nSize) {
-    try {
-      m_Thread = std::thread([this] {
-        try {
-          std::unique_ptr<uint8_t[]> p(new uint8_t[m_nSize]);
-          volatile uint8_t* pv = p.get();
-          for (size_t i = 0; i < m_nSize && !m_bDropped.load(std::memory_order_relaxed); i += SPARE_PAGE) pv[i] = 0;
-          m_p = std::move(p);
-        } catch (const std::bad_alloc&) {
-        }
-      });
-    } catch (const std::system_error&) {
-    }
-  }
-  // A block that is not needed any more is not made ready to its end.
-  ~cSpareBlock() {
-    m_bDropped = true;
-    Take();
-  }
-  cSpareBlock(const cSpareBlock&) = delete;
-  cSpareBlock& operator=(const cSpareBlock&) = delete;
-
-  size_t Size() const { return m_nSize; }
-  // The block once it is ready; null when it could not be had.
-  std::unique_ptr<uint8_t[]> Take() {
-    if (m_Thread.joinable()) m_Thread.join();
-    return std::move(m_p);
-  }
-
- private:
-  static constexpr size_t SPARE_PAGE = 4096;
-  const size_t m_nSize;
-  std::atomic<bool> m_bDropped{false};
-  std::unique_ptr<uint8_t[]> m_p;
-  std::thread m_Thread;
-};
-
-namespace {
-
-// Blocks from this size on get their successor made ready meanwhile.
-constexpr size_t WRITER_SPARE_FROM = 1u << 20;
-
-}  // namespace
-
-cDataWriter::cDataWriter() {}
-cDataWriter::~cDataWriter() {}
-cDataWriter::cDataWriter(cDataWriter&&) noexcept = default;
-cDataWriter& cDataWriter::operator=(cDataWriter&&) noexcept = default;
-
 void cDataWriter::NewBlock(size_t nAtLeast) {
   Settle();
   size_t nTotal = Size();
   size_t nSize = nTotal < WRITER_FIRST_BLOCK ? WRITER_FIRST_BLOCK : nTotal;
   if (nSize > WRITER_MAX_BLOCK) nSize = WRITER_MAX_BLOCK;
   if (nSize < nAtLeast) nSize = nAtLeast;
-  std::unique_ptr<uint8_t[]> p;
-  if (m_pSpare && m_pSpare->Size() >= nSize) {
-    p = m_pSpare->Take();
-    if (p) nSize = m_pSpare->Size();
-  }
-  m_pSpare.reset();
-  if (!p) p.reset(new uint8_t[nSize]);
-  m_vBlocks.push_back(cBlock{std::move(p), 0, nSize});
+  m_vBlocks.push_back(cBlock{std::unique_ptr<uint8_t[]>(new uint8_t[nSize]), 0, nSize});
   m_pEnd = m_vBlocks.back().p.get();
   m_nRoom = nSize;
-  // The next block is as large as the image is when this one is full.
-  if (nSize >= WRITER_SPARE_FROM) {
-    const size_t nNext = nTotal + nSize < WRITER_MAX_BLOCK ? nTotal + nSize : WRITER_MAX_BLOCK;
-    m_pSpare.reset(new cSpareBlock(nNext));
-  }
 }
 
 void cDataWriter::Append(cDataWriter&& o) {
-  o.Done();
   o.Settle();
   Settle();
   for (cBlock& b : o.m_vBlocks) {
@@ -225,10 +155,7 @@ void cDataWriter::Append(cDataWriter&& o) {
   o.Reset();
 }
 
-void cDataWriter::Done() { m_pSpare.reset(); }
-
 void cDataWriter::Reset() {
-  m_pSpare.reset();
   m_vBlocks.clear();
   m_pEnd = nullptr;
   m_nRoom = 0;
@@ -348,7 +275,6 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
 }
 
 int CloseFile(cDataWriter& out) {
-  out.Done();
   if (out.Path().empty()) return 0;
   out.Settle();
   std::vector<cBytePiece> vPieces;

@@ -108,11 +108,6 @@ class cDataReader {
 // blocks that are never moved, so a large file is not copied again and again as it grows.
 class cDataWriter {
  public:
-  cDataWriter();
-  ~cDataWriter();
-  cDataWriter(cDataWriter&&) noexcept;
-  cDataWriter& operator=(cDataWriter&&) noexcept;
-
   // Room for nBytes more at the end of the image, which the caller fills whole.
   uint8_t* Claim(size_t nBytes) {
     if (nBytes > m_nRoom) NewBlock(nBytes);
@@ -136,8 +131,6 @@ class cDataWriter {
   // Puts the image that another writer collected (a writer that was never opened: no version
   // first) at the end of this one's, without copying it. The other writer is left empty.
   void Append(cDataWriter&& o);
-  // Nothing more is written: a block that was being made ready meanwhile is given back at once.
-  void Done();
 
   size_t Size() const;
   // The whole image in one piece (a copy).
@@ -152,7 +145,6 @@ class cDataWriter {
     size_t nSize;  // bytes in use
     size_t nCap;
   };
-  class cSpareBlock;
   void NewBlock(size_t nAtLeast);
   void Reset();
   // Brings the last block's size up to date.
@@ -161,7 +153,6 @@ class cDataWriter {
   uint8_t* m_pEnd = nullptr;
   size_t m_nRoom = 0;
   std::string m_strPath;
-  std::unique_ptr<cSpareBlock> m_pSpare;  // the next block of a large image, made ready meanwhile
 };
 
 // Reads the whole file into the reader and its data version into g_nFileVersion. A null or empty

@@ -307,7 +307,6 @@ void WriteLayer(cDataWriter& out, cChkVector<T>& v, int nSteps, cLayerShape shap
   uint8_t* pCount = out.Claim(4);
   const int32_t nCount = CellPass(out, v, 0, v.size(), nSteps | PASS_WRITE, shape, fn);
   memcpy(pCount, &nCount, 4);
-  out.Done();
 }
 
 void NoCellStep(cEdBlock&, int32_t) {}
@@ -365,11 +364,9 @@ void cEdStage::WriteCells(cDataWriter& out) {
     for (size_t i = 0; i < nMid; ++i) nItemsBefore2 += vItemHere[i];
     cSideThread charaPass(bHere, [&] {
       nCharas2 = CellPass(charas2, m_vCharaGrid, nMid, m_vCharaGrid.size(), ALL, shape, linkStep(nItemsBefore2));
-      charas2.Done();
     });
     uint8_t* pCount = charas.Claim(4);
     const int32_t nCharas = CellPass(charas, m_vCharaGrid, 0, nMid, ALL, shape, linkStep(nItemsBefore));
-    charas.Done();
     const bool bOk = blockPass.Wait() & itemPass.Wait() & charaPass.Wait();
     if (!bOk) throw std::bad_alloc();
     const int32_t nAll = nCharas + nCharas2;
