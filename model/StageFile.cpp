@@ -202,19 +202,18 @@ int cEdStage::ReadBody(cDataReader& in) {
 
 int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
   const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
-  // The character and item grids are filled with empty cells on a thread of their own while the
-  // blocks are read: most of the time of making a grid's records goes to the system handing it
+  // The character and item grids are filled with empty cells, each on a thread of its own, while
+  // the blocks are read: most of the time of making a grid's records goes to the system handing it
   // fresh memory, and that time then passes while the file is parsed. The empty cells are made and
-  // validated here; the other thread only copies them.
+  // validated here; the other threads only copy them.
   const cEdChara emptyChara = EmptyCell<cEdChara>(bRefs);
   const cEdItem emptyItem = EmptyCell<cEdItem>(bRefs);
-  cSideThread filler(false, [&] {
-    m_vCharaGrid.assign(nCells, emptyChara);
-    m_vItemGrid.assign(nCells, emptyItem);
-  });
+  cSideThread charaFiller(false, [&] { m_vCharaGrid.assign(nCells, emptyChara); });
+  cSideThread itemFiller(false, [&] { m_vItemGrid.assign(nCells, emptyItem); });
   if (!ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs)) return 0;
   // Running out of memory there is what it would have been here.
-  if (!filler.Wait()) throw std::bad_alloc();
+  const bool bCharasOk = charaFiller.Wait();
+  if (!itemFiller.Wait() || !bCharasOk) throw std::bad_alloc();
   return ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
          ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch, bRefs);
 }
