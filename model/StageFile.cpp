@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <memory>
-#include <new>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -94,9 +94,9 @@ void ResetEntry0(cChkVector<T>& v) {
   if (!v.empty()) v.data()[0] = T();
 }
 
-// Runs a step on a thread of its own, or at once on this thread when bHere is set or when
-// no thread can be had. Wait (the destructor too) waits for the thread; false when the memory ran
-// out on it.
+// Runs a step on a thread of its own, or at once on this thread when bHere is set or when no
+// thread can be had. Finish waits for the thread and throws here what the step threw there (running
+// out of memory), as if it had run here; the destructor only waits.
 class cSideThread {
  public:
   template <class F>
@@ -106,8 +106,8 @@ class cSideThread {
         m_Thread = std::thread([this, fn] {
           try {
             fn();
-          } catch (const std::bad_alloc&) {
-            m_bFailed = true;
+          } catch (...) {
+            m_pError = std::current_exception();
           }
         });
         return;
@@ -116,17 +116,20 @@ class cSideThread {
     }
     fn();
   }
-  ~cSideThread() { Wait(); }
+  ~cSideThread() { Join(); }
   cSideThread(const cSideThread&) = delete;
   cSideThread& operator=(const cSideThread&) = delete;
 
-  bool Wait() {
-    if (m_Thread.joinable()) m_Thread.join();
-    return !m_bFailed;
+  void Finish() {
+    Join();
+    if (m_pError) std::rethrow_exception(m_pError);
   }
 
  private:
-  bool m_bFailed = false;
+  void Join() {
+    if (m_Thread.joinable()) m_Thread.join();
+  }
+  std::exception_ptr m_pError;
   std::thread m_Thread;
 };
 
@@ -211,9 +214,8 @@ int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
   cSideThread charaFiller(false, [&] { m_vCharaGrid.assign(nCells, emptyChara); });
   cSideThread itemFiller(false, [&] { m_vItemGrid.assign(nCells, emptyItem); });
   if (!ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs)) return 0;
-  // Running out of memory there is what it would have been here.
-  const bool bCharasOk = charaFiller.Wait();
-  if (!itemFiller.Wait() || !bCharasOk) throw std::bad_alloc();
+  charaFiller.Finish();
+  itemFiller.Finish();
   return ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
          ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch, bRefs);
 }
@@ -366,8 +368,9 @@ void cEdStage::WriteCells(cDataWriter& out) {
     });
     uint8_t* pCount = charas.Claim(4);
     const int32_t nCharas = CellPass(charas, m_vCharaGrid, 0, nMid, ALL, shape, linkStep(nItemsBefore));
-    const bool bOk = blockPass.Wait() & itemPass.Wait() & charaPass.Wait();
-    if (!bOk) throw std::bad_alloc();
+    blockPass.Finish();
+    itemPass.Finish();
+    charaPass.Finish();
     const int32_t nAll = nCharas + nCharas2;
     memcpy(pCount, &nAll, 4);
   }
