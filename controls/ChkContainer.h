@@ -3,11 +3,15 @@
 // in progress can run to its end without touching memory outside the container.
 #pragma once
 
-#include <list>
-#include <string>
-#include <vector>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <list>
+#include <new>
+#include <string>
+#include <type_traits>
+#include <vector>
 
 // What a bad index does to the frame window: the containers of the data model and the editors
 // destroy it; the shell's own containers post WM_CLOSE so the user is asked first.
@@ -151,6 +155,147 @@ class cChkVector : public std::vector<T> {
 // The shell's vectors (field lists, sequencer, sound players, file dialogs) ask before ending.
 template <class T>
 using cShellVector = cChkVector<T, CHK_POST_CLOSE>;
+
+// A vector of byte flags (a record's inheritance flags) that keeps up to about N of them inside the
+// object: a grid holds three-quarters of a million records, and a heap block per record would cost
+// more than the flags. A longer vector (a file may store any number) lives in a heap block of its
+// exact size, whose address the inline room then holds. Access by index is checked as cChkVector's.
+template <size_t N, int POLICY = CHK_DESTROY_FRAME>
+class cFlagVector {
+ public:
+  typedef uint8_t value_type;
+  typedef size_t size_type;
+  typedef uint8_t* iterator;
+  typedef const uint8_t* const_iterator;
+
+  cFlagVector() {}
+  cFlagVector(const cFlagVector& o) {
+    if (o.OnHeap()) {
+      assign(o.begin(), o.end());
+      return;
+    }
+    memcpy(m_aRoom, o.m_aRoom, ROOM);
+    m_nSize = o.m_nSize;
+  }
+  cFlagVector(cFlagVector&& o) noexcept { Take(o); }
+  ~cFlagVector() { Free(); }
+  cFlagVector& operator=(const cFlagVector& o) {
+    if (this == &o) return *this;
+    if (o.OnHeap() || OnHeap()) {
+      assign(o.begin(), o.end());
+      return *this;
+    }
+    memcpy(m_aRoom, o.m_aRoom, ROOM);
+    m_nSize = o.m_nSize;
+    return *this;
+  }
+  cFlagVector& operator=(cFlagVector&& o) noexcept {
+    if (this != &o) {
+      Free();
+      Take(o);
+    }
+    return *this;
+  }
+
+  size_t size() const { return m_nSize; }
+  bool empty() const { return m_nSize == 0; }
+  uint8_t* data() { return OnHeap() ? Heap() : m_aRoom; }
+  const uint8_t* data() const { return OnHeap() ? Heap() : m_aRoom; }
+  iterator begin() { return data(); }
+  iterator end() { return data() + m_nSize; }
+  const_iterator begin() const { return data(); }
+  const_iterator end() const { return data() + m_nSize; }
+
+  uint8_t& operator[](int i) { return At(i); }
+  const uint8_t& operator[](int i) const { return const_cast<cFlagVector*>(this)->At(i); }
+
+  // New flags get the value; flags beyond the new size are dropped.
+  void resize(size_t n, uint8_t v = 0) {
+    if (n == m_nSize) return;
+    const size_t nKeep = n < m_nSize ? n : m_nSize;
+    if (n <= ROOM && !OnHeap()) {
+      memset(m_aRoom + nKeep, v, n - nKeep);
+      m_nSize = static_cast<uint32_t>(n);
+      return;
+    }
+    Replace(n, data(), nKeep, v);
+  }
+  void assign(size_t n, uint8_t v) {
+    resize(0);
+    resize(n, v);
+  }
+  template <class It, class = typename std::enable_if<!std::is_integral<It>::value>::type>
+  void assign(It first, It last) {
+    const size_t n = static_cast<size_t>(std::distance(first, last));
+    if (n > ROOM || OnHeap()) {
+      // Through a scratch copy: the range may lie inside this vector.
+      std::vector<uint8_t> v(first, last);
+      Replace(n, v.data(), n, 0);
+      return;
+    }
+    for (size_t i = 0; i < n && i < ROOM; ++i, ++first) m_aRoom[i] = static_cast<uint8_t>(*first);
+    m_nSize = static_cast<uint32_t>(n);
+  }
+  void clear() { resize(0); }
+  void swap(cFlagVector& o) noexcept {
+    cFlagVector t(std::move(o));
+    o = std::move(*this);
+    *this = std::move(t);
+  }
+
+  bool operator==(const cFlagVector& o) const {
+    return m_nSize == o.m_nSize && (m_nSize == 0 || memcmp(data(), o.data(), m_nSize) == 0);
+  }
+  bool operator!=(const cFlagVector& o) const { return !(*this == o); }
+  operator std::vector<uint8_t>() const { return std::vector<uint8_t>(begin(), end()); }
+
+ private:
+  // The inline room holds the heap block's address when the flags do not fit.
+  static constexpr size_t ROOM = N < sizeof(uint8_t*) ? sizeof(uint8_t*) : (N + 3) / 4 * 4;
+
+  bool OnHeap() const { return m_nSize > ROOM; }
+  uint8_t* Heap() const {
+    uint8_t* p;
+    memcpy(&p, m_aRoom, sizeof p);
+    return p;
+  }
+  void Free() {
+    if (OnHeap()) delete[] Heap();
+    m_nSize = 0;
+  }
+  void Take(cFlagVector& o) {
+    memcpy(m_aRoom, o.m_aRoom, ROOM);
+    m_nSize = o.m_nSize;
+    o.m_nSize = 0;
+  }
+  // Makes the vector n flags long: the first nKeep from pKeep, the rest v. Nothing changes when
+  // the allocation fails.
+  void Replace(size_t n, const uint8_t* pKeep, size_t nKeep, uint8_t v) {
+    if (n > UINT32_MAX) throw std::bad_alloc();
+    uint8_t* pNew = n > ROOM ? new uint8_t[n] : nullptr;
+    uint8_t aNew[ROOM];
+    uint8_t* pDst = pNew ? pNew : aNew;
+    memcpy(pDst, pKeep, nKeep);
+    memset(pDst + nKeep, v, n - nKeep);
+    Free();
+    if (pNew)
+      memcpy(m_aRoom, &pNew, sizeof pNew);
+    else
+      memcpy(m_aRoom, aNew, n);
+    m_nSize = static_cast<uint32_t>(n);
+  }
+  uint8_t& At(int i) {
+    if (i >= 0 && static_cast<size_t>(i) < m_nSize) return data()[i];
+    char sz[64];
+    snprintf(sz, sizeof sz, "err V[%d] ( %d , %d )", i, static_cast<int>(m_nSize), 1);
+    ChkReportBadIndex(sz, POLICY);
+    if (m_nSize) return data()[0];
+    return FallbackElement<uint8_t>();
+  }
+
+  uint8_t m_aRoom[ROOM] = {};
+  uint32_t m_nSize = 0;
+};
 
 template <class T>
 class cChkList : public std::list<T> {

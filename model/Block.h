@@ -15,8 +15,8 @@ class cEdBlock : public cDataRecord {
   enum { INHERIT_GROUPS = 11 };
 
   std::string m_strName;
-  cChkVector<uint8_t> m_bbInherit;  // one flag per inheritable field group
-  cCondVector m_vCond;              // appearance conditions
+  cCondVector m_vCond;                       // appearance conditions
+  cFlagVector<INHERIT_GROUPS> m_bbInherit;  // one flag per inheritable field group
   int32_t m_nActionX;
   int16_t m_nInheritNo;  // 0: no inheritance
   int16_t m_nGraphic;    // 0: empty cell

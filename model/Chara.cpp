@@ -128,7 +128,9 @@ void cEdChara::Write(cDataWriter& out) {
   out.WriteValue(m_nItemLink);
   SaveValueVector(out, m_bbInherit);
   SaveCondVector(m_vCond, out);
-  SaveRecords(out, m_vFlow);
+  // The validation above took in every flow and command.
+  out.WriteInt(static_cast<int32_t>(m_vFlow.size()));
+  for (cEdFlow& flow : m_vFlow) flow.WriteValidated(out);
 }
 
 void cEdChara::Validate() {
@@ -145,8 +147,8 @@ void cEdChara::Validate() {
   }
   for (cCond& cond : m_vCond) cond.Validate();
   for (cEdFlow& flow : m_vFlow) flow.Validate();
-  m_vFlow.erase(std::remove_if(m_vFlow.begin(), m_vFlow.end(), [](const cEdFlow& f) { return f.IsEmpty(); }),
-                m_vFlow.end());
+  auto itKept = std::remove_if(m_vFlow.begin(), m_vFlow.end(), [](const cEdFlow& f) { return f.IsEmpty(); });
+  if (itKept != m_vFlow.end()) m_vFlow.erase(itKept, m_vFlow.end());
 }
 
 void cEdChara::ClampItemRefs() {

@@ -17,9 +17,9 @@ class cEdChara : public cDataRecord {
   enum { INHERIT_GROUPS = 37 };
 
   std::string m_strName;
-  cChkVector<uint8_t> m_bbInherit;  // one flag per inheritable field group
-  cCondVector m_vCond;              // appearance conditions
+  cCondVector m_vCond;  // appearance conditions
   cChkVector<cEdFlow> m_vFlow;
+  cFlagVector<INHERIT_GROUPS> m_bbInherit;  // one flag per inheritable field group
   int32_t m_nHp;
   int32_t m_nSp;
   int32_t m_nBodyPower;

@@ -162,11 +162,16 @@ int cEdCommand::Read(cDataReader& in) {
 
 void cEdCommand::Write(cDataWriter& out) {
   Validate();
+  WriteValidated(out);
+}
+
+void cEdCommand::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
   SaveShared(out, m_pMove);
   SaveShared(out, m_pShot);
   SaveShared(out, m_pCondList);
-  SaveRecords(out, m_vFlow);
+  out.WriteInt(static_cast<int32_t>(m_vFlow.size()));
+  for (cEdFlow& flow : m_vFlow) flow.WriteValidated(out);
   SaveValueVector(out, m_vParam);
 }
 

@@ -44,6 +44,9 @@ class cEdCommand : public cDataRecord {
   void RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const override;
   int Read(cDataReader& in) override;
   void Write(cDataWriter& out) override;
+  // Write for a command whose owner has just validated it: the same bytes without validating again
+  // (a validated command stays as it is when validated once more).
+  void WriteValidated(cDataWriter& out);
 
   // Repairs database references, sizes the parameters to the kind's count and validates the
   // carried flows. 0 when this command or one of its flows has a kind outside its table: such a

@@ -16,10 +16,25 @@ int32_t g_bStripCR = 0;
 // ---------------------------------------------------------------------------------------------
 // Reader
 
-int cDataReader::OpenImage(std::vector<uint8_t> vBytes) {
+namespace {
+
+// A file up to this size is read whole and closed at once; a larger one is read on in pieces of it.
+constexpr size_t READER_WINDOW = 256u * 1024u;
+
+}  // namespace
+
+void cDataReader::SetImage(std::vector<uint8_t> vBytes) {
+  Release();
   m_vData = std::move(vBytes);
-  m_nPos = 0;
-  m_bFailed = false;
+  m_nFileSize = m_nEnd = m_vData.size();
+}
+
+int cDataReader::OpenImage(std::vector<uint8_t> vBytes) {
+  SetImage(std::move(vBytes));
+  return ReadVersion();
+}
+
+int cDataReader::ReadVersion() {
   int32_t nVersion = 0;
   if (!ReadInt(nVersion)) return 0;
   if (nVersion < 0) return Fail();
@@ -27,11 +42,47 @@ int cDataReader::OpenImage(std::vector<uint8_t> vBytes) {
   return 1;
 }
 
+const uint8_t* cDataReader::TakeSlow(size_t nBytes) {
+  if (m_bFailed || nBytes > Remaining() || !Refill(nBytes)) {
+    Fail();
+    return nullptr;
+  }
+  const uint8_t* p = m_vData.data() + m_nPos;
+  m_nPos += nBytes;
+  return p;
+}
+
+bool cDataReader::Refill(size_t nBytes) {
+  if (m_hFile == INVALID_HANDLE_VALUE) return false;
+  const size_t nLeft = m_nEnd - m_nPos;
+  if (m_nPos) memmove(m_vData.data(), m_vData.data() + m_nPos, nLeft);
+  m_nBase += m_nPos;
+  m_nPos = 0;
+  m_nEnd = nLeft;
+  // nBytes is not more than the rest of the file, which bounds the window.
+  const size_t nWindow = nBytes > READER_WINDOW ? nBytes : READER_WINDOW;
+  if (m_vData.size() < nWindow) m_vData.resize(nWindow);
+  const size_t nUnread = m_nFileSize - m_nBase - m_nEnd;
+  size_t nWant = m_vData.size() - m_nEnd;
+  if (nWant > nUnread) nWant = nUnread;
+  while (nWant) {
+    DWORD nRead = 0;
+    const DWORD nAsk = nWant > 0x40000000u ? 0x40000000u : static_cast<DWORD>(nWant);
+    if (!ReadFile(m_hFile, m_vData.data() + m_nEnd, nAsk, &nRead, nullptr) || nRead == 0) return false;
+    m_nEnd += nRead;
+    nWant -= nRead;
+  }
+  return m_nEnd >= nBytes;
+}
+
 int cDataReader::ReadCount(int32_t& nCount, size_t nMinBytes) {
   int32_t n = 0;
   if (!ReadInt(n)) return 0;
   if (n < 0) return Fail();
-  if (nMinBytes && static_cast<size_t>(n) > Remaining() / nMinBytes) return Fail();
+  // n * nMinBytes > Remaining(), without a division; a count is below 2^31.
+  if (nMinBytes && (nMinBytes > UINT32_MAX ? static_cast<size_t>(n) > Remaining() / nMinBytes
+                                           : static_cast<uint64_t>(n) * nMinBytes > Remaining()))
+    return Fail();
   nCount = n;
   return 1;
 }
@@ -45,18 +96,20 @@ int cDataReader::ReadString(std::string& str) {
     str.clear();
     return 1;
   }
-  if (static_cast<size_t>(nLen) > Remaining()) return Fail();
-  const char* p = reinterpret_cast<const char*>(m_vData.data() + m_nPos);
+  const char* p = reinterpret_cast<const char*>(Take(static_cast<size_t>(nLen)));
+  if (!p) return 0;
   const void* pZero = memchr(p, 0, static_cast<size_t>(nLen));
   size_t nText = pZero ? static_cast<size_t>(static_cast<const char*>(pZero) - p) : static_cast<size_t>(nLen);
   str.assign(p, nText);
-  m_nPos += static_cast<size_t>(nLen);
   return 1;
 }
 
 void cDataReader::Release() {
   std::vector<uint8_t>().swap(m_vData);
-  m_nPos = 0;
+  if (m_hFile != INVALID_HANDLE_VALUE) CloseHandle(m_hFile);
+  m_hFile = INVALID_HANDLE_VALUE;
+  m_nPos = m_nEnd = m_nBase = m_nFileSize = 0;
+  m_bFailed = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -84,9 +137,22 @@ void cDataWriter::NewBlock(size_t nAtLeast) {
   size_t nSize = nTotal < WRITER_FIRST_BLOCK ? WRITER_FIRST_BLOCK : nTotal;
   if (nSize > WRITER_MAX_BLOCK) nSize = WRITER_MAX_BLOCK;
   if (nSize < nAtLeast) nSize = nAtLeast;
-  m_vBlocks.push_back(cBlock{std::unique_ptr<uint8_t[]>(new uint8_t[nSize]), 0});
+  m_vBlocks.push_back(cBlock{std::unique_ptr<uint8_t[]>(new uint8_t[nSize]), 0, nSize});
   m_pEnd = m_vBlocks.back().p.get();
   m_nRoom = nSize;
+}
+
+void cDataWriter::Append(cDataWriter&& o) {
+  o.Settle();
+  Settle();
+  for (cBlock& b : o.m_vBlocks) {
+    if (!b.nSize) continue;
+    m_vBlocks.push_back(std::move(b));
+    // Writing goes on in the room left at the end of the last block.
+    m_pEnd = m_vBlocks.back().p.get() + m_vBlocks.back().nSize;
+    m_nRoom = m_vBlocks.back().nCap - m_vBlocks.back().nSize;
+  }
+  o.Reset();
 }
 
 void cDataWriter::Reset() {
@@ -110,6 +176,10 @@ std::vector<uint8_t> cDataWriter::Bytes() const {
 }
 
 void cDataWriter::WriteString(std::string& str) {
+  if (str.empty()) {  // most strings of a large file
+    WriteInt(1);
+    return;
+  }
   size_t nZero = strnlen(str.c_str(), str.size());
   size_t nLen = SjisFitLength(str.c_str(), DATA_STRING_MAX < nZero ? DATA_STRING_MAX : nZero);
   if (nLen != str.size()) str.resize(nLen);
@@ -137,21 +207,23 @@ int SystemWrite(HANDLE hFile, const void* pData, DWORD nBytes) {
 
 DataFileWriteFn g_pfnWrite = SystemWrite;
 
-bool ReadWholeFile(const char* pszPath, std::vector<uint8_t>& vBytes) {
-  HANDLE h = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  bool bOk = false;
+HANDLE OpenToRead(const char* pszPath, size_t& nSize) {
+  HANDLE h = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return h;
   LARGE_INTEGER size;
-  if (GetFileSizeEx(h, &size) && size.QuadPart >= 0 && size.QuadPart <= DATA_FILE_MAX) {
-    vBytes.resize(static_cast<size_t>(size.QuadPart));
-    DWORD nRead = 0;
-    bOk = vBytes.empty() ||
-          (ReadFile(h, vBytes.data(), static_cast<DWORD>(vBytes.size()), &nRead, nullptr) &&
-           nRead == vBytes.size());
+  if (!GetFileSizeEx(h, &size) || size.QuadPart < 0 || size.QuadPart > DATA_FILE_MAX) {
+    CloseHandle(h);
+    return INVALID_HANDLE_VALUE;
   }
-  CloseHandle(h);
-  return bOk;
+  nSize = static_cast<size_t>(size.QuadPart);
+  return h;
+}
+
+bool ReadWhole(HANDLE h, std::vector<uint8_t>& vBytes) {
+  DWORD nRead = 0;
+  return vBytes.empty() || (ReadFile(h, vBytes.data(), static_cast<DWORD>(vBytes.size()), &nRead, nullptr) &&
+                            nRead == vBytes.size());
 }
 
 }  // namespace
@@ -166,13 +238,29 @@ int OpenForRead(const char* pszPath, cDataReader& in) {
   in.Release();
   if (!pszPath || !*pszPath) pszPath = "err";
   if (!PathFits(pszPath)) return 0;
+  size_t nSize = 0;
+  HANDLE h = OpenToRead(pszPath, nSize);
+  if (h == INVALID_HANDLE_VALUE) return 0;
+  if (nSize > READER_WINDOW) {
+    // Read on as the parser moves; the file stays open until the reader is released.
+    in.m_hFile = h;
+    in.m_nFileSize = nSize;
+    try {
+      return in.ReadVersion();
+    } catch (const std::bad_alloc&) {
+      in.Release();
+      return 0;
+    }
+  }
+  bool bOk = false;
   std::vector<uint8_t> vBytes;
   try {
-    if (!ReadWholeFile(pszPath, vBytes)) return 0;
+    vBytes.resize(nSize);
+    bOk = ReadWhole(h, vBytes);
   } catch (const std::bad_alloc&) {
-    return 0;
   }
-  return in.OpenImage(std::move(vBytes));
+  CloseHandle(h);
+  return bOk ? in.OpenImage(std::move(vBytes)) : 0;
 }
 
 void CloseFile(cDataReader& in) { in.Release(); }

@@ -30,25 +30,27 @@ constexpr int DATA_PATH_MAX = MAX_PATH - 1;
 // Files above this size are not data files of this program; they are refused, not read.
 constexpr uint32_t DATA_FILE_MAX = 1024u * 1024u * 1024u;
 
-// Reads a file image from a memory buffer. Every read is bounded by the bytes that are left: a read
-// that does not fit fails, and after the first failure every later read fails too and reads
-// nothing, so a parser can run on to its end and check Ok() once.
+// Reads a file image. Every read is bounded by the bytes that are left in the file: a read that
+// does not fit fails, and after the first failure every later read fails too and reads nothing, so
+// a parser can run on to its end and check Ok() once. A large file is not held whole: the reader
+// keeps a window of it and reads on from the file as the parser moves, so a file of many megabytes
+// is never copied into as many megabytes of fresh memory.
 class cDataReader {
  public:
   cDataReader() {}
-  explicit cDataReader(std::vector<uint8_t> vBytes) : m_vData(std::move(vBytes)) {}
+  explicit cDataReader(std::vector<uint8_t> vBytes) { SetImage(std::move(vBytes)); }
+  ~cDataReader() { Release(); }
+  cDataReader(const cDataReader&) = delete;
+  cDataReader& operator=(const cDataReader&) = delete;
 
   // Takes a whole file image, reads its data version into g_nFileVersion and leaves the reader
   // behind it. 0 for an image shorter than the version or a negative version.
   int OpenImage(std::vector<uint8_t> vBytes);
 
-  // The next nBytes of the image, which the reader moves past; null (and the reader failed) when
-  // they are not all there.
+  // The next nBytes of the file, which the reader moves past; null (and the reader failed) when
+  // they are not all there. The pointer is good until the next read.
   const uint8_t* Take(size_t nBytes) {
-    if (m_bFailed || nBytes > Remaining()) {
-      Fail();
-      return nullptr;
-    }
+    if (m_bFailed || nBytes > m_nEnd - m_nPos) return TakeSlow(nBytes);
     const uint8_t* p = m_vData.data() + m_nPos;
     m_nPos += nBytes;
     return p;
@@ -74,17 +76,31 @@ class cDataReader {
   // Marks the reader failed; returns 0 so that parsers can `return in.Fail();`.
   int Fail() {
     m_bFailed = true;
-    m_nPos = m_vData.size();
+    m_nBase = m_nFileSize;
+    m_nPos = m_nEnd = 0;
     return 0;
   }
   bool Ok() const { return !m_bFailed; }
-  size_t Remaining() const { return m_vData.size() - m_nPos; }
-  size_t Position() const { return m_nPos; }
+  size_t Remaining() const { return m_nFileSize - m_nBase - m_nPos; }
+  size_t Position() const { return m_nBase + m_nPos; }
+  // Drops the image and closes the file.
   void Release();
 
  private:
-  std::vector<uint8_t> m_vData;
-  size_t m_nPos = 0;
+  friend int OpenForRead(const char*, cDataReader&);
+  void SetImage(std::vector<uint8_t> vBytes);
+  int ReadVersion();
+  const uint8_t* TakeSlow(size_t nBytes);
+  // Moves the unread part of the window to its front and reads on from the file until at least
+  // nBytes are there; false on a read error or a file that ended early.
+  bool Refill(size_t nBytes);
+
+  std::vector<uint8_t> m_vData;  // the window: the whole image, or a piece of a file read on
+  size_t m_nPos = 0;             // in the window
+  size_t m_nEnd = 0;             // the bytes of the window that hold file data
+  size_t m_nBase = 0;            // the file position of the window
+  size_t m_nFileSize = 0;
+  HANDLE m_hFile = INVALID_HANDLE_VALUE;  // open while the file is read on
   bool m_bFailed = false;
 };
 
@@ -112,6 +128,10 @@ class cDataWriter {
   // double-byte character), stores the cut string back, and writes it in the string encoding.
   void WriteString(std::string& str);
 
+  // Puts the image that another writer collected (a writer that was never opened: no version
+  // first) at the end of this one's, without copying it. The other writer is left empty.
+  void Append(cDataWriter&& o);
+
   size_t Size() const;
   // The whole image in one piece (a copy).
   std::vector<uint8_t> Bytes() const;
@@ -123,6 +143,7 @@ class cDataWriter {
   struct cBlock {
     std::unique_ptr<uint8_t[]> p;
     size_t nSize;  // bytes in use
+    size_t nCap;
   };
   void NewBlock(size_t nAtLeast);
   void Reset();

@@ -81,15 +81,79 @@ size_t CacheSlot(const std::type_info* pType, int32_t nVersion) {
   return h & (LAYOUT_CACHE_SIZE - 1);
 }
 
-// Copies one field; the common sizes get a fixed-size copy instead of a call.
-inline void CopyField(void* pDst, const void* pSrc, size_t n) {
-  switch (n) {
-    case 1: memcpy(pDst, pSrc, 1); break;
-    case 2: memcpy(pDst, pSrc, 2); break;
-    case 4: memcpy(pDst, pSrc, 4); break;
-    case 8: memcpy(pDst, pSrc, 8); break;
-    default: memcpy(pDst, pSrc, n); break;
+// Splits the registration into the element lists of the layout.
+void BuildOps(cFieldLayout& layout) {
+  // Arrays longer than this are copied whole.
+  constexpr int32_t MAX_SPLIT = 16;
+  auto listOf = [](const cFieldDesc& d) {
+    return d.m_nCount > MAX_SPLIT ? 4 : d.m_nSize == 1 ? 0 : d.m_nSize == 2 ? 1 : d.m_nSize == 4 ? 2 : 3;
+  };
+  // Runs and lists change the order in which the fields are copied, which matters only where two
+  // fields share bytes.
+  const cShellVector<cFieldDesc>& v = layout.m_vField;
+  for (size_t i = 0; i < v.size(); ++i)
+    for (size_t j = i + 1; j < v.size(); ++j)
+      if (v[i].m_nOffset < v[j].m_nOffset + FieldBytes(v[j]) && v[j].m_nOffset < v[i].m_nOffset + FieldBytes(v[i]))
+        layout.m_bOverlap = true;
+  // Fields that follow each other in the record as they do in the section form one run, which is
+  // copied in pieces of 8, 4, 2 and 1 bytes.
+  uint32_t nRunRec = 0, nRunImg = 0, nRun = 0;
+  auto flush = [&]() {
+    for (int nList = 3; nList >= 0; --nList) {
+      const uint32_t nPiece = 1u << nList;
+      for (; nRun >= nPiece; nRun -= nPiece, nRunRec += nPiece, nRunImg += nPiece)
+        layout.m_vOp[nList].push_back(cFieldOp{nRunRec, nRunImg});
+    }
+  };
+  uint32_t nImg = 0;
+  for (const cFieldDesc& d : layout.m_vField) {
+    const uint32_t nBytes = static_cast<uint32_t>(FieldBytes(d));
+    if (listOf(d) == 4) {
+      layout.m_vBulk.push_back(cFieldBulk{d.m_nOffset, nImg, nBytes});
+    } else {
+      if (d.m_nOffset != nRunRec + nRun || nImg != nRunImg + nRun) {
+        flush();
+        nRunRec = d.m_nOffset;
+        nRunImg = nImg;
+      }
+      nRun += nBytes;
+    }
+    nImg += nBytes;
   }
+  flush();
+}
+
+template <size_t N>
+inline void OpsToImage(uint8_t* pImg, const char* pRec, const cShellVector<cFieldOp>& v) {
+  for (const cFieldOp& op : v) memcpy(pImg + op.m_nImg, pRec + op.m_nRec, N);
+}
+
+template <size_t N>
+inline void OpsFromImage(char* pRec, const uint8_t* pImg, const cShellVector<cFieldOp>& v) {
+  for (const cFieldOp& op : v) memcpy(pRec + op.m_nRec, pImg + op.m_nImg, N);
+}
+
+template <size_t N>
+inline void OpsZero(char* pRec, const cShellVector<cFieldOp>& v) {
+  for (const cFieldOp& op : v) memset(pRec + op.m_nRec, 0, N);
+}
+
+void FieldsToImage(uint8_t* pImg, const cDataRecord* pRec, const cFieldLayout& layout) {
+  const char* p = &MemberAt<char>(pRec, 0);
+  OpsToImage<1>(pImg, p, layout.m_vOp[0]);
+  OpsToImage<2>(pImg, p, layout.m_vOp[1]);
+  OpsToImage<4>(pImg, p, layout.m_vOp[2]);
+  OpsToImage<8>(pImg, p, layout.m_vOp[3]);
+  for (const cFieldBulk& b : layout.m_vBulk) memcpy(pImg + b.m_nImg, p + b.m_nRec, b.m_nBytes);
+}
+
+void FieldsFromImage(cDataRecord* pRec, const uint8_t* pImg, const cFieldLayout& layout) {
+  char* p = &MemberAt<char>(pRec, 0);
+  OpsFromImage<1>(p, pImg, layout.m_vOp[0]);
+  OpsFromImage<2>(p, pImg, layout.m_vOp[1]);
+  OpsFromImage<4>(p, pImg, layout.m_vOp[2]);
+  OpsFromImage<8>(p, pImg, layout.m_vOp[3]);
+  for (const cFieldBulk& b : layout.m_vBulk) memcpy(p + b.m_nRec, pImg + b.m_nImg, b.m_nBytes);
 }
 
 }  // namespace
@@ -128,12 +192,18 @@ const cFieldLayout& cDataRecord::Layout(int32_t nVersion) const {
   std::atomic<const cFieldLayout*>& slot = g_LayoutCache[CacheSlot(&t, v)];
   const cFieldLayout* p = slot.load(std::memory_order_acquire);
   if (p && p->m_pType == &t && p->m_nVersion == v) return *p;
-  p = Registry().Find(t, v);
+  return FindLayout(t, v);
+}
+
+__attribute__((noinline)) const cFieldLayout& cDataRecord::FindLayout(const std::type_info& t, int32_t v) const {
+  std::atomic<const cFieldLayout*>& slot = g_LayoutCache[CacheSlot(&t, v)];
+  const cFieldLayout* p = Registry().Find(t, v);
   if (!p) {
     std::unique_ptr<cFieldLayout> pNew(new cFieldLayout);
     cFieldRegistrar reg(this, *pNew);
     RegisterFields(reg, v);
     for (const cFieldDesc& d : pNew->m_vField) pNew->m_nFieldBytes += FieldBytes(d);
+    BuildOps(*pNew);
     pNew->m_pType = &t;
     pNew->m_nVersion = v;
     p = Registry().Insert(t, v, std::move(pNew));
@@ -155,8 +225,12 @@ int cDataRecord::ReadFields(cDataReader& in, const cFieldLayout& layout) {
     // The usual case, the whole registration: one bounds check for the section.
     const uint8_t* p = in.Take(layout.m_nFieldBytes);
     if (!p) return 0;
+    if (!layout.m_bOverlap) {
+      FieldsFromImage(this, p, layout);
+      return 1;
+    }
     for (const cFieldDesc& d : layout.m_vField) {
-      CopyField(FieldAt(this, d), p, FieldBytes(d));
+      memcpy(FieldAt(this, d), p, FieldBytes(d));
       p += FieldBytes(d);
     }
     return 1;
@@ -197,11 +271,7 @@ void cDataRecord::Write(cDataWriter& out) {
   uint8_t* p = out.Claim(4 + layout.m_nFieldBytes);
   const int32_t n = static_cast<int32_t>(layout.m_vField.size());
   memcpy(p, &n, 4);
-  p += 4;
-  for (const cFieldDesc& d : layout.m_vField) {
-    CopyField(p, FieldAt(this, d), FieldBytes(d));
-    p += FieldBytes(d);
-  }
+  FieldsToImage(p + 4, this, layout);
   WriteStrings(out, layout);
 }
 
@@ -210,7 +280,12 @@ void cDataRecord::Write(cDataWriter& out) {
 
 void cDataRecord::Clear() {
   const cFieldLayout& layout = Layout(g_nDataVersion);
-  for (const cFieldDesc& d : layout.m_vField) memset(FieldAt(this, d), 0, FieldBytes(d));
+  char* p = &MemberAt<char>(this, 0);
+  OpsZero<1>(p, layout.m_vOp[0]);
+  OpsZero<2>(p, layout.m_vOp[1]);
+  OpsZero<4>(p, layout.m_vOp[2]);
+  OpsZero<8>(p, layout.m_vOp[3]);
+  for (const cFieldBulk& b : layout.m_vBulk) memset(p + b.m_nRec, 0, b.m_nBytes);
   for (const cStringDesc& d : layout.m_vString) StringAt(this, d).clear();
 }
 

@@ -77,11 +77,31 @@ struct cStringDesc {
   uint32_t m_nOffset;
 };
 
+// One element of a field: where it lies in the record and in the field section.
+struct cFieldOp {
+  uint32_t m_nRec;
+  uint32_t m_nImg;
+};
+
+// A long array field, copied whole.
+struct cFieldBulk {
+  uint32_t m_nRec;
+  uint32_t m_nImg;
+  uint32_t m_nBytes;
+};
+
 // The stored members of one record class at one data version, in registration order.
 struct cFieldLayout {
   cShellVector<cFieldDesc> m_vField;
   cShellVector<cStringDesc> m_vString;
   size_t m_nFieldBytes = 0;  // the field section without its count
+  // The whole field section again, by element size: copying a record's fields is then a few loops
+  // without a decision per field (a grid holds three-quarters of a million records).
+  cShellVector<cFieldOp> m_vOp[4];  // elements of 1, 2, 4 and 8 bytes
+  cShellVector<cFieldBulk> m_vBulk;
+  // Set when two fields share bytes (a scratch member read more than once): reading then keeps to
+  // the registration order, so that the last field read wins as it always did.
+  bool m_bOverlap = false;
   // What the layout is of, so that a cache slot can tell whether it holds the one asked for.
   const std::type_info* m_pType = nullptr;
   int32_t m_nVersion = 0;
@@ -158,6 +178,9 @@ class cDataRecord {
   cDataRecord& operator=(const cDataRecord&) { return *this; }
 
  private:
+  // Builds or finds the layout on a miss of the cache; kept out of line so that the lookup stays
+  // small (it runs for every record that is read, written or cleared).
+  const cFieldLayout& FindLayout(const std::type_info& t, int32_t nVersion) const;
   int ReadFields(cDataReader& in, const cFieldLayout& layout);
   int ReadStrings(cDataReader& in, const cFieldLayout& layout);
   void WriteStrings(cDataWriter& out, const cFieldLayout& layout);

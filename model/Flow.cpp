@@ -86,10 +86,15 @@ void cEdFlow::Upgrade() {
 
 void cEdFlow::Write(cDataWriter& out) {
   Validate();  // every command is written clamped to the current database
+  WriteValidated(out);
+}
+
+void cEdFlow::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
   SaveCondVector(m_vCond, out);
   SaveRecords(out, m_vKeyCond);
-  SaveRecords(out, m_vCommand);
+  out.WriteInt(static_cast<int32_t>(m_vCommand.size()));
+  for (cEdCommand& cmd : m_vCommand) cmd.WriteValidated(out);
 }
 
 int cEdFlow::Validate() {

@@ -55,6 +55,8 @@ class cEdFlow : public cDataRecord {
   void RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const override;
   int Read(cDataReader& in) override;
   void Write(cDataWriter& out) override;
+  // Write for a flow whose owner has just validated it: the same bytes without validating again.
+  void WriteValidated(cDataWriter& out);
 
   // Validates every condition and command; 0 when a command (at any depth) has a kind outside its
   // table.

@@ -243,7 +243,7 @@ void Set(T& rec, ePalLayer eLayer, int nPal, int16_t nNo, cChkVector<uint8_t>& v
     rec.m_nInheritNo = nNo;
     if (rec.m_bbInherit.size() != vFlags.size())
       DebugErrorBox("%s", "lpData->m_bbInherit.size() != DefInheritCheck.size()\nデフォルトの継承設定がおかしい？");
-    rec.m_bbInherit.swap(vFlags);
+    rec.m_bbInherit.assign(vFlags.begin(), vFlags.end());
   }
   rec.ApplyInherit();
 }

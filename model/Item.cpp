@@ -53,7 +53,9 @@ void cEdItem::Write(cDataWriter& out) {
   out.WriteValue(m_nY);
   SaveValueVector(out, m_bbInherit);
   SaveCondVector(m_vCond, out);
-  SaveRecords(out, m_vCommand);
+  // The validation above took in every command.
+  out.WriteInt(static_cast<int32_t>(m_vCommand.size()));
+  for (cEdCommand& cmd : m_vCommand) cmd.WriteValidated(out);
 }
 
 void cEdItem::Validate() {

@@ -16,9 +16,9 @@ class cEdItem : public cDataRecord {
   enum { INHERIT_GROUPS = 13 };
 
   std::string m_strName;
-  cChkVector<uint8_t> m_bbInherit;  // one flag per inheritable field group
-  cCondVector m_vCond;              // appearance conditions
+  cCondVector m_vCond;                // appearance conditions
   cChkVector<cEdCommand> m_vCommand;  // run when the item is taken, numbered as item commands
+  cFlagVector<INHERIT_GROUPS> m_bbInherit;  // one flag per inheritable field group
   int16_t m_nInheritNo;  // 0: no inheritance
   int16_t m_nOffsetX;
   int16_t m_nOffsetY;

@@ -82,8 +82,9 @@ int cEdPrjOption::ReadBody(cDataReader& in) {
   m_nDropped = 0;
   if (v < 778) Upgrade();
   // The default records never inherit.
-  for (cChkVector<uint8_t>* p : {&m_DefBlock.m_bbInherit, &m_DefChara.m_bbInherit, &m_DefItem.m_bbInherit})
-    std::fill(p->begin(), p->end(), 0);
+  std::fill(m_DefBlock.m_bbInherit.begin(), m_DefBlock.m_bbInherit.end(), 0);
+  std::fill(m_DefChara.m_bbInherit.begin(), m_DefChara.m_bbInherit.end(), 0);
+  std::fill(m_DefItem.m_bbInherit.begin(), m_DefItem.m_bbInherit.end(), 0);
   return 1;
 }
 

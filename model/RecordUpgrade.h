@@ -16,7 +16,8 @@ inline void RaiseShotGraphic(int8_t nSheet, int16_t& nGraphic) {
 // group count (new flags 0), the flags from nPos on move up one place (the last falls off), and the
 // new flag gets the given value. An older file holds fewer flags, so the move takes up one of the
 // flags the resizing added.
-inline void InsertInheritFlag(cChkVector<uint8_t>& v, size_t nGroups, size_t nPos, uint8_t bValue) {
+template <class V>
+void InsertInheritFlag(V& v, size_t nGroups, size_t nPos, uint8_t bValue) {
   v.resize(nGroups, 0);
   if (nPos >= nGroups) return;
   for (size_t i = nGroups - 1; i > nPos; --i) v.data()[i] = v.data()[i - 1];

@@ -28,6 +28,13 @@ void ResetTo(cChkVector<T>& v, int32_t nCount) {
   v.assign(static_cast<size_t>(nCount < 0 ? 0 : nCount), T());
 }
 
+template <class T>
+void ReserveFor(cChkVector<T>& v, int32_t nCount) {
+  v.clear();
+  v.shrink_to_fit();
+  v.reserve(static_cast<size_t>(nCount < 0 ? 0 : nCount));
+}
+
 // Moves the overlap of an old layout into a new one. On an axis whose direction is 1 the cells
 // keep their distance from the far edge (columns from the right, rows from the bottom).
 template <class T>
@@ -172,6 +179,10 @@ void cEdStage::ClearCharaGrid(cChkVector<cEdChara>& v, int32_t nCount) { ResetTo
 void cEdStage::ClearItemGrid(cChkVector<cEdItem>& v, int32_t nCount) { ResetTo(v, nCount); }
 
 int cEdStage::SetSize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDirY) {
+  return Resize(nWidth, nHeight, nDirX, nDirY, false);
+}
+
+int cEdStage::Resize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDirY, bool bForRead) {
   ErrorLog("SetSize In");
   if (nWidth <= 0 || nHeight <= 0) {
     DebugErrorBox("%s", "SetSize()で 0 を指定しました！");
@@ -205,6 +216,13 @@ int cEdStage::SetSize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nD
   }
   SetDims(nWidth, nHeight);
   const int32_t nCells = m_nPitch * m_nHeight;
+  if (bForRead && !bKeep) {
+    ReserveFor(m_vBlockGrid, nCells);
+    ReserveFor(m_vCharaGrid, nCells);
+    ReserveFor(m_vItemGrid, nCells);
+    ClampScroll();
+    return 1;
+  }
   ClearBlockGrid(m_vBlockGrid, nCells);
   ClearCharaGrid(m_vCharaGrid, nCells);
   ClearItemGrid(m_vItemGrid, nCells);
@@ -264,6 +282,24 @@ void GiveEntryOne(cChkVector<T>& v, const T& def, int nLayer) {
 
 void cEdStage::Validate() {
   cStagePalScope scope(OwnPalettes());
+  ValidateSettingsAndPalettes();
+  for (cEdBlock& e : m_vBlockGrid) e.Validate(), e.ValidateItemRef();
+  for (cEdChara& e : m_vCharaGrid) e.Validate(), e.ClampItemRefs();
+  for (cEdItem& e : m_vItemGrid) e.Validate(), e.ClampItemRefs();
+}
+
+// A record's Validate changes nothing on a record it has validated while the palettes only grew and
+// the database stayed: every repair leaves a value that passes its own check.
+void cEdStage::ValidateAfterRead(bool bCellRefsDone) {
+  cStagePalScope scope(OwnPalettes());
+  ValidateSettingsAndPalettes();
+  if (bCellRefsDone) return;
+  for (cEdBlock& e : m_vBlockGrid) e.ValidateItemRef();
+  for (cEdChara& e : m_vCharaGrid) e.ClampItemRefs();
+  for (cEdItem& e : m_vItemGrid) e.ClampItemRefs();
+}
+
+void cEdStage::ValidateSettingsAndPalettes() {
   ClampScroll();
   SetSpeedLevel(m_nHitLevel);
   if (IsOutside(m_nBgm, Database.m_vBgm.size())) m_nBgm = 0;
@@ -273,9 +309,6 @@ void cEdStage::Validate() {
   for (cEdBlock& e : m_vPalBlock) e.Validate(), e.ValidateItemRef();
   for (cEdChara& e : m_vPalChara) e.Validate(), e.ClampItemRefs();
   for (cEdItem& e : m_vPalItem) e.Validate(), e.ClampItemRefs();
-  for (cEdBlock& e : m_vBlockGrid) e.Validate(), e.ValidateItemRef();
-  for (cEdChara& e : m_vCharaGrid) e.Validate(), e.ClampItemRefs();
-  for (cEdItem& e : m_vItemGrid) e.Validate(), e.ClampItemRefs();
 }
 
 void cEdStage::ValidateAll(int bRefs) {

@@ -183,7 +183,15 @@ class cEdStage : public cDataRecord {
   void CopySettings(const cEdStage& src);
   void Swap(cEdStage& o);
   int ReadBody(cDataReader& in);
-  int ReadCells(cDataReader& in);
+  int ReadCells(cDataReader& in, bool bRefs);
+  // SetSize; with bForRead the grids (empty before) are left empty with room for every cell, for
+  // the reader to fill in the order of the file.
+  int Resize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDirY, bool bForRead);
+  void ValidateSettingsAndPalettes();
+  // Validate for a stage just read: its cells were validated as they were read, against the same
+  // palettes and database, so only their palette references are left to check (none with
+  // bCellRefsDone: they were checked as they were read).
+  void ValidateAfterRead(bool bCellRefsDone);
   void Upgrade();
   void WriteCells(cDataWriter& out);
   // The size, the size in dots and the pitch; the grids are left alone.

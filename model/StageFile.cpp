@@ -2,9 +2,14 @@
 // the threaded load and the recovery of a file that a broken save left without its trailer.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "app/Log.h"
 #include "app/MsgBox.h"
@@ -39,23 +44,48 @@ unsigned __stdcall LoadRoutine(void* pArg) {
   return 0;
 }
 
-// Reads the pairs of one layer into the cells they name. A cell outside the grid or in the
-// padding beyond the width is a damaged file: no writer stores one.
+void CheckRefs(cEdBlock& e) { e.ValidateItemRef(); }
+void CheckRefs(cEdChara& e) { e.ClampItemRefs(); }
+void CheckRefs(cEdItem& e) { e.ClampItemRefs(); }
+
+// The record of a cell that no pair names, validated as the stage's validation would do it (a
+// default record has no palette source, so the palettes do not matter to it).
 template <class T>
-int ReadLayer(cDataReader& in, cChkVector<T>& v, int32_t nWidth, int32_t nPitch) {
+T EmptyCell(bool bRefs) {
+  T empty;
+  empty.Validate();
+  if (bRefs) CheckRefs(empty);
+  return empty;
+}
+
+// Reads the pairs of one layer into the cells they name; the grid comes with room for its nCells
+// cells, empty or already filled with empty cells. Missing cells are made as the file reaches them
+// (writers store them in ascending order), so each record is built and read while it is in the
+// cache. A cell outside the grid or in the padding beyond the width is a damaged file: no writer
+// stores one.
+//
+// With bRefs each cell also has its palette references checked as soon as it is read, which the
+// stage's validation would do next: the palettes are complete and keep their sizes to the end.
+template <class T>
+int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch, bool bRefs) {
+  const T empty = EmptyCell<T>(bRefs);
   int32_t n = 0;
   if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
   for (int32_t i = 0; i < n; ++i) {
     int32_t nIndex = 0;
     if (!in.ReadInt(nIndex)) return 0;
-    if (IsOutside(nIndex, v.size()) || (nIndex & (nPitch - 1)) >= nWidth) {
+    if (IsOutside(nIndex, nCells) || (nIndex & (nPitch - 1)) >= nWidth) {
       ReportAndErrorLog("err stage cell index %d outside %d x %d", nIndex, nWidth,
-                        static_cast<int32_t>(v.size() / static_cast<size_t>(nPitch)));
+                        static_cast<int32_t>(nCells / static_cast<size_t>(nPitch)));
       return in.Fail();
     }
-    if (!v.data()[nIndex].Read(in)) return 0;
+    while (v.size() <= static_cast<size_t>(nIndex)) v.push_back(empty);
+    T& cell = v.data()[nIndex];
+    if (!cell.Read(in)) return 0;
+    if (bRefs) CheckRefs(cell);
     if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
   }
+  v.resize(nCells, empty);
   return 1;
 }
 
@@ -63,6 +93,45 @@ template <class T>
 void ResetEntry0(cChkVector<T>& v) {
   if (!v.empty()) v.data()[0] = T();
 }
+
+// Runs a step on a thread of its own, or at once on this thread when bHere is set or when no
+// thread can be had. Finish waits for the thread and throws here what the step threw there (running
+// out of memory), as if it had run here; the destructor only waits.
+class cSideThread {
+ public:
+  template <class F>
+  cSideThread(bool bHere, F fn) {
+    if (!bHere) {
+      try {
+        m_Thread = std::thread([this, fn] {
+          try {
+            fn();
+          } catch (...) {
+            m_pError = std::current_exception();
+          }
+        });
+        return;
+      } catch (const std::system_error&) {
+      }
+    }
+    fn();
+  }
+  ~cSideThread() { Join(); }
+  cSideThread(const cSideThread&) = delete;
+  cSideThread& operator=(const cSideThread&) = delete;
+
+  void Finish() {
+    Join();
+    if (m_pError) std::rethrow_exception(m_pError);
+  }
+
+ private:
+  void Join() {
+    if (m_Thread.joinable()) m_Thread.join();
+  }
+  std::exception_ptr m_pError;
+  std::thread m_Thread;
+};
 
 }  // namespace
 
@@ -121,19 +190,34 @@ int cEdStage::ReadBody(cDataReader& in) {
   m_vBlockGrid.clear();
   m_vCharaGrid.clear();
   m_vItemGrid.clear();
-  if (!SetSize(m_nWidth, m_nHeight, 0, 0)) return in.Fail();
-  if (!ReadCells(in) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
+  if (!Resize(m_nWidth, m_nHeight, 0, 0, true)) return in.Fail();
+  // The validation gives a palette of fewer than two entries a second one; palettes that have it
+  // already keep their sizes, so the cells' references can be checked as the cells are read.
+  const bool bRefs = m_vPalBlock.size() >= 2 && m_vPalChara.size() >= 2 && m_vPalItem.size() >= 2;
+  if (!ReadCells(in, bRefs) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
   int32_t nTrailer = 0;
   if (g_nFileVersion >= 173 && !in.ReadInt(nTrailer)) return 0;
   if (QuitRequested()) return in.Fail();
   if (g_nFileVersion < 778) Upgrade();
-  Validate();
+  ValidateAfterRead(bRefs);
   return 1;
 }
 
-int cEdStage::ReadCells(cDataReader& in) {
-  return ReadLayer(in, m_vBlockGrid, m_nWidth, m_nPitch) && ReadLayer(in, m_vCharaGrid, m_nWidth, m_nPitch) &&
-         ReadLayer(in, m_vItemGrid, m_nWidth, m_nPitch);
+int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
+  const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
+  // The character and item grids are filled with empty cells, each on a thread of its own, while
+  // the blocks are read: most of the time of making a grid's records goes to the system handing it
+  // fresh memory, and that time then passes while the file is parsed. The empty cells are made and
+  // validated here; the other threads only copy them.
+  const cEdChara emptyChara = EmptyCell<cEdChara>(bRefs);
+  const cEdItem emptyItem = EmptyCell<cEdItem>(bRefs);
+  cSideThread charaFiller(false, [&] { m_vCharaGrid.assign(nCells, emptyChara); });
+  cSideThread itemFiller(false, [&] { m_vItemGrid.assign(nCells, emptyItem); });
+  if (!ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs)) return 0;
+  charaFiller.Finish();
+  itemFiller.Finish();
+  return ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
+         ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch, bRefs);
 }
 
 void cEdStage::Upgrade() {
@@ -171,38 +255,59 @@ void cEdStage::Upgrade() {
 
 namespace {
 
-// Applies inheritance to every cell of the stage's width and height and counts the placed ones
-// (inheritance may change the graphic number, so the count comes after it).
-template <class T>
-int32_t ApplyAndCount(cChkVector<T>& v, int32_t nWidth, int32_t nHeight, int32_t nShift) {
+// The cells' part of the stage's validation (the palettes are validated before).
+void ValidateCell(cEdBlock& e) { e.Validate(), e.ValidateItemRef(); }
+void ValidateCell(cEdChara& e) { e.Validate(), e.ClampItemRefs(); }
+void ValidateCell(cEdItem& e) { e.Validate(), e.ClampItemRefs(); }
+
+enum { PASS_VALIDATE = 1, PASS_APPLY = 2, PASS_WRITE = 4 };
+
+struct cLayerShape {
+  int32_t nWidth, nHeight, nShift;
+  bool Inside(size_t i) const {
+    return static_cast<int32_t>(i & ((static_cast<size_t>(1) << nShift) - 1)) < nWidth &&
+           static_cast<int32_t>(i >> nShift) < nHeight;
+  }
+};
+
+// One pass over the cells [iBegin, iEnd) of a layer in index order, which is row-major order, so
+// that a grid of many megabytes is walked once instead of once per step: with PASS_VALIDATE every
+// cell, the padding too, gets the stage's validation; a cell inside the width and height then, when
+// placed, takes its inheritance (PASS_APPLY), fn sees it, and with PASS_WRITE its index and record
+// are written when it is still placed. Returns the cells that are placed after their inheritance.
+// The steps of one cell read nothing of the other cells of its layer, so doing them cell by cell is
+// doing them layer by layer.
+template <class T, class F>
+int32_t CellPass(cDataWriter& out, cChkVector<T>& v, size_t iBegin, size_t iEnd, int nSteps, cLayerShape shape,
+                 F fn) {
+  const int32_t nShift = shape.nShift;
+  const size_t nPitchMask = (static_cast<size_t>(1) << nShift) - 1;
   int32_t nCount = 0;
-  for (int32_t y = 0; y < nHeight; ++y)
-    for (int32_t x = 0; x < nWidth; ++x) {
-      T& c = v.data()[x + (y << nShift)];
-      if (c.m_nGraphic == 0) continue;
-      c.ApplyInherit();
-      nCount += c.m_nGraphic != 0;
-    }
+  for (size_t i = iBegin; i < iEnd; ++i) {
+    T& c = v.data()[i];
+    if (nSteps & PASS_VALIDATE) ValidateCell(c);
+    const int32_t x = static_cast<int32_t>(i & nPitchMask), y = static_cast<int32_t>(i >> nShift);
+    if (x >= shape.nWidth || y >= shape.nHeight) continue;
+    if (nSteps & PASS_APPLY && c.m_nGraphic != 0) c.ApplyInherit();
+    fn(c, static_cast<int32_t>(i));
+    if (c.m_nGraphic == 0) continue;
+    ++nCount;
+    if (!(nSteps & PASS_WRITE)) continue;
+    c.m_nX = static_cast<int16_t>(x);
+    c.m_nY = static_cast<int16_t>(y);
+    out.WriteInt(static_cast<int32_t>(i));
+    c.Write(out);
+  }
   return nCount;
 }
 
-// The count, then in row-major order each placed cell's index and record; fn sees each cell
-// before it is written.
+// A whole layer's pairs behind their count (filled in when the pass is over: the image's blocks
+// never move).
 template <class T, class F>
-void WriteLayer(cDataWriter& out, cChkVector<T>& v, int32_t nCount, int32_t nWidth, int32_t nHeight,
-                int32_t nShift, F fn) {
-  out.WriteInt(nCount);
-  for (int32_t y = 0; y < nHeight; ++y)
-    for (int32_t x = 0; x < nWidth; ++x) {
-      const int32_t nIndex = x + (y << nShift);
-      T& c = v.data()[nIndex];
-      fn(c, nIndex);
-      if (c.m_nGraphic == 0) continue;
-      c.m_nX = static_cast<int16_t>(x);
-      c.m_nY = static_cast<int16_t>(y);
-      out.WriteInt(nIndex);
-      c.Write(out);
-    }
+void WriteLayer(cDataWriter& out, cChkVector<T>& v, int nSteps, cLayerShape shape, F fn) {
+  uint8_t* pCount = out.Claim(4);
+  const int32_t nCount = CellPass(out, v, 0, v.size(), nSteps | PASS_WRITE, shape, fn);
+  memcpy(pCount, &nCount, 4);
 }
 
 void NoCellStep(cEdBlock&, int32_t) {}
@@ -212,7 +317,9 @@ void NoItemStep(cEdItem&, int32_t) {}
 
 void cEdStage::Write(cDataWriter& out) {
   cStagePalScope scope(OwnPalettes());
-  Validate();
+  // The cells' part of the validation comes with the cells (WriteCells): it reads nothing that the
+  // settings and palettes written before them change.
+  ValidateSettingsAndPalettes();
   cDataRecord::Write(out);
   SaveValueVector(out, m_vRankItems);
   for (cEdAutoVanish& av : m_AutoVanish) av.Write(out);
@@ -225,20 +332,52 @@ void cEdStage::Write(cDataWriter& out) {
   out.WriteInt(STAGE_TRAILER);
 }
 
+// The layers are written into images of their own, which are then put one after the other: the
+// blocks, the item pairs and the second half of the characters each on a thread of its own while
+// this thread does the first half of the characters. The passes share nothing that one of them
+// changes: each changes only its own cells, and the palettes, the database and the other settings
+// they read stay as they are. Inheritance held on this thread would not be held on another, so then
+// everything is done here.
 void cEdStage::WriteCells(cDataWriter& out) {
-  const int32_t nBlocks = ApplyAndCount(m_vBlockGrid, m_nWidth, m_nHeight, m_nShift);
-  WriteLayer(out, m_vBlockGrid, nBlocks, m_nWidth, m_nHeight, m_nShift, NoCellStep);
-  // The items take their inheritance before the characters are written: a carrying character's
-  // link is the position of its item among the item pairs that follow.
-  const int32_t nItems = ApplyAndCount(m_vItemGrid, m_nWidth, m_nHeight, m_nShift);
-  const int32_t nCharas = ApplyAndCount(m_vCharaGrid, m_nWidth, m_nHeight, m_nShift);
-  int32_t nItemsBefore = 0;
-  WriteLayer(out, m_vCharaGrid, nCharas, m_nWidth, m_nHeight, m_nShift, [&](cEdChara& c, int32_t nIndex) {
-    const bool bItemHere = m_vItemGrid.data()[nIndex].m_nGraphic != 0;
-    c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
-    nItemsBefore += bItemHere;
-  });
-  WriteLayer(out, m_vItemGrid, nItems, m_nWidth, m_nHeight, m_nShift, NoItemStep);
+  const int ALL = PASS_VALIDATE | PASS_APPLY | PASS_WRITE;
+  const cLayerShape shape = {m_nWidth, m_nHeight, m_nShift};
+  const bool bHere = IsInheritHeld();
+  cDataWriter blocks, charas, charas2, items;
+  {
+    cSideThread blockPass(bHere, [&] { WriteLayer(blocks, m_vBlockGrid, ALL, shape, NoCellStep); });
+    // The items take their inheritance before the characters are written: a carrying character's
+    // link is the position of its item among the item pairs, which count the cells inside the
+    // width and height that hold an item.
+    CellPass(items, m_vItemGrid, 0, m_vItemGrid.size(), PASS_VALIDATE | PASS_APPLY, shape, NoItemStep);
+    std::vector<uint8_t> vItemHere(m_vCharaGrid.size());
+    for (size_t i = 0; i < vItemHere.size(); ++i)
+      vItemHere[i] = shape.Inside(i) && i < m_vItemGrid.size() && m_vItemGrid.data()[i].m_nGraphic != 0;
+    cSideThread itemPass(bHere, [&] { WriteLayer(items, m_vItemGrid, 0, shape, NoItemStep); });
+    auto linkStep = [&vItemHere](int32_t& nItemsBefore) {
+      return [&vItemHere, &nItemsBefore](cEdChara& c, int32_t nIndex) {
+        const bool bItemHere = vItemHere[nIndex] != 0;
+        c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
+        nItemsBefore += bItemHere;
+      };
+    };
+    const size_t nMid = std::min(m_vCharaGrid.size(), (static_cast<size_t>(m_nHeight) / 2) << m_nShift);
+    int32_t nItemsBefore = 0, nItemsBefore2 = 0, nCharas2 = 0;
+    for (size_t i = 0; i < nMid; ++i) nItemsBefore2 += vItemHere[i];
+    cSideThread charaPass(bHere, [&] {
+      nCharas2 = CellPass(charas2, m_vCharaGrid, nMid, m_vCharaGrid.size(), ALL, shape, linkStep(nItemsBefore2));
+    });
+    uint8_t* pCount = charas.Claim(4);
+    const int32_t nCharas = CellPass(charas, m_vCharaGrid, 0, nMid, ALL, shape, linkStep(nItemsBefore));
+    blockPass.Finish();
+    itemPass.Finish();
+    charaPass.Finish();
+    const int32_t nAll = nCharas + nCharas2;
+    memcpy(pCount, &nAll, 4);
+  }
+  out.Append(std::move(blocks));
+  out.Append(std::move(charas));
+  out.Append(std::move(charas2));
+  out.Append(std::move(items));
 }
 
 // ---------------------------------------------------------------------------------------------

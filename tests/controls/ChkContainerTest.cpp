@@ -92,3 +92,50 @@ TEST_F(ChkTest, ByteVectorLoadAndSave) {
   EXPECT_EQ(0, v.Load(fp));
   fclose(fp);
 }
+
+TEST_F(ChkTest, FlagVectorChecksItsIndexLikeTheVector) {
+  cFlagVector<11> v;
+  v.assign(3, 0);
+  v[1] = 7;
+  EXPECT_EQ(7, v[1]);
+  v[0] = 5;
+  EXPECT_EQ(5, v[-1]);
+  EXPECT_EQ(5, v[3]);
+  cFlagVector<11> empty;
+  uint8_t& a = empty[0];
+  EXPECT_EQ(0u, empty.size());
+  EXPECT_EQ(&a, &empty[2]);
+  EXPECT_EQ("err V[-1] ( 3 , 1 )\r\nerr V[3] ( 3 , 1 )\r\nerr V[0] ( 0 , 1 )\r\nerr V[2] ( 0 , 1 )\r\n", Log());
+}
+
+// Growing and shrinking across the inline room keeps the flags and fills new ones, whichever side
+// of the room the vector starts and ends on; copies, moves and swaps carry the flags along.
+TEST_F(ChkTest, FlagVectorKeepsItsFlagsAcrossTheInlineRoom) {
+  const size_t sizes[] = {0, 1, 11, 12, 13, 40, 41, 300};
+  for (size_t nFrom : sizes)
+    for (size_t nTo : sizes) {
+      SCOPED_TRACE(testing::Message() << nFrom << " -> " << nTo);
+      std::vector<uint8_t> want(nFrom);
+      for (size_t i = 0; i < nFrom; ++i) want[i] = static_cast<uint8_t>(i + 1);
+      cFlagVector<11> v;
+      v.assign(want.begin(), want.end());
+      EXPECT_EQ(want, static_cast<std::vector<uint8_t>>(v));
+      v.resize(nTo, 0xAA);
+      want.resize(nTo, 0xAA);
+      EXPECT_EQ(want, static_cast<std::vector<uint8_t>>(v));
+
+      cFlagVector<11> copy(v), moved(std::move(copy)), other;
+      EXPECT_TRUE(moved == v);
+      EXPECT_TRUE(copy.empty());
+      other.assign(5, 1);
+      other.swap(moved);
+      EXPECT_EQ(want, static_cast<std::vector<uint8_t>>(other));
+      EXPECT_EQ(std::vector<uint8_t>(5, 1), static_cast<std::vector<uint8_t>>(moved));
+      EXPECT_TRUE(moved != v);
+      v = moved;
+      EXPECT_TRUE(v == moved);
+      v.assign(v.begin() + 1, v.end());  // from a range inside itself
+      EXPECT_EQ(std::vector<uint8_t>(4, 1), static_cast<std::vector<uint8_t>>(v));
+    }
+  EXPECT_EQ("", Log());
+}

@@ -179,6 +179,27 @@ TEST(RecordFormat, ContainersOfEveryKind) {
   EXPECT_FALSE(back.m_pPart);
 }
 
+// Inline flags and flags in a heap block are stored as any byte vector is; a count that does not fit
+// in the rest of the file is a failed read that allocates nothing.
+TEST(RecordFormat, FlagVectorsAreStoredAsByteVectors) {
+  for (size_t n : {size_t(0), size_t(3), size_t(40), size_t(41), size_t(200)}) {
+    SCOPED_TRACE(n);
+    cChkVector<uint8_t> bytes(n);
+    for (size_t i = 0; i < n; ++i) bytes.data()[i] = static_cast<uint8_t>(i * 7);
+    cFlagVector<37> flags;
+    flags.assign(bytes.begin(), bytes.end());
+    const std::vector<uint8_t> image = WriteImage([&](cDataWriter& out) { SaveValueVector(out, bytes); });
+    EXPECT_EQ(HexOf(image), HexOf(WriteImage([&](cDataWriter& out) { SaveValueVector(out, flags); })));
+    cFlagVector<37> back;
+    back.assign(2, 9);
+    ASSERT_EQ(1, ParseImage(image, [&](cDataReader& in) { return ReadValueVector(in, back); }));
+    EXPECT_TRUE(back == flags);
+  }
+  cFlagVector<11> v;
+  EXPECT_EQ(0, ParseImage(cImage().I(V).I(5).C(1).C(2), [&](cDataReader& in) { return ReadValueVector(in, v); }));
+  EXPECT_EQ(0, ParseImage(cImage().I(V).I(-1), [&](cDataReader& in) { return ReadValueVector(in, v); }));
+}
+
 TEST(RecordFormat, ResizeModeKeepsThePresentElementsUpToTheCount) {
   cChkVector<cGated> v(5);
   v[0].m_nNew = 1;
@@ -371,6 +392,40 @@ TEST(RecordFile, SaveThenLoadAndMissingFiles) {
   EXPECT_EQ(0, a.Save(dir.File("no\\such\\folder.dat").c_str()));
   ASSERT_TRUE(WriteFileBytes(dir.File("short.dat"), {0x0A, 0x03}));
   EXPECT_EQ(0, b.Load(dir.File("short.dat").c_str()));
+}
+
+// A file of some megabytes is written from an image of several blocks and read on from the disk in
+// pieces: strings and a byte vector larger than a piece come through whole, and a file cut
+// anywhere, at a piece's edge too, is a failed load.
+TEST(RecordFile, LargeFilesReadWholeAndCutOnesFail) {
+  cTempDir dir;
+  cHolder a;
+  a.m_n = 5;
+  a.m_vRec.resize(30000);
+  for (size_t i = 0; i < a.m_vRec.size(); ++i) a.m_vRec.data()[i].m_nOld = static_cast<int32_t>(i);
+  for (int i = 0; i < 900; ++i) a.m_vstr.push_back(std::string(static_cast<size_t>(i * 7 % 5000), 'a' + i % 26));
+  a.m_bb.resize(600000);
+  for (size_t i = 0; i < a.m_bb.size(); ++i) a.m_bb.data()[i] = static_cast<uint8_t>(i % 251);
+  a.m_vn = {7, 8};
+  const std::string path = dir.File("big.dat");
+  ASSERT_EQ(1, a.Save(path.c_str()));
+  const std::vector<uint8_t> bytes = ReadFileBytes(path);
+  ASSERT_GT(bytes.size(), 2500000u);
+  cHolder b;
+  ASSERT_EQ(1, b.Load(path.c_str()));
+  EXPECT_TRUE(bytes == ImageOf(b));
+  ASSERT_EQ(a.m_vRec.size(), b.m_vRec.size());
+  EXPECT_EQ(29999, b.m_vRec.back().m_nOld);
+  EXPECT_TRUE(a.m_vstr == b.m_vstr);
+  EXPECT_TRUE(a.m_bb == b.m_bb);
+  EXPECT_TRUE(a.m_vn == b.m_vn);
+
+  const size_t PIECE = 256 * 1024;
+  for (size_t n : {PIECE - 1, PIECE, PIECE + 1, 2 * PIECE + 3, bytes.size() / 2, bytes.size() - 1}) {
+    ASSERT_TRUE(WriteFileBytes(dir.File("cut.dat"), std::vector<uint8_t>(bytes.begin(), bytes.begin() + n)));
+    cHolder c;
+    EXPECT_EQ(0, c.Load(dir.File("cut.dat").c_str())) << n;
+  }
 }
 
 TEST(RecordFile, EmptyPathReadsErrAndOverlongPathsAreRefused) {

@@ -237,7 +237,7 @@ TEST_F(Inheritance, SetInheritStoresOrClearsThenApplies) {
   SetInherit(c, PAL_BLOCK, 1, 4, Only({0, 1}));
   EXPECT_EQ(0, c.m_nInheritPal);
   EXPECT_EQ(0, c.m_nInheritNo);
-  EXPECT_EQ(std::vector<uint8_t>(11, 0), static_cast<std::vector<uint8_t>&>(c.m_bbInherit));
+  EXPECT_EQ(std::vector<uint8_t>(11, 0), static_cast<std::vector<uint8_t>>(c.m_bbInherit));
   EXPECT_EQ("own", c.m_strName);
   SetInherit(c, PAL_BLOCK, 2, 2, Only({0}));
   EXPECT_EQ(0, c.m_nInheritPal);

@@ -31,7 +31,7 @@ TEST(PaletteRecords, FreshRecordsAreEmptyCellsWithTheirDefaults) {
   EXPECT_EQ(0, b.m_nGraphic);
   EXPECT_EQ(1, b.m_nBlockType);
   EXPECT_EQ(-1, b.m_nNoFaction);
-  EXPECT_EQ(std::vector<uint8_t>(11, 0), static_cast<std::vector<uint8_t>&>(b.m_bbInherit));
+  EXPECT_EQ(std::vector<uint8_t>(11, 0), static_cast<std::vector<uint8_t>>(b.m_bbInherit));
   EXPECT_EQ(0, b.m_nX);
 
   cEdItem it;
@@ -54,7 +54,7 @@ TEST(PaletteRecords, FreshRecordsAreEmptyCellsWithTheirDefaults) {
   EXPECT_EQ(1, c.m_bStartEffectLoop);
   EXPECT_EQ(1, c.m_bHoldItem);
   EXPECT_EQ(1, c.m_nSheet);
-  EXPECT_EQ(std::vector<uint8_t>(37, 0), static_cast<std::vector<uint8_t>&>(c.m_bbInherit));
+  EXPECT_EQ(std::vector<uint8_t>(37, 0), static_cast<std::vector<uint8_t>>(c.m_bbInherit));
   EXPECT_TRUE(c.m_vFlow.empty());
 
   // Field and string counts of the current version.

@@ -163,9 +163,9 @@ TEST(PrjOption, OlderFilesTable) {
     ASSERT_EQ(1, ReadOption(opt, img));
     EXPECT_EQ("p", opt.m_strGamePath);
     EXPECT_EQ(v < 142 ? 0 : 2, opt.m_nOldVerStage);
-    EXPECT_EQ(std::vector<uint8_t>(11, 0), static_cast<std::vector<uint8_t>&>(opt.m_DefBlock.m_bbInherit));
-    EXPECT_EQ(std::vector<uint8_t>(37, 0), static_cast<std::vector<uint8_t>&>(opt.m_DefChara.m_bbInherit));
-    EXPECT_EQ(std::vector<uint8_t>(13, 0), static_cast<std::vector<uint8_t>&>(opt.m_DefItem.m_bbInherit));
+    EXPECT_EQ(std::vector<uint8_t>(11, 0), static_cast<std::vector<uint8_t>>(opt.m_DefBlock.m_bbInherit));
+    EXPECT_EQ(std::vector<uint8_t>(37, 0), static_cast<std::vector<uint8_t>>(opt.m_DefChara.m_bbInherit));
+    EXPECT_EQ(std::vector<uint8_t>(13, 0), static_cast<std::vector<uint8_t>>(opt.m_DefItem.m_bbInherit));
     EXPECT_EQ(v >= 120 ? 3 : 1, opt.m_DefItem.m_nGraphic);
     for (int nSit = 0; nSit < 3; ++nSit) {
       if (nSit == 1 && !c.bSit1) continue;
