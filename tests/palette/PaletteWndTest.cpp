@@ -146,7 +146,7 @@ TEST_F(PaletteWndTest, AClickPicksTheEntryIntoTheBrushInheritingFromItAndMovesTh
   EXPECT_EQ(entry.m_strName, brush.m_strName);
   EXPECT_EQ(2, brush.m_nInheritPal);
   EXPECT_EQ(1, brush.m_nInheritNo);
-  EXPECT_EQ(vFlags, brush.m_bbInherit);
+  EXPECT_EQ(static_cast<std::vector<uint8_t>>(vFlags), static_cast<std::vector<uint8_t>>(brush.m_bbInherit));
   // The selection frame and the status text are in the stage window only.
   lpCommon->Draw();
   lpStage->Draw();

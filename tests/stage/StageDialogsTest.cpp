@@ -207,6 +207,7 @@ class NewStageTest : public StageDialogsTest {
 };
 
 TEST_F(NewStageTest, CopiesTheNewestTemplateWithTheCommonPaletteAndRebuildsTheWindow) {
+  HWND hOld = m_lpWnd->m_hWnd;
   PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][LAYER_BLOCK] = SRC_COMMON;
   PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][LAYER_CHARA] = SRC_NONE;
   ASSERT_GT(CommonPalette.m_vBlock.size(), 2);
@@ -230,7 +231,7 @@ TEST_F(NewStageTest, CopiesTheNewestTemplateWithTheCommonPaletteAndRebuildsTheWi
   cEditConfig saved;
   ASSERT_TRUE(saved.Load(EDIT_CONFIG_FILE));
   EXPECT_EQ(2, saved.m_nNewStagePalette);
-  ASSERT_TRUE(PumpUntil([&] { return FrameWnd.m_lpStageWnd != m_lpWnd; }));
+  ASSERT_TRUE(WaitForStageWindowRebuild(hOld));
   m_lpWnd = FrameWnd.m_lpStageWnd;
   ASSERT_TRUE(m_lpWnd);
   char sz[64];

@@ -22,6 +22,7 @@
 #include "resources/StageIds.h"
 #include "stage/StageWnd.h"
 #include "stage/TestPlay.h"
+#include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
 #include "tests/sound/SoundTestSupport.h"
@@ -254,6 +255,7 @@ TEST_F(StageFilesTest, ClosingAsksForTheStageThenTheCommonPalette) {
 }
 
 TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath) {
+  HWND hOld = m_lpWnd->m_hWnd;
   ChangeStage();
   ASSERT_TRUE(Stage.Save("data\\stg4\\Other.stg4_778"));
   Stage.m_vBlockGrid[0].m_nGraphic = 5;
@@ -270,7 +272,7 @@ TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath
   EXPECT_EQ(1, StageEditState.m_bStageOpen);
   EXPECT_EQ(0, StageEditState.m_bStageChanged);
   // The window is rebuilt for the new stage.
-  EXPECT_TRUE(PumpUntil([&] { return FrameWnd.m_lpStageWnd != m_lpWnd && FrameWnd.m_lpStageWnd; }));
+  EXPECT_TRUE(WaitForStageWindowRebuild(hOld));
   m_lpWnd = FrameWnd.m_lpStageWnd;
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }

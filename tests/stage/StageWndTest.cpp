@@ -355,10 +355,11 @@ TEST_F(StageWndTest, SystemAndProjectOptionSheetsOpenFromTheirCommandsAndGiveThe
 }
 
 TEST_F(StageWndTest, ClosingTheStageRebuildsTheWindowWithNothingToEdit) {
+  HWND hOld = m_lpWnd->m_hWnd;
   StageEditState.m_bStageChanged = 1;
   Command(ID_CLOSE_STAGE);
   EXPECT_TRUE(m_Boxes.Shown().empty());
-  ASSERT_TRUE(PumpUntil([&] { return FrameWnd.m_lpStageWnd != m_lpWnd; }));
+  ASSERT_TRUE(WaitForStageWindowRebuild(hOld));
   m_lpWnd = FrameWnd.m_lpStageWnd;
   ASSERT_TRUE(m_lpWnd);
   EXPECT_EQ(0, StageEditState.m_bStageOpen);

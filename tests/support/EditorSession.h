@@ -26,3 +26,11 @@ inline bool PumpThroughMainLoopUntil(const std::function<bool()>& cond) {
     return cond();
   });
 }
+
+// Waits until the frame has rebuilt the stage window after a stage change. The new window object
+// may well sit at the old one's address, so the old window's handle is what tells them apart.
+inline bool WaitForStageWindowRebuild(HWND hOld) {
+  return PumpUntil([&] {
+    return !IsWindow(hOld) && FrameWnd.m_lpStageWnd && IsWindow(FrameWnd.m_lpStageWnd->m_hWnd);
+  });
+}
