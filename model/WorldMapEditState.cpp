@@ -130,22 +130,24 @@ bool cWorldMapEditState::PushSnapshot(cGridList& lGrids, cEventList& lEvents,
   return true;
 }
 
+void cWorldMapEditState::Restore(cGridList& lFromGrids, cEventList& lFromEvents,
+                                 cGridList& lToGrids, cEventList& lToEvents,
+                                 cChkVector<int32_t>& vGrid, cChkVector<cEdWmEvent>& vEvents) {
+  if (lFromGrids.empty() || lFromEvents.empty()) return;
+  // A failed check has emptied every list: nothing is left to restore.
+  if (!PushSnapshot(lToGrids, lToEvents, vGrid, vEvents)) return;
+  vGrid = std::move(lFromGrids.back());
+  vEvents = std::move(lFromEvents.back());
+  lFromGrids.pop_back();
+  lFromEvents.pop_back();
+}
+
 void cWorldMapEditState::Undo(cChkVector<int32_t>& vGrid, cChkVector<cEdWmEvent>& vEvents) {
-  if (m_UndoGrids.empty() || m_UndoEvents.empty()) return;
-  if (!PushSnapshot(m_RedoGrids, m_RedoEvents, vGrid, vEvents)) return;
-  vGrid = std::move(m_UndoGrids.back());
-  vEvents = std::move(m_UndoEvents.back());
-  m_UndoGrids.pop_back();
-  m_UndoEvents.pop_back();
+  Restore(m_UndoGrids, m_UndoEvents, m_RedoGrids, m_RedoEvents, vGrid, vEvents);
 }
 
 void cWorldMapEditState::Redo(cChkVector<int32_t>& vGrid, cChkVector<cEdWmEvent>& vEvents) {
-  if (m_RedoGrids.empty() || m_RedoEvents.empty()) return;
-  if (!PushSnapshot(m_UndoGrids, m_UndoEvents, vGrid, vEvents)) return;
-  vGrid = std::move(m_RedoGrids.back());
-  vEvents = std::move(m_RedoEvents.back());
-  m_RedoGrids.pop_back();
-  m_RedoEvents.pop_back();
+  Restore(m_RedoGrids, m_RedoEvents, m_UndoGrids, m_UndoEvents, vGrid, vEvents);
 }
 
 void cWorldMapEditState::ClearUndo() {

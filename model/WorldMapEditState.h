@@ -86,6 +86,9 @@ class cWorldMapEditState {
  private:
   // Templates null: those of a new world map, without reading it.
   void ResetWith(const cChkVector<cEdWmEvent>* pTemplates);
+  // Stores the current state on the other side, then restores the last step of this side.
+  void Restore(cGridList& lFromGrids, cEventList& lFromEvents, cGridList& lToGrids,
+               cEventList& lToEvents, cChkVector<int32_t>& vGrid, cChkVector<cEdWmEvent>& vEvents);
 };
 
 extern cWorldMapEditState WorldMapEditState;
