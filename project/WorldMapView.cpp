@@ -12,6 +12,7 @@
 #include "model/Globals.h"
 #include "model/StageEditState.h"
 #include "model/WorldMapEditState.h"
+#include "resources/WorldMapIds.h"
 
 namespace {
 
@@ -132,20 +133,191 @@ void cWorldMapWnd::PointToCell(POINT pt) {
   c->m_nViewY = cy * CELL;
 }
 
-void cWorldMapWnd::OnMouse(UINT uMsg, WPARAM, LPARAM lParam) {
+void cWorldMapWnd::OnMouse(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   // The message's point is relative to the client area; the view starts below the toolbar.
   POINT pt = {static_cast<short>(LOWORD(lParam)) - m_nViewX,
               static_cast<short>(HIWORD(lParam)) - m_nViewY};
   PointToCell(pt);
   bool bPress = uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN;
   if (bPress) StageEditState.m_bWorldMapChanged = 1;
-  if (WorldMapEditState.m_nTool == 0) PenTool(uMsg);
+  if (WorldMapEditState.m_nTool == 0) PenTool(uMsg, wParam);
   if (WorldMapEditState.m_nPaletteMode == cWorldMapEditState::MODE_CHIP) SelectTool(uMsg);
   if (bPress && m_hWnd) SetFocus(m_hWnd);
 }
 
-void cWorldMapWnd::PenTool(UINT) {}
+// The event dialog joins here once it is built; until then every run counts as cancelled, so
+// the editing options place nothing.
+int32_t cWorldMapWnd::RunEventDlg(cEdWmEvent&) { return 0; }
 
-void cWorldMapWnd::SelectTool(UINT) {}
+void cWorldMapWnd::PlaceAt(cEdWmEvent& event, int32_t x, int32_t y) {
+  if (EditConfig.m_bWmAutoWorldNo) WorldMap.AssignWorldNos(event, WorldMap.FindEventAt(x, y));
+  WorldMap.PlaceEvent(event, x, y);
+}
 
-void cWorldMapWnd::Frame() { UpdateMouse(1, 7); }
+void cWorldMapWnd::PenTool(UINT uMsg, WPARAM wParam) {
+  if (uMsg != WM_LBUTTONDOWN && uMsg != WM_MOUSEMOVE) return;
+  cWorldMapEditState& st = WorldMapEditState;
+  const cCursorCell* c = MouseState.m_pCur;
+  if (!c) return;
+  const bool bChips = st.m_nPaletteMode == cWorldMapEditState::MODE_CHIP;
+  if (uMsg == WM_LBUTTONDOWN) {
+    // With an editing option the event dialog's OK stores the step instead.
+    bool bDialog = (EditConfig.m_bWmEditPlaced && WorldMap.HasEventAt(c->m_nX, c->m_nY)) ||
+                   EditConfig.m_bWmEditBeforePlace;
+    if (bChips || !bDialog) PushUndo();
+  }
+  if (!(wParam & MK_LBUTTON)) return;
+  const uint32_t nChips = static_cast<uint32_t>(WorldMap.m_vChips.size());
+  // The brush is cut at the map's right and bottom edges; nothing wraps.
+  for (int32_t i = 0; i < st.m_nBrushH && i < cWorldMapEditState::BRUSH_ROWS; ++i) {
+    int32_t y = c->m_nY + i;
+    if (y < 0 || y >= WorldMap.m_nHeight) break;
+    for (int32_t j = 0; j < st.m_nBrushW && j < cWorldMapEditState::BRUSH_COLS; ++j) {
+      int32_t x = c->m_nX + j;
+      if (x < 0 || x >= WorldMap.m_nWidth) break;
+      if (bChips) {
+        uint32_t n = static_cast<uint32_t>(st.m_Brush[i][j]);
+        if (n < nChips) WorldMap.m_vGrid[GridIndex(x, y)] = static_cast<int32_t>(n);
+        continue;
+      }
+      if (st.m_nSelected == -1) continue;
+      cEdWmEvent* lpPlaced = WorldMap.FindEventAt(x, y);
+      if (EditConfig.m_bWmEditPlaced && lpPlaced) {
+        RunEventDlg(*lpPlaced);
+      } else if (EditConfig.m_bWmEditBeforePlace) {
+        m_NewEvent = st.m_SelTemplate;
+        if (EditConfig.m_bWmAutoWorldNo) WorldMap.AssignWorldNos(m_NewEvent, lpPlaced);
+        if (RunEventDlg(m_NewEvent)) WorldMap.PlaceEvent(m_NewEvent, x, y);
+      } else {
+        m_NewEvent = st.m_SelTemplate;
+        PlaceAt(m_NewEvent, x, y);
+      }
+    }
+  }
+  RedrawPalette();
+}
+
+void cWorldMapWnd::SelectTool(UINT uMsg) {
+  cWorldMapEditState& st = WorldMapEditState;
+  const cCursorCell* c = MouseState.m_pCur;
+  if (!c) return;
+  if (uMsg == WM_RBUTTONDOWN) {
+    st.m_nAnchorX = c->m_nX;
+    st.m_nAnchorY = c->m_nY;
+    st.m_bSelecting = 1;
+    st.m_nSelected = -1;
+    st.m_bDragging = 1;
+    return;
+  }
+  if (uMsg != WM_RBUTTONUP || !st.m_bDragging) return;
+  int32_t x0 = st.m_nAnchorX < c->m_nX ? st.m_nAnchorX : c->m_nX;
+  int32_t y0 = st.m_nAnchorY < c->m_nY ? st.m_nAnchorY : c->m_nY;
+  st.m_nBrushW = std::abs(c->m_nX - st.m_nAnchorX) + 1;
+  st.m_nBrushH = std::abs(c->m_nY - st.m_nAnchorY) + 1;
+  // A map file larger than the brush cannot make a larger brush.
+  Clamp(st.m_nBrushW, 1, cWorldMapEditState::BRUSH_COLS);
+  Clamp(st.m_nBrushH, 1, cWorldMapEditState::BRUSH_ROWS);
+  for (int32_t i = 0; i < st.m_nBrushH && y0 + i < WorldMap.m_nHeight; ++i)
+    for (int32_t j = 0; j < st.m_nBrushW && x0 + j < WorldMap.m_nWidth; ++j)
+      st.m_Brush[i][j] = WorldMap.m_vGrid[GridIndex(x0 + j, y0 + i)];
+  st.SetTool(st.m_nTool);
+  st.m_bDragging = 0;
+}
+
+void cWorldMapWnd::OpenContextMenu() {
+  cWorldMapEditState& st = WorldMapEditState;
+  const cCursorCell* c = MouseState.m_pCur;
+  if (!c || !m_hContextMenu) return;
+  st.m_lpMenuEvent = WorldMap.FindEventAt(c->m_nX, c->m_nY);
+  const UINT uOn = MF_BYCOMMAND | MF_ENABLED, uOff = MF_BYCOMMAND | MF_GRAYED;
+  const uint16_t awOnEvent[] = {ID_WM_CTX_EDIT, ID_WM_CTX_CUT, ID_WM_CTX_COPY, ID_WM_CTX_DELETE};
+  for (uint16_t w : awOnEvent) EnableMenuItem(m_hContextMenu, w, st.m_lpMenuEvent ? uOn : uOff);
+  EnableMenuItem(m_hContextMenu, ID_WM_CTX_PASTE, st.m_bClipValid ? uOn : uOff);
+  EnableMenuItem(m_hContextMenu, ID_WM_CTX_NEW, uOn);
+  // A menu closed without a command left its cell on the stack: it is dropped, so the stack
+  // never grows by more than one record.
+  if (m_bMenuPushed) MouseState.Pop(2);
+  MouseState.Push(1);
+  m_bMenuPushed = 1;
+  PopupMenu(m_hContextMenu);
+}
+
+void cWorldMapWnd::PopMenuCell() {
+  if (!m_bMenuPushed) return;
+  MouseState.Pop(2);
+  m_bMenuPushed = 0;
+}
+
+void cWorldMapWnd::OnContextCommand(uint16_t wId) {
+  cWorldMapEditState& st = WorldMapEditState;
+  // The menu cell is the record the menu's push kept; the current one followed the mouse.
+  const cCursorCell* lpCell = MouseState.m_pPrev && m_bMenuPushed ? MouseState.m_pPrev : MouseState.m_pCur;
+  if (!lpCell) return;
+  const int32_t x = lpCell->m_nX, y = lpCell->m_nY;
+  cEdWmEvent* ev = st.m_lpMenuEvent;
+  switch (wId) {
+    case ID_WM_CTX_EDIT:
+      if (ev) RunEventDlg(*ev);
+      break;
+    case ID_WM_CTX_CUT:
+      st.m_bClipValid = 1;
+      if (!ev) break;
+      PushUndo();
+      st.m_Clip = *ev;
+      WorldMap.RemoveEvent(ev);
+      StageEditState.m_bWorldMapChanged = 1;
+      break;
+    case ID_WM_CTX_COPY:
+      st.m_bClipValid = 1;
+      if (ev) st.m_Clip = *ev;
+      break;
+    case ID_WM_CTX_PASTE:
+      // A cell beyond the map (the partly shown last column or row) takes no event.
+      if (!st.m_bClipValid || !InMap(x, y)) break;
+      PushUndo();
+      m_NewEvent = st.m_Clip;
+      PlaceAt(m_NewEvent, x, y);
+      StageEditState.m_bWorldMapChanged = 1;
+      break;
+    case ID_WM_CTX_NEW:
+      StageEditState.m_bWorldMapChanged = 1;
+      if (!InMap(x, y)) break;
+      m_NewEvent.SetDefault();
+      m_NewEvent.m_nX = x;
+      m_NewEvent.m_nY = y;
+      if (EditConfig.m_bWmAutoWorldNo) WorldMap.AssignWorldNos(m_NewEvent, WorldMap.FindEventAt(x, y));
+      if (RunEventDlg(m_NewEvent)) WorldMap.PlaceEvent(m_NewEvent, x, y);
+      break;
+    case ID_WM_CTX_DELETE:
+      if (!ev) break;
+      PushUndo();
+      WorldMap.RemoveEventsAt(x, y);
+      StageEditState.m_bWorldMapChanged = 1;
+      break;
+    default:
+      return;
+  }
+  st.m_lpMenuEvent = nullptr;
+  PopMenuCell();
+}
+
+void cWorldMapWnd::Frame() {
+  UpdateMouse(1, 7);
+  cWorldMapEditState& st = WorldMapEditState;
+  if (IsRightClicked() && st.m_nPaletteMode == cWorldMapEditState::MODE_EVENT) OpenContextMenu();
+  int32_t x = m_Mouse.x, y = m_Mouse.y;
+  bool bInside = x >= 0 && y >= 0 && x < m_nViewW && y < m_nViewH;
+  if (bInside || !st.m_bDragging) return;
+  POINT pt = {x, y};
+  PointToCell(pt);
+  if (st.m_bSelecting) {
+    // A fresh press outside the view abandons the drag; a release completes it at the edge.
+    if (m_Mouse.bRPush) {
+      st.m_bDragging = 0;
+      return;
+    }
+    if (m_Mouse.bRRelease) SelectTool(WM_RBUTTONUP);
+  }
+  if (m_Mouse.bRHold) AutoScroll(&m_nScrollX, &m_nScrollY);
+  Draw();
+}

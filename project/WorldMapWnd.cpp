@@ -311,6 +311,14 @@ void cWorldMapWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_WM_TB_EVENTS:
       WorldMapEditState.SetPaletteMode(cWorldMapEditState::MODE_EVENT);
       break;
+    case ID_WM_CTX_EDIT:
+    case ID_WM_CTX_CUT:
+    case ID_WM_CTX_COPY:
+    case ID_WM_CTX_PASTE:
+    case ID_WM_CTX_NEW:
+    case ID_WM_CTX_DELETE:
+      OnContextCommand(LOWORD(wParam));
+      break;
     default:
       break;
   }

@@ -46,8 +46,13 @@ class cWorldMapWnd : public cDialogClass<cWorldMapWnd> {
   // The current cursor record from a point in view dots (clamped into the view).
   void PointToCell(POINT pt);
   void OnMouse(UINT uMsg, WPARAM wParam, LPARAM lParam);
-  void PenTool(UINT uMsg);
+  // wParam carries the button state of the mouse message.
+  void PenTool(UINT uMsg, WPARAM wParam);
   void SelectTool(UINT uMsg);
+  // The commands of the context menu of placed events.
+  void OnContextCommand(uint16_t wId);
+  // Runs the event dialog on the event; 1 on OK.
+  int32_t RunEventDlg(cEdWmEvent& event);
 
   cDialog* m_lpChipPalette = nullptr;
   cDialog* m_lpEventPalette = nullptr;
@@ -60,6 +65,8 @@ class cWorldMapWnd : public cDialogClass<cWorldMapWnd> {
 
  private:
   HMENU m_hContextRoot = nullptr;
+  // The menu cell's cursor record is still on the cursor stack.
+  int32_t m_bMenuPushed = 0;
 
   void CreateBars();
   void PlaceView();
@@ -74,6 +81,9 @@ class cWorldMapWnd : public cDialogClass<cWorldMapWnd> {
   void RunSettings();
   void UpdateStatusText();
   static void OnModeChanged(int32_t nMode);
+  void PlaceAt(cEdWmEvent& event, int32_t x, int32_t y);
+  void OpenContextMenu();
+  void PopMenuCell();
 };
 
 // The stage window's world map command: resets the edit state, replaces a window left from

@@ -12,6 +12,7 @@
 #include "app/AppGlobals.h"
 #include "app/FrameWnd.h"
 #include "app/StartUp.h"
+#include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
 #include "model/StageEditState.h"
@@ -55,6 +56,19 @@ class WorldMapWndTest : public ::testing::Test {
     return v & 0xFFFFFF;
   }
   int32_t& Cell(int32_t x, int32_t y) { return WorldMap.m_vGrid[x + (y << WorldMap.m_nShift)]; }
+  // A mouse message over a map cell (the view is not scrolled).
+  void Mouse(UINT uMsg, int32_t x, int32_t y, WPARAM wButtons) {
+    LPARAM lParam = MAKELPARAM(m_lpWnd->m_nViewX + x * 32 + 5, m_lpWnd->m_nViewY + y * 32 + 5);
+    SendMessageA(m_lpWnd->m_hWnd, uMsg, wButtons, lParam);
+  }
+  void SetCursorCell(int32_t x, int32_t y) {
+    MouseState.m_pCur->m_nX = x;
+    MouseState.m_pCur->m_nY = y;
+  }
+  int32_t WorldNoAt(int32_t x, int32_t y) {
+    cEdWmEvent* e = WorldMap.FindEventAt(x, y);
+    return e ? e->m_vPages[0].m_nWorldNo : -1;
+  }
 
   cTempDir m_Dir{true};
   cMsgBoxRecorder m_Boxes;
@@ -93,6 +107,8 @@ TEST_F(WorldMapWndTest, ViewDrawsEachChipAtItsCellAndAnEventIconWithItsFrame) {
   ASSERT_GE(WorldMap.m_vChips.size(), 10u);
   const cSurface& sheet = ChipBitmaps[CHIP_WORLD_CHIP];
   ASSERT_TRUE(sheet.m_hDC);
+  // Fewer rows than the view shows, so the background shows below the map.
+  ASSERT_EQ(1, WorldMap.SetSize(20, 10));
   Cell(2, 1) = 7;
   Cell(3, 1) = 1;
   cEdWmEvent e;
@@ -126,8 +142,7 @@ TEST_F(WorldMapWndTest, ViewDrawsEachChipAtItsCellAndAnEventIconWithItsFrame) {
   // Beyond the map's last row the background colour of the project palette shows.
   const RGBQUAD& bg = g_Palette[WorldMap.m_nBgColor];
   uint32_t nBack = (uint32_t(bg.rgbRed) << 16) | (uint32_t(bg.rgbGreen) << 8) | bg.rgbBlue;
-  if (m_lpWnd->m_nViewH > WorldMap.m_nHeight * 32 + 4)
-    EXPECT_EQ(nBack, BackPixel(40, WorldMap.m_nHeight * 32 + 2));
+  EXPECT_EQ(nBack, BackPixel(40, WorldMap.m_nHeight * 32 + 2));
 }
 
 TEST_F(WorldMapWndTest, ClearingAsksFirstKeepsTheOtherKindAndUndoesAndRedoes) {
@@ -224,7 +239,9 @@ TEST_F(WorldMapWndTest, ClosingAsksOnlyAfterAChangeAndNoReloadsTheSavedMap) {
       EXPECT_TRUE(IsWindowVisible(m_lpStage->m_hWnd));
       EXPECT_EQ(cFrameWnd::EDITOR_STAGE, FrameWnd.m_nActiveEditor);
     }
-    if (c.nAnswer == IDYES) EXPECT_EQ(0, StageEditState.m_bWorldMapChanged);
+    if (c.nAnswer == IDYES) {
+      EXPECT_EQ(0, StageEditState.m_bWorldMapChanged);
+    }
   }
   // Unchanged: closing asks nothing.
   SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_WORLD_MAP, 0);
@@ -234,6 +251,147 @@ TEST_F(WorldMapWndTest, ClosingAsksOnlyAfterAChangeAndNoReloadsTheSavedMap) {
   SendMessageA(m_lpWnd->m_hWnd, WM_CLOSE, 0, 0);
   EXPECT_TRUE(m_Boxes.Shown().empty());
   EXPECT_FALSE(IsWindow(m_lpWnd->m_hWnd));
+}
+
+TEST_F(WorldMapWndTest, PenStampsTheBrushCutAtTheMapEdgeAndPaintsWhileTheButtonIsHeld) {
+  cWorldMapEditState& st = WorldMapEditState;
+  const int32_t w = WorldMap.m_nWidth;
+  st.m_nBrushW = 3;
+  st.m_nBrushH = 2;
+  const int32_t anBrush[2][3] = {{2, 99, 4}, {5, 6, 7}};
+  for (int i = 0; i < 2; ++i)
+    for (int j = 0; j < 3; ++j) st.m_Brush[i][j] = anBrush[i][j];
+  Mouse(WM_LBUTTONDOWN, w - 2, 0, MK_LBUTTON);
+  EXPECT_EQ(2, Cell(w - 2, 0));
+  EXPECT_EQ(0, Cell(w - 1, 0));  // chip 99 is not on the chip list
+  EXPECT_EQ(5, Cell(w - 2, 1));
+  EXPECT_EQ(6, Cell(w - 1, 1));
+  EXPECT_EQ(0, Cell(0, 1));  // nothing wraps into the next row
+  EXPECT_EQ(0, Cell(0, 2));
+  EXPECT_TRUE(st.CanUndo());
+  EXPECT_EQ(1, StageEditState.m_bWorldMapChanged);
+  Mouse(WM_MOUSEMOVE, 4, 6, MK_LBUTTON);
+  EXPECT_EQ(6, Cell(5, 7));
+  Mouse(WM_MOUSEMOVE, 8, 8, 0);
+  EXPECT_EQ(0, Cell(8, 8));
+  EXPECT_EQ(1u, st.m_UndoGrids.size());
+  Command(ID_WM_UNDO);
+  EXPECT_EQ(0, Cell(w - 2, 0));
+  EXPECT_EQ(0, Cell(5, 7));
+}
+
+TEST_F(WorldMapWndTest, RightDragCopiesTheRectangleIntoTheBrush) {
+  cWorldMapEditState& st = WorldMapEditState;
+  Cell(2, 3) = 1;
+  Cell(3, 3) = 2;
+  Cell(2, 4) = 3;
+  Cell(3, 4) = 4;
+  Mouse(WM_RBUTTONDOWN, 3, 4, MK_RBUTTON);
+  EXPECT_EQ(1, st.m_bSelecting);
+  EXPECT_EQ(-1, st.m_nSelected);
+  Mouse(WM_RBUTTONUP, 2, 3, 0);
+  EXPECT_EQ(2, st.m_nBrushW);
+  EXPECT_EQ(2, st.m_nBrushH);
+  EXPECT_EQ(1, st.m_Brush[0][0]);
+  EXPECT_EQ(2, st.m_Brush[0][1]);
+  EXPECT_EQ(3, st.m_Brush[1][0]);
+  EXPECT_EQ(4, st.m_Brush[1][1]);
+  EXPECT_EQ(0, st.m_bSelecting);
+  EXPECT_EQ(0, st.m_bDragging);
+  // Press and release on one cell: a 1 x 1 brush of that chip, which the pen then paints.
+  Mouse(WM_RBUTTONDOWN, 3, 3, MK_RBUTTON);
+  Mouse(WM_RBUTTONUP, 3, 3, 0);
+  EXPECT_EQ(1, st.m_nBrushW);
+  EXPECT_EQ(2, st.m_Brush[0][0]);
+  Mouse(WM_LBUTTONDOWN, 9, 9, MK_LBUTTON);
+  EXPECT_EQ(2, Cell(9, 9));
+}
+
+TEST_F(WorldMapWndTest, EventPenPlacesTheTemplateWithTheFirstFreeWorldNumber) {
+  cWorldMapEditState& st = WorldMapEditState;
+  EditConfig.m_bWmEditPlaced = 0;
+  EditConfig.m_bWmEditBeforePlace = 0;
+  EditConfig.m_bWmAutoWorldNo = 1;
+  WorldMap.m_vEvents.clear();
+  cEdWmEvent e;
+  e.m_vPages[0].m_nWorldNo = 1;
+  WorldMap.PlaceEvent(e, 1, 1);
+  Command(ID_WM_MODE_EVENT);
+  ASSERT_EQ(0, st.m_nSelected);
+  Mouse(WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
+  EXPECT_EQ(2, WorldNoAt(4, 4));
+  // Over a placed event: it is replaced, and its number is free for the new one.
+  Mouse(WM_LBUTTONDOWN, 1, 1, MK_LBUTTON);
+  EXPECT_EQ(1, WorldNoAt(1, 1));
+  EXPECT_EQ(2u, WorldMap.m_vEvents.size());
+  // Nothing selected: nothing placed, but the press still stores a step.
+  st.m_nSelected = -1;
+  st.ClearUndo();
+  Mouse(WM_LBUTTONDOWN, 6, 6, MK_LBUTTON);
+  EXPECT_EQ(-1, WorldNoAt(6, 6));
+  EXPECT_TRUE(st.CanUndo());
+}
+
+TEST_F(WorldMapWndTest, ContextCommandsCopyPasteCutAndDeletePlacedEvents) {
+  cWorldMapEditState& st = WorldMapEditState;
+  EditConfig.m_bWmAutoWorldNo = 1;
+  WorldMap.m_vEvents.clear();
+  cEdWmEvent e;
+  e.m_strName = "castle";
+  e.m_vPages[0].m_nWorldNo = 1;
+  WorldMap.PlaceEvent(e, 1, 1);
+  Command(ID_WM_MODE_EVENT);
+
+  SetCursorCell(1, 1);
+  st.m_lpMenuEvent = WorldMap.FindEventAt(1, 1);
+  Command(ID_WM_CTX_COPY);
+  EXPECT_EQ(1, st.m_bClipValid);
+  EXPECT_EQ("castle", st.m_Clip.m_strName);
+  EXPECT_FALSE(st.CanUndo());  // a copy changes nothing
+
+  SetCursorCell(6, 2);
+  Command(ID_WM_CTX_PASTE);
+  ASSERT_TRUE(WorldMap.FindEventAt(6, 2));
+  EXPECT_EQ("castle", WorldMap.FindEventAt(6, 2)->m_strName);
+  EXPECT_EQ(2, WorldNoAt(6, 2));
+  EXPECT_TRUE(st.CanUndo());
+
+  // A cell beyond the map takes nothing.
+  SetCursorCell(WorldMap.m_nWidth, 0);
+  Command(ID_WM_CTX_PASTE);
+  EXPECT_EQ(2u, WorldMap.m_vEvents.size());
+
+  SetCursorCell(6, 2);
+  st.m_lpMenuEvent = WorldMap.FindEventAt(6, 2);
+  Command(ID_WM_CTX_CUT);
+  EXPECT_FALSE(WorldMap.HasEventAt(6, 2));
+  EXPECT_EQ(2, st.m_Clip.m_vPages[0].m_nWorldNo);
+
+  SetCursorCell(1, 1);
+  st.m_lpMenuEvent = WorldMap.FindEventAt(1, 1);
+  Command(ID_WM_CTX_DELETE);
+  EXPECT_TRUE(WorldMap.m_vEvents.empty());
+  Command(ID_WM_UNDO);
+  EXPECT_TRUE(WorldMap.HasEventAt(1, 1));
+}
+
+TEST(WorldMapCursorStack, PushKeepsTheMenuCellAndPopCarriesTheCurrentRecordBack) {
+  MouseState.Reset();
+  MouseState.m_pCur->m_nX = 3;
+  MouseState.Push(1);
+  ASSERT_TRUE(MouseState.m_pPrev);
+  EXPECT_EQ(3, MouseState.m_pPrev->m_nX);
+  EXPECT_EQ(3, MouseState.m_pCur->m_nX);
+  MouseState.m_pCur->m_nX = 7;
+  MouseState.Pop(2);
+  EXPECT_EQ(nullptr, MouseState.m_pPrev);
+  EXPECT_EQ(7, MouseState.m_pCur->m_nX);
+  MouseState.Push(0);
+  EXPECT_EQ(0, MouseState.m_pCur->m_nX);
+  MouseState.Pop(0);
+  EXPECT_EQ(0, MouseState.m_pCur->m_nX);
+  MouseState.Pop(2);  // the only record stays
+  EXPECT_EQ(1u, MouseState.m_vCell.size());
 }
 
 }  // namespace
