@@ -9,8 +9,29 @@ cCursorState MouseState;
 
 void cCursorState::Reset() {
   m_vCell.assign(1, cCursorCell());
-  m_pCur = m_vCell.data();
   m_nCount = 0;
+  Relink();
+}
+
+void cCursorState::Relink() {
+  size_t n = m_vCell.size();
+  m_pCur = n ? &m_vCell[n - 1] : nullptr;
+  m_pPrev = n >= 2 ? &m_vCell[n - 2] : nullptr;
+}
+
+void cCursorState::Push(int32_t nMode) {
+  m_vCell.push_back(cCursorCell());
+  size_t n = m_vCell.size();
+  if (nMode == 1 && n >= 2) m_vCell[n - 1] = m_vCell[n - 2];
+  Relink();
+}
+
+void cCursorState::Pop(int32_t nMode) {
+  if (m_vCell.size() < 2) return;
+  cCursorCell last = m_vCell.back();
+  m_vCell.pop_back();
+  m_vCell.back() = nMode == 2 ? last : cCursorCell();
+  Relink();
 }
 
 namespace {

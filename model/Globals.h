@@ -48,6 +48,7 @@ class cCursorState {
  public:
   cChkVector<cCursorCell> m_vCell;
   cCursorCell* m_pCur = nullptr;
+  cCursorCell* m_pPrev = nullptr;  // the record before the current one, or null
   int32_t m_nCount = 0;
 
   cCursorState() { Reset(); }
@@ -56,6 +57,14 @@ class cCursorState {
 
   // One zeroed record, current; the counter 0.
   void Reset();
+  // Mode 1 copies the current record into the new one; any other mode appends a zeroed record.
+  void Push(int32_t nMode);
+  // Drops the last record (never the only one); the new current record is zeroed, or with mode 2
+  // takes the values of the dropped one.
+  void Pop(int32_t nMode);
+
+ private:
+  void Relink();
 };
 
 extern cCursorState MouseState;

@@ -13,6 +13,7 @@
 #include "project/DatabaseSheet.h"
 #include "project/PrjOptionSheet.h"
 #include "project/SystemSheet.h"
+#include "project/WorldMapWnd.h"
 #include "resources/StageIds.h"
 #include "stage/NewStageDlg.h"
 #include "stage/StageOptionsDlg.h"
@@ -166,7 +167,7 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       OpenDatabaseSheet(this);
       break;
     case ID_WORLD_MAP:
-      OpenEditorNotBuilt(wId);
+      OpenWorldMapWnd(this, &m_lpEditor[EDITOR_WORLD_MAP]);
       break;
     case ID_STAGE_TESTPLAY:
     case ID_MENU_TESTPLAY:

@@ -53,28 +53,33 @@ TEST(EditStates, CursorStateResetsToOneZeroedCurrentRecord) {
   EXPECT_EQ(0, MouseState.m_nCount);
 }
 
-TEST(EditStates, WorldMapStateSelectsTheFirstChipOnlyWhenTheMapHasChips) {
-  cChkVector<cEdWmChip> vKeep = WorldMap.m_vChips;
-  WorldMapEditState.m_lUndoGrid.emplace_back();
-  WorldMapEditState.m_anMapSel[2] = 5;
-  WorldMapEditState.Reset();
-  const cWmPaletteSel& sel = WorldMapEditState.m_aPaletteSel[1];
-  EXPECT_EQ(0, sel.m_nX);
-  EXPECT_EQ(0, sel.m_nY);
-  EXPECT_EQ(1, sel.m_nWidth);
-  EXPECT_EQ(1, sel.m_nHeight);
-  EXPECT_TRUE(WorldMapEditState.m_lUndoGrid.empty());
-  const int32_t anSel[7] = {0, 0, -1, -1, 1, 1, 0};
-  EXPECT_EQ(0, memcmp(anSel, WorldMapEditState.m_anMapSel, sizeof anSel));
+TEST(EditStates, WorldMapResetPreparesEventModeOnTheFirstTemplateOnlyWhenThereIsOne) {
+  cWorldMapEditState& st = WorldMapEditState;
+  cChkVector<cEdWmEvent> vKeep = WorldMap.m_vTemplates;
+  WorldMap.m_vTemplates[0].m_strName = "first";
+  st.m_UndoGrids.emplace_back();
+  st.m_UndoEvents.emplace_back();
+  st.m_nAnchorX = 5;
+  st.m_nPaletteMode = 1;
+  st.Reset();
+  EXPECT_EQ(0, st.m_nPaletteMode);
+  EXPECT_EQ(0, st.m_nSelected);
+  EXPECT_EQ(-1, st.m_nAnchorX);
+  EXPECT_EQ(1, st.m_nBrushW);
+  EXPECT_FALSE(st.CanUndo());
+  const cWmPaletteSel& ev = st.m_Slots[1];
+  EXPECT_EQ(0, ev.m_nSelected);
+  EXPECT_EQ(1, ev.m_nBrushW);
+  EXPECT_EQ("first", st.m_SelTemplate.m_strName);
 
-  WorldMap.m_vChips.clear();
-  WorldMapEditState.Reset();
-  EXPECT_EQ(-1, sel.m_nX);
-  EXPECT_EQ(-1, sel.m_nY);
-  EXPECT_EQ(0, sel.m_nWidth);
-  EXPECT_EQ(0, sel.m_nHeight);
-  WorldMap.m_vChips = vKeep;
-  WorldMapEditState.Reset();
+  WorldMap.m_vTemplates.clear();
+  st.Reset();
+  EXPECT_EQ(-1, ev.m_nSelected);
+  EXPECT_EQ(-1, ev.m_nListCursor);
+  EXPECT_EQ(0, ev.m_nBrushW);
+  EXPECT_EQ(0, ev.m_nBrushH);
+  WorldMap.m_vTemplates = vKeep;
+  st.Reset();
 }
 
 TEST(EditStates, ChipSheetRequestsMaskMirrorAndEmptyPickerSheets) {
