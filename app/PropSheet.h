@@ -8,7 +8,9 @@
 #include <prsht.h>
 
 #include <cstdint>
+#include <new>
 
+#include "app/MsgBox.h"
 #include "app/WindowList.h"
 #include "controls/ChkContainer.h"
 
@@ -47,3 +49,12 @@ class cPropSheet {
  private:
   static int CALLBACK SheetCallback(HWND hSheet, UINT uMsg, LPARAM lParam);
 };
+
+// Makes one page of a sheet; a failed allocation shows the memory-shortage box and gives false.
+template <class T>
+bool NewSheetPage(T*& lpPage, cWindow* lpOwner, cWindowList* lpWindowList) {
+  lpPage = new (std::nothrow) T(lpOwner, lpWindowList);
+  if (lpPage) return true;
+  OutOfMemory();
+  return false;
+}

@@ -27,14 +27,6 @@ void DefaultClosed() {
 DatabaseClosedFn s_pfnClosed = &DefaultClosed;
 
 template <class T>
-bool NewPage(T*& lpPage, cWindow* lpOwner, cWindowList* lpWindowList) {
-  lpPage = new (std::nothrow) T(lpOwner, lpWindowList);
-  if (lpPage) return true;
-  OutOfMemory();
-  return false;
-}
-
-template <class T>
 void CommitPage(T* lpPage) {
   if (lpPage) lpPage->CommitList();
 }
@@ -82,10 +74,10 @@ int cDatabaseSheet::Create() {
   cWindow* o = m_lpOwner;
   cWindowList* l = m_lpWindowList;
   // A sheet with a missing page is never shown.
-  bool bOk = NewPage(m_lpAnimeSet, o, l) && NewPage(m_lpAnime, o, l) && NewPage(m_lpBmpCharaExc, o, l) &&
-             NewPage(m_lpSwordType, o, l) && NewPage(m_lpEffect, o, l) && NewPage(m_lpCharaEffect, o, l) &&
-             NewPage(m_lpScrEffect, o, l) && NewPage(m_lpPicture, o, l) && NewPage(m_lpSound, o, l) &&
-             NewPage(m_lpBgm, o, l);
+  bool bOk = NewSheetPage(m_lpAnimeSet, o, l) && NewSheetPage(m_lpAnime, o, l) && NewSheetPage(m_lpBmpCharaExc, o, l) &&
+             NewSheetPage(m_lpSwordType, o, l) && NewSheetPage(m_lpEffect, o, l) && NewSheetPage(m_lpCharaEffect, o, l) &&
+             NewSheetPage(m_lpScrEffect, o, l) && NewSheetPage(m_lpPicture, o, l) && NewSheetPage(m_lpSound, o, l) &&
+             NewSheetPage(m_lpBgm, o, l);
   if (!bOk) return 0;
   m_vPages.clear();
   m_vPages.push_back(m_lpAnimeSet);

@@ -26,14 +26,6 @@ void ShowAndEnableAll() {
 
 SystemClosedFn g_pfnClosed = &ShowAndEnableAll;
 
-template <class T>
-bool NewPage(T*& lpPage, cWindow* lpOwner, cWindowList* lpWindowList) {
-  lpPage = new (std::nothrow) T(lpOwner, lpWindowList);
-  if (lpPage) return true;
-  OutOfMemory();
-  return false;
-}
-
 }  // namespace
 
 SystemClosedFn SetSystemClosedFn(SystemClosedFn pfn) {
@@ -68,9 +60,9 @@ int cSystemSheet::Create() {
   cWindow* o = m_lpOwner;
   cWindowList* l = m_lpWindowList;
   // A sheet with a missing page is never shown.
-  bool bOk = NewPage(m_lpGeneral, o, l) && NewPage(m_lpMode, o, l) && NewPage(m_lpSound, o, l) &&
-             NewPage(m_lpStatus, o, l) && NewPage(m_lpTerms, o, l) && NewPage(m_lpIni, o, l) &&
-             NewPage(m_lpCompat, o, l) && NewPage(m_lpCompat2, o, l);
+  bool bOk = NewSheetPage(m_lpGeneral, o, l) && NewSheetPage(m_lpMode, o, l) && NewSheetPage(m_lpSound, o, l) &&
+             NewSheetPage(m_lpStatus, o, l) && NewSheetPage(m_lpTerms, o, l) && NewSheetPage(m_lpIni, o, l) &&
+             NewSheetPage(m_lpCompat, o, l) && NewSheetPage(m_lpCompat2, o, l);
   if (!bOk) return 0;
   m_vPages.clear();
   m_vPages.push_back(m_lpGeneral);
