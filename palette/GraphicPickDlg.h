@@ -13,3 +13,25 @@ int32_t PickGraphic(uint16_t* lpResult, int32_t nKind, cDialog* lpOwner, cContro
 // Runs the picker modally on sheet 0..4 (blocks, characters, items, shots, marks). Returns 1 when a cell
 // was clicked (its number is stored into the result), 0 when the picker was closed.
 int32_t RunGraphicPickDlg(uint16_t* lpResult, int32_t nSheet, cDialog* lpOwner, cControl* lpAnchor);
+
+#include "app/Dialog.h"
+
+// The picker's dialog; RunGraphicPickDlg is how it is opened.
+class cGraphicPickDlg : public cDialogClass<cGraphicPickDlg> {
+ public:
+  enum { CELL = 32, COLUMNS = 8, ROWS = 15, VIEW_W = CELL * COLUMNS, VIEW_H = CELL * ROWS, SHEETS = 5 };
+
+  cGraphicPickDlg(uint16_t wTemplateId, cDialog* lpOwner, int32_t nKind, cWindowList* lpWindowList,
+                  cControl* lpAnchor, int32_t bCentre);
+  ~cGraphicPickDlg() override;
+
+  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+  void OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
+  LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+  void Draw() override;
+
+  // The cell under the cursor at the last drawing; the numbers run down each column first.
+  int32_t m_nCell = 0;
+  uint16_t* m_lpResult = nullptr;
+  int32_t m_nSheet = 0;
+};

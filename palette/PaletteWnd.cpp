@@ -266,11 +266,13 @@ void cPaletteWnd::SelectAtCursor() {
   SelectToBrush();
 }
 
-void cPaletteWnd::SelectToBrush() {
+void cPaletteWnd::SelectToBrush() { RefreshBrushOfLayer(m_nRecordKind); }
+
+void RefreshBrushOfLayer(int32_t nLayer) {
   cStageEditState& st = StageEditState;
   if (st.m_nBrushEntry == -1) return;
-  bool bStage = st.m_nBrushPalette == PALETTE_STAGE;
-  switch (m_nRecordKind) {
+  bool bStage = st.m_nBrushPalette == cPaletteWnd::PALETTE_STAGE;
+  switch (nLayer) {
     case 0:
       RefreshBrush(bStage ? Stage.m_vPalBlock : CommonPalette.m_vBlock, st.m_vBrushBlock, 0);
       break;
@@ -293,30 +295,22 @@ void cPaletteWnd::OpenEntryData(int32_t nIndex) {
   st.m_nBrushWidth = 1;
   st.m_nBrushHeight = 1;
   st.m_nEditContext = m_nPaletteFlag == PALETTE_STAGE ? EDIT_STAGE_PALETTE : EDIT_COMMON_PALETTE;
+  // The brush is the same whichever button picked the entry: it inherits from the entry.
+  SelectToBrush();
   switch (m_nRecordKind) {
-    case 0:
-      if (st.m_vBrushBlock.empty()) st.m_vBrushBlock.resize(1);
-      st.m_vBrushBlock[0] = (*m_lpvBlock)[nIndex];
-      st.m_lpBlockTarget = &(*m_lpvBlock)[nIndex];
-      break;
-    case 1:
-      if (st.m_vBrushChara.empty()) st.m_vBrushChara.resize(1);
-      st.m_vBrushChara[0] = (*m_lpvChara)[nIndex];
-      st.m_lpCharaTarget = &(*m_lpvChara)[nIndex];
-      break;
-    default:
-      if (st.m_vBrushItem.empty()) st.m_vBrushItem.resize(1);
-      st.m_vBrushItem[0] = (*m_lpvItem)[nIndex];
-      st.m_lpItemTarget = &(*m_lpvItem)[nIndex];
-      break;
+    case 0: st.m_lpBlockTarget = &(*m_lpvBlock)[nIndex]; break;
+    case 1: st.m_lpCharaTarget = &(*m_lpvChara)[nIndex]; break;
+    default: st.m_lpItemTarget = &(*m_lpvItem)[nIndex]; break;
   }
   OpenDataSheet();
 }
 
 void cPaletteWnd::OpenDataSheet() {}
 
-void cPaletteWnd::OpenEntryMenu(int32_t) {
-  if (m_hPopupMenu) PopupMenu(m_hPopupMenu);
+void cPaletteWnd::OpenEntryMenu(int32_t nIndex) {
+  if (!m_hPopupMenu) return;
+  SetEntryMenuState(nIndex);
+  PopupMenu(m_hPopupMenu);
 }
 
 int32_t cPaletteWnd::MaxClientHeight() const {
@@ -380,16 +374,15 @@ void cPaletteWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     CheckClickModeButton(i);
     return;
   }
+  if (OnEntryCommand(wId)) return;
   if (!m_hParent) return;
+  // Every other command of the shared accelerator table is left alone: F5 and the space key
+  // reach this window as keys as well (through the keyboard hook), and are handled there once.
   for (uint16_t w : FORWARDED) {
     if (wId != w) continue;
     SendMessageA(m_hParent, WM_COMMAND, wParam, lParam);
     return;
   }
-  // The shared accelerator table turns F5 and the space key into commands before they arrive
-  // as keys; they mean here what the keys mean.
-  if (wId == ID_ACC_F5) SendMessageA(m_hParent, WM_COMMAND, ID_STAGE_TESTPLAY, 0);
-  if (wId == ID_ACC_SPACE) SendMessageA(m_hParent, WM_KEYDOWN, VK_SPACE, 0);
 }
 
 void cPaletteWnd::OnLButtonDown(WPARAM, LPARAM) {

@@ -59,6 +59,24 @@ class cPaletteWnd : public cDialog {
   // Both act on the twin's toolbar: this window's own buttons form a check group.
   void CheckToolButton(int32_t nTool);
   void CheckClickModeButton(int32_t nMode);
+  // Entry commands (PaletteCommands.cpp). The numbers are entry numbers of this window's palette;
+  // APPEND (999) appends. Each keeps the clipboard's source and the brush on the entries they
+  // named before.
+  enum { APPEND = 999, MAX_AUTHOR_ENTRIES = 999 };
+  void CopyEntry(int32_t nNo);
+  void PasteEntry(int32_t nNo);
+  void InsertNewEntry(int32_t nNo);
+  void InsertCopiedEntry(int32_t nNo);
+  void DeleteEntry(int32_t nNo);
+  // The popup menu's and the menu bar's entry commands; false for any other command.
+  bool OnEntryCommand(uint16_t wId);
+  // The popup menu's items as they are to show for entry i.
+  void SetEntryMenuState(int32_t nIndex);
+  // Gives the palette n author entries (entry 0 comes on top).
+  void SetDataCount(int32_t n);
+  // What follows every change of the entries: inheritance throughout, the scroll range (with
+  // bScrollRange), the stage view and the brush (with bBrush).
+  void AfterEntryChange(bool bScrollRange, bool bBrush);
   // The status text as last shown.
   const std::string& StatusText() const { return m_strStatus; }
 
@@ -92,6 +110,11 @@ class cPaletteWnd : public cDialog {
   void OpenDataSheet();
   // The entry popup menu at the cursor for an entry; the entry commands join later.
   void OpenEntryMenu(int32_t nIndex);
+  // The menu bar's two commands.
+  void AskDataCount();
+  void RunDataMove();
+  // The palette of another window of this record kind: common or stage.
+  void DeleteEntryOf(int32_t nPaletteFlag, int32_t nNo);
   cPaletteWnd* Twin() const;
   void CheckButtons(const uint16_t* pIds, int nCount, int nChecked);
 
@@ -103,6 +126,10 @@ class cPaletteWnd : public cDialog {
   static LRESULT CALLBACK StaticProcOf(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
   static cPaletteWnd* s_apThis[2][3];
 };
+
+// Cell 0 of the layer's brush from the selected entry (brush palette and entry index), placed so
+// that it inherits from that entry by default; an entry that is gone falls back to entry 0.
+void RefreshBrushOfLayer(int32_t nLayer);
 
 // The palette window of one of the stage window's tool-window slots, made for the stage window;
 // none for a slot that holds no palette window.

@@ -14,6 +14,7 @@
 #include "model/PrjOption.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "palette/CharaGroupWnd.h"
 #include "palette/PaletteWnd.h"
 #include "resources/AppIds.h"
 #include "resources/ListIds.h"
@@ -287,8 +288,7 @@ void cStageWnd::CreateToolWindows() {
   for (int32_t i = 0; i < TOOL_COUNT; ++i) {
     bool bShow = ToolVisibleByConfig(i);
     SafeDelete(m_lpTool[i]);
-    // The group window is made here once it joins the stage window.
-    m_lpTool[i] = NewPaletteWnd(i, this);
+    m_lpTool[i] = i == TOOL_GROUP ? NewCharaGroupWnd(this) : NewPaletteWnd(i, this);
     if (m_lpTool[i]) m_lpTool[i]->DoModeless(0, bShow ? 1 : 0);
   }
 }
@@ -337,7 +337,6 @@ void cStageWnd::OnDataClosed(int32_t nLayer) {
   ShowToolWindows();
   RedrawPalettes();
   int32_t nTool = -1;
-  int32_t e = st.m_nBrushEntry;
   switch (st.m_nEditContext) {
     case EDIT_CELL:
       if (m_hWnd) SetActiveWindow(m_hWnd);
@@ -349,18 +348,9 @@ void cStageWnd::OnDataClosed(int32_t nLayer) {
               : nLayer == LAYER_CHARA ? (bStage ? TOOL_STAGE_CHARA : TOOL_COMMON_CHARA)
                                       : (bStage ? TOOL_STAGE_ITEM : TOOL_COMMON_ITEM);
       if (m_lpTool[nTool] && m_lpTool[nTool]->m_hWnd) SetActiveWindow(m_lpTool[nTool]->m_hWnd);
-      // The brush takes the edited entry again; its inheritance is set up by the palette window
-      // that picks entries, once it exists.
-      if (nLayer == LAYER_BLOCK) {
-        cChkVector<cEdBlock>& v = bStage ? Stage.m_vPalBlock : CommonPalette.m_vBlock;
-        if (e >= 0 && e < static_cast<int32_t>(v.size())) st.m_vBrushBlock[0] = v[e];
-      } else if (nLayer == LAYER_CHARA) {
-        cChkVector<cEdChara>& v = bStage ? Stage.m_vPalChara : CommonPalette.m_vChara;
-        if (e >= 0 && e < static_cast<int32_t>(v.size())) st.m_vBrushChara[0] = v[e];
-      } else {
-        cChkVector<cEdItem>& v = bStage ? Stage.m_vPalItem : CommonPalette.m_vItem;
-        if (e >= 0 && e < static_cast<int32_t>(v.size())) st.m_vBrushItem[0] = v[e];
-      }
+      // The brush takes the edited entry again, inheriting from it as when it was picked.
+      st.m_nBrushPalette = bStage ? 1 : 0;
+      RefreshBrushOfLayer(nLayer);
       break;
     }
     default:

@@ -38,15 +38,6 @@ struct cStep {
   int nIme;
 };
 
-void InjectKey(WORD wKey) {
-  INPUT in[2] = {};
-  in[0].type = INPUT_KEYBOARD;
-  in[0].ki.wVk = wKey;
-  in[1] = in[0];
-  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, in, sizeof(INPUT));
-}
-
 class KeyHookTest : public testing::Test {
  protected:
   void TearDown() override { EXPECT_TRUE(WindowList.m_vWindows.empty()); }

@@ -24,6 +24,7 @@
 #include "resources/StageIds.h"
 #include "stage/GraphicDraw.h"
 #include "stage/StageWnd.h"
+#include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
 
@@ -225,17 +226,34 @@ TEST_F(PaletteWndTest, ToolbarChoosesTheToolAndTheRightClickModeOnBothWindowsOfT
     EXPECT_TRUE(SendMessageA(cPaletteWnd::Instance(f, 1)->m_hToolBar, TB_ISBUTTONCHECKED, ID_TOOL_FILL, 0));
 }
 
-TEST_F(PaletteWndTest, RightClickInEditModeMakesTheEntryTheEditTarget) {
+TEST_F(PaletteWndTest, RightClickInEditModeMakesTheEntryTheEditTargetAndTheSameBrushAsALeftClick) {
   cPaletteWnd* p = cPaletteWnd::Instance(0, 0);
   ASSERT_EQ(0, StageEditState.m_nRightClickMode);
-  p->OpenEntryData(2);
+  // Elements placed from the common palette inherit from it by default, the first group only.
+  PrjOption.m_anDefInheritPal[INHERIT_PLACE_COMMON][0] = 1;
+  cChkVector<uint8_t>& vFlags = PrjOption.DefFlags(INHERIT_PLACE_COMMON, 0);
+  vFlags.assign(cEdBlock::INHERIT_GROUPS, 0);
+  vFlags[0] = 1;
   cStageEditState& st = StageEditState;
+  ClickAt(p, 2 * 32 + 5, 5);
+  ASSERT_EQ(2, st.m_nBrushEntry);
+  const cEdBlock byLeft = st.m_vBrushBlock[0];
+  st.m_vBrushBlock[0] = cEdBlock();
+  st.m_nBrushEntry = 1;
+  POINT pt = {p->m_nViewX + 2 * 32 + 5, p->m_nViewY + 5};
+  ClientToScreen(p->m_hWnd, &pt);
+  SetCursorPos(pt.x, pt.y);
+  SendMessageA(p->m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, 0);
   EXPECT_EQ(EDIT_COMMON_PALETTE, st.m_nEditContext);
   EXPECT_EQ(&CommonPalette.m_vBlock[2], st.m_lpBlockTarget);
   EXPECT_EQ(0, st.m_nBrushPalette);
   EXPECT_EQ(2, st.m_nBrushEntry);
-  // No data sheet yet: every window stays usable.
-  EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
+  const cEdBlock& byRight = st.m_vBrushBlock[0];
+  EXPECT_EQ(1, byRight.m_nInheritPal);
+  EXPECT_EQ(2, byRight.m_nInheritNo);
+  EXPECT_TRUE(byLeft == byRight);
+  EXPECT_EQ(static_cast<std::vector<uint8_t>>(byLeft.m_bbInherit),
+            static_cast<std::vector<uint8_t>>(byRight.m_bbInherit));
   p->OpenEntryData(p->GetEntryCount());
   EXPECT_EQ(2, st.m_nBrushEntry);
 }
@@ -293,12 +311,13 @@ TEST_F(PaletteWndTest, DestroyingAWindowStoresItsPlaceAndWritesTheConfiguration)
 }
 
 TEST_F(PaletteWndTest, StageKeysAndCommandsGivenInAPaletteWindowReachTheStageWindow) {
-  cPaletteWnd* p = cPaletteWnd::Instance(0, 0);
-  // The space key, as the shared accelerator table turns it into a command and as a key.
-  SendMessageA(p->m_hWnd, WM_COMMAND, ID_ACC_SPACE, 0);
-  EXPECT_EQ(1, StageEditState.m_nLayer);
-  p = cPaletteWnd::Instance(1, 1);
+  cPaletteWnd* p = cPaletteWnd::Instance(1, 1);
+  SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_TB_LAYER_CHARA, 0);
   SendMessageA(p->m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(2, StageEditState.m_nLayer);
+  // The accelerator table's commands for the space key and F5 are not second presses.
+  SendMessageA(p->m_hWnd, WM_COMMAND, ID_ACC_SPACE, 0);
+  SendMessageA(p->m_hWnd, WM_COMMAND, ID_ACC_F5, 0);
   EXPECT_EQ(2, StageEditState.m_nLayer);
   // Ctrl+Z: the stage window's undo.
   m_Boxes.Answer(IDYES);
@@ -310,6 +329,23 @@ TEST_F(PaletteWndTest, StageKeysAndCommandsGivenInAPaletteWindowReachTheStageWin
   int32_t nItems = 0;
   for (const cEdItem& i : Stage.m_vItemGrid) nItems += i.m_nGraphic != 0;
   EXPECT_GT(nItems, 0);
+}
+
+TEST_F(PaletteWndTest, OneSpacePressInAPaletteWindowSwitchesTheLayerOnce) {
+  int32_t nSteps = 0;
+  ASSERT_TRUE(Retried([&] {
+    const int32_t nStart = StageEditState.m_nLayer;
+    cPaletteWnd* p = cPaletteWnd::Instance(1, nStart);
+    if (!p || !Activate(p->m_hWnd)) return false;
+    InjectKey(VK_SPACE);
+    // Until the key's release has come through the main loop's handling, and a round more for
+    // what the press posted.
+    PumpThroughMainLoopUntil([&] { return StageEditState.m_nLayer != nStart && GetKeyState(VK_SPACE) >= 0; });
+    PumpThroughMainLoopUntil([] { return true; });
+    nSteps = (StageEditState.m_nLayer - nStart + 3) % 3;
+    return nSteps != 0;
+  }));
+  EXPECT_EQ(1, nSteps);
 }
 
 }  // namespace

@@ -99,6 +99,7 @@ TEST_F(StageWndTest, OpensWithMenuToolbarStatusBarAndTheStagePathInItsTitle) {
   EXPECT_EQ(0, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_MENU_UNDO, 0));
   EXPECT_TRUE(GetMenuState(GetMenu(h), ID_MENU_UNDO, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_FALSE(GetMenuState(GetMenu(h), ID_CLEAR_BLOCKS, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_FALSE(GetMenuState(GetMenu(h), ID_TB_SAVE, MF_BYCOMMAND) & MF_GRAYED);
   RECT rc;
   GetClientRect(m_lpWnd->m_ViewCtrl.m_hWnd, &rc);
   EXPECT_EQ(640, rc.right);
@@ -371,6 +372,10 @@ TEST_F(StageWndTest, ClosingTheStageRebuildsTheWindowWithNothingToEdit) {
   EXPECT_EQ(0, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_SAVE, 0));
   EXPECT_EQ(TBSTATE_ENABLED, SendMessageA(m_lpWnd->m_hToolBar, TB_GETSTATE, ID_TB_OPEN, 0));
   EXPECT_TRUE(GetMenuState(GetMenu(m_lpWnd->m_hWnd), ID_CLEAR_BLOCKS, MF_BYCOMMAND) & MF_GRAYED);
+  // The File menu's save needs a stage, its new and open do not.
+  EXPECT_TRUE(GetMenuState(GetMenu(m_lpWnd->m_hWnd), ID_TB_SAVE, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_FALSE(GetMenuState(GetMenu(m_lpWnd->m_hWnd), ID_TB_NEW, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_FALSE(GetMenuState(GetMenu(m_lpWnd->m_hWnd), ID_TB_OPEN, MF_BYCOMMAND) & MF_GRAYED);
   // Without a stage the layer, undo and clearing of the view do nothing and the view is black.
   Command(ID_TB_LAYER_ITEM);
   EXPECT_EQ(LAYER_BLOCK, StageEditState.m_nLayer);

@@ -12,10 +12,13 @@
 #include "support/TestSupport.h"
 
 // Pumps the thread's messages as the main loop does, through the window list's pre-translation
-// (which destroys and deletes a closed modeless sheet at the next message), until the condition
-// holds or the timeout runs out.
-inline bool PumpThroughMainLoopUntil(const std::function<bool()>& cond) {
-  return PumpUntil([&] {
+// (accelerators; a closed modeless sheet is destroyed and deleted at the next message), until the
+// condition holds or the timeout runs out. Every message goes that way: none is dispatched
+// without the pre-translation first.
+inline bool PumpThroughMainLoopUntil(const std::function<bool()>& cond, DWORD dwTimeoutMs = 5000) {
+  const DWORD t0 = GetTickCount();
+  for (;;) {
+    // A message now and then: the sheet reaping runs when one comes through.
     PostMessageA(nullptr, WM_NULL, 0, 0);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
@@ -23,8 +26,10 @@ inline bool PumpThroughMainLoopUntil(const std::function<bool()>& cond) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
       }
-    return cond();
-  });
+    if (cond()) return true;
+    if (GetTickCount() - t0 > dwTimeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
 }
 
 // Waits until the frame has rebuilt the stage window after a stage change. The new window object

@@ -144,6 +144,15 @@ MSG KeyDownMsg(HWND hWnd, WPARAM wKey) {
 
 bool IsDisabled(HWND hWnd) { return (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_DISABLED) != 0; }
 
+void InjectKey(WORD wKey) {
+  INPUT in[2] = {};
+  in[0].type = INPUT_KEYBOARD;
+  in[0].ki.wVk = wKey;
+  in[1] = in[0];
+  in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
 void DrainMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

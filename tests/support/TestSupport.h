@@ -75,5 +75,8 @@ MSG KeyDownMsg(HWND hWnd, WPARAM wKey);
 
 bool IsDisabled(HWND hWnd);
 
+// Presses and releases a key as the user does: through the system's input, to the active window.
+void InjectKey(WORD wKey);
+
 // Handles every message already in the thread's queue, and those they post in turn.
 void DrainMessages();

@@ -1,0 +1,109 @@
+#include "palette/CharaGroupWnd.h"
+
+#include <string>
+
+#include "app/WindowList.h"
+#include "model/EditConfig.h"
+#include "model/Stage.h"
+#include "resources/ListIds.h"
+#include "resources/PaletteEntryIds.h"
+#include "resources/StageIds.h"
+
+namespace {
+
+// Stage window commands the group window passes on as they are.
+const uint16_t FORWARDED[] = {ID_STAGE_NEW,  ID_STAGE_OPEN, ID_STAGE_SAVE,   ID_STAGE_TESTPLAY,
+                              ID_STAGE_REDO, ID_STAGE_UNDO, ID_GAME_TESTPLAY};
+
+// Where the window opens when no position is stored: beside the stage window, above its top.
+const int32_t OFFSET_X = 8;
+const int32_t OFFSET_Y = -80;
+
+}  // namespace
+
+uint16_t cCharaGroupWnd::ButtonId(int32_t nGroup) {
+  if (nGroup == 0) return IDC_GROUP_0;
+  if (nGroup <= 40) return static_cast<uint16_t>(IDC_GROUP_1 + nGroup - 1);
+  return static_cast<uint16_t>(IDC_GROUP_41 + nGroup - 41);
+}
+
+cCharaGroupWnd::cCharaGroupWnd(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
+    : cDialogClass<cCharaGroupWnd>(wTemplateId, lpOwner, nKind, lpWindowList) {
+  // The template gives the size; the layout only bounds it.
+  m_rcMaxClient.right = MAX_W;
+  m_rcMaxClient.bottom = MAX_H;
+  const cWndPlacement& place = EditConfig.m_aPlace[PLACE_CHARA_GROUP];
+  RECT rc;
+  if (place.m_bValid) {
+    m_ptStored.x = place.m_nX;
+    m_ptStored.y = place.m_nY;
+  } else if (lpOwner && lpOwner->m_hWnd && GetWindowRect(lpOwner->m_hWnd, &rc)) {
+    m_ptStored.x = rc.left + OFFSET_X;
+    m_ptStored.y = rc.top + OFFSET_Y;
+  }
+  m_vCheck.resize(GROUP_COUNT);
+  for (int32_t k = 0; k < GROUP_COUNT; ++k) m_vCheck[k].m_Param.Set(ButtonId(k), &m_anValue[k]);
+}
+
+cCharaGroupWnd::~cCharaGroupWnd() { Dispose(); }
+
+void cCharaGroupWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cDialog::OnInitDialog(wParam, lParam);
+  AttachCtrls(m_vCheck);
+  AddAccel(m_hWnd, IDR_ACCEL_REC1);
+  for (int32_t k = 0; k < GROUP_COUNT; ++k) SetDlgItemTextA(m_hWnd, ButtonId(k), std::to_string(k).c_str());
+  DataToCtrls();
+  m_bInit = 1;
+}
+
+void cCharaGroupWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (!CheckCommand(wParam)) return;
+  cDialog::OnCommand(wParam, lParam);
+  const uint16_t wId = LOWORD(wParam);
+  if (!m_hParent) return;
+  for (uint16_t w : FORWARDED)
+    if (wId == w) SendMessageA(m_hParent, WM_COMMAND, wId, 0);
+}
+
+LRESULT cCharaGroupWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  LRESULT nDefault = DefProc(hWnd, uMsg, wParam, lParam);
+  switch (uMsg) {
+    case WM_DESTROY: {
+      // The base has let go of the handle by now; the message's own still names the window.
+      RECT rc = {0, 0, 0, 0};
+      GetWindowRect(hWnd, &rc);
+      EditConfig.m_aPlace[PLACE_CHARA_GROUP].Set(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+      EditConfig.Save(EDIT_CONFIG_FILE);
+      return 1;
+    }
+    case WM_CLOSE:
+      // Shown and hidden by the stage window only.
+      return 1;
+    case WM_KEYDOWN:
+      if (wParam != VK_SPACE) return nDefault;
+      if (m_hParent) SendMessageA(m_hParent, WM_KEYDOWN, VK_SPACE, 0);
+      return 1;
+    default:
+      return nDefault;
+  }
+}
+
+void cCharaGroupWnd::Draw() {
+  if (!m_bInit || !m_hWnd) return;
+  bool abUsed[GROUP_COUNT] = {};
+  // Empty cells hold default records without a group, so only placed characters count.
+  for (const cEdChara& c : Stage.m_vCharaGrid)
+    if (c.m_bGroup && c.m_nGroupNo >= 0 && c.m_nGroupNo < GROUP_COUNT) abUsed[c.m_nGroupNo] = true;
+  for (int32_t k = 0; k < GROUP_COUNT; ++k) {
+    HWND hButton = m_vCheck[k].m_Ctrl.m_hWnd;
+    if (!hButton) continue;
+    const WPARAM wState = abUsed[k] ? BST_CHECKED : BST_UNCHECKED;
+    // Set only on a change: the stage window redraws its tool windows after every step.
+    if (static_cast<WPARAM>(SendMessageA(hButton, BM_GETCHECK, 0, 0)) != wState)
+      SendMessageA(hButton, BM_SETCHECK, wState, 0);
+  }
+}
+
+cDialog* NewCharaGroupWnd(cWindow* lpStageWnd) {
+  return new cCharaGroupWnd(IDD_CHARA_GROUP, lpStageWnd, cWindow::KIND_DIALOG, &WindowList);
+}

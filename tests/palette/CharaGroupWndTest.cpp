@@ -1,0 +1,111 @@
+// The character group window beside the sample project's stage window: which group buttons show
+// pressed, that a click changes none, the stage window's commands and the space key given there,
+// and where it opens and what it remembers.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "app/FrameWnd.h"
+#include "model/EditConfig.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "palette/CharaGroupWnd.h"
+#include "resources/StageIds.h"
+#include "stage/StageWnd.h"
+#include "support/StartedEditor.h"
+
+namespace {
+
+class CharaGroupWndTest : public cStartedEditorTest {
+ protected:
+  void SetUp() override {
+    cStartedEditorTest::SetUp();
+    if (HasFatalFailure()) return;
+    m_lpStage = FrameWnd.m_lpStageWnd;
+    ASSERT_TRUE(m_lpStage);
+    m_lpWnd = cCharaGroupWnd::Current();
+    ASSERT_TRUE(m_lpWnd && m_lpWnd->m_hWnd);
+    ASSERT_EQ(m_lpWnd, m_lpStage->m_lpTool[cStageWnd::TOOL_GROUP]);
+  }
+  bool Pressed(int32_t nGroup) const {
+    return SendMessageA(GetDlgItem(m_lpWnd->m_hWnd, cCharaGroupWnd::ButtonId(nGroup)), BM_GETCHECK, 0, 0) ==
+           BST_CHECKED;
+  }
+
+  cStageWnd* m_lpStage = nullptr;
+  cCharaGroupWnd* m_lpWnd = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CharaGroupWndTest, ShowsTheGroupsOfPlacedCharactersAndAClickChangesNone) {
+  char sz[64] = "";
+  GetWindowTextA(m_lpWnd->m_hWnd, sz, sizeof sz);
+  EXPECT_STREQ("キャラのグループ情報", sz);
+  GetDlgItemTextA(m_lpWnd->m_hWnd, cCharaGroupWnd::ButtonId(59), sz, sizeof sz);
+  EXPECT_STREQ("59", sz);
+  for (cEdChara& c : Stage.m_vCharaGrid) c.m_bGroup = 0;
+  // Groups 0 and 59 are used; a character without its group flag and a number past the last
+  // count for nothing.
+  const int32_t aGroups[][2] = {{1, 0}, {1, 59}, {0, 30}, {1, 60}};
+  for (int i = 0; i < 4; ++i) {
+    cEdChara& c = Stage.m_vCharaGrid[Stage.CellIndex(i, 0)];
+    c.m_nGraphic = 1;
+    c.m_bGroup = static_cast<int8_t>(aGroups[i][0]);
+    c.m_nGroupNo = static_cast<int16_t>(aGroups[i][1]);
+  }
+  m_lpWnd->Draw();
+  for (int32_t k = 0; k < cCharaGroupWnd::GROUP_COUNT; ++k) EXPECT_EQ(k == 0 || k == 59, Pressed(k)) << k;
+  for (int32_t k : {0, 1}) {
+    SendMessageA(GetDlgItem(m_lpWnd->m_hWnd, cCharaGroupWnd::ButtonId(k)), BM_CLICK, 0, 0);
+    DrainMessages();
+    EXPECT_EQ(k == 0, Pressed(k)) << k;
+  }
+}
+
+TEST_F(CharaGroupWndTest, PassesTheStageCommandsAndTheSpaceKeyOnOnce) {
+  StageEditState.m_bStageChanged = 1;
+  SendMessageA(m_lpWnd->m_hWnd, WM_COMMAND, ID_STAGE_SAVE, 0);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  const int32_t nLayer = StageEditState.m_nLayer;
+  SendMessageA(m_lpWnd->m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ((nLayer + 1) % 3, StageEditState.m_nLayer);
+  // The accelerator table's own command for the key is not a second press.
+  SendMessageA(m_lpWnd->m_hWnd, WM_COMMAND, ID_ACC_SPACE, 0);
+  EXPECT_EQ((nLayer + 1) % 3, StageEditState.m_nLayer);
+  // Closing is the stage window's business.
+  SendMessageA(m_lpWnd->m_hWnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(m_lpWnd->m_hWnd));
+}
+
+TEST_F(CharaGroupWndTest, OpensAboveTheStageWindowAndRemembersWhereItStood) {
+  cDialog*& lpSlot = m_lpStage->m_lpTool[cStageWnd::TOOL_GROUP];
+  auto Recreate = [&] {
+    SafeDelete(lpSlot);
+    lpSlot = NewCharaGroupWnd(m_lpStage);
+    lpSlot->DoModeless(0, 0);
+  };
+  auto ExpectAt = [&](int x, int y) {
+    RECT rc;
+    GetWindowRect(lpSlot->m_hWnd, &rc);
+    EXPECT_EQ(x, rc.left);
+    EXPECT_EQ(y, rc.top);
+  };
+  // Without a stored place: beside the stage window's left edge, above its top.
+  SetWindowPos(m_lpStage->m_hWnd, nullptr, 100, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SafeDelete(lpSlot);
+  EditConfig.m_aPlace[PLACE_CHARA_GROUP].m_bValid = 0;
+  Recreate();
+  ExpectAt(108, 220);
+  // Moved, it remembers the place when it goes, and the next one opens there.
+  DeleteFileA(EDIT_CONFIG_FILE);
+  SetWindowPos(lpSlot->m_hWnd, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SafeDelete(lpSlot);
+  const cWndPlacement& place = EditConfig.m_aPlace[PLACE_CHARA_GROUP];
+  EXPECT_EQ(1, place.m_bValid);
+  EXPECT_EQ(300, place.m_nX);
+  EXPECT_EQ(200, place.m_nY);
+  EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(EDIT_CONFIG_FILE));
+  Recreate();
+  ExpectAt(300, 200);
+}
