@@ -312,43 +312,53 @@ TEST_F(CondPagesTest, PageStandsBesideTheListTheCurrentSheetNames) {
 TEST_F(CondPagesTest, RenamedCommonVariableIsWrittenAtOnceEvenWhenThePageIsCancelled) {
   cTempDir dir(true);
   ASSERT_TRUE(CreateDirectoryA("data", nullptr));
-  for (int nKind : {1, 2}) {
-    cCond c = Cond(static_cast<int8_t>(nKind));
+  // The common page writes the names at once; the stage's names go with the stage file, and the
+  // status page leaves the common names to shut-down.
+  const struct {
+    int8_t nKind, nVarSet;
+    int nRename, nCombo;
+    bool bStage, bWritten;
+  } rows[] = {
+      {1, 0, IDC_CP_RENAME, IDC_CP_COMMON_VAR, false, true},
+      {2, 0, IDC_CP_RENAME, IDC_CP_STAGE_VAR, true, false},
+      {4, 0, IDC_ST_RENAME, IDC_ST_VAR, false, false},
+      {4, 1, IDC_ST_RENAME, IDC_ST_VAR, true, false},
+  };
+  for (const auto& r : rows) {
+    GValInfo[5].m_strName = "コイン";
+    Stage.m_vVarName[5].m_strName = "スイッチ";
+    cCond c = Cond(r.nKind);
     c.m_nVar = 5;
     c.m_nValue = 7;
+    c.m_nLeftType = 1;  // the status page compares a variable
+    c.m_nLeftVarSet = r.nVarSet;
     m_vConds.assign(1, c);
     Open(COND_OWNER_FLOW);
-    const int nRename = IDC_CP_RENAME;
     std::string strShown;
     cAnswerWhenUp<cStringDlg> name([](cStringDlg* s) {
       SetDlgItemTextA(s->m_hWnd, IDC_INPUT_EDIT, "新しい名前");
       Press(s, IDC_INPUT_OK);
     });
-    cCondDriver drive(0, [&](cDialog* p, int k) {
-      Press(p, nRename);
-      strShown = Text(p, k == 1 ? IDC_CP_COMMON_VAR : IDC_CP_STAGE_VAR);
+    cCondDriver drive(0, [&](cDialog* p, int) {
+      Press(p, r.nRename);
+      strShown = Text(p, r.nCombo);
       Press(p, IDC_CP_CANCEL);
     });
     EXPECT_EQ(0, Edit(0));
     EXPECT_EQ(c, m_vConds[0]);
-    EXPECT_EQ("005 新しい名前", strShown);
-    if (nKind == 1) {
-      EXPECT_EQ("新しい名前", GValInfo[5].m_strName);
-      cChkVector<cEdVarName> vRead;
-      ASSERT_TRUE(ReadVarNames(vRead, GVALINFO_FILE));
-      ASSERT_EQ(1000u, vRead.size());
-      EXPECT_EQ("新しい名前", vRead[5].m_strName);
-      DeleteFileA(GVALINFO_FILE);
-      GValInfo[5].m_strName = "コイン";
-    } else {
-      // The stage's names go with the stage file; nothing is written and nothing marked.
-      EXPECT_EQ("新しい名前", Stage.m_vVarName[5].m_strName);
-      EXPECT_EQ("コイン", GValInfo[5].m_strName);
-      EXPECT_FALSE(FileExists(GVALINFO_FILE));
-      EXPECT_EQ(0, StageEditState.m_bStageChanged);
-    }
-    m_lpDlg.reset();
+    EXPECT_EQ("005 新しい名前", strShown) << int(r.nKind);
+    EXPECT_EQ(r.bStage ? "新しい名前" : "スイッチ", Stage.m_vVarName[5].m_strName) << int(r.nKind);
+    EXPECT_EQ(r.bStage ? "コイン" : "新しい名前", GValInfo[5].m_strName) << int(r.nKind);
+    EXPECT_EQ(0, StageEditState.m_bStageChanged);
+    ASSERT_EQ(r.bWritten, FileExists(GVALINFO_FILE)) << int(r.nKind);
+    if (!r.bWritten) continue;
+    cChkVector<cEdVarName> vRead;
+    ASSERT_TRUE(ReadVarNames(vRead, GVALINFO_FILE));
+    ASSERT_EQ(1000u, vRead.size());
+    EXPECT_EQ("新しい名前", vRead[5].m_strName);
+    DeleteFileA(GVALINFO_FILE);
   }
+  m_lpDlg.reset();
 }
 
 TEST_F(CondPagesTest, StatusPageFollowsItsSidesAndTheChosenStatus) {
