@@ -1,5 +1,6 @@
 #include "controls/CondListCtrl.h"
 
+#include "app/MsgBox.h"
 #include "flow/CondKindDlg.h"
 #include "flow/CondText.h"
 #include "resources/CondKindIds.h"
@@ -49,8 +50,19 @@ int cCondListCtrl::OnOwnerCommand(WPARAM wParam) {
     InsertCond();
     return 0;
   }
+  if (RefusePaste(wId)) return 0;
   if (!OnAccelKey(wParam) && !OnPopupCommand(wParam)) return 0;
   Redraw();
+  return 1;
+}
+
+int cCondListCtrl::RefusePaste(uint16_t wId) {
+  if (!m_bRefuseDistancePaste) return 0;
+  const bool bFlow = m_nOwner == COND_OWNER_FLOW;
+  if (wId != (bFlow ? ID_ACC_PASTE_2 : ID_ACC_PASTE_1) && wId != (bFlow ? ID_POP_PASTE_2 : ID_POP_PASTE_1)) return 0;
+  if (!m_hWnd || GetFocus() != m_hWnd) return 0;
+  if (!ClipboardHasKind(cCondKindDlg::KIND_DISTANCE)) return 0;
+  ErrorBox("「距離条件」の貼り付けはできません！");
   return 1;
 }
 

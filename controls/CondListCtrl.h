@@ -44,7 +44,8 @@ class cCondListCtrl : public cListCtrl<cCond> {
   // Inserts a condition and opens the dialog on it; cancelling takes it out again.
   int InsertCond();
   // Any other command of the owner: the insert keys and menu item, then the list's own keys and
-  // menu items. 1 when the list handled the command (the owner then redraws).
+  // menu items. 1 when the list handled the command (the owner then redraws); 0 for a paste it
+  // refused, which changes nothing.
   int OnOwnerCommand(WPARAM wParam);
   // 1 when the clipboard holds a condition of the kind (owners that refuse pasting distance
   // conditions ask before a paste).
@@ -55,9 +56,15 @@ class cCondListCtrl : public cListCtrl<cCond> {
   void StoreClipboard(cCondVector& v) const { v = m_vClip; }
 
   int32_t m_nOwner = COND_OWNER_DATA;
+  // Set by the owners whose conditions cannot be distance conditions (the block data dialog and
+  // the item's first page): a paste that would bring one is refused with a message.
+  int32_t m_bRefuseDistancePaste = 0;
   cCondEditContext m_Context;
   cCondKindDlg* m_lpCondDlg = nullptr;
 
  private:
   int OpenDialog(int32_t bNew);
+  // The paste key or menu item of this owner, while the list has the focus, with a distance
+  // condition on the clipboard of an owner that refuses them: the message, and 1.
+  int RefusePaste(uint16_t wId);
 };

@@ -10,8 +10,8 @@
 #include "model/Cond.h"
 
 // The subject words of the status conditions: "自分" or "主人公" first, as the current data sheet
-// decides, then "ターゲット1" to "ターゲット4", and "システム" when asked for. Empty when no data
-// sheet is current.
+// decides (the hero's when none is current), then "ターゲット1" to "ターゲット4", and "システム" when
+// asked for.
 void MakeTargetNameList(cChkVector<std::string>& v, bool bSystem, const cFlowTextContext& ctx);
 
 // The line of one condition: its kind's name and the kind's details.

@@ -2,54 +2,15 @@
 
 #include <memory>
 
-#include "ListTestDlg.h"
+#include "CondTestDlg.h"
 #include "controls/CondListCtrl.h"
 #include "flow/CondKindDlg.h"
 #include "flow/CondText.h"
+#include "flow/VarCondPages.h"
+#include "resources/CondKindIds.h"
 #include "support/TestSupport.h"
 
 namespace {
-
-// An owner of a condition list on the test page's multiple-selection list box.
-class cCondTestDlg : public cDialogClass<cCondTestDlg> {
- public:
-  cCondTestDlg(cCondVector* lpConds, int32_t nOwner)
-      : cDialogClass<cCondTestDlg>(IDD_LIST_TEST, nullptr, cWindow::KIND_DIALOG, &WindowList), m_nOwner(nOwner) {
-    cCondListCtrl::SetParam(m_Bind.m_Param, IDC_LIST_A, nullptr, lpConds);
-  }
-  ~cCondTestDlg() override { Dispose(); }
-  cCondVector& Clipboard() { return m_nOwner == COND_OWNER_FLOW ? FlowCondClipboard : CondClipboard; }
-
-  LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override {
-    LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
-    if (uMsg == WM_INITDIALOG) {
-      m_List.LoadClipboard(Clipboard());
-      return TRUE;
-    }
-    if (uMsg == WM_DESTROY) m_List.StoreClipboard(Clipboard());
-    return r;
-  }
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override {
-    cDialog::OnInitDialog(wParam, lParam);
-    AttachList(m_Bind);
-    m_List.SetOwnerIds(m_nOwner);
-    m_bInit = 1;
-  }
-  void OnCommand(WPARAM wParam, LPARAM lParam) override {
-    cDialog::OnCommand(wParam, lParam);
-    if (!m_bInit) return;
-    if (HIWORD(wParam) == LBN_SELCHANGE && LOWORD(wParam) == IDC_LIST_A) m_List.OnSelChange();
-    else if (LOWORD(wParam) == IDC_BTN_INSERT) m_List.InsertCond();
-    else if (LOWORD(wParam) == IDC_BTN_EDIT) m_List.EditCurrent();
-    else if (LOWORD(wParam) == IDC_BTN_DELETE) m_List.Delete(-1, 0);
-    else m_List.OnOwnerCommand(wParam);
-    RedrawList();
-  }
-
-  int32_t m_nOwner;
-  cCtrlBind<cCondListCtrl, cListParam<cCond>> m_Bind;
-  cCondListCtrl& m_List = m_Bind.m_Ctrl;
-};
 
 cCond Cond(int8_t nKind, int32_t nValue) {
   cCond c;
@@ -88,8 +49,12 @@ class CondListTest : public testing::Test {
   cAnswerWhenUp<cCondKindDlg> m_Answer{[](cCondKindDlg* p) {
     s_Seen = p->m_Context;
     ++s_nSeen;
-    PostMessageA(p->m_hWnd, WM_COMMAND, static_cast<WPARAM>(s_nAnswer), 0);
+    // OK: the character-variable kind, whose page then confirms; Cancel closes the kind dialog.
+    WPARAM w = s_nAnswer == IDOK ? IDC_CK_CHARA_VAR : IDCANCEL;
+    PostMessageA(p->m_hWnd, WM_COMMAND, w, 0);
   }};
+  cAnswerWhenUp<cCharaVarCondDlg> m_PageAnswer{
+      [](cCharaVarCondDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CP_OK, 0); }};
   std::unique_ptr<cCondTestDlg> m_lpDlg;
 };
 
@@ -127,7 +92,10 @@ TEST_F(CondListTest, EmptyListEditsNothingDeleteBeepsInsertAppendsThroughTheDial
   EXPECT_EQ(COND_OWNER_DATA, s_Seen.nOwner);
   ASSERT_EQ(1u, v.size());
   EXPECT_EQ(&v[0], s_Seen.lpCond);
-  EXPECT_EQ(cCond(), v[0]);
+  cCond expected;
+  expected.m_nKind = 3;
+  expected.m_nVar = 1;
+  EXPECT_EQ(expected, v[0]);
 }
 
 TEST_F(CondListTest, CancelledInsertLeavesTheListAsItWas) {
