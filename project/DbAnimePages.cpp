@@ -15,7 +15,8 @@
 
 namespace {
 
-enum { SLOT_COUNT = 4, SHIFT_MAX = 999, GRAPHIC_MAX = 119, CHARA_FRAME_MAX = 19, CHARA_SP_FRAME_MAX = 239 };
+enum { SLOT_COUNT = 4, SHIFT_MAX = 999, GRAPHIC_MAX = 119, CHARA_FRAME_MAX = 19, CHARA_SP_FRAME_MAX = 239,
+       LOAD_NUMBER_MAX = 32767 };
 // Ticks per tenth of a second at 60 ticks a second.
 constexpr int32_t TICKS_PER_TENTH = 6;
 
@@ -23,13 +24,20 @@ void SlotRowText(std::string& strText, int, const cEdAnime& a) {
   FormatStr(strText, "%s ×%d", a.m_strName.c_str(), static_cast<int>(a.m_vPattern.size()));
 }
 
-// The sample controls, bound to the anime whose graphic the page shows.
+// The sample controls, bound to the anime whose graphic the page shows. A record is shown within
+// the widest limits of any kind; the graphic-kind rule then narrows them to the record's own kind,
+// so that loading a record never cuts its values to the limits of the record shown before.
 void BindSample(cSysPageCtrls& c, cEdAnime& a) {
   c.Combo(IDC_DB_SAMPLE_KIND, &a.m_nSampleKind, SheetNames, 0);
-  c.Short(IDC_DB_SAMPLE_NO, &a.m_nSampleNo, 1, GRAPHIC_MAX, IDC_DB_SAMPLE_NO_SPIN);
+  c.Short(IDC_DB_SAMPLE_NO, &a.m_nSampleNo, 1, LOAD_NUMBER_MAX, IDC_DB_SAMPLE_NO_SPIN);
   c.Button(IDC_DB_SAMPLE_PICK);
-  c.Short(IDC_DB_SAMPLE_FRAME, &a.m_nSampleFrame, 0, CHARA_FRAME_MAX, IDC_DB_SAMPLE_FRAME_SPIN);
+  c.Short(IDC_DB_SAMPLE_FRAME, &a.m_nSampleFrame, 0, CHARA_SP_FRAME_MAX, IDC_DB_SAMPLE_FRAME_SPIN);
   c.Bitmap(IDC_DB_SAMPLE, 32, 32);
+}
+
+void WidenSampleLimits(cSysPageCtrls& c) {
+  if (cEditValCtrl<int16_t>* lpNo = c.FindShort(IDC_DB_SAMPLE_NO)) lpNo->SetRange(1, LOAD_NUMBER_MAX);
+  if (cEditValCtrl<int16_t>* lpFrame = c.FindShort(IDC_DB_SAMPLE_FRAME)) lpFrame->SetRange(0, CHARA_SP_FRAME_MAX);
 }
 
 template <class E>
@@ -172,6 +180,8 @@ void cAnimeSetPage::EditSlot() {
   if (slots.Edit(m_lpPatternDlg, IDD_DB_ANIME_PATTERN, &WindowList, 0, 1)) m_List.m_Ctrl.Reselect();
 }
 
+void cAnimeSetPage::BeforeRecordLoad() { WidenSampleLimits(m_Ctrls); }
+
 void cAnimeSetPage::OwnRules() {
   const cEdAnimeSet* lpStored = CurrentWorkRecord(m_List.m_Ctrl, m_vWork);
   const cEdAnime* lpSlot = lpStored && !lpStored->m_vSlot.empty() ? &lpStored->m_vSlot[0] : nullptr;
@@ -231,6 +241,8 @@ void cAnimePage::EditPattern() {
   WindowList.EnableAll(1);
   // The click is a changed control: the command's store takes the patterns into the working copy.
 }
+
+void cAnimePage::BeforeRecordLoad() { WidenSampleLimits(m_Ctrls); }
 
 void cAnimePage::OwnRules() {
   if (ApplyGraphicKind(m_Ctrls, CurrentWorkRecord(m_List.m_Ctrl, m_vWork))) m_bRefreshPending = 1;

@@ -30,6 +30,7 @@ class cAnimeSetPage : public cDbPage<cAnimeSetPage, cEdAnimeSet> {
  protected:
   void AttachSubList() override;
   bool OnPageCommand(WORD wId, WORD wCode) override;
+  void BeforeRecordLoad() override;
   void OwnRules() override;
   void AfterCommand() override;
 
@@ -51,6 +52,7 @@ class cAnimePage : public cDbPage<cAnimePage, cEdAnime> {
 
  protected:
   bool OnPageCommand(WORD wId, WORD wCode) override;
+  void BeforeRecordLoad() override;
   void OwnRules() override;
   void AfterCommand() override;
 
