@@ -325,11 +325,23 @@ TEST_F(DbEditPagesTest, EffectFramesAreInsertedAtTheEndRowAndMayShowForNoTime) {
     Click(hEffect, IDC_DB_FRAME_INSERT);
   }
   EXPECT_EQ((std::vector<std::string>{"4-0", "9-0", END}), Rows(hEffect, IDC_DB_FRAME_LIST));
+  // The frame list's own keys, while it has the focus: Ctrl+I inserts a default frame without
+  // the dialog, Delete deletes the selection; the record list is left alone.
+  SelectRow(hEffect, IDC_DB_FRAME_LIST, 0);
+  SetFocus(GetDlgItem(hEffect, IDC_DB_FRAME_LIST));
+  SendMessageA(hEffect, WM_COMMAND, MAKEWPARAM(ID_ACC_INSERT_1, 1), 0);
+  EXPECT_EQ((std::vector<std::string>{"0-1", "4-0", "9-0", END}), Rows(hEffect, IDC_DB_FRAME_LIST));
+  SelectRow(hEffect, IDC_DB_FRAME_LIST, 1);
+  SetFocus(GetDlgItem(hEffect, IDC_DB_FRAME_LIST));
+  SendMessageA(hEffect, WM_COMMAND, MAKEWPARAM(ID_ACC_DELETE_1, 1), 0);
+  EXPECT_EQ((std::vector<std::string>{"0-1", "9-0", END}), Rows(hEffect, IDC_DB_FRAME_LIST));
+  EXPECT_EQ(2u, Rows(hEffect, IDC_DB_LIST_EFFECT).size());
   Press(PSBTN_OK);
   ASSERT_TRUE(Reap());
   const cEdEffect& e = Database.m_vEffect[1];
   EXPECT_EQ(1, e.m_nWidth);
   ASSERT_EQ(2u, e.m_vFrame.size());
+  EXPECT_EQ(1, e.m_vFrame[0].m_nTime);
   EXPECT_EQ(9, e.m_vFrame[1].m_nFrame);
   EXPECT_EQ(0, e.m_vFrame[1].m_nTime);
 }
@@ -462,6 +474,73 @@ TEST_F(DbEditPagesTest, CharacterBitmapThatCannotBeReadIsReportedAndTheDatabaseS
   ASSERT_FALSE(m_Boxes.Shown().empty());
   EXPECT_EQ("キャラの専用bmpの生成に失敗しました！", m_Boxes.Shown().back().strText);
   EXPECT_TRUE(FileExists("data\\database\\Bmp_CharaExc.dat"));
+}
+
+}  // namespace
+
+namespace {
+
+// A database with something unusual on every page: graphics of both kinds, limits at their ends,
+// negative offsets, frames and patterns with commands.
+void FillDatabase() {
+  Database.m_vAnimeSet.resize(2);
+  cEdAnimeSet& set = Database.m_vAnimeSet[1];
+  set.m_strName = "勇者";
+  set.m_nFlyShift = 3;
+  set.m_vSlot[0].m_nSampleKind = GRAPHIC_CHARA_SP;
+  set.m_vSlot[0].m_nSampleNo = 1;
+  set.m_vSlot[0].m_nSampleFrame = 200;
+  set.m_vSlot[2].m_vPattern.resize(3);
+  Database.m_vAnime.resize(1);
+  Database.m_vAnime.push_back(Walking(4));
+  Database.m_vAnime[1].m_vPattern[2].m_bRunCmd = 1;
+  Database.m_vAnime.push_back(Walking(1));
+  Database.m_vAnime[2].m_nSampleKind = GRAPHIC_CHARA_SP;
+  Database.m_vAnime[2].m_nSampleFrame = 30;
+  Database.m_vBmpCharaExc.resize(3);
+  Database.m_vBmpCharaExc[2].m_bGiant = 1;
+  Database.m_vBmpCharaExc[2].m_nGiantSize = 10;
+  Database.m_vSwordType.resize(2);
+  Database.m_vSwordType[1].m_vPos.resize(2);
+  Database.m_vSwordType[1].m_vPos[1].m_nX = -320;
+  Database.m_vSwordType[1].m_vPos[1].m_nY = 240;
+  Database.m_vSwordType[1].m_vPos[1].m_nDir = 2;
+  Database.m_vEffect.resize(3);
+  Database.m_vEffect[2].m_nWidth = 640;
+  Database.m_vEffect[2].m_vFrame.resize(2);
+  Database.m_vEffect[2].m_vFrame[1].m_nTime = 0;
+  Database.m_vCharaEffect.resize(3);
+  Database.m_vCharaEffect[2].m_nKind = 13;
+  Database.m_vCharaEffect[2].m_anParam[3] = 207;
+  Database.m_vScrEffect.resize(3);
+  Database.m_vScrEffect[1].m_nKind = 1;
+  Database.m_vScrEffect[1].m_anParam[1] = -640;
+  Database.m_vScrEffect[2].m_nKind = 4;
+  Database.m_vScrEffect[2].m_anParam[0] = 9999;
+}
+
+const int RECORD_LISTS[cDatabaseSheet::PAGE_COUNT] = {
+    IDC_DB_LIST_ANIME_SET,     IDC_DB_LIST_ANIME,      IDC_DB_LIST_BMP_CHARA, IDC_DB_LIST_SWORD_TYPE,
+    IDC_DB_LIST_EFFECT,        IDC_DB_LIST_CHARA_EFFECT, IDC_DB_LIST_SCR_EFFECT, IDC_DB_LIST_PICTURE,
+    IDC_DB_LIST_SOUND,         IDC_DB_LIST_BGM};
+
+TEST_F(DbEditPagesTest, VisitingEveryPageAndItsRecordsThenOkWritesTheTenFilesUnchanged) {
+  FillDatabase();
+  ASSERT_EQ(1, Database.SaveAll());
+  std::vector<std::vector<unsigned char>> vBefore;
+  for (const char* psz : cEdDatabase::s_apszFiles) vBefore.push_back(ReadFileBytes(psz));
+  Open();
+  for (int nTab = 0; nTab < cDatabaseSheet::PAGE_COUNT; ++nTab) {
+    HWND h = Page(nTab);
+    const int nRows = static_cast<int>(Rows(h, RECORD_LISTS[nTab]).size()) - 1;
+    for (int nRow = nRows - 1; nRow >= 0; --nRow) SelectRow(h, RECORD_LISTS[nTab], nRow);
+    g_lpDatabaseSheet->DrawPreview(1);
+    WindowList.FrameAll();
+  }
+  Press(PSBTN_OK);
+  ASSERT_TRUE(Reap());
+  for (int i = 0; i < cEdDatabase::LIST_COUNT; ++i)
+    EXPECT_EQ(vBefore[i], ReadFileBytes(cEdDatabase::s_apszFiles[i])) << cEdDatabase::s_apszFiles[i];
 }
 
 }  // namespace
