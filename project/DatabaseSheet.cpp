@@ -113,8 +113,17 @@ void cDatabaseSheet::Commit() {
   Database.SaveAll();
 }
 
-void cDatabaseSheet::DrawPreview(int32_t) {
+void cDatabaseSheet::DrawPreview(int32_t bTick) {
   int n = GetCurPage();
+  // The two animation pages play their sample one tick further.
+  if (n == 0 && m_lpAnimeSet) {
+    m_lpAnimeSet->DrawSample(bTick);
+    return;
+  }
+  if (n == 1 && m_lpAnime) {
+    m_lpAnime->DrawSample(bTick);
+    return;
+  }
   if (n < 0 || n >= static_cast<int>(m_vPages.size())) return;
   cDialog* lpPage = m_vPages[n];
   if (lpPage && lpPage->m_hWnd) lpPage->Draw();

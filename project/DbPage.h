@@ -76,12 +76,15 @@ class cDbPage : public cDialogClass<D> {
     cDialog::OnInitDialog(wParam, lParam);
     HideSysPageView(this);
     this->AttachList(m_List);
+    AttachSubList();
     m_Ctrls.AttachAll(this);
     cListCtrl<R>& list = m_List.m_Ctrl;
     list.SetAccelMenu(IDR_ACCEL_REC1, IDR_POPUP_REC1, 0, 1);
     list.SelectOnly(0, 1);
+    if (cListCtrlBase* lpSub = SubList()) lpSub->SelectOnly(0, 0);
     this->DataToCtrls();
     PageRules();
+    AfterInit();
     this->m_bInit = 1;
   }
 
@@ -91,15 +94,30 @@ class cDbPage : public cDialogClass<D> {
     cListCtrl<R>& list = m_List.m_Ctrl;
     const WORD wId = LOWORD(wParam), wCode = HIWORD(wParam);
     if (wId == m_List.m_Param.wId && wCode == LBN_SELCHANGE) {
+      BeforeRecordLoad();
       list.OnSelChange();
       Refresh();
+      AfterRecordLoad();
     } else if (wCode == BN_CLICKED && lParam) {
       if (!OnButton(wId)) {
         this->RedrawList();  // the routing above froze the list
         return;
       }
     }
-    if (list.OnAccelKey(wParam) || list.OnPopupCommand(wParam)) Refresh();
+    if (!OnPageCommand(wId, wCode)) {
+      this->RedrawList();
+      return;
+    }
+    // A pasted record is loaded like a selected one.
+    const bool bPaste = IsPasteCommand(wId);
+    if (bPaste) BeforeRecordLoad();
+    if (list.OnAccelKey(wParam) || list.OnPopupCommand(wParam)) {
+      Refresh();
+      if (bPaste) AfterRecordLoad();
+    } else if (cListCtrlBase* lpSub = SubList()) {
+      // The sub-list edits the edited record's own vector: the record goes back to its row.
+      if (lpSub->OnAccelKey(wParam) || lpSub->OnPopupCommand(wParam)) list.Reselect();
+    }
     // Before the page is initialised, showing the record is no change of the author's.
     if (this->m_bInit) {
       PageRules();
@@ -109,7 +127,9 @@ class cDbPage : public cDialogClass<D> {
       }
     }
     this->RedrawList();
-    if (this->m_bInit) NotifySysPageChanged(this);
+    if (!this->m_bInit) return;
+    AfterCommand();
+    NotifySysPageChanged(this);
   }
 
   LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override {
@@ -124,6 +144,11 @@ class cDbPage : public cDialogClass<D> {
       case WM_CONTEXTMENU: {
         if (!this->m_bInit) break;
         POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        cListCtrlBase* lpSub = SubList();
+        if (lpSub && reinterpret_cast<HWND>(wParam) == lpSub->m_hWnd) {
+          if (lpSub->SelectAtPoint(pt)) this->PopupMenu(lpSub->m_hPopupMenu);
+          return 1;
+        }
         if (m_List.m_Ctrl.SelectAtPoint(pt)) {
           Refresh();
           this->PopupMenu(m_List.m_Ctrl.m_hPopupMenu);
@@ -148,7 +173,10 @@ class cDbPage : public cDialogClass<D> {
       default:
         break;
     }
-    return r ? 1 : 0;
+    if (!r) return 0;
+    // The pages with a sample keep it up to date with what the message changed.
+    if (this->m_bInit) this->Draw();
+    return 1;
   }
 
   cChkVector<R> m_vWork;
@@ -182,6 +210,25 @@ class cDbPage : public cDialogClass<D> {
   // "再生"; false ends the command there.
   virtual bool Play() { return true; }
 
+  // What a page adds to the pattern.
+  // The sub-list bound to a vector inside the edited record, attached after the record list.
+  virtual void AttachSubList() {}
+  virtual cListCtrlBase* SubList() { return nullptr; }
+  // Initialisation's last step before the page counts as initialised.
+  virtual void AfterInit() {}
+  // The page's own controls, after the pattern's commands; false ends the command there.
+  virtual bool OnPageCommand(WORD, WORD) { return true; }
+  // Around the loading of another record into the edited record.
+  virtual void BeforeRecordLoad() {}
+  virtual void AfterRecordLoad() {}
+  // The page's own enable rules, after the name-from-file rule.
+  virtual void OwnRules() {}
+  // After every command of the initialised page.
+  virtual void AfterCommand() {}
+
+  // Every control but the list shows the edited record.
+  void Refresh() { this->UpdateCtrlsExcept(m_List.m_Param.wId, &m_List.m_Ctrl); }
+
   int32_t m_bStandsForSheet = 0;
 
  private:
@@ -193,8 +240,10 @@ class cDbPage : public cDialogClass<D> {
   cBrowse m_aBrowse[2] = {};
   uint16_t m_wNamingPathId = 0;
 
-  // Every control but the list shows the edited record.
-  void Refresh() { this->UpdateCtrlsExcept(m_List.m_Param.wId, &m_List.m_Ctrl); }
+  bool IsPasteCommand(WORD wId) const {
+    const cListCtrl<R>& list = m_List.m_Ctrl;
+    return wId && (wId == list.m_wAccelId[cListCtrlBase::CMD_PASTE] || wId == list.m_wPopupId[cListCtrlBase::CMD_PASTE]);
+  }
   void StoreCtrls() {
     for (cControl* c : this->m_vCtrls)
       if (c != &m_List.m_Ctrl) c->CtrlToData();
@@ -207,6 +256,7 @@ class cDbPage : public cDialogClass<D> {
   }
   void PageRules() {
     if (m_wNamingPathId) ApplyNameFromFile(m_Ctrls, m_wNamingPathId);
+    OwnRules();
   }
   bool OnButton(WORD wId) {
     cListCtrl<R>& list = m_List.m_Ctrl;
@@ -222,8 +272,10 @@ class cDbPage : public cDialogClass<D> {
       case IDC_DB_COUNT: {
         int32_t nCount = static_cast<int32_t>(m_vWork.size()) - list.m_nFirst;
         if (AskDbRecordCount(this, m_Ctrls.Find(IDC_DB_COUNT), &nCount)) {
+          BeforeRecordLoad();
           list.SetCount(nCount);
           Refresh();
+          AfterRecordLoad();
         }
         break;
       }

@@ -5,6 +5,7 @@
 #include "app/Bgm.h"
 #include "app/MciSound.h"
 #include "app/MsgBox.h"
+#include "model/PaletteOptionTables.h"
 
 namespace {
 
@@ -22,14 +23,19 @@ const cDbFileChoice BGM_FILE = {"bgm\\", "BGMの選択", "BgmFile ( *.mid;*.ogg 
 cAnimeSetPage::cAnimeSetPage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_ANIME_SET, o, l, &Database.m_vAnimeSet, IDC_DB_LIST_ANIME_SET, 0, 1) {
   m_bStandsForSheet = 1;
+  BindAnimeSet();
 }
 
 cAnimePage::cAnimePage(cWindow* o, cWindowList* l)
-    : cDbPage(IDD_DB_ANIME, o, l, &Database.m_vAnime, IDC_DB_LIST_ANIME, 1, 2) {}
+    : cDbPage(IDD_DB_ANIME, o, l, &Database.m_vAnime, IDC_DB_LIST_ANIME, 1, 2) {
+  BindAnime();
+}
 
 cBmpCharaExcPage::cBmpCharaExcPage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_BMP_CHARA, o, l, &Database.m_vBmpCharaExc, IDC_DB_LIST_BMP_CHARA, 1, 2) {
   BindFile(&BMP_CHARA_FILE);
+  m_Ctrls.Check(IDC_DB_GIANT, &m_Edit.m_bGiant);
+  m_Ctrls.Combo(IDC_DB_GIANT_SIZE, &m_Edit.m_nGiantSize, GiantNames2, 2);
 }
 
 cSwordTypePage::cSwordTypePage(cWindow* o, cWindowList* l)
@@ -38,18 +44,14 @@ cSwordTypePage::cSwordTypePage(cWindow* o, cWindowList* l)
   BindNameFromFile(&m_Edit.m_bNameIsFile, IDC_DB_SWORD_LEFT);
   BindPath(&SWORD_FILE, &m_Edit.m_strBmpLeft, IDC_DB_SWORD_LEFT, IDC_DB_SWORD_LEFT_BROWSE);
   BindPath(&SWORD_FILE, &m_Edit.m_strBmpRight, IDC_DB_SWORD_RIGHT, IDC_DB_SWORD_RIGHT_BROWSE);
+  BindPositions();
 }
 
 cEffectPage::cEffectPage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_EFFECT, o, l, &Database.m_vEffect, IDC_DB_LIST_EFFECT, 1, 2) {
   BindFile(&EFFECT_FILE);
+  BindFrames();
 }
-
-cCharaEffectPage::cCharaEffectPage(cWindow* o, cWindowList* l)
-    : cDbPage(IDD_DB_CHARA_EFFECT, o, l, &Database.m_vCharaEffect, IDC_DB_LIST_CHARA_EFFECT, 1, 2) {}
-
-cScrEffectPage::cScrEffectPage(cWindow* o, cWindowList* l)
-    : cDbPage(IDD_DB_SCR_EFFECT, o, l, &Database.m_vScrEffect, IDC_DB_LIST_SCR_EFFECT, 1, 2) {}
 
 cPicturePage::cPicturePage(cWindow* o, cWindowList* l)
     : cDbPage(IDD_DB_PICTURE, o, l, &Database.m_vPicture, IDC_DB_LIST_PICTURE, 1, 2) {

@@ -30,14 +30,24 @@ void cSysPageCtrls::Byte(uint32_t nId, uint8_t* p, uint8_t nMin, uint8_t nMax, u
   AddBind(m_vByte, Param.Set(nId, p, nMin, nMax, nSpinId, 1));
 }
 
+void cSysPageCtrls::Short(uint32_t nId, int16_t* p, int16_t nMin, int16_t nMax, uint32_t nSpinId) {
+  cEditValParam<int16_t> Param;
+  AddBind(m_vShort, Param.Set(nId, p, nMin, nMax, nSpinId, 1));
+}
+
 void cSysPageCtrls::Str(uint32_t nId, std::string* p, int32_t nLimit, int32_t bWide) {
   cEditStrParam Param;
   AddBind(m_vStr, Param.Set(nId, p, nLimit, bWide));
 }
 
-void cSysPageCtrls::Combo(uint32_t nId, int32_t* p, cItemTable pTable) {
+void cSysPageCtrls::Combo(uint32_t nId, int32_t* p, cItemTable pTable, int32_t nMin) {
   cComboParam<int32_t> Param;
-  AddBind(m_vCombo, Param.SetTable(nId, p, pTable, 0));
+  AddBind(m_vCombo, Param.SetTable(nId, p, pTable, nMin));
+}
+
+void cSysPageCtrls::Combo(uint32_t nId, int8_t* p, cItemTable pTable, int32_t nMin) {
+  cComboParam<int8_t> Param;
+  AddBind(m_vCharCombo, Param.SetTable(nId, p, pTable, nMin));
 }
 
 void cSysPageCtrls::Combo(uint32_t nId, int32_t* p, cItemVector* pItems) {
@@ -68,8 +78,10 @@ void cSysPageCtrls::Bitmap(uint32_t nId, int32_t nWidth, int32_t nHeight) {
 void cSysPageCtrls::AttachAll(cDialog* lpDlg) {
   lpDlg->AttachCtrls(m_vValue);
   lpDlg->AttachCtrls(m_vByte);
+  lpDlg->AttachCtrls(m_vShort);
   lpDlg->AttachCtrls(m_vStr);
   lpDlg->AttachCtrls(m_vCombo);
+  lpDlg->AttachCtrls(m_vCharCombo);
   lpDlg->AttachCtrls(m_vCheck);
   lpDlg->AttachCtrls(m_vFlag);
   lpDlg->AttachCtrls(m_vButton);
@@ -80,8 +92,10 @@ cControl* cSysPageCtrls::Find(uint32_t nId) {
   const uint16_t wId = static_cast<uint16_t>(nId);
   cControl* p = FindIn(m_vValue, wId);
   if (!p) p = FindIn(m_vByte, wId);
+  if (!p) p = FindIn(m_vShort, wId);
   if (!p) p = FindIn(m_vStr, wId);
   if (!p) p = FindIn(m_vCombo, wId);
+  if (!p) p = FindIn(m_vCharCombo, wId);
   if (!p) p = FindIn(m_vCheck, wId);
   if (!p) p = FindIn(m_vFlag, wId);
   if (!p) p = FindIn(m_vButton, wId);
@@ -91,6 +105,22 @@ cControl* cSysPageCtrls::Find(uint32_t nId) {
 
 cComboCtrl<int32_t>* cSysPageCtrls::FindCombo(uint32_t nId) {
   return static_cast<cComboCtrl<int32_t>*>(FindIn(m_vCombo, static_cast<uint16_t>(nId)));
+}
+
+cComboCtrl<int8_t>* cSysPageCtrls::FindCharCombo(uint32_t nId) {
+  return static_cast<cComboCtrl<int8_t>*>(FindIn(m_vCharCombo, static_cast<uint16_t>(nId)));
+}
+
+cEditValCtrl<int32_t>* cSysPageCtrls::FindValue(uint32_t nId) {
+  return static_cast<cEditValCtrl<int32_t>*>(FindIn(m_vValue, static_cast<uint16_t>(nId)));
+}
+
+cEditValCtrl<int16_t>* cSysPageCtrls::FindShort(uint32_t nId) {
+  return static_cast<cEditValCtrl<int16_t>*>(FindIn(m_vShort, static_cast<uint16_t>(nId)));
+}
+
+cBitmapCtrl* cSysPageCtrls::FindBitmap(uint32_t nId) {
+  return static_cast<cBitmapCtrl*>(FindIn(m_vBitmap, static_cast<uint16_t>(nId)));
 }
 
 cEditStrCtrl* cSysPageCtrls::FindStr(uint32_t nId) {

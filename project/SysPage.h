@@ -27,8 +27,10 @@ using cSysBinds = cChkVector<cCtrlBind<C, P>>;
 struct cSysPageCtrls {
   cSysBinds<cEditValCtrl<int32_t>, cEditValParam<int32_t>> m_vValue;
   cSysBinds<cEditValCtrl<uint8_t>, cEditValParam<uint8_t>> m_vByte;
+  cSysBinds<cEditValCtrl<int16_t>, cEditValParam<int16_t>> m_vShort;
   cSysBinds<cEditStrCtrl, cEditStrParam> m_vStr;
   cSysBinds<cComboCtrl<int32_t>, cComboParam<int32_t>> m_vCombo;
+  cSysBinds<cComboCtrl<int8_t>, cComboParam<int8_t>> m_vCharCombo;
   cSysBinds<cCheckCtrl<int32_t>, cCheckParam<int32_t>> m_vCheck;
   cSysBinds<cCheckCtrl<uint8_t>, cCheckParam<uint8_t>> m_vFlag;
   cSysBinds<cButtonCtrl, cButtonParam> m_vButton;
@@ -38,9 +40,12 @@ struct cSysPageCtrls {
   // the controls' addresses).
   void Value(uint32_t nId, int32_t* p, int32_t nMin, int32_t nMax, uint32_t nSpinId);
   void Byte(uint32_t nId, uint8_t* p, uint8_t nMin, uint8_t nMax, uint32_t nSpinId);
+  void Short(uint32_t nId, int16_t* p, int16_t nMin, int16_t nMax, uint32_t nSpinId);
   // A limit in double-byte characters with bWide, else in bytes.
   void Str(uint32_t nId, std::string* p, int32_t nLimit, int32_t bWide);
-  void Combo(uint32_t nId, int32_t* p, cItemTable pTable);
+  // Item p stands for the value nMin + p.
+  void Combo(uint32_t nId, int32_t* p, cItemTable pTable, int32_t nMin = 0);
+  void Combo(uint32_t nId, int8_t* p, cItemTable pTable, int32_t nMin = 0);
   void Combo(uint32_t nId, int32_t* p, cItemVector* pItems);
   void Check(uint32_t nId, int32_t* p);
   void Flag(uint32_t nId, uint8_t* p);
@@ -56,6 +61,10 @@ struct cSysPageCtrls {
   void Enable(uint32_t nId, bool bEnable);
   cControl* Find(uint32_t nId);
   cComboCtrl<int32_t>* FindCombo(uint32_t nId);
+  cComboCtrl<int8_t>* FindCharCombo(uint32_t nId);
+  cEditValCtrl<int32_t>* FindValue(uint32_t nId);
+  cEditValCtrl<int16_t>* FindShort(uint32_t nId);
+  cBitmapCtrl* FindBitmap(uint32_t nId);
   cEditStrCtrl* FindStr(uint32_t nId);
 };
 
