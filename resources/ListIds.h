@@ -49,6 +49,12 @@
 #define ID_ACC_CLEAR_3 40028
 #define ID_ACC_INSERT_3 40036
 #define ID_ACC_DELETE_3 40037
+// The file and undo keys of the key-condition list's table: nothing acts on them.
+#define ID_ACC_N_3 40024
+#define ID_ACC_O_3 40025
+#define ID_ACC_S_3 40026
+#define ID_ACC_Y_3 40030
+#define ID_ACC_Z_3 40031
 
 #define ID_ACC_CUT_4 40098
 #define ID_ACC_COPY_4 40091
@@ -57,6 +63,12 @@
 #define ID_ACC_CLEAR_4 40097
 #define ID_ACC_INSERT_4 40101
 #define ID_ACC_DELETE_4 40102
+// The file and undo keys of the command list's table: nothing acts on them.
+#define ID_ACC_N_4 40093
+#define ID_ACC_O_4 40094
+#define ID_ACC_S_4 40095
+#define ID_ACC_Y_4 40099
+#define ID_ACC_Z_4 40100
 
 // Command ids of the popup items, by type. The menus have no append item.
 #define ID_POP_CUT_1 40038

@@ -102,21 +102,6 @@ void cListTestDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   RedrawList();
 }
 
-std::string RowText(HWND hList, int nRow) {
-  LRESULT n = SendMessageA(hList, LB_GETTEXTLEN, nRow, 0);
-  if (n == LB_ERR) return "<none>";
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  SendMessageA(hList, LB_GETTEXT, nRow, reinterpret_cast<LPARAM>(&s[0]));
-  s.resize(static_cast<size_t>(n));
-  return s;
-}
-
-std::vector<std::string> RowTexts(HWND hList) {
-  std::vector<std::string> v;
-  int n = static_cast<int>(SendMessageA(hList, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) v.push_back(RowText(hList, i));
-  return v;
-}
 
 std::vector<int> SelectedRows(HWND hList) {
   std::vector<int> v;

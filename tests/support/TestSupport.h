@@ -80,3 +80,7 @@ void InjectKey(WORD wKey);
 
 // Handles every message already in the thread's queue, and those they post in turn.
 void DrainMessages();
+
+// The rows of a list box as it shows them ("<none>" for a row it does not have).
+std::string RowText(HWND hList, int nRow);
+std::vector<std::string> RowTexts(HWND hList);

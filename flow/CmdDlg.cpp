@@ -1,0 +1,158 @@
+#include "flow/CmdDlg.h"
+
+#include "flow/ItemFlowCmdDlg.h"
+#include "model/CommandKindTable.h"
+#include "resources/CmdDialogIds.h"
+
+cCmdDlg::cCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
+                 cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
+    : cDialog(wTemplateId, lpOwner, nKind, lpWindowList, lpAnchor, bCentre) {
+  if (lpInfo) m_Info = *lpInfo;
+  m_lpParentClass = lpOwner;
+  SetLayout(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+  if (!m_Info.m_lpCommand) return;
+  cEdCommand& cmd = *m_Info.m_lpCommand;
+  // A kind outside its table (a damaged file) carries no parameters.
+  const cCmdKindInfo* lpKind = FindCmdKindInfo(cmd.m_bItem, cmd.m_nKind);
+  cmd.m_vParam.resize(static_cast<size_t>(lpKind ? lpKind->m_nParamCount : 0), 0);
+}
+
+void cCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cDialog::OnInitDialog(wParam, lParam);
+  if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
+}
+
+void cCmdDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  CheckCommand(wParam);
+  cDialog::OnCommand(wParam, lParam);
+  switch (LOWORD(wParam)) {
+    case IDC_CMD_OK:
+      CtrlsToData();
+      Close(1);
+      return;
+    case IDC_CMD_CANCEL:
+      Close(0);
+      return;
+    default:
+      break;
+  }
+  if (m_bInit && ChangedCtrlId(wParam)) UpdateEnable();
+}
+
+LRESULT cCmdDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
+  if (uMsg == WM_CLOSE) Close(0);
+  if (uMsg != WM_CLOSE && !r) return 0;
+  Draw();
+  // The first focus stays where the dialog manager puts it.
+  return 1;
+}
+
+namespace {
+
+cCmdDlgKind s_aCharaKinds[CMD_KIND_COUNT];
+cCmdDlgKind s_aItemKinds[ITEM_CMD_KIND_COUNT];
+const cCmdDlgKind s_NoKind;
+
+// The templates of character kinds 1 to 39, in kind order.
+const uint16_t CHARA_TEMPLATES[CMD_KIND_COUNT] = {
+    0,   207, 208, 259, 260, 261, 214, 262, 273, 263, 243, 209, 224, 258, 256, 257, 225, 245, 244, 239,
+    264, 265, 215, 266, 281, 268, 232, 230, 227, 234, 213, 231, 233, 238, 240, 228, 229, 252, 279, 280};
+
+template <class D>
+INT_PTR OpenOf(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
+               cWindowList* lpWindowList, cControl* lpAnchor) {
+  return RunCmdDlg<D>(lpPalette, lpSlot, wTemplateId, lpInfo, lpWindowList, lpAnchor);
+}
+
+bool FillKinds() {
+  for (int k = 1; k < CMD_KIND_COUNT; ++k) s_aCharaKinds[k].m_wTemplateId = CHARA_TEMPLATES[k];
+  s_aCharaKinds[1].m_pfnOpen = &OpenOf<cWaitCmdDlg>;
+  s_aItemKinds[1].m_wTemplateId = IDD_CMD_ITEM_FLOW;
+  s_aItemKinds[1].m_pfnOpen = &OpenOf<cItemFlowCmdDlg>;
+  return true;
+}
+const bool s_bFilled = FillKinds();
+
+}  // namespace
+
+const cCmdDlgKind& CharaCmdDlgKind(int nKind) {
+  (void)s_bFilled;
+  return nKind >= 1 && nKind < CMD_KIND_COUNT ? s_aCharaKinds[nKind] : s_NoKind;
+}
+
+const cCmdDlgKind& ItemCmdDlgKind(int nKind) {
+  if (nKind == 1) return s_aItemKinds[1];
+  if (nKind >= 2 && nKind < ITEM_CMD_KIND_COUNT) return CharaCmdDlgKind(nKind + ITEM_CMD_KIND_OFFSET);
+  return s_NoKind;
+}
+
+void SetCharaCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen) {
+  if (nKind >= 1 && nKind < CMD_KIND_COUNT) s_aCharaKinds[nKind].m_pfnOpen = pfnOpen;
+}
+
+void SetItemCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen) {
+  if (nKind == 1) s_aItemKinds[1].m_pfnOpen = pfnOpen;
+  else if (nKind >= 2 && nKind < ITEM_CMD_KIND_COUNT) SetCharaCmdDlgOpener(nKind + ITEM_CMD_KIND_OFFSET, pfnOpen);
+}
+
+INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, const char* pszKindName, cWindow* lpPalette, cDialog*& lpSlot,
+                         cCmdEditInfo* lpInfo, cWindowList* lpWindowList, cControl* lpAnchor) {
+  if (Kind.m_wTemplateId == 0) return 0;
+  if (Kind.m_pfnOpen) return Kind.m_pfnOpen(lpPalette, lpSlot, Kind.m_wTemplateId, lpInfo, lpWindowList, lpAnchor);
+  cPendingCmdDlg* lpDlg = new (std::nothrow)
+      cPendingCmdDlg(IDD_CMD_PENDING, lpPalette, cWindow::KIND_DIALOG, lpInfo, lpWindowList, lpAnchor, 1);
+  if (!lpDlg) {
+    OutOfMemory();
+    return 0;
+  }
+  lpDlg->m_strKindName = pszKindName ? pszKindName : "";
+  lpSlot = lpDlg;
+  INT_PTR nResult = lpDlg->DoModal(0);
+  lpSlot = nullptr;
+  delete lpDlg;
+  return nResult;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+const int16_t WAIT_TIME_MIN = 1, WAIT_TIME_MAX = 9999;
+const int16_t WAIT_CLONE_MIN = -500, WAIT_CLONE_MAX = 500;
+}  // namespace
+
+cWaitCmdDlg::cWaitCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
+                         cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
+    : cDialogClass<cWaitCmdDlg, cCmdDlg>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
+  m_vValue.resize(2);
+  m_vCheck.resize(1);
+  if (!m_Info.m_lpCommand) return;
+  cEdCommand& cmd = Command();
+  m_vValue[0].m_Param.Set(IDC_CMD_TIME, &cmd.m_nTime, WAIT_TIME_MIN, WAIT_TIME_MAX, IDC_CMD_TIME_SPIN, 1);
+  m_vValue[1].m_Param.Set(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, WAIT_CLONE_MIN, WAIT_CLONE_MAX,
+                          IDC_CMD_TIME_CLONE_SPIN, 1);
+  m_vCheck[0].m_Param.Set(IDC_CMD_PARALLEL, &cmd.m_bParallel);
+  if (m_Info.m_bNew) cmd.m_nTime = 1;
+}
+
+void cWaitCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cCmdDlg::OnInitDialog(wParam, lParam);
+  if (m_Info.m_lpCommand) {
+    AttachCtrls(m_vValue);
+    AttachCtrls(m_vCheck);
+  }
+  DataToCtrls();
+  UpdateEnable();
+  m_bInit = 1;
+}
+
+cPendingCmdDlg::cPendingCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
+                               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
+    : cDialogClass<cPendingCmdDlg, cCmdDlg>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {}
+
+void cPendingCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cCmdDlg::OnInitDialog(wParam, lParam);
+  SetWindowTextA(m_hWnd, m_strKindName.c_str());
+  SetDlgItemTextA(m_hWnd, IDC_CMD_PENDING_NAME, m_strKindName.c_str());
+  m_bInit = 1;
+}
