@@ -121,6 +121,9 @@ LRESULT cAnimePatternDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
       Close(0);
       return 1;
+    case WM_DESTROY:
+      m_bInit = 0;  // nothing more to draw on
+      return 1;
     case WM_CONTEXTMENU: {
       if (!m_bInit || reinterpret_cast<HWND>(wParam) != m_List.m_Ctrl.m_hWnd) break;
       POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
