@@ -24,13 +24,14 @@ enum eDataMoveOp { DATA_MOVE = 0, DATA_COPY_INSERT = 1, DATA_DELETE = 2 };
 template <class T>
 void ApplyDataMove(cChkVector<T>& v, int32_t nFrom, int32_t nTo, int32_t nTarget, int32_t nOp) {
   const int32_t n = nTo - nFrom + 1;
-  if (n <= 0 || nFrom < 0) return;
+  // Entry 0, the empty entry, is never part of the range nor a target.
+  if (n <= 0 || nFrom < 1) return;
   if (nOp == DATA_DELETE) {
     v.EraseRange(static_cast<uint32_t>(nFrom), n);
     return;
   }
   if (nOp == DATA_MOVE && nTarget >= nFrom && nTarget <= nTo + 1) return;
-  if (nTarget < 0) return;
+  if (nTarget < 1) return;
   cChkVector<T> vRange;
   for (int32_t i = nFrom; i <= nTo && i < static_cast<int32_t>(v.size()); ++i) vRange.push_back(v[i]);
   int32_t nAt = nTarget;

@@ -58,8 +58,8 @@ TEST_F(FrameWndTest, StartUpShowsTheStageWindowOwnedByTheOffScreenFrame) {
   EXPECT_EQ(lpStage, g_pCurEditor);
   EXPECT_TRUE(IsWindowVisible(m_hStage));
   EXPECT_EQ(m_hFrame, GetWindow(m_hStage, GW_OWNER));
-  // The stage window first, then its six palette windows.
-  ASSERT_EQ(7u, WindowList.m_vWindows.size());
+  // The stage window first, then its six palette windows and the character group window.
+  ASSERT_EQ(8u, WindowList.m_vWindows.size());
   EXPECT_EQ(lpStage, WindowList.m_vWindows[0]);
   EXPECT_EQ(1, lpStage->m_bInit);
   GetWindowRect(m_hStage, &rc);
@@ -142,8 +142,8 @@ TEST_F(FrameWndTest, RebuildRequestReplacesTheStageWindow) {
   EXPECT_TRUE(IsWindow(lpNew->m_hWnd));
   EXPECT_TRUE(IsWindowVisible(lpNew->m_hWnd));
   EXPECT_EQ(lpNew, g_pCurEditor);
-  // Only the new stage window and its own palette windows are registered.
-  ASSERT_EQ(7u, WindowList.m_vWindows.size());
+  // Only the new stage window and its own tool windows are registered.
+  ASSERT_EQ(8u, WindowList.m_vWindows.size());
   EXPECT_EQ(lpNew, WindowList.m_vWindows[0]);
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }

@@ -254,6 +254,11 @@ TEST_F(PaletteWndTest, RightClickInEditModeMakesTheEntryTheEditTargetAndTheSameB
   EXPECT_TRUE(byLeft == byRight);
   EXPECT_EQ(static_cast<std::vector<uint8_t>>(byLeft.m_bbInherit),
             static_cast<std::vector<uint8_t>>(byRight.m_bbInherit));
+  // The sheet's closing gives the brush back the same way.
+  st.m_vBrushBlock[0] = cEdBlock();
+  m_lpStage->OnBlockDataClosed();
+  EXPECT_TRUE(byLeft == st.m_vBrushBlock[0]);
+  EXPECT_EQ(2, st.m_vBrushBlock[0].m_nInheritNo);
   p->OpenEntryData(p->GetEntryCount());
   EXPECT_EQ(2, st.m_nBrushEntry);
 }
