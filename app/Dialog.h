@@ -134,15 +134,16 @@ class cDialog : public cWindow {
 };
 
 // The static pointer and the static dialog procedure of one dialog class. A class derives from
-// cDialogClass<itself> instead of cDialog; its constructor makes the new object the current one,
-// and its destructor lets go of it.
-template <class T>
-class cDialogClass : public cDialog {
+// cDialogClass<itself> instead of cDialog (or from cDialogClass<itself, B> instead of a base B
+// that derives from cDialog); its constructor makes the new object the current one, and its
+// destructor lets go of it.
+template <class T, class B = cDialog>
+class cDialogClass : public B {
  public:
   template <class... A>
-  explicit cDialogClass(A... args) : cDialog(args...) {
+  explicit cDialogClass(A... args) : B(args...) {
     s_lpThis = static_cast<T*>(this);
-    m_lpfnStaticProc = &cDialogClass::StaticProc;
+    this->m_lpfnStaticProc = &cDialogClass::StaticProc;
   }
   ~cDialogClass() override {
     if (s_lpThis == static_cast<T*>(this)) s_lpThis = nullptr;
@@ -160,5 +161,5 @@ class cDialogClass : public cDialog {
   static T* s_lpThis;
 };
 
-template <class T>
-T* cDialogClass<T>::s_lpThis = nullptr;
+template <class T, class B>
+T* cDialogClass<T, B>::s_lpThis = nullptr;

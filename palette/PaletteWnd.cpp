@@ -12,6 +12,7 @@
 #include "model/PrjOption.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "palette/DataSheets.h"
 #include "resources/ListIds.h"
 #include "resources/PaletteIds.h"
 #include "resources/StageIds.h"
@@ -313,7 +314,19 @@ void cPaletteWnd::OpenEntryData(int32_t nIndex) {
   OpenDataSheet();
 }
 
-void cPaletteWnd::OpenDataSheet() {}
+void cPaletteWnd::OpenDataSheet() {
+  switch (m_nRecordKind) {
+    case 0:
+      OpenBlockDataSheet(this, &m_lpBlockSheet);
+      break;
+    case 1:
+      OpenCharaDataSheet(this, &m_lpCharaSheet);
+      break;
+    default:
+      OpenItemDataSheet(this, &m_lpItemSheet);
+      break;
+  }
+}
 
 void cPaletteWnd::OpenEntryMenu(int32_t) {
   if (m_hPopupMenu) PopupMenu(m_hPopupMenu);

@@ -87,8 +87,8 @@ class cPaletteWnd : public cDialog {
   void OnSize();
   void OnWheel(WPARAM wParam);
   void SetStatusText(const std::string& str);
-  // Opens the data sheet of the record kind for the edit target just set. The data sheets join
-  // the palette windows later; until then nothing opens and no window is disabled.
+  // Opens the data sheet of the record kind for the edit target just set, kept in this window's
+  // slot of that kind.
   void OpenDataSheet();
   // The entry popup menu at the cursor for an entry; the entry commands join later.
   void OpenEntryMenu(int32_t nIndex);
