@@ -1,0 +1,298 @@
+// The block, character and item data sheets on the sample project's demo stage, with the real
+// stage and palette windows: what a commit writes in each edit context, stepping over the palette
+// copy, the inheritance and operator rules of the pages, and the refused distance-condition paste.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <string>
+
+#include "app/AppGlobals.h"
+#include "app/FrameWnd.h"
+#include "app/StartUp.h"
+#include "controls/CondListCtrl.h"
+#include "model/Database.h"
+#include "model/Palette.h"
+#include "model/PrjOption.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "palette/BlockDataDlg.h"
+#include "palette/CharaBasicPage.h"
+#include "palette/DataSheets.h"
+#include "palette/ItemBasicPage.h"
+#include "palette/PaletteWnd.h"
+#include "resources/ListIds.h"
+#include "resources/StageIds.h"
+#include "stage/StageWnd.h"
+#include "support/EditorSession.h"
+#include "support/SampleProject.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+const int ID_NAME = 1002;
+const int ID_INHERIT_PAL = 1268;
+
+void Type(cDialog* p, int nId, const char* pszText) { SetDlgItemTextA(p->m_hWnd, nId, pszText); }
+void Choose(cDialog* p, int nId, int nPos) {
+  HWND hCombo = GetDlgItem(p->m_hWnd, nId);
+  SendMessageA(hCombo, CB_SETCURSEL, static_cast<WPARAM>(nPos), 0);
+  SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(nId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+}
+void Click(cDialog* p, int nId) {
+  SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p->m_hWnd, nId)));
+}
+std::string TextOf(cDialog* p, int nId) {
+  char sz[512] = "";
+  GetDlgItemTextA(p->m_hWnd, nId, sz, sizeof sz);
+  return sz;
+}
+bool Enabled(cDialog* p, int nId) { return IsWindowEnabled(GetDlgItem(p->m_hWnd, nId)) != FALSE; }
+
+class DataSheetTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterFrameClass(GetModuleHandleA(nullptr)); }
+  void SetUp() override {
+    ASSERT_TRUE(MakeSampleProject(m_Dir.Path(), true));
+    ASSERT_TRUE(StartUp());
+    m_lpStage = FrameWnd.m_lpStageWnd;
+    ASSERT_TRUE(m_lpStage);
+    DrainMessages();
+    CondClipboard.clear();
+  }
+  void TearDown() override {
+    SafeDelete(m_lpSlot);
+    ShutDownStartedEditor();
+  }
+  // Opens the sheet of a layer on what StageEditState names now, kept in the test's slot.
+  void Open(int nLayer, int32_t nContext) {
+    StageEditState.m_nEditContext = nContext;
+    StageEditState.m_bStageChanged = 0;
+    StageEditState.m_bPaletteChanged = 0;
+    if (nLayer == LAYER_BLOCK) OpenBlockDataSheet(m_lpStage, &m_lpSlot);
+    if (nLayer == LAYER_CHARA) OpenCharaDataSheet(m_lpStage, &m_lpSlot);
+    if (nLayer == LAYER_ITEM) OpenItemDataSheet(m_lpStage, &m_lpSlot);
+    ASSERT_TRUE(m_lpSlot);
+    m_hSheet = m_lpSlot->m_hSheet;
+    ASSERT_TRUE(m_hSheet);
+    DrainMessages();
+  }
+  bool Press(int nButton) {
+    PostMessageA(m_hSheet, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0);
+    return PumpThroughMainLoopUntil([&] { return !IsWindow(m_hSheet) && !m_lpSlot; });
+  }
+  static int32_t CellIndex() { return Stage.CellIndex(2, 3); }
+  // A computer character placed at (2, 3) with no inheritance.
+  static cEdChara& PlaceChara(const char* pszName) {
+    cEdChara& c = Stage.m_vCharaGrid[CellIndex()];
+    c = cEdChara();
+    c.m_nGraphic = 1;
+    c.m_nControl = 1;
+    c.m_strName = pszName;
+    return c;
+  }
+
+  cTempDir m_Dir{true};
+  cStageWnd* m_lpStage = nullptr;
+  cPropSheet* m_lpSlot = nullptr;
+  HWND m_hSheet = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DataSheetTest, PlacedElementCommitsAfterOneUndoStepThatRestoresIt) {
+  struct cCase {
+    const char* pszTyped;  // null: OK without a change
+  } aCases[] = {{"新しい名前"}, {nullptr}};
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.pszTyped ? c.pszTyped : "(unchanged)");
+    cEdChara& cell = PlaceChara("古い名前");
+    StageEditState.m_lpCharaTarget = &cell;
+    const int32_t nSteps = StageEditState.m_Undo.m_nCount;
+    Open(LAYER_CHARA, EDIT_CELL);
+    cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+    EXPECT_EQ("古い名前", TextOf(p, ID_NAME));
+    if (c.pszTyped) Type(p, ID_NAME, c.pszTyped);
+    ASSERT_TRUE(Press(PSBTN_OK));
+    EXPECT_EQ(c.pszTyped ? c.pszTyped : "古い名前", Stage.m_vCharaGrid[CellIndex()].m_strName);
+    EXPECT_EQ(nSteps + 1, StageEditState.m_Undo.m_nCount);
+    EXPECT_EQ(1, StageEditState.m_bStageChanged);
+    EXPECT_EQ(0, StageEditState.m_bPaletteChanged);
+    SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_MENU_UNDO, 0);
+    EXPECT_EQ("古い名前", Stage.m_vCharaGrid[CellIndex()].m_strName);
+    EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
+  }
+}
+
+TEST_F(DataSheetTest, PaletteEntryCommitStoresEveryVisitedEntryAndRefreshesInheritingCells) {
+  ASSERT_GE(CommonPalette.m_vItem.size(), 3u);
+  // A placed item that takes its name from common item 2.
+  cEdItem& cell = Stage.m_vItemGrid[CellIndex()];
+  cell = cEdItem();
+  cell.m_nGraphic = 1;
+  cell.m_nInheritPal = SRC_COMMON;
+  cell.m_nInheritNo = 2;
+  cell.m_bbInherit.assign(cEdItem::INHERIT_GROUPS, 0);
+  cell.m_bbInherit[0] = 1;
+  const std::string strOld1 = CommonPalette.m_vItem[1].m_strName;
+  const std::string strOld2 = CommonPalette.m_vItem[2].m_strName;
+  for (int nButton : {PSBTN_CANCEL, PSBTN_OK}) {
+    SCOPED_TRACE(nButton);
+    StageEditState.m_nBrushEntry = 1;
+    StageEditState.m_lpItemTarget = &CommonPalette.m_vItem[1];
+    Open(LAYER_ITEM, EDIT_COMMON_PALETTE);
+    cItemBasicPage* p = static_cast<cItemDataSheet*>(m_lpSlot)->m_lpBasic;
+    EXPECT_EQ("No.1", TextOf(p, IDC_DP_NO));
+    Type(p, ID_NAME, "一番");
+    Click(p, IDC_DP_NEXT);
+    EXPECT_EQ("No.2", TextOf(p, IDC_DP_NO));
+    EXPECT_EQ(strOld2, TextOf(p, ID_NAME));
+    Type(p, ID_NAME, "二番");
+    ASSERT_TRUE(Press(nButton));
+    const bool bOk = nButton == PSBTN_OK;
+    EXPECT_EQ(bOk ? "一番" : strOld1, CommonPalette.m_vItem[1].m_strName);
+    EXPECT_EQ(bOk ? "二番" : strOld2, CommonPalette.m_vItem[2].m_strName);
+    EXPECT_EQ(bOk ? 1 : 0, StageEditState.m_bPaletteChanged);
+    EXPECT_EQ(0, StageEditState.m_bStageChanged);
+    if (bOk) EXPECT_EQ("二番", Stage.m_vItemGrid[CellIndex()].m_strName);
+  }
+}
+
+TEST_F(DataSheetTest, DefaultRecordCommitsInPlaceAndSetsNoFlag) {
+  StageEditState.m_lpBlockTarget = &PrjOption.m_DefBlock;
+  const int32_t nSteps = StageEditState.m_Undo.m_nCount;
+  Open(LAYER_BLOCK, EDIT_DEFAULT);
+  cBlockDataDlg* p = static_cast<cBlockDataSheet*>(m_lpSlot)->m_lpPage;
+  EXPECT_FALSE(Enabled(p, ID_INHERIT_PAL));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(p->m_hWnd, IDC_DP_NEXT)));
+  Type(p, ID_NAME, "既定ブロック");
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ("既定ブロック", PrjOption.m_DefBlock.m_strName);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  EXPECT_EQ(0, StageEditState.m_bPaletteChanged);
+  EXPECT_EQ(nSteps, StageEditState.m_Undo.m_nCount);
+}
+
+TEST_F(DataSheetTest, StepsWrapInsideTheAuthorsEntries) {
+  Stage.m_vPalChara.resize(4);
+  for (int i = 1; i < 4; ++i) Stage.m_vPalChara[i].m_strName = "キャラ" + std::to_string(i);
+  const int32_t nCount = 4;
+  StageEditState.m_nBrushEntry = 1;
+  StageEditState.m_lpCharaTarget = &Stage.m_vPalChara[1];
+  Open(LAYER_CHARA, EDIT_STAGE_PALETTE);
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+  Click(p, IDC_DP_PREV);
+  EXPECT_EQ(nCount - 1, StageEditState.m_nBrushEntry);
+  EXPECT_EQ("No." + std::to_string(nCount - 1), TextOf(p, IDC_DP_NO));
+  EXPECT_EQ(Stage.m_vPalChara[nCount - 1].m_strName, TextOf(p, ID_NAME));
+  Click(p, IDC_DP_NEXT);
+  EXPECT_EQ(1, StageEditState.m_nBrushEntry);
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+}
+
+TEST_F(DataSheetTest, NoInheritanceClearsEveryFlagOfTheCharacter) {
+  cEdChara& cell = PlaceChara("継承");
+  cell.m_nInheritPal = SRC_COMMON;
+  cell.m_nInheritNo = 1;
+  cell.m_bbInherit.assign(cEdChara::INHERIT_GROUPS, 1);
+  StageEditState.m_lpCharaTarget = &cell;
+  Open(LAYER_CHARA, EDIT_CELL);
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+  EXPECT_FALSE(Enabled(p, ID_NAME));
+  Choose(p, ID_INHERIT_PAL, 0);
+  EXPECT_TRUE(Enabled(p, ID_NAME));
+  EXPECT_FALSE(Enabled(p, 1024));
+  ASSERT_TRUE(Press(PSBTN_OK));
+  const cEdChara& after = Stage.m_vCharaGrid[CellIndex()];
+  EXPECT_EQ(0, after.m_nInheritPal);
+  ASSERT_EQ(static_cast<size_t>(cEdChara::INHERIT_GROUPS), after.m_bbInherit.size());
+  for (int i = 0; i < cEdChara::INHERIT_GROUPS; ++i) EXPECT_EQ(0, after.m_bbInherit[i]) << i;
+}
+
+TEST_F(DataSheetTest, PlayerCharacterDisablesConditionsAndClones) {
+  const int ID_COND_LIST = 1044, ID_CLONES = 1259, ID_CONTROL = 1256;
+  struct cCase {
+    int8_t nControl;
+    bool bEnabled;
+  } aCases[] = {{0, false}, {1, true}};
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.nControl);
+    StageEditState.m_nBrushEntry = 1;
+    Stage.m_vPalChara[1].m_nControl = c.nControl;
+    Stage.m_vPalChara[1].m_nInheritPal = 0;
+    StageEditState.m_lpCharaTarget = &Stage.m_vPalChara[1];
+    Open(LAYER_CHARA, EDIT_STAGE_PALETTE);
+    cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+    EXPECT_EQ(c.bEnabled, Enabled(p, ID_COND_LIST));
+    EXPECT_EQ(c.bEnabled, Enabled(p, ID_CLONES));
+    // The operator is edited for palette entries, and switching it frees the sets.
+    EXPECT_TRUE(Enabled(p, ID_CONTROL));
+    Choose(p, ID_CONTROL, c.nControl ? 0 : 1);
+    EXPECT_EQ(!c.bEnabled, Enabled(p, ID_COND_LIST));
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
+  }
+  // A placed character's operator is not edited here.
+  StageEditState.m_lpCharaTarget = &PlaceChara("置いたキャラ");
+  Open(LAYER_CHARA, EDIT_CELL);
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+  EXPECT_FALSE(Enabled(p, ID_CONTROL));
+  EXPECT_FALSE(Enabled(p, 1025));
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+}
+
+TEST_F(DataSheetTest, GraphicKindNarrowsTheNumberAndTheFrame) {
+  const int ID_GRAPHIC_NO = 1036, ID_FRAME = 1038, ID_KIND = 1254, ID_PICK = 1446;
+  const int32_t nSp = static_cast<int32_t>(Database.m_vBmpCharaExc.size());
+  ASSERT_GE(nSp, 2);
+  cEdItem& cell = Stage.m_vItemGrid[CellIndex()];
+  cell = cEdItem();
+  cell.m_nGraphic = 100;
+  cell.m_nSheet = 0;
+  StageEditState.m_lpItemTarget = &cell;
+  Open(LAYER_ITEM, EDIT_CELL);
+  cItemBasicPage* p = static_cast<cItemDataSheet*>(m_lpSlot)->m_lpBasic;
+  EXPECT_FALSE(Enabled(p, ID_FRAME));
+  Choose(p, ID_KIND, 1);
+  EXPECT_TRUE(Enabled(p, ID_FRAME));
+  Type(p, ID_FRAME, "50");
+  EXPECT_EQ("39", TextOf(p, ID_FRAME));
+  Choose(p, ID_KIND, 4);
+  EXPECT_EQ(std::to_string(nSp - 1), TextOf(p, ID_GRAPHIC_NO));
+  EXPECT_FALSE(Enabled(p, ID_PICK));
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ(nSp - 1, Stage.m_vItemGrid[CellIndex()].m_nGraphic);
+  EXPECT_EQ(4, Stage.m_vItemGrid[CellIndex()].m_nSheet);
+}
+
+TEST_F(DataSheetTest, DistanceConditionIsNotPastedIntoABlockOrItemList) {
+  cCond dist;
+  dist.m_nKind = 7;
+  cCond var;
+  var.m_nKind = 0;
+  for (int nLayer : {LAYER_BLOCK, LAYER_ITEM}) {
+    for (WORD wCmd : {static_cast<WORD>(ID_ACC_PASTE_1), static_cast<WORD>(ID_POP_PASTE_1)}) {
+      SCOPED_TRACE(nLayer * 100000 + wCmd);
+      CondClipboard.assign({var, dist});
+      cEdBlock& b = Stage.m_vBlockGrid[CellIndex()];
+      b = cEdBlock();
+      b.m_nGraphic = 1;
+      cEdItem& it = Stage.m_vItemGrid[CellIndex()];
+      it = cEdItem();
+      it.m_nGraphic = 1;
+      StageEditState.m_lpBlockTarget = &b;
+      StageEditState.m_lpItemTarget = &it;
+      Open(nLayer, EDIT_CELL);
+      cDialog* p = m_lpSlot->m_vPages[0];
+      cMsgBoxRecorder boxes;
+      SetFocus(GetDlgItem(p->m_hWnd, 1044));
+      SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(wCmd, 1), 0);
+      ASSERT_EQ(1u, boxes.Shown().size());
+      EXPECT_EQ("「距離条件」の貼り付けはできません！", boxes.Shown()[0].strText);
+      ASSERT_TRUE(Press(PSBTN_OK));
+      EXPECT_TRUE(nLayer == LAYER_BLOCK ? Stage.m_vBlockGrid[CellIndex()].m_vCond.empty()
+                                        : Stage.m_vItemGrid[CellIndex()].m_vCond.empty());
+    }
+  }
+}
