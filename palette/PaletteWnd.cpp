@@ -587,3 +587,13 @@ void DrawAllPaletteWindows() {
       if (p) p->Draw();
     }
 }
+
+void DrawPaletteSheetPages() {
+  for (int32_t k = 0; k < 3; ++k)
+    for (int32_t f = 0; f < 2; ++f) {
+      cPaletteWnd* p = cPaletteWnd::Instance(f, k);
+      if (!p) continue;
+      for (cPropSheet* lpSheet : {p->m_lpBlockSheet, p->m_lpCharaSheet, p->m_lpItemSheet})
+        if (lpSheet && lpSheet->m_hSheet && IsWindow(lpSheet->m_hSheet)) lpSheet->DrawCurPage();
+    }
+}

@@ -113,3 +113,6 @@ void CheckPaletteToolButtons(int32_t nLayer);
 void UpdatePaletteScrollBars();
 // The idle step's drawing of every palette window that exists.
 void DrawAllPaletteWindows();
+// The idle step's redraw of the current page of every data sheet a palette window holds (their
+// previews follow the controls as they change).
+void DrawPaletteSheetPages();
