@@ -14,12 +14,15 @@
 #include "app/StartUp.h"
 #include "controls/CondListCtrl.h"
 #include "model/Database.h"
+#include "model/EditConfig.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "palette/BlockDataDlg.h"
+#include "palette/CharaAbilityPage.h"
 #include "palette/CharaBasicPage.h"
+#include "palette/CharaViewPage.h"
 #include "palette/DataSheets.h"
 #include "palette/ItemBasicPage.h"
 #include "palette/PaletteWnd.h"
@@ -294,5 +297,71 @@ TEST_F(DataSheetTest, DistanceConditionIsNotPastedIntoABlockOrItemList) {
       EXPECT_TRUE(nLayer == LAYER_BLOCK ? Stage.m_vBlockGrid[CellIndex()].m_vCond.empty()
                                         : Stage.m_vItemGrid[CellIndex()].m_vCond.empty());
     }
+  }
+}
+
+TEST_F(DataSheetTest, PagesShareTheRecordAndTheSheetRemembersItsPage) {
+  const int ID_Z = 1256, ID_HP = 1061;
+  cEdChara& cell = PlaceChara("共有");
+  StageEditState.m_lpCharaTarget = &cell;
+  EditConfig.m_nCharaSheetPage = 0;
+  Open(LAYER_CHARA, EDIT_CELL);
+  cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+  // A name typed on page 1, then page 2: the view page's copy has it when it is left for page 3.
+  Type(lpSheet->m_lpBasic, ID_NAME, "共有した名前");
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_VIEW);
+  Type(lpSheet->m_lpView, ID_Z, "5");
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_ABILITY);
+  EXPECT_EQ("共有した名前", lpSheet->m_lpAbility->m_Work.m_strName);
+  EXPECT_EQ(5, lpSheet->m_lpBasic->m_Work.m_nZ);
+  // Committed from the third page: the first page commits what every page holds.
+  Type(lpSheet->m_lpAbility, ID_HP, "321");
+  ASSERT_TRUE(Press(PSBTN_OK));
+  const cEdChara& after = Stage.m_vCharaGrid[CellIndex()];
+  EXPECT_EQ("共有した名前", after.m_strName);
+  EXPECT_EQ(5, after.m_nZ);
+  EXPECT_EQ(321, after.m_nHp);
+  EXPECT_EQ(cCharaDataSheet::PAGE_ABILITY, EditConfig.m_nCharaSheetPage);
+  // The next sheet opens on that page; only the character sheet is current.
+  StageEditState.m_lpCharaTarget = &Stage.m_vCharaGrid[CellIndex()];
+  Open(LAYER_CHARA, EDIT_CELL);
+  EXPECT_EQ(cCharaDataSheet::PAGE_ABILITY, m_lpSlot->GetCurPage());
+  EXPECT_EQ(static_cast<void*>(m_lpSlot), static_cast<void*>(StageEditState.m_lpCharaSheet));
+  EXPECT_EQ(nullptr, StageEditState.m_lpBlockSheet);
+  EXPECT_EQ(nullptr, StageEditState.m_lpItemSheet);
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+}
+
+TEST_F(DataSheetTest, OperatorDecidesSightBlockAndBehaviourOnTheOtherPages) {
+  const int ID_SIGHT = 1267, ID_SIGHT_RANGE = 1268, ID_BLOCK = 1262, ID_ACT_RANGE = 1257, ID_SCORE = 1071;
+  const int ID_GROUP = 1180, ID_GROUP_NO = 1079;
+  for (int8_t nControl : {0, 1}) {
+    SCOPED_TRACE(nControl);
+    cEdChara& cell = PlaceChara("操作");
+    cell.m_nControl = nControl;
+    cell.m_nSightShape = 1;
+    cell.m_bGroup = 0;
+    StageEditState.m_lpCharaTarget = &cell;
+    EditConfig.m_nCharaSheetPage = 0;
+    Open(LAYER_CHARA, EDIT_CELL);
+    cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+    lpSheet->SetCurPage(cCharaDataSheet::PAGE_VIEW);
+    cDialog* v = lpSheet->m_lpView;
+    const bool bComputer = nControl != 0;
+    EXPECT_EQ(!bComputer, Enabled(v, ID_SIGHT));
+    EXPECT_EQ(!bComputer, Enabled(v, ID_SIGHT_RANGE));
+    EXPECT_EQ(bComputer, Enabled(v, ID_BLOCK));
+    lpSheet->SetCurPage(cCharaDataSheet::PAGE_ABILITY);
+    cDialog* a = lpSheet->m_lpAbility;
+    EXPECT_EQ(bComputer, Enabled(a, ID_ACT_RANGE));
+    EXPECT_EQ(bComputer, Enabled(a, ID_SCORE));
+    EXPECT_FALSE(Enabled(a, ID_GROUP_NO));
+    if (bComputer) {
+      SendMessageA(GetDlgItem(a->m_hWnd, ID_GROUP), BM_CLICK, 0, 0);
+      EXPECT_TRUE(Enabled(a, ID_GROUP_NO));
+    }
+    // Without inheritance the boxes cannot be ticked.
+    EXPECT_FALSE(Enabled(a, 1024));
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
   }
 }

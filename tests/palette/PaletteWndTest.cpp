@@ -234,8 +234,10 @@ TEST_F(PaletteWndTest, RightClickInEditModeMakesTheEntryTheEditTarget) {
   EXPECT_EQ(&CommonPalette.m_vBlock[2], st.m_lpBlockTarget);
   EXPECT_EQ(0, st.m_nBrushPalette);
   EXPECT_EQ(2, st.m_nBrushEntry);
-  // No data sheet yet: every window stays usable.
-  EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
+  // The entry's data sheet opens, kept by the window, and every other window waits for it.
+  ASSERT_TRUE(p->m_lpBlockSheet);
+  EXPECT_EQ(static_cast<void*>(p->m_lpBlockSheet), static_cast<void*>(st.m_lpBlockSheet));
+  EXPECT_FALSE(IsWindowEnabled(m_lpStage->m_hWnd));
   p->OpenEntryData(p->GetEntryCount());
   EXPECT_EQ(2, st.m_nBrushEntry);
 }
