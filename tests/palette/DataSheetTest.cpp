@@ -15,6 +15,7 @@
 #include "controls/CondListCtrl.h"
 #include "model/Database.h"
 #include "model/EditConfig.h"
+#include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
 #include "model/Stage.h"
@@ -364,4 +365,28 @@ TEST_F(DataSheetTest, OperatorDecidesSightBlockAndBehaviourOnTheOtherPages) {
     EXPECT_FALSE(Enabled(a, 1024));
     ASSERT_TRUE(Press(PSBTN_CANCEL));
   }
+}
+
+TEST_F(DataSheetTest, EditCellOpensTheSheetOfTheOccupiedLayerAndComesBackToTheLayerShown) {
+  StageEditState.SelectLayer(LAYER_BLOCK);
+  Stage.m_vBlockGrid[CellIndex()] = cEdBlock();
+  Stage.m_vBlockGrid[CellIndex()].m_nGraphic = 0;
+  PlaceChara("二度押し");
+  Stage.m_vItemGrid[CellIndex()] = cEdItem();
+  Stage.m_vItemGrid[CellIndex()].m_nGraphic = 0;
+  MouseState.m_pCur->m_nX = 2;
+  MouseState.m_pCur->m_nY = 3;
+  m_lpStage->EditCell();
+  cPaletteWnd* lpPal = cPaletteWnd::Instance(cPaletteWnd::PALETTE_STAGE, LAYER_CHARA);
+  ASSERT_TRUE(lpPal && lpPal->m_lpCharaSheet);
+  EXPECT_EQ(EDIT_CELL, StageEditState.m_nEditContext);
+  EXPECT_EQ(LAYER_CHARA, StageEditState.m_nLayer);
+  EXPECT_FALSE(IsWindowEnabled(m_lpStage->m_hWnd));
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(lpPal->m_lpCharaSheet)->m_lpBasic;
+  EXPECT_EQ("二度押し", TextOf(p, ID_NAME));
+  HWND hSheet = lpPal->m_lpCharaSheet->m_hSheet;
+  PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  ASSERT_TRUE(PumpThroughMainLoopUntil([&] { return !IsWindow(hSheet) && !lpPal->m_lpCharaSheet; }));
+  EXPECT_EQ(LAYER_BLOCK, StageEditState.m_nLayer);
+  EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
 }
