@@ -390,3 +390,15 @@ TEST_F(DataSheetTest, EditCellOpensTheSheetOfTheOccupiedLayerAndComesBackToTheLa
   EXPECT_EQ(LAYER_BLOCK, StageEditState.m_nLayer);
   EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
 }
+
+TEST_F(DataSheetTest, ShortFlagVectorGetsAFlagForEveryGroup) {
+  // A record whose file held fewer flags than the pages show.
+  cEdChara& cell = PlaceChara("短い");
+  cell.m_bbInherit.assign(5, 0);
+  StageEditState.m_lpCharaTarget = &cell;
+  Open(LAYER_CHARA, EDIT_CELL);
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ(static_cast<size_t>(cEdChara::INHERIT_GROUPS), Stage.m_vCharaGrid[CellIndex()].m_bbInherit.size());
+  EXPECT_EQ("短い", Stage.m_vCharaGrid[CellIndex()].m_strName);
+  EXPECT_TRUE(IsWindow(g_hMainWnd));
+}
