@@ -402,3 +402,26 @@ TEST_F(DataSheetTest, ShortFlagVectorGetsAFlagForEveryGroup) {
   EXPECT_EQ("短い", Stage.m_vCharaGrid[CellIndex()].m_strName);
   EXPECT_TRUE(IsWindow(g_hMainWnd));
 }
+
+TEST_F(DataSheetTest, BlockActionKeepsTheStoredXAndResetsItOnlyWhenTheActionChanges) {
+  const int ID_ACTION = 1263, ID_X = 1130;
+  cEdBlock& b = Stage.m_vBlockGrid[CellIndex()];
+  b = cEdBlock();
+  b.m_nGraphic = 1;
+  b.m_nAction = 4;  // "左移動 X=移動速度"
+  b.m_nActionX = 55;
+  StageEditState.m_lpBlockTarget = &b;
+  Open(LAYER_BLOCK, EDIT_CELL);
+  cBlockDataDlg* p = static_cast<cBlockDataSheet*>(m_lpSlot)->m_lpPage;
+  EXPECT_EQ("55", TextOf(p, ID_X));
+  Choose(p, ID_ACTION, 1);  // "ジャンプ X=高さ(hbl)"
+  EXPECT_EQ("7", TextOf(p, ID_X));
+  Choose(p, ID_ACTION, 2);  // "ジャンプ禁止": no parameter
+  EXPECT_FALSE(Enabled(p, ID_X));
+  Choose(p, ID_ACTION, 5);
+  EXPECT_TRUE(Enabled(p, ID_X));
+  EXPECT_EQ("30", TextOf(p, ID_X));
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ(5, Stage.m_vBlockGrid[CellIndex()].m_nAction);
+  EXPECT_EQ(30, Stage.m_vBlockGrid[CellIndex()].m_nActionX);
+}
