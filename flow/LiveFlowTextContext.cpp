@@ -4,6 +4,7 @@
 #include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/Stage.h"
+#include "model/StageEditState.h"
 
 void FillLiveFlowTextContext(cFlowTextContext& ctx) {
   ctx = cFlowTextContext();
@@ -16,5 +17,11 @@ void FillLiveFlowTextContext(cFlowTextContext& ctx) {
   ctx.m_aPalette[PAL_STAGE][PAL_ITEM] = cNameView::Of(Stage.m_vPalItem);
   ctx.m_CommonVars = cNameView::Of(GValInfo);
   ctx.m_StageVars = cNameView::Of(Stage.m_vVarName);
-  // Which data sheet is current belongs to the data sheets; until one is open, none is.
+  // The data sheet constructed last is the current one; the lists that redraw belong to it.
+  if (StageEditState.m_lpBlockSheet)
+    ctx.m_eSheet = SHEET_BLOCK;
+  else if (StageEditState.m_lpCharaSheet)
+    ctx.m_eSheet = SHEET_CHARA;
+  else if (StageEditState.m_lpItemSheet)
+    ctx.m_eSheet = SHEET_ITEM;
 }

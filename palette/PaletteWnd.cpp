@@ -12,6 +12,7 @@
 #include "model/PrjOption.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "palette/DataSheets.h"
 #include "resources/ListIds.h"
 #include "resources/PaletteIds.h"
 #include "resources/StageIds.h"
@@ -305,7 +306,19 @@ void cPaletteWnd::OpenEntryData(int32_t nIndex) {
   OpenDataSheet();
 }
 
-void cPaletteWnd::OpenDataSheet() {}
+void cPaletteWnd::OpenDataSheet() {
+  switch (m_nRecordKind) {
+    case 0:
+      OpenBlockDataSheet(this, &m_lpBlockSheet);
+      break;
+    case 1:
+      OpenCharaDataSheet(this, &m_lpCharaSheet);
+      break;
+    default:
+      OpenItemDataSheet(this, &m_lpItemSheet);
+      break;
+  }
+}
 
 void cPaletteWnd::OpenEntryMenu(int32_t nIndex) {
   if (!m_hPopupMenu) return;
@@ -565,5 +578,15 @@ void DrawAllPaletteWindows() {
     for (int32_t f = 1; f >= 0; --f) {
       cPaletteWnd* p = cPaletteWnd::Instance(f, k);
       if (p) p->Draw();
+    }
+}
+
+void DrawPaletteSheetPages() {
+  for (int32_t k = 0; k < 3; ++k)
+    for (int32_t f = 0; f < 2; ++f) {
+      cPaletteWnd* p = cPaletteWnd::Instance(f, k);
+      if (!p) continue;
+      for (cPropSheet* lpSheet : {p->m_lpBlockSheet, p->m_lpCharaSheet, p->m_lpItemSheet})
+        if (lpSheet && lpSheet->m_hSheet && IsWindow(lpSheet->m_hSheet)) lpSheet->DrawCurPage();
     }
 }

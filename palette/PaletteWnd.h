@@ -105,8 +105,8 @@ class cPaletteWnd : public cDialog {
   void OnSize();
   void OnWheel(WPARAM wParam);
   void SetStatusText(const std::string& str);
-  // Opens the data sheet of the record kind for the edit target just set. The data sheets join
-  // the palette windows later; until then nothing opens and no window is disabled.
+  // Opens the data sheet of the record kind for the edit target just set, kept in this window's
+  // slot of that kind.
   void OpenDataSheet();
   // The entry popup menu at the cursor for an entry; the entry commands join later.
   void OpenEntryMenu(int32_t nIndex);
@@ -140,3 +140,6 @@ void CheckPaletteToolButtons(int32_t nLayer);
 void UpdatePaletteScrollBars();
 // The idle step's drawing of every palette window that exists.
 void DrawAllPaletteWindows();
+// The idle step's redraw of the current page of every data sheet a palette window holds (their
+// previews follow the controls as they change).
+void DrawPaletteSheetPages();

@@ -11,6 +11,8 @@
 #include "model/Inherit.h"
 #include "model/PaletteOptionTables.h"
 #include "model/PrjOption.h"
+#include "model/StageEditState.h"
+#include "palette/DataSheets.h"
 #include "resources/ProjectSheetIds.h"
 
 constexpr int32_t PrjInheritCheckIds[cPrjOptionInheritPage::CHECK_COUNT + 1] = {
@@ -137,7 +139,10 @@ cPrjOptionGeneralPage::cPrjOptionGeneralPage(uint16_t wTemplateId, cWindow* lpOw
   for (int i = 0; i < 4; ++i) m_vButton[i].m_Param.Set(aButtons[i]);
 }
 
-cPrjOptionGeneralPage::~cPrjOptionGeneralPage() { Dispose(); }
+cPrjOptionGeneralPage::~cPrjOptionGeneralPage() {
+  for (cPropSheet*& lpSheet : m_lpDataSheet) SafeDelete(lpSheet);
+  Dispose();
+}
 
 void cPrjOptionGeneralPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
@@ -314,4 +319,18 @@ PrjOptionClosedFn SetPrjOptionClosedFn(PrjOptionClosedFn pfn) {
   return pfnPrev;
 }
 
-void OpenDefaultRecordSheet(int, cPrjOptionGeneralPage*) {}
+void OpenDefaultRecordSheet(int nKind, cPrjOptionGeneralPage* lpPage) {
+  if (!lpPage || nKind < 0 || nKind > 2) return;
+  cStageEditState& st = StageEditState;
+  st.m_nEditContext = EDIT_DEFAULT;
+  if (nKind == 0) {
+    st.m_lpBlockTarget = &PrjOption.m_DefBlock;
+    OpenBlockDataSheet(lpPage, &lpPage->m_lpDataSheet[0]);
+  } else if (nKind == 1) {
+    st.m_lpCharaTarget = &PrjOption.m_DefChara;
+    OpenCharaDataSheet(lpPage, &lpPage->m_lpDataSheet[1]);
+  } else {
+    st.m_lpItemTarget = &PrjOption.m_DefItem;
+    OpenItemDataSheet(lpPage, &lpPage->m_lpDataSheet[2]);
+  }
+}

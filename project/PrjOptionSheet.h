@@ -42,6 +42,8 @@ class cPrjOptionGeneralPage : public cDialogClass<cPrjOptionGeneralPage> {
   cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
   cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
   cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
+  // The data sheets opened on the default block, character and item.
+  cPropSheet* m_lpDataSheet[3] = {};
 
  private:
   void UpdateEnable();
@@ -99,5 +101,5 @@ typedef void (*PrjOptionClosedFn)();
 PrjOptionClosedFn SetPrjOptionClosedFn(PrjOptionClosedFn pfn);
 
 // Opens the data sheet of the block (0), character (1) or item (2) on its project default record,
-// owned by the general page. The data sheets join here; until they do, the buttons open nothing.
+// owned by the general page, which keeps it.
 void OpenDefaultRecordSheet(int nKind, cPrjOptionGeneralPage* lpPage);

@@ -29,7 +29,10 @@ void ResetMouseState() { MouseState.Reset(); }
 
 bool AnimePreviewShown() { return DatabasePreviewPaced(); }
 
-void DrawSheetPreviews() { DrawDatabasePreview(); }
+void DrawSheetPreviews() {
+  DrawPaletteSheetPages();
+  DrawDatabasePreview();
+}
 
 void DrawPaletteWindows() { DrawAllPaletteWindows(); }
 

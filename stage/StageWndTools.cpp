@@ -7,6 +7,8 @@
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "palette/DataSheets.h"
+#include "palette/PaletteWnd.h"
 #include "stage/GraphicDraw.h"
 #include "stage/StageWnd.h"
 #include "stage/Tools.h"
@@ -92,21 +94,21 @@ void cStageWnd::EditCell() {
   if (nLayer < 0) return;
   if (nLayer != st.m_nLayer) st.SwitchLayer(nLayer);
   st.m_nEditContext = EDIT_CELL;
-  WindowList.EnableAll(0);
-  // The data sheets are not part of the editor yet: the sheet's closing comes at once, which
-  // brings the view back to the layer it showed.
+  // The stage palette window of the layer keeps the sheet; without one a slot of this window does.
+  cPaletteWnd* lpPal = cPaletteWnd::Instance(cPaletteWnd::PALETTE_STAGE, nLayer);
+  static cPropSheet* s_lpSpare[LAYER_COUNT] = {};
   switch (nLayer) {
     case LAYER_BLOCK:
       st.m_lpBlockTarget = &Stage.m_vBlockGrid[nIndex];
-      OnBlockDataClosed();
+      OpenBlockDataSheet(this, lpPal ? &lpPal->m_lpBlockSheet : &s_lpSpare[nLayer]);
       break;
     case LAYER_CHARA:
       st.m_lpCharaTarget = &Stage.m_vCharaGrid[nIndex];
-      OnCharaDataClosed();
+      OpenCharaDataSheet(this, lpPal ? &lpPal->m_lpCharaSheet : &s_lpSpare[nLayer]);
       break;
     default:
       st.m_lpItemTarget = &Stage.m_vItemGrid[nIndex];
-      OnItemDataClosed();
+      OpenItemDataSheet(this, lpPal ? &lpPal->m_lpItemSheet : &s_lpSpare[nLayer]);
       break;
   }
 }

@@ -248,6 +248,10 @@ TEST_F(PaletteWndTest, RightClickInEditModeMakesTheEntryTheEditTargetAndTheSameB
   EXPECT_EQ(&CommonPalette.m_vBlock[2], st.m_lpBlockTarget);
   EXPECT_EQ(0, st.m_nBrushPalette);
   EXPECT_EQ(2, st.m_nBrushEntry);
+  // The entry's data sheet opens, kept by the window, and every other window waits for it.
+  ASSERT_TRUE(p->m_lpBlockSheet);
+  EXPECT_EQ(static_cast<void*>(p->m_lpBlockSheet), static_cast<void*>(st.m_lpBlockSheet));
+  EXPECT_FALSE(IsWindowEnabled(m_lpStage->m_hWnd));
   const cEdBlock& byRight = st.m_vBrushBlock[0];
   EXPECT_EQ(1, byRight.m_nInheritPal);
   EXPECT_EQ(2, byRight.m_nInheritNo);

@@ -11,6 +11,9 @@
 #include "app/WindowList.h"
 #include "model/Inherit.h"
 #include "model/PrjOption.h"
+#include "model/StageEditState.h"
+#include "palette/CharaBasicPage.h"
+#include "palette/DataSheets.h"
 #include "project/PrjOptionSheet.h"
 #include "resources/ProjectSheetIds.h"
 #include "support/TestSupport.h"
@@ -185,6 +188,32 @@ TEST_F(PrjOptionSheetTest, CancelKeepsTheOptionsAndWritesNothingWhileAnyClickEna
   EXPECT_EQ(SRC_STAGE, PrjOption.m_anDefInheritPal[INHERIT_PLACE_STAGE][PAL_ITEM]);
   EXPECT_FALSE(FileExists(PRJ_OPTION_FILE));
   EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+TEST_F(PrjOptionSheetTest, DefaultRecordButtonsOpenTheDataSheetOnTheDefaultRecord) {
+  Open(0);
+  StageEditState.m_bStageChanged = 0;
+  StageEditState.m_bPaletteChanged = 0;
+  SendMessageA(General(), WM_COMMAND, MAKEWPARAM(IDC_PRJ_DEF_CHARA, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(General(), IDC_PRJ_DEF_CHARA)));
+  cPropSheet*& lpSlot = g_lpPrjOptionSheet->m_lpGeneral->m_lpDataSheet[1];
+  ASSERT_TRUE(lpSlot);
+  EXPECT_EQ(EDIT_DEFAULT, StageEditState.m_nEditContext);
+  EXPECT_EQ(&PrjOption.m_DefChara, StageEditState.m_lpCharaTarget);
+  EXPECT_EQ(static_cast<void*>(lpSlot), static_cast<void*>(StageEditState.m_lpCharaSheet));
+  EXPECT_FALSE(IsWindowEnabled(Sheet()));
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(lpSlot)->m_lpBasic;
+  SetDlgItemTextA(p->m_hWnd, 1002, "既定キャラ");
+  HWND hData = lpSlot->m_hSheet;
+  SendMessageA(hData, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  ASSERT_TRUE(PumpUntil([&] {
+    NextLoopTurn();
+    return lpSlot == nullptr;
+  }));
+  EXPECT_EQ("既定キャラ", PrjOption.m_DefChara.m_strName);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  EXPECT_EQ(0, StageEditState.m_bPaletteChanged);
+  EXPECT_TRUE(IsWindowEnabled(Sheet()));
 }
 
 }  // namespace

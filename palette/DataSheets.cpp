@@ -1,0 +1,247 @@
+#include "palette/DataSheets.h"
+
+#include <new>
+
+#include "app/AppGlobals.h"
+#include "app/MsgBox.h"
+#include "app/WindowList.h"
+#include "model/EditConfig.h"
+#include "model/Palette.h"
+#include "model/PrjOption.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "palette/BlockDataDlg.h"
+#include "palette/CharaAbilityPage.h"
+#include "palette/CharaBasicPage.h"
+#include "palette/CharaViewPage.h"
+#include "palette/ItemBasicPage.h"
+#include "resources/DataSheetIds.h"
+#include "stage/StageWnd.h"
+
+namespace {
+
+// Where each record kind lives: its layer, its edit target, its stage and common palettes and how
+// inheritance is re-applied after either changed.
+struct cBlockKind {
+  typedef cEdBlock Rec;
+  static const int32_t nMask = UNDO_BLOCK;
+  static Rec*& Target() { return StageEditState.m_lpBlockTarget; }
+  static cChkVector<Rec>& StagePal() { return Stage.m_vPalBlock; }
+  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vBlock; }
+  static void RefreshStage() { Stage.RefreshBlockCells(); }
+  static void RefreshCommon() { Stage.ReapplyBlockInherit(); }
+};
+struct cCharaKind {
+  typedef cEdChara Rec;
+  static const int32_t nMask = UNDO_CHARA;
+  static Rec*& Target() { return StageEditState.m_lpCharaTarget; }
+  static cChkVector<Rec>& StagePal() { return Stage.m_vPalChara; }
+  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vChara; }
+  static void RefreshStage() { Stage.RefreshCharaCells(); }
+  static void RefreshCommon() { Stage.ReapplyCharaInherit(); }
+};
+struct cItemKind {
+  typedef cEdItem Rec;
+  static const int32_t nMask = UNDO_ITEM;
+  static Rec*& Target() { return StageEditState.m_lpItemTarget; }
+  static cChkVector<Rec>& StagePal() { return Stage.m_vPalItem; }
+  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vItem; }
+  static void RefreshStage() { Stage.RefreshItemCells(); }
+  static void RefreshCommon() { Stage.ReapplyItemInherit(); }
+};
+
+template <class K>
+void Commit(const typename K::Rec& rec, cChkVector<typename K::Rec>& vPalette) {
+  cStageEditState& st = StageEditState;
+  const int32_t nEntry = st.m_nBrushEntry;
+  const bool bEntryOk = nEntry >= 0 && nEntry < static_cast<int32_t>(vPalette.size());
+  switch (st.m_nEditContext) {
+    case EDIT_CELL:
+      if (!K::Target()) return;
+      // One step even when nothing changed: the author's undo then always finds this commit.
+      if (g_pCurEditor) g_pCurEditor->PushUndo(K::nMask);
+      *K::Target() = rec;
+      st.m_bStageChanged = 1;
+      break;
+    case EDIT_STAGE_PALETTE:
+      if (bEntryOk) vPalette[nEntry] = rec;
+      K::StagePal() = vPalette;
+      K::RefreshStage();
+      st.m_bStageChanged = 1;
+      break;
+    case EDIT_COMMON_PALETTE:
+      if (bEntryOk) vPalette[nEntry] = rec;
+      K::CommonPal() = vPalette;
+      K::RefreshCommon();
+      st.m_bPaletteChanged = 1;
+      break;
+    case EDIT_DEFAULT:
+      if (K::Target()) *K::Target() = rec;
+      break;
+    default:
+      break;
+  }
+}
+
+template <class K>
+cChkVector<typename K::Rec> PaletteCopy() {
+  switch (StageEditState.m_nEditContext) {
+    case EDIT_STAGE_PALETTE:
+      return K::StagePal();
+    case EDIT_COMMON_PALETTE:
+      return K::CommonPal();
+    default:
+      return cChkVector<typename K::Rec>();
+  }
+}
+
+// Runs the sheet with its caption and the page the author looked at last.
+bool ShowSheet(cPropSheet& sheet, const char* pszCaption, int32_t nPage) {
+  sheet.Run();
+  if (!sheet.m_hSheet) return false;
+  SetWindowTextA(sheet.m_hSheet, pszCaption);
+  if (nPage > 0 && nPage < static_cast<int32_t>(sheet.m_vPages.size())) sheet.SetCurPage(nPage);
+  return true;
+}
+
+template <class S>
+void OpenSheet(cWindow* lpOpener, cPropSheet** lppSlot) {
+  WindowList.EnableAll(0);
+  SafeDelete(*lppSlot);
+  S* lpSheet = new (std::nothrow) S(1, lpOpener, &WindowList, lppSlot);
+  if (!lpSheet) {
+    OutOfMemory();
+    WindowList.EnableAll(1);
+    return;
+  }
+  *lppSlot = lpSheet;
+  if (lpSheet->Create()) return;
+  SafeDelete(*lppSlot);
+  WindowList.EnableAll(1);
+}
+
+}  // namespace
+
+void CommitBlockRecord(const cEdBlock& rec, cChkVector<cEdBlock>& vPalette) { Commit<cBlockKind>(rec, vPalette); }
+void CommitCharaRecord(const cEdChara& rec, cChkVector<cEdChara>& vPalette) { Commit<cCharaKind>(rec, vPalette); }
+void CommitItemRecord(const cEdItem& rec, cChkVector<cEdItem>& vPalette) { Commit<cItemKind>(rec, vPalette); }
+
+cChkVector<cEdBlock> PaletteCopyFor(const cEdBlock*) { return PaletteCopy<cBlockKind>(); }
+cChkVector<cEdChara> PaletteCopyFor(const cEdChara*) { return PaletteCopy<cCharaKind>(); }
+cChkVector<cEdItem> PaletteCopyFor(const cEdItem*) { return PaletteCopy<cItemKind>(); }
+
+void DataSheetClosed(int32_t nLayer) {
+  if (!g_pCurEditor) {
+    WindowList.EnableAll(1);
+    return;
+  }
+  if (nLayer == LAYER_BLOCK)
+    g_pCurEditor->OnBlockDataClosed();
+  else if (nLayer == LAYER_CHARA)
+    g_pCurEditor->OnCharaDataClosed();
+  else
+    g_pCurEditor->OnItemDataClosed();
+}
+
+void OpenBlockDataSheet(cWindow* lpOpener, cPropSheet** lppSlot) { OpenSheet<cBlockDataSheet>(lpOpener, lppSlot); }
+void OpenCharaDataSheet(cWindow* lpOpener, cPropSheet** lppSlot) { OpenSheet<cCharaDataSheet>(lpOpener, lppSlot); }
+void OpenItemDataSheet(cWindow* lpOpener, cPropSheet** lppSlot) { OpenSheet<cItemDataSheet>(lpOpener, lppSlot); }
+
+// ---- block ----
+
+cBlockDataSheet::cBlockDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
+    : cRecordSheet<cEdBlock>(nMode, lpOpener, lpWindowList) {
+  Register(lppSlot);
+  StageEditState.m_lpBlockSheet = this;
+  StageEditState.m_lpCharaSheet = nullptr;
+  StageEditState.m_lpItemSheet = nullptr;
+}
+
+cBlockDataSheet::~cBlockDataSheet() {
+  // The window first, so that the page sees its WM_DESTROY while it exists.
+  DestroySheetWindow();
+  SafeDelete(m_lpPage);
+}
+
+bool cBlockDataSheet::Create() {
+  if (!NewSheetPage(m_lpPage, m_lpOwner, m_lpWindowList)) return false;
+  m_vPages.push_back(m_lpPage);
+  return ShowSheet(*this, "ブロックデータ", EditConfig.m_nBlockSheetPage);
+}
+
+// ---- character ----
+
+cCharaDataSheet::cCharaDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
+    : cRecordSheet<cEdChara>(nMode, lpOpener, lpWindowList) {
+  Register(lppSlot);
+  StageEditState.m_lpBlockSheet = nullptr;
+  StageEditState.m_lpCharaSheet = this;
+  StageEditState.m_lpItemSheet = nullptr;
+}
+
+cCharaDataSheet::~cCharaDataSheet() {
+  DestroySheetWindow();
+  SafeDelete(m_lpBasic);
+  SafeDelete(m_lpView);
+  SafeDelete(m_lpAbility);
+  SafeDelete(m_lpFlowPage);
+  m_lpFlowWork = nullptr;
+}
+
+bool cCharaDataSheet::Create() {
+  // The page list in page order. The flow page (dialog 201) joins as page 3 here, setting
+  // m_lpFlowPage and m_lpFlowWork.
+  if (!NewSheetPage(m_lpBasic, m_lpOwner, m_lpWindowList)) return false;
+  if (!NewSheetPage(m_lpView, m_lpOwner, m_lpWindowList)) return false;
+  if (!NewSheetPage(m_lpAbility, m_lpOwner, m_lpWindowList)) return false;
+  m_lpView->m_lpPalette = &m_lpBasic->m_vPalette;
+  m_lpAbility->m_lpPalette = &m_lpBasic->m_vPalette;
+  m_vPages.push_back(m_lpBasic);
+  m_vPages.push_back(m_lpView);
+  m_vPages.push_back(m_lpAbility);
+  if (m_lpFlowPage) m_vPages.push_back(m_lpFlowPage);
+  return ShowSheet(*this, "キャラデータ", EditConfig.m_nCharaSheetPage);
+}
+
+void cCharaDataSheet::ShareRecord(const cEdChara& rec, int nPageIndex) {
+  if (nPageIndex < PAGE_BASIC || nPageIndex > PAGE_FLOW) return;
+  if (nPageIndex != PAGE_BASIC && m_lpBasic) m_lpBasic->TakeRecord(rec);
+  if (nPageIndex != PAGE_VIEW && m_lpView) m_lpView->TakeRecord(rec);
+  if (nPageIndex != PAGE_ABILITY && m_lpAbility) m_lpAbility->TakeRecord(rec);
+  if (nPageIndex != PAGE_FLOW && m_lpFlowWork) *m_lpFlowWork = rec;
+}
+
+cCondListCtrl* cCharaDataSheet::BasicCondList() const { return m_lpBasic ? &m_lpBasic->m_Cond.m_Ctrl : nullptr; }
+
+// ---- item ----
+
+cItemDataSheet::cItemDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
+    : cRecordSheet<cEdItem>(nMode, lpOpener, lpWindowList) {
+  Register(lppSlot);
+  StageEditState.m_lpBlockSheet = nullptr;
+  StageEditState.m_lpCharaSheet = nullptr;
+  StageEditState.m_lpItemSheet = this;
+}
+
+cItemDataSheet::~cItemDataSheet() {
+  DestroySheetWindow();
+  SafeDelete(m_lpBasic);
+  SafeDelete(m_lpAcquirePage);
+  m_lpAcquireWork = nullptr;
+}
+
+bool cItemDataSheet::Create() {
+  // The page list in page order. The acquisition page (dialog 203) joins as page 1 here, setting
+  // m_lpAcquirePage and m_lpAcquireWork.
+  if (!NewSheetPage(m_lpBasic, m_lpOwner, m_lpWindowList)) return false;
+  m_vPages.push_back(m_lpBasic);
+  if (m_lpAcquirePage) m_vPages.push_back(m_lpAcquirePage);
+  return ShowSheet(*this, "アイテムデータ", EditConfig.m_nItemSheetPage);
+}
+
+void cItemDataSheet::ShareRecord(const cEdItem& rec, int nPageIndex) {
+  if (nPageIndex == PAGE_BASIC && m_lpAcquireWork) *m_lpAcquireWork = rec;
+  if (nPageIndex == PAGE_ACQUIRE && m_lpBasic) m_lpBasic->TakeRecord(rec);
+}
+
+cCondListCtrl* cItemDataSheet::BasicCondList() const { return m_lpBasic ? &m_lpBasic->m_Cond.m_Ctrl : nullptr; }

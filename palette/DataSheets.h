@@ -1,0 +1,106 @@
+// The block, character and item data sheets: modeless property sheets that edit one record in one
+// of four edit contexts (a placed element, a stage palette entry, a common palette entry, a project
+// default record) through working copies, and write it back only on OK or 適用.
+//
+// The opener sets the edit context and the edit target in StageEditState (and in the palette
+// contexts the brush entry index), then calls the Open function of the kind with the slot it keeps
+// the sheet in. Constructing a sheet makes it the current data sheet (StageEditState's
+// m_lpBlockSheet, m_lpCharaSheet, m_lpItemSheet), which the condition and command dialogs read.
+#pragma once
+
+#include <cstdint>
+
+#include "app/PropSheet.h"
+#include "controls/ChkContainer.h"
+#include "model/Block.h"
+#include "model/Chara.h"
+#include "model/Item.h"
+
+class cBlockDataDlg;
+class cCharaBasicPage;
+class cCharaViewPage;
+class cCharaAbilityPage;
+class cItemBasicPage;
+class cCondListCtrl;
+
+// A sheet whose pages edit copies of one record of type R: the page that is left hands its copy to
+// the others.
+template <class R>
+class cRecordSheet : public cPropSheet {
+ public:
+  using cPropSheet::cPropSheet;
+  virtual void ShareRecord(const R& rec, int nPageIndex) = 0;
+};
+
+class cBlockDataSheet : public cRecordSheet<cEdBlock> {
+ public:
+  cBlockDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot);
+  ~cBlockDataSheet() override;
+  // Makes the page and shows the sheet; false (nothing shown) when that fails.
+  bool Create();
+  // One page: nothing to share.
+  void ShareRecord(const cEdBlock&, int) override {}
+
+  cBlockDataDlg* m_lpPage = nullptr;
+};
+
+class cCharaDataSheet : public cRecordSheet<cEdChara> {
+ public:
+  enum { PAGE_BASIC = 0, PAGE_VIEW = 1, PAGE_ABILITY = 2, PAGE_FLOW = 3 };
+
+  cCharaDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot);
+  ~cCharaDataSheet() override;
+  bool Create();
+  void ShareRecord(const cEdChara& rec, int nPageIndex) override;
+  // Page 0's condition list (the anchor of the condition pages opened from it).
+  cCondListCtrl* BasicCondList() const;
+
+  cCharaBasicPage* m_lpBasic = nullptr;
+  cCharaViewPage* m_lpView = nullptr;
+  cCharaAbilityPage* m_lpAbility = nullptr;
+  // The flow page (page 3) and its working copy, which ShareRecord keeps in step; none until the
+  // flow page joins the sheet in Create.
+  cDialog* m_lpFlowPage = nullptr;
+  cEdChara* m_lpFlowWork = nullptr;
+};
+
+class cItemDataSheet : public cRecordSheet<cEdItem> {
+ public:
+  enum { PAGE_BASIC = 0, PAGE_ACQUIRE = 1 };
+
+  cItemDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot);
+  ~cItemDataSheet() override;
+  bool Create();
+  void ShareRecord(const cEdItem& rec, int nPageIndex) override;
+  cCondListCtrl* BasicCondList() const;
+
+  cItemBasicPage* m_lpBasic = nullptr;
+  // The acquisition page (page 1) and its working copy; none until it joins the sheet in Create.
+  cDialog* m_lpAcquirePage = nullptr;
+  cEdItem* m_lpAcquireWork = nullptr;
+};
+
+// What an opener does once the edit context and target are set: every registered window disabled,
+// the sheet still held in the slot deleted, a new sheet made, kept in the slot and shown. When it
+// cannot be shown the windows are enabled again.
+void OpenBlockDataSheet(cWindow* lpOpener, cPropSheet** lppSlot);
+void OpenCharaDataSheet(cWindow* lpOpener, cPropSheet** lppSlot);
+void OpenItemDataSheet(cWindow* lpOpener, cPropSheet** lppSlot);
+
+// The commit of the first page by edit context: a placed element after an undo step of its layer;
+// a palette entry by storing the palette copy (every visited entry) into the palette and applying
+// inheritance again where it reaches; a default record in place. Sets the stage or common palette
+// changed flag as the context asks.
+void CommitBlockRecord(const cEdBlock& rec, cChkVector<cEdBlock>& vPalette);
+void CommitCharaRecord(const cEdChara& rec, cChkVector<cEdChara>& vPalette);
+void CommitItemRecord(const cEdItem& rec, cChkVector<cEdItem>& vPalette);
+
+// The palette copy a first page works on: the stage palette in context 1, the common palette in
+// context 2, none otherwise.
+cChkVector<cEdBlock> PaletteCopyFor(const cEdBlock*);
+cChkVector<cEdChara> PaletteCopyFor(const cEdChara*);
+cChkVector<cEdItem> PaletteCopyFor(const cEdItem*);
+
+// The stage window's callback when the first page of a sheet goes (it enables the windows again
+// and refreshes the brush); without a stage window the windows are only enabled.
+void DataSheetClosed(int32_t nLayer);

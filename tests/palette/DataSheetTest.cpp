@@ -1,0 +1,427 @@
+// The block, character and item data sheets on the sample project's demo stage, with the real
+// stage and palette windows: what a commit writes in each edit context, stepping over the palette
+// copy, the inheritance and operator rules of the pages, and the refused distance-condition paste.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <string>
+
+#include "app/AppGlobals.h"
+#include "app/FrameWnd.h"
+#include "app/StartUp.h"
+#include "controls/CondListCtrl.h"
+#include "model/Database.h"
+#include "model/EditConfig.h"
+#include "model/Globals.h"
+#include "model/Palette.h"
+#include "model/PrjOption.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
+#include "palette/BlockDataDlg.h"
+#include "palette/CharaAbilityPage.h"
+#include "palette/CharaBasicPage.h"
+#include "palette/CharaViewPage.h"
+#include "palette/DataSheets.h"
+#include "palette/ItemBasicPage.h"
+#include "palette/PaletteWnd.h"
+#include "resources/ListIds.h"
+#include "resources/StageIds.h"
+#include "stage/StageWnd.h"
+#include "support/EditorSession.h"
+#include "support/SampleProject.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+const int ID_NAME = 1002;
+const int ID_INHERIT_PAL = 1268;
+
+void Type(cDialog* p, int nId, const char* pszText) { SetDlgItemTextA(p->m_hWnd, nId, pszText); }
+void Choose(cDialog* p, int nId, int nPos) {
+  HWND hCombo = GetDlgItem(p->m_hWnd, nId);
+  SendMessageA(hCombo, CB_SETCURSEL, static_cast<WPARAM>(nPos), 0);
+  SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(nId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+}
+void Click(cDialog* p, int nId) {
+  SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p->m_hWnd, nId)));
+}
+std::string TextOf(cDialog* p, int nId) {
+  char sz[512] = "";
+  GetDlgItemTextA(p->m_hWnd, nId, sz, sizeof sz);
+  return sz;
+}
+bool Enabled(cDialog* p, int nId) { return IsWindowEnabled(GetDlgItem(p->m_hWnd, nId)) != FALSE; }
+
+class DataSheetTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterFrameClass(GetModuleHandleA(nullptr)); }
+  void SetUp() override {
+    ASSERT_TRUE(MakeSampleProject(m_Dir.Path(), true));
+    ASSERT_TRUE(StartUp());
+    m_lpStage = FrameWnd.m_lpStageWnd;
+    ASSERT_TRUE(m_lpStage);
+    DrainMessages();
+    CondClipboard.clear();
+  }
+  void TearDown() override {
+    SafeDelete(m_lpSlot);
+    ShutDownStartedEditor();
+  }
+  // Opens the sheet of a layer on what StageEditState names now, kept in the test's slot.
+  void Open(int nLayer, int32_t nContext) {
+    StageEditState.m_nEditContext = nContext;
+    StageEditState.m_bStageChanged = 0;
+    StageEditState.m_bPaletteChanged = 0;
+    if (nLayer == LAYER_BLOCK) OpenBlockDataSheet(m_lpStage, &m_lpSlot);
+    if (nLayer == LAYER_CHARA) OpenCharaDataSheet(m_lpStage, &m_lpSlot);
+    if (nLayer == LAYER_ITEM) OpenItemDataSheet(m_lpStage, &m_lpSlot);
+    ASSERT_TRUE(m_lpSlot);
+    m_hSheet = m_lpSlot->m_hSheet;
+    ASSERT_TRUE(m_hSheet);
+    DrainMessages();
+  }
+  bool Press(int nButton) {
+    PostMessageA(m_hSheet, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0);
+    return PumpThroughMainLoopUntil([&] { return !IsWindow(m_hSheet) && !m_lpSlot; });
+  }
+  static int32_t CellIndex() { return Stage.CellIndex(2, 3); }
+  // A computer character placed at (2, 3) with no inheritance.
+  static cEdChara& PlaceChara(const char* pszName) {
+    cEdChara& c = Stage.m_vCharaGrid[CellIndex()];
+    c = cEdChara();
+    c.m_nGraphic = 1;
+    c.m_nControl = 1;
+    c.m_strName = pszName;
+    return c;
+  }
+
+  cTempDir m_Dir{true};
+  cStageWnd* m_lpStage = nullptr;
+  cPropSheet* m_lpSlot = nullptr;
+  HWND m_hSheet = nullptr;
+};
+
+}  // namespace
+
+TEST_F(DataSheetTest, PlacedElementCommitsAfterOneUndoStepThatRestoresIt) {
+  struct cCase {
+    const char* pszTyped;  // null: OK without a change
+  } aCases[] = {{"新しい名前"}, {nullptr}};
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.pszTyped ? c.pszTyped : "(unchanged)");
+    cEdChara& cell = PlaceChara("古い名前");
+    StageEditState.m_lpCharaTarget = &cell;
+    const int32_t nSteps = StageEditState.m_Undo.m_nCount;
+    Open(LAYER_CHARA, EDIT_CELL);
+    cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+    EXPECT_EQ("古い名前", TextOf(p, ID_NAME));
+    if (c.pszTyped) Type(p, ID_NAME, c.pszTyped);
+    ASSERT_TRUE(Press(PSBTN_OK));
+    EXPECT_EQ(c.pszTyped ? c.pszTyped : "古い名前", Stage.m_vCharaGrid[CellIndex()].m_strName);
+    EXPECT_EQ(nSteps + 1, StageEditState.m_Undo.m_nCount);
+    EXPECT_EQ(1, StageEditState.m_bStageChanged);
+    EXPECT_EQ(0, StageEditState.m_bPaletteChanged);
+    SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_MENU_UNDO, 0);
+    EXPECT_EQ("古い名前", Stage.m_vCharaGrid[CellIndex()].m_strName);
+    EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
+  }
+}
+
+TEST_F(DataSheetTest, PaletteEntryCommitStoresEveryVisitedEntryAndRefreshesInheritingCells) {
+  ASSERT_GE(CommonPalette.m_vItem.size(), 3u);
+  // A placed item that takes its name from common item 2.
+  cEdItem& cell = Stage.m_vItemGrid[CellIndex()];
+  cell = cEdItem();
+  cell.m_nGraphic = 1;
+  cell.m_nInheritPal = SRC_COMMON;
+  cell.m_nInheritNo = 2;
+  cell.m_bbInherit.assign(cEdItem::INHERIT_GROUPS, 0);
+  cell.m_bbInherit[0] = 1;
+  const std::string strOld1 = CommonPalette.m_vItem[1].m_strName;
+  const std::string strOld2 = CommonPalette.m_vItem[2].m_strName;
+  for (int nButton : {PSBTN_CANCEL, PSBTN_OK}) {
+    SCOPED_TRACE(nButton);
+    StageEditState.m_nBrushEntry = 1;
+    StageEditState.m_lpItemTarget = &CommonPalette.m_vItem[1];
+    Open(LAYER_ITEM, EDIT_COMMON_PALETTE);
+    cItemBasicPage* p = static_cast<cItemDataSheet*>(m_lpSlot)->m_lpBasic;
+    EXPECT_EQ("No.1", TextOf(p, IDC_DP_NO));
+    Type(p, ID_NAME, "一番");
+    Click(p, IDC_DP_NEXT);
+    EXPECT_EQ("No.2", TextOf(p, IDC_DP_NO));
+    EXPECT_EQ(strOld2, TextOf(p, ID_NAME));
+    Type(p, ID_NAME, "二番");
+    ASSERT_TRUE(Press(nButton));
+    const bool bOk = nButton == PSBTN_OK;
+    EXPECT_EQ(bOk ? "一番" : strOld1, CommonPalette.m_vItem[1].m_strName);
+    EXPECT_EQ(bOk ? "二番" : strOld2, CommonPalette.m_vItem[2].m_strName);
+    EXPECT_EQ(bOk ? 1 : 0, StageEditState.m_bPaletteChanged);
+    EXPECT_EQ(0, StageEditState.m_bStageChanged);
+    if (bOk) EXPECT_EQ("二番", Stage.m_vItemGrid[CellIndex()].m_strName);
+  }
+}
+
+TEST_F(DataSheetTest, DefaultRecordCommitsInPlaceAndSetsNoFlag) {
+  StageEditState.m_lpBlockTarget = &PrjOption.m_DefBlock;
+  const int32_t nSteps = StageEditState.m_Undo.m_nCount;
+  Open(LAYER_BLOCK, EDIT_DEFAULT);
+  cBlockDataDlg* p = static_cast<cBlockDataSheet*>(m_lpSlot)->m_lpPage;
+  EXPECT_FALSE(Enabled(p, ID_INHERIT_PAL));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(p->m_hWnd, IDC_DP_NEXT)));
+  Type(p, ID_NAME, "既定ブロック");
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ("既定ブロック", PrjOption.m_DefBlock.m_strName);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  EXPECT_EQ(0, StageEditState.m_bPaletteChanged);
+  EXPECT_EQ(nSteps, StageEditState.m_Undo.m_nCount);
+}
+
+TEST_F(DataSheetTest, StepsWrapInsideTheAuthorsEntries) {
+  Stage.m_vPalChara.resize(4);
+  for (int i = 1; i < 4; ++i) Stage.m_vPalChara[i].m_strName = "キャラ" + std::to_string(i);
+  const int32_t nCount = 4;
+  StageEditState.m_nBrushEntry = 1;
+  StageEditState.m_lpCharaTarget = &Stage.m_vPalChara[1];
+  Open(LAYER_CHARA, EDIT_STAGE_PALETTE);
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+  Click(p, IDC_DP_PREV);
+  EXPECT_EQ(nCount - 1, StageEditState.m_nBrushEntry);
+  EXPECT_EQ("No." + std::to_string(nCount - 1), TextOf(p, IDC_DP_NO));
+  EXPECT_EQ(Stage.m_vPalChara[nCount - 1].m_strName, TextOf(p, ID_NAME));
+  Click(p, IDC_DP_NEXT);
+  EXPECT_EQ(1, StageEditState.m_nBrushEntry);
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+}
+
+TEST_F(DataSheetTest, NoInheritanceClearsEveryFlagOfTheCharacter) {
+  cEdChara& cell = PlaceChara("継承");
+  cell.m_nInheritPal = SRC_COMMON;
+  cell.m_nInheritNo = 1;
+  cell.m_bbInherit.assign(cEdChara::INHERIT_GROUPS, 1);
+  StageEditState.m_lpCharaTarget = &cell;
+  Open(LAYER_CHARA, EDIT_CELL);
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+  EXPECT_FALSE(Enabled(p, ID_NAME));
+  Choose(p, ID_INHERIT_PAL, 0);
+  EXPECT_TRUE(Enabled(p, ID_NAME));
+  EXPECT_FALSE(Enabled(p, 1024));
+  ASSERT_TRUE(Press(PSBTN_OK));
+  const cEdChara& after = Stage.m_vCharaGrid[CellIndex()];
+  EXPECT_EQ(0, after.m_nInheritPal);
+  ASSERT_EQ(static_cast<size_t>(cEdChara::INHERIT_GROUPS), after.m_bbInherit.size());
+  for (int i = 0; i < cEdChara::INHERIT_GROUPS; ++i) EXPECT_EQ(0, after.m_bbInherit[i]) << i;
+}
+
+TEST_F(DataSheetTest, PlayerCharacterDisablesConditionsAndClones) {
+  const int ID_COND_LIST = 1044, ID_CLONES = 1259, ID_CONTROL = 1256;
+  struct cCase {
+    int8_t nControl;
+    bool bEnabled;
+  } aCases[] = {{0, false}, {1, true}};
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.nControl);
+    StageEditState.m_nBrushEntry = 1;
+    Stage.m_vPalChara[1].m_nControl = c.nControl;
+    Stage.m_vPalChara[1].m_nInheritPal = 0;
+    StageEditState.m_lpCharaTarget = &Stage.m_vPalChara[1];
+    Open(LAYER_CHARA, EDIT_STAGE_PALETTE);
+    cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+    EXPECT_EQ(c.bEnabled, Enabled(p, ID_COND_LIST));
+    EXPECT_EQ(c.bEnabled, Enabled(p, ID_CLONES));
+    // The operator is edited for palette entries, and switching it frees the sets.
+    EXPECT_TRUE(Enabled(p, ID_CONTROL));
+    Choose(p, ID_CONTROL, c.nControl ? 0 : 1);
+    EXPECT_EQ(!c.bEnabled, Enabled(p, ID_COND_LIST));
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
+  }
+  // A placed character's operator is not edited here.
+  StageEditState.m_lpCharaTarget = &PlaceChara("置いたキャラ");
+  Open(LAYER_CHARA, EDIT_CELL);
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
+  EXPECT_FALSE(Enabled(p, ID_CONTROL));
+  EXPECT_FALSE(Enabled(p, 1025));
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+}
+
+TEST_F(DataSheetTest, GraphicKindNarrowsTheNumberAndTheFrame) {
+  const int ID_GRAPHIC_NO = 1036, ID_FRAME = 1038, ID_KIND = 1254, ID_PICK = 1446;
+  const int32_t nSp = static_cast<int32_t>(Database.m_vBmpCharaExc.size());
+  ASSERT_GE(nSp, 2);
+  cEdItem& cell = Stage.m_vItemGrid[CellIndex()];
+  cell = cEdItem();
+  cell.m_nGraphic = 100;
+  cell.m_nSheet = 0;
+  StageEditState.m_lpItemTarget = &cell;
+  Open(LAYER_ITEM, EDIT_CELL);
+  cItemBasicPage* p = static_cast<cItemDataSheet*>(m_lpSlot)->m_lpBasic;
+  EXPECT_FALSE(Enabled(p, ID_FRAME));
+  Choose(p, ID_KIND, 1);
+  EXPECT_TRUE(Enabled(p, ID_FRAME));
+  Type(p, ID_FRAME, "50");
+  EXPECT_EQ("39", TextOf(p, ID_FRAME));
+  Choose(p, ID_KIND, 4);
+  EXPECT_EQ(std::to_string(nSp - 1), TextOf(p, ID_GRAPHIC_NO));
+  EXPECT_FALSE(Enabled(p, ID_PICK));
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ(nSp - 1, Stage.m_vItemGrid[CellIndex()].m_nGraphic);
+  EXPECT_EQ(4, Stage.m_vItemGrid[CellIndex()].m_nSheet);
+}
+
+TEST_F(DataSheetTest, DistanceConditionIsNotPastedIntoABlockOrItemList) {
+  cCond dist;
+  dist.m_nKind = 7;
+  cCond var;
+  var.m_nKind = 0;
+  for (int nLayer : {LAYER_BLOCK, LAYER_ITEM}) {
+    for (WORD wCmd : {static_cast<WORD>(ID_ACC_PASTE_1), static_cast<WORD>(ID_POP_PASTE_1)}) {
+      SCOPED_TRACE(nLayer * 100000 + wCmd);
+      CondClipboard.assign({var, dist});
+      cEdBlock& b = Stage.m_vBlockGrid[CellIndex()];
+      b = cEdBlock();
+      b.m_nGraphic = 1;
+      cEdItem& it = Stage.m_vItemGrid[CellIndex()];
+      it = cEdItem();
+      it.m_nGraphic = 1;
+      StageEditState.m_lpBlockTarget = &b;
+      StageEditState.m_lpItemTarget = &it;
+      Open(nLayer, EDIT_CELL);
+      cDialog* p = m_lpSlot->m_vPages[0];
+      cMsgBoxRecorder boxes;
+      SetFocus(GetDlgItem(p->m_hWnd, 1044));
+      SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(wCmd, 1), 0);
+      ASSERT_EQ(1u, boxes.Shown().size());
+      EXPECT_EQ("「距離条件」の貼り付けはできません！", boxes.Shown()[0].strText);
+      ASSERT_TRUE(Press(PSBTN_OK));
+      EXPECT_TRUE(nLayer == LAYER_BLOCK ? Stage.m_vBlockGrid[CellIndex()].m_vCond.empty()
+                                        : Stage.m_vItemGrid[CellIndex()].m_vCond.empty());
+    }
+  }
+}
+
+TEST_F(DataSheetTest, PagesShareTheRecordAndTheSheetRemembersItsPage) {
+  const int ID_Z = 1256, ID_HP = 1061;
+  cEdChara& cell = PlaceChara("共有");
+  StageEditState.m_lpCharaTarget = &cell;
+  EditConfig.m_nCharaSheetPage = 0;
+  Open(LAYER_CHARA, EDIT_CELL);
+  cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+  // A name typed on page 1, then page 2: the view page's copy has it when it is left for page 3.
+  Type(lpSheet->m_lpBasic, ID_NAME, "共有した名前");
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_VIEW);
+  Type(lpSheet->m_lpView, ID_Z, "5");
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_ABILITY);
+  EXPECT_EQ("共有した名前", lpSheet->m_lpAbility->m_Work.m_strName);
+  EXPECT_EQ(5, lpSheet->m_lpBasic->m_Work.m_nZ);
+  // Committed from the third page: the first page commits what every page holds.
+  Type(lpSheet->m_lpAbility, ID_HP, "321");
+  ASSERT_TRUE(Press(PSBTN_OK));
+  const cEdChara& after = Stage.m_vCharaGrid[CellIndex()];
+  EXPECT_EQ("共有した名前", after.m_strName);
+  EXPECT_EQ(5, after.m_nZ);
+  EXPECT_EQ(321, after.m_nHp);
+  EXPECT_EQ(cCharaDataSheet::PAGE_ABILITY, EditConfig.m_nCharaSheetPage);
+  // The next sheet opens on that page; only the character sheet is current.
+  StageEditState.m_lpCharaTarget = &Stage.m_vCharaGrid[CellIndex()];
+  Open(LAYER_CHARA, EDIT_CELL);
+  EXPECT_EQ(cCharaDataSheet::PAGE_ABILITY, m_lpSlot->GetCurPage());
+  EXPECT_EQ(static_cast<void*>(m_lpSlot), static_cast<void*>(StageEditState.m_lpCharaSheet));
+  EXPECT_EQ(nullptr, StageEditState.m_lpBlockSheet);
+  EXPECT_EQ(nullptr, StageEditState.m_lpItemSheet);
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+}
+
+TEST_F(DataSheetTest, OperatorDecidesSightBlockAndBehaviourOnTheOtherPages) {
+  const int ID_SIGHT = 1267, ID_SIGHT_RANGE = 1268, ID_BLOCK = 1262, ID_ACT_RANGE = 1257, ID_SCORE = 1071;
+  const int ID_GROUP = 1180, ID_GROUP_NO = 1079;
+  for (int8_t nControl : {0, 1}) {
+    SCOPED_TRACE(nControl);
+    cEdChara& cell = PlaceChara("操作");
+    cell.m_nControl = nControl;
+    cell.m_nSightShape = 1;
+    cell.m_bGroup = 0;
+    StageEditState.m_lpCharaTarget = &cell;
+    EditConfig.m_nCharaSheetPage = 0;
+    Open(LAYER_CHARA, EDIT_CELL);
+    cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+    lpSheet->SetCurPage(cCharaDataSheet::PAGE_VIEW);
+    cDialog* v = lpSheet->m_lpView;
+    const bool bComputer = nControl != 0;
+    EXPECT_EQ(!bComputer, Enabled(v, ID_SIGHT));
+    EXPECT_EQ(!bComputer, Enabled(v, ID_SIGHT_RANGE));
+    EXPECT_EQ(bComputer, Enabled(v, ID_BLOCK));
+    lpSheet->SetCurPage(cCharaDataSheet::PAGE_ABILITY);
+    cDialog* a = lpSheet->m_lpAbility;
+    EXPECT_EQ(bComputer, Enabled(a, ID_ACT_RANGE));
+    EXPECT_EQ(bComputer, Enabled(a, ID_SCORE));
+    EXPECT_FALSE(Enabled(a, ID_GROUP_NO));
+    if (bComputer) {
+      SendMessageA(GetDlgItem(a->m_hWnd, ID_GROUP), BM_CLICK, 0, 0);
+      EXPECT_TRUE(Enabled(a, ID_GROUP_NO));
+    }
+    // Without inheritance the boxes cannot be ticked.
+    EXPECT_FALSE(Enabled(a, 1024));
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
+  }
+}
+
+TEST_F(DataSheetTest, EditCellOpensTheSheetOfTheOccupiedLayerAndComesBackToTheLayerShown) {
+  StageEditState.SelectLayer(LAYER_BLOCK);
+  Stage.m_vBlockGrid[CellIndex()] = cEdBlock();
+  Stage.m_vBlockGrid[CellIndex()].m_nGraphic = 0;
+  PlaceChara("二度押し");
+  Stage.m_vItemGrid[CellIndex()] = cEdItem();
+  Stage.m_vItemGrid[CellIndex()].m_nGraphic = 0;
+  MouseState.m_pCur->m_nX = 2;
+  MouseState.m_pCur->m_nY = 3;
+  m_lpStage->EditCell();
+  cPaletteWnd* lpPal = cPaletteWnd::Instance(cPaletteWnd::PALETTE_STAGE, LAYER_CHARA);
+  ASSERT_TRUE(lpPal && lpPal->m_lpCharaSheet);
+  EXPECT_EQ(EDIT_CELL, StageEditState.m_nEditContext);
+  EXPECT_EQ(LAYER_CHARA, StageEditState.m_nLayer);
+  EXPECT_FALSE(IsWindowEnabled(m_lpStage->m_hWnd));
+  cCharaBasicPage* p = static_cast<cCharaDataSheet*>(lpPal->m_lpCharaSheet)->m_lpBasic;
+  EXPECT_EQ("二度押し", TextOf(p, ID_NAME));
+  HWND hSheet = lpPal->m_lpCharaSheet->m_hSheet;
+  PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  ASSERT_TRUE(PumpThroughMainLoopUntil([&] { return !IsWindow(hSheet) && !lpPal->m_lpCharaSheet; }));
+  EXPECT_EQ(LAYER_BLOCK, StageEditState.m_nLayer);
+  EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
+}
+
+TEST_F(DataSheetTest, ShortFlagVectorGetsAFlagForEveryGroup) {
+  // A record whose file held fewer flags than the pages show.
+  cEdChara& cell = PlaceChara("短い");
+  cell.m_bbInherit.assign(5, 0);
+  StageEditState.m_lpCharaTarget = &cell;
+  Open(LAYER_CHARA, EDIT_CELL);
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ(static_cast<size_t>(cEdChara::INHERIT_GROUPS), Stage.m_vCharaGrid[CellIndex()].m_bbInherit.size());
+  EXPECT_EQ("短い", Stage.m_vCharaGrid[CellIndex()].m_strName);
+  EXPECT_TRUE(IsWindow(g_hMainWnd));
+}
+
+TEST_F(DataSheetTest, BlockActionKeepsTheStoredXAndResetsItOnlyWhenTheActionChanges) {
+  const int ID_ACTION = 1263, ID_X = 1130;
+  cEdBlock& b = Stage.m_vBlockGrid[CellIndex()];
+  b = cEdBlock();
+  b.m_nGraphic = 1;
+  b.m_nAction = 4;  // "左移動 X=移動速度"
+  b.m_nActionX = 55;
+  StageEditState.m_lpBlockTarget = &b;
+  Open(LAYER_BLOCK, EDIT_CELL);
+  cBlockDataDlg* p = static_cast<cBlockDataSheet*>(m_lpSlot)->m_lpPage;
+  EXPECT_EQ("55", TextOf(p, ID_X));
+  Choose(p, ID_ACTION, 1);  // "ジャンプ X=高さ(hbl)"
+  EXPECT_EQ("7", TextOf(p, ID_X));
+  Choose(p, ID_ACTION, 2);  // "ジャンプ禁止": no parameter
+  EXPECT_FALSE(Enabled(p, ID_X));
+  Choose(p, ID_ACTION, 5);
+  EXPECT_TRUE(Enabled(p, ID_X));
+  EXPECT_EQ("30", TextOf(p, ID_X));
+  ASSERT_TRUE(Press(PSBTN_OK));
+  EXPECT_EQ(5, Stage.m_vBlockGrid[CellIndex()].m_nAction);
+  EXPECT_EQ(30, Stage.m_vBlockGrid[CellIndex()].m_nActionX);
+}
