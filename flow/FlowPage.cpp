@@ -360,6 +360,11 @@ void cFlowPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 bool cFlowPage::OnInsertKey(WPARAM wKey) {
   if (wKey != 'I' || !cHook::IsCtrlHeld()) return false;
   const HWND hFocus = GetFocus();
+  if (hFocus && hFocus == m_CondList.m_hWnd) {
+    m_CondList.InsertCond();
+    StoreEditor();
+    return true;
+  }
   if (hFocus && hFocus == m_cgKeyCondList.m_hWnd) {
     InsertKeyCond();
     return true;
