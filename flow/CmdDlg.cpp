@@ -17,6 +17,21 @@ cCmdDlg::cCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEdit
   cmd.m_vParam.resize(static_cast<size_t>(lpKind ? lpKind->m_nParamCount : 0), 0);
 }
 
+cEdMove& cCmdDlg::Move() {
+  if (!Command().m_pMove) CreateShared(Command().m_pMove);
+  return *Command().m_pMove;
+}
+
+cEdShot& cCmdDlg::Shot() {
+  if (!Command().m_pShot) CreateShared(Command().m_pShot);
+  return *Command().m_pShot;
+}
+
+cCondList& cCmdDlg::CondList() {
+  if (!Command().m_pCondList) CreateShared(Command().m_pCondList);
+  return *Command().m_pCondList;
+}
+
 void cCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);

@@ -40,6 +40,11 @@ class cCmdDlg : public cDialog {
   virtual void UpdateEnable() {}
 
   cEdCommand& Command() { return *m_Info.m_lpCommand; }
+  // The command's shared parts, made (with their defaults) when the command has none, so that a
+  // dialog always binds its controls to a part it owns.
+  cEdMove& Move();
+  cEdShot& Shot();
+  cCondList& CondList();
 
   cCmdEditInfo m_Info;
 };

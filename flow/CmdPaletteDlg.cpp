@@ -48,6 +48,9 @@ void cCmdPaletteBase::OnInitDialog(WPARAM wParam, LPARAM lParam) {
       m_vPush[k].m_Ctrl.Show(0);
   }
   DataToCtrls();
+  // A command without a kind (a damaged or old file holds one) is given one as a new command is:
+  // its kind's dialog then writes the kind's defaults.
+  if (m_Info.m_lpCommand && m_Info.m_lpCommand->m_nKind == 0) m_Info.m_bNew = 1;
   // An existing command goes straight to its own dialog; the palette closes with its result
   // before it is shown. A command without a kind (record 0 has no button) shows the palette.
   if (!m_Info.m_bNew && m_Info.m_lpCommand) {

@@ -99,8 +99,6 @@ void cFlowPage::SetupCtrls(cEdChara* lpChara) {
       m_WorkChara.m_vFlow.clear();
   }
   if (m_WorkChara.m_vFlow.empty()) m_WorkChara.m_vFlow.push_back(cEdFlow());
-  if (m_WorkChara.m_bbInherit.size() <= static_cast<size_t>(INHERIT_FLOWS))
-    m_WorkChara.m_bbInherit.resize(cEdChara::INHERIT_GROUPS, 0);
   m_FlowBind.m_Param.Set(IDC_FP_FLOW_LIST, &m_WorkChara.m_vFlow, &m_vFlowWork, &m_EditFlow, 1, FlowListText, 1, 1,
                          MAX_FLOWS, 0, 1, 0);
   cCondListCtrl::SetParam(m_CondBind.m_Param, IDC_FP_COND_LIST, nullptr, &m_EditFlow.m_vCond);
@@ -108,22 +106,21 @@ void cFlowPage::SetupCtrls(cEdChara* lpChara) {
                         MAX_KEY_CONDS, 0, 1, 0);
   m_CmdBind.m_Param.Set(IDC_FP_CMD_LIST, nullptr, &m_EditFlow.m_vCommand, nullptr, 1, CmdListText, 0, 0, MAX_CMDS,
                         0, 1, 0);
-  if (!m_bInit || !HasLiveWindow()) {
-    m_vInherit[0].m_Param.pData = &m_WorkChara.m_bbInherit[INHERIT_FLOWS];
-    return;
+  if (m_bInit && HasLiveWindow()) {
+    RebindList(m_FlowBind);
+    RebindList(m_CondBind);
+    RebindList(m_KeyBind);
+    RebindList(m_CmdBind);
   }
-  RebindList(m_FlowBind);
-  RebindList(m_CondBind);
-  RebindList(m_KeyBind);
-  RebindList(m_CmdBind);
   BindInheritCheck();
 }
 
 void cFlowPage::BindInheritCheck() {
+  // A damaged record may hold fewer flags than the character has groups.
   if (m_WorkChara.m_bbInherit.size() <= static_cast<size_t>(INHERIT_FLOWS))
     m_WorkChara.m_bbInherit.resize(cEdChara::INHERIT_GROUPS, 0);
   m_vInherit[0].m_Param.pData = &m_WorkChara.m_bbInherit[INHERIT_FLOWS];
-  if (HasLiveWindow()) RebindCtrls(m_vInherit);
+  if (m_bInit && HasLiveWindow()) RebindCtrls(m_vInherit);
 }
 
 void cFlowPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -360,6 +357,11 @@ void cFlowPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 bool cFlowPage::OnInsertKey(WPARAM wKey) {
   if (wKey != 'I' || !cHook::IsCtrlHeld()) return false;
   const HWND hFocus = GetFocus();
+  if (hFocus && hFocus == m_CondList.m_hWnd) {
+    m_CondList.InsertCond();
+    StoreEditor();
+    return true;
+  }
   if (hFocus && hFocus == m_cgKeyCondList.m_hWnd) {
     InsertKeyCond();
     return true;

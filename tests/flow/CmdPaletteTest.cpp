@@ -127,7 +127,7 @@ TEST_F(CmdPaletteTest, ExistingCommandOpensOnlyItsOwnDialogAndCancelKeepsIt) {
   EXPECT_FALSE(bPaletteShown);
 }
 
-TEST_F(CmdPaletteTest, CommandWithoutKindShowsThePalette) {
+TEST_F(CmdPaletteTest, CommandWithoutKindShowsThePaletteAndRunsAsNew) {
   // The palette runs its own loop, waiting for a kind, instead of closing at once.
   cEdCommand cmd;
   bool bWaiting = false;
@@ -138,6 +138,13 @@ TEST_F(CmdPaletteTest, CommandWithoutKindShowsThePalette) {
   EXPECT_EQ(0, RunPalette(cmd, 0));
   EXPECT_TRUE(bWaiting);
   EXPECT_EQ(0, cmd.m_nKind);
+  // Given a kind there, the command is treated as new: a wait gets the new wait's time.
+  cAnswerWhenUp<cCmdPaletteDlg> pick(
+      [](cCmdPaletteDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(1267, BN_CLICKED), 0); });
+  cAnswerWhenUp<cWaitCmdDlg> ok([](cWaitCmdDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_OK, 0); });
+  EXPECT_EQ(1, RunPalette(cmd, 0));
+  EXPECT_EQ(1, cmd.m_nKind);
+  EXPECT_EQ(1, cmd.m_nTime);
 }
 
 TEST_F(CmdPaletteTest, ItemPaletteOpensNothingWithoutAnItemPage) {

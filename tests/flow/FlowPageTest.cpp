@@ -281,3 +281,27 @@ TEST_F(FlowPageTest, StandalonePageWritesItsFlowsBackOnlyOnOk) {
   StandaloneFlowEdit.m_pvFlow = nullptr;
   StandaloneFlowEdit.m_nOperation = 0;
 }
+
+TEST_F(FlowPageTest, ArrowsStoreThePageAndWrapInsideTheAuthorsEntries) {
+  cChkVector<cEdChara> list(3);
+  for (int i = 0; i < 3; ++i) list[i].m_vFlow.assign(1, FlowWith(i, 0));
+  StageEditState.m_nEditContext = EDIT_COMMON_PALETTE;
+  StageEditState.m_nBrushEntry = 2;
+  StageEditState.m_lpCharaTarget = &list[2];
+  Open(list[2]);
+  m_lpPage->m_lpCharaList = &list;
+  EXPECT_EQ("No.2", Text(IDC_FP_NO));
+  Click(IDC_FP_FLOW_INSERT);  // an edit of entry 2, stored when the page steps
+  Click(IDC_FP_NEXT);         // past the last entry: entry 1, never entry 0
+  EXPECT_EQ(1, StageEditState.m_nBrushEntry);
+  EXPECT_EQ(&list[1], StageEditState.m_lpCharaTarget);
+  EXPECT_EQ("No.1", Text(IDC_FP_NO));
+  EXPECT_EQ(2u, list[2].m_vFlow.size());
+  EXPECT_EQ("1 ×1 - -", RowText(m_lpPage->m_FlowList.m_hWnd, 0));
+  Click(IDC_FP_PREV);  // before entry 1: the last entry
+  EXPECT_EQ(2, StageEditState.m_nBrushEntry);
+  EXPECT_EQ("1 ×0 - -", RowText(m_lpPage->m_FlowList.m_hWnd, 0));
+  StageEditState.m_nEditContext = EDIT_CELL;
+  StageEditState.m_lpCharaTarget = nullptr;
+  StageEditState.m_nBrushEntry = 0;
+}
