@@ -32,10 +32,8 @@ void ReapplyLayer(cStageGrid<T>& v) {
 // same.
 template <class T>
 void MergeCells(cUndoCells<T>& dst, const cUndoCells<T>& src, size_t nCells) {
-  for (size_t k = 0; k < src.m_vIndex.size(); ++k) {
-    const int32_t nRec = src.m_vRec[k];
-    dst.Add(src.m_vIndex[k], nRec >= 0 ? &src.m_vOld.data()[nRec] : nullptr, nCells);
-  }
+  for (const typename cUndoCells<T>::cCell& c : src.m_vCells)
+    dst.Add(c.nIndex, c.nRec >= 0 ? &src.m_vOld[static_cast<size_t>(c.nRec)] : nullptr, nCells);
 }
 
 void MergeStep(cUndoStep& dst, const cUndoStep& src, size_t nCells) {
@@ -51,14 +49,12 @@ template <class T>
 void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>* pTo, size_t nCells) {
   T* pGrid = grid.data();
   const size_t nSize = grid.size();
-  for (size_t k = 0; k < cells.m_vIndex.size(); ++k) {
-    const int32_t nIndex = cells.m_vIndex[k];
-    if (static_cast<size_t>(nIndex) >= nSize) continue;
-    T& cell = pGrid[nIndex];
-    if (pTo) pTo->Add(nIndex, &cell, nCells);
-    const int32_t nRec = cells.m_vRec[k];
-    if (nRec >= 0)
-      cell = cells.m_vOld.data()[nRec];
+  for (const typename cUndoCells<T>::cCell& c : cells.m_vCells) {
+    if (static_cast<size_t>(c.nIndex) >= nSize) continue;
+    T& cell = pGrid[c.nIndex];
+    if (pTo) pTo->Add(c.nIndex, &cell, nCells);
+    if (c.nRec >= 0)
+      cell = cells.m_vOld[static_cast<size_t>(c.nRec)];
     else
       cell.m_nGraphic = 0;
   }
@@ -87,12 +83,11 @@ bool cUndoCells<T>::Add(int32_t nIndex, const T* pOld, size_t nCells) {
   const uint64_t bit = uint64_t(1) << (nIndex & 63);
   if (m_vSeen[w] & bit) return false;
   m_vSeen[w] |= bit;
-  m_vIndex.push_back(nIndex);
   if (pOld && pOld->m_nGraphic != 0) {
-    m_vRec.push_back(static_cast<int32_t>(m_vOld.size()));
+    m_vCells.push_back(cCell{nIndex, static_cast<int32_t>(m_vOld.size())});
     m_vOld.push_back(*pOld);
   } else {
-    m_vRec.push_back(-1);
+    m_vCells.push_back(cCell{nIndex, -1});
   }
   return true;
 }

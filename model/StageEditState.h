@@ -56,9 +56,12 @@ struct cPaletteClipboard {
 template <class T>
 struct cUndoCells {
   std::vector<uint64_t> m_vSeen;  // one bit per cell index, sized at the first touch
-  std::vector<int32_t> m_vIndex;  // the touched cells, in the order of their first touch
-  std::vector<int32_t> m_vRec;    // per touched cell: its old record in m_vOld, or -1 (empty)
-  cChkVector<T> m_vOld;
+  struct cCell {
+    int32_t nIndex;
+    int32_t nRec;  // the cell's old record in m_vOld, or -1 (it was empty)
+  };
+  std::vector<cCell> m_vCells;  // the touched cells, in the order of their first touch
+  std::deque<T> m_vOld;  // records never move once kept: a large step is not copied as it grows
 
   bool Seen(int32_t nIndex) const {
     const size_t w = static_cast<size_t>(nIndex) >> 6;
