@@ -6,11 +6,18 @@
 #include <cstring>
 #include <intrin.h>
 
+#include <mutex>
+#include <system_error>
+#include <thread>
+
 #include "app/TextFormat.h"
 
 namespace {
 
 char s_szReportPath[MAX_PATH];
+// The system report is written on a side thread while start-up goes on: one line at a time.
+std::mutex s_ReportMutex;
+std::thread s_SystemReport;
 
 struct sErrorLogState {
   int nEnabled = 0;
@@ -42,6 +49,7 @@ bool CreateReportLog(const char* pszPath) {
 
 bool ReportLogText(const char* pszText) {
   if (!s_szReportPath[0]) return false;
+  std::lock_guard<std::mutex> lock(s_ReportMutex);
   FILE* fp = OpenForAppend(s_szReportPath);
   if (!fp) return false;
   fputs(pszText, fp);
@@ -52,6 +60,7 @@ bool ReportLogText(const char* pszText) {
 
 bool ReportLog(const char* pszFormat, ...) {
   if (!s_szReportPath[0]) return false;
+  std::lock_guard<std::mutex> lock(s_ReportMutex);
   FILE* fp = OpenForAppend(s_szReportPath);
   if (!fp) return false;
   va_list args;
@@ -183,11 +192,13 @@ void GetCpuInfo(cCpuInfo* p) {
     p->dClock = static_cast<double>(c1 - c0) / (dTicks / static_cast<double>(f.QuadPart));
 }
 
-uint32_t GetFreePhysMem() {
-  MEMORYSTATUS ms;
+// The extended call: the plain one cuts its figures to 32 bits, so a machine with more than 4 GiB
+// free would look nearly full.
+uint64_t GetFreePhysMem() {
+  MEMORYSTATUSEX ms;
   ms.dwLength = sizeof ms;
-  GlobalMemoryStatus(&ms);
-  return static_cast<uint32_t>(ms.dwAvailPhys);
+  if (!GlobalMemoryStatusEx(&ms)) return 0;
+  return ms.ullAvailPhys;
 }
 
 int32_t GetDiskFree(const char* pszDir) {
@@ -210,14 +221,28 @@ bool WriteSystemInfo() {
   cCpuInfo cpu;
   GetCpuInfo(&cpu);
   ReportLog("CPU : %s %s %d\n", cpu.szVendor, cpu.szBrand, static_cast<int>(cpu.dClock * 0.000001));
-  MEMORYSTATUS ms;
+  MEMORYSTATUSEX ms;
   ms.dwLength = sizeof ms;
-  GlobalMemoryStatus(&ms);
+  if (!GlobalMemoryStatusEx(&ms)) memset(&ms, 0, sizeof ms);
   const double MB = 1048576.0;
-  ReportLog("Mem Total : %.3fMB\n", ms.dwTotalPhys / MB);
-  ReportLog("Mem Free : %3.fMB\n", ms.dwAvailPhys / MB);
-  ReportLog("Vir Total : %.3fMB\n", ms.dwTotalVirtual / MB);
-  ReportLog("Vir Free : %3.fMB\n", ms.dwAvailVirtual / MB);
+  ReportLog("Mem Total : %.3fMB\n", static_cast<double>(ms.ullTotalPhys) / MB);
+  ReportLog("Mem Free : %3.fMB\n", static_cast<double>(ms.ullAvailPhys) / MB);
+  ReportLog("Vir Total : %.3fMB\n", static_cast<double>(ms.ullTotalVirtual) / MB);
+  ReportLog("Vir Free : %3.fMB\n", static_cast<double>(ms.ullAvailVirtual) / MB);
   ReportLog("HD Free : %3.fMB\n", GetDiskFree(nullptr) / MB);
   return true;
+}
+
+void StartSystemReport() {
+  FinishSystemReport();
+  // Measuring the clock takes a second of counting: the windows need not wait for it.
+  try {
+    s_SystemReport = std::thread([] { WriteSystemInfo(); });
+  } catch (const std::system_error&) {
+    WriteSystemInfo();
+  }
+}
+
+void FinishSystemReport() {
+  if (s_SystemReport.joinable()) s_SystemReport.join();
 }

@@ -22,9 +22,14 @@ struct cCpuInfo {
 };
 
 bool WriteSystemInfo();
+// WriteSystemInfo on a side thread, and the wait for it: the report log is complete once
+// FinishSystemReport returns.
+void StartSystemReport();
+void FinishSystemReport();
 void GetOsName(char* pszOut /* 260 bytes */);
 // The operating-system name of a platform id and version, "" when not listed.
 const char* OsNameOf(uint32_t nPlatform, uint32_t nMajor, uint32_t nMinor);
 void GetCpuInfo(cCpuInfo* pInfo);
-uint32_t GetFreePhysMem();
+// Free physical memory in bytes, in 64 bits.
+uint64_t GetFreePhysMem();
 int32_t GetDiskFree(const char* pszDir);

@@ -64,7 +64,11 @@ int AppMain(HINSTANCE hInstance) {
   MakeAbsolutePath(szReport);
   if (!CreateReportLog(szReport)) return 0;
   ReportLog("App : ver %s", "778");
-  WriteSystemInfo();
+  StartSystemReport();
+  // Every way out of here waits for the system report, so the log is whole when the program ends.
+  struct cReportWait {
+    ~cReportWait() { FinishSystemReport(); }
+  } reportWait;
   HANDLE hMutex = nullptr;
   if (!PassInstanceGuard(hMutex)) return 0;
   StoreAppInstance(hInstance);

@@ -117,10 +117,13 @@ void cDataReader::Release() {
 
 namespace {
 
-// Blocks start small (most files are small) and grow with the image, up to a size that keeps the
-// unused end of the last block small.
+// Blocks start small (most files are small) and grow with the image, up to a size that the heap
+// still keeps when it is freed: a larger block would go back to the system and every save would
+// pay again for fresh pages.
 constexpr size_t WRITER_FIRST_BLOCK = 4096;
-constexpr size_t WRITER_MAX_BLOCK = 16u << 20;
+constexpr size_t WRITER_MAX_BLOCK = 256u << 10;
+// A streaming writer sends its bytes to the file in pieces of about this size.
+constexpr size_t WRITER_STREAM_BYTES = 256u << 10;
 
 }  // namespace
 
@@ -133,7 +136,13 @@ void cDataWriter::Settle() const {
 
 void cDataWriter::NewBlock(size_t nAtLeast) {
   Settle();
-  size_t nTotal = Size();
+  size_t nTotal = Held();
+  if (Streaming() && nTotal >= WRITER_STREAM_BYTES) {
+    Flush();
+    if (m_nRoom >= nAtLeast) return;
+    Reset();
+    nTotal = 0;
+  }
   size_t nSize = nTotal < WRITER_FIRST_BLOCK ? WRITER_FIRST_BLOCK : nTotal;
   if (nSize > WRITER_MAX_BLOCK) nSize = WRITER_MAX_BLOCK;
   if (nSize < nAtLeast) nSize = nAtLeast;
@@ -152,7 +161,7 @@ void cDataWriter::Append(cDataWriter&& o) {
     m_pEnd = m_vBlocks.back().p.get() + m_vBlocks.back().nSize;
     m_nRoom = m_vBlocks.back().nCap - m_vBlocks.back().nSize;
   }
-  o.Reset();
+  o.Reset();  if (Streaming() && Held() >= WRITER_STREAM_BYTES) Flush();
 }
 
 void cDataWriter::Reset() {
@@ -161,16 +170,18 @@ void cDataWriter::Reset() {
   m_nRoom = 0;
 }
 
-size_t cDataWriter::Size() const {
+size_t cDataWriter::Held() const {
   Settle();
   size_t n = 0;
   for (const cBlock& b : m_vBlocks) n += b.nSize;
   return n;
 }
 
+size_t cDataWriter::Size() const { return m_nFlushed + Held(); }
+
 std::vector<uint8_t> cDataWriter::Bytes() const {
   std::vector<uint8_t> v;
-  v.reserve(Size());
+  v.reserve(Held());
   for (const cBlock& b : m_vBlocks) v.insert(v.end(), b.p.get(), b.p.get() + b.nSize);
   return v;
 }
@@ -226,6 +237,31 @@ bool ReadWhole(HANDLE h, std::vector<uint8_t>& vBytes) {
                             nRead == vBytes.size());
 }
 
+// A new temporary file with a unique name in the target's own folder, so that the final rename
+// never crosses volumes; INVALID_HANDLE_VALUE when none can be made.
+HANDLE CreateTempBeside(const char* pszPath, char* pszTmp /* MAX_PATH */) {
+  if (!pszPath || !*pszPath || !PathFits(pszPath)) return INVALID_HANDLE_VALUE;
+  char szDir[MAX_PATH];
+  strcpy(szDir, pszPath);
+  CutFileName(szDir);
+  if (!*szDir) strcpy(szDir, ".");
+  if (!GetTempFileNameA(szDir, "dat", 0, pszTmp)) return INVALID_HANDLE_VALUE;
+  HANDLE h = CreateFileA(pszTmp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) DeleteFileA(pszTmp);
+  return h;
+}
+
+// Flushes and closes the temporary file and, when everything before went well, puts it in the
+// target's place; otherwise removes it, leaving the target as it was. True when replaced.
+bool FinishTemp(HANDLE h, const char* pszTmp, const char* pszPath, bool bOk) {
+  if (h == INVALID_HANDLE_VALUE) return false;
+  bOk = FlushFileBuffers(h) && bOk;
+  bOk = CloseHandle(h) && bOk;
+  bOk = bOk && MoveFileExA(pszTmp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!bOk) DeleteFileA(pszTmp);
+  return bOk;
+}
+
 }  // namespace
 
 DataFileWriteFn SetDataFileWriteFn(DataFileWriteFn pfn) {
@@ -267,6 +303,9 @@ void CloseFile(cDataReader& in) { in.Release(); }
 
 int OpenForWrite(const char* pszPath, cDataWriter& out) {
   out.Reset();
+  out.DropTemp();
+  out.m_nFlushed = 0;
+  out.m_bWriteFailed = false;
   out.m_strPath.clear();
   if (!pszPath || !*pszPath || !PathFits(pszPath)) return 0;
   out.m_strPath = pszPath;
@@ -276,10 +315,50 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
 
 int CloseFile(cDataWriter& out) {
   if (out.Path().empty()) return 0;
-  out.Settle();
-  std::vector<cBytePiece> vPieces;
-  for (const cDataWriter::cBlock& b : out.m_vBlocks) vPieces.push_back(cBytePiece{b.p.get(), b.nSize});
-  return ReplaceFileWithPieces(out.Path().c_str(), vPieces.data(), vPieces.size());
+  out.Flush();
+  HANDLE h = out.m_hTmp;
+  out.m_hTmp = INVALID_HANDLE_VALUE;
+  const std::string strTmp = out.m_strTmp;
+  out.m_strTmp.clear();
+  out.Reset();
+  const bool bOk = !out.m_bWriteFailed && out.m_nFlushed <= DATA_FILE_MAX;
+  return FinishTemp(h, strTmp.c_str(), out.Path().c_str(), bOk) ? 1 : 0;
+}
+
+cDataWriter::~cDataWriter() { DropTemp(); }
+
+void cDataWriter::DropTemp() {
+  if (m_hTmp == INVALID_HANDLE_VALUE) return;
+  CloseHandle(m_hTmp);
+  DeleteFileA(m_strTmp.c_str());
+  m_hTmp = INVALID_HANDLE_VALUE;
+  m_strTmp.clear();
+}
+
+void cDataWriter::Flush() {
+  Settle();
+  if (!m_bWriteFailed && m_hTmp == INVALID_HANDLE_VALUE) {
+    char szTmp[MAX_PATH];
+    m_hTmp = CreateTempBeside(m_strPath.c_str(), szTmp);
+    if (m_hTmp == INVALID_HANDLE_VALUE)
+      m_bWriteFailed = true;
+    else
+      m_strTmp = szTmp;
+  }
+  size_t nKeep = 0;
+  for (size_t i = 0; i < m_vBlocks.size(); ++i) {
+    const cBlock& b = m_vBlocks[i];
+    if (!m_bWriteFailed && b.nSize && !g_pfnWrite(m_hTmp, b.p.get(), static_cast<DWORD>(b.nSize)))
+      m_bWriteFailed = true;
+    m_nFlushed += b.nSize;
+    if (b.nCap > m_vBlocks[nKeep].nCap) nKeep = i;
+  }
+  if (m_vBlocks.empty()) return;
+  if (nKeep) std::swap(m_vBlocks[0], m_vBlocks[nKeep]);
+  m_vBlocks.resize(1);
+  m_vBlocks[0].nSize = 0;
+  m_pEnd = m_vBlocks[0].p.get();
+  m_nRoom = m_vBlocks[0].nCap;
 }
 
 int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes) {
@@ -291,26 +370,13 @@ int ReplaceFileWithPieces(const char* pszPath, const cBytePiece* pPieces, size_t
   size_t nBytes = 0;
   for (size_t i = 0; i < nPieces; ++i) nBytes += pPieces[i].nBytes;
   if (!pszPath || !*pszPath || !PathFits(pszPath) || nBytes > DATA_FILE_MAX) return 0;
-  char szDir[MAX_PATH];
-  strcpy(szDir, pszPath);
-  CutFileName(szDir);
-  if (!*szDir) strcpy(szDir, ".");
-  // A unique name in the target's own folder, so that the final rename never crosses volumes.
   char szTmp[MAX_PATH];
-  if (!GetTempFileNameA(szDir, "dat", 0, szTmp)) return 0;
-  HANDLE h = CreateFileA(szTmp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
-    DeleteFileA(szTmp);
-    return 0;
-  }
+  HANDLE h = CreateTempBeside(pszPath, szTmp);
+  if (h == INVALID_HANDLE_VALUE) return 0;
   bool bOk = true;
   for (size_t i = 0; bOk && i < nPieces; ++i)
     bOk = pPieces[i].nBytes == 0 || g_pfnWrite(h, pPieces[i].pData, static_cast<DWORD>(pPieces[i].nBytes)) != 0;
-  bOk = FlushFileBuffers(h) && bOk;
-  bOk = CloseHandle(h) && bOk;
-  bOk = bOk && MoveFileExA(szTmp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!bOk) DeleteFileA(szTmp);
-  return bOk ? 1 : 0;
+  return FinishTemp(h, szTmp, pszPath, bOk) ? 1 : 0;
 }
 
 void ReportLoadError(const char* pszPath) {

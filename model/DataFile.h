@@ -1,5 +1,5 @@
 // The data file format's byte level: a bounded reader over a file read whole into memory, a
-// writer that builds the whole file image in memory and replaces the target only once every byte
+// writer that streams the file into a temporary file and replaces the target only once every byte
 // is on disk, the process-wide data versions, and the load-error message.
 //
 // Every data file starts with the 32-bit data version of its writer; the rest is the encoding of
@@ -104,10 +104,19 @@ class cDataReader {
   bool m_bFailed = false;
 };
 
-// Collects a file image in memory; nothing touches the disk before CloseFile. The image is kept in
-// blocks that are never moved, so a large file is not copied again and again as it grows.
+// Collects a file image in blocks that are never moved, so a large image is not copied again and
+// again as it grows. A writer opened for a file (OpenForWrite) streams instead: once a few hundred
+// kilobytes are collected they go to a temporary file beside the target and the buffer is used
+// again; CloseFile writes the rest and only then replaces the target. A writer that was not opened
+// (one part of a file, built apart and appended) keeps its whole image.
 class cDataWriter {
  public:
+  cDataWriter() {}
+  // A writer given up before CloseFile removes its temporary file.
+  ~cDataWriter();
+  cDataWriter(const cDataWriter&) = delete;
+  cDataWriter& operator=(const cDataWriter&) = delete;
+
   // Room for nBytes more at the end of the image, which the caller fills whole.
   uint8_t* Claim(size_t nBytes) {
     if (nBytes > m_nRoom) NewBlock(nBytes);
@@ -132,8 +141,9 @@ class cDataWriter {
   // first) at the end of this one's, without copying it. The other writer is left empty.
   void Append(cDataWriter&& o);
 
+  // Bytes written so far, those already in the temporary file included.
   size_t Size() const;
-  // The whole image in one piece (a copy).
+  // The image in one piece (a copy): of a streaming writer, only what it has not yet written out.
   std::vector<uint8_t> Bytes() const;
   const std::string& Path() const { return m_strPath; }
 
@@ -147,6 +157,19 @@ class cDataWriter {
   };
   void NewBlock(size_t nAtLeast);
   void Reset();
+  // The bytes held in the blocks.
+  size_t Held() const;
+  bool Streaming() const { return !m_strPath.empty(); }
+  // Writes the held bytes to the temporary file (made at the first call) and keeps the largest
+  // block, emptied, for what comes next. After a failed write nothing more is written and
+  // CloseFile fails.
+  void Flush();
+  // Closes and removes the temporary file, if any.
+  void DropTemp();
+  HANDLE m_hTmp = INVALID_HANDLE_VALUE;
+  std::string m_strTmp;
+  size_t m_nFlushed = 0;
+  bool m_bWriteFailed = false;
   // Brings the last block's size up to date.
   void Settle() const;
   mutable std::vector<cBlock> m_vBlocks;
@@ -164,8 +187,9 @@ void CloseFile(cDataReader& in);
 // Starts the image of a file for the path, with g_nDataVersion first. 0 for a null, empty or too
 // long path.
 int OpenForWrite(const char* pszPath, cDataWriter& out);
-// Writes the image to a temporary file beside the target, flushes it and replaces the target with
-// it. 1 on success; on any failure 0, the temporary file is removed and the target is untouched.
+// Writes the rest of the image to the temporary file beside the target, flushes it and replaces
+// the target with it. 1 on success; on any failure (this write or an earlier one) 0, the temporary
+// file is removed and the target is untouched.
 int CloseFile(cDataWriter& out);
 
 // Writes bytes to a path the same way (temporary file, flush, replace).

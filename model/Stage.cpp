@@ -28,6 +28,16 @@ void ResetTo(cChkVector<T>& v, int32_t nCount) {
   v.assign(static_cast<size_t>(nCount < 0 ? 0 : nCount), T());
 }
 
+// An emptied cell is restored by an undo as empty whatever else it held, so only the cells that
+// held elements need to reach the grid's watcher.
+template <class T>
+void ClearLayer(cStageGrid<T>& v, int32_t nCount) {
+  if (v.Watcher())
+    for (size_t i = 0; i < v.size(); ++i)
+      if (v.Get(static_cast<int>(i)).m_nGraphic != 0) v.Touch(static_cast<int>(i));
+  ResetTo(v, nCount);
+}
+
 template <class T>
 void ReserveFor(cChkVector<T>& v, int32_t nCount) {
   v.clear();
@@ -177,6 +187,9 @@ void cEdStage::Reset() {
 void cEdStage::ClearBlockGrid(cChkVector<cEdBlock>& v, int32_t nCount) { ResetTo(v, nCount); }
 void cEdStage::ClearCharaGrid(cChkVector<cEdChara>& v, int32_t nCount) { ResetTo(v, nCount); }
 void cEdStage::ClearItemGrid(cChkVector<cEdItem>& v, int32_t nCount) { ResetTo(v, nCount); }
+void cEdStage::ClearBlockGrid(cStageGrid<cEdBlock>& v, int32_t nCount) { ClearLayer(v, nCount); }
+void cEdStage::ClearCharaGrid(cStageGrid<cEdChara>& v, int32_t nCount) { ClearLayer(v, nCount); }
+void cEdStage::ClearItemGrid(cStageGrid<cEdItem>& v, int32_t nCount) { ClearLayer(v, nCount); }
 
 int cEdStage::SetSize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDirY) {
   return Resize(nWidth, nHeight, nDirX, nDirY, false);
@@ -341,13 +354,13 @@ cCellPos cEdStage::FindPlayer() const {
 }
 
 void cEdStage::KeepOnePlayer() {
-  cEdChara* pLast = nullptr;
+  int32_t nLast = -1;
   for (int32_t y = 0; y < m_nHeight; ++y)
     for (int32_t x = 0; x < m_nWidth; ++x) {
-      const size_t i = static_cast<size_t>(CellIndex(x, y));
-      if (i >= m_vCharaGrid.size() || !IsPlayer(m_vCharaGrid.data()[i])) continue;
-      if (pLast) pLast->ClearCell();
-      pLast = m_vCharaGrid.data() + i;
+      const int32_t i = CellIndex(x, y);
+      if (static_cast<size_t>(i) >= m_vCharaGrid.size() || !IsPlayer(m_vCharaGrid.Get(i))) continue;
+      if (nLast >= 0) m_vCharaGrid[nLast].ClearCell();
+      nLast = i;
     }
 }
 
@@ -365,15 +378,20 @@ void cEdStage::SetCharaCell(int32_t nIndex, cEdChara& chara) {
       }
     return nullptr;
   };
+  // Cells found by address are written through the grid, which keeps their old records for undo.
+  auto write = [&](cEdChara* p, const cEdChara& rec) {
+    m_vCharaGrid.Touch(static_cast<int32_t>(p - m_vCharaGrid.data()));
+    *p = rec;
+  };
   if (bMoveOld) {
     cEdChara* pFree = firstCell([](const cEdChara& c) { return c.m_nGraphic == 0; });
     if (!pFree) pFree = m_vCharaGrid.data();
-    if (pFree != pTarget) *pFree = cell;
+    if (pFree != pTarget) write(pFree, cell);
   }
   // The target itself is overwritten below, so the player to replace is searched elsewhere.
   if (bNewPlayer) {
     cEdChara* pOld = firstCell(IsPlayer);
-    if (pOld && !m_vPalChara.empty()) *pOld = m_vPalChara.data()[0];
+    if (pOld && !m_vPalChara.empty()) write(pOld, m_vPalChara.data()[0]);
   }
   cell = chara;
 }

@@ -21,6 +21,7 @@
 #include "model/DataRecord.h"
 #include "model/Inherit.h"
 #include "model/Item.h"
+#include "model/StageGrid.h"
 #include "model/StageRecords.h"
 #include "model/VarName.h"
 
@@ -101,9 +102,9 @@ class cEdStage : public cDataRecord {
   cChkVector<cEdBlock> m_vPalBlock;
   cChkVector<cEdChara> m_vPalChara;
   cChkVector<cEdItem> m_vPalItem;
-  cChkVector<cEdBlock> m_vBlockGrid;
-  cChkVector<cEdChara> m_vCharaGrid;
-  cChkVector<cEdItem> m_vItemGrid;
+  cStageGrid<cEdBlock> m_vBlockGrid;
+  cStageGrid<cEdChara> m_vCharaGrid;
+  cStageGrid<cEdItem> m_vItemGrid;
   cChkVector<cEdBackground> m_vBackground;
   cChkVector<cEdVarName> m_vVarName;
   int32_t m_nWheelDir = 0;  // WheelDirNames; an editor setting, not stored in the stage file
@@ -151,6 +152,11 @@ class cEdStage : public cDataRecord {
   static void ClearBlockGrid(cChkVector<cEdBlock>& v, int32_t nCount);
   static void ClearCharaGrid(cChkVector<cEdChara>& v, int32_t nCount);
   static void ClearItemGrid(cChkVector<cEdItem>& v, int32_t nCount);
+  // The same for a stage layer: the cells that held elements are written through the grid first,
+  // so that an undo step open on it brings them back.
+  static void ClearBlockGrid(cStageGrid<cEdBlock>& v, int32_t nCount);
+  static void ClearCharaGrid(cStageGrid<cEdChara>& v, int32_t nCount);
+  static void ClearItemGrid(cStageGrid<cEdItem>& v, int32_t nCount);
 
   // After the common palette's entries of a layer changed: the stage entries inheriting from it,
   // then the cells inheriting from it, then the cells inheriting from the stage palette.

@@ -1,5 +1,8 @@
 #include "model/StageEditState.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/Log.h"
 #include "app/MsgBox.h"
 #include "model/GridPitch.h"
@@ -18,52 +21,87 @@ FreeMemFn s_pfnFreeMem = &SystemFreeMem;
 // Bytes of one cell of each layer in an undo step, as the memory estimates count them.
 constexpr uint64_t SNAPSHOT_CELL_BYTES = 459 + 1137 + 276 + 453;
 
-// One layer copied cell by cell: a placed cell whole, an empty one only as empty, so an undone
-// cell keeps the rest of what it held.
 template <class T>
-void CopyLayer(cChkVector<T>& vDst, const cChkVector<T>& vSrc) {
-  int32_t nCount = static_cast<int32_t>(vDst.size() < vSrc.size() ? vDst.size() : vSrc.size());
-  for (int32_t y = 0; y < Stage.m_nHeight; ++y) {
-    for (int32_t x = 0; x < Stage.m_nWidth; ++x) {
-      int32_t i = Stage.CellIndex(x, y);
-      if (i < 0 || i >= nCount) continue;
-      if (vSrc[i].m_nGraphic != 0)
-        vDst[i] = vSrc[i];
-      else
-        vDst[i].m_nGraphic = 0;
-    }
-  }
-}
-
-template <class T>
-void ReapplyLayer(cChkVector<T>& v) {
+void ReapplyLayer(cStageGrid<T>& v) {
   for (T& rec : v)
     if (rec.m_nGraphic != 0) rec.ApplyInherit();
 }
 
-// Step nTo of the stack takes step nFrom's mask and masked layers.
-void CopyStep(cUndoStack& s, int32_t nTo, int32_t nFrom) {
-  s.m_vMask[nTo] = s.m_vMask[nFrom];
-  cStageEditState::CopySnapshot(s.m_vBlock[nTo], s.m_vChara[nTo], s.m_vItem[nTo], s.m_vBlock[nFrom],
-                                s.m_vChara[nFrom], s.m_vItem[nFrom], s.m_vMask[nFrom]);
+// The older step takes the newer one's old records of the cells it has none of: from the older
+// step's beginning to the newer one's, those cells did not change, so their records then were the
+// same.
+template <class T>
+void MergeCells(cUndoCells<T>& dst, const cUndoCells<T>& src, size_t nCells) {
+  for (const typename cUndoCells<T>::cCell& c : src.m_vCells)
+    dst.Add(c.nIndex, c.nRec >= 0 ? &src.m_vOld[static_cast<size_t>(c.nRec)] : nullptr, nCells);
+}
+
+void MergeStep(cUndoStep& dst, const cUndoStep& src, size_t nCells) {
+  MergeCells(dst.m_Block, src.m_Block, nCells);
+  MergeCells(dst.m_Chara, src.m_Chara, nCells);
+  MergeCells(dst.m_Item, src.m_Item, nCells);
+}
+
+// Puts the step's old records back into the layer: a cell that held an element gets its record
+// whole, a cell that was empty only becomes empty, keeping the rest of what it holds now. The
+// cells' records from before go to pTo, the step that undoes this one (none when it was refused).
+template <class T>
+void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>* pTo, size_t nCells) {
+  T* pGrid = grid.data();
+  const size_t nSize = grid.size();
+  for (const typename cUndoCells<T>::cCell& c : cells.m_vCells) {
+    if (static_cast<size_t>(c.nIndex) >= nSize) continue;
+    T& cell = pGrid[c.nIndex];
+    if (pTo) pTo->Add(c.nIndex, &cell, nCells);
+    if (c.nRec >= 0)
+      cell = cells.m_vOld[static_cast<size_t>(c.nRec)];
+    else
+      cell.m_nGraphic = 0;
+  }
+}
+
+// The cell that a record handed out by pointer lies in, or -1.
+template <class T>
+int32_t CellOf(const cStageGrid<T>& grid, const T* p) {
+  if (!p || grid.empty() || p < grid.data() || p >= grid.data() + grid.size()) return -1;
+  return static_cast<int32_t>(p - grid.data());
 }
 
 void EmptyStack(cUndoStack& s) {
-  s.m_vBlock.clear();
-  s.m_vChara.clear();
-  s.m_vItem.clear();
+  s.m_dSteps.clear();
   s.m_nCount = 0;
-}
-
-void SizeStack(cUndoStack& s, int32_t nSteps, int32_t nCells) {
-  s.m_vBlock.assign(nSteps, cChkVector<cEdBlock>(nCells));
-  s.m_vChara.assign(nSteps, cChkVector<cEdChara>(nCells));
-  s.m_vItem.assign(nSteps, cChkVector<cEdItem>(nCells));
-  s.m_vMask.resize(nSteps, 0);
-  s.m_nCount = 0;
+  s.m_nAllocated = 0;
 }
 
 }  // namespace
+
+template <class T>
+bool cUndoCells<T>::Add(int32_t nIndex, const T* pOld, size_t nCells) {
+  if (nIndex < 0) return false;
+  const size_t w = static_cast<size_t>(nIndex) >> 6;
+  if (w >= m_vSeen.size()) m_vSeen.resize(std::max(w + 1, (nCells + 63) / 64), 0);
+  const uint64_t bit = uint64_t(1) << (nIndex & 63);
+  if (m_vSeen[w] & bit) return false;
+  m_vSeen[w] |= bit;
+  if (pOld && pOld->m_nGraphic != 0) {
+    m_vCells.push_back(cCell{nIndex, static_cast<int32_t>(m_vOld.size())});
+    m_vOld.push_back(*pOld);
+  } else {
+    m_vCells.push_back(cCell{nIndex, -1});
+  }
+  return true;
+}
+
+int32_t cUndoStack::Mask(int32_t i) const {
+  if (i < 0 || i >= m_nCount || static_cast<size_t>(i) >= m_dSteps.size()) return 0;
+  return m_dSteps[static_cast<size_t>(i)].m_nMask;
+}
+
+void cUndoStack::Trim() {
+  const size_t nKeep = m_nCount > 0 ? static_cast<size_t>(m_nCount) : 0;
+  while (m_dSteps.size() > nKeep) m_dSteps.pop_back();
+  m_nCount = static_cast<int32_t>(m_dSteps.size());
+}
 
 uint64_t FreeMem() { return s_pfnFreeMem(); }
 
@@ -203,57 +241,91 @@ void cStageEditState::AllocUndo(int32_t nDepth, int32_t nPitch, int32_t nHeight)
   }
   int32_t nPow = 1, nShift = 0;
   CalcPitch(nPitch, nPow, nShift);
-  int32_t nCells = nPow * (nHeight > 0 ? nHeight : 0);
-  SizeStack(m_Undo, nDepth, nCells);
-  SizeStack(m_Redo, nDepth, nCells);
+  m_nUndoCells = nPow * (nHeight > 0 ? nHeight : 0);
+  // Steps are made as edits begin them and hold only what they change: nothing to make here.
+  m_Undo.m_nAllocated = nDepth;
+  m_Redo.m_nAllocated = nDepth;
 }
 
-void cStageEditState::CopySnapshot(cChkVector<cEdBlock>& vDstBlock, cChkVector<cEdChara>& vDstChara,
-                                   cChkVector<cEdItem>& vDstItem,
-                                   const cChkVector<cEdBlock>& vSrcBlock,
-                                   const cChkVector<cEdChara>& vSrcChara,
-                                   const cChkVector<cEdItem>& vSrcItem, int32_t nMask) {
-  if (nMask & UNDO_BLOCK) CopyLayer(vDstBlock, vSrcBlock);
-  if (nMask & UNDO_CHARA) CopyLayer(vDstChara, vSrcChara);
-  if (nMask & UNDO_ITEM) CopyLayer(vDstItem, vSrcItem);
-}
-
-void cStageEditState::ReapplyInherit(cChkVector<cEdBlock>& vBlock, cChkVector<cEdChara>& vChara,
-                                     cChkVector<cEdItem>& vItem, int32_t nMask) {
+void cStageEditState::ReapplyInherit(cStageGrid<cEdBlock>& vBlock, cStageGrid<cEdChara>& vChara,
+                                     cStageGrid<cEdItem>& vItem, int32_t nMask) {
   if (nMask & UNDO_BLOCK) ReapplyLayer(vBlock);
   if (nMask & UNDO_CHARA) ReapplyLayer(vChara);
   if (nMask & UNDO_ITEM) ReapplyLayer(vItem);
 }
 
-void cStageEditState::PushSnapshot(int32_t nMask, cUndoStack& s, const cChkVector<cEdBlock>& vBlock,
-                                   const cChkVector<cEdChara>& vChara,
-                                   const cChkVector<cEdItem>& vItem) {
-  int32_t nDepth = Stage.m_nUndoDepth;
-  if (nDepth <= 0 || g_bTestPlayLaunching || s.Allocated() < nDepth) return;
-  for (int32_t n = s.m_nCount - 1; n >= 0; --n)
-    if (n + 1 < nDepth) CopyStep(s, n + 1, n);
-  s.m_vMask[0] = nMask;
-  CopySnapshot(s.m_vBlock[0], s.m_vChara[0], s.m_vItem[0], vBlock, vChara, vItem, nMask);
-  if (s.m_nCount < nDepth) ++s.m_nCount;
+cUndoStep* cStageEditState::BeginStep(int32_t nMask, cUndoStack& s, const cStageGrid<cEdBlock>& vBlock,
+                                      const cStageGrid<cEdChara>& vChara, const cStageGrid<cEdItem>& vItem) {
+  const int32_t nDepth = Stage.m_nUndoDepth;
+  if (nDepth <= 0 || g_bTestPlayLaunching || s.Allocated() < nDepth) return nullptr;
+  s.Trim();
+  s.m_dSteps.emplace_front();
+  while (s.m_dSteps.size() > static_cast<size_t>(nDepth)) s.m_dSteps.pop_back();
+  s.m_nCount = static_cast<int32_t>(s.m_dSteps.size());
+  cUndoStep& step = s.m_dSteps.front();
+  step.m_nMask = nMask;
+  vBlock.SetWatcher(this, LAYER_BLOCK);
+  vChara.SetWatcher(this, LAYER_CHARA);
+  vItem.SetWatcher(this, LAYER_ITEM);
+  const size_t nCells = static_cast<size_t>(m_nUndoCells);
+  const int32_t nBlock = CellOf(vBlock, m_lpBlockTarget);
+  if (nBlock >= 0) step.m_Block.Add(nBlock, m_lpBlockTarget, nCells);
+  const int32_t nChara = CellOf(vChara, m_lpCharaTarget);
+  if (nChara >= 0) step.m_Chara.Add(nChara, m_lpCharaTarget, nCells);
+  const int32_t nItem = CellOf(vItem, m_lpItemTarget);
+  if (nItem >= 0) step.m_Item.Add(nItem, m_lpItemTarget, nCells);
+  return &step;
 }
 
-void cStageEditState::Step(cUndoStack& from, cUndoStack& to, cChkVector<cEdBlock>& vBlock,
-                           cChkVector<cEdChara>& vChara, cChkVector<cEdItem>& vItem) {
+void cStageEditState::PushSnapshot(int32_t nMask, cUndoStack& s, const cStageGrid<cEdBlock>& vBlock,
+                                   const cStageGrid<cEdChara>& vChara, const cStageGrid<cEdItem>& vItem) {
+  BeginStep(nMask, s, vBlock, vChara, vItem);
+}
+
+void cStageEditState::Record(cUndoStack& s, int32_t nLayer, int32_t nIndex, const void* pOld) {
+  if (s.m_nCount <= 0 || Stage.m_nUndoDepth <= 0) return;
+  if (s.m_dSteps.size() != static_cast<size_t>(s.m_nCount)) s.Trim();
+  if (s.m_dSteps.empty()) return;
+  cUndoStep& step = s.m_dSteps.front();
+  const size_t nCells = static_cast<size_t>(m_nUndoCells);
+  switch (nLayer) {
+    case LAYER_BLOCK: step.m_Block.Add(nIndex, static_cast<const cEdBlock*>(pOld), nCells); break;
+    case LAYER_CHARA: step.m_Chara.Add(nIndex, static_cast<const cEdChara*>(pOld), nCells); break;
+    case LAYER_ITEM: step.m_Item.Add(nIndex, static_cast<const cEdItem*>(pOld), nCells); break;
+    default: break;
+  }
+}
+
+void cStageEditState::CellTouched(int32_t nLayer, int32_t nIndex, const void* pOld) {
+  Record(m_Undo, nLayer, nIndex, pOld);
+  Record(m_Redo, nLayer, nIndex, pOld);
+}
+
+void cStageEditState::Step(cUndoStack& from, cUndoStack& to, cStageGrid<cEdBlock>& vBlock,
+                           cStageGrid<cEdChara>& vChara, cStageGrid<cEdItem>& vItem) {
+  from.Trim();
+  to.Trim();
   if (Stage.m_nUndoDepth <= 0 || from.m_nCount <= 0) return;
-  int32_t nMask = from.m_vMask[0];
-  PushSnapshot(nMask, to, vBlock, vChara, vItem);
-  CopySnapshot(vBlock, vChara, vItem, from.m_vBlock[0], from.m_vChara[0], from.m_vItem[0], nMask);
+  cUndoStep top = std::move(from.m_dSteps.front());
+  from.m_dSteps.pop_front();
+  from.m_nCount = static_cast<int32_t>(from.m_dSteps.size());
+  const size_t nCells = static_cast<size_t>(m_nUndoCells);
+  // The step below now reaches up to the present: it takes what the popped one knew.
+  if (!from.m_dSteps.empty()) MergeStep(from.m_dSteps.front(), top, nCells);
+  const int32_t nMask = top.m_nMask;
+  cUndoStep* pTo = BeginStep(nMask, to, vBlock, vChara, vItem);
+  if (nMask & UNDO_BLOCK) RestoreCells(vBlock, top.m_Block, pTo ? &pTo->m_Block : nullptr, nCells);
+  if (nMask & UNDO_CHARA) RestoreCells(vChara, top.m_Chara, pTo ? &pTo->m_Chara : nullptr, nCells);
+  if (nMask & UNDO_ITEM) RestoreCells(vItem, top.m_Item, pTo ? &pTo->m_Item : nullptr, nCells);
   ReapplyInherit(vBlock, vChara, vItem, nMask);
-  for (int32_t i = 1; i < from.m_nCount; ++i) CopyStep(from, i - 1, i);
-  --from.m_nCount;
 }
 
-void cStageEditState::Undo(cChkVector<cEdBlock>& vBlock, cChkVector<cEdChara>& vChara,
-                           cChkVector<cEdItem>& vItem) {
+void cStageEditState::Undo(cStageGrid<cEdBlock>& vBlock, cStageGrid<cEdChara>& vChara,
+                           cStageGrid<cEdItem>& vItem) {
   Step(m_Undo, m_Redo, vBlock, vChara, vItem);
 }
 
-void cStageEditState::Redo(cChkVector<cEdBlock>& vBlock, cChkVector<cEdChara>& vChara,
-                           cChkVector<cEdItem>& vItem) {
+void cStageEditState::Redo(cStageGrid<cEdBlock>& vBlock, cStageGrid<cEdChara>& vChara,
+                           cStageGrid<cEdItem>& vItem) {
   Step(m_Redo, m_Undo, vBlock, vChara, vItem);
 }

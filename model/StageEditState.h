@@ -4,12 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
+#include <vector>
 
 #include "controls/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/Item.h"
+#include "model/StageGrid.h"
 
 // A rectangle of palette entries chosen in a palette window.
 struct cPaletteSel {
@@ -48,18 +51,51 @@ struct cPaletteClipboard {
   void Clear();
 };
 
-// The undo store: preallocated whole-layer snapshots of the three grids, step 0 the newest.
-struct cUndoStack {
-  cChkVector<cChkVector<cEdBlock>> m_vBlock;
-  cChkVector<cChkVector<cEdChara>> m_vChara;
-  cChkVector<cChkVector<cEdItem>> m_vItem;
-  cChkVector<int32_t> m_vMask;
-  int32_t m_nCount = 0;
+// The old records of the cells of one layer that a step changed, each taken when the step first
+// touched the cell. A cell that was empty keeps no record: undoing it only empties it again.
+template <class T>
+struct cUndoCells {
+  std::vector<uint64_t> m_vSeen;  // one bit per cell index, sized at the first touch
+  struct cCell {
+    int32_t nIndex;
+    int32_t nRec;  // the cell's old record in m_vOld, or -1 (it was empty)
+  };
+  std::vector<cCell> m_vCells;  // the touched cells, in the order of their first touch
+  std::deque<T> m_vOld;  // records never move once kept: a large step is not copied as it grows
 
-  int32_t Allocated() const { return static_cast<int32_t>(m_vBlock.size()); }
+  bool Seen(int32_t nIndex) const {
+    const size_t w = static_cast<size_t>(nIndex) >> 6;
+    return w < m_vSeen.size() && (m_vSeen[w] >> (nIndex & 63) & 1) != 0;
+  }
+  // Keeps the old record of a cell that was not touched before; false when it was.
+  // pOld null: the cell was empty.
+  bool Add(int32_t nIndex, const T* pOld, size_t nCells);
 };
 
-class cStageEditState {
+// One undo or redo step: its layer mask and the old records of what changed after it began.
+struct cUndoStep {
+  int32_t m_nMask = 0;
+  cUndoCells<cEdBlock> m_Block;
+  cUndoCells<cEdChara> m_Chara;
+  cUndoCells<cEdItem> m_Item;
+};
+
+// A stack of steps, step 0 the newest. A push puts a new step in front and drops the oldest beyond
+// the depth; no step is copied or moved. The count says how many steps are valid: a caller that
+// sets it lower empties the rest.
+struct cUndoStack {
+  std::deque<cUndoStep> m_dSteps;
+  int32_t m_nCount = 0;
+  int32_t m_nAllocated = 0;  // the depth the store was sized for; 0 while emptied
+
+  int32_t Allocated() const { return m_nAllocated; }
+  // The mask of step i, 0 beyond the count.
+  int32_t Mask(int32_t i) const;
+  // Drops the steps beyond the count.
+  void Trim();
+};
+
+class cStageEditState : public cCellWatcher {
  public:
   std::string m_strStagePath;     // relative to the project folder; empty: never saved or loaded
   int32_t m_bStageOpen = 0;       // 1 when the stage came from (or was saved to) a stage file
@@ -125,25 +161,32 @@ class cStageEditState {
   // Undo store. AllocUndo may lower the stage's undo depth when free memory is short.
   void AllocUndo(int32_t nDepth, int32_t nPitch, int32_t nHeight);
   void ClearUndo();
-  void PushSnapshot(int32_t nMask, cUndoStack& stack, const cChkVector<cEdBlock>& vBlock,
-                    const cChkVector<cEdChara>& vChara, const cChkVector<cEdItem>& vItem);
-  void Undo(cChkVector<cEdBlock>& vBlock, cChkVector<cEdChara>& vChara, cChkVector<cEdItem>& vItem);
-  void Redo(cChkVector<cEdBlock>& vBlock, cChkVector<cEdChara>& vChara, cChkVector<cEdItem>& vItem);
-  // Bytes of one undo step for a stage of this pitch (rounded up to a power of two) and height.
+  // Begins a step on the stack: from now on the grids tell the store the old record of each cell
+  // before its first change. The records that the open data sheets edit in place count as
+  // touched at once, as they are written back through their pointers.
+  void PushSnapshot(int32_t nMask, cUndoStack& stack, const cStageGrid<cEdBlock>& vBlock,
+                    const cStageGrid<cEdChara>& vChara, const cStageGrid<cEdItem>& vItem);
+  void Undo(cStageGrid<cEdBlock>& vBlock, cStageGrid<cEdChara>& vChara, cStageGrid<cEdItem>& vItem);
+  void Redo(cStageGrid<cEdBlock>& vBlock, cStageGrid<cEdChara>& vChara, cStageGrid<cEdItem>& vItem);
+  // Bytes of one undo step for a stage of this pitch (rounded up to a power of two) and height:
+  // the estimate of whole-layer copies that the memory checks go by.
   static uint64_t SnapshotSize(int32_t nPitch, int32_t nHeight);
-  // Copies the layers the mask names, visiting the stage's cells only.
-  static void CopySnapshot(cChkVector<cEdBlock>& vDstBlock, cChkVector<cEdChara>& vDstChara,
-                           cChkVector<cEdItem>& vDstItem, const cChkVector<cEdBlock>& vSrcBlock,
-                           const cChkVector<cEdChara>& vSrcChara, const cChkVector<cEdItem>& vSrcItem,
-                           int32_t nMask);
   // Every placed element of the masked layers takes its inherited fields again.
-  static void ReapplyInherit(cChkVector<cEdBlock>& vBlock, cChkVector<cEdChara>& vChara,
-                             cChkVector<cEdItem>& vItem, int32_t nMask);
+  static void ReapplyInherit(cStageGrid<cEdBlock>& vBlock, cStageGrid<cEdChara>& vChara,
+                             cStageGrid<cEdItem>& vItem, int32_t nMask);
+
+  void CellTouched(int32_t nLayer, int32_t nIndex, const void* pOld) override;
 
  private:
   // Restores the newest step of one stack after pushing the grids onto the other.
-  void Step(cUndoStack& from, cUndoStack& to, cChkVector<cEdBlock>& vBlock,
-            cChkVector<cEdChara>& vChara, cChkVector<cEdItem>& vItem);
+  void Step(cUndoStack& from, cUndoStack& to, cStageGrid<cEdBlock>& vBlock,
+            cStageGrid<cEdChara>& vChara, cStageGrid<cEdItem>& vItem);
+  // The new step, or null when the push is refused.
+  cUndoStep* BeginStep(int32_t nMask, cUndoStack& s, const cStageGrid<cEdBlock>& vBlock,
+                       const cStageGrid<cEdChara>& vChara, const cStageGrid<cEdItem>& vItem);
+  void Record(cUndoStack& s, int32_t nLayer, int32_t nIndex, const void* pOld);
+
+  int32_t m_nUndoCells = 0;  // cells of the stage the store was sized for
 };
 
 // Free physical memory in bytes as the undo store sees it; tests put a figure of their own here.

@@ -2,19 +2,15 @@
 
 #include <windows.h>
 
+#include "app/Log.h"
+
 cWorldMapEditState WorldMapEditState;
 
 namespace {
 
 cWorldMapEditState::cModeChangedFn s_fnModeChanged = nullptr;
 
-// The whole 64-bit figure: a machine with more than 4 GB free must not look nearly full.
-uint64_t PlatformFreeMem() {
-  MEMORYSTATUSEX ms;
-  ms.dwLength = sizeof ms;
-  if (!GlobalMemoryStatusEx(&ms)) return 0;
-  return ms.ullAvailPhys;
-}
+uint64_t PlatformFreeMem() { return GetFreePhysMem(); }
 
 cWorldMapEditState::cFreeMemFn s_fnFreeMem = &PlatformFreeMem;
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-template <class T>
-bool HasCell(const cChkVector<T>& v, int32_t n) {
+template <class V>
+bool HasCell(const V& v, int32_t n) {
   return n >= 0 && n < static_cast<int32_t>(v.size());
 }
 
@@ -37,7 +37,7 @@ void MakeEmpty(T& rec) {
 
 // The queue-walked fill of one layer; see FloodFill.
 template <class T>
-bool FillLayer(cEdStage& stage, cChkVector<T>& grid, const cChkVector<T>& brush, int32_t nBrushW,
+bool FillLayer(cEdStage& stage, cStageGrid<T>& grid, const cChkVector<T>& brush, int32_t nBrushW,
                int32_t nBrushH, int32_t x0, int32_t y0) {
   const int32_t nW = stage.m_nWidth, nH = stage.m_nHeight;
   std::vector<uint8_t> vVisited;
@@ -49,7 +49,7 @@ bool FillLayer(cEdStage& stage, cChkVector<T>& grid, const cChkVector<T>& brush,
   } catch (const std::bad_alloc&) {
     return false;
   }
-  const T target = grid[stage.CellIndex(x0, y0)];
+  const T target = grid.Get(stage.CellIndex(x0, y0));
   auto fnVisit = [&](int32_t x, int32_t y) {
     if (x < 0 || y < 0 || x >= nW || y >= nH) return;
     const int32_t i = stage.CellIndex(x, y);
@@ -62,7 +62,7 @@ bool FillLayer(cEdStage& stage, cChkVector<T>& grid, const cChkVector<T>& brush,
     const int32_t x = vQueue[q] & 0xFFFF, y = vQueue[q] >> 16;
     // The brush is tiled from the clicked cell, which gets brush cell 0.
     const int32_t n = Wrap(y - y0, nBrushH) * nBrushW + Wrap(x - x0, nBrushW);
-    if (HasCell(brush, n)) grid.data()[stage.CellIndex(x, y)] = brush.data()[n];
+    if (HasCell(brush, n)) grid[stage.CellIndex(x, y)] = brush.data()[n];
     fnVisit(x - 1, y);
     fnVisit(x + 1, y);
     fnVisit(x, y - 1);
@@ -335,9 +335,9 @@ void cAreaSelect::CopyArea(cToolContext& ctx) {
   if (bItem) st.m_vBrushItem.assign(nCells, cEdItem());
   cEdStage& s = ctx.m_Stage;
   ForAreaCells(ctx, [&](int32_t nIndex, int32_t nBrush) {
-    if (bBlock) st.m_vBrushBlock[nBrush] = s.m_vBlockGrid[nIndex];
-    if (bChara) st.m_vBrushChara[nBrush] = s.m_vCharaGrid[nIndex];
-    if (bItem) st.m_vBrushItem[nBrush] = s.m_vItemGrid[nIndex];
+    if (bBlock) st.m_vBrushBlock[nBrush] = s.m_vBlockGrid.Get(nIndex);
+    if (bChara) st.m_vBrushChara[nBrush] = s.m_vCharaGrid.Get(nIndex);
+    if (bItem) st.m_vBrushItem[nBrush] = s.m_vItemGrid.Get(nIndex);
   });
   SetArrowCursor();
 }

@@ -57,8 +57,8 @@ int main() {
   cChkVector<cCell> grid(CELLS);
   for (auto& c : grid) c.m_bbInherit.assign(11, 0);
   QueryPerformanceCounter(&t1);
-  cDataWriter out;
-  OpenForWrite("grid.bin", out);
+  cDataWriter out;  // an image in memory: a writer opened for a file would stream it out
+  out.WriteInt(g_nDataVersion);
   SaveRecords(out, grid);
   QueryPerformanceCounter(&t2);
   cChkVector<cCell> back;

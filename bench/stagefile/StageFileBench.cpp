@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchClock.h"
 #include "model/Stage.h"
 
 namespace {
@@ -17,14 +18,6 @@ namespace {
 const char* const STAGE_PATH = "bench_stage.stg4_778";
 const char* const RAW_PATH = "bench_raw.bin";
 const char* const RESULT_PATH = "bench_load.txt";
-
-double Now() {
-  static LARGE_INTEGER s_Freq;
-  if (!s_Freq.QuadPart) QueryPerformanceFrequency(&s_Freq);
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(s_Freq.QuadPart);
-}
 
 struct cMem {
   double dPrivate;  // MiB committed by the process
@@ -169,19 +162,19 @@ int ProfileOnly(const std::string& strWhat) {
 // The load is measured in a fresh process, as when the editor opens a stage, so that neither its
 // time nor its memory profits from heap pages that an earlier stage left behind. It writes its
 // figures (milliseconds and MiB) to a file for the parent.
-int LoadChild() {
-  const double tRawRead = RawRead(STAGE_PATH);
+int LoadChild(const char* pszPath) {
+  const double tRawRead = RawRead(pszPath);
   const cMem m1 = Memory();
   std::unique_ptr<cEdStage> pDst(new cEdStage);
   double t0 = Now();
-  const int bOk = pDst->Load(STAGE_PATH);
+  const int bOk = pDst->Load(pszPath);
   const double tLoad = Now() - t0;
   const cMem m2 = Memory();
   // Where the time goes: the file read through the reader (which reads on in pieces), empty grids
   // as a resize makes them, a full validation.
   cDataReader in;
   t0 = Now();
-  if (OpenForRead(STAGE_PATH, in))
+  if (OpenForRead(pszPath, in))
     while (in.Remaining() && in.Take(in.Remaining() < 65536 ? in.Remaining() : 65536)) {
     }
   const double tOpen = Now() - t0;
@@ -207,10 +200,10 @@ struct cLoadFigures {
   double tLoad, tRawRead, dMem, tOpen, tGrid, tValidate;
 };
 
-bool RunLoadChild(cLoadFigures& f) {
+bool RunLoadChild(cLoadFigures& f, const char* pszPath = STAGE_PATH) {
   char szExe[MAX_PATH];
   GetModuleFileNameA(nullptr, szExe, MAX_PATH);
-  std::string strCmd = std::string("\"") + szExe + "\" load-child";
+  std::string strCmd = std::string("\"") + szExe + "\" load-child " + pszPath;
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
@@ -229,7 +222,7 @@ bool RunLoadChild(cLoadFigures& f) {
 }
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == "load-child") return LoadChild();
+  if (argc > 2 && std::string(argv[1]) == "load-child") return LoadChild(argv[2]);
   if (argc > 1) return ProfileOnly(argv[1]);
   const int RUNS = 3;
   std::unique_ptr<cEdStage> pSrc(new cEdStage);
@@ -255,12 +248,47 @@ int main(int argc, char** argv) {
   double t0 = Now();
   CloseFile(out);
   double tClose = Now() - t0;
-  out = cDataWriter();
   pSrc.reset();
   const std::vector<char> vFile = FileBytes(STAGE_PATH);
   const double dMiB = vFile.size() / 1048576.0;
   double tRawFlush = Best(RUNS, [&] { return RawWrite(vFile, true); });
   double tRaw = Best(RUNS, [&] { return RawWrite(vFile, false); });
+  // The yardstick: the save and a raw write of its bytes take turns in this process, and the
+  // medians are compared, so that both meet the same disk, cache and memory.
+  std::vector<double> vSave, vRawW;
+  {
+    std::unique_ptr<cEdStage> pAgain(new cEdStage);
+    Fill(*pAgain);
+    for (int i = 0; i < 2 * RUNS + 1; ++i) {
+      double t1 = Now();
+      pAgain->Save(STAGE_PATH);
+      vSave.push_back(Now() - t1);
+      vRawW.push_back(RawWrite(vFile, true));
+    }
+  }
+  std::sort(vSave.begin(), vSave.end());
+  std::sort(vRawW.begin(), vRawW.end());
+  const double tSaveMed = vSave[vSave.size() / 2], tRawMed = vRawW[vRawW.size() / 2];
+  // A stage with a tenth of its cells placed, beside the full one.
+  const char* const SPARSE_PATH = "bench_stage10.stg4_778";
+  {
+    std::unique_ptr<cEdStage> pSparse(new cEdStage);
+    Fill(*pSparse);
+    for (int32_t y = 0; y < 512; ++y)
+      for (int32_t x = 0; x < 512; ++x) {
+        if ((x + 512 * y) % 10 == 3) continue;
+        const int32_t i = pSparse->CellIndex(x, y);
+        pSparse->m_vBlockGrid.data()[i] = cEdBlock();
+        pSparse->m_vCharaGrid.data()[i] = cEdChara();
+        pSparse->m_vItemGrid.data()[i] = cEdItem();
+      }
+    pSparse->m_vCharaGrid.data()[3].m_nControl = 0;
+    pSparse->Save(SPARSE_PATH);
+  }
+  const double dSparseMiB = FileBytes(SPARSE_PATH).size() / 1048576.0;
+  cLoadFigures sparse = {};
+  const bool bSparseOk = RunLoadChild(sparse, SPARSE_PATH) && sparse.bOk;
+  DeleteFileA(SPARSE_PATH);
 
   cLoadFigures best = {0, 1e9, 1e9, 0, 1e9, 1e9, 1e9}, first = {};
   bool bChildOk = true;
@@ -297,5 +325,15 @@ int main(int argc, char** argv) {
          512.0 * 512.0 * (sizeof(cEdBlock) + sizeof(cEdChara) + sizeof(cEdItem)) / 1048576.0);
   printf("records of %u, %u and %u bytes (block, character, item)\n", static_cast<unsigned>(sizeof(cEdBlock)),
          static_cast<unsigned>(sizeof(cEdChara)), static_cast<unsigned>(sizeof(cEdItem)));
+  printf("stage with a tenth of its cells placed: file %.1f MiB, loaded %.1f MiB%s\n", dSparseMiB, sparse.dMem,
+         bSparseOk ? "" : ", LOAD FAILED");
+  auto target = [](const char* pszName, double dFigure, const char* pszGoal, bool bMet) {
+    printf("target %s: %.2f (goal %s) %s\n", pszName, dFigure, pszGoal, bMet ? "met" : "missed");
+  };
+  const double dSaveRatio = tRawMed / tSaveMed;
+  target("save speed / raw write speed (medians, alternating)", dSaveRatio, ">= 0.50", dSaveRatio >= 0.5);
+  const double dFullRatio = first.dMem / dMiB, dSparseRatio = sparse.dMem / dSparseMiB;
+  target("loaded full stage / file size", dFullRatio, "<= 2", bChildOk && dFullRatio <= 2);
+  target("loaded 10%-placed stage / file size", dSparseRatio, "<= 2", bSparseOk && dSparseRatio <= 2);
   return bChildOk ? 0 : 1;
 }

@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "app/Log.h"
@@ -55,6 +57,16 @@ TEST_F(LogTest, SystemReportHasEveryLine) {
   std::string text = ReadFileText(m_strReport);
   for (const char* key : {"OS : ", "CPU : ", "Mem Total : ", "Mem Free : ", "Vir Total : ", "Vir Free : ", "HD Free : "})
     EXPECT_NE(std::string::npos, text.find(key)) << key;
+}
+
+TEST(SystemReport, FreeMemoryIsTheWhole64BitFigure) {
+  MEMORYSTATUSEX ms;
+  ms.dwLength = sizeof ms;
+  ASSERT_TRUE(GlobalMemoryStatusEx(&ms));
+  const uint64_t nFree = GetFreePhysMem();
+  const uint64_t nSlack = uint64_t(256) << 20;  // other processes come and go between the calls
+  EXPECT_LT(nFree, ms.ullAvailPhys + nSlack);
+  EXPECT_GT(nFree + nSlack, ms.ullAvailPhys);
 }
 
 TEST(SystemReport, OsNames) {

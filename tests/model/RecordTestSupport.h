@@ -61,8 +61,9 @@ int ParseImage(const std::vector<uint8_t>& vBytes, F fn) {
 // Writes with a writer in memory and returns the image (data version first).
 template <class F>
 std::vector<uint8_t> WriteImage(F fn) {
+  // Not opened for a file: a writer for a file streams its bytes out as the image grows.
   cDataWriter out;
-  OpenForWrite("unused", out);
+  out.WriteInt(g_nDataVersion);
   fn(out);
   return out.Bytes();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -596,4 +597,59 @@ TEST_F(ThreadedLoad, ADamagedFileFailsOnTheWorkerWithTheLoadErrorBox) {
   EXPECT_EQ("kept", m_Stage.m_strName);
   ASSERT_EQ(1u, m_Boxes.Shown().size());
   EXPECT_EQ(std::string("ステージファイル ") + STAGE + " の読み込みに失敗しました！", m_Boxes.Shown()[0].strText);
+}
+
+namespace {
+
+int s_nWrites = 0;
+int s_nFailAt = -1;  // the write that fails, counted from 0; -1 none
+int CountedWrite(HANDLE h, const void* p, DWORD n) {
+  if (s_nWrites++ == s_nFailAt) return 0;
+  DWORD nDone = 0;
+  return WriteFile(h, p, n, &nDone, nullptr) && nDone == n;
+}
+
+}  // namespace
+
+// A large stage goes to disk in many writes; whichever of them fails, the old file stays as it was
+// and no temporary file is left beside it.
+TEST(StageFile, ASaveThatFailsAtAnyOfItsWritesKeepsTheOldFile) {
+  cTempDir dir;
+  const std::string path = dir.File("big.stg4_778");
+  std::unique_ptr<cEdStage> pOld(new cEdStage);
+  ASSERT_EQ(1, pOld->Save(path.c_str()));
+  const std::vector<uint8_t> before = ReadFileBytes(path);
+
+  std::unique_ptr<cEdStage> pNew(new cEdStage);
+  pNew->SetSize(128, 128, 0, 0);
+  for (int32_t y = 0; y < 128; ++y)
+    for (int32_t x = 0; x < 128; ++x) {
+      pNew->m_vBlockGrid.data()[pNew->CellIndex(x, y)].m_nGraphic = 1;
+      pNew->m_vItemGrid.data()[pNew->CellIndex(x, y)].m_nGraphic = 2;
+    }
+  DataFileWriteFn pPrev = SetDataFileWriteFn(CountedWrite);
+  s_nWrites = 0;
+  s_nFailAt = -1;
+  const std::string strOther = dir.File("other.stg4_778");
+  ASSERT_EQ(1, pNew->Save(strOther.c_str()));
+  const int nWrites = s_nWrites;
+  ASSERT_GT(nWrites, 2);  // streamed, not written in one piece
+  for (int nFail : {0, nWrites / 2, nWrites - 1}) {
+    s_nWrites = 0;
+    s_nFailAt = nFail;
+    EXPECT_EQ(0, pNew->Save(path.c_str())) << nFail;
+    EXPECT_TRUE(ReadFileBytes(path) == before) << nFail;
+    std::vector<std::string> vLeft;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir.Path() + "\\*.tmp").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+      vLeft.push_back(fd.cFileName);
+      FindClose(h);
+    }
+    EXPECT_TRUE(vLeft.empty()) << nFail;
+  }
+  SetDataFileWriteFn(pPrev);
+  s_nFailAt = -1;
+  EXPECT_EQ(1, pNew->Save(path.c_str()));
+  EXPECT_TRUE(ReadFileBytes(path) == ReadFileBytes(strOther));
 }

@@ -258,7 +258,7 @@ TEST_F(StageWndTest, ClearingAsksFirstAndUndoRedoRestoreTheLayers) {
   int32_t nItems = 0;
   for (const cEdItem& i : Stage.m_vItemGrid) nItems += i.m_nGraphic != 0;
   Command(ID_CLEAR_ITEMS);
-  EXPECT_EQ(UNDO_ITEM, StageEditState.m_Undo.m_vMask[0]);
+  EXPECT_EQ(UNDO_ITEM, StageEditState.m_Undo.Mask(0));
   EXPECT_EQ(nPlaced - nItems, Placed());
   Command(ID_STAGE_UNDO);
   EXPECT_EQ(nPlaced, Placed());

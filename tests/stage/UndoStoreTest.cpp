@@ -112,6 +112,13 @@ TEST_F(UndoStoreTest, ShortMemoryLowersTheDepthAndTheStageKeepsIt) {
     EXPECT_EQ(c.nDepth, StageEditState.m_Undo.Allocated()) << c.nFree;
     EXPECT_EQ(c.nDepth, StageEditState.m_Redo.Allocated()) << c.nFree;
   }
+  // More than 4 GiB free: a large stage keeps the depth the author set (21.6 GiB once read as 1.6).
+  Stage.SetSize(512, 512, 0, 0);
+  Stage.m_nUndoDepth = 9;
+  s_nFreeMem = uint64_t(216) * (uint64_t(1) << 30) / 10;
+  StageEditState.AllocUndo(9, Stage.m_nPitch, Stage.m_nHeight);
+  EXPECT_EQ(9, Stage.m_nUndoDepth);
+  EXPECT_EQ(9, StageEditState.m_Undo.Allocated());
   // The pitch is rounded up to a power of two.
   EXPECT_EQ(uint64_t(512) * 512 * 2325, cStageEditState::SnapshotSize(500, 512));
 }
