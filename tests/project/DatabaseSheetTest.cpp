@@ -26,7 +26,7 @@ namespace {
 int g_nClosed = 0;
 void CountClosed() { ++g_nClosed; }
 
-const int TAB_SWORD = 3, TAB_PICTURE = 7, TAB_SOUND = 8, TAB_BGM = 9;
+const int TAB_BMP_CHARA = 2, TAB_SWORD = 3, TAB_EFFECT = 4, TAB_PICTURE = 7, TAB_SOUND = 8, TAB_BGM = 9;
 
 class DatabaseSheetTest : public ::testing::Test {
  protected:
@@ -244,6 +244,33 @@ TEST_F(DatabaseSheetTest, SoundTestPlayReportsAFileItCannotPlayAndIgnoresAnEmpty
   Click(hSound, IDC_DB_PLAY);
   EXPECT_EQ(1u, m_Boxes.Shown().size());
   MciSound.Shutdown();
+}
+
+TEST_F(DatabaseSheetTest, EveryBrowseButtonListsItsFilesByPattern) {
+  struct cCase {
+    int nTab;
+    int nButton;
+    const char* pszDir;
+    const char* pszDesc;
+    const char* pszPattern;
+  } aCases[] = {
+      {TAB_BMP_CHARA, IDC_DB_BROWSE, "bmp\\chara_sp\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_SWORD, IDC_DB_SWORD_LEFT_BROWSE, "bmp\\sword\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_SWORD, IDC_DB_SWORD_RIGHT_BROWSE, "bmp\\sword\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_EFFECT, IDC_DB_BROWSE, "bmp\\effect\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_PICTURE, IDC_DB_BROWSE, "bmp\\picture\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_SOUND, IDC_DB_BROWSE, "wave", "WaveFile ( *.wav )", "*.wav"},
+      {TAB_BGM, IDC_DB_BROWSE, "bgm\\", "BgmFile ( *.mid;*.ogg )", "*.mid;*.ogg"},
+  };
+  Open();
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.pszDir);
+    cFileDlgRecorder dlgs;
+    Click(Page(c.nTab), c.nButton);
+    ASSERT_EQ(1u, dlgs.Asked().size());
+    EXPECT_EQ(c.pszDir, dlgs.Asked()[0].strInitDir);
+    EXPECT_EQ((std::vector<std::string>{c.pszDesc, c.pszPattern}), dlgs.Asked()[0].vFilter);
+  }
 }
 
 int AnswerBgmFile(const cFileDlgAsk& ask) {
