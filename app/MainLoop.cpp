@@ -73,9 +73,12 @@ WPARAM RunMainLoop() {
   for (;;) {
     if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) return msg.wParam;
-      if (WindowList.PreTranslate(&msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+      if (!WindowList.PreTranslate(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+      // The message may have closed a sheet (its OK button); it must not wait for the next one.
+      WindowList.ReapClosedSheets();
       continue;
     }
     // Without an editor the idle step has nothing to do; waiting here keeps the loop from

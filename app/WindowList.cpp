@@ -65,7 +65,7 @@ bool cWindowList::TranslateAccel(MSG* pMsg) {
   return false;
 }
 
-bool cWindowList::ReapClosedSheet() {
+void cWindowList::ReapClosedSheets() {
   std::vector<cSheetEntry> vSnapshot = m_vSheets;
   for (const cSheetEntry& s : vSnapshot) {
     if (!HasSheet(s.lpSheet) || !s.lpSheet->m_hSheet) continue;
@@ -80,14 +80,13 @@ bool cWindowList::ReapClosedSheet() {
         break;
       }
     delete lpSheet;
-    return true;
   }
-  return false;
 }
 
 bool cWindowList::PreTranslate(MSG* pMsg) {
+  // A sheet closed since the last message goes first; the message itself is still handled.
+  ReapClosedSheets();
   if (TranslateAccel(pMsg)) return true;
-  if (ReapClosedSheet()) return true;
   std::vector<cWindow*> vWindows = m_vWindows;
   for (cWindow* w : vWindows) {
     if (!HasWindow(w) || !w->m_hWnd) continue;

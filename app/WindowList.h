@@ -50,13 +50,15 @@ class cWindowList {
   }
   bool RemoveSheet(const void* lpRegistered);
   bool HasSheet(const cPropSheet* lpSheet) const;
+  // Deletes every sheet the user has closed (OK, Cancel, the close box); the main loop calls it
+  // after each message, so a sheet goes at once even when no further message arrives.
+  void ReapClosedSheets();
 
   std::vector<cWindow*> m_vWindows;
   std::vector<cSheetEntry> m_vSheets;
 
  private:
   bool TranslateAccel(MSG* pMsg);
-  bool ReapClosedSheet();
 };
 
 extern cWindowList WindowList;

@@ -1,7 +1,8 @@
 // The value edit: an edit box, optionally with a buddy up-down control, bound to one numeric
 // field. Only what can form a number gets typed; full-width digits, minus and point completed in
-// the input method arrive as plain ones. Every change re-reads the text and shows the value held
-// to the field's range; the field itself is written by CtrlToData alone, always inside the range.
+// the input method arrive as plain ones. Every change re-reads the text and shows the number it
+// forms, held to the value type; the field itself is written by CtrlToData alone, always inside
+// the range, and the box shows that value once it loses the focus.
 #pragma once
 
 #include <windows.h>
@@ -208,15 +209,16 @@ class cEditValCtrl : public cEditCtrl {
     if (m_Spin.m_hWnd) m_Spin.SetRange(Min, Max);
   }
 
-  // Shows the value held to the range; the field is not written.
+  // Shows the value; the field is not written. Forced (a value set, the box left) it is held to
+  // the range. While the author types it is not: rewriting "40" + "30" as the maximum at once
+  // would leave no way to type a number that passes through a too-large one.
   void Show(T v, bool bForce) {
     W w = static_cast<W>(v);
-    W c = ClampWide(w);
-    bool bClamped = c != w;
+    W c = bForce ? ClampWide(w) : w;
     if (m_bError) return;
     std::string str;
     if (m_bReal) {
-      if (bForce || bClamped)
+      if (bForce)
         str = FormatReal(static_cast<double>(c));
       else if (!m_strPending.empty())
         str = m_strPending;

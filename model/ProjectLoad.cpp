@@ -4,9 +4,12 @@
 #include <shlwapi.h>
 
 #include <cstring>
+#include <string>
 
+#include "app/Log.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
+#include "app/TextFormat.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/Palette.h"
@@ -186,11 +189,43 @@ bool LoadBmpPairs(cChkVector<cSurface>& vSurfaces, cChkVector<cEdBmpCharaExc>& v
   return true;
 }
 
+std::string SetDamagedFileAside(const char* pszPath) {
+  for (int n = 1; n < 100; ++n) {
+    std::string strAside = std::string(pszPath) + ".broken";
+    if (n > 1) strAside += std::to_string(n);
+    if (CopyFileA(pszPath, strAside.c_str(), TRUE)) return strAside;
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  return std::string();
+}
+
+namespace {
+
+// The names are written back at shut-down: the damaged file is copied aside first, and the
+// author told once which names may be missing and where the original is.
+void ReportDamagedVarNames() {
+  const std::string strAside = SetDamagedFileAside(GVALINFO_FILE);
+  std::string strText;
+  if (strAside.empty()) {
+    ReportLog("err the damaged %s could not be copied aside", GVALINFO_FILE);
+    FormatStr(strText, "%s が壊れています。読み込めた変数名だけを使います。\n元のファイルを残せませんでした。",
+              GVALINFO_FILE);
+  } else {
+    FormatStr(strText, "%s が壊れています。読み込めた変数名だけを使います。\n元のファイルは %s に残しました。",
+              GVALINFO_FILE, strAside.c_str());
+  }
+  MsgBox(nullptr, strText.c_str(), "警告", MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
 bool LoadProject() {
-  if (!ReadVarNames(GValInfo, GVALINFO_FILE)) {
+  bool bDamaged = false;
+  if (!ReadVarNames(GValInfo, GVALINFO_FILE, &bDamaged)) {
     ReportLoadError(GVALINFO_FILE);
     return false;
   }
+  if (bDamaged) ReportDamagedVarNames();
   if (GValInfo.size() != GVAL_COUNT) GValInfo.resize(GVAL_COUNT);
   if (!Database.LoadAll()) return false;
   if (!LoadRecordFile(SystemData, SYSTEM_FILE) || !LoadRecordFile(CommonPalette, COMMON_PALETTE_FILE) ||

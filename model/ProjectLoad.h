@@ -46,18 +46,23 @@ void CreateProjectFolders();
 bool CreateDefaultData(HWND hOwner);
 
 // Reads a variable-name file: the count and each name. False only when the file cannot be
-// opened; a damaged file keeps the names read before the damage.
+// opened; a damaged file keeps the names read before the damage and sets *pbDamaged.
 template <class V>
-bool ReadVarNames(V& v, const char* pszPath) {
+bool ReadVarNames(V& v, const char* pszPath, bool* pbDamaged = nullptr) {
   cDataReader in;
   if (!OpenForRead(pszPath, in)) return false;
   V read;
-  ReadRecords(in, read, READ_REPLACE);
+  const bool bDamaged = !ReadRecords(in, read, READ_REPLACE);
+  if (pbDamaged) *pbDamaged = bDamaged;
   if (g_bStripCR)
     for (auto& e : read) e.StripCR();
   v.swap(read);
   return true;
 }
+
+// Copies a damaged file to a free name beside it ("<file>.broken", then "<file>.broken2" ...), so
+// that writing the file again loses nothing of it. The copy's path, or empty when no copy was made.
+std::string SetDamagedFileAside(const char* pszPath);
 
 // Loads the whole project; on the first failure its message is shown and false returned.
 bool LoadProject();

@@ -304,6 +304,9 @@ void cEdStage::Validate() {
 // A record's Validate changes nothing on a record it has validated while the palettes only grew and
 // the database stayed: every repair leaves a value that passes its own check.
 void cEdStage::ValidateAfterRead(bool bCellRefsDone) {
+  // The undo store is sized from the depth: a damaged one must not claim the free memory.
+  if (m_nUndoDepth < 0) m_nUndoDepth = 0;
+  if (m_nUndoDepth > STAGE_UNDO_DEPTH_MAX) m_nUndoDepth = STAGE_UNDO_DEPTH_MAX;
   cStagePalScope scope(OwnPalettes());
   ValidateSettingsAndPalettes();
   if (bCellRefsDone) return;

@@ -29,6 +29,8 @@
 constexpr int32_t STAGE_SIZE_MAX = 512;
 constexpr int32_t STAGE_VAR_COUNT = 1000;
 constexpr int32_t STAGE_AUTO_VANISH_COUNT = 5;
+// The undo steps a stage keeps, as the stage options allow them.
+constexpr int32_t STAGE_UNDO_DEPTH_MAX = 9;
 // The last 32-bit value of every stage file from version 173 on; a missing one means a broken save.
 constexpr int32_t STAGE_TRAILER = 123456789;
 

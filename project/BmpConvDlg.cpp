@@ -10,6 +10,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/Surface.h"
+#include "app/TextFormat.h"
 #include "app/WindowList.h"
 #include "model/DataFile.h"
 #include "model/EditConfig.h"
@@ -255,9 +256,19 @@ void cBmpConvDlg::ConvertAll() {
   for (const std::string& strIn : m_vFiles)
     vOut.push_back(BmpConvOutPath(strIn, EditConfig.m_strConvOutDir, EditConfig.m_bConvOverwrite));
   SetWaitCursor();
-  for (size_t i = 0; i < vOut.size(); ++i) ConvertBmp(vOut[i].c_str(), m_vFiles[static_cast<int>(i)].c_str());
+  int nConverted = 0;
+  for (size_t i = 0; i < vOut.size(); ++i)
+    if (ConvertBmp(vOut[i].c_str(), m_vFiles[static_cast<int>(i)].c_str())) ++nConverted;
   SetArrowCursor();
-  MsgBox(m_hWnd, "変換完了", "変換完了！", MB_OK);
+  // "Done" after failed files would hide that some pictures are still unconverted.
+  const int nTotal = static_cast<int>(vOut.size());
+  if (nConverted == nTotal) {
+    MsgBox(m_hWnd, "変換完了", "変換完了！", MB_OK);
+  } else {
+    std::string strText;
+    FormatStr(strText, "%d個中%d個のファイルを変換しました", nTotal, nConverted);
+    MsgBox(m_hWnd, strText.c_str(), "変換完了！", MB_OK | MB_ICONWARNING);
+  }
   m_bBusy = 0;
 }
 

@@ -11,12 +11,14 @@ namespace {
 
 const char* const PLAY_FAILED = "読み込み失敗！";
 
-const cDbFileChoice BMP_CHARA_FILE = {"bmp\\chara_sp\\", "専用bmpの選択", "BitmapFile ( *.bmp )", "bmp"};
-const cDbFileChoice SWORD_FILE = {"bmp\\sword\\", "ビットマップの選択", "BitmapFile ( *.bmp )", "bmp"};
-const cDbFileChoice EFFECT_FILE = {"bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )", "bmp"};
-const cDbFileChoice PICTURE_FILE = {"bmp\\picture\\", "ビットマップの選択", "BitmapFile ( *.bmp )", "bmp"};
-const cDbFileChoice SOUND_FILE = {"wave", "効果音の選択", "WaveFile ( *.wav )", "wav"};
-const cDbFileChoice BGM_FILE = {"bgm\\", "BGMの選択", "BgmFile ( *.mid;*.ogg )", "mid;ogg"};
+// Filters are the file dialog's lists of description and pattern pairs; the literal's own zero
+// ends the list.
+const cDbFileChoice BMP_CHARA_FILE = {"bmp\\chara_sp\\", "専用bmpの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cDbFileChoice SWORD_FILE = {"bmp\\sword\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cDbFileChoice EFFECT_FILE = {"bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cDbFileChoice PICTURE_FILE = {"bmp\\picture\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cDbFileChoice SOUND_FILE = {"wave", "効果音の選択", "WaveFile ( *.wav )\0*.wav\0", "wav"};
+const cDbFileChoice BGM_FILE = {"bgm\\", "BGMの選択", "BgmFile ( *.mid;*.ogg )\0*.mid;*.ogg\0", "mid;ogg"};
 
 }  // namespace
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need. Quiet and quick when everything is there.
 set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 
 PKGS=(g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales
-      googletest cmake make libstb-dev vorbis-tools)
+      googletest cmake make vorbis-tools)
 
 missing=()
 for p in "${PKGS[@]}"; do
@@ -24,3 +25,6 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
   $SUDO locale-gen >/dev/null
 fi
+
+# The ogg decoder of the stand-in ogg player library.
+bash "$ROOT/scripts/ogg-vorbis.sh"

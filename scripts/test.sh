@@ -15,5 +15,21 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev
 export HOME_FOR_TESTS="$BUILD_DIR/asound"
 cd "$BUILD_DIR"
 # A Wine process that fails to start under load (no output, no time) is run once more; a test
-# that fails twice fails the run.
-HOME="$BUILD_DIR/asound" ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2 "$@"
+# that fails twice fails the run. Tests that needed the second try are named at the end, so that
+# a test that fails now and then does not go unseen.
+LOG="$BUILD_DIR/ctest-output.log"
+set +e
+HOME="$BUILD_DIR/asound" ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2 "$@" 2>&1 | tee "$LOG"
+rc=${PIPESTATUS[0]}
+set -e
+RETRIED=$(sed -nE 's/.*Test +#[0-9]+: ([^ ]+) \.* *(\*\*\*)?([A-Z][A-Za-z ]*[a-z]).*/\1 \3/p' "$LOG" |
+  awk '$2 == "Passed" { passed[$1] = 1; next } { failed[$1] = 1 }
+       END { for (n in passed) if (n in failed) print n }' | sort)
+if [ -n "$RETRIED" ]; then
+  echo
+  echo "Passed only on their second try:"
+  echo "$RETRIED" | sed 's/^/  /'
+else
+  echo "No test needed a second try."
+fi
+exit "$rc"

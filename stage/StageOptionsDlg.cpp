@@ -10,7 +10,7 @@
 cStageOptionDlg::cStageOptionDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
     : cDialogClass<cStageOptionDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
   m_vEditVal.resize(1);
-  m_vEditVal[0].m_Param.Set(IDC_OPT_UNDO_DEPTH, &Stage.m_nUndoDepth, 0, 9, IDC_OPT_UNDO_DEPTH_SPIN, 1);
+  m_vEditVal[0].m_Param.Set(IDC_OPT_UNDO_DEPTH, &Stage.m_nUndoDepth, 0, STAGE_UNDO_DEPTH_MAX, IDC_OPT_UNDO_DEPTH_SPIN, 1);
   m_vCombo.resize(1);
   m_vCombo[0].m_Param.SetTable(IDC_OPT_WHEEL_DIR, &Stage.m_nWheelDir, WheelDirNames, 0);
 }

@@ -8,6 +8,7 @@
 #include "model/StageEditState.h"
 #include "palette/PaletteWnd.h"
 #include "project/DatabaseSheet.h"
+#include "project/WorldMapWnd.h"
 
 bool StagePathSet() { return !StageEditState.m_strStagePath.empty(); }
 
@@ -36,4 +37,7 @@ void DrawSheetPreviews() {
 
 void DrawPaletteWindows() { DrawAllPaletteWindows(); }
 
-HWND WorldMapWindow() { return nullptr; }
+HWND WorldMapWindow() {
+  const cWorldMapWnd* p = cWorldMapWnd::Current();
+  return p && p->m_hWnd && IsWindow(p->m_hWnd) ? p->m_hWnd : nullptr;
+}

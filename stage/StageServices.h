@@ -1,7 +1,6 @@
 // What the frame window and the idle step ask of the stage editor beyond the stage window
 // itself: its editing state, its undo store and test-play guard, and the windows it owns that
-// the idle step draws. While the stage editor holds no sheets or world map, those bodies report
-// that none is open.
+// the idle step draws or gives the focus to.
 #pragma once
 
 #include <windows.h>

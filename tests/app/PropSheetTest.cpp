@@ -38,7 +38,7 @@ class PropSheetTest : public ::testing::Test {
   cProbeSheet* m_lpSheet = nullptr;
 };
 
-TEST_F(PropSheetTest, ClosedSheetIsDeletedAtTheNextMessageAndOwnersPointerCleared) {
+TEST_F(PropSheetTest, ClosedSheetIsDeletedAtTheNextMessageWhichGoesOnAndOwnersPointerCleared) {
   struct {
     const char* pszHow;
     std::function<void(HWND)> fnClose;
@@ -54,7 +54,7 @@ TEST_F(PropSheetTest, ClosedSheetIsDeletedAtTheNextMessageAndOwnersPointerCleare
     HWND hPage = m_lpSheet->m_Page1.m_hWnd;
     ASSERT_TRUE(WindowList.HasWindow(&m_lpSheet->m_Page1));
     c.fnClose(hSheet);
-    EXPECT_TRUE(NextMessage());  // the message that reaps is consumed
+    EXPECT_FALSE(NextMessage());  // reaped, and the message itself is still to be dispatched
     EXPECT_EQ(nullptr, m_lpSheet);
     EXPECT_FALSE(IsWindow(hSheet));
     EXPECT_FALSE(IsWindow(hPage));

@@ -81,7 +81,7 @@ TEST_F(InputDlgTest, ValueAboveTheMaximumIsStoredAsTheMaximumOnOk) {
   EXPECT_EQ(1, InputValue(nullptr, &WindowList, &nValue, 1, 99, "値の入力", nullptr, 1));
   EXPECT_TRUE(drive.Done());
   EXPECT_EQ("値の入力", strTitle);
-  EXPECT_EQ("99", strShown);
+  EXPECT_EQ("150", strShown);  // as typed; the maximum is what OK stores
   EXPECT_EQ(99, nValue);
 }
 

@@ -22,7 +22,7 @@ std::string Fmt(double d) {
 
 }  // namespace
 
-TEST_F(ValueEditTest, IntegerTypingShowsAndStoresTheValueHeldToTheRange) {
+TEST_F(ValueEditTest, IntegerTypingKeepsTheNumberAndStoresAndShowsOnLeavingTheValueHeldToTheRange) {
   struct {
     int16_t nMin, nMax, nStart;
     const char* pszKeys;
@@ -30,13 +30,14 @@ TEST_F(ValueEditTest, IntegerTypingShowsAndStoresTheValueHeldToTheRange) {
     int16_t nStored;
     const char* pszLeft;  // shown after the box lost the focus
   } const aCases[] = {
-      {1, 119, 1, "150", "119", 119, "119"},
+      {1, 119, 1, "150", "150", 119, "119"},
+      {1, 512, 40, "4030", "4030", 512, "512"},
       {1, 119, 1, "15", "15", 15, "15"},
       {-20, 20, 0, "-05", "-5", -5, "-5"},
       {-20, 20, 0, "-", "-", 0, "-"},
       {-20, 20, 0, "-0", "-0", 0, "-0"},
       {-20, 20, 0, "-000", "-0", 0, "-0"},
-      {-20, 20, 0, "-30", "-20", -20, "-20"},
+      {-20, 20, 0, "-30", "-30", -20, "-20"},
       {1, 119, 5, "1a2", "12", 12, "12"},
       {1, 119, 5, "1.5", "15", 15, "15"},
       // A box that holds no number, or only what starts one, stores what it shows once held to
@@ -46,7 +47,8 @@ TEST_F(ValueEditTest, IntegerTypingShowsAndStoresTheValueHeldToTheRange) {
       {0, 100, 5, "\b", "", 0, "0"},
       {-20, -5, -10, "-", "-", -5, "-5"},
       {-20, -5, -10, "\b", "", -5, "-5"},
-      {1, 119, 5, "99999999999999999999", "119", 119, "119"},
+      // Beyond the value type (a short) the number is held to the type at once.
+      {1, 119, 5, "99999999999999999999", "32767", 119, "119"},
   };
   for (const auto& c : aCases) {
     SCOPED_TRACE(std::string(c.pszKeys) + " in " + std::to_string(c.nMin) + ".." + std::to_string(c.nMax));
@@ -68,7 +70,7 @@ TEST_F(ValueEditTest, IntegerTypingShowsAndStoresTheValueHeldToTheRange) {
   }
 }
 
-TEST_F(ValueEditTest, TypingOneFiveZeroInOneTo119ShowsTheMaximumAtTheZero) {
+TEST_F(ValueEditTest, TypingOnAfterATooLargeNumberKeepsTheTypedText) {
   cTestRecord rec;
   rec.nShort = 1;
   cBoundTestDlg dlg(&rec);
@@ -79,10 +81,17 @@ TEST_F(ValueEditTest, TypingOneFiveZeroInOneTo119ShowsTheMaximumAtTheZero) {
   SendMessageA(hEdit, WM_CHAR, '5', 1);
   EXPECT_EQ("15", TextOf(hEdit));
   SendMessageA(hEdit, WM_CHAR, '0', 1);
-  EXPECT_EQ("119", TextOf(hEdit));
+  EXPECT_EQ("150", TextOf(hEdit));
   EXPECT_EQ(1, rec.nShort);  // only storing writes the field
   dlg.CtrlsToData();
   EXPECT_EQ(119, rec.nShort);
+  // The author takes the last digit back and types on: nothing was rewritten on the way.
+  SendMessageA(hEdit, WM_CHAR, '\b', 1);
+  SendMessageA(hEdit, WM_CHAR, '\b', 1);
+  SendMessageA(hEdit, WM_CHAR, '2', 1);
+  EXPECT_EQ("12", TextOf(hEdit));
+  dlg.CtrlsToData();
+  EXPECT_EQ(12, rec.nShort);
 }
 
 TEST_F(ValueEditTest, ByteFieldsHoldTheirTypeLimitsAndSpinWithoutWrapping) {
@@ -134,8 +143,10 @@ TEST_F(ValueEditTest, SignedByteRangeWrittenAsUnsignedBytesIsMinusTwentyToTwenty
   ASSERT_TRUE(dlg.Open());
   HWND hChar = dlg.Item(IDC_T_CHAR);
   TypeInto(hChar, "-30");
+  LeaveEdit(dlg.m_hWnd, IDC_T_CHAR);
   EXPECT_EQ("-20", TextOf(hChar));
   TypeInto(hChar, "30");
+  LeaveEdit(dlg.m_hWnd, IDC_T_CHAR);
   EXPECT_EQ("20", TextOf(hChar));
   int nLow = 0, nHigh = 0;
   SendMessageA(dlg.Item(IDC_T_CHAR_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&nLow),
@@ -174,7 +185,11 @@ TEST_F(ValueEditTest, RealFieldRoundsToTheStepAndShowsItsPlacesWhenLeft) {
   EXPECT_EQ("2.4", TextOf(hReal));
   dlg.CtrlsToData();
   EXPECT_DOUBLE_EQ(2.4, rec.dReal);
-  TypeInto(hReal, "12");  // beyond 9.9: the limit at once
+  TypeInto(hReal, "12");  // beyond 9.9: as typed, the limit stored and shown once left
+  EXPECT_EQ("12", TextOf(hReal));
+  dlg.CtrlsToData();
+  EXPECT_DOUBLE_EQ(9.9, rec.dReal);
+  LeaveEdit(dlg.m_hWnd, IDC_T_REAL);
   EXPECT_EQ("9.9", TextOf(hReal));
   TypeInto(hReal, "3.");  // a number ending in a point stays as typed
   EXPECT_EQ("3.", TextOf(hReal));

@@ -373,6 +373,22 @@ TEST(StageFile, DamagedFilesAreFailedLoadsThatLeaveTheStageAsItWas) {
 // ---------------------------------------------------------------------------------------------
 // The stage palette file
 
+TEST(StageFile, UndoDepthIsClampedToWhatTheOptionsAllowWhenRead) {
+  // A damaged depth would size the undo store from a large share of free memory.
+  cTempDir dir;
+  const std::string strPath = dir.File("a.stg4_778");
+  struct { int32_t nStored, nRead; } aCases[] = {{0x7FFFFFFF, 9}, {10, 9}, {-1, 0}, {INT32_MIN, 0}, {0, 0}, {4, 4}};
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(c.nStored);
+    cEdStage st;
+    st.m_nUndoDepth = c.nStored;
+    ASSERT_EQ(1, st.Save(strPath.c_str()));
+    cEdStage back;
+    ASSERT_EQ(1, back.Load(strPath.c_str()));
+    EXPECT_EQ(c.nRead, back.m_nUndoDepth);
+  }
+}
+
 TEST(StageFile, PaletteFileHoldsThePalettesAsTheyAreAndLoadingRefreshesInheritingCells) {
   cTempDir dir;
   const std::string path = dir.File("pal.plt4");

@@ -170,7 +170,8 @@ TEST_F(BmpConvTest, RunConvertsTheListIntoTheOutputFolderOrInPlaceAndGoesOnAfter
   EXPECT_EQ("img\\huge.bmp のロードに失敗！", m_Boxes.Shown()[1].strText);
   EXPECT_EQ("nothing.bmp のロードに失敗！", m_Boxes.Shown()[2].strText);
   EXPECT_EQ("エラー", m_Boxes.Shown()[2].strCaption);
-  EXPECT_EQ("変換完了", m_Boxes.Shown()[3].strText);
+  // Three of the five files failed: the closing box says so instead of "done".
+  EXPECT_EQ("5個中2個のファイルを変換しました", m_Boxes.Shown()[3].strText);
   EXPECT_EQ("変換完了！", m_Boxes.Shown()[3].strCaption);
   EXPECT_FALSE(FileExists("out\\c24.bmp"));
   EXPECT_FALSE(FileExists("out\\huge.bmp"));
@@ -194,8 +195,17 @@ TEST_F(BmpConvTest, RunConvertsTheListIntoTheOutputFolderOrInPlaceAndGoesOnAfter
   Command(*dlg, IDC_BMP_CONVERT, BN_CLICKED);
   ASSERT_EQ(1u, m_Boxes.Shown().size());
   EXPECT_EQ("変換完了", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ(MB_OK, m_Boxes.Shown()[0].uType);
   EXPECT_EQ(HexOf(vConverted), HexOf(ReadFileBytes("img\\a.bmp")));
   EXPECT_EQ(0, dlg->m_bBusy);
+}
+
+TEST_F(BmpConvTest, AddListsBitmapsByPattern) {
+  std::unique_ptr<cBmpConvDlg> dlg = OpenDlg();
+  cFileDlgRecorder dlgs;
+  Command(*dlg, IDC_BMP_ADD, BN_CLICKED);
+  ASSERT_EQ(1u, dlgs.Asked().size());
+  EXPECT_EQ((std::vector<std::string>{"BitmapFile ( *.bmp )", "*.bmp"}), dlgs.Asked()[0].vFilter);
 }
 
 TEST_F(BmpConvTest, OutputPathIsTheFolderAndTheInputsNameOrTheInputItself) {

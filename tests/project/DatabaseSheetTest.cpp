@@ -142,6 +142,33 @@ TEST_F(DatabaseSheetTest, SoundTestPlayReportsAFileItCannotPlayAndIgnoresAnEmpty
   MciSound.Shutdown();
 }
 
+TEST_F(DatabaseSheetTest, EveryBrowseButtonListsItsFilesByPattern) {
+  struct cCase {
+    int nTab;
+    int nButton;
+    const char* pszDir;
+    const char* pszDesc;
+    const char* pszPattern;
+  } aCases[] = {
+      {TAB_BMP_CHARA, IDC_DB_BROWSE, "bmp\\chara_sp\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_SWORD, IDC_DB_SWORD_LEFT_BROWSE, "bmp\\sword\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_SWORD, IDC_DB_SWORD_RIGHT_BROWSE, "bmp\\sword\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_EFFECT, IDC_DB_BROWSE, "bmp\\effect\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_PICTURE, IDC_DB_BROWSE, "bmp\\picture\\", "BitmapFile ( *.bmp )", "*.bmp"},
+      {TAB_SOUND, IDC_DB_BROWSE, "wave", "WaveFile ( *.wav )", "*.wav"},
+      {TAB_BGM, IDC_DB_BROWSE, "bgm\\", "BgmFile ( *.mid;*.ogg )", "*.mid;*.ogg"},
+  };
+  Open();
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.pszDir);
+    cFileDlgRecorder dlgs;
+    Click(Page(c.nTab), c.nButton);
+    ASSERT_EQ(1u, dlgs.Asked().size());
+    EXPECT_EQ(c.pszDir, dlgs.Asked()[0].strInitDir);
+    EXPECT_EQ((std::vector<std::string>{c.pszDesc, c.pszPattern}), dlgs.Asked()[0].vFilter);
+  }
+}
+
 int AnswerBgmFile(const cFileDlgAsk& ask) {
   char szCwd[MAX_PATH] = "";
   GetCurrentDirectoryA(sizeof szCwd, szCwd);

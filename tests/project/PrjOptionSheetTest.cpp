@@ -166,6 +166,15 @@ TEST_F(PrjOptionSheetTest, OkStoresBothPagesIntoTheOptionsAndTheirFile) {
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 
+TEST_F(PrjOptionSheetTest, GameProgramBrowseListsProgramsByPattern) {
+  Open(0);
+  cFileDlgRecorder dlgs;
+  HWND h = GetDlgItem(General(), IDC_PRJ_GAME_BROWSE);
+  SendMessageA(General(), WM_COMMAND, MAKEWPARAM(IDC_PRJ_GAME_BROWSE, BN_CLICKED), reinterpret_cast<LPARAM>(h));
+  ASSERT_EQ(1u, dlgs.Asked().size());
+  EXPECT_EQ((std::vector<std::string>{"ExeFile ( *.exe )", "*.exe"}), dlgs.Asked()[0].vFilter);
+}
+
 TEST_F(PrjOptionSheetTest, CancelKeepsTheOptionsAndWritesNothingWhileAnyClickEnablesApply) {
   PrjOption.m_anDefInheritPal[INHERIT_PLACE_STAGE][PAL_ITEM] = SRC_STAGE;
   Open(0);

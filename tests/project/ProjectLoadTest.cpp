@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -252,6 +253,39 @@ TEST_F(SampleProject, CommonVariableNamesAlwaysComeBackAsAThousand) {
   EXPECT_FALSE(LoadProject());
   ASSERT_EQ(1u, boxes.Shown().size());
   EXPECT_EQ(0u, boxes.Shown()[0].strText.find("data\\GValInfo.dat の読み込みに失敗しました！"));
+}
+
+TEST_F(SampleProject, DamagedVariableNamesKeepWhatReadsTellOnceAndSetTheFileAside) {
+  MakeData();
+  WriteNames(GVALINFO_FILE, 1000);
+  // The length of the name "v500" made huge: the names after it cannot be read.
+  std::vector<unsigned char> v = ReadFileBytes(GVALINFO_FILE);
+  const unsigned char aName[] = {5, 0, 0, 0, 'v', '5', '0', '0', 0};
+  auto it = std::search(v.begin(), v.end(), std::begin(aName), std::end(aName));
+  ASSERT_NE(v.end(), it);
+  std::fill(it, it + 4, 0xFF);
+  ASSERT_TRUE(WriteFileBytes(GVALINFO_FILE, v));
+  const std::string strAside = std::string(GVALINFO_FILE) + ".broken";
+  for (int nRun = 0; nRun < 2; ++nRun) {
+    SCOPED_TRACE(nRun);
+    cMsgBoxRecorder boxes;
+    ASSERT_TRUE(LoadProject());
+    ASSERT_EQ(1000u, GValInfo.size());
+    EXPECT_EQ("v499", GValInfo[499].m_strName);
+    EXPECT_EQ("", GValInfo[501].m_strName);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(std::string("data\\GValInfo.dat が壊れています。読み込めた変数名だけを使います。\n元のファイルは ") +
+                  (nRun ? strAside + "2" : strAside) + " に残しました。",
+              boxes.Shown()[0].strText);
+    // The copy aside is the damaged file as it was; an earlier copy is not written over.
+    EXPECT_EQ(HexOf(v), HexOf(ReadFileBytes(nRun ? strAside + "2" : strAside)));
+  }
+  // Written back whole, the file reads without a word.
+  ASSERT_TRUE(SaveToFile(GValInfo, GVALINFO_FILE));
+  cMsgBoxRecorder boxes;
+  ASSERT_TRUE(LoadProject());
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ("v499", GValInfo[499].m_strName);
 }
 
 TEST_F(SampleProject, DefaultStageIsCopiedFromTheFactoryUnderItsOwnVersionWhenDataHasNone) {

@@ -271,6 +271,15 @@ TEST_F(SystemSheetTest, DisabledControlsStillStoreTheirValues) {
   EXPECT_EQ(0, SystemData.m_bMapLives);
 }
 
+TEST_F(SystemSheetTest, SoundBrowseListsWaveFilesByPattern) {
+  Open();
+  cFileDlgRecorder dlgs;
+  Click(Page(2), IDC_SS_SE_BROWSE_1);
+  ASSERT_EQ(1u, dlgs.Asked().size());
+  EXPECT_EQ("wave\\", dlgs.Asked()[0].strInitDir);
+  EXPECT_EQ((std::vector<std::string>{"WaveFile ( *.wav )", "*.wav"}), dlgs.Asked()[0].vFilter);
+}
+
 TEST_F(SystemSheetTest, SoundTestPlaysOnlyAPathAndReportsWhatCannotPlay) {
   Open();
   HWND hSound = Page(2);

@@ -20,6 +20,7 @@
 #include "project/WorldMapWnd.h"
 #include "resources/StageIds.h"
 #include "resources/WorldMapIds.h"
+#include "stage/StageServices.h"
 #include "stage/StageWnd.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
@@ -85,6 +86,8 @@ TEST_F(WorldMapWndTest, OpensInPlaceOfTheStageWindowWithItsBarsAndNothingToUndo)
   EXPECT_FALSE(IsWindowVisible(m_lpStage->m_hWnd));
   EXPECT_EQ(cFrameWnd::EDITOR_WORLDMAP, FrameWnd.m_nActiveEditor);
   EXPECT_EQ(m_lpWnd, m_lpStage->m_lpEditor[cStageWnd::EDITOR_WORLD_MAP]);
+  // The idle step gives the focus back to it when the application is reactivated.
+  EXPECT_EQ(h, WorldMapWindow());
   EXPECT_EQ(0, StageEditState.m_bWorldMapChanged);
   ASSERT_TRUE(GetMenu(h));
   EXPECT_EQ(7, SendMessageA(m_lpWnd->m_hToolBar, TB_BUTTONCOUNT, 0, 0));
@@ -237,6 +240,7 @@ TEST_F(WorldMapWndTest, ClosingAsksOnlyAfterAChangeAndNoReloadsTheSavedMap) {
     EXPECT_EQ(c.bFileHasChange ? 4 : 0, onDisk.m_vGrid[0]);
     if (c.bClosed) {
       EXPECT_TRUE(IsWindowVisible(m_lpStage->m_hWnd));
+      EXPECT_EQ(nullptr, WorldMapWindow());
       EXPECT_EQ(cFrameWnd::EDITOR_STAGE, FrameWnd.m_nActiveEditor);
     }
     if (c.nAnswer == IDYES) {

@@ -258,6 +258,14 @@ TEST_F(NewStageTest, PaletteFileIsChosenOnlyWithItsChoice) {
       EXPECT_EQ(nChoice == 3, IsWindowEnabled(GetDlgItem(p->m_hWnd, IDC_NEW_PAL_FILE)) != 0) << nChoice;
       EXPECT_EQ(nChoice == 3, IsWindowEnabled(GetDlgItem(p->m_hWnd, IDC_NEW_PAL_FILE_BROWSE)) != 0) << nChoice;
     }
+    cFileDlgRecorder dlgs;
+    Click(p, IDC_NEW_TEMPLATE_BROWSE);
+    Click(p, IDC_NEW_PAL_FILE_BROWSE);
+    EXPECT_EQ(2u, dlgs.Asked().size());
+    if (dlgs.Asked().size() == 2) {
+      EXPECT_EQ((std::vector<std::string>{"StageFile ( *.stg4_* )", "*.stg4_*"}), dlgs.Asked()[0].vFilter);
+      EXPECT_EQ((std::vector<std::string>{"PaletteFile ( *.plt4 )", "*.plt4"}), dlgs.Asked()[1].vFilter);
+    }
     Click(p, IDC_STGDLG_CANCEL);
   });
   Command(ID_TB_NEW);

@@ -3,8 +3,10 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/MsgBox.h"
+#include "app/Paths.h"
 
 cMsgBoxRecorder* cMsgBoxRecorder::s_pActive = nullptr;
 
@@ -29,6 +31,28 @@ int cMsgBoxRecorder::Show(HWND hOwner, const char* pszText, const char* pszCapti
   }
   UINT kind = uType & MB_TYPEMASK;
   return (kind == MB_YESNO || kind == MB_YESNOCANCEL) ? IDYES : IDOK;
+}
+
+cFileDlgRecorder* cFileDlgRecorder::s_pActive = nullptr;
+
+cFileDlgRecorder::cFileDlgRecorder() {
+  m_pPrev = reinterpret_cast<void*>(SetFileDlgFn(&cFileDlgRecorder::Ask));
+  s_pActive = this;
+}
+
+cFileDlgRecorder::~cFileDlgRecorder() {
+  SetFileDlgFn(reinterpret_cast<FileDlgFn>(m_pPrev));
+  s_pActive = nullptr;
+}
+
+int cFileDlgRecorder::Ask(const cFileDlgAsk& ask) {
+  if (!s_pActive) return 0;
+  cAskedFileDlg a{ask.bSave, ask.pszInitDir ? ask.pszInitDir : "", ask.pszTitle ? ask.pszTitle : "", {},
+                  ask.pszDefExt ? ask.pszDefExt : ""};
+  // The list of zero-ended strings ends with an empty one.
+  for (const char* p = ask.pszFilter; p && *p; p += strlen(p) + 1) a.vFilter.push_back(p);
+  s_pActive->m_Asked.push_back(a);
+  return 0;
 }
 
 cTempDir::cTempDir(bool bEnter) {

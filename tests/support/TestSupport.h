@@ -34,6 +34,27 @@ class cMsgBoxRecorder {
   static cMsgBoxRecorder* s_pActive;
 };
 
+// While alive, every open or save dialog of the program is recorded and cancelled.
+struct cAskedFileDlg {
+  bool bSave;
+  std::string strInitDir;
+  std::string strTitle;
+  std::vector<std::string> vFilter;  // the filter's descriptions and patterns in order
+  std::string strDefExt;
+};
+class cFileDlgRecorder {
+ public:
+  cFileDlgRecorder();
+  ~cFileDlgRecorder();
+  const std::vector<cAskedFileDlg>& Asked() const { return m_Asked; }
+
+ private:
+  static int Ask(const struct cFileDlgAsk& ask);
+  std::vector<cAskedFileDlg> m_Asked;
+  void* m_pPrev;
+  static cFileDlgRecorder* s_pActive;
+};
+
 // A fresh folder under the temporary directory, removed with its content at the end.
 // With bEnter the current directory is moved into it and restored afterwards.
 class cTempDir {

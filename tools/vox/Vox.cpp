@@ -1,5 +1,5 @@
-// Stand-in for the ogg player library: decodes Ogg Vorbis files and plays them through the
-// wave-out device, repeating as many times as asked. It exports CreateVox as the editor expects,
+// Stand-in for the ogg player library: decodes Ogg Vorbis files with the reference decoder and
+// plays them through the wave-out device, repeating as many times as asked. It exports CreateVox as the editor expects,
 // plus two functions that let tests look at what it decodes and plays.
 #include <windows.h>
 #include <mmsystem.h>
@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#define STB_VORBIS_HEADER_ONLY
-#include <stb_vorbis.h>
+#include <vorbis/vorbisfile.h>
 
 #include "app/VoxApi.h"
 #include "app/SoundLock.h"
@@ -19,25 +18,84 @@ namespace {
 constexpr int BUFFER_COUNT = 4;
 constexpr int BUFFER_FRAMES = 4096;
 
+// One open Ogg Vorbis file, decoded to 16-bit frames of one or two channels (a file with more
+// channels gives its first two).
+class cOggFile {
+ public:
+  cOggFile() = default;
+  cOggFile(const cOggFile&) = delete;
+  cOggFile& operator=(const cOggFile&) = delete;
+  ~cOggFile() { Close(); }
+
+  bool Open(const char* pszPath) {
+    Close();
+    if (!pszPath || ov_fopen(pszPath, &m_File) != 0) return false;
+    m_bOpen = true;
+    const vorbis_info* pInfo = ov_info(&m_File, -1);
+    if (!pInfo || pInfo->channels < 1 || pInfo->rate < 1) {
+      Close();
+      return false;
+    }
+    m_nChannels = pInfo->channels >= 2 ? 2 : 1;
+    m_nRate = static_cast<unsigned>(pInfo->rate);
+    return true;
+  }
+
+  void Close() {
+    if (m_bOpen) ov_clear(&m_File);
+    m_bOpen = false;
+  }
+
+  bool Rewind() { return m_bOpen && ov_raw_seek(&m_File, 0) == 0; }
+
+  // Frames written into pOut (room for nFrames), 0 at the end of the file or at damage the
+  // decoder cannot step over. A hole in the stream (a lost or broken page) is skipped.
+  int Read(short* pOut, int nFrames) {
+    if (!m_bOpen) return 0;
+    for (int nHoles = 0; nHoles < 64; ++nHoles) {
+      float** ppPcm = nullptr;
+      int nSection = 0;
+      const long n = ov_read_float(&m_File, &ppPcm, nFrames, &nSection);
+      if (n == OV_HOLE) continue;
+      if (n <= 0) return 0;
+      const vorbis_info* pInfo = ov_info(&m_File, -1);
+      const int nSourceChannels = pInfo ? pInfo->channels : 1;
+      for (long i = 0; i < n; ++i) {
+        for (int c = 0; c < m_nChannels; ++c) {
+          const float f = ppPcm[c < nSourceChannels ? c : nSourceChannels - 1][i] * 32767.0f;
+          pOut[i * m_nChannels + c] = static_cast<short>(f > 32767.0f ? 32767 : f < -32768.0f ? -32768 : f);
+        }
+      }
+      return static_cast<int>(n);
+    }
+    return 0;
+  }
+
+  int Channels() const { return m_nChannels; }
+  unsigned Rate() const { return m_nRate; }
+
+ private:
+  OggVorbis_File m_File = {};
+  bool m_bOpen = false;
+  int m_nChannels = 1;
+  unsigned m_nRate = 44100;
+};
+
 class cVoxStandIn final : public cVox {
  public:
   cVoxStandIn() { InitializeCriticalSection(&m_Lock); }
 
   bool Load(const char* pszPath) override {
     Unload();
-    int nError = 0;
-    m_pVorbis = pszPath ? stb_vorbis_open_filename(pszPath, &nError, nullptr) : nullptr;
-    if (!m_pVorbis) return false;
-    stb_vorbis_info info = stb_vorbis_get_info(m_pVorbis);
-    m_nChannels = info.channels >= 2 ? 2 : 1;
-    m_nRate = info.sample_rate;
+    if (!m_Ogg.Open(pszPath)) return false;
+    m_nChannels = m_Ogg.Channels();
+    m_nRate = m_Ogg.Rate();
     return true;
   }
 
   void Play() override {
     Stop();
-    if (!m_pVorbis) return;
-    stb_vorbis_seek_start(m_pVorbis);
+    if (!m_Ogg.Rewind()) return;
     m_nLoopsLeft = m_nLoop;
     m_qFramesPlayed = 0;
     m_hEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
@@ -91,8 +149,7 @@ class cVoxStandIn final : public cVox {
 
   void Unload() override {
     Stop();
-    if (m_pVorbis) stb_vorbis_close(m_pVorbis);
-    m_pVorbis = nullptr;
+    m_Ogg.Close();
   }
 
   void SetLoop(int32_t nCount) override { m_nLoop = nCount < 0 ? 0 : nCount; }
@@ -130,8 +187,7 @@ class cVoxStandIn final : public cVox {
     int nDone = 0;
     bool bRewound = false;
     while (nDone < nFrames) {
-      int n = stb_vorbis_get_samples_short_interleaved(m_pVorbis, m_nChannels, pOut + nDone * m_nChannels,
-                                                       (nFrames - nDone) * m_nChannels);
+      int n = m_Ogg.Read(pOut + nDone * m_nChannels, nFrames - nDone);
       if (n > 0) {
         nDone += n;
         bRewound = false;
@@ -140,7 +196,7 @@ class cVoxStandIn final : public cVox {
       // An empty file would rewind for ever.
       if (m_nLoopsLeft == 0 || bRewound) break;
       if (m_nLoopsLeft != VOX_LOOP_FOREVER) --m_nLoopsLeft;
-      stb_vorbis_seek_start(m_pVorbis);
+      if (!m_Ogg.Rewind()) break;
       bRewound = true;
     }
     return nDone;
@@ -192,7 +248,7 @@ class cVoxStandIn final : public cVox {
   }
 
   CRITICAL_SECTION m_Lock;
-  stb_vorbis* m_pVorbis = nullptr;
+  cOggFile m_Ogg;
   int m_nChannels = 1;
   unsigned m_nRate = 44100;
   int32_t m_nLoop = 0;
@@ -214,19 +270,15 @@ extern "C" __declspec(dllexport) cVox* CreateVox() { return new cVoxStandIn(); }
 
 // Frames (samples per channel) the file decodes to, -1 when it cannot be opened.
 extern "C" __declspec(dllexport) int64_t VoxCountFrames(const char* pszPath) {
-  int nError = 0;
-  stb_vorbis* pVorbis = stb_vorbis_open_filename(pszPath, &nError, nullptr);
-  if (!pVorbis) return -1;
-  const int nChannels = stb_vorbis_get_info(pVorbis).channels;
-  std::vector<short> vBuf(static_cast<size_t>(BUFFER_FRAMES) * (nChannels > 0 ? nChannels : 1));
+  cOggFile Ogg;
+  if (!Ogg.Open(pszPath)) return -1;
+  std::vector<short> vBuf(static_cast<size_t>(BUFFER_FRAMES) * Ogg.Channels());
   int64_t qTotal = 0;
   for (;;) {
-    int n = stb_vorbis_get_samples_short_interleaved(pVorbis, nChannels, vBuf.data(),
-                                                     static_cast<int>(vBuf.size()));
+    const int n = Ogg.Read(vBuf.data(), BUFFER_FRAMES);
     if (n <= 0) break;
     qTotal += n;
   }
-  stb_vorbis_close(pVorbis);
   return qTotal;
 }
 
