@@ -193,7 +193,7 @@ void cStatusCondDlg::OnStatusChanged(uint16_t wId) {
   // Another status: the values show what their new ranges let through.
   if (s != s_nLastLeftItem)
     for (uint16_t w : {IDC_ST_VALUE, IDC_ST_RAND_MIN, IDC_ST_RAND_MAX})
-      if (cEditValCtrl<int32_t>* p = m_Ctrls.Edit(w)) p->OnChange();
+      if (cEditValCtrl<int32_t>* p = m_Ctrls.Edit(w)) p->OnKillFocus();  // shown held to the range
   s_nLastLeftItem = s;
 }
 

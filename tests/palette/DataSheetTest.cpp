@@ -261,6 +261,8 @@ TEST_F(DataSheetTest, GraphicKindNarrowsTheNumberAndTheFrame) {
   Choose(p, ID_KIND, 1);
   EXPECT_TRUE(Enabled(p, ID_FRAME));
   Type(p, ID_FRAME, "50");
+  EXPECT_EQ("50", TextOf(p, ID_FRAME));  // kept as typed until the box is left
+  SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(ID_FRAME, EN_KILLFOCUS), reinterpret_cast<LPARAM>(GetDlgItem(p->m_hWnd, ID_FRAME)));  // the author leaves the box
   EXPECT_EQ("39", TextOf(p, ID_FRAME));
   Choose(p, ID_KIND, 4);
   EXPECT_EQ(std::to_string(nSp - 1), TextOf(p, ID_GRAPHIC_NO));

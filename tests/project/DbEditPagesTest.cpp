@@ -314,6 +314,7 @@ TEST_F(DbEditPagesTest, EffectFramesAreInsertedAtTheEndRowAndMayShowForNoTime) {
   Click(hEffect, IDC_DB_FRAME_DELETE);
   EXPECT_EQ(1, beeps.Count());
   Type(hEffect, IDC_DB_EFF_WIDTH, "0");
+  SendMessageA(hEffect, WM_COMMAND, MAKEWPARAM(IDC_DB_EFF_WIDTH, EN_KILLFOCUS), reinterpret_cast<LPARAM>(GetDlgItem(hEffect, IDC_DB_EFF_WIDTH)));  // the author leaves the box
   EXPECT_EQ("1", Text(hEffect, IDC_DB_EFF_WIDTH));
   for (const char* pszFrame : {"4", "9"}) {
     SelectRow(hEffect, IDC_DB_FRAME_LIST, static_cast<int>(Rows(hEffect, IDC_DB_FRAME_LIST).size()) - 1);
@@ -379,6 +380,7 @@ TEST_F(DbEditPagesTest, ChoosingAnEffectKindSetsItsCaptionsRangesAndDefaults) {
   EXPECT_EQ("分割数", Text(h, IDC_DB_PARAM4_CAPTION));
   EXPECT_TRUE(Enabled(h, IDC_DB_PARAM4));
   Type(h, IDC_DB_PARAM4, "99");  // the kind's range: 2 to 16
+  SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_DB_PARAM4, EN_KILLFOCUS), reinterpret_cast<LPARAM>(GetDlgItem(h, IDC_DB_PARAM4)));  // the author leaves the box
   EXPECT_EQ("16", Text(h, IDC_DB_PARAM4));
   ChooseItem(h, IDC_DB_KIND, 0);
   EXPECT_EQ(Defaults(CharaEffectParams, 1), ParamTexts(h));
