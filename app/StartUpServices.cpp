@@ -17,6 +17,7 @@
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
 #include "model/SystemData.h"
+#include "model/DataRecord.h"
 
 namespace {
 
@@ -71,17 +72,17 @@ bool LoadProjectData() { return LoadProject(); }
 
 void ForgetLastStage() {
   EditConfig.m_strLastStage.clear();
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
 }
 
 void OpenLastStageIfAny() { OpenLastStage(EditConfig.m_strLastStage); }
 
 void SaveConfigOnExit() {
   EditConfig.m_strLastStage = StageEditState.m_strStagePath;
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
 }
 
-void SaveVarNames() { SaveToFile(GValInfo, GVALINFO_FILE); }
+void SaveVarNames() { CheckSaved(SaveToFile(GValInfo, GVALINFO_FILE), GVALINFO_FILE); }
 
 void CloseSoundDevices() {
   MciSound.Shutdown();

@@ -8,6 +8,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/TextFormat.h"
+#include "model/SaveTemp.h"
 
 int32_t g_nDataVersion = EDITOR_DATA_VERSION;
 int32_t g_nFileVersion = EDITOR_DATA_VERSION;
@@ -291,13 +292,10 @@ int ReplaceFileWithPieces(const char* pszPath, const cBytePiece* pPieces, size_t
   size_t nBytes = 0;
   for (size_t i = 0; i < nPieces; ++i) nBytes += pPieces[i].nBytes;
   if (!pszPath || !*pszPath || !PathFits(pszPath) || nBytes > DATA_FILE_MAX) return 0;
-  char szDir[MAX_PATH];
-  strcpy(szDir, pszPath);
-  CutFileName(szDir);
-  if (!*szDir) strcpy(szDir, ".");
-  // A unique name in the target's own folder, so that the final rename never crosses volumes.
+  // A name of the target's own, in its folder, so that the final rename never crosses volumes
+  // and a file left by a save that was cut short goes with the next save.
   char szTmp[MAX_PATH];
-  if (!GetTempFileNameA(szDir, "dat", 0, szTmp)) return 0;
+  if (!MakeSaveTempFile(pszPath, szTmp)) return 0;
   HANDLE h = CreateFileA(szTmp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     DeleteFileA(szTmp);
@@ -316,6 +314,13 @@ int ReplaceFileWithPieces(const char* pszPath, const cBytePiece* pPieces, size_t
 void ReportLoadError(const char* pszPath) {
   ErrorBox("%s の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。",
            pszPath);
+}
+
+void ReportSaveError(const char* pszPath) { ErrorBox("%s の保存に失敗しました！", pszPath ? pszPath : ""); }
+
+int CheckSaved(int bSaved, const char* pszPath) {
+  if (!bSaved) ReportSaveError(pszPath);
+  return bSaved;
 }
 
 int32_t RandRange(int32_t a, int32_t b) {

@@ -12,6 +12,7 @@
 #include "model/PaletteOptionTables.h"
 #include "model/PrjOption.h"
 #include "resources/ProjectSheetIds.h"
+#include "model/DataRecord.h"
 
 constexpr int32_t PrjInheritCheckIds[cPrjOptionInheritPage::CHECK_COUNT + 1] = {
     // block, "ステージ", "コモン→配置", "ステージ→配置"
@@ -287,7 +288,7 @@ int cPrjOptionSheet::Save() {
     if (m_lpGeneral) m_lpGeneral->CtrlsToData();
     if (m_lpInherit) m_lpInherit->CtrlsToData();
   }
-  return PrjOption.Save(PRJ_OPTION_FILE);
+  return SaveOrReport(PrjOption, PRJ_OPTION_FILE);
 }
 
 // ---- entry points ----

@@ -15,6 +15,7 @@
 #include "model/StageEditState.h"
 #include "resources/StageDialogIds.h"
 #include "stage/StageDialogRun.h"
+#include "model/DataRecord.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ int32_t cNewStageDlg::MakeStage() {
   Stage.Validate();
   st.m_bStageOpen = 1;
   st.m_strStagePath.clear();
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
   CloseNotice();
   return 1;
 }

@@ -21,6 +21,7 @@
 #include "model/StageOptionTables.h"
 #include "resources/StageDialogIds.h"
 #include "stage/StageWnd.h"
+#include "model/DataRecord.h"
 
 namespace {
 
@@ -218,7 +219,7 @@ void cStageBasicPage::PlayBgm() {
 
 void cStageBasicPage::ApplySize() {
   // Saved before the controls are stored: the second commit pass writes the anchors just chosen.
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
   CtrlsToData();
   if (m_nWidthCopy < 20) m_nWidthCopy = 20;
   if (m_nHeightCopy < 15) m_nHeightCopy = 15;

@@ -260,6 +260,7 @@ TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath
   ASSERT_TRUE(Stage.Save("data\\stg4\\Other.stg4_778"));
   Stage.m_vBlockGrid[0].m_nGraphic = 5;
   g_Dlg.strAnswer = m_Dir.File("data\\stg4\\Other.stg4_778");
+  m_Boxes.Answer(IDNO);  // the changed stage is not saved first
   Command(ID_STAGE_OPEN);
   EXPECT_FALSE(g_Dlg.ask.bSave);
   EXPECT_STREQ("data\\stg4", g_Dlg.ask.pszInitDir);
@@ -274,7 +275,8 @@ TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath
   // The window is rebuilt for the new stage.
   EXPECT_TRUE(WaitForStageWindowRebuild(hOld));
   m_lpWnd = FrameWnd.m_lpStageWnd;
-  EXPECT_TRUE(m_Boxes.Shown().empty());
+  EXPECT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_NE(5, FirstBlockOnDisk(DEMO));
 }
 
 TEST_F(StageFilesTest, FailedOpenKeepsTheEditorAndTheStageAfterTheLoadersMessage) {
