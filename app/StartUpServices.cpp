@@ -8,6 +8,7 @@
 #include "flow/LiveFlowTextContext.h"
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
+#include "model/DataRecord.h"
 #include "model/Database.h"
 #include "model/DataFile.h"
 #include "model/EditConfig.h"
@@ -17,7 +18,6 @@
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
 #include "model/SystemData.h"
-#include "model/DataRecord.h"
 
 namespace {
 

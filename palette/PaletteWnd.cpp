@@ -6,6 +6,7 @@
 #include "app/PropSheet.h"
 #include "app/TextFormat.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Inherit.h"
 #include "model/Palette.h"
@@ -18,7 +19,6 @@
 #include "app/WindowList.h"
 #include "stage/GraphicDraw.h"
 #include "stage/StageWnd.h"
-#include "model/DataRecord.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"
+#include "model/DataRecord.h"
 #include "model/Inherit.h"
 #include "model/PaletteOptionTables.h"
 #include "model/PrjOption.h"
 #include "resources/ProjectSheetIds.h"
-#include "model/DataRecord.h"
 
 constexpr int32_t PrjInheritCheckIds[cPrjOptionInheritPage::CHECK_COUNT + 1] = {
     // block, "ステージ", "コモン→配置", "ステージ→配置"

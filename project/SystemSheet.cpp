@@ -4,6 +4,7 @@
 
 #include "app/MsgBox.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/SystemData.h"
 #include "project/SysCompat2Page.h"
 #include "project/SysCompatPage.h"
@@ -13,7 +14,6 @@
 #include "project/SysSoundPage.h"
 #include "project/SysStatusPage.h"
 #include "project/SysTermsPage.h"
-#include "model/DataRecord.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "app/MsgBox.h"
 #include "app/WindowList.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
@@ -16,7 +17,6 @@
 #include "resources/ListIds.h"
 #include "resources/WorldMapIds.h"
 #include "stage/StageWnd.h"
-#include "model/DataRecord.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Inherit.h"
 #include "model/Palette.h"
@@ -15,7 +16,6 @@
 #include "model/StageEditState.h"
 #include "resources/StageDialogIds.h"
 #include "stage/StageDialogRun.h"
-#include "model/DataRecord.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "app/Log.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Palette.h"
 #include "model/Stage.h"
@@ -19,7 +20,6 @@
 #include "stage/StageOptionsDlg.h"
 #include "stage/StageSettingsSheet.h"
 #include "stage/StageWnd.h"
-#include "model/DataRecord.h"
 
 namespace {
 

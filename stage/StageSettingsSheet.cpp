@@ -14,6 +14,7 @@
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
 #include "flow/NameLists.h"
+#include "model/DataRecord.h"
 #include "model/Database.h"
 #include "model/EditConfig.h"
 #include "model/Stage.h"
@@ -21,7 +22,6 @@
 #include "model/StageOptionTables.h"
 #include "resources/StageDialogIds.h"
 #include "stage/StageWnd.h"
-#include "model/DataRecord.h"
 
 namespace {
 

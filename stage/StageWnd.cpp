@@ -8,6 +8,7 @@
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/Palette.h"
@@ -18,7 +19,6 @@
 #include "resources/AppIds.h"
 #include "resources/ListIds.h"
 #include "resources/StageIds.h"
-#include "model/DataRecord.h"
 
 namespace {
 
