@@ -8,6 +8,7 @@
 #include "flow/LiveFlowTextContext.h"
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
+#include "model/DataRecord.h"
 #include "model/Database.h"
 #include "model/DataFile.h"
 #include "model/EditConfig.h"
@@ -71,17 +72,17 @@ bool LoadProjectData() { return LoadProject(); }
 
 void ForgetLastStage() {
   EditConfig.m_strLastStage.clear();
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
 }
 
 void OpenLastStageIfAny() { OpenLastStage(EditConfig.m_strLastStage); }
 
 void SaveConfigOnExit() {
   EditConfig.m_strLastStage = StageEditState.m_strStagePath;
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
 }
 
-void SaveVarNames() { SaveToFile(GValInfo, GVALINFO_FILE); }
+void SaveVarNames() { CheckSaved(SaveToFile(GValInfo, GVALINFO_FILE), GVALINFO_FILE); }
 
 void CloseSoundDevices() {
   MciSound.Shutdown();

@@ -86,6 +86,7 @@ cWindow::cWindow(int32_t x, int32_t y) {
 cWindow::~cWindow() {
   for (const cAccelEntry& e : m_vAccels)
     if (e.hAccel) DestroyAcceleratorTable(e.hAccel);
+  ReleaseToolBitmaps();
 }
 
 void cWindow::Reset() {
@@ -120,7 +121,12 @@ LRESULT cWindow::DefProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   switch (uMsg) {
     case WM_DESTROY:
       m_hWnd = nullptr;
+      // The toolbar goes with the window; nothing draws from its bitmaps any more.
+      ReleaseToolBitmaps();
       return 1;
+    case WM_NOTIFY:
+      OnToolTipNotify(lParam);
+      return 0;
     case WM_MOVE:
       m_ptPos = GetPos();
       return 1;
@@ -378,6 +384,20 @@ int cWindow::AddAccel(HWND hTarget, uint16_t wAccelId) {
   return static_cast<int>(m_vAccels.size());
 }
 
+namespace {
+
+int32_t s_nLiveToolBitmaps = 0;
+
+}  // namespace
+
+int32_t LiveToolBitmaps() { return s_nLiveToolBitmaps; }
+
+HWND cWindow::CreateToolBar(int nId) {
+  m_hToolBar = CreateToolbarEx(m_hWnd, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS, nId, 0, nullptr, 0, nullptr, 0,
+                               16, 15, 16, 15, sizeof(TBBUTTON));
+  return m_hToolBar;
+}
+
 void cWindow::AddToolButtons(cToolButton* pButtons, int nCount) {
   if (!m_hToolBar) return;
   SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -392,9 +412,13 @@ void cWindow::AddToolButtons(cToolButton* pButtons, int nCount) {
 
 void cWindow::AddToolBitmap(cToolButton* pButtons, int nCount, const char* pszBitmapFile) {
   if (!m_hToolBar) return;
-  HANDLE hBmp = LoadImageA(nullptr, pszBitmapFile, IMAGE_BITMAP, nCount * 16, 15,
-                           LR_LOADFROMFILE | LR_SHARED);
+  // Not shared: a shared image loaded from a file is a new bitmap at every load all the same, and
+  // one that nobody deletes. This one is the window's and is deleted with it.
+  HBITMAP hBmp = static_cast<HBITMAP>(LoadImageA(nullptr, pszBitmapFile, IMAGE_BITMAP, nCount * 16, 15,
+                                                  LR_LOADFROMFILE));
   if (!hBmp) return;  // a missing bitmap adds nothing
+  m_vToolBitmaps.push_back(hBmp);
+  ++s_nLiveToolBitmaps;
   SendMessageA(m_hToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   TBADDBITMAP ab = {nullptr, reinterpret_cast<UINT_PTR>(hBmp)};
   int nBase = static_cast<int>(
@@ -406,25 +430,49 @@ void cWindow::AddToolBitmap(cToolButton* pButtons, int nCount, const char* pszBi
   }
 }
 
-void cWindow::AddToolTip(const cToolButton& Button, int nIndex) {
-  if (!m_hToolBar || Button.m_strTip.empty()) return;
-  HWND hTip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                              m_hInstance, nullptr);
-  if (!hTip) return;
-  if (nIndex == -1)
-    nIndex = static_cast<int>(SendMessageA(m_hToolBar, TB_BUTTONCOUNT, 0, 0)) - 1;
-  RECT rc = {0, 0, 0, 0};
-  SendMessageA(m_hToolBar, TB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(&rc));
-  TOOLINFOA ti;
-  ZeroMemory(&ti, sizeof ti);
-  ti.cbSize = TTTOOLINFOA_V1_SIZE;
-  ti.uFlags = TTF_SUBCLASS;
-  ti.hwnd = m_hToolBar;
-  ti.uId = reinterpret_cast<UINT_PTR>(Button.m_strTip.c_str());
-  ti.rect = rc;
-  ti.lpszText = const_cast<char*>(Button.m_strTip.c_str());
-  SendMessageA(hTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+void cWindow::ReleaseToolBitmaps() {
+  for (HBITMAP h : m_vToolBitmaps)
+    if (DeleteObject(h)) --s_nLiveToolBitmaps;
+  m_vToolBitmaps.clear();
+}
+
+void cWindow::AddToolTip(const cToolButton& Button, int) {
+  const int nCommand = Button.m_Button.idCommand;
+  if (Button.m_Button.fsStyle == BTNS_SEP || Button.m_strTip.empty()) return;
+  for (auto& tip : m_vToolTips)
+    if (tip.first == nCommand) {
+      tip.second = Button.m_strTip;
+      return;
+    }
+  m_vToolTips.emplace_back(nCommand, Button.m_strTip);
+}
+
+const char* cWindow::ToolTipText(int nCommand) const {
+  for (const auto& tip : m_vToolTips)
+    if (tip.first == nCommand) return tip.second.c_str();
+  return nullptr;
+}
+
+bool cWindow::OnToolTipNotify(LPARAM lParam) {
+  const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+  if (!pHdr || (pHdr->code != TTN_GETDISPINFOA && pHdr->code != TTN_GETDISPINFOW)) return false;
+  const char* pszTip = ToolTipText(static_cast<int>(pHdr->idFrom));
+  if (!pszTip) return false;
+  if (pHdr->code == TTN_GETDISPINFOA) {
+    NMTTDISPINFOA* p = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    p->hinst = nullptr;
+    // The text lives as long as the window.
+    p->lpszText = const_cast<char*>(pszTip);
+    return true;
+  }
+  // A toolbar that talks Unicode to its tooltip asks in wide characters.
+  NMTTDISPINFOW* p = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+  p->hinst = nullptr;
+  p->szText[0] = 0;
+  MultiByteToWideChar(CP_ACP, 0, pszTip, -1, p->szText, static_cast<int>(sizeof p->szText / sizeof p->szText[0]));
+  p->szText[sizeof p->szText / sizeof p->szText[0] - 1] = 0;
+  p->lpszText = p->szText;
+  return true;
 }
 
 void cWindow::PopupMenu(HMENU hMenu) {

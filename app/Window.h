@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 class cControl;
@@ -100,9 +101,19 @@ class cWindow {
   BOOL Show(int32_t bShow);
 
   int AddAccel(HWND hTarget, uint16_t wAccelId);
+  // The window's toolbar (16 x 15 images), with its own tooltips: their texts are asked of the
+  // window (TTN_GETDISPINFO) and come from the buttons added below.
+  HWND CreateToolBar(int nId);
   void AddToolButtons(cToolButton* pButtons, int nCount);
+  // The bitmap is the window's until it is destroyed: the toolbar may draw from it again.
   void AddToolBitmap(cToolButton* pButtons, int nCount, const char* pszBitmapFile);
+  // Keeps the button's text for the toolbar's tooltip (nIndex is not needed: the tip is found by
+  // the button's command).
   void AddToolTip(const cToolButton& Button, int nIndex);
+  // The tooltip text of a toolbar button by its command; null when it has none.
+  const char* ToolTipText(int nCommand) const;
+  // Deletes the toolbar bitmaps this window loaded.
+  void ReleaseToolBitmaps();
   void PopupMenu(HMENU hMenu);
 
   bool UpdateMouse(int32_t bForce, uint32_t dwFlags);
@@ -142,6 +153,8 @@ class cWindow {
   int32_t m_nFrameLeft = 0, m_nFrameRight = 0, m_nFrameTop = 0, m_nFrameBottom = 0;
   HMENU m_hMenu = nullptr;
   std::vector<cAccelEntry> m_vAccels;
+  std::vector<std::pair<int, std::string>> m_vToolTips;  // command, text
+  std::vector<HBITMAP> m_vToolBitmaps;
   int32_t m_bInit = 0;
   int32_t m_bInCommand = 0;
   std::string m_strTraceName;
@@ -156,10 +169,16 @@ class cWindow {
   void LayoutStatusBar();
   // The frame metrics of the style alone, for a window that does not exist yet.
   void FrameMetricsFromStyle();
+  // Fills in the text a tooltip of the toolbar asks for; false when the note is not such a question.
+  bool OnToolTipNotify(LPARAM lParam);
 
  private:
   void Reset();
 };
+
+// The toolbar bitmaps loaded from files that are alive in the process (each load and delete
+// counted), so that a window's lifetime can be checked for leaking them.
+int32_t LiveToolBitmaps();
 
 // Every window and dialog procedure runs its body through this barrier: nothing thrown inside
 // reaches the system. A failed allocation is the memory-shortage box; anything else is logged.

@@ -8,6 +8,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/TextFormat.h"
+#include "model/SaveTemp.h"
 
 int32_t g_nDataVersion = EDITOR_DATA_VERSION;
 int32_t g_nFileVersion = EDITOR_DATA_VERSION;
@@ -241,11 +242,9 @@ bool ReadWhole(HANDLE h, std::vector<uint8_t>& vBytes) {
 // never crosses volumes; INVALID_HANDLE_VALUE when none can be made.
 HANDLE CreateTempBeside(const char* pszPath, char* pszTmp /* MAX_PATH */) {
   if (!pszPath || !*pszPath || !PathFits(pszPath)) return INVALID_HANDLE_VALUE;
-  char szDir[MAX_PATH];
-  strcpy(szDir, pszPath);
-  CutFileName(szDir);
-  if (!*szDir) strcpy(szDir, ".");
-  if (!GetTempFileNameA(szDir, "dat", 0, pszTmp)) return INVALID_HANDLE_VALUE;
+  // A name of the target's own, in its folder, so that the final rename never crosses volumes
+  // and a file left by a save that was cut short goes with the next save.
+  if (!MakeSaveTempFile(pszPath, pszTmp)) return INVALID_HANDLE_VALUE;
   HANDLE h = CreateFileA(pszTmp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) DeleteFileA(pszTmp);
   return h;
@@ -382,6 +381,13 @@ int ReplaceFileWithPieces(const char* pszPath, const cBytePiece* pPieces, size_t
 void ReportLoadError(const char* pszPath) {
   ErrorBox("%s の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。",
            pszPath);
+}
+
+void ReportSaveError(const char* pszPath) { ErrorBox("%s の保存に失敗しました！", pszPath ? pszPath : ""); }
+
+int CheckSaved(int bSaved, const char* pszPath) {
+  if (!bSaved) ReportSaveError(pszPath);
+  return bSaved;
 }
 
 int32_t RandRange(int32_t a, int32_t b) {

@@ -209,5 +209,10 @@ DataFileWriteFn SetDataFileWriteFn(DataFileWriteFn pfn);
 // The error box "%s の読み込みに失敗しました！..." naming the file that could not be loaded.
 void ReportLoadError(const char* pszPath);
 
+// The error box "%s の保存に失敗しました！" naming the file that could not be written.
+void ReportSaveError(const char* pszPath);
+// Passes a save's result on, after that box when the save failed.
+int CheckSaved(int bSaved, const char* pszPath);
+
 // A pseudo-random integer between the two bounds inclusive, in either order.
 int32_t RandRange(int32_t a, int32_t b);

@@ -358,6 +358,8 @@ int cDataRecord::Save(const char* pszPath) {
   return CloseFile(out);
 }
 
+int SaveOrReport(cDataRecord& rec, const char* pszPath) { return CheckSaved(rec.Save(pszPath), pszPath); }
+
 int cDataRecord::LoadLatest(const char* pszPath, const char* pszExt) {
   if (!pszPath || strlen(pszPath) > static_cast<size_t>(DATA_PATH_MAX)) return 0;
   char szFound[MAX_PATH];

@@ -302,6 +302,9 @@ int LoadFromFile(V& v, const char* pszPath) {
   return 1;
 }
 
+// Saves the record; when the file could not be written the author is told, naming it.
+int SaveOrReport(cDataRecord& rec, const char* pszPath);
+
 // The data version, the count and each record; 0 when the file cannot be written.
 template <class V>
 int SaveToFile(V& v, const char* pszPath) {

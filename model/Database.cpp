@@ -290,11 +290,14 @@ int cEdDatabase::LoadAll() {
   return 1;
 }
 
-int cEdDatabase::SaveAll() {
+int cEdDatabase::SaveAll(std::vector<std::string>* pvFailed) {
   ClearNoneKinds();
+  if (pvFailed) pvFailed->clear();
   int bAll = 1;
-  ForEachList(*this, [&bAll](auto& v, int i) {
-    if (!SaveToFile(v, s_apszFiles[i])) bAll = 0;
+  ForEachList(*this, [&bAll, pvFailed](auto& v, int i) {
+    if (SaveToFile(v, s_apszFiles[i])) return 1;
+    bAll = 0;
+    if (pvFailed) pvFailed->push_back(s_apszFiles[i]);
     return 1;  // a file that fails does not stop the others
   });
   return bAll;

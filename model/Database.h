@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "controls/ChkContainer.h"
 #include "model/DataRecord.h"
@@ -207,7 +208,8 @@ class cEdDatabase : public cDataRecord {
   // box naming it, and 0; the lists before it keep what they read, the others what they held.
   int LoadAll();
   // Writes the ten list files; 0 when any of them could not be written (the others still are).
-  int SaveAll();
+  // The paths of those that could not be written are put in *pvFailed when it is given.
+  int SaveAll(std::vector<std::string>* pvFailed = nullptr);
   // Entry 0 of the character-effect and screen-effect lists is "no effect"; an empty list gets
   // its default entries back first.
   void ClearNoneKinds();

@@ -438,6 +438,15 @@ bool ReadVersionAndTail(const char* pszPath, int32_t& nVersion, int32_t& nTail) 
   return bOk;
 }
 
+// A version that carries the trailer, and the trailer behind at least the version.
+bool IsWholeStageFile(const char* pszPath) {
+  WIN32_FILE_ATTRIBUTE_DATA fa;
+  if (!GetFileAttributesExA(pszPath, GetFileExInfoStandard, &fa)) return false;
+  if (fa.nFileSizeHigh == 0 && fa.nFileSizeLow < 8) return false;
+  int32_t nVersion = 0, nTail = 0;
+  return ReadVersionAndTail(pszPath, nVersion, nTail) && nVersion >= 174 && nTail == STAGE_TRAILER;
+}
+
 bool IsFile(const std::string& strPath) {
   DWORD n = GetFileAttributesA(strPath.c_str());
   return n != INVALID_FILE_ATTRIBUTES && !(n & FILE_ATTRIBUTE_DIRECTORY);
@@ -453,6 +462,13 @@ void RestoreBackup(const char* pszPath) {
   const std::string strBackup = std::string(STAGE_BACKUP_FOLDER) + szName;
   if (!IsFile(strBackup)) {
     ReportLog("no backup %s of the broken stage file %s", strBackup.c_str(), pszPath);
+    return;
+  }
+  // A backup cut short (a full disk, a killed copy) is no better than the broken file: only a
+  // whole stage file, with its trailer, takes its place.
+  if (!IsWholeStageFile(strBackup.c_str())) {
+    ErrorBox("破損ファイル %s を復旧できませんでした！\nバックアップ %s が完全ではありません。", pszPath,
+             strBackup.c_str());
     return;
   }
   // Stage paths are kept relative, beginning with ".\".

@@ -6,6 +6,7 @@
 #include "app/PropSheet.h"
 #include "app/TextFormat.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Inherit.h"
 #include "model/Palette.h"
@@ -211,8 +212,7 @@ void cPaletteWnd::CreateBars() {
   SetStatusText("DLG_PLT");
   m_hMenu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(IDR_PALETTE_MENU));
   if (m_hMenu) SetMenu(m_hWnd, m_hMenu);
-  m_hToolBar = CreateToolbarEx(m_hWnd, WS_CHILD | WS_VISIBLE, IDC_PALETTE_TOOLBAR, 0, nullptr, 0,
-                               nullptr, 0, 16, 15, 16, 15, sizeof(TBBUTTON));
+  CreateToolBar(IDC_PALETTE_TOOLBAR);
   const cStageEditState& st = StageEditState;
   static const char* const s_apToolTips[TOOL_COUNT] = {"普通", "直線", "矩形", "塗り潰し",
                                                        "パラメーターの編集"};
@@ -472,7 +472,7 @@ LRESULT cPaletteWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
       RECT rc = {0, 0, 0, 0};
       GetWindowRect(hWnd, &rc);
       m_lpPlace->Set(rc.left, rc.top, m_nViewW, m_nViewH);
-      EditConfig.Save(EDIT_CONFIG_FILE);
+      SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
       return 1;
     }
     case WM_INITDIALOG:

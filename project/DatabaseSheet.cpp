@@ -1,6 +1,8 @@
 #include "project/DatabaseSheet.h"
 
 #include <new>
+#include <string>
+#include <vector>
 
 #include "app/AppGlobals.h"
 #include "app/Bgm.h"
@@ -109,8 +111,12 @@ void cDatabaseSheet::Commit() {
     CommitPage(m_lpSound);
     CommitPage(m_lpBgm);
   }
-  // The result is not reported: the sheet has nowhere to say it.
-  Database.SaveAll();
+  // One box names every file that could not be written; the edits stay in memory.
+  std::vector<std::string> vFailed;
+  if (Database.SaveAll(&vFailed)) return;
+  std::string strFiles;
+  for (const std::string& s : vFailed) strFiles += (strFiles.empty() ? "" : "\n") + s;
+  ReportSaveError(strFiles.c_str());
 }
 
 void cDatabaseSheet::DrawPreview(int32_t bTick) {

@@ -8,6 +8,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"
+#include "model/DataRecord.h"
 #include "model/Inherit.h"
 #include "model/PaletteOptionTables.h"
 #include "model/PrjOption.h"
@@ -292,7 +293,7 @@ int cPrjOptionSheet::Save() {
     if (m_lpGeneral) m_lpGeneral->CtrlsToData();
     if (m_lpInherit) m_lpInherit->CtrlsToData();
   }
-  return PrjOption.Save(PRJ_OPTION_FILE);
+  return SaveOrReport(PrjOption, PRJ_OPTION_FILE);
 }
 
 // ---- entry points ----

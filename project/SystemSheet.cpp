@@ -4,6 +4,7 @@
 
 #include "app/MsgBox.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/SystemData.h"
 #include "project/SysCompat2Page.h"
 #include "project/SysCompatPage.h"
@@ -82,8 +83,7 @@ int cSystemSheet::Create() {
 void cSystemSheet::Save() {
   for (int nPass = 0; nPass < 2; ++nPass)
     for (size_t i = 0; i < m_vPages.size(); ++i) m_vPages[static_cast<int>(i)]->CtrlsToData();
-  // The result is not reported: the sheet has nowhere to say it.
-  SystemData.Save(SYSTEM_FILE);
+  SaveOrReport(SystemData, SYSTEM_FILE);
 }
 
 void OpenSystemSheet(cWindow* lpOwner, cSystemSheet** lppSlot) {

@@ -8,6 +8,7 @@
 #include "app/MsgBox.h"
 #include "app/WindowList.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
@@ -107,8 +108,7 @@ void cWorldMapWnd::CreateBars() {
   if (m_hStatusBar) SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
   m_hMenu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(IDR_WM_MENU));
   if (m_hMenu) SetMenu(m_hWnd, m_hMenu);
-  m_hToolBar = CreateToolbarEx(m_hWnd, WS_CHILD | WS_VISIBLE, IDC_WM_TOOLBAR, 0, nullptr, 0,
-                               nullptr, 0, 16, 15, 16, 15, sizeof(TBBUTTON));
+  CreateToolBar(IDC_WM_TOOLBAR);
   cToolButton aStd[5];
   aStd[0].Set(STD_FILESAVE, ID_WM_SAVE, TBSTATE_ENABLED, BTNS_BUTTON, "上書き保存");
   aStd[1].Set(0, 0, TBSTATE_ENABLED, BTNS_SEP, "");
@@ -223,7 +223,7 @@ void cWorldMapWnd::PushUndo() {
 
 // Commands.
 
-int32_t cWorldMapWnd::SaveMap() { return WorldMap.Save(WORLD_MAP_FILE) ? 1 : 0; }
+int32_t cWorldMapWnd::SaveMap() { return CheckSaved(WorldMap.Save(WORLD_MAP_FILE), WORLD_MAP_FILE) ? 1 : 0; }
 
 bool cWorldMapWnd::ConfirmSave() {
   if (!StageEditState.m_bWorldMapChanged) return true;
@@ -231,7 +231,9 @@ bool cWorldMapWnd::ConfirmSave() {
                            "保存確認", MB_YESNOCANCEL);
   switch (nAnswer) {
     case IDYES:
-      if (SaveMap()) StageEditState.m_bWorldMapChanged = 0;
+      // A map that could not be written keeps the window open with its edits.
+      if (!SaveMap()) return false;
+      StageEditState.m_bWorldMapChanged = 0;
       return true;
     case IDNO:
       // The map is edited in place: the discarded changes must not outlive the window.
@@ -280,8 +282,7 @@ void cWorldMapWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   switch (LOWORD(wParam)) {
     case ID_WM_SAVE:
     case ID_WM_ACC_SAVE:
-      SaveMap();
-      StageEditState.m_bWorldMapChanged = 0;
+      if (SaveMap()) StageEditState.m_bWorldMapChanged = 0;
       break;
     case ID_WM_UNDO:
     case ID_WM_ACC_UNDO:
@@ -360,7 +361,7 @@ LRESULT cWorldMapWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
     case WM_DESTROY: {
       POINT pt = GetPos();
       EditConfig.m_aPlace[PLACE_WORLD_MAP].Set(pt.x, pt.y, m_nViewW, m_nViewH);
-      EditConfig.Save(EDIT_CONFIG_FILE);
+      SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
       WorldMapEditState.ClearUndo();
       cWorldMapEditState::SetModeChangedFn(nullptr);
       cStageWnd* lpStage = cStageWnd::Current();

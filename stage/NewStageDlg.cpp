@@ -7,6 +7,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Inherit.h"
 #include "model/Palette.h"
@@ -132,7 +133,7 @@ int32_t cNewStageDlg::MakeStage() {
   Stage.Validate();
   st.m_bStageOpen = 1;
   st.m_strStagePath.clear();
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
   CloseNotice();
   return 1;
 }

@@ -5,6 +5,7 @@
 #include "app/Log.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Palette.h"
 #include "model/Stage.h"
@@ -38,11 +39,6 @@ void PrjOptionSheetClosed() {
   if (g_pCurEditor) g_pCurEditor->OnPrjOptionClosed();
 }
 
-void SaveCommonPalette() {
-  CommonPalette.Save(COMMON_PALETTE_FILE);
-  StageEditState.m_bPaletteChanged = 0;
-}
-
 }  // namespace
 
 void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -53,6 +49,7 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   switch (wId) {
     case ID_STAGE_NEW:
     case ID_TB_NEW:
+      if (!AskSaveStage()) break;
       if (RunNewStageDlg(this)) {
         StageReplaced();
         st.m_bStageChanged = 0;
@@ -60,12 +57,14 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       break;
     case ID_STAGE_OPEN:
     case ID_TB_OPEN:
+      if (!AskSaveStage()) break;
       if (OpenStage()) {
         StageReplaced();
         st.m_bStageChanged = 0;
       }
       break;
     case ID_CLOSE_STAGE:
+      if (!AskSaveStage()) break;
       SetWaitCursor();
       st.m_bStageOpen = 0;
       st.m_strStagePath.clear();
@@ -229,7 +228,7 @@ void cStageWnd::ToggleView(uint16_t wId) {
   int32_t nLayer = StageEditState.m_nLayer;
   if (wId == ID_VIEW_GROUP) {
     aPlace[PLACE_CHARA_GROUP].m_bShow = !aPlace[PLACE_CHARA_GROUP].m_bShow;
-    EditConfig.Save(EDIT_CONFIG_FILE);
+    SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
     CheckMenu(wId, aPlace[PLACE_CHARA_GROUP].m_bShow);
     if (nLayer == LAYER_CHARA) ShowTool(TOOL_GROUP, aPlace[PLACE_CHARA_GROUP].m_bShow != 0);
     return;
@@ -244,7 +243,7 @@ void cStageWnd::ToggleView(uint16_t wId) {
       bCommon ? TOOL_COMMON_CHARA : TOOL_STAGE_CHARA,
       bCommon ? TOOL_COMMON_ITEM : TOOL_STAGE_ITEM};
   for (int32_t p : aPlaces) aPlace[p].m_bShow = !aPlace[p].m_bShow;
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
   CheckMenu(wId, aPlace[aPlaces[LAYER_BLOCK]].m_bShow);
   if (nLayer >= 0 && nLayer < LAYER_COUNT)
     ShowTool(aTools[nLayer], aPlace[aPlaces[nLayer]].m_bShow != 0);

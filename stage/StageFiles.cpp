@@ -7,13 +7,16 @@
 
 #include "app/AppGlobals.h"
 #include "app/InputDlg.h"
+#include "app/Log.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
+#include "model/DataFile.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
 #include "model/ProjectLoad.h"
+#include "model/SaveTemp.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "stage/StageWnd.h"
@@ -95,11 +98,6 @@ std::string WithoutExtension(std::string s) {
   return s;
 }
 
-void SaveCommonPaletteNow() {
-  CommonPalette.Save(COMMON_PALETTE_FILE);
-  StageEditState.m_bPaletteChanged = 0;
-}
-
 }  // namespace
 
 int32_t cStageWnd::OpenStage() {
@@ -138,11 +136,13 @@ int32_t cStageWnd::SaveStage(int32_t bSaveAs) {
     ShowNotice(this, &WindowList, "ステージを保存しています...", "ステージの保存", this, 1, 1);
     // The previous version waits in the work folder while the file is written, where the
     // recovery of a broken file looks for it. It is a copy: a write that fails leaves the file
-    // in place as well.
+    // in place as well. The copy is whole or not made, and it replaces an older backup.
     const std::string strBackup = std::string(STAGE_WORK_DIR) + FileNameOf(st.m_strStagePath);
-    CopyFileA(st.m_strStagePath.c_str(), strBackup.c_str(), TRUE);
+    if (!CopyFileWhole(st.m_strStagePath.c_str(), strBackup.c_str()))
+      ReportLog("the backup %s could not be made", strBackup.c_str());
     if (!Stage.Save(st.m_strStagePath.c_str())) {
       CloseNotice();
+      ReportSaveError(st.m_strStagePath.c_str());
       return 0;
     }
     if (!DeleteFileA(strBackup.c_str())) DebugErrorBox("バックアップファイルの削除に失敗しました！");
@@ -166,6 +166,7 @@ int32_t cStageWnd::SaveStage(int32_t bSaveAs) {
   ShowNotice(this, &WindowList, "ステージを保存しています...", "ステージの保存", this, 1, 1);
   if (!Stage.Save(szPath)) {
     CloseNotice();
+    ReportSaveError(szPath);
     return 0;
   }
   std::string strNew = szPath;
@@ -207,26 +208,42 @@ int32_t cStageWnd::SaveStagePalette() {
                    STAGE_PALETTE_EXT, 0))
     return 0;
   if (!Stage.SavePalettes(szPath)) {
-    ErrorBox("%s の保存に失敗しました！", szPath);
+    ReportSaveError(szPath);
     return 0;
   }
   return 1;
 }
 
-int32_t cStageWnd::AskSave() {
-  cStageEditState& st = StageEditState;
-  if (st.m_bStageOpen && st.m_bStageChanged) {
-    int n = MsgBox(m_hWnd, "ステージが変更された可能性があります。\n保存しますか？", SAVE_CAPTION, MB_YESNOCANCEL);
-    if (n == IDCANCEL) return 0;
-    if (n == IDYES) {
-      if (SaveStage(0)) st.m_bStageChanged = 0;
-      UpdateTitle();
-    }
+int32_t cStageWnd::SaveCommonPalette() {
+  // A palette that could not be written stays marked, so that closing asks for it again.
+  if (!CommonPalette.Save(COMMON_PALETTE_FILE)) {
+    ReportSaveError(COMMON_PALETTE_FILE);
+    return 0;
   }
-  if (st.m_bPaletteChanged) {
+  StageEditState.m_bPaletteChanged = 0;
+  return 1;
+}
+
+int32_t cStageWnd::AskSaveStage() {
+  cStageEditState& st = StageEditState;
+  if (!st.m_bStageOpen || !st.m_bStageChanged) return 1;
+  int n = MsgBox(m_hWnd, "ステージが変更された可能性があります。\n保存しますか？", SAVE_CAPTION, MB_YESNOCANCEL);
+  if (n == IDCANCEL) return 0;
+  if (n != IDYES) return 1;
+  // A save that did not happen (failed, or its file dialog cancelled) keeps the stage: what was
+  // asked for would throw the edits away.
+  const int32_t bSaved = SaveStage(0);
+  if (bSaved) st.m_bStageChanged = 0;
+  UpdateTitle();
+  return bSaved;
+}
+
+int32_t cStageWnd::AskSave() {
+  if (!AskSaveStage()) return 0;
+  if (StageEditState.m_bPaletteChanged) {
     int n = MsgBox(m_hWnd, "コモンパレットが変更された可能性があります。\n保存しますか？", SAVE_CAPTION, MB_YESNOCANCEL);
     if (n == IDCANCEL) return 0;
-    if (n == IDYES) SaveCommonPaletteNow();
+    if (n == IDYES && !SaveCommonPalette()) return 0;
   }
   return 1;
 }

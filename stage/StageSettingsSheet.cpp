@@ -14,6 +14,7 @@
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
 #include "flow/NameLists.h"
+#include "model/DataRecord.h"
 #include "model/Database.h"
 #include "model/EditConfig.h"
 #include "model/Stage.h"
@@ -218,7 +219,7 @@ void cStageBasicPage::PlayBgm() {
 
 void cStageBasicPage::ApplySize() {
   // Saved before the controls are stored: the second commit pass writes the anchors just chosen.
-  EditConfig.Save(EDIT_CONFIG_FILE);
+  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
   CtrlsToData();
   if (m_nWidthCopy < 20) m_nWidthCopy = 20;
   if (m_nHeightCopy < 15) m_nHeightCopy = 15;

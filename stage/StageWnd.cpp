@@ -8,6 +8,7 @@
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
 #include "controls/CtrlBind.h"
+#include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/Palette.h"
@@ -139,8 +140,7 @@ void cStageWnd::CreateBars() {
   if (m_hStatusBar) SendMessageA(m_hStatusBar, SB_SIMPLE, TRUE, 0);
   m_hMenu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(IDR_STAGE_MENU));
   if (m_hMenu) SetMenu(m_hWnd, m_hMenu);
-  m_hToolBar = CreateToolbarEx(m_hWnd, WS_CHILD | WS_VISIBLE, IDC_STAGE_TOOLBAR, 0, nullptr, 0,
-                               nullptr, 0, 16, 15, 16, 15, sizeof(TBBUTTON));
+  CreateToolBar(IDC_STAGE_TOOLBAR);
   cToolButton aStd[7];
   aStd[0].Set(STD_FILENEW, ID_TB_NEW, TBSTATE_ENABLED, BTNS_BUTTON, "新規作成");
   aStd[1].Set(STD_FILEOPEN, ID_TB_OPEN, TBSTATE_ENABLED, BTNS_BUTTON, "開く");
@@ -200,7 +200,7 @@ LRESULT cStageWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       RECT rc = {};
       GetWindowRect(hWnd, &rc);
       EditConfig.m_aPlace[PLACE_STAGE].Set(rc.left, rc.top, m_nViewW, m_nViewH);
-      PrjOption.Save(PRJ_OPTION_FILE);
+      SaveOrReport(PrjOption, PRJ_OPTION_FILE);
       if (g_pCurEditor == this) g_pCurEditor = nullptr;
       return 1;
     }

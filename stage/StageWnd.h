@@ -109,6 +109,11 @@ class cStageWnd : public cDialogClass<cStageWnd> {
   // LoadStagePalette: non-zero when something was loaded. SaveStage: non-zero when the stage is on
   // disk; without bSaveAs it writes in place when it can, else it asks for a file.
   int32_t AskSave();
+  // The stage's half of AskSave, asked before a changed stage is closed or replaced: 0 when the
+  // author cancels or the save asked for did not happen.
+  int32_t AskSaveStage();
+  // Writes the common palette and clears its changed mark; 0 (after saying so) when it failed.
+  int32_t SaveCommonPalette();
   int32_t OpenStage();
   int32_t SaveStage(int32_t bSaveAs);
   int32_t LoadStagePalette();

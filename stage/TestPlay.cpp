@@ -33,8 +33,8 @@ bool PrepareStage(cStageWnd& wnd) {
     ErrorBoxText("ステージファイルのパスが無効です！\n1度ステージを保存する必要があります！");
     return false;
   }
-  CommonPalette.Save(COMMON_PALETTE_FILE);
-  st.m_bPaletteChanged = 0;
+  // The game would play the palette as it was on disk: a palette that failed to save stops here.
+  if (!wnd.SaveCommonPalette()) return false;
   st.m_bStageChanged = 0;
   wnd.EmptyUndo();
   return true;

@@ -269,8 +269,7 @@ class ToolBarTest : public ::testing::Test {
     m_lpDlg = new cProbeDlg<1>(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList);
     m_lpDlg->SetLayout(400, 200, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0);
     m_lpDlg->m_fnInit = [](cProbeDlg<1>* p) {
-      p->m_hToolBar = CreateToolbarEx(p->m_hWnd, WS_CHILD | WS_VISIBLE, 124, 0, nullptr, 0,
-                                      nullptr, 0, 16, 15, 16, 15, sizeof(TBBUTTON));
+      p->CreateToolBar(124);
       p->m_hStatusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, "", p->m_hWnd, 1);
     };
     m_lpDlg->DoModeless(0, 1);
@@ -286,19 +285,22 @@ class ToolBarTest : public ::testing::Test {
     SendMessageA(m_lpDlg->m_hToolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
     return b;
   }
-  int TipWindows() {
-    struct cCount {
-      HWND hOwner;
-      int n;
-    } c = {m_lpDlg->m_hWnd, 0};
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
-      auto* p = reinterpret_cast<cCount*>(l);
-      char sz[64];
-      GetClassNameA(h, sz, sizeof sz);
-      if (lstrcmpiA(sz, TOOLTIPS_CLASSA) == 0 && GetWindow(h, GW_OWNER) == p->hOwner) ++p->n;
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&c));
-    return c.n;
+  // What the toolbar's tooltip is told when it asks the window for a button's text, in the
+  // ANSI and the wide form.
+  std::string AskTip(int nCommand) {
+    NMTTDISPINFOA di = {};
+    di.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(m_lpDlg->m_hToolBar, TB_GETTOOLTIPS, 0, 0));
+    di.hdr.idFrom = nCommand;
+    di.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(m_lpDlg->m_hWnd, WM_NOTIFY, 124, reinterpret_cast<LPARAM>(&di));
+    return di.lpszText ? di.lpszText : "";
+  }
+  std::wstring AskTipW(int nCommand) {
+    NMTTDISPINFOW di = {};
+    di.hdr.idFrom = nCommand;
+    di.hdr.code = TTN_GETDISPINFOW;
+    SendMessageA(m_lpDlg->m_hWnd, WM_NOTIFY, 124, reinterpret_cast<LPARAM>(&di));
+    return di.lpszText ? di.lpszText : L"";
   }
   cProbeDlg<1>* m_lpDlg = nullptr;
 };
@@ -308,14 +310,19 @@ TEST_F(ToolBarTest, StandardButtonsMoveTheirImagesAndGetOneTooltipEach) {
   a[0].Set(STD_FILENEW, 40079, TBSTATE_ENABLED, 0, "新規作成");
   a[1].Set(0, 0, 0, BTNS_SEP, "");
   a[2].Set(STD_FILEOPEN, 40074, TBSTATE_ENABLED, 0, "開く");
-  int nTips = TipWindows();
   m_lpDlg->AddToolButtons(a, 3);
   ASSERT_EQ(3, ButtonCount());
   EXPECT_EQ(40079, Button(0).idCommand);
   EXPECT_EQ(a[0].m_Button.iBitmap, Button(0).iBitmap);
   EXPECT_EQ(STD_FILEOPEN - STD_FILENEW, a[2].m_Button.iBitmap - a[0].m_Button.iBitmap);
   EXPECT_EQ(0, a[1].m_Button.iBitmap);  // a separator keeps its index
-  EXPECT_EQ(nTips + 2, TipWindows());
+  // The toolbar's own tooltip (the one that shows under Wine too) asks the window for the texts.
+  EXPECT_TRUE(SendMessageA(m_lpDlg->m_hToolBar, TB_GETTOOLTIPS, 0, 0));
+  EXPECT_EQ("新規作成", AskTip(40079));
+  EXPECT_EQ("開く", AskTip(40074));
+  EXPECT_EQ(L"開く", AskTipW(40074));
+  EXPECT_EQ("", AskTip(0));
+  EXPECT_EQ("", AskTip(40001));
 }
 
 TEST_F(ToolBarTest, BitmapButtonsComeFromTheFileOrNotAtAll) {
@@ -341,11 +348,18 @@ TEST_F(ToolBarTest, BitmapButtonsComeFromTheFileOrNotAtAll) {
   v[26] = 1;
   v[28] = 24;
   ASSERT_TRUE(WriteFileBytes(dir.File("ToolBar.bmp"), v));
+  const int32_t nLive = LiveToolBitmaps();
   m_lpDlg->AddToolBitmap(a, 2, dir.File("ToolBar.bmp").c_str());
   ASSERT_EQ(2, ButtonCount());
+  EXPECT_EQ("キャラパレット", AskTip(40049));
   EXPECT_EQ(40049, Button(1).idCommand);
   EXPECT_EQ(a[0].m_Button.iBitmap + 1, a[1].m_Button.iBitmap);
   EXPECT_EQ(a[1].m_Button.iBitmap, Button(1).iBitmap);
+  // The bitmap is the window's and goes with it.
+  EXPECT_EQ(nLive + 1, LiveToolBitmaps());
+  delete m_lpDlg;
+  m_lpDlg = nullptr;
+  EXPECT_EQ(nLive, LiveToolBitmaps());
 }
 
 TEST_F(ToolBarTest, ViewSitsBelowTheToolbarAndTheStatusBarStaysAtTheBottom) {

@@ -482,6 +482,34 @@ TEST_F(StageFolder, WithoutABackupTheBrokenFileStaysAndTheLoadFails) {
   EXPECT_EQ(std::string("ステージファイル ") + STAGE_FILE + " の読み込みに失敗しました！", m_Boxes.Shown()[0].strText);
 }
 
+TEST_F(StageFolder, ABackupThatIsNotAWholeStageFileNeverReplacesTheBrokenFile) {
+  const std::vector<uint8_t> whole = StageFile("backup", false);
+  const std::vector<uint8_t> aBackups[] = {
+      {},                                                      // a full disk
+      std::vector<uint8_t>(whole.begin(), whole.end() - 1),   // a copy cut short
+      std::vector<uint8_t>(whole.begin(), whole.begin() + 200),
+      {0x15, 0xCD, 0x5B, 0x07},                               // the trailer value alone
+  };
+  const std::vector<uint8_t> broken = StageFile("broken", true);
+  for (const std::vector<uint8_t>& backup : aBackups) {
+    SCOPED_TRACE(backup.size());
+    ASSERT_TRUE(WriteFileBytes(STAGE_FILE, broken));
+    ASSERT_TRUE(WriteFileBytes(BACKUP, backup));
+    m_Boxes.Clear();
+    cEdStage st;
+    st.m_strName = "kept";
+    EXPECT_EQ(0, st.LoadThreaded(STAGE));
+    EXPECT_EQ("kept", st.m_strName);
+    EXPECT_EQ(HexOf(broken), HexOf(ReadFileBytes(STAGE_FILE)));
+    EXPECT_EQ(HexOf(backup), HexOf(ReadFileBytes(BACKUP)));
+    // Said twice: the file could not be recovered, then it could not be read.
+    ASSERT_EQ(2u, m_Boxes.Shown().size());
+    EXPECT_EQ(std::string("破損ファイル ") + STAGE + " を復旧できませんでした！\nバックアップ " + BACKUP +
+                  " が完全ではありません。",
+              m_Boxes.Shown()[0].strText);
+  }
+}
+
 TEST_F(StageFolder, FilesBeforeVersion174AreNotChecked) {
   std::vector<uint8_t> old = StageFile("old", false, 173);
   old[old.size() - 1] ^= 0x55;  // not the trailer value, which version 173 does not check

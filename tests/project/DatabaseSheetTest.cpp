@@ -56,6 +56,20 @@ TEST_F(DatabaseSheetTest, OkWritesTheRenamedEntryAndTheNewCountToDatabaseAndTheF
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 
+TEST_F(DatabaseSheetTest, OkSaysWhichFilesCouldNotBeWrittenAndWritesTheOthers) {
+  // A folder in the place of two of the files: they cannot be replaced.
+  ASSERT_TRUE(CreateDirectoryA("data\\database\\Anime.dat", nullptr));
+  ASSERT_TRUE(CreateDirectoryA("data\\database\\Bgm.dat", nullptr));
+  SetPictures({"reserved", "森"});
+  Open();
+  Press(PSBTN_OK);
+  ASSERT_TRUE(Reap());
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("data\\database\\Anime.dat\ndata\\database\\Bgm.dat の保存に失敗しました！", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ("森", Database.m_vPicture[1].m_strName);
+  EXPECT_TRUE(FileExists("data\\database\\Picture.dat"));
+}
+
 TEST_F(DatabaseSheetTest, CancelKeepsDatabaseAndWritesNothingButKeepsTheExtension) {
   SetPictures({"reserved", "森"});
   Database.m_vAnime.resize(1);

@@ -8,10 +8,12 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/AppGlobals.h"
 #include "app/FrameWnd.h"
 #include "app/StartUp.h"
+#include "model/DataFile.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
@@ -255,6 +257,43 @@ TEST_F(WorldMapWndTest, ClosingAsksOnlyAfterAChangeAndNoReloadsTheSavedMap) {
   SendMessageA(m_lpWnd->m_hWnd, WM_CLOSE, 0, 0);
   EXPECT_TRUE(m_Boxes.Shown().empty());
   EXPECT_FALSE(IsWindow(m_lpWnd->m_hWnd));
+}
+
+int FailEveryWrite(HANDLE, const void*, DWORD) { return 0; }
+
+TEST_F(WorldMapWndTest, AFailedSaveSaysSoKeepsTheChangeAndKeepsTheWindowOpen) {
+  const std::vector<unsigned char> vBefore = ReadFileBytes(WORLD_MAP_FILE);
+  const std::string strFailed = std::string(WORLD_MAP_FILE) + " の保存に失敗しました！";
+  Cell(0, 0) = 4;
+  StageEditState.m_bWorldMapChanged = 1;
+  SetDataFileWriteFn(FailEveryWrite);
+  Command(ID_WM_SAVE);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(strFailed, m_Boxes.Shown()[0].strText);
+  EXPECT_EQ(1, StageEditState.m_bWorldMapChanged);
+  m_Boxes.Clear();
+  m_Boxes.Answer(IDYES);
+  Command(ID_WM_EXIT);
+  ASSERT_EQ(2u, m_Boxes.Shown().size());
+  EXPECT_EQ(strFailed, m_Boxes.Shown()[1].strText);
+  EXPECT_TRUE(IsWindow(m_lpWnd->m_hWnd));
+  EXPECT_EQ(4, Cell(0, 0));
+  EXPECT_EQ(1, StageEditState.m_bWorldMapChanged);
+  EXPECT_EQ(vBefore, ReadFileBytes(WORLD_MAP_FILE));
+  SetDataFileWriteFn(nullptr);
+  Command(ID_WM_SAVE);
+  EXPECT_EQ(0, StageEditState.m_bWorldMapChanged);
+  EXPECT_NE(vBefore, ReadFileBytes(WORLD_MAP_FILE));
+}
+
+TEST_F(WorldMapWndTest, ToolbarTipsComeThroughTheToolbarsOwnTooltipAndItsBitmapGoesWithTheWindow) {
+  EXPECT_TRUE(SendMessageA(m_lpWnd->m_hToolBar, TB_GETTOOLTIPS, 0, 0));
+  EXPECT_STREQ("上書き保存", m_lpWnd->ToolTipText(ID_WM_SAVE));
+  EXPECT_STREQ("イベントパレット", m_lpWnd->ToolTipText(ID_WM_TB_EVENTS));
+  const int32_t nLive = LiveToolBitmaps();
+  Command(ID_WM_EXIT);
+  ASSERT_FALSE(IsWindow(m_lpWnd->m_hWnd));
+  EXPECT_EQ(nLive - 1, LiveToolBitmaps());
 }
 
 TEST_F(WorldMapWndTest, PenStampsTheBrushCutAtTheMapEdgeAndPaintsWhileTheButtonIsHeld) {

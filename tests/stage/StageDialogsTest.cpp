@@ -135,6 +135,8 @@ TEST_F(StageDialogsTest, StageOptionsCancelStoresNothing) {
 
 namespace {
 
+const char* const SAVE_QUESTION = "ステージが変更された可能性があります。\n保存しますか？";
+
 class NewStageTest : public StageDialogsTest {
  protected:
   void SetUp() override {
@@ -172,10 +174,12 @@ TEST_F(NewStageTest, CopiesTheNewestTemplateWithTheCommonPaletteAndRebuildsTheWi
   PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][LAYER_BLOCK] = SRC_COMMON;
   PrjOption.m_anDefInheritPal[INHERIT_NEW_STAGE_ENTRY][LAYER_CHARA] = SRC_NONE;
   ASSERT_GT(CommonPalette.m_vBlock.size(), 2);
+  m_Boxes.Answer(IDNO);  // the changed stage is not saved first
   RunWith("data\\stg4\\Tmpl.stg4_***", 2, "");
-  ASSERT_EQ(1u, m_Boxes.Shown().size());
-  EXPECT_EQ("現在のステージは破棄されます。\n新規作成しますか？\n", m_Boxes.Shown()[0].strText);
-  EXPECT_EQ("新規作成の確認", m_Boxes.Shown()[0].strCaption);
+  ASSERT_EQ(2u, m_Boxes.Shown().size());
+  EXPECT_EQ(SAVE_QUESTION, m_Boxes.Shown()[0].strText);
+  EXPECT_EQ("現在のステージは破棄されます。\n新規作成しますか？\n", m_Boxes.Shown()[1].strText);
+  EXPECT_EQ("新規作成の確認", m_Boxes.Shown()[1].strCaption);
   EXPECT_EQ("tmpl 778", Stage.m_strName);
   EXPECT_EQ(20, Stage.m_nWidth);
   ASSERT_EQ(CommonPalette.m_vBlock.size(), Stage.m_vPalBlock.size());
@@ -268,10 +272,12 @@ TEST_F(NewStageTest, PaletteFileIsChosenOnlyWithItsChoice) {
     }
     Click(p, IDC_STGDLG_CANCEL);
   });
+  m_Boxes.Answer(IDNO);  // the changed stage is not saved first
   Command(ID_TB_NEW);
   ASSERT_TRUE(drive.Ran());
   EXPECT_EQ("open", Stage.m_strName);
-  EXPECT_TRUE(m_Boxes.Shown().empty());
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(SAVE_QUESTION, m_Boxes.Shown()[0].strText);
 }
 
 }  // namespace

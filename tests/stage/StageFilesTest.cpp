@@ -1,12 +1,18 @@
 // The stage window's files and test play, on the sample project's demo stage: saving in place
 // with the backup, saving under a new name, the file of an older data version, the question
-// before closing, opening a stage, and starting the stand-in game with its launch guard.
+// before closing, opening a stage, and starting the stand-in game with its launch guard. Then
+// saves that fail, for every kind of file the editor writes (a write that fails at its first, a
+// middle or its last block, a target held open by another program): the old file stays byte for
+// byte, the author is told which file, the edits and the changed marks stay, nothing is left
+// beside the file, and the same save works once the fault is gone; the questions before a changed
+// stage is closed or replaced; and the toolbar bitmaps over many rebuilds of the stage window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <shlwapi.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,11 +20,20 @@
 #include "app/FrameWnd.h"
 #include "app/Paths.h"
 #include "app/StartUp.h"
+#include "app/StartUpServices.h"
+#include "app/Window.h"
 #include "model/DataFile.h"
+#include "model/DataRecord.h"
+#include "model/EditConfig.h"
+#include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
+#include "model/ProjectLoad.h"
+#include "model/SaveTemp.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "model/SystemData.h"
+#include "model/WorldMap.h"
 #include "resources/StageIds.h"
 #include "stage/StageWnd.h"
 #include "stage/TestPlay.h"
@@ -72,6 +87,35 @@ bool EndsWith(const std::string& s, const std::string& t) {
   return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
 }
 
+// The writer's seam: counts the blocks written for one target (known by its temporary file,
+// which is named after it) and fails the block asked for (0: none).
+struct cWriteFault {
+  std::string strTemp;
+  int nBlocks = 0;
+  int nFailAt = 0;
+};
+cWriteFault g_Fault;
+
+int FaultyWrite(HANDLE h, const void* p, DWORD n) {
+  if (FileExists(g_Fault.strTemp) && ++g_Fault.nBlocks == g_Fault.nFailAt) return 0;
+  DWORD dw = 0;
+  return WriteFile(h, p, n, &dw, nullptr) && dw == n;
+}
+
+std::string FirstTempOf(const std::string& strTarget) { return strTarget + ".~0.tmp"; }
+
+// Files beside the target whose names begin with the target's.
+std::vector<std::string> FilesBeside(const std::string& strTarget) {
+  std::vector<std::string> v;
+  WIN32_FIND_DATAA fd;
+  HANDLE hFind = FindFirstFileA((strTarget + "*").c_str(), &fd);
+  if (hFind == INVALID_HANDLE_VALUE) return v;
+  do v.push_back(fd.cFileName);
+  while (FindNextFileA(hFind, &fd));
+  FindClose(hFind);
+  return v;
+}
+
 class StageFilesTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { RegisterFrameClass(GetModuleHandleA(nullptr)); }
@@ -96,9 +140,9 @@ class StageFilesTest : public ::testing::Test {
   }
   void Command(uint16_t wId) { SendMessageA(m_lpWnd->m_hWnd, WM_COMMAND, wId, 0); }
   // Marks the stage changed with a block of its own in the first cell.
-  void ChangeStage() {
+  void ChangeStage(int16_t nGraphic = 77) {
     Stage.m_vBlockGrid[0].m_nInheritPal = 0;
-    Stage.m_vBlockGrid[0].m_nGraphic = 77;
+    Stage.m_vBlockGrid[0].m_nGraphic = nGraphic;
     StageEditState.m_bStageChanged = 1;
   }
   int32_t FirstBlockOnDisk(const std::string& strPath) {
@@ -107,11 +151,12 @@ class StageFilesTest : public ::testing::Test {
     delete p;
     return n;
   }
-  bool BoxShown(const char* pszText) {
+  bool BoxShown(const std::string& strText) {
     for (const cShownBox& b : m_Boxes.Shown())
-      if (b.strText == pszText) return true;
+      if (b.strText == strText) return true;
     return false;
   }
+  static std::string SaveFailed(const std::string& strPath) { return strPath + " の保存に失敗しました！"; }
 
   cTempDir m_Dir{true};
   cMsgBoxRecorder m_Boxes;
@@ -260,6 +305,7 @@ TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath
   ASSERT_TRUE(Stage.Save("data\\stg4\\Other.stg4_778"));
   Stage.m_vBlockGrid[0].m_nGraphic = 5;
   g_Dlg.strAnswer = m_Dir.File("data\\stg4\\Other.stg4_778");
+  m_Boxes.Answer(IDNO);  // the changed stage is not saved first
   Command(ID_STAGE_OPEN);
   EXPECT_FALSE(g_Dlg.ask.bSave);
   EXPECT_STREQ("data\\stg4", g_Dlg.ask.pszInitDir);
@@ -274,7 +320,8 @@ TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath
   // The window is rebuilt for the new stage.
   EXPECT_TRUE(WaitForStageWindowRebuild(hOld));
   m_lpWnd = FrameWnd.m_lpStageWnd;
-  EXPECT_TRUE(m_Boxes.Shown().empty());
+  EXPECT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_NE(5, FirstBlockOnDisk(DEMO));
 }
 
 TEST_F(StageFilesTest, FailedOpenKeepsTheEditorAndTheStageAfterTheLoadersMessage) {
@@ -319,6 +366,235 @@ TEST_F(StageFilesTest, StagePalettesAreSavedAndLoadedThroughTheirDialogs) {
 }
 
 // Test play against a copy of the stand-in game in the project folder.
+// One kind of save: its file, an edit, the save itself, and whether the edit and the changed mark
+// are still there.
+struct cSaveKind {
+  const char* pszName;
+  std::string strPath;
+  std::function<void(int)> fnEdit;  // the edit, told a value to leave
+  std::function<void()> fnSave;
+  std::function<bool(int)> fnKept;  // the edit in memory and, where there is one, its mark
+};
+
+// A read-only target cannot be arranged here: the tests run as the system's administrator, whom
+// neither a read-only folder nor a read-only file stops.
+enum { FAULT_FIRST, FAULT_MIDDLE, FAULT_LAST, FAULT_HELD_OPEN, FAULT_COUNT };
+const char* const FAULT_NAMES[FAULT_COUNT] = {"first block", "middle block", "last block", "held open"};
+
+TEST_F(StageFilesTest, EveryKindOfSaveThatFailsKeepsTheOldFileTellsWhichAndWorksOnceTheFaultIsGone) {
+  SetDataFileWriteFn(FaultyWrite);
+  std::vector<cSaveKind> vKinds = {
+      {"stage", DEMO, [this](int n) { ChangeStage(static_cast<int16_t>(n)); },
+       [this] { Command(ID_STAGE_SAVE); },
+       [](int n) { return Stage.m_vBlockGrid[0].m_nGraphic == n && StageEditState.m_bStageChanged == 1; }},
+      {"common palette", COMMON_PALETTE_FILE,
+       [](int n) {
+         CommonPalette.m_vBlock[1].m_nGraphic = static_cast<int16_t>(n);
+         StageEditState.m_bPaletteChanged = 1;
+       },
+       [this] { Command(ID_SAVE_COMMON_PALETTE); },
+       [](int n) { return CommonPalette.m_vBlock[1].m_nGraphic == n && StageEditState.m_bPaletteChanged == 1; }},
+      {"system", SYSTEM_FILE, [](int n) { SystemData.m_strTitle = std::to_string(n); },
+       [] { SaveOrReport(SystemData, SYSTEM_FILE); },
+       [](int n) { return SystemData.m_strTitle == std::to_string(n); }},
+      {"project options", PRJ_OPTION_FILE, [](int n) { PrjOption.m_strGamePath = std::to_string(n); },
+       [] { SaveOrReport(PrjOption, PRJ_OPTION_FILE); },
+       [](int n) { return PrjOption.m_strGamePath == std::to_string(n); }},
+      {"world map", WORLD_MAP_FILE, [](int n) { WorldMap.m_vGrid[0] = n; },
+       [] { SaveOrReport(WorldMap, WORLD_MAP_FILE); }, [](int n) { return WorldMap.m_vGrid[0] == n; }},
+      {"editor configuration", EDIT_CONFIG_FILE, [](int n) { EditConfig.m_strLastStage = std::to_string(n); },
+       [] { SaveOrReport(EditConfig, EDIT_CONFIG_FILE); },
+       [](int n) { return EditConfig.m_strLastStage == std::to_string(n); }},
+      {"variable names", GVALINFO_FILE, [](int n) { GValInfo[3].m_strName = std::to_string(n); },
+       [] { SaveVarNames(); }, [](int n) { return GValInfo[3].m_strName == std::to_string(n); }},
+  };
+  int nValue = 100;
+  for (const cSaveKind& k : vKinds) {
+    // How many blocks a save of this file takes, from a save that works.
+    k.fnEdit(++nValue);
+    g_Fault = cWriteFault();
+    g_Fault.strTemp = FirstTempOf(k.strPath);
+    k.fnSave();
+    const int nBlocks = g_Fault.nBlocks;
+    ASSERT_GT(nBlocks, 0) << k.pszName;
+    for (int f = 0; f < FAULT_COUNT; ++f) {
+      SCOPED_TRACE(std::string(k.pszName) + ", " + FAULT_NAMES[f]);
+      const std::vector<unsigned char> vBefore = ReadFileBytes(k.strPath);
+      ASSERT_FALSE(vBefore.empty());
+      k.fnEdit(++nValue);
+      g_Fault = cWriteFault();
+      g_Fault.strTemp = FirstTempOf(k.strPath);
+      g_Fault.nFailAt = f == FAULT_FIRST ? 1 : f == FAULT_MIDDLE ? (nBlocks + 1) / 2 : f == FAULT_LAST ? nBlocks : 0;
+      HANDLE hHeld = INVALID_HANDLE_VALUE;
+      if (f == FAULT_HELD_OPEN)
+        hHeld = CreateFileA(k.strPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      m_Boxes.Clear();
+      k.fnSave();
+      if (hHeld != INVALID_HANDLE_VALUE) CloseHandle(hHeld);
+      EXPECT_EQ(vBefore, ReadFileBytes(k.strPath));
+      EXPECT_TRUE(BoxShown(SaveFailed(k.strPath)));
+      EXPECT_TRUE(k.fnKept(nValue));
+      EXPECT_EQ(1u, FilesBeside(k.strPath).size());
+
+      // The same save again, without the fault.
+      g_Fault.nFailAt = 0;
+      m_Boxes.Clear();
+      k.fnSave();
+      EXPECT_FALSE(BoxShown(SaveFailed(k.strPath)));
+      EXPECT_NE(vBefore, ReadFileBytes(k.strPath));
+      EXPECT_EQ(1u, FilesBeside(k.strPath).size());
+    }
+  }
+}
+
+TEST_F(StageFilesTest, ClosingWithASaveThatFailsKeepsTheEditorAndAsksAgain) {
+  SetDataFileWriteFn(FaultyWrite);
+  ChangeStage(81);
+  g_Fault.strTemp = FirstTempOf(DEMO);
+  g_Fault.nFailAt = 1;
+  m_Boxes.Answer(IDYES);
+  SendMessageA(m_lpWnd->m_hWnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(g_hMainWnd));
+  EXPECT_TRUE(IsWindow(m_lpWnd->m_hWnd));
+  EXPECT_TRUE(BoxShown(SaveFailed(DEMO)));
+  EXPECT_EQ(1, StageEditState.m_bStageChanged);
+  EXPECT_EQ(81, Stage.m_vBlockGrid[0].m_nGraphic);
+
+  // A common palette that cannot be written keeps the editor as well, and stays marked.
+  StageEditState.m_bStageChanged = 0;
+  StageEditState.m_bPaletteChanged = 1;
+  g_Fault = cWriteFault();
+  g_Fault.strTemp = FirstTempOf(COMMON_PALETTE_FILE);
+  g_Fault.nFailAt = 1;
+  m_Boxes.Clear();
+  m_Boxes.Answer(IDYES);
+  EXPECT_EQ(0, m_lpWnd->AskSave());
+  EXPECT_TRUE(BoxShown(SaveFailed(COMMON_PALETTE_FILE)));
+  EXPECT_EQ(1, StageEditState.m_bPaletteChanged);
+}
+
+// Opening another stage, closing the stage and a new stage ask the closing question first.
+TEST_F(StageFilesTest, ReplacingOrClosingAChangedStageAsksToSaveItFirst) {
+  SetDataFileWriteFn(FaultyWrite);
+  const char* const QUESTION = "ステージが変更された可能性があります。\n保存しますか？";
+  struct {
+    uint16_t wCommand;
+    int nAnswer;
+    bool bFailSave;
+    bool bReplaced;  // the window was rebuilt for another stage, or none
+    bool bSaved;
+  } const aCases[] = {
+      {ID_CLOSE_STAGE, IDCANCEL, false, false, false},
+      {ID_CLOSE_STAGE, IDYES, true, false, false},
+      {ID_STAGE_OPEN, IDCANCEL, false, false, false},
+      {ID_STAGE_OPEN, IDYES, true, false, false},
+      {ID_STAGE_NEW, IDCANCEL, false, false, false},
+      {ID_STAGE_NEW, IDYES, true, false, false},
+      {ID_CLOSE_STAGE, IDYES, false, true, true},
+  };
+  int16_t nGraphic = 60;
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(std::to_string(c.wCommand) + " " + std::to_string(c.nAnswer) + (c.bFailSave ? " failing" : ""));
+    HWND hOld = m_lpWnd->m_hWnd;
+    ChangeStage(++nGraphic);
+    g_Fault = cWriteFault();
+    g_Fault.strTemp = FirstTempOf(DEMO);
+    g_Fault.nFailAt = c.bFailSave ? 1 : 0;
+    m_Boxes.Clear();
+    m_Boxes.Answer(c.nAnswer);
+    Command(c.wCommand);
+    ASSERT_FALSE(m_Boxes.Shown().empty());
+    EXPECT_EQ(QUESTION, m_Boxes.Shown()[0].strText);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL), m_Boxes.Shown()[0].uType);
+    EXPECT_EQ(c.bFailSave, BoxShown(SaveFailed(DEMO)));
+    EXPECT_EQ(c.bSaved, FirstBlockOnDisk(DEMO) == nGraphic);
+    if (c.bReplaced) {
+      ASSERT_TRUE(WaitForStageWindowRebuild(hOld));
+      m_lpWnd = FrameWnd.m_lpStageWnd;
+      EXPECT_EQ(0, StageEditState.m_bStageOpen);
+      continue;
+    }
+    DrainMessages();
+    EXPECT_EQ(hOld, m_lpWnd->m_hWnd);
+    EXPECT_EQ(1, StageEditState.m_bStageOpen);
+    EXPECT_EQ(1, StageEditState.m_bStageChanged);
+    EXPECT_EQ(nGraphic, Stage.m_vBlockGrid[0].m_nGraphic);
+    EXPECT_EQ(DEMO, StageEditState.m_strStagePath);
+  }
+}
+
+TEST_F(StageFilesTest, TheBackupIsTheWholeOldFileAndReplacesAnOlderOne) {
+  SetDataFileWriteFn(FaultyWrite);
+  // A backup cut short by an earlier save, and a temporary file of a killed one.
+  ASSERT_TRUE(WriteFileBytes(DEMO_BACKUP, {}));
+  ASSERT_TRUE(WriteFileBytes(std::string(DEMO_BACKUP) + ".~0.tmp", {1, 2, 3}));
+  ASSERT_TRUE(WriteFileBytes(std::string(DEMO) + ".~1f.tmp", {1, 2, 3}));
+  const std::vector<unsigned char> vOld = ReadFileBytes(DEMO);
+  ChangeStage(71);
+  g_Fault.strTemp = FirstTempOf(DEMO);
+  g_Fault.nFailAt = 2;
+  Command(ID_STAGE_SAVE);
+  EXPECT_EQ(vOld, ReadFileBytes(DEMO_BACKUP));
+  EXPECT_EQ(std::vector<std::string>{"Sample.stg4_778"}, FilesBeside(DEMO_BACKUP));
+  EXPECT_EQ(std::vector<std::string>{"Sample.stg4_778"}, FilesBeside(DEMO));
+  g_Fault.nFailAt = 0;
+  Command(ID_STAGE_SAVE);
+  EXPECT_FALSE(FileExists(DEMO_BACKUP));
+  EXPECT_EQ(71, FirstBlockOnDisk(DEMO));
+}
+
+TEST_F(StageFilesTest, OnlyOurOwnLeftoversOfTheSameFileAreRemoved) {
+  SetDataFileWriteFn(FaultyWrite);
+  const std::string strTarget = "data\\PrjOption.dat";
+  const char* const aOurs[] = {".~0.tmp", ".~a3.tmp"};
+  const char* const aOthers[] = {".~zz.tmp", ".tmp", ".~0.bak"};
+  for (const char* p : aOurs) ASSERT_TRUE(WriteFileBytes(strTarget + p, {1}));
+  for (const char* p : aOthers) ASSERT_TRUE(WriteFileBytes(strTarget + p, {1}));
+  ASSERT_TRUE(WriteFileBytes("data\\Other.dat.~0.tmp", {1}));
+  HANDLE hBusy = CreateFileA((strTarget + ".~1.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, hBusy);
+  ASSERT_EQ(1, SaveOrReport(PrjOption, strTarget.c_str()));
+  for (const char* p : aOurs) EXPECT_FALSE(FileExists(strTarget + p)) << p;
+  for (const char* p : aOthers) EXPECT_TRUE(FileExists(strTarget + p)) << p;
+  EXPECT_TRUE(FileExists("data\\Other.dat.~0.tmp"));
+  // A save of the same file going on elsewhere keeps its temporary file.
+  EXPECT_TRUE(FileExists(strTarget + ".~1.tmp"));
+  CloseHandle(hBusy);
+  EXPECT_EQ(1, RemoveSaveTempFiles(strTarget.c_str()));
+}
+
+// The GDI objects of the process. The system's count is a stub under Wine; there a handle whose
+// upper half is 0 names the object in that slot of the table, whatever its generation.
+int GdiObjects() {
+  int n = 0;
+  for (uintptr_t i = 1; i < 0x10000; ++i)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++n;
+  return n;
+}
+
+TEST_F(StageFilesTest, ToolbarBitmapsAndGdiObjectsStayFlatOverManyRebuildsOfTheStageWindow) {
+  auto Rebuild = [this](int nTimes) {
+    for (int i = 0; i < nTimes; ++i) {
+      HWND hOld = m_lpWnd->m_hWnd;
+      PostMessageA(g_hMainWnd, WM_USER, 1, 0);
+      if (!WaitForStageWindowRebuild(hOld)) return false;
+      m_lpWnd = FrameWnd.m_lpStageWnd;
+    }
+    return true;
+  };
+  // The first rebuilds may make what is made once per process (cached brushes, fonts).
+  ASSERT_TRUE(Rebuild(3));
+  const int32_t nBefore = LiveToolBitmaps();
+  EXPECT_GT(nBefore, 0);
+  const int nObjects = GdiObjects();
+  HBITMAP hProbe = CreateBitmap(1, 1, 1, 1, nullptr);
+  EXPECT_EQ(nObjects + 1, GdiObjects());  // the count sees one more object
+  DeleteObject(hProbe);
+  ASSERT_TRUE(Rebuild(50));
+  EXPECT_EQ(nBefore, LiveToolBitmaps());
+  EXPECT_EQ(nObjects, GdiObjects());
+}
+
 class TestPlayTest : public StageFilesTest {
  protected:
   void SetUp() override {

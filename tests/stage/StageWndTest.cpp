@@ -355,11 +355,37 @@ TEST_F(StageWndTest, SystemAndProjectOptionSheetsOpenFromTheirCommandsAndGiveThe
   }
 }
 
+TEST_F(StageWndTest, ToolbarTipsOfTheStageAndPaletteWindowsComeThroughTheToolbarsOwnTooltip) {
+  EXPECT_TRUE(SendMessageA(m_lpWnd->m_hToolBar, TB_GETTOOLTIPS, 0, 0));
+  EXPECT_STREQ("開く", m_lpWnd->ToolTipText(ID_TB_OPEN));
+  EXPECT_STREQ("アイテムパレット", m_lpWnd->ToolTipText(ID_TB_LAYER_ITEM));
+  EXPECT_STREQ("ゲーム全体のテストプレイ", m_lpWnd->ToolTipText(ID_TB_GAME_TESTPLAY));
+  // What the toolbar's tooltip gets when it asks.
+  NMTTDISPINFOA di = {};
+  di.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(m_lpWnd->m_hToolBar, TB_GETTOOLTIPS, 0, 0));
+  di.hdr.idFrom = ID_TB_SAVE;
+  di.hdr.code = TTN_GETDISPINFOA;
+  SendMessageA(m_lpWnd->m_hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&di));
+  ASSERT_TRUE(di.lpszText);
+  EXPECT_STREQ("上書き保存", di.lpszText);
+  cDialog* lpPalette = m_lpWnd->m_lpTool[cStageWnd::TOOL_COMMON_BLOCK];
+  ASSERT_TRUE(lpPalette && lpPalette->m_hToolBar);
+  EXPECT_TRUE(SendMessageA(lpPalette->m_hToolBar, TB_GETTOOLTIPS, 0, 0));
+  int nTips = 0;
+  for (int i = 0; i < static_cast<int>(SendMessageA(lpPalette->m_hToolBar, TB_BUTTONCOUNT, 0, 0)); ++i) {
+    TBBUTTON b = {};
+    SendMessageA(lpPalette->m_hToolBar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&b));
+    if (b.fsStyle != BTNS_SEP && lpPalette->ToolTipText(b.idCommand)) ++nTips;
+  }
+  EXPECT_EQ(7, nTips);  // the five tools and the two right-click modes
+}
+
 TEST_F(StageWndTest, ClosingTheStageRebuildsTheWindowWithNothingToEdit) {
   HWND hOld = m_lpWnd->m_hWnd;
   StageEditState.m_bStageChanged = 1;
+  m_Boxes.Answer(IDNO);  // the changes are thrown away
   Command(ID_CLOSE_STAGE);
-  EXPECT_TRUE(m_Boxes.Shown().empty());
+  EXPECT_EQ(1u, m_Boxes.Shown().size());
   ASSERT_TRUE(WaitForStageWindowRebuild(hOld));
   m_lpWnd = FrameWnd.m_lpStageWnd;
   ASSERT_TRUE(m_lpWnd);
