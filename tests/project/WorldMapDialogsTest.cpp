@@ -159,6 +159,46 @@ TEST_F(WorldMapDialogsTest, RoadTypeClearsTheNumberAndCancelLeavesThePlacedEvent
   EXPECT_FALSE(WorldMapEditState.CanUndo());
 }
 
+TEST_F(WorldMapDialogsTest, PenWithAnEditingOptionOpensTheDialogAndPlacesOrChangesOnlyOnOk) {
+  WorldMap.m_vTemplates[0].m_strName = "gate";
+  Command(ID_WM_MODE_EVENT);
+  ASSERT_EQ("gate", WorldMapEditState.m_SelTemplate.m_strName);
+  const struct {
+    int32_t bEditPlaced, bEditBefore;
+    int nButton;
+    const char* pszName;
+    const char* pszShown;  // the name the dialog opened with
+    const char* pszAfter;  // the event on the cell afterwards, "" none
+  } rows[] = {
+      {0, 1, IDC_WMD_CANCEL, "first", "gate", ""},
+      {0, 1, IDC_WMD_OK, "placed", "gate", "placed"},
+      {1, 0, IDC_WMD_OK, "edited", "placed", "edited"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.pszName);
+    EditConfig.m_bWmEditPlaced = r.bEditPlaced;
+    EditConfig.m_bWmEditBeforePlace = r.bEditBefore;
+    WorldMapEditState.ClearUndo();
+    std::string strShown;
+    cWhenUp<cWmEventDlg> step([&](cWmEventDlg* p) {
+      strShown = TextOf(p, IDC_WEV_NAME);
+      Type(p, IDC_WEV_NAME, r.pszName);
+      Click(p, r.nButton);
+    });
+    SendMessageA(m_lpWnd->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(m_lpWnd->m_nViewX + 6 * 32 + 5, m_lpWnd->m_nViewY + 5 * 32 + 5));
+    SendMessageA(m_lpWnd->m_hWnd, WM_LBUTTONUP, 0,
+                 MAKELPARAM(m_lpWnd->m_nViewX + 6 * 32 + 5, m_lpWnd->m_nViewY + 5 * 32 + 5));
+    ASSERT_TRUE(step.Ran());
+    EXPECT_EQ(r.pszShown, strShown);
+    cEdWmEvent* e = WorldMap.FindEventAt(6, 5);
+    EXPECT_EQ(r.pszAfter, std::string(e ? e->m_strName : ""));
+    EXPECT_EQ(*r.pszAfter ? 1u : 0u, WorldMap.m_vEvents.size());
+    // The dialog's OK stores the one undo step; a cancelled dialog stores none.
+    EXPECT_EQ(r.nButton == IDC_WMD_OK ? 1u : 0u, WorldMapEditState.m_UndoGrids.size());
+  }
+}
+
 TEST_F(WorldMapDialogsTest, SettingsResizeDropsEventsOutsideAndPullsTheStartInsideOnlyOnOk) {
   struct cCase {
     int nButton;
