@@ -50,9 +50,9 @@ void cSysPageCtrls::Combo(uint32_t nId, int8_t* p, cItemTable pTable, int32_t nM
   AddBind(m_vCharCombo, Param.SetTable(nId, p, pTable, nMin));
 }
 
-void cSysPageCtrls::Combo(uint32_t nId, int32_t* p, cItemVector* pItems) {
+void cSysPageCtrls::Combo(uint32_t nId, int32_t* p, cItemVector* pItems, int32_t nMin) {
   cComboParam<int32_t> Param;
-  AddBind(m_vCombo, Param.SetVector(nId, p, pItems, 0));
+  AddBind(m_vCombo, Param.SetVector(nId, p, pItems, nMin));
 }
 
 void cSysPageCtrls::Check(uint32_t nId, int32_t* p) {

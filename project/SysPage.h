@@ -46,7 +46,7 @@ struct cSysPageCtrls {
   // Item p stands for the value nMin + p.
   void Combo(uint32_t nId, int32_t* p, cItemTable pTable, int32_t nMin = 0);
   void Combo(uint32_t nId, int8_t* p, cItemTable pTable, int32_t nMin = 0);
-  void Combo(uint32_t nId, int32_t* p, cItemVector* pItems);
+  void Combo(uint32_t nId, int32_t* p, cItemVector* pItems, int32_t nMin = 0);
   void Check(uint32_t nId, int32_t* p);
   void Flag(uint32_t nId, uint8_t* p);
   void Button(uint32_t nId);

@@ -12,6 +12,11 @@
 #include "model/Globals.h"
 #include "model/StageEditState.h"
 #include "model/WorldMapEditState.h"
+#include "app/MsgBox.h"
+#include "app/WindowList.h"
+#include "project/WmEventDlg.h"
+#include "project/WmPalettes.h"
+#include "resources/WorldMapDialogIds.h"
 #include "resources/WorldMapIds.h"
 
 namespace {
@@ -145,9 +150,28 @@ void cWorldMapWnd::OnMouse(UINT uMsg, WPARAM wParam, LPARAM lParam) {
   if (bPress && m_hWnd) SetFocus(m_hWnd);
 }
 
-// The event dialog joins here once it is built; until then every run counts as cancelled, so
-// the editing options place nothing.
-int32_t cWorldMapWnd::RunEventDlg(cEdWmEvent&) { return 0; }
+int32_t cWorldMapWnd::RunEventDlg(cEdWmEvent& event) {
+  cWmEventEditInfo info;
+  info.lpEvent = &event;
+  info.bNew = &event == &m_NewEvent;
+  SafeDelete(m_lpEventDlg);
+  m_lpEventDlg = new (std::nothrow)
+      cWmEventDlg(IDD_WM_EVENT, this, cWindow::KIND_DIALOG, &info, &WindowList, static_cast<cWindow*>(nullptr), 0);
+  if (!m_lpEventDlg) {
+    OutOfMemory();
+    return 0;
+  }
+  INT_PTR nResult = m_lpEventDlg->DoModal(cDialog::RUN_DISABLE_OTHERS);
+  SafeDelete(m_lpEventDlg);
+  return nResult ? 1 : 0;
+}
+
+// Cut and copy put the event on the event palette's list clipboard too, so the list can paste it
+// as a template.
+void cWorldMapWnd::ClipEvent(const cEdWmEvent& event) {
+  WorldMapEditState.m_Clip = event;
+  if (m_lpEventPalette) m_lpEventPalette->SetClipboard(event);
+}
 
 void cWorldMapWnd::PlaceAt(cEdWmEvent& event, int32_t x, int32_t y) {
   if (EditConfig.m_bWmAutoWorldNo) WorldMap.AssignWorldNos(event, WorldMap.FindEventAt(x, y));
@@ -263,13 +287,13 @@ void cWorldMapWnd::OnContextCommand(uint16_t wId) {
       st.m_bClipValid = 1;
       if (!ev) break;
       PushUndo();
-      st.m_Clip = *ev;
+      ClipEvent(*ev);
       WorldMap.RemoveEvent(ev);
       StageEditState.m_bWorldMapChanged = 1;
       break;
     case ID_WM_CTX_COPY:
       st.m_bClipValid = 1;
-      if (ev) st.m_Clip = *ev;
+      if (ev) ClipEvent(*ev);
       break;
     case ID_WM_CTX_PASTE:
       // A cell beyond the map (the partly shown last column or row) takes no event.

@@ -14,7 +14,10 @@
 #include "model/ProjectLoad.h"
 #include "model/StageEditState.h"
 #include "model/WorldMapEditState.h"
+#include "project/WmEventDlg.h"
+#include "project/WmPalettes.h"
 #include "resources/ListIds.h"
+#include "resources/WorldMapDialogIds.h"
 #include "resources/WorldMapIds.h"
 #include "stage/StageWnd.h"
 
@@ -89,6 +92,7 @@ void cWorldMapWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   AddBitmapCtrl(&m_ViewCtrl, m_ViewParam);
   // The menu and the bars took room from the client area: the view gets its size back.
   SetClientSize(m_rcRequest.right, m_rcRequest.bottom);
+  ApplyStoredOuterSize(m_hWnd, EditConfig.m_aPlace[PLACE_WORLD_MAP]);
   PlaceView();
   UpdateScrollRanges();
   cWorldMapEditState::SetModeChangedFn(&cWorldMapWnd::OnModeChanged);
@@ -201,16 +205,28 @@ void cWorldMapWnd::RedrawPalette() {
   }
 }
 
-// The chip and event palette windows join here once they are built; until then each mode works
-// with the selection its palette left in the edit state.
-void cWorldMapWnd::OpenChipPalette() {
-  if (m_lpChipPalette) return;
-  SafeDelete(m_lpEventPalette);
+namespace {
+
+// Replaces whichever palette window is open by a new one of class P, shown beside the window
+// without touching the other windows.
+template <class P, class Q>
+void OpenPalette(cWorldMapWnd* lpWnd, P*& lpWanted, Q*& lpOther, uint16_t wTemplateId) {
+  if (lpWanted) return;
+  SafeDelete(lpOther);
+  lpWanted = new (std::nothrow) P(wTemplateId, lpWnd, cWindow::KIND_DIALOG, &WindowList);
+  if (!lpWanted) {
+    OutOfMemory();
+    return;
+  }
+  lpWanted->DoModeless(0, 1);
 }
 
+}  // namespace
+
+void cWorldMapWnd::OpenChipPalette() { OpenPalette(this, m_lpChipPalette, m_lpEventPalette, IDD_WM_CHIP_PALETTE); }
+
 void cWorldMapWnd::OpenEventPalette() {
-  if (m_lpEventPalette) return;
-  SafeDelete(m_lpChipPalette);
+  OpenPalette(this, m_lpEventPalette, m_lpChipPalette, IDD_WM_EVENT_PALETTE);
 }
 
 void cWorldMapWnd::PushUndo() {
@@ -272,9 +288,25 @@ void cWorldMapWnd::ClearEvents() {
   SetChanged();
 }
 
-// The settings dialog joins here once it is built; its OK then validates the map, resizes the
-// scroll ranges and empties the undo steps.
-void cWorldMapWnd::RunSettings() {}
+void cWorldMapWnd::RunSettings() {
+  HideToolWindows();
+  EnableToolWindows(0);
+  SafeDelete(m_lpSettingDlg);
+  m_lpSettingDlg = new (std::nothrow) cWmSettingDlg(IDD_WM_SETTINGS, this, cWindow::KIND_DIALOG, &WindowList);
+  if (!m_lpSettingDlg) {
+    OutOfMemory();
+  } else if (m_lpSettingDlg->DoModal(0)) {
+    WorldMap.Validate();
+    if (m_hWnd) SendMessageA(m_hWnd, WM_SIZE, 0, 0);
+    RedrawPalette();
+    WorldMapEditState.ClearUndo();
+    UpdateUndoState();
+    SetChanged();
+  }
+  SafeDelete(m_lpSettingDlg);
+  ShowToolWindows();
+  EnableToolWindows(1);
+}
 
 void cWorldMapWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   CheckCommand(wParam);
@@ -359,9 +391,7 @@ LRESULT cWorldMapWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
       OnMouse(uMsg, wParam, lParam);
       break;
     case WM_DESTROY: {
-      POINT pt = GetPos();
-      EditConfig.m_aPlace[PLACE_WORLD_MAP].Set(pt.x, pt.y, m_nViewW, m_nViewH);
-      SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+      StoreOuterPlacement(hWnd, PLACE_WORLD_MAP);
       WorldMapEditState.ClearUndo();
       cWorldMapEditState::SetModeChangedFn(nullptr);
       cStageWnd* lpStage = cStageWnd::Current();

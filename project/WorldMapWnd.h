@@ -10,6 +10,10 @@
 #include "model/WorldMap.h"
 
 class cSurface;
+class cChipPaletteWnd;
+class cEventPaletteWnd;
+class cWmEventDlg;
+class cWmSettingDlg;
 
 class cWorldMapWnd : public cDialogClass<cWorldMapWnd> {
  public:
@@ -53,11 +57,13 @@ class cWorldMapWnd : public cDialogClass<cWorldMapWnd> {
   void OnContextCommand(uint16_t wId);
   // Runs the event dialog on the event; 1 on OK.
   int32_t RunEventDlg(cEdWmEvent& event);
+  // The event becomes the clipboard of the view and of the event palette's list.
+  void ClipEvent(const cEdWmEvent& event);
 
-  cDialog* m_lpChipPalette = nullptr;
-  cDialog* m_lpEventPalette = nullptr;
-  cDialog* m_lpSettingDlg = nullptr;
-  cDialog* m_lpEventDlg = nullptr;
+  cChipPaletteWnd* m_lpChipPalette = nullptr;
+  cEventPaletteWnd* m_lpEventPalette = nullptr;
+  cWmSettingDlg* m_lpSettingDlg = nullptr;
+  cWmEventDlg* m_lpEventDlg = nullptr;
   cEdWmEvent m_NewEvent;
   int32_t m_nScrollX = 0;  // first visible column and row, in cells
   int32_t m_nScrollY = 0;
