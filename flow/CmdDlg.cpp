@@ -2,6 +2,7 @@
 
 #include "flow/ItemFlowCmdDlg.h"
 #include "flow/MoveCmdDlgs.h"
+#include "flow/ShotCmdDlgs.h"
 #include "model/CommandKindTable.h"
 #include "resources/CmdDialogIds.h"
 
@@ -78,6 +79,8 @@ bool FillKinds() {
   s_aCharaKinds[8].m_pfnOpen = &OpenOf<cAvoidMoveCmdDlg>;
   s_aCharaKinds[9].m_pfnOpen = &OpenOf<cTurnCmdDlg>;
   s_aCharaKinds[10].m_pfnOpen = &OpenOf<cJumpCmdDlg>;
+  s_aCharaKinds[11].m_pfnOpen = &OpenOf<cShotCmdDlg>;
+  s_aCharaKinds[12].m_pfnOpen = &OpenOf<cSwordCmdDlg>;
   s_aItemKinds[1].m_wTemplateId = IDD_CMD_ITEM_FLOW;
   s_aItemKinds[1].m_pfnOpen = &OpenOf<cItemFlowCmdDlg>;
   return true;

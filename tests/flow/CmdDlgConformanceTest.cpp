@@ -13,8 +13,10 @@
 #include "app/Log.h"
 #include "controls/EditValCtrl.h"
 #include "flow/MoveCmdDlgs.h"
+#include "flow/ShotCmdDlgs.h"
 #include "model/Database.h"
 #include "resources/MoveCmdIds.h"
+#include "resources/ShotCmdIds.h"
 #include "support/TestSupport.h"
 #include "CmdDlgTestSupport.h"
 
@@ -51,6 +53,10 @@ const std::vector<cKindCase>& Cases() {
        [](const cEdCommand& c) { return c.m_nTimeClone; }, -3},
       {10, "ジャンプ", &CurrentCmdDlg<cJumpCmdDlg>, IDC_JP_MAX_HEIGHT, "12",
        [](const cEdCommand& c) { return Param(c, 2); }, 12},
+      {11, "ショット", &CurrentCmdDlg<cShotCmdDlg>, IDC_SH_POWER, "55",
+       [](const cEdCommand& c) { return c.m_pShot ? c.m_pShot->m_nPower : -1; }, 55},
+      {12, "ソード", &CurrentCmdDlg<cSwordCmdDlg>, IDC_SH_IMPACT, "-5",
+       [](const cEdCommand& c) { return c.m_pShot ? c.m_pShot->m_nImpact : -1; }, -5},
   };
   return s_v;
 }
@@ -80,8 +86,12 @@ class CmdDlgConformanceTest : public testing::Test {
     InitCommonControls();
     m_vAnime = Database.m_vAnime;
     m_vSound = Database.m_vSound;
+    m_vEffect = Database.m_vEffect;
+    m_vSword = Database.m_vSwordType;
     Database.m_vAnime.resize(3);
     Database.m_vSound.resize(3);
+    Database.m_vEffect.resize(3);
+    Database.m_vSwordType.resize(2);
     // A control looked up but missing from its template reports itself only while the error
     // log is on.
     SetErrorLog(1, m_Dir.File("EC_Editor.txt").c_str());
@@ -90,10 +100,14 @@ class CmdDlgConformanceTest : public testing::Test {
     SetErrorLog(0, m_Dir.File("EC_Editor.txt").c_str());
     Database.m_vAnime = m_vAnime;
     Database.m_vSound = m_vSound;
+    Database.m_vEffect = m_vEffect;
+    Database.m_vSwordType = m_vSword;
   }
   cTempDir m_Dir;
   cChkVector<cEdAnime> m_vAnime;
   cChkVector<cEdSound> m_vSound;
+  cChkVector<cEdEffect> m_vEffect;
+  cChkVector<cEdSwordType> m_vSword;
 };
 
 }  // namespace
