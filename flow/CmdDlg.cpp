@@ -3,6 +3,7 @@
 #include "flow/ItemFlowCmdDlg.h"
 #include "flow/MoveCmdDlgs.h"
 #include "flow/ShotCmdDlgs.h"
+#include "flow/SummonCmdDlgs.h"
 #include "model/CommandKindTable.h"
 #include "resources/CmdDialogIds.h"
 
@@ -81,6 +82,9 @@ bool FillKinds() {
   s_aCharaKinds[10].m_pfnOpen = &OpenOf<cJumpCmdDlg>;
   s_aCharaKinds[11].m_pfnOpen = &OpenOf<cShotCmdDlg>;
   s_aCharaKinds[12].m_pfnOpen = &OpenOf<cSwordCmdDlg>;
+  s_aCharaKinds[13].m_pfnOpen = &OpenOf<cBlockSummonCmdDlg>;
+  s_aCharaKinds[14].m_pfnOpen = &OpenOf<cCharaSummonCmdDlg>;
+  s_aCharaKinds[15].m_pfnOpen = &OpenOf<cItemSummonCmdDlg>;
   s_aItemKinds[1].m_wTemplateId = IDD_CMD_ITEM_FLOW;
   s_aItemKinds[1].m_pfnOpen = &OpenOf<cItemFlowCmdDlg>;
   return true;

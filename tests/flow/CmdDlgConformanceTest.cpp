@@ -14,6 +14,7 @@
 #include "controls/EditValCtrl.h"
 #include "flow/MoveCmdDlgs.h"
 #include "flow/ShotCmdDlgs.h"
+#include "flow/SummonCmdDlgs.h"
 #include "model/Database.h"
 #include "resources/MoveCmdIds.h"
 #include "resources/ShotCmdIds.h"
@@ -57,6 +58,12 @@ const std::vector<cKindCase>& Cases() {
        [](const cEdCommand& c) { return c.m_pShot ? c.m_pShot->m_nPower : -1; }, 55},
       {12, "ソード", &CurrentCmdDlg<cSwordCmdDlg>, IDC_SH_IMPACT, "-5",
        [](const cEdCommand& c) { return c.m_pShot ? c.m_pShot->m_nImpact : -1; }, -5},
+      {13, "ブロック召喚", &CurrentCmdDlg<cBlockSummonCmdDlg>, IDC_SH_OFFSET_X, "-32",
+       [](const cEdCommand& c) { return c.m_pShot ? c.m_pShot->m_nOffsetX : -1; }, -32},
+      {14, "キャラ召喚", &CurrentCmdDlg<cCharaSummonCmdDlg>, IDC_SM_LIMIT, "250",
+       [](const cEdCommand& c) { return c.m_pShot ? c.m_pShot->m_nRange : -1; }, 250},
+      {15, "アイテム召喚", &CurrentCmdDlg<cItemSummonCmdDlg>, IDC_SH_COUNT, "4",
+       [](const cEdCommand& c) { return c.m_pShot ? c.m_pShot->m_nCount : -1; }, 4},
   };
   return s_v;
 }
