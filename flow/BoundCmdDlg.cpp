@@ -108,6 +108,13 @@ void cBoundCmdDlg::Picture(uint32_t nId, int32_t nWidth, int32_t nHeight) {
   m_vPicture.back().m_Param.Set(nId, nWidth, nHeight);
 }
 
+void cBoundCmdDlg::BindTimeHeader() {
+  cEdCommand& cmd = Command();
+  Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
+  Edit16(IDC_CMD_TIME, &cmd.m_nTime, 1, 9999, IDC_CMD_TIME_SPIN);
+  Edit16(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, -500, 500, IDC_CMD_TIME_CLONE_SPIN);
+}
+
 cControl* cBoundCmdDlg::Ctrl(uint32_t nId) {
   const uint16_t wId = static_cast<uint16_t>(nId);
   for (cControl* c : m_vCtrls)

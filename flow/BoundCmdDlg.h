@@ -54,6 +54,9 @@ class cBoundCmdDlg : public cCmdDlg {
   void Button(uint32_t nId);
   void Picture(uint32_t nId, int32_t nWidth, int32_t nHeight);
 
+  // The parallel flag, the time and its per-clone addition that most command dialogs start with.
+  void BindTimeHeader();
+
   // The bound control with that item id; reported as missing (and null) when there is none.
   cControl* Ctrl(uint32_t nId);
   void EnableId(uint32_t nId, bool bEnable);

@@ -25,7 +25,6 @@ void ShowMoveRatio(cControl* lpStatic, int16_t nDistance, int16_t nSpeed, int nU
 
 namespace {
 
-const int16_t TIME_MIN = 1, TIME_MAX = 9999, CLONE_MIN = -500, CLONE_MAX = 500;
 const int16_t ANGLE_LIMIT = 7200, OFFSET_LIMIT = 640;
 
 enum { MODE_TIME_SPEED = 0, MODE_TIME_DISTANCE = 1, MODE_SPEED_DISTANCE = 2 };
@@ -46,13 +45,6 @@ bool cMoveCmdDlgBase::PrepareMove() {
   }
   MakeDbNameList(m_vAnimeNames, Database.m_vAnime, "なし", 0, 2, 0);
   return true;
-}
-
-void cMoveCmdDlgBase::BindHeader() {
-  cEdCommand& cmd = Command();
-  Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
-  Edit16(IDC_CMD_TIME, &cmd.m_nTime, TIME_MIN, TIME_MAX, IDC_CMD_TIME_SPIN);
-  Edit16(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, CLONE_MIN, CLONE_MAX, IDC_CMD_TIME_CLONE_SPIN);
 }
 
 void cMoveCmdDlgBase::BindTimeGroup() {
@@ -133,7 +125,7 @@ cLineMoveCmdDlg::cLineMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t
                                                      bCentre) {
   if (!PrepareMove()) return;
   cEdMove& mv = Move();
-  BindHeader();
+  BindTimeHeader();
   Combo8(IDC_MV_SET_TYPE, &mv.m_nAimType, MoveSetTypeNames);
   Combo8(IDC_MV_DIRECTION, &mv.m_nDirection, MoveDirectionNames);
   Check(IDC_MV_REVERSE_ON_TURN, &mv.m_bReverseOnTurn);
@@ -207,7 +199,7 @@ cGroundTurnMoveCmdDlg::cGroundTurnMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOw
     : cDialogClass<cGroundTurnMoveCmdDlg, cMoveCmdDlgBase>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList,
                                                            lpAnchor, bCentre) {
   if (!PrepareMove()) return;
-  BindHeader();
+  BindTimeHeader();
   BindTimeGroup();
   BindInertia();
   BindOther();
@@ -233,7 +225,7 @@ cCircleMoveCmdDlg::cCircleMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
     mv.m_nDistance = 360;
     mv.m_nRadius = 6;
   }
-  BindHeader();
+  BindTimeHeader();
   Combo8(IDC_CM_DIRECTION, &mv.m_nDirection, CircleDirectionNames);
   Check(IDC_MV_FLIP_X, &mv.m_bMirrorX);
   Check(IDC_MV_FLIP_Y, &mv.m_bMirrorY);
@@ -288,7 +280,7 @@ cChargeMoveCmdDlg::cChargeMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
                                                        bCentre) {
   if (!PrepareMove()) return;
   cEdMove& mv = Move();
-  BindHeader();
+  BindTimeHeader();
   BindTargetOffset(*this, mv);
   Edit16(IDC_MV_ANGLE, &mv.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_SPIN);
   Edit16(IDC_MV_ANGLE_CLONE, &mv.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_CLONE_SPIN);
@@ -309,7 +301,7 @@ cHomingMoveCmdDlg::cHomingMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
   if (!PrepareMove()) return;
   cEdMove& mv = Move();
   if (m_Info.m_bNew) mv.m_nRadius = 0;
-  BindHeader();
+  BindTimeHeader();
   BindTargetOffset(*this, mv);
   Edit16(IDC_MV_AIM_ERROR, &mv.m_nRadius, 0, 10, IDC_MV_AIM_ERROR_SPIN);
   Edit16(IDC_MV_AIM_ERROR_CLONE, &mv.m_nRadiusClone, 0, 10, IDC_MV_AIM_ERROR_CLONE_SPIN);
@@ -331,7 +323,7 @@ cAvoidMoveCmdDlg::cAvoidMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32
                                                       bCentre) {
   m_bHeaderOnly = wTemplateId == IDD_CMD_NO_MOVE;
   if (!PrepareMove()) return;
-  BindHeader();
+  BindTimeHeader();
   if (m_bHeaderOnly) return;
   cEdMove& mv = Move();
   Combo8(IDC_MV_DIRECTION, &mv.m_nDirection, MoveDirectionNames);
@@ -365,9 +357,7 @@ cTurnCmdDlg::cTurnCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   }
   MakeDbNameList(m_vAnimeNames, Database.m_vAnime, "なし", 0, 2, 0);
   MakeDbNameList(m_vSoundNames, Database.m_vSound, "なし", 0, 2, 0);
-  Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
-  Edit16(IDC_CMD_TIME, &cmd.m_nTime, TIME_MIN, TIME_MAX, IDC_CMD_TIME_SPIN);
-  Edit16(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, CLONE_MIN, CLONE_MAX, IDC_CMD_TIME_CLONE_SPIN);
+  BindTimeHeader();
   Combo32(IDC_TN_TURN, &cmd.m_vParam[TURN_PARAM], TurnNames);
   Combo16(IDC_MV_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
   Combo16(IDC_TN_SOUND, &cmd.m_nSound, &m_vSoundNames);

@@ -27,7 +27,6 @@ class cMoveCmdDlgBase : public cBoundCmdDlg {
   // A new command gets a fresh part first; an existing one without a part (a damaged file) gets
   // one too, so that every control has a field. True when there is a command to bind.
   bool PrepareMove();
-  void BindHeader();
   void BindTimeGroup();
   void BindInertia();
   void BindOther();

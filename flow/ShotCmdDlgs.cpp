@@ -16,7 +16,7 @@
 
 namespace {
 
-const int16_t TIME_MIN = 1, TIME_MAX = 9999, CLONE_MIN = -500, CLONE_MAX = 500;
+const int16_t TIME_MIN = 1, TIME_MAX = 9999;
 const int16_t OFFSET_LIMIT = 640, ANGLE_LIMIT = 7200, SPEED_LIMIT = 200;
 // Before a formation or movement type sets them up, the parameter edits take any usual value.
 const int16_t PARAM_MAX = 999;
@@ -43,6 +43,16 @@ bool cShotPartCmdDlg::PrepareShot() {
   MakeDbNameList(m_vAnimeNames, Database.m_vAnime, "なし", 0, 2, 0);
   MakeDbNameList(m_vSoundNames, Database.m_vSound, "なし", 0, 2, 0);
   return true;
+}
+
+void cShotPartCmdDlg::BindFormation() {
+  cEdShot& sh = Shot();
+  Combo8(IDC_SH_FORMATION, &sh.m_nFormation, ShotFormationNames);
+  Edit16(IDC_SH_FORM_PARAM1, &sh.m_nFormParam[0], 0, PARAM_MAX, IDC_SH_FORM_PARAM1_SPIN);
+  Edit16(IDC_SH_FORM_PARAM2, &sh.m_nFormParam[1], 0, PARAM_MAX, IDC_SH_FORM_PARAM2_SPIN);
+  Edit16(IDC_SH_FORM_PARAM3, &sh.m_nFormParam[2], 0, PARAM_MAX, IDC_SH_FORM_PARAM3_SPIN);
+  for (uint32_t nId : FORM_CAPTIONS) Static(nId);
+  Edit8(IDC_SH_COUNT, &sh.m_nCount, 1, 127, IDC_SH_COUNT_SPIN);
 }
 
 void cShotPartCmdDlg::BindDrop() {
@@ -94,9 +104,7 @@ cShotCmdDlg::cShotCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   }
   MakeDbNameList(m_vEffectNames, Database.m_vEffect, "なし", 0, 2, 0);
 
-  Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
-  Edit16(IDC_CMD_TIME, &cmd.m_nTime, TIME_MIN, TIME_MAX, IDC_CMD_TIME_SPIN);
-  Edit16(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, CLONE_MIN, CLONE_MAX, IDC_CMD_TIME_CLONE_SPIN);
+  BindTimeHeader();
   // Display.
   Edit16(IDC_SH_GRAPHIC, &sh.m_nGraphic, 1, 120, IDC_SH_GRAPHIC_SPIN);
   Button(IDC_SH_GRAPHIC_LIST);
@@ -104,12 +112,7 @@ cShotCmdDlg::cShotCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   Check(IDC_SH_TRANSPARENT, &sh.m_bTransparent);
   Edit8(IDC_SH_Z, &sh.m_nZ, 0, 7, IDC_SH_Z_SPIN);
   // Firing.
-  Combo8(IDC_SH_FORMATION, &sh.m_nFormation, ShotFormationNames);
-  Edit16(IDC_SH_FORM_PARAM1, &sh.m_nFormParam[0], 0, PARAM_MAX, IDC_SH_FORM_PARAM1_SPIN);
-  Edit16(IDC_SH_FORM_PARAM2, &sh.m_nFormParam[1], 0, PARAM_MAX, IDC_SH_FORM_PARAM2_SPIN);
-  Edit16(IDC_SH_FORM_PARAM3, &sh.m_nFormParam[2], 0, PARAM_MAX, IDC_SH_FORM_PARAM3_SPIN);
-  for (uint32_t nId : FORM_CAPTIONS) Static(nId);
-  Edit8(IDC_SH_COUNT, &sh.m_nCount, 1, 127, IDC_SH_COUNT_SPIN);
+  BindFormation();
   Edit8(IDC_SH_CLONES, &sh.m_nClones, 0, 20, IDC_SH_CLONES_SPIN);
   Combo8(IDC_SH_DIRECTION, &sh.m_nDirection, MoveDirectionNames);
   Combo8(IDC_SH_OBJECT, &sh.m_nAimAt, ShotObjectNames);

@@ -19,6 +19,8 @@ class cShotPartCmdDlg : public cBoundCmdDlg {
   // A new command gets a fresh part, and so does an existing one without a part (a damaged
   // file). Fills the anime and sound lists. True when there is a command to bind.
   bool PrepareShot();
+  // The formation, its three parameter edits with their captions, and the count.
+  void BindFormation();
   // The palette of the obtained item and its entry (shot and sword).
   void BindDrop();
   // The entry combo box follows the chosen palette: off for "なし", else that palette's items.

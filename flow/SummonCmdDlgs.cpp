@@ -9,8 +9,7 @@
 
 namespace {
 
-const int16_t TIME_MIN = 1, TIME_MAX = 9999, CLONE_MIN = -500, CLONE_MAX = 500, OFFSET_LIMIT = 640;
-const int16_t PARAM_MAX = 999;
+const int16_t TIME_MIN = 1, TIME_MAX = 9999, OFFSET_LIMIT = 640;
 const uint32_t FORM_EDITS[3] = {IDC_SH_FORM_PARAM1, IDC_SH_FORM_PARAM2, IDC_SH_FORM_PARAM3};
 const uint32_t FORM_CAPTIONS[3] = {IDC_SH_FORM_CAPTION1, IDC_SH_FORM_CAPTION2, IDC_SH_FORM_CAPTION3};
 
@@ -40,17 +39,10 @@ bool cSummonCmdDlgBase::PrepareSummon() {
   }
   FillEntries(sh.m_nSummonPalette);
   const bool bCommonOnly = StageEditState.m_nEditContext == EDIT_COMMON_PALETTE;
-  Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
-  Edit16(IDC_CMD_TIME, &cmd.m_nTime, TIME_MIN, TIME_MAX, IDC_CMD_TIME_SPIN);
-  Edit16(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, CLONE_MIN, CLONE_MAX, IDC_CMD_TIME_CLONE_SPIN);
+  BindTimeHeader();
   Combo8(IDC_SM_PALETTE, &sh.m_nSummonPalette, bCommonOnly ? SummonPaletteCommonNames : SummonPaletteNames);
   Combo16(IDC_SM_ENTRY, &sh.m_nSummonNo, &m_vEntryNames, 1);
-  Combo8(IDC_SH_FORMATION, &sh.m_nFormation, ShotFormationNames);
-  Edit16(IDC_SH_FORM_PARAM1, &sh.m_nFormParam[0], 0, PARAM_MAX, IDC_SH_FORM_PARAM1_SPIN);
-  Edit16(IDC_SH_FORM_PARAM2, &sh.m_nFormParam[1], 0, PARAM_MAX, IDC_SH_FORM_PARAM2_SPIN);
-  Edit16(IDC_SH_FORM_PARAM3, &sh.m_nFormParam[2], 0, PARAM_MAX, IDC_SH_FORM_PARAM3_SPIN);
-  for (uint32_t nId : FORM_CAPTIONS) Static(nId);
-  Edit8(IDC_SH_COUNT, &sh.m_nCount, 1, 127, IDC_SH_COUNT_SPIN);
+  BindFormation();
   Combo8(IDC_SH_DIRECTION, &sh.m_nDirection, MoveDirectionNames);
   Combo8(IDC_SH_OBJECT, &sh.m_nAimAt, ShotObjectNames);
   Combo8(IDC_SH_TARGET, &sh.m_nTarget, TargetSlotNames);
