@@ -178,3 +178,18 @@ TEST_F(MoveCmdDlgTest, NewCircleTurnAndJumpStartWithTheirValues) {
   EXPECT_EQ(1, jump.m_nTime);
   EXPECT_EQ(1, jump.m_bParallel);
 }
+
+TEST_F(MoveCmdDlgTest, ExistingMoveWithoutItsPartGetsADefaultOneInsteadOfFailing) {
+  // A damaged file can leave a move command without its move part.
+  cEdCommand cmd;
+  cmd.m_nTime = 12;
+  std::string strSpeed;
+  EXPECT_EQ(0, RunCmdOfKind(cmd, false, 7, &CurrentCmdDlg<cAvoidMoveCmdDlg>, [&](cCmdDlg* p) {
+              strSpeed = TextOf(p, IDC_MV_SPEED);
+              PressCancel(p);
+            }));
+  ASSERT_NE(nullptr, cmd.m_pMove);
+  EXPECT_EQ(cEdMove(), *cmd.m_pMove);
+  EXPECT_EQ("10", strSpeed);
+  EXPECT_EQ(12, cmd.m_nTime);
+}
