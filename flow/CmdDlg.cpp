@@ -1,6 +1,9 @@
 #include "flow/CmdDlg.h"
 
 #include "flow/ItemFlowCmdDlg.h"
+#include "flow/MoveCmdDlgs.h"
+#include "flow/ShotCmdDlgs.h"
+#include "flow/SummonCmdDlgs.h"
 #include "model/CommandKindTable.h"
 #include "resources/CmdDialogIds.h"
 
@@ -83,6 +86,20 @@ INT_PTR OpenOf(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cCmdE
 bool FillKinds() {
   for (int k = 1; k < CMD_KIND_COUNT; ++k) s_aCharaKinds[k].m_wTemplateId = CHARA_TEMPLATES[k];
   s_aCharaKinds[1].m_pfnOpen = &OpenOf<cWaitCmdDlg>;
+  s_aCharaKinds[2].m_pfnOpen = &OpenOf<cLineMoveCmdDlg>;
+  s_aCharaKinds[3].m_pfnOpen = &OpenOf<cGroundTurnMoveCmdDlg>;
+  s_aCharaKinds[4].m_pfnOpen = &OpenOf<cCircleMoveCmdDlg>;
+  s_aCharaKinds[5].m_pfnOpen = &OpenOf<cChargeMoveCmdDlg>;
+  s_aCharaKinds[6].m_pfnOpen = &OpenOf<cHomingMoveCmdDlg>;
+  s_aCharaKinds[7].m_pfnOpen = &OpenOf<cAvoidMoveCmdDlg>;
+  s_aCharaKinds[8].m_pfnOpen = &OpenOf<cAvoidMoveCmdDlg>;
+  s_aCharaKinds[9].m_pfnOpen = &OpenOf<cTurnCmdDlg>;
+  s_aCharaKinds[10].m_pfnOpen = &OpenOf<cJumpCmdDlg>;
+  s_aCharaKinds[11].m_pfnOpen = &OpenOf<cShotCmdDlg>;
+  s_aCharaKinds[12].m_pfnOpen = &OpenOf<cSwordCmdDlg>;
+  s_aCharaKinds[13].m_pfnOpen = &OpenOf<cBlockSummonCmdDlg>;
+  s_aCharaKinds[14].m_pfnOpen = &OpenOf<cCharaSummonCmdDlg>;
+  s_aCharaKinds[15].m_pfnOpen = &OpenOf<cItemSummonCmdDlg>;
   s_aItemKinds[1].m_wTemplateId = IDD_CMD_ITEM_FLOW;
   s_aItemKinds[1].m_pfnOpen = &OpenOf<cItemFlowCmdDlg>;
   return true;

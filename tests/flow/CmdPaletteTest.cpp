@@ -9,6 +9,7 @@
 #include "flow/FlowPage.h"
 #include "flow/ItemFlowCmdDlg.h"
 #include "flow/KeyCondDlg.h"
+#include "flow/MoveCmdDlgs.h"
 #include "flow/StandaloneFlowEdit.h"
 #include "resources/CmdDialogIds.h"
 #include "resources/FlowPageIds.h"
@@ -96,7 +97,7 @@ TEST_F(CmdPaletteTest, NewWaitConfirmedStoresTimeOneAndTheDefaults) {
 }
 
 TEST_F(CmdPaletteTest, ExistingCommandOpensOnlyItsOwnDialogAndCancelKeepsIt) {
-  // "ジャンプ", whose dialog is still the stand-in, and "ウエイト".
+  // "ジャンプ" and "ウエイト".
   cEdCommand jump;
   jump.m_nKind = 10;
   jump.m_vParam.assign(5, 3);
@@ -104,7 +105,10 @@ TEST_F(CmdPaletteTest, ExistingCommandOpensOnlyItsOwnDialogAndCancelKeepsIt) {
   const cEdCommand before = jump;
   bool bPaletteShown = false;
   cAnswerWhenUp<cCmdPaletteDlg> palette([&](cCmdPaletteDlg*) { bPaletteShown = true; });
-  cAnswerWhenUp<cPendingCmdDlg> cancel([](cPendingCmdDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_CANCEL, 0); });
+  cAnswerWhenUp<cJumpCmdDlg> cancel([](cJumpCmdDlg* p) {
+    SetDlgItemTextA(p->m_hWnd, 1305, "2");
+    PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_CANCEL, 0);
+  });
   EXPECT_EQ(0, RunPalette(jump, 0));
   EXPECT_EQ(before, jump);
 
