@@ -1,5 +1,6 @@
 #include "flow/CmdDlg.h"
 
+#include "flow/CodeCmdDlgs.h"
 #include "flow/FlowCtrlCmdDlgs.h"
 #include "flow/ItemFlowCmdDlg.h"
 #include "flow/PresentCmdDlgs.h"
@@ -96,6 +97,9 @@ bool FillKinds() {
   s_aCharaKinds[34].m_pfnOpen = &OpenOf<cBackgroundCmdDlg>;
   s_aCharaKinds[35].m_pfnOpen = &OpenOf<cSoundCmdDlg>;
   s_aCharaKinds[36].m_pfnOpen = &OpenOf<cBgmCmdDlg>;
+  s_aCharaKinds[37].m_pfnOpen = &OpenOf<cCodeCmdDlg>;
+  s_aCharaKinds[38].m_pfnOpen = &OpenOf<cArrangeCmdDlg>;
+  s_aCharaKinds[39].m_pfnOpen = &OpenOf<cLoopCmdDlg>;
   return true;
 }
 const bool s_bFilled = FillKinds();
