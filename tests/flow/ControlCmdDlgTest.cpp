@@ -17,6 +17,7 @@
 #include "model/CommandKindTable.h"
 #include "model/Database.h"
 #include "model/RecordTestSupport.h"
+#include "model/StageOptionTables.h"
 #include "resources/ControlCmdIds.h"
 #include "support/AnswerWhenUp.h"
 #include "support/TestSupport.h"
@@ -177,6 +178,7 @@ class ControlCmdDlgTest : public testing::Test {
     AddNamed(Database.m_vSound, 3);
     AddNamed(Database.m_vBgm, 3);
     if (ArrangeParamTable.empty()) BuildArrangeParamTable();
+    if (ScrollInfoTable.empty()) BuildScrollInfoTable(ScrollModeNames);  // as start-up does
   }
   void TearDown() override { Database = m_SavedDb; }
 
@@ -215,4 +217,223 @@ TEST_F(ControlCmdDlgTest, EveryKindOpensItsOwnDialogAndFollowsTheCommandRules) {
   ASSERT_EQ(1, ParseImage(image, [&](cDataReader& in) { return back.Read(in); }));
   EXPECT_EQ(flow.m_vCommand, back.m_vCommand);
   EXPECT_EQ(HexOf(image), HexOf(WriteImage([&](cDataWriter& out) { back.Write(out); })));
+}
+
+namespace {
+
+cEdCommand CommandOf(int nKind) {
+  cEdCommand cmd;
+  cmd.m_nKind = static_cast<int8_t>(nKind);
+  return cmd;
+}
+
+}  // namespace
+
+TEST_F(ControlCmdDlgTest, FlowOperationOwnsAFreshListAndReachesOtherCharactersByID) {
+  // A new command keeps its own empty list, time 0 and parallel even when cancelled.
+  cEdCommand cmd = CommandOf(16);
+  cmd.m_nTime = 9;
+  bool bUseChecked = true;
+  EXPECT_EQ(0, RunDlg<cFlowOpCmdDlg>(cmd, 1, [&](cFlowOpCmdDlg* p) {
+              bUseChecked = Checked(p, IDC_FO_USE_COND);
+              Press(p, IDC_CMD_CANCEL);
+            }));
+  EXPECT_FALSE(bUseChecked);
+  ASSERT_TRUE(cmd.m_pCondList);
+  EXPECT_EQ(cCondList(), *cmd.m_pCondList);
+  EXPECT_EQ(0, cmd.m_nTime);
+  EXPECT_EQ(1, cmd.m_bParallel);
+
+  // "ターゲット2" forces "指定IDのフロー" at once, and it is stored.
+  int nRangeShown = -1;
+  bool bRangeEnabled = true, bIdEnabled = false, bListEnabled = true;
+  EXPECT_EQ(1, RunDlg<cFlowOpCmdDlg>(cmd, 0, [&](cFlowOpCmdDlg* p) {
+              bListEnabled = Enabled(p, IDC_FO_COND_LIST);
+              Choose(p, IDC_FO_OWNER, 2);
+              nRangeShown = static_cast<int>(SendDlgItemMessageA(p->m_hWnd, IDC_FO_RANGE, CB_GETCURSEL, 0, 0));
+              bRangeEnabled = Enabled(p, IDC_FO_RANGE);
+              bIdEnabled = Enabled(p, IDC_FO_ID);
+              Press(p, IDC_CMD_OK);
+            }));
+  EXPECT_FALSE(bListEnabled);  // "条件あり" is off
+  EXPECT_EQ(2, nRangeShown);
+  EXPECT_FALSE(bRangeEnabled);
+  EXPECT_TRUE(bIdEnabled);
+  EXPECT_EQ(2, cmd.m_vParam[3]);
+  EXPECT_EQ(2, cmd.m_vParam[1]);
+}
+
+TEST_F(ControlCmdDlgTest, MessagePauseAndParallelAreEachOthersOpposite) {
+  for (bool bPause : {true, false}) {
+    SCOPED_TRACE(bPause);
+    cEdCommand cmd = CommandOf(19);
+    EXPECT_EQ(1, RunDlg<cMessageCmdDlg>(cmd, 1, [&](cMessageCmdDlg* p) {
+                Choose(p, IDC_MS_TIME_MODE, 2);  // "時間で指定" lets the pause be chosen
+                Tick(p, IDC_MS_PAUSE, bPause);
+                Tick(p, IDC_MS_INSTANT, true);
+                Press(p, IDC_CMD_OK);
+              }));
+    EXPECT_EQ(bPause ? 1 : 0, cmd.m_vParam[8]);
+    EXPECT_EQ(bPause ? 0 : 1, cmd.m_bParallel);
+    EXPECT_EQ(1, cmd.m_vParam[7]) << "an instant display lasts one tick";
+  }
+  // Erasing a message leaves only its ID to set.
+  cEdCommand cmd = CommandOf(19);
+  bool bTextEnabled = true, bIdEnabled = false;
+  RunDlg<cMessageCmdDlg>(cmd, 1, [&](cMessageCmdDlg* p) {
+    Tick(p, IDC_MS_ERASE, true);
+    Tick(p, IDC_MS_USE_ID, true);
+    bTextEnabled = Enabled(p, IDC_MS_TEXT);
+    bIdEnabled = Enabled(p, IDC_MS_ID);
+    Press(p, IDC_CMD_CANCEL);
+  });
+  EXPECT_FALSE(bTextEnabled);
+  EXPECT_TRUE(bIdEnabled);
+}
+
+TEST_F(ControlCmdDlgTest, StatusOperationFollowsTheChosenStatus) {
+  cEdCommand cmd = CommandOf(22);
+  std::vector<std::string> vSystem;
+  bool bNotInvincible = true, bPercentHp = true, bCalcHp = false, bPercentId = true, bCalcId = true;
+  EXPECT_EQ(1, RunDlg<cStatusCmdDlg>(cmd, 1, [&](cStatusCmdDlg* p) {
+              Choose(p, IDC_ST_LEFT_OWNER, 5);  // "システム"
+              for (int i = 0; i < ItemCount(p, IDC_ST_LEFT_STATUS); ++i) vSystem.push_back(ItemText(p, IDC_ST_LEFT_STATUS, i));
+              bNotInvincible = Enabled(p, IDC_ST_NOT_INVINCIBLE);
+              Choose(p, IDC_ST_LEFT_OWNER, 0);
+              Choose(p, IDC_ST_LEFT_STATUS, 1);  // "HP"
+              bPercentHp = Enabled(p, IDC_ST_PERCENT);
+              bCalcHp = Enabled(p, IDC_ST_CALC);
+              Choose(p, IDC_ST_LEFT_STATUS, 5);  // "キャラID"
+              bPercentId = Enabled(p, IDC_ST_PERCENT);
+              bCalcId = Enabled(p, IDC_ST_CALC);
+              Choose(p, IDC_ST_LEFT_STATUS, 10);  // "体当たりの衝撃": a constant of -20 to 20
+              SetDlgItemTextA(p->m_hWnd, IDC_ST_CONST, "50");
+              Press(p, IDC_CMD_OK);
+            }));
+  EXPECT_EQ((std::vector<std::string>{"時間", "横スクロール速度", "縦スクロール速度", "スコア", "残り人数"}), vSystem);
+  EXPECT_FALSE(bNotInvincible);
+  EXPECT_FALSE(bPercentHp);
+  EXPECT_TRUE(bCalcHp);
+  EXPECT_FALSE(bPercentId);
+  EXPECT_FALSE(bCalcId);
+  EXPECT_EQ(10, cmd.m_vParam[4]);
+  EXPECT_EQ(20, cmd.m_vParam[7]);
+}
+
+TEST_F(ControlCmdDlgTest, GiantSizeRaisesTheStoredValueAtOnceEvenOnCancel) {
+  cEdCommand cmd = CommandOf(23);
+  cmd.m_vParam = {0, 5, 0};  // 自分, 巨大化, below its first value
+  EXPECT_EQ(0, RunDlg<cStatus2CmdDlg>(cmd, 0, [](cStatus2CmdDlg* p) { Press(p, IDC_CMD_CANCEL); }));
+  EXPECT_EQ(1, cmd.m_vParam[2]);
+  // The owner "システム" offers the two scroll directions, each with its two modes.
+  std::vector<std::string> vAttr;
+  int nOptions = 0;
+  RunDlg<cStatus2CmdDlg>(cmd, 0, [&](cStatus2CmdDlg* p) {
+    Choose(p, IDC_S2_OWNER, 5);
+    for (int i = 0; i < ItemCount(p, IDC_S2_ATTR); ++i) vAttr.push_back(ItemText(p, IDC_S2_ATTR, i));
+    nOptions = ItemCount(p, IDC_S2_VALUE);
+    Press(p, IDC_CMD_CANCEL);
+  });
+  EXPECT_EQ((std::vector<std::string>{"横スクロール", "縦スクロール"}), vAttr);
+  EXPECT_EQ(2, nOptions);
+}
+
+TEST_F(ControlCmdDlgTest, WarpToAbsoluteCoordinatesUnchecksTheMirroring) {
+  cEdCommand cmd = CommandOf(20);
+  bool bFlipEnabled = true;
+  EXPECT_EQ(1, RunDlg<cWarpCmdDlg>(cmd, 1, [&](cWarpCmdDlg* p) {
+              Choose(p, IDC_WP_SET_TYPE, 5);
+              Tick(p, IDC_WP_FLIP_X, true);
+              Tick(p, IDC_WP_FLIP_Y, true);
+              Choose(p, IDC_WP_TARGET_TYPE, 1);
+              bFlipEnabled = Enabled(p, IDC_WP_FLIP_X) || Enabled(p, IDC_WP_FLIP_Y);
+              Press(p, IDC_CMD_OK);
+            }));
+  EXPECT_FALSE(bFlipEnabled);
+  ASSERT_TRUE(cmd.m_pMove);
+  EXPECT_EQ(5, cmd.m_pMove->m_nAimType);
+  EXPECT_EQ(0, cmd.m_pMove->m_bMirrorX);
+  EXPECT_EQ(0, cmd.m_pMove->m_bMirrorY);
+  EXPECT_EQ(2, cmd.m_pMove->m_nDistance);
+}
+
+TEST_F(ControlCmdDlgTest, PictureAndEffectPauseDecideTheParallelFlag) {
+  cEdCommand pic = CommandOf(32);
+  bool bOthersOff = false, bIdOn = false;
+  EXPECT_EQ(1, RunDlg<cPictureCmdDlg>(pic, 1, [&](cPictureCmdDlg* p) {
+              Choose(p, IDC_PI_PICTURE, 0);  // erase
+              Tick(p, IDC_PI_USE_ID, true);
+              bOthersOff = !Enabled(p, IDC_PI_POS) && !Enabled(p, IDC_PI_TIME_MODE) && !Enabled(p, IDC_PI_SCALE);
+              bIdOn = Enabled(p, IDC_PI_ID) && Enabled(p, IDC_PI_PICTURE);
+              Choose(p, IDC_PI_PICTURE, 1);
+              Choose(p, IDC_PI_TIME_MODE, 1);  // "ステージ終了まで表示" takes the pause away
+              Press(p, IDC_CMD_OK);
+            }));
+  EXPECT_TRUE(bOthersOff);
+  EXPECT_TRUE(bIdOn);
+  EXPECT_EQ((cChkVector<int32_t>{1, 0, 0, 0, 0, 0, 1, 100, 1, 10, 0, 0, 1, 0, 0}), pic.m_vParam);
+  EXPECT_EQ(1, pic.m_bParallel);
+
+  cEdCommand eff = CommandOf(29);
+  EXPECT_EQ(1, RunDlg<cEffectCmdDlg>(eff, 1, [](cEffectCmdDlg* p) {
+              Tick(p, IDC_EF_PAUSE, true);
+              Press(p, IDC_CMD_OK);
+            }));
+  EXPECT_EQ(0, eff.m_bParallel);
+}
+
+TEST_F(ControlCmdDlgTest, BgmStopIsStoredAsZeroAndPlaysNothing) {
+  cEdCommand cmd = CommandOf(36);
+  std::string strFirst;
+  EXPECT_EQ(1, RunDlg<cBgmCmdDlg>(cmd, 1, [&](cBgmCmdDlg* p) {
+              strFirst = ItemText(p, IDC_BGM_BGM, 0);
+              Choose(p, IDC_BGM_BGM, 0);
+              SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_BGM_PLAY, BN_CLICKED), 0);
+              Press(p, IDC_CMD_OK);
+            }));
+  EXPECT_EQ("BGMの停止", strFirst);
+  EXPECT_EQ(0, cmd.m_vParam[0]);
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+TEST_F(ControlCmdDlgTest, CodeIsStoredOnlyOnceTheEvaluatorTakesIt) {
+  cEdCommand cmd = CommandOf(37);
+  cmd.m_strText = "C1 = 1";
+  bool bOpenAfterRefusal = false;
+  size_t nBoxes = 0;
+  EXPECT_EQ(1, RunDlg<cCodeCmdDlg>(cmd, 0, [&](cCodeCmdDlg* p) {
+              SetDlgItemTextA(p->m_hWnd, IDC_CD_CODE, "(1 + 2");
+              SendMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_OK, 0);
+              bOpenAfterRefusal = !p->m_vCtrls.empty();  // a closing dialog lets go of its controls
+              nBoxes = m_Boxes.Shown().size();
+              SetDlgItemTextA(p->m_hWnd, IDC_CD_CODE, "C5 = rand(0,5)");
+              Press(p, IDC_CMD_OK);
+            }));
+  EXPECT_TRUE(bOpenAfterRefusal);
+  EXPECT_GE(nBoxes, 1u);
+  EXPECT_EQ("C5 = rand(0,5)", cmd.m_strText);
+}
+
+TEST_F(ControlCmdDlgTest, ArrangeOffersTheSettingsOfTheTargetKind) {
+  cEdCommand cmd = CommandOf(38);
+  std::vector<std::string> vWait;
+  bool bWaitOff = false, bRenameChara = true;
+  int nCharaVars = 0;
+  EXPECT_EQ(0, RunDlg<cArrangeCmdDlg>(cmd, 1, [&](cArrangeCmdDlg* p) {
+              Choose(p, IDC_AR_KIND, 0);  // "ウエイト"
+              for (int i = 0; i < ItemCount(p, IDC_AR_SETTING); ++i) vWait.push_back(ItemText(p, IDC_AR_SETTING, i));
+              bWaitOff = !Enabled(p, IDC_AR_OP) && !Enabled(p, IDC_AR_VAR_SET) && !Enabled(p, IDC_AR_VAR) &&
+                         !Enabled(p, IDC_AR_RENAME) && Enabled(p, IDC_AR_SETTING);
+              Choose(p, IDC_AR_KIND, 1);
+              Choose(p, IDC_AR_VAR_SET, 2);  // "キャラ変数"
+              nCharaVars = ItemCount(p, IDC_AR_VAR);
+              bRenameChara = Enabled(p, IDC_AR_RENAME);
+              Press(p, IDC_CMD_CANCEL);
+            }));
+  EXPECT_EQ(2, cmd.m_vParam[0]) << "a new arrange targets the straight move";
+  EXPECT_EQ(1, cmd.m_vParam[4]);
+  EXPECT_EQ((std::vector<std::string>{"×　非対応"}), vWait);
+  EXPECT_TRUE(bWaitOff);
+  EXPECT_EQ(8, nCharaVars);
+  EXPECT_FALSE(bRenameChara);
 }
