@@ -246,8 +246,13 @@ cStatus2CmdDlg::cStatus2CmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
 }
 
 void cStatus2CmdDlg::UpdateEnable() {
-  if (cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_S2_ATTR))
-    p->SetItemVector(m_Ctrls.Shown(IDC_S2_OWNER) == OWNER_SYSTEM ? &m_vScrollNames : &m_vAttrNames);
+  if (cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_S2_ATTR)) {
+    cItemVector* lpNames = m_Ctrls.Shown(IDC_S2_OWNER) == OWNER_SYSTEM ? &m_vScrollNames : &m_vAttrNames;
+    const int32_t nAttr = p->GetCurData();
+    p->SetItemVector(lpNames);
+    // An attribute the new owner does not have starts the list over at its first one.
+    if (nAttr >= static_cast<int32_t>(lpNames->size())) p->SetCurData(0);
+  }
   UpdateOptions();
 }
 

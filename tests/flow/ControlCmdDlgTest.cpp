@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "app/InputDlg.h"
 #include "app/WindowList.h"
 #include "flow/CodeCmdDlgs.h"
 #include "flow/FlowCtrlCmdDlgs.h"
@@ -16,9 +17,13 @@
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
 #include "model/Database.h"
+#include "model/Globals.h"
+#include "model/ProjectLoad.h"
 #include "model/RecordTestSupport.h"
+#include "model/Stage.h"
 #include "model/StageOptionTables.h"
 #include "resources/ControlCmdIds.h"
+#include "resources/InputDlgIds.h"
 #include "support/AnswerWhenUp.h"
 #include "support/TestSupport.h"
 
@@ -325,16 +330,18 @@ TEST_F(ControlCmdDlgTest, GiantSizeRaisesTheStoredValueAtOnceEvenOnCancel) {
   cmd.m_vParam = {0, 5, 0};  // 自分, 巨大化, below its first value
   EXPECT_EQ(0, RunDlg<cStatus2CmdDlg>(cmd, 0, [](cStatus2CmdDlg* p) { Press(p, IDC_CMD_CANCEL); }));
   EXPECT_EQ(1, cmd.m_vParam[2]);
-  // The owner "システム" offers the two scroll directions, each with its two modes.
+  // The owner "システム" offers the two scroll directions, each with its two modes, from the first.
   std::vector<std::string> vAttr;
-  int nOptions = 0;
+  int nOptions = 0, nShown = -1;
   RunDlg<cStatus2CmdDlg>(cmd, 0, [&](cStatus2CmdDlg* p) {
     Choose(p, IDC_S2_OWNER, 5);
     for (int i = 0; i < ItemCount(p, IDC_S2_ATTR); ++i) vAttr.push_back(ItemText(p, IDC_S2_ATTR, i));
+    nShown = static_cast<int>(SendDlgItemMessageA(p->m_hWnd, IDC_S2_ATTR, CB_GETCURSEL, 0, 0));
     nOptions = ItemCount(p, IDC_S2_VALUE);
     Press(p, IDC_CMD_CANCEL);
   });
   EXPECT_EQ((std::vector<std::string>{"横スクロール", "縦スクロール"}), vAttr);
+  EXPECT_EQ(0, nShown);
   EXPECT_EQ(2, nOptions);
 }
 
@@ -436,4 +443,74 @@ TEST_F(ControlCmdDlgTest, ArrangeOffersTheSettingsOfTheTargetKind) {
   EXPECT_TRUE(bWaitOff);
   EXPECT_EQ(8, nCharaVars);
   EXPECT_FALSE(bRenameChara);
+}
+
+namespace {
+
+// Runs dialog D on the command, renames the variable shown in the combo (after choosing position
+// nPos when given) to "新しい名前", and cancels; the combo's text after the rename.
+template <class D>
+std::string RenameAndCancel(cEdCommand cmd, uint16_t wCombo, int nPos, uint16_t wButton) {
+  std::string strShown;
+  cAnswerWhenUp<cStringDlg> name([](cStringDlg* s) {
+    SetDlgItemTextA(s->m_hWnd, IDC_INPUT_EDIT, "新しい名前");
+    PostMessageA(s->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_INPUT_OK, BN_CLICKED), 0);
+  });
+  EXPECT_EQ(0, RunDlg<D>(cmd, 0, [&](D* p) {
+              if (nPos >= 0) Choose(p, wCombo, nPos);
+              SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(wButton, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(GetDlgItem(p->m_hWnd, wButton)));
+              char sz[128] = "";
+              GetDlgItemTextA(p->m_hWnd, wCombo, sz, sizeof sz);
+              strShown = sz;
+              Press(p, IDC_CMD_CANCEL);
+            }));
+  return strShown;
+}
+
+}  // namespace
+
+TEST_F(ControlCmdDlgTest, RenamedVariablesStayAndOnlyTheNameCombosWriteCommonNamesAtOnce) {
+  cTempDir dir(true);
+  ASSERT_TRUE(CreateDirectoryA("data", nullptr));
+  const cChkVector<cEdVarName> vOldCommon = GValInfo, vOldStage = Stage.m_vVarName;
+  GValInfo.assign(1000, cEdVarName());
+  Stage.m_vVarName.assign(1000, cEdVarName());
+
+  cEdCommand status = CommandOf(22);
+  status.m_vParam.assign(18, 0);
+  status.m_vParam[0] = 1;  // a variable on the left
+  status.m_vParam[2] = 5;
+  cEdCommand arrange = CommandOf(38);
+  arrange.m_vParam = {2, 0, 0, 0, 5};
+  const struct {
+    std::function<std::string()> fnRun;
+    bool bStage, bWritten;
+  } rows[] = {
+      {[] { return RenameAndCancel<cMessageCmdDlg>(CommandOf(19), IDC_MS_COMMON_VAR, 4, IDC_MS_COMMON_RENAME); }, false,
+       true},
+      {[] { return RenameAndCancel<cMessageCmdDlg>(CommandOf(19), IDC_MS_STAGE_VAR, 4, IDC_MS_STAGE_RENAME); }, true,
+       false},
+      {[] { return RenameAndCancel<cCodeCmdDlg>(CommandOf(37), IDC_CD_COMMON_VAR, 4, IDC_CD_COMMON_RENAME); }, false,
+       true},
+      {[&] { return RenameAndCancel<cStatusCmdDlg>(status, IDC_ST_LEFT_VAR, -1, IDC_ST_LEFT_RENAME); }, false, false},
+      {[&] { return RenameAndCancel<cArrangeCmdDlg>(arrange, IDC_AR_VAR, -1, IDC_AR_RENAME); }, false, false},
+  };
+  for (size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
+    SCOPED_TRACE(i);
+    GValInfo[5].m_strName = "コイン";
+    Stage.m_vVarName[5].m_strName = "スイッチ";
+    EXPECT_EQ("005 新しい名前", rows[i].fnRun());
+    EXPECT_EQ(rows[i].bStage ? "新しい名前" : "スイッチ", Stage.m_vVarName[5].m_strName);
+    EXPECT_EQ(rows[i].bStage ? "コイン" : "新しい名前", GValInfo[5].m_strName);
+    ASSERT_EQ(rows[i].bWritten, FileExists(GVALINFO_FILE));
+    if (!rows[i].bWritten) continue;
+    cChkVector<cEdVarName> vRead;
+    ASSERT_TRUE(ReadVarNames(vRead, GVALINFO_FILE));
+    ASSERT_EQ(1000u, vRead.size());
+    EXPECT_EQ("新しい名前", vRead[5].m_strName);
+    DeleteFileA(GVALINFO_FILE);
+  }
+  GValInfo = vOldCommon;
+  Stage.m_vVarName = vOldStage;
 }
