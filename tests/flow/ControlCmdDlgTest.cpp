@@ -21,6 +21,7 @@
 #include "model/ProjectLoad.h"
 #include "model/RecordTestSupport.h"
 #include "model/Stage.h"
+#include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
 #include "resources/ControlCmdIds.h"
 #include "resources/InputDlgIds.h"
@@ -513,4 +514,80 @@ TEST_F(ControlCmdDlgTest, RenamedVariablesStayAndOnlyTheNameCombosWriteCommonNam
   }
   GValInfo = vOldCommon;
   Stage.m_vVarName = vOldStage;
+}
+
+TEST_F(ControlCmdDlgTest, EnablingFollowsTheChoicesShown) {
+  // The graphic number of a character's own bitmap stays within the bitmaps, without the picker.
+  Database.m_vBmpCharaExc.assign(4, cEdBmpCharaExc());
+  cEdCommand gr = CommandOf(26);
+  gr.m_vParam = {1, 119, 0};
+  std::string strNumber;
+  bool bList = true;
+  RunDlg<cGraphicCmdDlg>(gr, 0, [&](cGraphicCmdDlg* p) {
+    Choose(p, IDC_GR_KIND, 4);
+    char sz[16] = "";
+    GetDlgItemTextA(p->m_hWnd, IDC_GR_NUMBER, sz, sizeof sz);
+    strNumber = sz;
+    bList = Enabled(p, IDC_GR_LIST);
+    Press(p, IDC_CMD_OK);
+  });
+  EXPECT_EQ("3", strNumber);
+  EXPECT_FALSE(bList);
+  EXPECT_EQ((cChkVector<int32_t>{4, 3, 0}), gr.m_vParam);
+
+  // "元の色に戻す" takes the instant display away with its count.
+  cEdCommand col = CommandOf(33);
+  bool bInstantChecked = true, bCountOn = true, bSliderOn = true, bTimeOn = false;
+  RunDlg<cScreenColorCmdDlg>(col, 1, [&](cScreenColorCmdDlg* p) {
+    Tick(p, IDC_SCOL_INSTANT, true);
+    Tick(p, IDC_SCOL_RESTORE, true);
+    bInstantChecked = Checked(p, IDC_SCOL_INSTANT);
+    bCountOn = Enabled(p, IDC_SCOL_COUNT);
+    bSliderOn = Enabled(p, IDC_SCOL_R);
+    bTimeOn = Enabled(p, IDC_SCOL_TIME);
+    Press(p, IDC_CMD_OK);
+  });
+  EXPECT_FALSE(bInstantChecked);
+  EXPECT_FALSE(bCountOn);
+  EXPECT_FALSE(bSliderOn);
+  EXPECT_TRUE(bTimeOn);
+  EXPECT_EQ(1, col.m_vParam[4]);
+  EXPECT_EQ(0, col.m_vParam[6]);
+
+  // Range and faction pick among all characters or shots only.
+  cEdCommand van = CommandOf(24);
+  std::vector<bool> vRange;
+  RunDlg<cVanishCmdDlg>(van, 1, [&](cVanishCmdDlg* p) {
+    for (int i : {0, 1, 3}) {
+      Choose(p, IDC_VN_WHAT, i);
+      vRange.push_back(Enabled(p, IDC_VN_RANGE) && Enabled(p, IDC_VN_FACTION));
+    }
+    Press(p, IDC_CMD_CANCEL);
+  });
+  EXPECT_EQ((std::vector<bool>{true, true, false}), vRange);
+
+  // The target filters count only for the choices that search among characters.
+  cEdCommand tg = CommandOf(21);
+  std::vector<bool> vFilters;
+  RunDlg<cTargetCmdDlg>(tg, 1, [&](cTargetCmdDlg* p) {
+    for (int i : {0, 2, 3}) {
+      Choose(p, IDC_TG_WHOM, i);
+      vFilters.push_back(Enabled(p, IDC_TG_NOT_SELF));
+      vFilters.push_back(Enabled(p, IDC_TG_RANGE));
+    }
+    Press(p, IDC_CMD_CANCEL);
+  });
+  EXPECT_EQ((std::vector<bool>{false, false, true, true, true, false}), vFilters);
+
+  // A common palette entry offers only the common palette's items.
+  const int32_t nOldContext = StageEditState.m_nEditContext;
+  StageEditState.m_nEditContext = EDIT_COMMON_PALETTE;
+  cEdCommand ig = CommandOf(25);
+  int nPalettes = 0;
+  RunDlg<cItemGetCmdDlg>(ig, 1, [&](cItemGetCmdDlg* p) {
+    nPalettes = ItemCount(p, IDC_IG_PALETTE);
+    Press(p, IDC_CMD_CANCEL);
+  });
+  StageEditState.m_nEditContext = nOldContext;
+  EXPECT_EQ(1, nPalettes);
 }
