@@ -1,8 +1,12 @@
 #include "flow/CmdDlg.h"
 
+#include "flow/CodeCmdDlgs.h"
+#include "flow/FlowCtrlCmdDlgs.h"
 #include "flow/ItemFlowCmdDlg.h"
 #include "flow/MoveCmdDlgs.h"
+#include "flow/PresentCmdDlgs.h"
 #include "flow/ShotCmdDlgs.h"
+#include "flow/StatusCmdDlgs.h"
 #include "flow/SummonCmdDlgs.h"
 #include "model/CommandKindTable.h"
 #include "resources/CmdDialogIds.h"
@@ -102,6 +106,32 @@ bool FillKinds() {
   s_aCharaKinds[15].m_pfnOpen = &OpenOf<cItemSummonCmdDlg>;
   s_aItemKinds[1].m_wTemplateId = IDD_CMD_ITEM_FLOW;
   s_aItemKinds[1].m_pfnOpen = &OpenOf<cItemFlowCmdDlg>;
+  // Flow and game control, status and item, presentation, code, arrange and loop (the item kinds
+  // 2 to 24 open the same classes).
+  s_aCharaKinds[16].m_pfnOpen = &OpenOf<cFlowOpCmdDlg>;
+  s_aCharaKinds[17].m_pfnOpen = &OpenOf<cStageClearCmdDlg>;
+  s_aCharaKinds[18].m_pfnOpen = &OpenOf<cGameWaitCmdDlg>;
+  s_aCharaKinds[19].m_pfnOpen = &OpenOf<cMessageCmdDlg>;
+  s_aCharaKinds[20].m_pfnOpen = &OpenOf<cWarpCmdDlg>;
+  s_aCharaKinds[21].m_pfnOpen = &OpenOf<cTargetCmdDlg>;
+  s_aCharaKinds[22].m_pfnOpen = &OpenOf<cStatusCmdDlg>;
+  s_aCharaKinds[23].m_pfnOpen = &OpenOf<cStatus2CmdDlg>;
+  s_aCharaKinds[24].m_pfnOpen = &OpenOf<cVanishCmdDlg>;
+  s_aCharaKinds[25].m_pfnOpen = &OpenOf<cItemGetCmdDlg>;
+  s_aCharaKinds[26].m_pfnOpen = &OpenOf<cGraphicCmdDlg>;
+  s_aCharaKinds[27].m_pfnOpen = &OpenOf<cAnimeSetCmdDlg>;
+  s_aCharaKinds[28].m_pfnOpen = &OpenOf<cAnimeCmdDlg>;
+  s_aCharaKinds[29].m_pfnOpen = &OpenOf<cEffectCmdDlg>;
+  s_aCharaKinds[30].m_pfnOpen = &OpenOf<cCharaEffectCmdDlg>;
+  s_aCharaKinds[31].m_pfnOpen = &OpenOf<cScrEffectCmdDlg>;
+  s_aCharaKinds[32].m_pfnOpen = &OpenOf<cPictureCmdDlg>;
+  s_aCharaKinds[33].m_pfnOpen = &OpenOf<cScreenColorCmdDlg>;
+  s_aCharaKinds[34].m_pfnOpen = &OpenOf<cBackgroundCmdDlg>;
+  s_aCharaKinds[35].m_pfnOpen = &OpenOf<cSoundCmdDlg>;
+  s_aCharaKinds[36].m_pfnOpen = &OpenOf<cBgmCmdDlg>;
+  s_aCharaKinds[37].m_pfnOpen = &OpenOf<cCodeCmdDlg>;
+  s_aCharaKinds[38].m_pfnOpen = &OpenOf<cArrangeCmdDlg>;
+  s_aCharaKinds[39].m_pfnOpen = &OpenOf<cLoopCmdDlg>;
   return true;
 }
 const bool s_bFilled = FillKinds();
