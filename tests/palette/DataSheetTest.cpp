@@ -13,6 +13,8 @@
 #include "app/FrameWnd.h"
 #include "app/StartUp.h"
 #include "controls/CondListCtrl.h"
+#include "flow/CmdDlg.h"
+#include "flow/CmdPaletteDlg.h"
 #include "flow/FlowPage.h"
 #include "flow/ItemAcquirePage.h"
 #include "model/Database.h"
@@ -29,11 +31,13 @@
 #include "palette/DataSheets.h"
 #include "palette/ItemBasicPage.h"
 #include "palette/PaletteWnd.h"
+#include "resources/CmdDialogIds.h"
 #include "resources/FlowPageIds.h"
 #include "resources/ItemAcquirePageIds.h"
 #include "resources/ListIds.h"
 #include "resources/StageIds.h"
 #include "stage/StageWnd.h"
+#include "support/AnswerWhenUp.h"
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
@@ -586,4 +590,49 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     EXPECT_TRUE(Target().m_vCommand.empty());
   }
   EXPECT_EQ(cItemDataSheet::PAGE_ACQUIRE, EditConfig.m_nItemSheetPage);
+}
+
+TEST_F(DataSheetTest, FlowWithAWaitCommandSurvivesSavingAndARestart) {
+  const int ID_WAIT_BUTTON = 1267;
+  cEdChara& cell = PlaceChara("保存");
+  cell.m_vFlow.assign(1, cEdFlow());
+  StageEditState.m_lpCharaTarget = &cell;
+  EditConfig.m_nCharaSheetPage = cCharaDataSheet::PAGE_FLOW;
+  Open(LAYER_CHARA, EDIT_CELL);
+  cFlowPage* f = static_cast<cFlowPage*>(static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpFlowPage);
+  ASSERT_TRUE(f->m_hWnd);
+  Type(f, IDC_FP_MEMO, "残る流れ");
+  {
+    cAnswerWhenUp<cCmdPaletteDlg> pick([&](cCmdPaletteDlg* p) {
+      PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(ID_WAIT_BUTTON, BN_CLICKED), 0);
+    });
+    cAnswerWhenUp<cWaitCmdDlg> ok([](cWaitCmdDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_OK, 0); });
+    Click(f, IDC_FP_CMD_INSERT);
+  }
+  ASSERT_EQ(2u, RowTexts(f->m_CmdList.m_hWnd).size());
+  const std::string strRow = RowTexts(f->m_CmdList.m_hWnd)[0];
+  ASSERT_TRUE(Press(PSBTN_OK));
+  SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_STAGE_SAVE, 0);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+
+  ShutDownStartedEditor();
+  ASSERT_TRUE(StartUp());
+  m_lpStage = FrameWnd.m_lpStageWnd;
+  ASSERT_TRUE(m_lpStage);
+  DrainMessages();
+  const cEdChara& after = Stage.m_vCharaGrid[CellIndex()];
+  ASSERT_EQ(1u, after.m_vFlow.size());
+  EXPECT_EQ("残る流れ", after.m_vFlow[0].m_strMemo);
+  ASSERT_EQ(1u, after.m_vFlow[0].m_vCommand.size());
+  EXPECT_EQ(1, after.m_vFlow[0].m_vCommand[0].m_nKind);
+  EXPECT_EQ(1, after.m_vFlow[0].m_vCommand[0].m_nTime);
+  // The flow page shows it again, on the page the author left last.
+  StageEditState.m_lpCharaTarget = &Stage.m_vCharaGrid[CellIndex()];
+  Open(LAYER_CHARA, EDIT_CELL);
+  EXPECT_EQ(cCharaDataSheet::PAGE_FLOW, m_lpSlot->GetCurPage());
+  f = static_cast<cFlowPage*>(static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpFlowPage);
+  EXPECT_EQ("残る流れ", TextOf(f, IDC_FP_MEMO));
+  ASSERT_EQ(2u, RowTexts(f->m_CmdList.m_hWnd).size());
+  EXPECT_EQ(strRow, RowTexts(f->m_CmdList.m_hWnd)[0]);
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
 }
