@@ -5,6 +5,7 @@
 #include "app/AppGlobals.h"
 #include "app/Bgm.h"
 #include "app/MciSound.h"
+#include "flow/DataSheetPages.h"
 #include "flow/LiveFlowTextContext.h"
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
@@ -45,6 +46,8 @@ void BuildStartUpTables() {
   BuildScrollInfoTable(ScrollModeNames);
   // The list rows of commands and conditions read the live project.
   SetFlowTextContextFn(FillLiveFlowTextContext);
+  // The character and item sheets take the flow editor's pages.
+  InstallDataSheetPages();
 }
 
 void RememberCurDir() {

@@ -6,6 +6,7 @@
 #include "flow/CmdPaletteDlg.h"
 #include "flow/CommandText.h"
 #include "flow/PageParts.h"
+#include "flow/SoundPreview.h"
 #include "model/Database.h"
 #include "model/PaletteOptionTables.h"
 #include "model/StageEditState.h"
@@ -180,6 +181,8 @@ void cItemAcquirePage::OnCommand(WPARAM wParam, LPARAM lParam) {
       EnableGroup(k);
       RefreshChecks();
     }
+    // The author hears a sound as soon as it is chosen.
+    if (wId == IDC_IA_SOUND && wCode == CBN_SELCHANGE) PreviewSound(m_hWnd, m_vSoundCombo, IDC_IA_SOUND);
   }
   const int nBefore = m_CmdList.GetCount();
   if (m_CmdList.OnAccelKey(wParam) || m_CmdList.OnPopupCommand(wParam)) {

@@ -20,6 +20,8 @@
 
 namespace {
 
+cSheetPageMakers s_PageMakers;
+
 // Where each record kind lives: its layer, its edit target, its stage and common palettes and how
 // inheritance is re-applied after either changed.
 struct cBlockKind {
@@ -122,6 +124,12 @@ void OpenSheet(cWindow* lpOpener, cPropSheet** lppSlot) {
 
 }  // namespace
 
+cSheetPageMakers SetSheetPageMakers(const cSheetPageMakers& Makers) {
+  const cSheetPageMakers old = s_PageMakers;
+  s_PageMakers = Makers;
+  return old;
+}
+
 void CommitBlockRecord(const cEdBlock& rec, cChkVector<cEdBlock>& vPalette) { Commit<cBlockKind>(rec, vPalette); }
 void CommitCharaRecord(const cEdChara& rec, cChkVector<cEdChara>& vPalette) { Commit<cCharaKind>(rec, vPalette); }
 void CommitItemRecord(const cEdItem& rec, cChkVector<cEdItem>& vPalette) { Commit<cItemKind>(rec, vPalette); }
@@ -189,11 +197,11 @@ cCharaDataSheet::~cCharaDataSheet() {
 }
 
 bool cCharaDataSheet::Create() {
-  // The page list in page order. The flow page (dialog 201) joins as page 3 here, setting
-  // m_lpFlowPage and m_lpFlowWork.
+  // The page list in page order; the flow page steps over the first page's palette copy too.
   if (!NewSheetPage(m_lpBasic, m_lpOwner, m_lpWindowList)) return false;
   if (!NewSheetPage(m_lpView, m_lpOwner, m_lpWindowList)) return false;
   if (!NewSheetPage(m_lpAbility, m_lpOwner, m_lpWindowList)) return false;
+  if (s_PageMakers.pfnFlow && !s_PageMakers.pfnFlow(*this)) return false;
   m_lpView->m_lpPalette = &m_lpBasic->m_vPalette;
   m_lpAbility->m_lpPalette = &m_lpBasic->m_vPalette;
   m_vPages.push_back(m_lpBasic);
@@ -231,9 +239,8 @@ cItemDataSheet::~cItemDataSheet() {
 }
 
 bool cItemDataSheet::Create() {
-  // The page list in page order. The acquisition page (dialog 203) joins as page 1 here, setting
-  // m_lpAcquirePage and m_lpAcquireWork.
   if (!NewSheetPage(m_lpBasic, m_lpOwner, m_lpWindowList)) return false;
+  if (s_PageMakers.pfnAcquire && !s_PageMakers.pfnAcquire(*this)) return false;
   m_vPages.push_back(m_lpBasic);
   if (m_lpAcquirePage) m_vPages.push_back(m_lpAcquirePage);
   return ShowSheet(*this, "アイテムデータ", EditConfig.m_nItemSheetPage);

@@ -58,8 +58,8 @@ class cCharaDataSheet : public cRecordSheet<cEdChara> {
   cCharaBasicPage* m_lpBasic = nullptr;
   cCharaViewPage* m_lpView = nullptr;
   cCharaAbilityPage* m_lpAbility = nullptr;
-  // The flow page (page 3) and its working copy, which ShareRecord keeps in step; none until the
-  // flow page joins the sheet in Create.
+  // The flow page (page 3) and its working copy, which ShareRecord keeps in step; made in Create
+  // by the installed maker (none without one).
   cDialog* m_lpFlowPage = nullptr;
   cEdChara* m_lpFlowWork = nullptr;
 };
@@ -75,10 +75,24 @@ class cItemDataSheet : public cRecordSheet<cEdItem> {
   cCondListCtrl* BasicCondList() const;
 
   cItemBasicPage* m_lpBasic = nullptr;
-  // The acquisition page (page 1) and its working copy; none until it joins the sheet in Create.
+  // The acquisition page (page 1) and its working copy; made in Create by the installed maker
+  // (none without one).
   cDialog* m_lpAcquirePage = nullptr;
   cEdItem* m_lpAcquireWork = nullptr;
 };
+
+// The flow page of the character sheet and the acquisition page of the item sheet belong to the
+// flow editor, which sits above the sheets; start-up installs how they are made. A maker creates
+// the page after the sheet's first page exists, sets the sheet's page and working-copy pointers,
+// and gives false when it cannot (the memory-shortage box is then shown). Without a maker the
+// sheet goes without that page. Installing returns the makers it replaces.
+typedef bool (*FlowPageMaker)(cCharaDataSheet& Sheet);
+typedef bool (*AcquirePageMaker)(cItemDataSheet& Sheet);
+struct cSheetPageMakers {
+  FlowPageMaker pfnFlow = nullptr;
+  AcquirePageMaker pfnAcquire = nullptr;
+};
+cSheetPageMakers SetSheetPageMakers(const cSheetPageMakers& Makers);
 
 // What an opener does once the edit context and target are set: every registered window disabled,
 // the sheet still held in the slot deleted, a new sheet made, kept in the slot and shown. When it

@@ -10,6 +10,7 @@
 #include "app/WindowList.h"
 #include "flow/CmdPaletteDlg.h"
 #include "flow/ItemAcquirePage.h"
+#include "model/Database.h"
 #include "model/Palette.h"
 #include "model/StageEditState.h"
 #include "resources/CmdDialogIds.h"
@@ -129,4 +130,22 @@ TEST_F(ItemAcquirePageTest, InheritanceBoxesLockTheirGroups) {
   for (int nId : {IDC_IA_CMD_LIST, IDC_IA_CMD_INSERT, IDC_IA_CMD_EDIT, IDC_IA_CMD_DELETE})
     EXPECT_FALSE(IsWindowEnabled(Item(nId))) << nId;
   EXPECT_TRUE(IsWindowEnabled(Item(IDC_IA_GIANT)));
+}
+
+TEST_F(ItemAcquirePageTest, ChoosingASoundPlaysItAtOnce) {
+  const auto vOld = Database.m_vSound;
+  // A sound the preview cannot play says so, which shows that it tried.
+  Database.m_vSound.assign(2, cEdSound());
+  Database.m_vSound[1].m_strPath = "bgm\\theme.ogg";
+  cEdItem item;
+  Open(item);
+  cMsgBoxRecorder boxes;
+  HWND hCombo = Item(IDC_IA_SOUND);
+  for (int nPos : {0, 1}) {
+    SendMessageA(hCombo, CB_SETCURSEL, static_cast<WPARAM>(nPos), 0);
+    SendMessageA(m_lpPage->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_IA_SOUND, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+  }
+  Database.m_vSound = vOld;
+  ASSERT_EQ(1u, boxes.Shown().size());
+  EXPECT_EQ("読み込み失敗！", boxes.Shown()[0].strText);
 }

@@ -13,6 +13,10 @@
 #include "app/FrameWnd.h"
 #include "app/StartUp.h"
 #include "controls/CondListCtrl.h"
+#include "flow/CmdDlg.h"
+#include "flow/CmdPaletteDlg.h"
+#include "flow/FlowPage.h"
+#include "flow/ItemAcquirePage.h"
 #include "model/Database.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
@@ -27,9 +31,13 @@
 #include "palette/DataSheets.h"
 #include "palette/ItemBasicPage.h"
 #include "palette/PaletteWnd.h"
+#include "resources/CmdDialogIds.h"
+#include "resources/FlowPageIds.h"
+#include "resources/ItemAcquirePageIds.h"
 #include "resources/ListIds.h"
 #include "resources/StageIds.h"
 #include "stage/StageWnd.h"
+#include "support/AnswerWhenUp.h"
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
@@ -54,6 +62,16 @@ std::string TextOf(cDialog* p, int nId) {
   return sz;
 }
 bool Enabled(cDialog* p, int nId) { return IsWindowEnabled(GetDlgItem(p->m_hWnd, nId)) != FALSE; }
+std::string TabText(HWND hSheet, int nPage) {
+  HWND hTab = reinterpret_cast<HWND>(SendMessageA(hSheet, PSM_GETTABCONTROL, 0, 0));
+  char sz[64] = "";
+  TCITEMA ti = {};
+  ti.mask = TCIF_TEXT;
+  ti.pszText = sz;
+  ti.cchTextMax = sizeof sz;
+  SendMessageA(hTab, TCM_GETITEMA, static_cast<WPARAM>(nPage), reinterpret_cast<LPARAM>(&ti));
+  return sz;
+}
 
 class DataSheetTest : public ::testing::Test {
  protected:
@@ -426,4 +444,197 @@ TEST_F(DataSheetTest, BlockActionKeepsTheStoredXAndResetsItOnlyWhenTheActionChan
   ASSERT_TRUE(Press(PSBTN_OK));
   EXPECT_EQ(5, Stage.m_vBlockGrid[CellIndex()].m_nAction);
   EXPECT_EQ(30, Stage.m_vBlockGrid[CellIndex()].m_nActionX);
+}
+
+namespace {
+
+// The record a sheet of this context edits: a placed one at (2, 3), entry 1 of a palette, or the
+// project's default.
+template <class R>
+R& TargetOf(int32_t nContext, cChkVector<R>& vGrid, cChkVector<R>& vStage, cChkVector<R>& vCommon, R& Default) {
+  StageEditState.m_nBrushEntry = 1;
+  switch (nContext) {
+    case EDIT_STAGE_PALETTE:
+      return vStage[1];
+    case EDIT_COMMON_PALETTE:
+      return vCommon[1];
+    case EDIT_DEFAULT:
+      return Default;
+    default:
+      return vGrid[Stage.CellIndex(2, 3)];
+  }
+}
+
+struct cFlowCommitCase {
+  int32_t nContext;
+  int nButton;
+  int nPageAtPress;  // the page that is current when the button is pressed
+};
+
+const cFlowCommitCase FlowCommitCases[] = {
+    {EDIT_CELL, PSBTN_OK, 3},           {EDIT_CELL, PSBTN_OK, 0},
+    {EDIT_CELL, PSBTN_CANCEL, 3},       {EDIT_STAGE_PALETTE, PSBTN_OK, 3},
+    {EDIT_COMMON_PALETTE, PSBTN_OK, 3}, {EDIT_DEFAULT, PSBTN_OK, 3},
+};
+
+}  // namespace
+
+TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
+  ASSERT_GE(Stage.m_vPalChara.size(), 2u);
+  ASSERT_GE(CommonPalette.m_vChara.size(), 2u);
+  for (const cFlowCommitCase& c : FlowCommitCases) {
+    SCOPED_TRACE(c.nContext * 100 + c.nButton * 10 + c.nPageAtPress);
+    auto Target = [&]() -> cEdChara& {
+      return TargetOf(c.nContext, Stage.m_vCharaGrid, Stage.m_vPalChara, CommonPalette.m_vChara, PrjOption.m_DefChara);
+    };
+    if (c.nContext == EDIT_CELL) PlaceChara("流れ");
+    Target().m_vFlow.assign(1, cEdFlow());
+    StageEditState.m_lpCharaTarget = &Target();
+    EditConfig.m_nCharaSheetPage = 0;
+    const int32_t nSteps = StageEditState.m_Undo.m_nCount;
+    Open(LAYER_CHARA, c.nContext);
+    cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+    ASSERT_EQ(4u, lpSheet->m_vPages.size());
+    EXPECT_EQ("4", TabText(m_hSheet, cCharaDataSheet::PAGE_FLOW));
+    lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
+    cFlowPage* f = static_cast<cFlowPage*>(lpSheet->m_lpFlowPage);
+    ASSERT_TRUE(f && f->m_hWnd);
+    EXPECT_EQ(f->m_hWnd, reinterpret_cast<HWND>(SendMessageA(m_hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+    Click(f, IDC_FP_FLOW_INSERT);
+    Type(f, IDC_FP_MEMO, "足した流れ");
+    if (c.nPageAtPress != cCharaDataSheet::PAGE_FLOW) lpSheet->SetCurPage(c.nPageAtPress);
+    ASSERT_TRUE(Press(c.nButton));
+    const bool bOk = c.nButton == PSBTN_OK;
+    const cFlowVector& v = Target().m_vFlow;
+    ASSERT_EQ(bOk ? 2u : 1u, v.size());
+    if (bOk) EXPECT_TRUE(v[0].m_strMemo == "足した流れ" || v[1].m_strMemo == "足した流れ");
+    if (c.nContext != EDIT_CELL) continue;
+    EXPECT_EQ(nSteps + (bOk ? 1 : 0), StageEditState.m_Undo.m_nCount);
+    if (!bOk) continue;
+    SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_MENU_UNDO, 0);
+    EXPECT_EQ(1u, Target().m_vFlow.size());
+  }
+  EXPECT_EQ(cCharaDataSheet::PAGE_FLOW, EditConfig.m_nCharaSheetPage);
+}
+
+TEST_F(DataSheetTest, FlowPageAndFirstPageSeeEachOthersChanges) {
+  cEdChara& cell = PlaceChara("共有前");
+  cell.m_vFlow.assign(1, cEdFlow());
+  StageEditState.m_lpCharaTarget = &cell;
+  EditConfig.m_nCharaSheetPage = 0;
+  Open(LAYER_CHARA, EDIT_CELL);
+  cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+  Type(lpSheet->m_lpBasic, ID_NAME, "共有後");
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
+  cFlowPage* f = static_cast<cFlowPage*>(lpSheet->m_lpFlowPage);
+  EXPECT_EQ("共有後", f->m_WorkChara.m_strName);
+  Click(f, IDC_FP_FLOW_INSERT);
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_BASIC);
+  EXPECT_EQ(2u, lpSheet->m_lpBasic->m_Work.m_vFlow.size());
+  EXPECT_EQ(2u, lpSheet->m_lpAbility->m_Work.m_vFlow.size());
+  // Back on the flow page after another name: it shows both flows under the new name.
+  Type(lpSheet->m_lpBasic, ID_NAME, "二度目");
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
+  EXPECT_EQ("二度目", f->m_WorkChara.m_strName);
+  EXPECT_EQ(2u, f->m_vFlowWork.size());
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
+  EXPECT_EQ("共有前", Stage.m_vCharaGrid[CellIndex()].m_strName);
+  EXPECT_EQ(1u, Stage.m_vCharaGrid[CellIndex()].m_vFlow.size());
+}
+
+TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommit) {
+  ASSERT_GE(CommonPalette.m_vItem.size(), 2u);
+  ASSERT_GE(Stage.m_vPalItem.size(), 2u);
+  // "アイテムの取得" of common item 1.
+  cEdCommand get;
+  get.m_bItem = 1;
+  get.m_nKind = 10;
+  get.m_vParam = {0, 1};
+  // The same cases; the acquisition page is the item sheet's last page.
+  for (const cFlowCommitCase& c : FlowCommitCases) {
+    const int nPageAtPress = c.nPageAtPress ? cItemDataSheet::PAGE_ACQUIRE : cItemDataSheet::PAGE_BASIC;
+    SCOPED_TRACE(c.nContext * 100 + c.nButton * 10 + nPageAtPress);
+    auto Target = [&]() -> cEdItem& {
+      return TargetOf(c.nContext, Stage.m_vItemGrid, Stage.m_vPalItem, CommonPalette.m_vItem, PrjOption.m_DefItem);
+    };
+    if (c.nContext == EDIT_CELL) {
+      Target() = cEdItem();
+      Target().m_nGraphic = 1;
+    }
+    Target().m_vCommand.clear();
+    StageEditState.m_lpItemTarget = &Target();
+    EditConfig.m_nItemSheetPage = 0;
+    // The page takes the effect-list clipboard when its window is made.
+    ItemCmdClipboard.assign(1, get);
+    const int32_t nSteps = StageEditState.m_Undo.m_nCount;
+    Open(LAYER_ITEM, c.nContext);
+    cItemDataSheet* lpSheet = static_cast<cItemDataSheet*>(m_lpSlot);
+    ASSERT_EQ(2u, lpSheet->m_vPages.size());
+    EXPECT_EQ("2", TabText(m_hSheet, cItemDataSheet::PAGE_ACQUIRE));
+    lpSheet->SetCurPage(cItemDataSheet::PAGE_ACQUIRE);
+    cItemAcquirePage* a = static_cast<cItemAcquirePage*>(lpSheet->m_lpAcquirePage);
+    ASSERT_TRUE(a && a->m_hWnd);
+    HWND hList = a->m_CmdList.m_hWnd;
+    SendMessageA(hList, LB_SETSEL, TRUE, 0);
+    SendMessageA(a->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_IA_CMD_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
+    SetFocus(hList);
+    SendMessageA(a->m_hWnd, WM_COMMAND, MAKEWPARAM(ID_ACC_PASTE_1, 1), 0);
+    ASSERT_EQ(1u, a->m_Work.m_vCommand.size());
+    if (nPageAtPress == 0) lpSheet->SetCurPage(cItemDataSheet::PAGE_BASIC);
+    ASSERT_TRUE(Press(c.nButton));
+    const bool bOk = c.nButton == PSBTN_OK;
+    ASSERT_EQ(bOk ? 1u : 0u, Target().m_vCommand.size());
+    if (bOk) EXPECT_EQ(get, Target().m_vCommand[0]);
+    if (c.nContext != EDIT_CELL) continue;
+    EXPECT_EQ(nSteps + (bOk ? 1 : 0), StageEditState.m_Undo.m_nCount);
+    if (!bOk) continue;
+    SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_MENU_UNDO, 0);
+    EXPECT_TRUE(Target().m_vCommand.empty());
+  }
+  EXPECT_EQ(cItemDataSheet::PAGE_ACQUIRE, EditConfig.m_nItemSheetPage);
+}
+
+TEST_F(DataSheetTest, FlowWithAWaitCommandSurvivesSavingAndARestart) {
+  const int ID_WAIT_BUTTON = 1267;
+  cEdChara& cell = PlaceChara("保存");
+  cell.m_vFlow.assign(1, cEdFlow());
+  StageEditState.m_lpCharaTarget = &cell;
+  EditConfig.m_nCharaSheetPage = cCharaDataSheet::PAGE_FLOW;
+  Open(LAYER_CHARA, EDIT_CELL);
+  cFlowPage* f = static_cast<cFlowPage*>(static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpFlowPage);
+  ASSERT_TRUE(f->m_hWnd);
+  Type(f, IDC_FP_MEMO, "残る流れ");
+  {
+    cAnswerWhenUp<cCmdPaletteDlg> pick([&](cCmdPaletteDlg* p) {
+      PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(ID_WAIT_BUTTON, BN_CLICKED), 0);
+    });
+    cAnswerWhenUp<cWaitCmdDlg> ok([](cWaitCmdDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_OK, 0); });
+    Click(f, IDC_FP_CMD_INSERT);
+  }
+  ASSERT_EQ(2u, RowTexts(f->m_CmdList.m_hWnd).size());
+  const std::string strRow = RowTexts(f->m_CmdList.m_hWnd)[0];
+  ASSERT_TRUE(Press(PSBTN_OK));
+  SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_STAGE_SAVE, 0);
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+
+  ShutDownStartedEditor();
+  ASSERT_TRUE(StartUp());
+  m_lpStage = FrameWnd.m_lpStageWnd;
+  ASSERT_TRUE(m_lpStage);
+  DrainMessages();
+  const cEdChara& after = Stage.m_vCharaGrid[CellIndex()];
+  ASSERT_EQ(1u, after.m_vFlow.size());
+  EXPECT_EQ("残る流れ", after.m_vFlow[0].m_strMemo);
+  ASSERT_EQ(1u, after.m_vFlow[0].m_vCommand.size());
+  EXPECT_EQ(1, after.m_vFlow[0].m_vCommand[0].m_nKind);
+  EXPECT_EQ(1, after.m_vFlow[0].m_vCommand[0].m_nTime);
+  // The flow page shows it again, on the page the author left last.
+  StageEditState.m_lpCharaTarget = &Stage.m_vCharaGrid[CellIndex()];
+  Open(LAYER_CHARA, EDIT_CELL);
+  EXPECT_EQ(cCharaDataSheet::PAGE_FLOW, m_lpSlot->GetCurPage());
+  f = static_cast<cFlowPage*>(static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpFlowPage);
+  EXPECT_EQ("残る流れ", TextOf(f, IDC_FP_MEMO));
+  ASSERT_EQ(2u, RowTexts(f->m_CmdList.m_hWnd).size());
+  EXPECT_EQ(strRow, RowTexts(f->m_CmdList.m_hWnd)[0]);
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
 }
