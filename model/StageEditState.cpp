@@ -33,7 +33,9 @@ void ReapplyLayer(cStageGrid<T>& v) {
 template <class T>
 void MergeCells(cUndoCells<T>& dst, const cUndoCells<T>& src, size_t nCells) {
   for (const typename cUndoCells<T>::cCell& c : src.m_vCells)
-    dst.Add(c.nIndex, c.nRec >= 0 ? &src.m_vOld[static_cast<size_t>(c.nRec)] : nullptr, nCells);
+    dst.Add(c.nIndex, &src.m_vOld[static_cast<size_t>(c.nRec)], nCells);
+  // What is left of the source's cells were empty (a cell already seen is not taken again).
+  src.ForEachSeen([&](int32_t nIndex) { dst.Add(nIndex, nullptr, nCells); });
 }
 
 void MergeStep(cUndoStep& dst, const cUndoStep& src, size_t nCells) {
@@ -49,15 +51,16 @@ template <class T>
 void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>* pTo, size_t nCells) {
   T* pGrid = grid.data();
   const size_t nSize = grid.size();
-  for (const typename cUndoCells<T>::cCell& c : cells.m_vCells) {
-    if (static_cast<size_t>(c.nIndex) >= nSize) continue;
-    T& cell = pGrid[c.nIndex];
-    if (pTo) pTo->Add(c.nIndex, &cell, nCells);
-    if (c.nRec >= 0)
-      cell = cells.m_vOld[static_cast<size_t>(c.nRec)];
-    else
-      cell.m_nGraphic = 0;
-  }
+  // Every touched cell gives its present record to pTo and is emptied; then the cells that held
+  // an element get their old records back.
+  cells.ForEachSeen([&](int32_t nIndex) {
+    if (static_cast<size_t>(nIndex) >= nSize) return;
+    T& cell = pGrid[nIndex];
+    if (pTo) pTo->Add(nIndex, &cell, nCells);
+    cell.m_nGraphic = 0;
+  });
+  for (const typename cUndoCells<T>::cCell& c : cells.m_vCells)
+    if (static_cast<size_t>(c.nIndex) < nSize) pGrid[c.nIndex] = cells.m_vOld[static_cast<size_t>(c.nRec)];
 }
 
 // The cell that a record handed out by pointer lies in, or -1.
@@ -86,8 +89,6 @@ bool cUndoCells<T>::Add(int32_t nIndex, const T* pOld, size_t nCells) {
   if (pOld && pOld->m_nGraphic != 0) {
     m_vCells.push_back(cCell{nIndex, static_cast<int32_t>(m_vOld.size())});
     m_vOld.push_back(*pOld);
-  } else {
-    m_vCells.push_back(cCell{nIndex, -1});
   }
   return true;
 }

@@ -52,15 +52,16 @@ struct cPaletteClipboard {
 };
 
 // The old records of the cells of one layer that a step changed, each taken when the step first
-// touched the cell. A cell that was empty keeps no record: undoing it only empties it again.
+// touched the cell. A cell that was empty keeps no record and no list entry, only its bit: undoing
+// it only empties it again, and a fill of an empty layer then costs one bit per cell.
 template <class T>
 struct cUndoCells {
   std::vector<uint64_t> m_vSeen;  // one bit per cell index, sized at the first touch
   struct cCell {
     int32_t nIndex;
-    int32_t nRec;  // the cell's old record in m_vOld, or -1 (it was empty)
+    int32_t nRec;  // the cell's old record in m_vOld
   };
-  std::vector<cCell> m_vCells;  // the touched cells, in the order of their first touch
+  std::vector<cCell> m_vCells;  // the touched cells that held an element, in the order of their first touch
   std::deque<T> m_vOld;  // records never move once kept: a large step is not copied as it grows
 
   bool Seen(int32_t nIndex) const {
@@ -70,6 +71,13 @@ struct cUndoCells {
   // Keeps the old record of a cell that was not touched before; false when it was.
   // pOld null: the cell was empty.
   bool Add(int32_t nIndex, const T* pOld, size_t nCells);
+  // Calls fn(index) for every touched cell, in index order.
+  template <class Fn>
+  void ForEachSeen(Fn fn) const {
+    for (size_t w = 0; w < m_vSeen.size(); ++w)
+      for (uint64_t bits = m_vSeen[w]; bits != 0; bits &= bits - 1)
+        fn(static_cast<int32_t>(w * 64 + static_cast<size_t>(__builtin_ctzll(bits))));
+  }
 };
 
 // One undo or redo step: its layer mask and the old records of what changed after it began.

@@ -301,15 +301,6 @@ int32_t CellPass(cDataWriter& out, cChkVector<T>& v, size_t iBegin, size_t iEnd,
   return nCount;
 }
 
-// A whole layer's pairs behind their count (filled in when the pass is over: the image's blocks
-// never move).
-template <class T, class F>
-void WriteLayer(cDataWriter& out, cChkVector<T>& v, int nSteps, cLayerShape shape, F fn) {
-  uint8_t* pCount = out.Claim(4);
-  const int32_t nCount = CellPass(out, v, 0, v.size(), nSteps | PASS_WRITE, shape, fn);
-  memcpy(pCount, &nCount, 4);
-}
-
 void NoCellStep(cEdBlock&, int32_t) {}
 void NoItemStep(cEdItem&, int32_t) {}
 
@@ -332,27 +323,30 @@ void cEdStage::Write(cDataWriter& out) {
   out.WriteInt(STAGE_TRAILER);
 }
 
-// The layers are written into images of their own, which are then put one after the other: the
-// blocks, the item pairs and the second half of the characters each on a thread of its own while
-// this thread does the first half of the characters. The passes share nothing that one of them
-// changes: each changes only its own cells, and the palettes, the database and the other settings
-// they read stay as they are. Inheritance held on this thread would not be held on another, so then
-// everything is done here.
+// The cells are written in two rounds. First every layer is validated, takes its inheritance and is
+// counted: the blocks, the items and the second half of the characters each on a thread of its own
+// while this thread does the first half of the characters. Those passes share nothing that one of
+// them changes: each changes only its own cells, and the palettes, the database and the other
+// settings they read stay as they are. Inheritance held on this thread would not be held on
+// another, so then everything is done here. Then this thread writes the layers one after the other
+// straight into the streaming writer: with the counts known first, no layer is held in memory
+// whole, and the few buffers the writer reuses stay warm.
 void cEdStage::WriteCells(cDataWriter& out) {
-  const int ALL = PASS_VALIDATE | PASS_APPLY | PASS_WRITE;
+  const int PREPARE = PASS_VALIDATE | PASS_APPLY;
   const cLayerShape shape = {m_nWidth, m_nHeight, m_nShift};
   const bool bHere = IsInheritHeld();
-  cDataWriter blocks, charas, charas2, items;
+  // Nothing is written in the first round: this writer only stands in for the passes' output.
+  cDataWriter none;
+  int32_t nBlocks = 0, nItems = 0, nCharas = 0;
   {
-    cSideThread blockPass(bHere, [&] { WriteLayer(blocks, m_vBlockGrid, ALL, shape, NoCellStep); });
-    // The items take their inheritance before the characters are written: a carrying character's
+    cSideThread blockPass(bHere, [&] { nBlocks = CellPass(none, m_vBlockGrid, 0, m_vBlockGrid.size(), PREPARE, shape, NoCellStep); });
+    // The items take their inheritance before the characters are linked: a carrying character's
     // link is the position of its item among the item pairs, which count the cells inside the
     // width and height that hold an item.
-    CellPass(items, m_vItemGrid, 0, m_vItemGrid.size(), PASS_VALIDATE | PASS_APPLY, shape, NoItemStep);
+    nItems = CellPass(none, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoItemStep);
     std::vector<uint8_t> vItemHere(m_vCharaGrid.size());
     for (size_t i = 0; i < vItemHere.size(); ++i)
       vItemHere[i] = shape.Inside(i) && i < m_vItemGrid.size() && m_vItemGrid.data()[i].m_nGraphic != 0;
-    cSideThread itemPass(bHere, [&] { WriteLayer(items, m_vItemGrid, 0, shape, NoItemStep); });
     auto linkStep = [&vItemHere](int32_t& nItemsBefore) {
       return [&vItemHere, &nItemsBefore](cEdChara& c, int32_t nIndex) {
         const bool bItemHere = vItemHere[nIndex] != 0;
@@ -364,20 +358,19 @@ void cEdStage::WriteCells(cDataWriter& out) {
     int32_t nItemsBefore = 0, nItemsBefore2 = 0, nCharas2 = 0;
     for (size_t i = 0; i < nMid; ++i) nItemsBefore2 += vItemHere[i];
     cSideThread charaPass(bHere, [&] {
-      nCharas2 = CellPass(charas2, m_vCharaGrid, nMid, m_vCharaGrid.size(), ALL, shape, linkStep(nItemsBefore2));
+      nCharas2 = CellPass(none, m_vCharaGrid, nMid, m_vCharaGrid.size(), PREPARE, shape, linkStep(nItemsBefore2));
     });
-    uint8_t* pCount = charas.Claim(4);
-    const int32_t nCharas = CellPass(charas, m_vCharaGrid, 0, nMid, ALL, shape, linkStep(nItemsBefore));
+    nCharas = CellPass(none, m_vCharaGrid, 0, nMid, PREPARE, shape, linkStep(nItemsBefore));
     blockPass.Finish();
-    itemPass.Finish();
     charaPass.Finish();
-    const int32_t nAll = nCharas + nCharas2;
-    memcpy(pCount, &nAll, 4);
+    nCharas += nCharas2;
   }
-  out.Append(std::move(blocks));
-  out.Append(std::move(charas));
-  out.Append(std::move(charas2));
-  out.Append(std::move(items));
+  out.WriteInt(nBlocks);
+  CellPass(out, m_vBlockGrid, 0, m_vBlockGrid.size(), PASS_WRITE, shape, NoCellStep);
+  out.WriteInt(nCharas);
+  CellPass(out, m_vCharaGrid, 0, m_vCharaGrid.size(), PASS_WRITE, shape, [](cEdChara&, int32_t) {});
+  out.WriteInt(nItems);
+  CellPass(out, m_vItemGrid, 0, m_vItemGrid.size(), PASS_WRITE, shape, NoItemStep);
 }
 
 // ---------------------------------------------------------------------------------------------
