@@ -33,7 +33,7 @@ void SetNewTiming(cEdCommand& c) {
 void SetRangeShown(cEditValCtrl<int32_t>* p, int32_t nMin, int32_t nMax) {
   if (!p) return;
   p->SetRange(nMin, nMax);
-  p->OnChange();
+  p->OnKillFocus();  // shown held to the new range, as when the box is left
 }
 
 }  // namespace

@@ -187,7 +187,7 @@ void cStatusCmdDlg::OnStatusChoice(uint16_t wId) {
   if (!m_bInit) return;
   if (nStatus != s_nLastStatus)
     for (uint16_t w : {IDC_ST_CONST, IDC_ST_RAND_FROM, IDC_ST_RAND_TO})
-      if (auto* p = c.Val(w)) p->OnChange();
+      if (auto* p = c.Val(w)) p->OnKillFocus();  // shown held to the new range
   s_nLastStatus = nStatus;
 }
 

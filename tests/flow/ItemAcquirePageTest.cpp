@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/WindowList.h"
+#include "flow/FlowCtrlCmdDlgs.h"
 #include "flow/CmdPaletteDlg.h"
 #include "flow/ItemAcquirePage.h"
 #include "model/Database.h"
@@ -104,7 +105,7 @@ TEST_F(ItemAcquirePageTest, InsertRunsTheItemPaletteAndACancelLeavesTheListAsItW
   // "ステージクリア": item numbering, item kind 2, the nine parameters of its dialog's kind.
   cAnswerWhenUp<cItemCmdPaletteDlg> pick(
       [](cItemCmdPaletteDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(1268, BN_CLICKED), 0); });
-  cAnswerWhenUp<cPendingCmdDlg> ok([](cPendingCmdDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_OK, 0); });
+  cAnswerWhenUp<cStageClearCmdDlg> ok([](cStageClearCmdDlg* p) { PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_OK, 0); });
   SelectRow(0);
   Command(IDC_IA_CMD_INSERT);
   ASSERT_EQ(2u, m_lpPage->m_Work.m_vCommand.size());

@@ -127,6 +127,8 @@ TEST_F(SummonCmdDlgTest, NewCharaAndItemSummonsAndTheirRules) {
               Choose(p, IDC_SM_TYPE, 2);
               bFactionOn = IsEnabledId(p, IDC_SM_FACTION);
               Type(p, IDC_SM_FACTION, "9");
+              SendMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SM_FACTION, EN_KILLFOCUS),
+                           reinterpret_cast<LPARAM>(GetDlgItem(p->m_hWnd, IDC_SM_FACTION)));  // the box is left
               strFaction = TextOf(p, IDC_SM_FACTION);
               Choose(p, IDC_SH_FORMATION, 3);
               const bool bBoth = IsEnabledId(p, IDC_SH_OBJECT) && IsEnabledId(p, IDC_SH_TARGET);
