@@ -251,18 +251,26 @@ TEST_F(StageAdvancedSettingsTest, ListHoldsAtMostEightLayersAndCancelDropsItsEdi
   HWND hList = GetDlgItem(p->m_hWnd, IDC_BASIC_BG_LIST);
   EXPECT_EQ("1 ○ bmp\\back\\sky.bmp", RowText(hList, 0));
   cListCtrl<cEdBackground>& list = p->m_BgList.m_Ctrl;
+  // Two layers on seven would pass the maximum: the paste is refused whole.
   list.SetCurSel(0, 1);
+  SendMessageA(hList, LB_SETSEL, TRUE, 1);
+  list.OnSelChange();
+  ASSERT_EQ(1, list.Copy());
+  ASSERT_EQ(2u, list.m_vClip.size());
+  g_nBeeps = 0;
+  EXPECT_EQ(0, list.Paste());
+  EXPECT_EQ(7u, p->m_vBackground.size());
+  list.SelectOnly(0, 1);
   ASSERT_EQ(1, list.Copy());
   ASSERT_EQ(1, list.Paste());
   EXPECT_EQ(8u, p->m_vBackground.size());
-  g_nBeeps = 0;
   EXPECT_EQ(0, list.Paste());
   Activate(m_hSheet);
   SetFocus(hList);
   ASSERT_EQ(hList, GetFocus());
   SendMessageA(p->m_hWnd, WM_COMMAND, ID_ACC_INSERT_1, 0);  // Ctrl+I
   Click(p, IDC_BASIC_BG_INSERT);                             // refused before any dialog
-  EXPECT_EQ(3, g_nBeeps);
+  EXPECT_EQ(4, g_nBeeps);
   EXPECT_EQ(8u, p->m_vBackground.size());
   ASSERT_TRUE(Press(PSBTN_CANCEL));
   EXPECT_EQ(7u, Stage.m_vBackground.size());
