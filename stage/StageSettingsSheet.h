@@ -1,8 +1,9 @@
 // The stage settings: a modeless property sheet "ステージの設定" over the open stage. Its basic
 // page edits the name, size and resize anchors, scroll limits and modes, time limit, gravity,
-// invulnerability times, status window, BGM, character images and ranking items, with live
-// feedback on the memory a resize needs and the cells the scroll limits hide. Nothing reaches the
-// stage before OK or Apply; the commit resizes the stage when its size changed.
+// invulnerability times, status window, BGM, character images, ranking items and background
+// layers, with live feedback on the memory a resize needs and the cells the scroll limits hide;
+// the two advanced pages follow it. Nothing reaches the stage before OK or Apply; the commit
+// stores every page that was shown and resizes the stage when its size changed.
 #pragma once
 
 #include <cstdint>
