@@ -20,7 +20,11 @@
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
+#include "resources/ListIds.h"
 #include "resources/StageDialogIds.h"
+#include "resources/StageSettingsIds.h"
+#include "stage/BackgroundDlg.h"
+#include "stage/StageAdvancedPages.h"
 #include "stage/StageWnd.h"
 
 namespace {
@@ -69,11 +73,7 @@ const cCheckDef CHECKS[] = {
     {IDC_BASIC_SHOW_GAMEOVER, &cEdStage::m_bShowGameOver},
 };
 constexpr int RANK_COUNT = 5;
-
-void TellSheetChanged(cDialog* lpPage) {
-  HWND hSheet = lpPage->m_hSheetWnd ? lpPage->m_hSheetWnd : GetParent(lpPage->m_hWnd);
-  if (hSheet) SendMessageA(hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(lpPage->m_hWnd), 0);
-}
+constexpr int32_t BACKGROUND_MAX = 8;
 
 bool IsOneOf(uint16_t wId, const uint16_t* pIds, int n) {
   for (int i = 0; i < n; ++i)
@@ -126,6 +126,9 @@ cStageBasicPage::cStageBasicPage(uint16_t wTemplateId, cWindow* lpOwner, int32_t
   for (int i = 0; i < 4; ++i) m_vStatic[i].m_Param.Set(HIDDEN_LABEL[i]);
   m_vStatic[4].m_Param.Set(IDC_BASIC_MEMORY);
   m_vStatic[5].m_Param.Set(IDC_BASIC_UNDO_NOTE);
+
+  m_BgList.m_Param.Set(IDC_BASIC_BG_LIST, &Stage.m_vBackground, &m_vBackground, nullptr, 1, &BackgroundRowText, 1, 0,
+                       BACKGROUND_MAX, 0, 1, 0);
 }
 
 cStageBasicPage::~cStageBasicPage() { Dispose(); }
@@ -133,13 +136,16 @@ cStageBasicPage::~cStageBasicPage() { Dispose(); }
 void cStageBasicPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
+  AttachList(m_BgList);
   AttachCtrls(m_vEditInt);
   AttachCtrls(m_vEditDbl);
   AttachCtrls(m_vEditStr);
   AttachCtrls(m_vCombo);
   AttachCtrls(m_vCheck);
   AttachCtrls(m_vStatic);
+  m_BgList.m_Ctrl.SetAccelMenu(IDR_ACCEL_SUB1, IDR_POPUP_SUB1, 1, 1);
   UpdateEnables();
+  m_BgList.m_Ctrl.SetCurSel(0, 1);
   DataToCtrls();
   UpdateUndoEstimate();
   UpdateHiddenWidths();
@@ -208,6 +214,32 @@ void cStageBasicPage::UpdateHiddenWidths() {
   SetLabel(IDC_BASIC_HIDDEN_BOTTOM, HIDDEN, h - y1 - 1);
 }
 
+cEdBackground* cStageBasicPage::CurrentBackground() {
+  const int nIndex = m_BgList.m_Ctrl.GetCurDataIndex();
+  if (nIndex < 0 || nIndex >= static_cast<int>(m_vBackground.size())) return nullptr;
+  return &m_vBackground[nIndex];
+}
+
+void cStageBasicPage::OnBgListCommand(WPARAM wParam) {
+  cListCtrl<cEdBackground>& list = m_BgList.m_Ctrl;
+  const uint16_t wId = LOWORD(wParam), wCode = HIWORD(wParam);
+  if (wId == IDC_BASIC_BG_LIST && wCode == LBN_SELCHANGE) list.OnSelChange();
+  if ((wId == IDC_BASIC_BG_LIST && wCode == LBN_DBLCLK) || (wId == IDC_BASIC_BG_EDIT && wCode == BN_CLICKED))
+    list.Edit(m_lpBgDlg, IDD_BACKGROUND, &WindowList, 0, 1);
+  if (wId == IDC_BASIC_BG_INSERT && wCode == BN_CLICKED) list.InsertEdit(m_lpBgDlg, IDD_BACKGROUND, &WindowList, 0, 1);
+  if (wId == IDC_BASIC_BG_DELETE && wCode == BN_CLICKED) list.Delete(-1, 0);
+  if (!list.OnAccelKey(wParam)) list.OnPopupCommand(wParam);
+  list.RestoreSel();
+}
+
+void cStageBasicPage::OnBgListRightClick() {
+  if (!m_bInit || !IsRightClicked()) return;
+  cListCtrl<cEdBackground>& list = m_BgList.m_Ctrl;
+  POINT pt;
+  if (!GetCursorPos(&pt)) return;
+  if (list.SelectAtPoint(pt) && list.m_hPopupMenu) PopupMenu(list.m_hPopupMenu);
+}
+
 void cStageBasicPage::PlayBgm() {
   cComboCtrl<int32_t>* lpCombo = FindCtrl(m_vCombo, IDC_BASIC_BGM);
   if (!lpCombo) return;
@@ -250,6 +282,7 @@ void cStageBasicPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     UpdateHiddenWidths();
   }
   if (m_bInit && ChangedCtrlId(wParam)) UpdateEnables();
+  if (m_bInit) OnBgListCommand(wParam);
   TellSheetChanged(this);
 }
 
@@ -278,6 +311,7 @@ LRESULT cStageBasicPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     default:
       break;
   }
+  OnBgListRightClick();
   return nDefault;
 }
 
@@ -293,15 +327,24 @@ cStageSettingSheet::~cStageSettingSheet() {
   // The sheet's window goes first, so that its pages see their WM_DESTROY while they exist.
   DestroySheetWindow();
   SafeDelete(m_lpBasic);
+  SafeDelete(m_lpAdvanced);
+  SafeDelete(m_lpAdvanced2);
 }
 
 bool cStageSettingSheet::Create() {
   m_lpBasic = new (std::nothrow) cStageBasicPage(IDD_STAGE_BASIC, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList);
-  if (!m_lpBasic) {
+  m_lpAdvanced =
+      new (std::nothrow) cStageAdvancedPage(IDD_STAGE_ADVANCED, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList);
+  m_lpAdvanced2 =
+      new (std::nothrow) cStageAdvanced2Page(IDD_STAGE_ADVANCED2, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList);
+  // A sheet missing a page is not run: its commit would leave that page's fields behind.
+  if (!m_lpBasic || !m_lpAdvanced || !m_lpAdvanced2) {
     OutOfMemory();
     return false;
   }
   m_vPages.push_back(m_lpBasic);
+  m_vPages.push_back(m_lpAdvanced);
+  m_vPages.push_back(m_lpAdvanced2);
   Run();
   if (!m_hSheet) return false;
   SetWindowTextA(m_hSheet, "ステージの設定");
@@ -309,8 +352,12 @@ bool cStageSettingSheet::Create() {
 }
 
 void cStageSettingSheet::Commit() {
-  for (int nPass = 0; nPass < 2; ++nPass)
+  // A page never shown has nothing attached: its store changes nothing.
+  for (int nPass = 0; nPass < 2; ++nPass) {
     if (m_lpBasic) m_lpBasic->ApplySize();
+    if (m_lpAdvanced) m_lpAdvanced->CtrlsToData();
+    if (m_lpAdvanced2) m_lpAdvanced2->CtrlsToData();
+  }
 }
 
 void OpenStageSettingSheet(cStageWnd* lpWnd) {

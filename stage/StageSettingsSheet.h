@@ -1,8 +1,9 @@
 // The stage settings: a modeless property sheet "ステージの設定" over the open stage. Its basic
 // page edits the name, size and resize anchors, scroll limits and modes, time limit, gravity,
-// invulnerability times, status window, BGM, character images and ranking items, with live
-// feedback on the memory a resize needs and the cells the scroll limits hide. Nothing reaches the
-// stage before OK or Apply; the commit resizes the stage when its size changed.
+// invulnerability times, status window, BGM, character images, ranking items and background
+// layers, with live feedback on the memory a resize needs and the cells the scroll limits hide;
+// the two advanced pages follow it. Nothing reaches the stage before OK or Apply; the commit
+// stores every page that was shown and resizes the stage when its size changed.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +17,13 @@
 #include "controls/CtrlBind.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"
+#include "controls/ListCtrl.h"
+#include "model/StageRecords.h"
 
 class cStageWnd;
+class cBackgroundDlg;
+class cStageAdvancedPage;
+class cStageAdvanced2Page;
 
 class cStageBasicPage : public cDialogClass<cStageBasicPage> {
  public:
@@ -34,6 +40,8 @@ class cStageBasicPage : public cDialogClass<cStageBasicPage> {
   // The labels read what the edits show, not the bound data.
   void UpdateUndoEstimate();
   void UpdateHiddenWidths();
+  // The layer at the background list's current row; null on the end row or with no row.
+  cEdBackground* CurrentBackground();
 
   cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditInt;
   cChkVector<cCtrlBind<cEditValCtrl<double>, cEditValParam<double>>> m_vEditDbl;
@@ -42,6 +50,10 @@ class cStageBasicPage : public cDialogClass<cStageBasicPage> {
   cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
   cChkVector<cCtrlBind<cStaticCtrl, cStaticParam>> m_vStatic;
   cChkVector<std::string> m_vBgmNames;
+  // The background list edits the page's own copy of the stage's layers; the commit stores it.
+  cCtrlBind<cListCtrl<cEdBackground>, cListParam<cEdBackground>> m_BgList;
+  cChkVector<cEdBackground> m_vBackground;
+  cBackgroundDlg* m_lpBgDlg = nullptr;  // while the background dialog runs
   // The size the edits are bound to: the stage's when the page was made, the stage itself only
   // at a commit.
   int32_t m_nWidthCopy = 0;
@@ -51,6 +63,9 @@ class cStageBasicPage : public cDialogClass<cStageBasicPage> {
   int32_t Typed(uint16_t wId);
   void SetLabel(uint16_t wId, const char* pszFormat, ...);
   void PlayBgm();
+  // The list's buttons, notifications, keys and popup items.
+  void OnBgListCommand(WPARAM wParam);
+  void OnBgListRightClick();
 };
 
 class cStageSettingSheet : public cPropSheet {
@@ -64,6 +79,8 @@ class cStageSettingSheet : public cPropSheet {
   void Commit();
 
   cStageBasicPage* m_lpBasic = nullptr;
+  cStageAdvancedPage* m_lpAdvanced = nullptr;
+  cStageAdvanced2Page* m_lpAdvanced2 = nullptr;
 };
 
 // The stage window's stage-settings command: hides and disables the registered windows, deletes

@@ -1,0 +1,135 @@
+#include "stage/BackgroundDlg.h"
+
+#include "app/Paths.h"
+#include "app/Surface.h"
+#include "app/TextFormat.h"
+#include "resources/StageDialogIds.h"
+#include "resources/StageSettingsIds.h"
+#include "stage/StageSettingsSheet.h"
+
+namespace {
+
+constexpr int32_t COLOR_MIN = 16;
+constexpr int32_t COLOR_MAX = 207;
+constexpr int SAMPLE_SIZE = 32;
+
+// The controls that belong to a picture layer; a colour layer offers only its colour number.
+const uint16_t PICTURE_CHECKS[] = {IDC_BG_AUTO_X, IDC_BG_AUTO_Y};
+const uint16_t PICTURE_SPEEDS[] = {IDC_BG_SPEED_X, IDC_BG_SPEED_Y};
+
+}  // namespace
+
+void BackgroundRowText(std::string& strText, int, const cEdBackground& Layer) {
+  strText += Layer.m_bShowAtStart ? "○" : "‐";
+  if (Layer.m_bUseColor)
+    FormatAppend(strText, " 色番号%d", Layer.m_nColor);
+  else
+    FormatAppend(strText, " %s", Layer.m_strImage.c_str());
+}
+
+cBackgroundDlg::cBackgroundDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWindowList* lpWindowList,
+                               cControl* lpAnchor, int32_t bCentre)
+    : cDialogClass<cBackgroundDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre),
+      m_lpLayer(&m_Spare) {
+  cStageBasicPage* lpPage = cStageBasicPage::Current();
+  if (cEdBackground* lpLayer = lpPage ? lpPage->CurrentBackground() : nullptr) m_lpLayer = lpLayer;
+  cEdBackground& b = *m_lpLayer;
+  m_vCheck.resize(5);
+  m_vCheck[0].m_Param.Set(IDC_BG_SHOW, &b.m_bShowAtStart);
+  m_vCheck[1].m_Param.Set(IDC_BG_BY_COLOR, &b.m_bUseColor);
+  m_vCheck[2].m_Param.Set(IDC_BG_FRONT, &b.m_bFront);
+  m_vCheck[3].m_Param.Set(IDC_BG_AUTO_X, &b.m_bAutoScrollX);
+  m_vCheck[4].m_Param.Set(IDC_BG_AUTO_Y, &b.m_bAutoScrollY);
+  m_vEditStr.resize(1);
+  m_vEditStr[0].m_Param.Set(IDC_BG_IMAGE, &b.m_strImage, MAX_PATH - 1, 0);
+  m_vEditInt.resize(1);
+  m_vEditInt[0].m_Param.Set(IDC_BG_COLOR, &b.m_nColor, COLOR_MIN, COLOR_MAX, IDC_BG_COLOR_SPIN, 1);
+  m_vEditDbl.resize(2);
+  m_vEditDbl[0].m_Param.Set(IDC_BG_SPEED_X, &b.m_dScrollX, -640.0, 640.0, IDC_BG_SPEED_X_SPIN, 0.01);
+  m_vEditDbl[1].m_Param.Set(IDC_BG_SPEED_Y, &b.m_dScrollY, -480.0, 480.0, IDC_BG_SPEED_Y_SPIN, 0.01);
+  m_vButton.resize(1);
+  m_vButton[0].m_Param.Set(IDC_BG_BROWSE);
+}
+
+void cBackgroundDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cDialog::OnInitDialog(wParam, lParam);
+  if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
+  AttachCtrls(m_vCheck);
+  AttachCtrls(m_vEditStr);
+  AttachCtrls(m_vEditInt);
+  AttachCtrls(m_vEditDbl);
+  AttachCtrls(m_vButton);
+  AddBitmapCtrl(&m_Sample, cBitmapParam().Set(IDC_BG_SAMPLE, SAMPLE_SIZE, SAMPLE_SIZE));
+  DataToCtrls();
+  UpdateEnables();
+  m_bInit = 1;
+}
+
+void cBackgroundDlg::UpdateEnables() {
+  cCheckCtrl<int32_t>* lpByColor = FindCtrl(m_vCheck, IDC_BG_BY_COLOR);
+  if (!lpByColor) return;
+  const int32_t bColor = lpByColor->GetCheck() != 0;
+  EnableCtrlById(m_vEditInt, IDC_BG_COLOR, bColor);
+  EnableCtrlById(m_vEditStr, IDC_BG_IMAGE, !bColor);
+  EnableCtrlById(m_vButton, IDC_BG_BROWSE, !bColor);
+  for (uint16_t wId : PICTURE_SPEEDS) EnableCtrlById(m_vEditDbl, wId, !bColor);
+  for (uint16_t wId : PICTURE_CHECKS) EnableCtrlById(m_vCheck, wId, !bColor);
+}
+
+void cBackgroundDlg::Browse() {
+  char szPath[MAX_PATH] = "";
+  static const char FILTER[] = "BitmapFile ( *.bmp )\0*.bmp\0";
+  if (!OpenFileDlg(m_hWnd, szPath, sizeof szPath, "bmp\\back\\", "ビットマップの選択", FILTER, "bmp", 0, nullptr))
+    return;
+  // A file on another drive has no relative path: the edit keeps what it had.
+  if (!MakeRelativePath(szPath)) return;
+  if (cEditStrCtrl* lpEdit = FindCtrl(m_vEditStr, IDC_BG_IMAGE)) lpEdit->SetText(szPath);
+}
+
+void cBackgroundDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (!CheckCommand(wParam)) return;
+  cDialog::OnCommand(wParam, lParam);
+  const WORD wId = LOWORD(wParam), wCode = HIWORD(wParam);
+  if (wCode == BN_CLICKED && wId == IDC_STGDLG_OK) {
+    CtrlsToData();
+    Close(1);
+    return;
+  }
+  if (wCode == BN_CLICKED && wId == IDC_STGDLG_CANCEL) {
+    Close(0);
+    return;
+  }
+  if (wCode == BN_CLICKED && wId == IDC_BG_BROWSE) Browse();
+  if (m_bInit && ChangedCtrlId(wParam)) UpdateEnables();
+}
+
+LRESULT cBackgroundDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
+  switch (uMsg) {
+    case WM_INITDIALOG:
+      return TRUE;
+    case WM_CLOSE:
+      Close(0);
+      return 1;
+    case WM_DESTROY:
+      m_bInit = 0;  // nothing more to draw on
+      return 1;
+    default:
+      break;
+  }
+  if (m_bInit) Draw();
+  return r ? 1 : 0;
+}
+
+void cBackgroundDlg::Draw() {
+  if (!m_bInit || !m_Sample.m_Surface.m_hDC) return;
+  cEditValCtrl<int32_t>* lpColor = FindCtrl(m_vEditInt, IDC_BG_COLOR);
+  int32_t n = lpColor ? lpColor->ParseText() : 0;
+  // While the author types the number may lie outside the palette: the sample then shows black.
+  cSurface& s = m_Sample.m_Surface;
+  if (n < 0 || n > 255)
+    s.FillRgb(0, 0, 0);
+  else
+    s.FillRgb(g_Palette[n].rgbBlue, g_Palette[n].rgbGreen, g_Palette[n].rgbRed);
+  if (m_Sample.m_Window.m_hDC) m_Sample.m_Window.Blt(0, 0, s.m_nWidth, s.m_nHeight, s, 0, 0, 1);
+}
