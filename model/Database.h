@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/DataRecord.h"
 
 // One step of an animation.

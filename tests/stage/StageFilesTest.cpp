@@ -13,7 +13,7 @@
 #include "app/AppGlobals.h"
 #include "app/FrameWnd.h"
 #include "app/Paths.h"
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "model/DataFile.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
