@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 // Control codes in place of a picture number.
 enum eSeqCode : int32_t {

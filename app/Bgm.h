@@ -6,7 +6,7 @@
 
 #include "app/MidiStream.h"
 #include "app/VoxPlayer.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 constexpr int BGM_OGG_PATH_SIZE = 260;
 constexpr int BGM_MIDI_PATH_SIZE = 264;

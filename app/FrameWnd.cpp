@@ -5,7 +5,6 @@
 #include "app/AppGlobals.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
-#include "app/StartUpServices.h"
 #include "app/WindowList.h"
 #include "resources/AppIds.h"
 #include "stage/StageServices.h"

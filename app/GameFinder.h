@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 // The project options' game settings: automatic detection (non-zero) and the configured path.
 // The buffer holds at least MAX_PATH bytes: the program's path, or "" when none is found.

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 // The MCI command call, replaceable so that tests can answer it without a device; null restores
 // the system's. Returns the previous one (null for the system's).

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 class cMidiDevice;
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 typedef cShellVector<std::string> cPathList;
 

@@ -12,7 +12,7 @@
 
 #include "app/MsgBox.h"
 #include "app/WindowList.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 class cDialog;
 class cWindow;

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "app/VoxApi.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 class cVoxPlayer {
  public:

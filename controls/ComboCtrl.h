@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/Control.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"
 #include "flow/NameLists.h"
 

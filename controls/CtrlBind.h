@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/TextFormat.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 class cDialog;
 

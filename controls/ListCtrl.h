@@ -22,7 +22,7 @@
 #include "app/MsgBox.h"
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"
 
 // A refused editing operation is a plain beep (MessageBeep(0)) and nothing else; tests count the

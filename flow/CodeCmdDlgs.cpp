@@ -1,6 +1,6 @@
 #include "flow/CodeCmdDlgs.h"
 
-#include "app/StartUpServices.h"
+#include "startup/StartUpServices.h"
 #include "flow/ExprEval.h"
 #include "flow/NameLists.h"
 #include "model/ArrangeTable.h"

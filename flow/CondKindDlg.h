@@ -8,7 +8,7 @@
 
 #include "app/Dialog.h"
 #include "controls/ButtonCtrl.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/CondListCtrl.h"
 #include "controls/CtrlBind.h"
 

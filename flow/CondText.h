@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "flow/FlowTextContext.h"
 #include "model/Cond.h"
 

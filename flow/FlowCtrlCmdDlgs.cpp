@@ -1,7 +1,7 @@
 #include "flow/FlowCtrlCmdDlgs.h"
 
 #include "app/Paths.h"
-#include "app/StartUpServices.h"
+#include "startup/StartUpServices.h"
 #include "flow/NameLists.h"
 #include "flow/PageParts.h"
 #include "model/CommandKindTable.h"

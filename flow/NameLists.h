@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/TextFormat.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 // The name of an entry: the name string of a record (every database record, palette entry and
 // variable name has one), or the text itself for a plain list of names.

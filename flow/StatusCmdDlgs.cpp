@@ -1,6 +1,6 @@
 #include "flow/StatusCmdDlgs.h"
 
-#include "app/StartUpServices.h"
+#include "startup/StartUpServices.h"
 #include "flow/NameLists.h"
 #include "flow/StandaloneFlowEdit.h"
 #include "flow/TextWords.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/CommandKindTable.h"
 #include "model/Cond.h"
 

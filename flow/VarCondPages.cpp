@@ -1,6 +1,6 @@
 #include "flow/VarCondPages.h"
 
-#include "app/StartUpServices.h"
+#include "startup/StartUpServices.h"
 #include "flow/NameLists.h"
 #include "model/Globals.h"
 #include "model/Stage.h"

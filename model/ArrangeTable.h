@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 struct cArrangeParamInfo {
   std::string m_strCaption;

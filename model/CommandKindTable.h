@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 struct cCmdKindInfo {
   std::string m_strName;

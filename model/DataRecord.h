@@ -64,7 +64,7 @@
 #include <string>
 #include <typeinfo>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/DataFile.h"
 
 struct cFieldDesc {

@@ -15,7 +15,7 @@
 
 #include "app/AnimeSeq.h"
 #include "app/Surface.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/DataRecord.h"
 #include "model/VarName.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/RefChecks.h"
 
 class cEdBlock;

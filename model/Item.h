@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Command.h"
 #include "model/Cond.h"

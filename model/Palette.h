@@ -6,7 +6,7 @@
 // vector has at least two entries. Common entries never inherit: their flags are cleared on reading.
 #pragma once
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/DataRecord.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/DataRecord.h"

@@ -18,7 +18,6 @@
 #include "model/StageEditState.h"
 #include "model/SystemData.h"
 #include "model/WorldMap.h"
-#include "stage/StageServices.h"
 
 const char* const EditorFolders[EDITOR_FOLDER_COUNT] = {"e_data", "e_bmp"};
 
@@ -253,6 +252,6 @@ bool OpenLastStage(const std::string& strPath) {
   }
   StageEditState.m_bStageOpen = bOk ? 1 : 0;
   StageEditState.m_strStagePath = bOk ? strPath : std::string();
-  AllocUndoForStage();
+  StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
   return bOk;
 }

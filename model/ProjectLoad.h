@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/Surface.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/DataRecord.h"
 #include "model/Database.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 // Files below version 219 numbered the shot sheet's graphics from 0; the sheet holds 119 of them.
 inline void RaiseShotGraphic(int8_t nSheet, int16_t& nGraphic) {

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/Thread.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/DataRecord.h"

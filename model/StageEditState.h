@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/Item.h"

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 class cCellWatcher {
  public:

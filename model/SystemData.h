@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/DataRecord.h"
 
 // Indices of m_vStock and m_vResetOnDeath: the hero's properties carried from stage to stage.

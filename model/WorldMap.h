@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/DataRecord.h"
 
 // m_nType of an event page, and what clearing a world does to the game (m_nGameClear).

@@ -7,7 +7,7 @@
 #include <list>
 #include <string>
 
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/WorldMap.h"
 
 // What one palette mode remembers while the other one is shown.

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Dialog.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditValCtrl.h"

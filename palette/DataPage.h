@@ -9,7 +9,7 @@
 #include "app/Control.h"
 #include "app/Dialog.h"
 #include "app/Window.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 
 // The control reads "No.<number>".
 void SetEntryNoText(cControl& Ctrl, int32_t nNumber);

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "app/PropSheet.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/Item.h"

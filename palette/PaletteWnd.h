@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/Dialog.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
 #include "model/Item.h"

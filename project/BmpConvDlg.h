@@ -14,7 +14,7 @@
 
 #include "app/Dialog.h"
 #include "controls/ButtonCtrl.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"

@@ -15,7 +15,7 @@
 
 #include "app/Dialog.h"
 #include "app/WindowList.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"
 #include "controls/ListCtrl.h"
 #include "project/SysPage.h"

@@ -11,7 +11,7 @@
 #include "app/Dialog.h"
 #include "app/PropSheet.h"
 #include "controls/ButtonCtrl.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditStrCtrl.h"

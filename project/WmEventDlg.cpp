@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/Paths.h"
-#include "app/StartUpServices.h"
+#include "startup/StartUpServices.h"
 #include "flow/CondPageDlg.h"
 #include "flow/NameLists.h"
 #include "model/Cond.h"

@@ -9,7 +9,7 @@
 
 #include "app/Dialog.h"
 #include "controls/ButtonCtrl.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditValCtrl.h"

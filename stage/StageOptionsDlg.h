@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "app/Dialog.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditValCtrl.h"

@@ -41,3 +41,5 @@ HWND WorldMapWindow() {
   const cWorldMapWnd* p = cWorldMapWnd::Current();
   return p && p->m_hWnd && IsWindow(p->m_hWnd) ? p->m_hWnd : nullptr;
 }
+
+void StopStageLoadThread() { StageLoadThread.Stop(); }

@@ -23,3 +23,5 @@ void DrawSheetPreviews();
 void DrawPaletteWindows();
 // The world map editor's window, or none.
 HWND WorldMapWindow();
+// The frame's WM_DESTROY: the stage-load worker is stopped before the loop ends.
+void StopStageLoadThread();

@@ -6,7 +6,7 @@
 #include "app/AppGlobals.h"
 #include "app/FrameWnd.h"
 #include "app/MainLoop.h"
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "support/SampleProject.h"
 #include "stage/StageWnd.h"
 

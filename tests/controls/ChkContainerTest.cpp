@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "app/Log.h"
-#include "controls/ChkContainer.h"
+#include "base/ChkContainer.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/FrameWnd.h"
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "controls/CtrlBind.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"

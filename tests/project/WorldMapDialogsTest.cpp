@@ -12,7 +12,7 @@
 
 #include "app/FrameWnd.h"
 #include "app/InputDlg.h"
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"

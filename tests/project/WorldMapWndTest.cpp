@@ -12,7 +12,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/FrameWnd.h"
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "model/DataFile.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"

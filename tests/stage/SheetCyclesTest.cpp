@@ -11,7 +11,7 @@
 #include "app/FrameWnd.h"
 #include "app/MainLoop.h"
 #include "app/PropSheet.h"
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "app/WindowList.h"
 #include "resources/StageIds.h"
 #include "stage/StageWnd.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/Paths.h"
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "app/Surface.h"
 #include "app/FrameWnd.h"
 #include "app/WindowList.h"

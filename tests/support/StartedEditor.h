@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
 

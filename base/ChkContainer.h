@@ -17,7 +17,8 @@
 // destroy it; the shell's own containers post WM_CLOSE so the user is asked first.
 enum eChkFail { CHK_DESTROY_FRAME = 0, CHK_POST_CLOSE = 1 };
 
-// Writes the message to the error log and the report log and ends the application as the policy says.
+// Writes the message to the error log and the report log and ends the application as the policy
+// says. The application layer defines it (app/ChkReport.cpp): the containers sit below it.
 void ChkReportBadIndex(const char* pszMsg, int nPolicy);
 
 // 1 when the two texts are equal as the system compares them (lstrcmpA: letter case counts).

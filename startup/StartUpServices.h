@@ -1,6 +1,5 @@
-// What start-up, shut-down and the frame window ask of the data model, the sound devices and the
-// stage-load thread. Each is one small call, so that the parts behind it can change without
-// touching start-up.
+// What start-up and shut-down ask of the data model and the sound devices. Each is one small
+// call, so that the parts behind it can change without touching start-up.
 #pragma once
 
 #include <windows.h>
@@ -39,5 +38,3 @@ void SaveConfigOnExit();
 void SaveVarNames();
 // Shut-down: every MCI device is closed and the music player released.
 void CloseSoundDevices();
-// The frame's WM_DESTROY: the stage-load worker is stopped before the loop ends.
-void StopStageLoadThread();

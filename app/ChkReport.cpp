@@ -1,9 +1,10 @@
-#include "controls/ChkContainer.h"
-
+// What the checked containers do with an index out of range: the application logs it and closes
+// its main window, since the data behind the index can no longer be trusted.
 #include <windows.h>
 
 #include "app/AppGlobals.h"
 #include "app/Log.h"
+#include "base/ChkContainer.h"
 
 void ChkReportBadIndex(const char* pszMsg, int nPolicy) {
   ErrorLog(pszMsg);
@@ -13,5 +14,3 @@ void ChkReportBadIndex(const char* pszMsg, int nPolicy) {
   else
     DestroyWindow(g_hMainWnd);
 }
-
-int StrEqual(const std::string& a, const std::string& b) { return lstrcmpA(a.c_str(), b.c_str()) == 0 ? 1 : 0; }

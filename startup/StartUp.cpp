@@ -1,4 +1,4 @@
-#include "app/StartUp.h"
+#include "startup/StartUp.h"
 
 #include <commctrl.h>
 #include <mmsystem.h>
@@ -11,7 +11,7 @@
 #include "app/MainLoop.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
-#include "app/StartUpServices.h"
+#include "startup/StartUpServices.h"
 #include "model/ProjectLoad.h"
 #include "resources/AppIds.h"
 #include "stage/StageWnd.h"

@@ -1,4 +1,4 @@
-#include "app/StartUpServices.h"
+#include "startup/StartUpServices.h"
 
 #include <string>
 
@@ -92,4 +92,3 @@ void CloseSoundDevices() {
   Music.Release();
 }
 
-void StopStageLoadThread() { StageLoadThread.Stop(); }
