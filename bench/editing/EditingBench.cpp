@@ -97,7 +97,7 @@ void RunOnce(int32_t nSize, cFigures& f) {
   f.vOpen.push_back(Now() - t0);
   f.vOpenMiB.push_back(PrivateMiB() - dMem0);
 
-  // A few steps under the one measured, as in a session.
+  // A few steps under the one measured, as an author works.
   for (int k = 0; k < DEPTH; ++k) {
     Mouse(host, 0, WM_LBUTTONDOWN, k, k);
     Mouse(host, 0, WM_LBUTTONUP, k, k);
