@@ -67,7 +67,8 @@ void cEdBlock::ValidateItemRef() {
   }
 }
 
-bool cEdBlock::operator==(const cEdBlock& o) const {
-  if (m_nGraphic == 0 && o.m_nGraphic == 0) return true;
+bool cEdBlock::operator==(const cEdBlock& o) const { return (m_nGraphic == 0 && o.m_nGraphic == 0) || SameFields(o); }
+
+bool cEdBlock::SameFields(const cEdBlock& o) const {
   return IsEqual(*this, o) && m_bbInherit == o.m_bbInherit && m_vCond == o.m_vCond;
 }

@@ -52,6 +52,9 @@ class cEdBlock : public cDataRecord {
   // Copies the flagged field groups from the source entry.
   void ApplyInherit();
 
+  // Every stored field equal, empty cells too (the stage grid frees a cell given a record equal
+  // to its empty one).
+  bool SameFields(const cEdBlock& o) const;
   // Two empty cells are equal whatever else they hold; the position pair is not compared.
   bool operator==(const cEdBlock& o) const;
   bool operator!=(const cEdBlock& o) const { return !(*this == o); }

@@ -155,7 +155,8 @@ void cEdChara::ClampItemRefs() {
   for (cEdFlow& flow : m_vFlow) flow.ClampItemRefs();
 }
 
-bool cEdChara::operator==(const cEdChara& o) const {
-  if (m_nGraphic == 0 && o.m_nGraphic == 0) return true;
+bool cEdChara::operator==(const cEdChara& o) const { return (m_nGraphic == 0 && o.m_nGraphic == 0) || SameFields(o); }
+
+bool cEdChara::SameFields(const cEdChara& o) const {
   return IsEqual(*this, o) && m_bbInherit == o.m_bbInherit && m_vCond == o.m_vCond && m_vFlow == o.m_vFlow;
 }

@@ -95,6 +95,9 @@ class cEdChara : public cDataRecord {
   void ClampItemRefs();
   void ApplyInherit();
 
+  // Every stored field equal, empty cells too (the stage grid frees a cell given a record equal
+  // to its empty one).
+  bool SameFields(const cEdChara& o) const;
   // Two empty cells are equal; the position pair and the item link are not compared.
   bool operator==(const cEdChara& o) const;
   bool operator!=(const cEdChara& o) const { return !(*this == o); }

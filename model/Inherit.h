@@ -7,6 +7,7 @@
 
 #include "base/ChkContainer.h"
 #include "model/RefChecks.h"
+#include "model/StageGrid.h"
 
 class cEdBlock;
 class cEdChara;
@@ -94,18 +95,30 @@ extern const char* const ItemInheritNames[14];
 // from the common palette first, so that the cells inheriting from those entries see the new
 // values, then the cells that inherit from the common palette, then those that inherit from the
 // stage palette. Empty records are left alone.
-template <class T>
-void ReapplyCommonInherit(cChkVector<T>& vStagePal, cChkVector<T>& vGrid) {
+template <class T, class F>
+void EachRecord(cChkVector<T>& v, F fn) {
+  for (T& e : v) fn(e);
+}
+// A stage layer: only the cells that hold records (the others read as an empty record).
+template <class T, class F>
+void EachRecord(cStageGrid<T>& v, F fn) {
+  v.ForEach([&fn](int32_t, T& e) { fn(e); });
+}
+
+template <class T, class G>
+void ReapplyCommonInherit(cChkVector<T>& vStagePal, G& vGrid) {
   for (T& e : vStagePal)
     if (e.m_nGraphic != 0 && e.m_nInheritPal == SRC_COMMON) e.ApplyInherit();
   for (int nSrc : {SRC_COMMON, SRC_STAGE})
-    for (T& e : vGrid)
+    EachRecord(vGrid, [nSrc](T& e) {
       if (e.m_nGraphic != 0 && e.m_nInheritPal == nSrc) e.ApplyInherit();
+    });
 }
 
 // After the stage palette's entries of a layer changed: every placed cell inheriting from it.
-template <class T>
-void RefreshStageInherit(cChkVector<T>& vGrid) {
-  for (T& e : vGrid)
+template <class G>
+void RefreshStageInherit(G& vGrid) {
+  EachRecord(vGrid, [](auto& e) {
     if (e.m_nGraphic != 0 && e.m_nInheritPal == SRC_STAGE) e.ApplyInherit();
+  });
 }

@@ -70,7 +70,8 @@ void cEdItem::ClampItemRefs() {
   for (cEdCommand& cmd : m_vCommand) cmd.ClampItemRefs();
 }
 
-bool cEdItem::operator==(const cEdItem& o) const {
-  if (m_nGraphic == 0 && o.m_nGraphic == 0) return true;
+bool cEdItem::operator==(const cEdItem& o) const { return (m_nGraphic == 0 && o.m_nGraphic == 0) || SameFields(o); }
+
+bool cEdItem::SameFields(const cEdItem& o) const {
   return IsEqual(*this, o) && m_bbInherit == o.m_bbInherit && m_vCond == o.m_vCond && m_vCommand == o.m_vCommand;
 }

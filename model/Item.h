@@ -52,6 +52,9 @@ class cEdItem : public cDataRecord {
   void ClampItemRefs();
   void ApplyInherit();
 
+  // Every stored field equal, empty cells too (the stage grid frees a cell given a record equal
+  // to its empty one).
+  bool SameFields(const cEdItem& o) const;
   bool operator==(const cEdItem& o) const;
   bool operator!=(const cEdItem& o) const { return !(*this == o); }
 };

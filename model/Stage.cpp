@@ -34,21 +34,14 @@ template <class T>
 void ClearLayer(cStageGrid<T>& v, int32_t nCount) {
   if (v.Watcher())
     for (size_t i = 0; i < v.size(); ++i)
-      if (v.Get(static_cast<int>(i)).m_nGraphic != 0) v.Touch(static_cast<int>(i));
-  ResetTo(v, nCount);
-}
-
-template <class T>
-void ReserveFor(cChkVector<T>& v, int32_t nCount) {
-  v.clear();
-  v.shrink_to_fit();
-  v.reserve(static_cast<size_t>(nCount < 0 ? 0 : nCount));
+      if (v.Placed(static_cast<int>(i))) v.Touch(static_cast<int>(i));
+  v.Assign(static_cast<size_t>(nCount < 0 ? 0 : nCount));
 }
 
 // Moves the overlap of an old layout into a new one. On an axis whose direction is 1 the cells
 // keep their distance from the far edge (columns from the right, rows from the bottom).
 template <class T>
-void MoveOverlap(cChkVector<T>& vOld, int32_t nOldW, int32_t nOldH, int32_t nOldShift, cChkVector<T>& vNew,
+void MoveOverlap(cStageGrid<T>& vOld, int32_t nOldW, int32_t nOldH, int32_t nOldShift, cStageGrid<T>& vNew,
                  int32_t nNewW, int32_t nNewH, int32_t nNewShift, int32_t nDirX, int32_t nDirY) {
   const int32_t dx = nDirX ? nNewW - nOldW : 0;
   const int32_t dy = nDirY ? nNewH - nOldH : 0;
@@ -58,7 +51,8 @@ void MoveOverlap(cChkVector<T>& vOld, int32_t nOldW, int32_t nOldH, int32_t nOld
     for (int32_t nx = 0; nx < nNewW; ++nx) {
       const int32_t ox = nx - dx;
       if (ox < 0 || ox >= nOldW) continue;
-      vNew.data()[nx + (ny << nNewShift)] = std::move(vOld.data()[ox + (oy << nOldShift)]);
+      const int32_t nFrom = ox + (oy << nOldShift);
+      if (vOld.Holds(nFrom)) vNew.Unwatched(nx + (ny << nNewShift)) = std::move(vOld.Unwatched(nFrom));
     }
   }
 }
@@ -66,6 +60,11 @@ void MoveOverlap(cChkVector<T>& vOld, int32_t nOldW, int32_t nOldH, int32_t nOld
 template <class T>
 void ValidateRecords(cChkVector<T>& v) {
   for (T& e : v) e.Validate();
+}
+// The cells without records of their own read as the empty record, which is valid as it is.
+template <class T>
+void ValidateRecords(cStageGrid<T>& v) {
+  v.ForEach([](int32_t, T& e) { e.Validate(); });
 }
 
 }  // namespace
@@ -214,14 +213,14 @@ int cEdStage::Resize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDi
   if (pos.x != -1) {
     const int32_t nx = pos.x + (nDirX ? nWidth - nOldW : 0), ny = pos.y + (nDirY ? nHeight - nOldH : 0);
     if (nx < 0 || nx >= nWidth || ny < 0 || ny >= nHeight) {
-      player = m_vCharaGrid.data()[CellIndex(pos.x, pos.y)];
+      player = m_vCharaGrid.Get(CellIndex(pos.x, pos.y));
       bPlacePlayer = true;
     }
   }
 
-  cChkVector<cEdBlock> vOldBlock;
-  cChkVector<cEdChara> vOldChara;
-  cChkVector<cEdItem> vOldItem;
+  cStageGrid<cEdBlock> vOldBlock;
+  cStageGrid<cEdChara> vOldChara;
+  cStageGrid<cEdItem> vOldItem;
   if (bKeep) {
     vOldBlock.swap(m_vBlockGrid);
     vOldChara.swap(m_vCharaGrid);
@@ -230,9 +229,9 @@ int cEdStage::Resize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDi
   SetDims(nWidth, nHeight);
   const int32_t nCells = m_nPitch * m_nHeight;
   if (bForRead && !bKeep) {
-    ReserveFor(m_vBlockGrid, nCells);
-    ReserveFor(m_vCharaGrid, nCells);
-    ReserveFor(m_vItemGrid, nCells);
+    m_vBlockGrid.Assign(static_cast<size_t>(nCells));
+    m_vCharaGrid.Assign(static_cast<size_t>(nCells));
+    m_vItemGrid.Assign(static_cast<size_t>(nCells));
     ClampScroll();
     return 1;
   }
@@ -244,7 +243,7 @@ int cEdStage::Resize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDi
     MoveOverlap(vOldChara, nOldW, nOldH, nOldShift, m_vCharaGrid, nWidth, nHeight, m_nShift, nDirX, nDirY);
     MoveOverlap(vOldItem, nOldW, nOldH, nOldShift, m_vItemGrid, nWidth, nHeight, m_nShift, nDirX, nDirY);
   }
-  if (bPlacePlayer) m_vCharaGrid.data()[0] = player;
+  if (bPlacePlayer) m_vCharaGrid.Unwatched(0) = player;
   ClampScroll();
   return 1;
 }
@@ -296,9 +295,9 @@ void GiveEntryOne(cChkVector<T>& v, const T& def, int nLayer) {
 void cEdStage::Validate() {
   cStagePalScope scope(OwnPalettes());
   ValidateSettingsAndPalettes();
-  for (cEdBlock& e : m_vBlockGrid) e.Validate(), e.ValidateItemRef();
-  for (cEdChara& e : m_vCharaGrid) e.Validate(), e.ClampItemRefs();
-  for (cEdItem& e : m_vItemGrid) e.Validate(), e.ClampItemRefs();
+  m_vBlockGrid.ForEach([](int32_t, cEdBlock& e) { e.Validate(), e.ValidateItemRef(); });
+  m_vCharaGrid.ForEach([](int32_t, cEdChara& e) { e.Validate(), e.ClampItemRefs(); });
+  m_vItemGrid.ForEach([](int32_t, cEdItem& e) { e.Validate(), e.ClampItemRefs(); });
 }
 
 // A record's Validate changes nothing on a record it has validated while the palettes only grew and
@@ -310,9 +309,9 @@ void cEdStage::ValidateAfterRead(bool bCellRefsDone) {
   cStagePalScope scope(OwnPalettes());
   ValidateSettingsAndPalettes();
   if (bCellRefsDone) return;
-  for (cEdBlock& e : m_vBlockGrid) e.ValidateItemRef();
-  for (cEdChara& e : m_vCharaGrid) e.ClampItemRefs();
-  for (cEdItem& e : m_vItemGrid) e.ClampItemRefs();
+  m_vBlockGrid.ForEach([](int32_t, cEdBlock& e) { e.ValidateItemRef(); });
+  m_vCharaGrid.ForEach([](int32_t, cEdChara& e) { e.ClampItemRefs(); });
+  m_vItemGrid.ForEach([](int32_t, cEdItem& e) { e.ClampItemRefs(); });
 }
 
 void cEdStage::ValidateSettingsAndPalettes() {
@@ -339,9 +338,9 @@ void cEdStage::ValidateAll(int bRefs) {
   for (cEdBlock& e : m_vPalBlock) e.ValidateItemRef();
   for (cEdChara& e : m_vPalChara) e.ClampItemRefs();
   for (cEdItem& e : m_vPalItem) e.ClampItemRefs();
-  for (cEdBlock& e : m_vBlockGrid) e.ValidateItemRef();
-  for (cEdChara& e : m_vCharaGrid) e.ClampItemRefs();
-  for (cEdItem& e : m_vItemGrid) e.ClampItemRefs();
+  m_vBlockGrid.ForEach([](int32_t, cEdBlock& e) { e.ValidateItemRef(); });
+  m_vCharaGrid.ForEach([](int32_t, cEdChara& e) { e.ClampItemRefs(); });
+  m_vItemGrid.ForEach([](int32_t, cEdItem& e) { e.ClampItemRefs(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -351,7 +350,7 @@ cCellPos cEdStage::FindPlayer() const {
   for (int32_t y = 0; y < m_nHeight; ++y)
     for (int32_t x = 0; x < m_nWidth; ++x) {
       const size_t i = static_cast<size_t>(CellIndex(x, y));
-      if (i < m_vCharaGrid.size() && IsPlayer(m_vCharaGrid.data()[i])) return cCellPos{x, y};
+      if (i < m_vCharaGrid.size() && IsPlayer(m_vCharaGrid.Get(static_cast<int>(i)))) return cCellPos{x, y};
     }
   return cCellPos{-1, -1};
 }
@@ -362,41 +361,35 @@ void cEdStage::KeepOnePlayer() {
     for (int32_t x = 0; x < m_nWidth; ++x) {
       const int32_t i = CellIndex(x, y);
       if (static_cast<size_t>(i) >= m_vCharaGrid.size() || !IsPlayer(m_vCharaGrid.Get(i))) continue;
-      if (nLast >= 0) m_vCharaGrid[nLast].ClearCell();
+      if (nLast >= 0) m_vCharaGrid.Erase(nLast);
       nLast = i;
     }
 }
 
 void cEdStage::SetCharaCell(int32_t nIndex, cEdChara& chara) {
   if (chara.m_bbInherit.size() > 1) chara.m_bbInherit[1] = 0;
-  cEdChara& cell = m_vCharaGrid[nIndex];
+  const cEdChara& cell = m_vCharaGrid.Get(nIndex);
   const bool bMoveOld = IsPlayer(cell), bNewPlayer = IsPlayer(chara);
-  const cEdChara* pTarget = &cell;
-  auto firstCell = [&](auto pred) -> cEdChara* {
+  auto firstCell = [&](auto pred) -> int32_t {
     for (int32_t y = 0; y < m_nHeight; ++y)
       for (int32_t x = 0; x < m_nWidth; ++x) {
-        const size_t i = static_cast<size_t>(CellIndex(x, y));
-        if (i < m_vCharaGrid.size() && m_vCharaGrid.data() + i != pTarget && pred(m_vCharaGrid.data()[i]))
-          return m_vCharaGrid.data() + i;
+        const int32_t i = CellIndex(x, y);
+        if (static_cast<size_t>(i) < m_vCharaGrid.size() && i != nIndex && pred(m_vCharaGrid.Get(i))) return i;
       }
-    return nullptr;
-  };
-  // Cells found by address are written through the grid, which keeps their old records for undo.
-  auto write = [&](cEdChara* p, const cEdChara& rec) {
-    m_vCharaGrid.Touch(static_cast<int32_t>(p - m_vCharaGrid.data()));
-    *p = rec;
+    return -1;
   };
   if (bMoveOld) {
-    cEdChara* pFree = firstCell([](const cEdChara& c) { return c.m_nGraphic == 0; });
-    if (!pFree) pFree = m_vCharaGrid.data();
-    if (pFree != pTarget) write(pFree, cell);
+    int32_t nFree = firstCell([](const cEdChara& c) { return c.m_nGraphic == 0; });
+    if (nFree < 0) nFree = 0;
+    // A copy: the cell's record may be the one the free cell is given.
+    if (nFree != nIndex) m_vCharaGrid.Set(nFree, cEdChara(cell));
   }
   // The target itself is overwritten below, so the player to replace is searched elsewhere.
   if (bNewPlayer) {
-    cEdChara* pOld = firstCell(IsPlayer);
-    if (pOld && !m_vPalChara.empty()) write(pOld, m_vPalChara.data()[0]);
+    const int32_t nOld = firstCell(IsPlayer);
+    if (nOld >= 0 && !m_vPalChara.empty()) m_vCharaGrid.Set(nOld, m_vPalChara.data()[0]);
   }
-  cell = chara;
+  m_vCharaGrid.Set(nIndex, chara);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -23,8 +23,9 @@ constexpr uint64_t SNAPSHOT_CELL_BYTES = 459 + 1137 + 276 + 453;
 
 template <class T>
 void ReapplyLayer(cStageGrid<T>& v) {
-  for (T& rec : v)
+  v.ForEach([](int32_t, T& rec) {
     if (rec.m_nGraphic != 0) rec.ApplyInherit();
+  });
 }
 
 // The older step takes the newer one's old records of the cells it has none of: from the older
@@ -45,29 +46,29 @@ void MergeStep(cUndoStep& dst, const cUndoStep& src, size_t nCells) {
 }
 
 // Puts the step's old records back into the layer: a cell that held an element gets its record
-// whole, a cell that was empty only becomes empty, keeping the rest of what it holds now. The
-// cells' records from before go to pTo, the step that undoes this one (none when it was refused).
+// whole, a cell that was empty only becomes empty, keeping the rest of what it holds now (a record
+// left equal to the empty one is freed). The cells' records from before go to pTo, the step that
+// undoes this one (none when it was refused).
 template <class T>
 void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>* pTo, size_t nCells) {
-  T* pGrid = grid.data();
   const size_t nSize = grid.size();
   // Every touched cell gives its present record to pTo and is emptied; then the cells that held
   // an element get their old records back.
   cells.ForEachSeen([&](int32_t nIndex) {
     if (static_cast<size_t>(nIndex) >= nSize) return;
-    T& cell = pGrid[nIndex];
-    if (pTo) pTo->Add(nIndex, &cell, nCells);
-    cell.m_nGraphic = 0;
+    if (pTo) pTo->Add(nIndex, &grid.Get(nIndex), nCells);
+    if (!grid.Holds(nIndex)) return;
+    grid.Unwatched(nIndex).m_nGraphic = 0;
+    grid.Tidy(nIndex);
   });
   for (const typename cUndoCells<T>::cCell& c : cells.m_vCells)
-    if (static_cast<size_t>(c.nIndex) < nSize) pGrid[c.nIndex] = cells.m_vOld[static_cast<size_t>(c.nRec)];
+    if (static_cast<size_t>(c.nIndex) < nSize) grid.Unwatched(c.nIndex) = cells.m_vOld[static_cast<size_t>(c.nRec)];
 }
 
-// The cell that a record handed out by pointer lies in, or -1.
+// The cell that a record handed out by reference lies in, or -1.
 template <class T>
 int32_t CellOf(const cStageGrid<T>& grid, const T* p) {
-  if (!p || grid.empty() || p < grid.data() || p >= grid.data() + grid.size()) return -1;
-  return static_cast<int32_t>(p - grid.data());
+  return grid.IndexOf(p);
 }
 
 void EmptyStack(cUndoStack& s) {

@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -58,17 +61,18 @@ T EmptyCell(bool bRefs) {
   return empty;
 }
 
-// Reads the pairs of one layer into the cells they name; the grid comes with room for its nCells
-// cells, empty or already filled with empty cells. Missing cells are made as the file reaches them
-// (writers store them in ascending order), so each record is built and read while it is in the
-// cache. A cell outside the grid or in the padding beyond the width is a damaged file: no writer
-// stores one.
+// Reads the pairs of one layer into the cells they name; the grid comes with its nCells cells
+// empty. Only the cells the file names get records, made as the file reaches them (writers store
+// them in ascending order, so the records lie in the order they are read and later walked). A cell
+// outside the grid or in the padding beyond the width is a damaged file: no writer stores one.
 //
 // With bRefs each cell also has its palette references checked as soon as it is read, which the
 // stage's validation would do next: the palettes are complete and keep their sizes to the end.
 template <class T>
-int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch, bool bRefs) {
+int ReadLayer(cDataReader& in, cStageGrid<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch, bool bRefs) {
   const T empty = EmptyCell<T>(bRefs);
+  // A record read starts as the empty cell; the grid's own empty record usually is that already.
+  const bool bPlainEmpty = empty.SameFields(cStageGrid<T>::EmptyRecord());
   int32_t n = 0;
   if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
   for (int32_t i = 0; i < n; ++i) {
@@ -79,13 +83,12 @@ int ReadLayer(cDataReader& in, cChkVector<T>& v, size_t nCells, int32_t nWidth, 
                         static_cast<int32_t>(nCells / static_cast<size_t>(nPitch)));
       return in.Fail();
     }
-    while (v.size() <= static_cast<size_t>(nIndex)) v.push_back(empty);
-    T& cell = v.data()[nIndex];
+    T& cell = v.Unwatched(nIndex);
+    if (!bPlainEmpty) cell = empty;
     if (!cell.Read(in)) return 0;
     if (bRefs) CheckRefs(cell);
     if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
   }
-  v.resize(nCells, empty);
   return 1;
 }
 
@@ -205,18 +208,8 @@ int cEdStage::ReadBody(cDataReader& in) {
 
 int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
   const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
-  // The character and item grids are filled with empty cells, each on a thread of its own, while
-  // the blocks are read: most of the time of making a grid's records goes to the system handing it
-  // fresh memory, and that time then passes while the file is parsed. The empty cells are made and
-  // validated here; the other threads only copy them.
-  const cEdChara emptyChara = EmptyCell<cEdChara>(bRefs);
-  const cEdItem emptyItem = EmptyCell<cEdItem>(bRefs);
-  cSideThread charaFiller(false, [&] { m_vCharaGrid.assign(nCells, emptyChara); });
-  cSideThread itemFiller(false, [&] { m_vItemGrid.assign(nCells, emptyItem); });
-  if (!ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs)) return 0;
-  charaFiller.Finish();
-  itemFiller.Finish();
-  return ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
+  return ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
+         ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
          ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch, bRefs);
 }
 
@@ -270,39 +263,161 @@ struct cLayerShape {
   }
 };
 
-// One pass over the cells [iBegin, iEnd) of a layer in index order, which is row-major order, so
-// that a grid of many megabytes is walked once instead of once per step: with PASS_VALIDATE every
-// cell, the padding too, gets the stage's validation; a cell inside the width and height then, when
-// placed, takes its inheritance (PASS_APPLY), fn sees it, and with PASS_WRITE its index and record
-// are written when it is still placed. Returns the cells that are placed after their inheritance.
-// The steps of one cell read nothing of the other cells of its layer, so doing them cell by cell is
+// One pass over the cells [iBegin, iEnd) of a layer that hold records, in index order, which is
+// row-major order, so that a grid of many megabytes is walked once instead of once per step: with
+// PASS_VALIDATE each such cell, in the padding too, gets the stage's validation (the other cells
+// read as the empty record, which is valid); a cell inside the width and height then, when placed,
+// takes its inheritance (PASS_APPLY), fn sees it, and with PASS_WRITE its index and record are
+// written when it is still placed. Returns the cells that are placed after their inheritance. The
+// steps of one cell read nothing of the other cells of its layer, so doing them cell by cell is
 // doing them layer by layer.
 template <class T, class F>
-int32_t CellPass(cDataWriter& out, cChkVector<T>& v, size_t iBegin, size_t iEnd, int nSteps, cLayerShape shape,
+int32_t CellPass(cDataWriter& out, cStageGrid<T>& v, size_t iBegin, size_t iEnd, int nSteps, cLayerShape shape,
                  F fn) {
   const int32_t nShift = shape.nShift;
   const size_t nPitchMask = (static_cast<size_t>(1) << nShift) - 1;
   int32_t nCount = 0;
-  for (size_t i = iBegin; i < iEnd; ++i) {
-    T& c = v.data()[i];
+  v.ForRange(iBegin, iEnd, [&](int32_t nIndex, T& c) {
+    const size_t i = static_cast<size_t>(nIndex);
     if (nSteps & PASS_VALIDATE) ValidateCell(c);
     const int32_t x = static_cast<int32_t>(i & nPitchMask), y = static_cast<int32_t>(i >> nShift);
-    if (x >= shape.nWidth || y >= shape.nHeight) continue;
+    if (x >= shape.nWidth || y >= shape.nHeight) return;
     if (nSteps & PASS_APPLY && c.m_nGraphic != 0) c.ApplyInherit();
-    fn(c, static_cast<int32_t>(i));
-    if (c.m_nGraphic == 0) continue;
+    fn(c, nIndex);
+    if (c.m_nGraphic == 0) return;
     ++nCount;
-    if (!(nSteps & PASS_WRITE)) continue;
+    if (!(nSteps & PASS_WRITE)) return;
     c.m_nX = static_cast<int16_t>(x);
     c.m_nY = static_cast<int16_t>(y);
-    out.WriteInt(static_cast<int32_t>(i));
+    out.WriteInt(nIndex);
     c.Write(out);
-  }
+  });
   return nCount;
 }
 
 void NoCellStep(cEdBlock&, int32_t) {}
 void NoItemStep(cEdItem&, int32_t) {}
+void NoCharaStep(cEdChara&, int32_t) {}
+
+// The write round in pieces: two threads turn the runs of cells into bytes, each run into a writer
+// of its own, while this thread hands the finished runs to the file writer in their order. At most
+// MAX_AHEAD runs are made before they are handed on, so the bytes held stay a few megabytes.
+class cPieceWriter {
+ public:
+  static constexpr size_t RUN_CELLS = 32768;
+  static constexpr size_t MAX_AHEAD = 4;
+  static constexpr int WORKERS = 2;
+
+  struct cRun {
+    int nLayer;
+    size_t iBegin, iEnd;
+  };
+
+  cPieceWriter(cStageGrid<cEdBlock>& b, cStageGrid<cEdChara>& c, cStageGrid<cEdItem>& i, cLayerShape shape)
+      : m_Block(b), m_Chara(c), m_Item(i), m_Shape(shape) {
+    const size_t anSize[3] = {b.size(), c.size(), i.size()};
+    for (int nLayer = 0; nLayer < 3; ++nLayer)
+      for (size_t k = 0; k < anSize[nLayer]; k += RUN_CELLS)
+        m_vRun.push_back(cRun{nLayer, k, std::min(k + RUN_CELLS, anSize[nLayer])});
+    m_vOut.resize(m_vRun.size());
+    m_vDone.assign(m_vRun.size(), 0);
+  }
+  ~cPieceWriter() { Stop(); }
+
+  // Starts the threads; false when none can be had (nothing was started then).
+  bool Start() {
+    try {
+      for (int k = 0; k < WORKERS; ++k) m_vThread.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      Stop();
+      return false;
+    }
+    return true;
+  }
+
+  // Writes the layers: each one's count, then its runs as they are finished. Throws here what a
+  // thread threw (running out of memory).
+  void WriteTo(cDataWriter& out, const int32_t anCount[3]) {
+    int nLayer = -1;
+    for (size_t r = 0; r < m_vRun.size(); ++r) {
+      {
+        std::unique_lock<std::mutex> lk(m_Mx);
+        m_Cv.wait(lk, [&] { return m_vDone[r] != 0 || m_pError; });
+        if (m_pError) {
+          lk.unlock();
+          Stop();
+          std::rethrow_exception(m_pError);
+        }
+      }
+      while (nLayer < m_vRun[r].nLayer) out.WriteInt(anCount[++nLayer]);
+      out.Append(std::move(*m_vOut[r]));
+      m_vOut[r].reset();
+      {
+        std::lock_guard<std::mutex> lk(m_Mx);
+        m_nHanded = r + 1;
+      }
+      m_Cv.notify_all();
+    }
+    while (nLayer < 2) out.WriteInt(anCount[++nLayer]);
+    Stop();
+  }
+
+ private:
+  void Work() {
+    for (;;) {
+      size_t r;
+      {
+        std::unique_lock<std::mutex> lk(m_Mx);
+        m_Cv.wait(lk, [&] { return m_bStop || m_pError || m_nNext >= m_vRun.size() || m_nNext < m_nHanded + MAX_AHEAD; });
+        if (m_bStop || m_pError || m_nNext >= m_vRun.size()) return;
+        r = m_nNext++;
+      }
+      try {
+        std::unique_ptr<cDataWriter> pOut(new cDataWriter);
+        const cRun& run = m_vRun[r];
+        if (run.nLayer == 0)
+          CellPass(*pOut, m_Block, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoCellStep);
+        else if (run.nLayer == 1)
+          CellPass(*pOut, m_Chara, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoCharaStep);
+        else
+          CellPass(*pOut, m_Item, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoItemStep);
+        std::lock_guard<std::mutex> lk(m_Mx);
+        m_vOut[r] = std::move(pOut);
+        m_vDone[r] = 1;
+      } catch (...) {
+        std::lock_guard<std::mutex> lk(m_Mx);
+        if (!m_pError) m_pError = std::current_exception();
+      }
+      m_Cv.notify_all();
+    }
+  }
+
+  void Stop() {
+    {
+      std::lock_guard<std::mutex> lk(m_Mx);
+      m_bStop = true;
+    }
+    m_Cv.notify_all();
+    for (std::thread& t : m_vThread)
+      if (t.joinable()) t.join();
+    m_vThread.clear();
+  }
+
+  cStageGrid<cEdBlock>& m_Block;
+  cStageGrid<cEdChara>& m_Chara;
+  cStageGrid<cEdItem>& m_Item;
+  const cLayerShape m_Shape;
+  std::vector<cRun> m_vRun;
+  std::vector<std::unique_ptr<cDataWriter>> m_vOut;
+  std::vector<uint8_t> m_vDone;
+  std::mutex m_Mx;
+  std::condition_variable m_Cv;
+  size_t m_nNext = 0;    // the next run a thread takes
+  size_t m_nHanded = 0;  // runs handed to the file writer
+  bool m_bStop = false;
+  std::exception_ptr m_pError;
+  std::vector<std::thread> m_vThread;
+};
 
 }  // namespace
 
@@ -345,30 +460,43 @@ void cEdStage::WriteCells(cDataWriter& out) {
     // width and height that hold an item.
     nItems = CellPass(none, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoItemStep);
     std::vector<uint8_t> vItemHere(m_vCharaGrid.size());
-    for (size_t i = 0; i < vItemHere.size(); ++i)
-      vItemHere[i] = shape.Inside(i) && i < m_vItemGrid.size() && m_vItemGrid.data()[i].m_nGraphic != 0;
-    auto linkStep = [&vItemHere](int32_t& nItemsBefore) {
-      return [&vItemHere, &nItemsBefore](cEdChara& c, int32_t nIndex) {
-        const bool bItemHere = vItemHere[nIndex] != 0;
+    m_vItemGrid.ForRange(0, vItemHere.size(), [&](int32_t i, const cEdItem& it) {
+      vItemHere[static_cast<size_t>(i)] = shape.Inside(static_cast<size_t>(i)) && it.m_nGraphic != 0;
+    });
+    // nItemsBefore counts the items of the cells before nCounted; a character's link is the count
+    // of the items before its cell.
+    auto linkStep = [&vItemHere](int32_t& nItemsBefore, size_t& nCounted) {
+      return [&vItemHere, &nItemsBefore, &nCounted](cEdChara& c, int32_t nIndex) {
+        for (; nCounted < static_cast<size_t>(nIndex); ++nCounted) nItemsBefore += vItemHere[nCounted];
+        const bool bItemHere = vItemHere[static_cast<size_t>(nIndex)] != 0;
         c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
-        nItemsBefore += bItemHere;
       };
     };
     const size_t nMid = std::min(m_vCharaGrid.size(), (static_cast<size_t>(m_nHeight) / 2) << m_nShift);
     int32_t nItemsBefore = 0, nItemsBefore2 = 0, nCharas2 = 0;
+    size_t nCounted = 0, nCounted2 = nMid;
     for (size_t i = 0; i < nMid; ++i) nItemsBefore2 += vItemHere[i];
     cSideThread charaPass(bHere, [&] {
-      nCharas2 = CellPass(none, m_vCharaGrid, nMid, m_vCharaGrid.size(), PREPARE, shape, linkStep(nItemsBefore2));
+      nCharas2 = CellPass(none, m_vCharaGrid, nMid, m_vCharaGrid.size(), PREPARE, shape,
+                          linkStep(nItemsBefore2, nCounted2));
     });
-    nCharas = CellPass(none, m_vCharaGrid, 0, nMid, PREPARE, shape, linkStep(nItemsBefore));
+    nCharas = CellPass(none, m_vCharaGrid, 0, nMid, PREPARE, shape, linkStep(nItemsBefore, nCounted));
     blockPass.Finish();
     charaPass.Finish();
     nCharas += nCharas2;
   }
+  if (!bHere) {
+    cPieceWriter pieces(m_vBlockGrid, m_vCharaGrid, m_vItemGrid, shape);
+    if (pieces.Start()) {
+      const int32_t anCount[3] = {nBlocks, nCharas, nItems};
+      pieces.WriteTo(out, anCount);
+      return;
+    }
+  }
   out.WriteInt(nBlocks);
   CellPass(out, m_vBlockGrid, 0, m_vBlockGrid.size(), PASS_WRITE, shape, NoCellStep);
   out.WriteInt(nCharas);
-  CellPass(out, m_vCharaGrid, 0, m_vCharaGrid.size(), PASS_WRITE, shape, [](cEdChara&, int32_t) {});
+  CellPass(out, m_vCharaGrid, 0, m_vCharaGrid.size(), PASS_WRITE, shape, NoCharaStep);
   out.WriteInt(nItems);
   CellPass(out, m_vItemGrid, 0, m_vItemGrid.size(), PASS_WRITE, shape, NoItemStep);
 }

@@ -1,20 +1,34 @@
-// One layer of stage cells. Writing a cell through the grid's index access tells a watcher first,
-// while the cell still holds its old record: the undo store keeps the old records of exactly the
-// cells an edit changes instead of copying whole layers.
+// One layer of stage cells, sparse: an empty cell costs a few bits and reads as the layer's empty
+// record; only cells that were written hold a record of their own. Records live in chunks and never
+// move while their cell holds them, so a record handed out by reference stays where it is until its
+// cell is emptied (a pinned record not even then: see Pin).
 //
-// Reads through a const grid and the bulk passes (iteration, data()) tell nobody: loading,
-// resizing and re-applying inheritance either happen with the undo store emptied or give the same
-// cells when they run again after an undo.
+// The cells are indexed in pages of 64: a page has a bit per cell that holds a record and finds the
+// records either as a run of consecutive slots (the n-th held cell of the page in slot base + n, as
+// a load or a row-by-row copy lays them out) or, once edits have broken that order, through a list
+// of 64 slot numbers of its own.
+//
+// Writing a cell through the grid (operator[], Set, Erase) tells a watcher first, while the cell
+// still holds its old record: the undo store keeps the old records of exactly the cells an edit
+// changes. Reads, the bulk writes (Unwatched, Release, Assign) and the passes over the records
+// (ForEach) tell nobody: loading, resizing and re-applying inheritance either happen with the
+// undo store emptied or give the same cells when they run again after an undo.
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <new>
 #include <utility>
+#include <vector>
 
 #include "base/ChkContainer.h"
 
 class cCellWatcher {
  public:
-  // Cell nIndex of layer nLayer (eStageLayer) is about to be written; pOld is its record now.
+  // Cell nIndex of layer nLayer (eStageLayer) is about to be written; pOld is its record now
+  // (the layer's empty record for a cell that holds none).
   virtual void CellTouched(int32_t nLayer, int32_t nIndex, const void* pOld) = 0;
 
  protected:
@@ -22,33 +36,249 @@ class cCellWatcher {
 };
 
 template <class T>
-class cStageGrid : public cChkVector<T> {
-  typedef cChkVector<T> base;
-
+class cStageGrid {
  public:
-  using base::base;
   cStageGrid() {}
-  // The watcher belongs to the grid object, not to its cells: copies and moves take the cells only.
-  cStageGrid(const cStageGrid& o) : base(o) {}
-  cStageGrid(cStageGrid&& o) noexcept : base(std::move(o)) {}
+  ~cStageGrid() { clear(); }
+  // The watcher and the pin belong to the grid object, not to its cells: copies and moves take the
+  // cells only.
+  cStageGrid(const cStageGrid& o) { CopyCells(o); }
+  cStageGrid(cStageGrid&& o) noexcept { swap(o); }
   cStageGrid& operator=(const cStageGrid& o) {
-    base::operator=(o);
+    if (this != &o) {
+      cStageGrid t(o);
+      swap(t);
+    }
+    return *this;
+  }
+  cStageGrid& operator=(cStageGrid&& o) noexcept {
+    swap(o);
     return *this;
   }
 
-  // A cell to write: the watcher is told before it is handed out.
-  T& operator[](int i) {
-    if (m_pWatcher && i >= 0 && static_cast<size_t>(i) < base::size())
-      m_pWatcher->CellTouched(m_nLayer, i, base::data() + i);
-    return base::operator[](i);
+  // What every empty cell reads as.
+  static const T& EmptyRecord() {
+    static const T s_Empty{};
+    return s_Empty;
   }
-  const T& operator[](int i) const { return base::operator[](i); }
-  // The record of a cell for reading, whatever the constness of the grid.
-  const T& Get(int i) const { return base::operator[](i); }
-  // Tells the watcher as a write would, without writing: for records handed out by pointer.
+
+  size_t size() const { return m_nCells; }
+  bool empty() const { return m_nCells == 0; }
+  // Records held: the cells written since they were last emptied.
+  size_t Held() const { return m_nLive; }
+  // Bytes the grid itself takes: its index and its record chunks (not what the records keep on
+  // the heap).
+  size_t Footprint() const {
+    return m_vPage.capacity() * sizeof(cPage) + m_vList.capacity() * sizeof(cList) +
+           m_vChunk.size() * CHUNK * sizeof(cSlot) + (m_vFree.size() + m_vFreeList.capacity()) * sizeof(uint32_t);
+  }
+
+  // nCells empty cells; every record held before is freed first.
+  void Assign(size_t nCells) {
+    clear();
+    m_vPage.assign((nCells + 63) / 64, cPage());
+    m_nCells = nCells;
+  }
+  void clear() {
+    ForEach([](int32_t, T& rec) { rec.~T(); });
+    std::vector<cPage>().swap(m_vPage);
+    std::vector<cList>().swap(m_vList);
+    std::vector<uint32_t>().swap(m_vFreeList);
+    std::vector<std::unique_ptr<cSlot[]>>().swap(m_vChunk);
+    std::deque<uint32_t>().swap(m_vFree);
+    m_nCells = 0;
+    m_nUsed = 0;
+    m_nLive = 0;
+    m_pPinned = nullptr;
+  }
+  // Swaps the cells, not the watchers; a pin stays with its record.
+  void swap(cStageGrid& o) noexcept {
+    m_vPage.swap(o.m_vPage);
+    m_vList.swap(o.m_vList);
+    m_vFreeList.swap(o.m_vFreeList);
+    m_vChunk.swap(o.m_vChunk);
+    m_vFree.swap(o.m_vFree);
+    std::swap(m_nCells, o.m_nCells);
+    std::swap(m_nUsed, o.m_nUsed);
+    std::swap(m_nLive, o.m_nLive);
+    std::swap(m_pPinned, o.m_pPinned);
+  }
+
+  // The record of a cell for reading.
+  const T& Get(int i) const {
+    if (!Has(i)) return BadIndex(i);
+    const size_t k = static_cast<size_t>(i);
+    return HeldAt(k) ? *Rec(SlotOf(k)) : EmptyRecord();
+  }
+  const T& operator[](int i) const { return Get(i); }
+  // Placed: the cell holds an element (a graphic).
+  bool Placed(int i) const { return Holds(i) && Rec(SlotOf(static_cast<size_t>(i)))->m_nGraphic != 0; }
+  // The cell holds a record of its own.
+  bool Holds(int i) const { return Has(i) && HeldAt(static_cast<size_t>(i)); }
+
+  // A cell to write: the watcher is told, then the cell gets a record of its own if it had none.
+  T& operator[](int i) {
+    if (!Has(i)) return BadIndex(i);
+    Touch(i);
+    return Make(static_cast<size_t>(i));
+  }
+  // Writes a record into a cell; a record equal to the empty one empties it.
+  void Set(int i, const T& rec) {
+    if (!Has(i)) {
+      BadIndex(i);
+      return;
+    }
+    Touch(i);
+    const size_t k = static_cast<size_t>(i);
+    if (IsEmptyRecord(rec))
+      Release(i);
+    else if (HeldAt(k))
+      *Rec(SlotOf(k)) = rec;
+    else
+      Make(k, &rec);
+  }
+  // Empties a cell.
+  void Erase(int i) {
+    if (!Has(i)) {
+      BadIndex(i);
+      return;
+    }
+    Touch(i);
+    Release(i);
+  }
+  // Tells the watcher as a write would, without writing: for records handed out by reference.
   void Touch(int i) {
-    if (m_pWatcher && i >= 0 && static_cast<size_t>(i) < base::size())
-      m_pWatcher->CellTouched(m_nLayer, i, base::data() + i);
+    if (m_pWatcher && Has(i)) m_pWatcher->CellTouched(m_nLayer, i, &Get(i));
+  }
+
+  // A cell to write that the watcher is not told of (loading, setting up, bulk passes).
+  T& Unwatched(int i) {
+    if (!Has(i)) return BadIndex(i);
+    return Make(static_cast<size_t>(i));
+  }
+  // Empties a cell without telling the watcher. A pinned record stays with its cell, emptied.
+  void Release(int i) {
+    if (!Holds(i)) return;
+    const size_t k = static_cast<size_t>(i);
+    cPage& pg = m_vPage[k >> 6];
+    const uint64_t bit = uint64_t(1) << (k & 63);
+    const uint32_t n = SlotOf(k);
+    T* pRec = Rec(n);
+    if (pRec == m_pPinned) {
+      *pRec = EmptyRecord();
+      return;
+    }
+    // A run of slots stays a run when its first or last cell goes; otherwise the page takes a list.
+    const bool bFirst = (pg.nBits & (bit - 1)) == 0, bLast = (pg.nBits & ~(bit | (bit - 1))) == 0;
+    if (!pg.nList && !bFirst && !bLast) ToList(pg);
+    m_vFree.push_back(n);
+    if (!pg.nList && bFirst) ++pg.nBase;
+    pg.nBits &= ~bit;
+    pRec->~T();
+    --m_nLive;
+    if (pg.nBits == 0) {
+      if (pg.nList) {
+        try {
+          m_vFreeList.push_back(pg.nList - 1);
+          pg.nList = 0;
+        } catch (const std::bad_alloc&) {
+        }
+      }
+      if (!pg.nList) pg.nBase = 0;
+    }
+  }
+  // Empties a cell without telling the watcher when its record equals the empty one.
+  void Tidy(int i) {
+    if (Holds(i) && IsEmptyRecord(Get(i))) Release(i);
+  }
+
+  // The record of a cell for a holder that keeps its address (a data sheet editing the cell): the
+  // cell gets a record of its own, and emptying the cell keeps that record in place, emptied, until
+  // another record is pinned or the grid is laid out anew. The watcher is told as for a write.
+  T& Pin(int i) {
+    T& rec = (*this)[i];
+    if (Has(i)) m_pPinned = &rec;
+    return rec;
+  }
+
+  // The cell that a record of this grid lies in, or -1 (for any other address too).
+  int32_t IndexOf(const T* p) const {
+    if (!p) return -1;
+    const uintptr_t pc = reinterpret_cast<uintptr_t>(p);
+    int64_t nSlot = -1;
+    for (size_t c = 0; c < m_vChunk.size() && nSlot < 0; ++c) {
+      const uintptr_t pb = reinterpret_cast<uintptr_t>(m_vChunk[c].get());
+      if (pc < pb || pc >= pb + sizeof(cSlot) * CHUNK || (pc - pb) % sizeof(cSlot) != 0) continue;
+      nSlot = static_cast<int64_t>((c << CHUNK_SHIFT) + (pc - pb) / sizeof(cSlot));
+    }
+    if (nSlot < 0) return -1;
+    for (size_t g = 0; g < m_vPage.size(); ++g) {
+      const cPage& pg = m_vPage[g];
+      for (uint64_t bits = pg.nBits; bits != 0; bits &= bits - 1) {
+        const size_t k = g * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+        if (SlotOf(k) == static_cast<uint32_t>(nSlot)) return static_cast<int32_t>(k);
+      }
+    }
+    return -1;
+  }
+
+  // fn(index, record) for every cell that holds a record, in index order.
+  template <class Fn>
+  void ForEach(Fn fn) {
+    ForRange(0, m_nCells, fn);
+  }
+  template <class Fn>
+  void ForEach(Fn fn) const {
+    const_cast<cStageGrid*>(this)->ForRange(0, m_nCells, [&fn](int32_t i, T& rec) { fn(i, static_cast<const T&>(rec)); });
+  }
+  // The same for the cells [iBegin, iEnd).
+  template <class Fn>
+  void ForRange(size_t iBegin, size_t iEnd, Fn fn) {
+    if (iEnd > m_nCells) iEnd = m_nCells;
+    if (iBegin >= iEnd) return;
+    for (size_t g = iBegin >> 6; g <= (iEnd - 1) >> 6; ++g) {
+      const cPage& pg = m_vPage[g];
+      uint64_t bits = pg.nBits;
+      if (g == iBegin >> 6) bits &= ~uint64_t(0) << (iBegin & 63);
+      if (g == (iEnd - 1) >> 6 && ((iEnd - 1) & 63) != 63) bits &= (uint64_t(1) << (((iEnd - 1) & 63) + 1)) - 1;
+      for (; bits != 0; bits &= bits - 1) {
+        const size_t k = g * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+        fn(static_cast<int32_t>(k), *Rec(SlotOf(k)));
+      }
+    }
+  }
+
+  // Every cell in index order, empty ones as the empty record.
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = T;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const T*;
+    using reference = const T&;
+    const_iterator(const cStageGrid* g, size_t i) : m_pGrid(g), m_i(i) {}
+    const T& operator*() const { return m_pGrid->Get(static_cast<int>(m_i)); }
+    const T* operator->() const { return &**this; }
+    const_iterator& operator++() {
+      ++m_i;
+      return *this;
+    }
+    bool operator==(const const_iterator& o) const { return m_i == o.m_i; }
+    bool operator!=(const const_iterator& o) const { return m_i != o.m_i; }
+
+   private:
+    const cStageGrid* m_pGrid;
+    size_t m_i;
+  };
+  const_iterator begin() const { return const_iterator(this, 0); }
+  const_iterator end() const { return const_iterator(this, m_nCells); }
+
+  // Every cell as a plain vector (tests and tools comparing whole layers).
+  cChkVector<T> ToVector() const {
+    cChkVector<T> v;
+    v.reserve(m_nCells);
+    for (size_t i = 0; i < m_nCells; ++i) v.push_back(Get(static_cast<int>(i)));
+    return v;
   }
 
   void SetWatcher(cCellWatcher* pWatcher, int32_t nLayer) const {
@@ -58,6 +288,106 @@ class cStageGrid : public cChkVector<T> {
   cCellWatcher* Watcher() const { return m_pWatcher; }
 
  private:
+  static constexpr size_t CHUNK_SHIFT = 8;
+  static constexpr size_t CHUNK = size_t(1) << CHUNK_SHIFT;
+  // Raw room for a record, built while a cell holds it.
+  struct cSlot {
+    alignas(T) unsigned char aRoom[sizeof(T)];
+  };
+  // 64 cells: which hold records, and where those are (nList 0: slots nBase, nBase + 1, ... in
+  // the order of the cells; else the slots in list nList - 1).
+  struct cPage {
+    uint64_t nBits = 0;
+    uint32_t nBase = 0;
+    uint32_t nList = 0;
+  };
+  struct cList {
+    uint32_t a[64];
+  };
+
+  static bool IsEmptyRecord(const T& rec) { return rec.m_nGraphic == 0 && rec.SameFields(EmptyRecord()); }
+
+  bool Has(int i) const { return i >= 0 && static_cast<size_t>(i) < m_nCells; }
+  bool HeldAt(size_t k) const { return (m_vPage[k >> 6].nBits >> (k & 63) & 1) != 0; }
+  // The slot of a cell that holds a record.
+  uint32_t SlotOf(size_t k) const {
+    const cPage& pg = m_vPage[k >> 6];
+    if (pg.nList) return m_vList[pg.nList - 1].a[k & 63];
+    return pg.nBase + static_cast<uint32_t>(__builtin_popcountll(pg.nBits & ((uint64_t(1) << (k & 63)) - 1)));
+  }
+  T* Rec(uint32_t n) const { return reinterpret_cast<T*>(m_vChunk[n >> CHUNK_SHIFT][n & (CHUNK - 1)].aRoom); }
+
+  // Gives a page whose slots run its own list of them.
+  void ToList(cPage& pg) {
+    uint32_t nList;
+    if (!m_vFreeList.empty()) {
+      nList = m_vFreeList.back();
+      m_vFreeList.pop_back();
+    } else {
+      m_vList.emplace_back();
+      nList = static_cast<uint32_t>(m_vList.size() - 1);
+    }
+    cList& l = m_vList[nList];
+    uint32_t n = pg.nBase;
+    for (uint64_t bits = pg.nBits; bits != 0; bits &= bits - 1) l.a[__builtin_ctzll(bits)] = n++;
+    pg.nList = nList + 1;
+  }
+
+  // The cell's own record, made as a copy of pInit (the empty record for null) when it had none.
+  T& Make(size_t k, const T* pInit = nullptr) {
+    if (HeldAt(k)) return *Rec(SlotOf(k));
+    // Everything that can fail comes before the cell changes.
+    const bool bReuse = !m_vFree.empty();
+    if (!bReuse && (m_nUsed >> CHUNK_SHIFT) >= m_vChunk.size()) {
+      std::unique_ptr<cSlot[]> pChunk(new cSlot[CHUNK]);
+      m_vChunk.push_back(std::move(pChunk));
+    }
+    const uint32_t n = bReuse ? m_vFree.front() : m_nUsed;
+    cPage& pg = m_vPage[k >> 6];
+    const uint64_t bit = uint64_t(1) << (k & 63);
+    // A run takes the new slot when the page is empty or the cell comes after its cells and the
+    // slot after their slots.
+    const bool bRun = !pg.nList && (pg.nBits == 0 || ((pg.nBits & ~(bit - 1)) == 0 &&
+                                                      n == pg.nBase + static_cast<uint32_t>(__builtin_popcountll(pg.nBits))));
+    if (!bRun && !pg.nList) ToList(pg);
+    T* pRec = Rec(n);
+    new (pRec) T(pInit ? *pInit : EmptyRecord());
+    if (bReuse)
+      m_vFree.pop_front();
+    else
+      ++m_nUsed;
+    if (pg.nList)
+      m_vList[pg.nList - 1].a[k & 63] = n;
+    else if (pg.nBits == 0)
+      pg.nBase = n;
+    pg.nBits |= bit;
+    ++m_nLive;
+    return *pRec;
+  }
+
+  void CopyCells(const cStageGrid& o) {
+    Assign(o.m_nCells);
+    o.ForEach([&](int32_t i, const T& rec) { Make(static_cast<size_t>(i), &rec); });
+  }
+
+  T& BadIndex(int i) const {
+    char sz[64];
+    snprintf(sz, sizeof sz, "err V[%d] ( %d , %d )", i, static_cast<int>(m_nCells), static_cast<int>(sizeof(T)));
+    ChkReportBadIndex(sz, CHK_DESTROY_FRAME);
+    return FallbackElement<T>();
+  }
+
+  std::vector<cPage> m_vPage;
+  std::vector<cList> m_vList;         // slot lists of the pages that have one
+  std::vector<uint32_t> m_vFreeList;  // lists no page uses
+  std::vector<std::unique_ptr<cSlot[]>> m_vChunk;
+  // Slots freed by emptied cells, taken again first and in the order they were freed: cells
+  // emptied and written again in the order of the cells keep their pages' runs.
+  std::deque<uint32_t> m_vFree;
+  size_t m_nCells = 0;
+  uint32_t m_nUsed = 0;  // slots ever taken from the chunks
+  size_t m_nLive = 0;
+  T* m_pPinned = nullptr;
   mutable cCellWatcher* m_pWatcher = nullptr;
   mutable int32_t m_nLayer = 0;
 };

@@ -91,9 +91,10 @@ LRESULT cCharaGroupWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
 void cCharaGroupWnd::Draw() {
   if (!m_bInit || !m_hWnd) return;
   bool abUsed[GROUP_COUNT] = {};
-  // Empty cells hold default records without a group, so only placed characters count.
-  for (const cEdChara& c : Stage.m_vCharaGrid)
+  // Empty cells read as a default record without a group, so only the cells' own records count.
+  Stage.m_vCharaGrid.ForEach([&abUsed](int32_t, const cEdChara& c) {
     if (c.m_bGroup && c.m_nGroupNo >= 0 && c.m_nGroupNo < GROUP_COUNT) abUsed[c.m_nGroupNo] = true;
+  });
   for (int32_t k = 0; k < GROUP_COUNT; ++k) {
     HWND hButton = m_vCheck[k].m_Ctrl.m_hWnd;
     if (!hButton) continue;

@@ -27,7 +27,7 @@ constexpr COLORREF CURSOR_COLOUR = 0xFF0080;
 constexpr COLORREF AREA_COLOUR = 0x8000FF;
 
 template <class T>
-void DrawLayer(cSurface& s, const cChkVector<T>& v, int32_t nViewW, int32_t nViewH, int32_t nCol,
+void DrawLayer(cSurface& s, const cStageGrid<T>& v, int32_t nViewW, int32_t nViewH, int32_t nCol,
                int32_t nRow, int32_t bHalf) {
   for (int32_t i = 0; i <= nViewH / CELL; ++i) {
     for (int32_t j = 0; j <= nViewW / CELL; ++j) {
@@ -35,7 +35,7 @@ void DrawLayer(cSurface& s, const cChkVector<T>& v, int32_t nViewW, int32_t nVie
       if (x < 0 || y < 0 || x >= Stage.m_nWidth || y >= Stage.m_nHeight) continue;
       int32_t nIndex = Stage.CellIndex(x, y);
       if (nIndex >= static_cast<int32_t>(v.size())) continue;
-      const T& rec = v[nIndex];
+      const T& rec = v.Get(nIndex);
       if (rec.m_nGraphic != 0) DrawEntryGraphic(s, j * CELL, i * CELL, rec, bHalf);
     }
   }

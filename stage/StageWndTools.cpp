@@ -99,15 +99,15 @@ void cStageWnd::EditCell() {
   static cPropSheet* s_lpSpare[LAYER_COUNT] = {};
   switch (nLayer) {
     case LAYER_BLOCK:
-      st.m_lpBlockTarget = &Stage.m_vBlockGrid[nIndex];
+      st.m_lpBlockTarget = &Stage.m_vBlockGrid.Pin(nIndex);
       OpenBlockDataSheet(this, lpPal ? &lpPal->m_lpBlockSheet : &s_lpSpare[nLayer]);
       break;
     case LAYER_CHARA:
-      st.m_lpCharaTarget = &Stage.m_vCharaGrid[nIndex];
+      st.m_lpCharaTarget = &Stage.m_vCharaGrid.Pin(nIndex);
       OpenCharaDataSheet(this, lpPal ? &lpPal->m_lpCharaSheet : &s_lpSpare[nLayer]);
       break;
     default:
-      st.m_lpItemTarget = &Stage.m_vItemGrid[nIndex];
+      st.m_lpItemTarget = &Stage.m_vItemGrid.Pin(nIndex);
       OpenItemDataSheet(this, lpPal ? &lpPal->m_lpItemSheet : &s_lpSpare[nLayer]);
       break;
   }

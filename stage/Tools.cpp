@@ -29,12 +29,6 @@ int32_t Wrap(int32_t n, int32_t m) {
   return n < 0 ? n + m : n;
 }
 
-template <class T>
-void MakeEmpty(T& rec) {
-  rec = T();
-  rec.m_nGraphic = 0;
-}
-
 // The queue-walked fill of one layer; see FloodFill.
 template <class T>
 bool FillLayer(cEdStage& stage, cStageGrid<T>& grid, const cChkVector<T>& brush, int32_t nBrushW,
@@ -53,7 +47,7 @@ bool FillLayer(cEdStage& stage, cStageGrid<T>& grid, const cChkVector<T>& brush,
   auto fnVisit = [&](int32_t x, int32_t y) {
     if (x < 0 || y < 0 || x >= nW || y >= nH) return;
     const int32_t i = stage.CellIndex(x, y);
-    if (vVisited[i] || grid.data()[i] != target) return;
+    if (vVisited[i] || grid.Get(i) != target) return;
     vVisited[i] = 1;
     vQueue.push_back(x | (y << 16));
   };
@@ -62,7 +56,7 @@ bool FillLayer(cEdStage& stage, cStageGrid<T>& grid, const cChkVector<T>& brush,
     const int32_t x = vQueue[q] & 0xFFFF, y = vQueue[q] >> 16;
     // The brush is tiled from the clicked cell, which gets brush cell 0.
     const int32_t n = Wrap(y - y0, nBrushH) * nBrushW + Wrap(x - x0, nBrushW);
-    if (HasCell(brush, n)) grid[stage.CellIndex(x, y)] = brush.data()[n];
+    if (HasCell(brush, n)) grid.Set(stage.CellIndex(x, y), brush.data()[n]);
     fnVisit(x - 1, y);
     fnVisit(x + 1, y);
     fnVisit(x, y - 1);
@@ -103,12 +97,12 @@ bool cToolContext::Inside(int32_t x, int32_t y) const {
 void cToolContext::PutBrushCell(int32_t nIndex, int32_t nBrush) {
   const int32_t nLayer = m_St.m_nLayer;
   if ((m_bShift || nLayer == LAYER_BLOCK) && HasCell(m_St.m_vBrushBlock, nBrush))
-    m_Stage.m_vBlockGrid[nIndex] = m_St.m_vBrushBlock[nBrush];
+    m_Stage.m_vBlockGrid.Set(nIndex, m_St.m_vBrushBlock[nBrush]);
   // Characters keep the stage at one player.
   if ((m_bShift || nLayer == LAYER_CHARA) && HasCell(m_St.m_vBrushChara, nBrush))
     m_Stage.SetCharaCell(nIndex, m_St.m_vBrushChara[nBrush]);
   if ((m_bShift || nLayer == LAYER_ITEM) && HasCell(m_St.m_vBrushItem, nBrush))
-    m_Stage.m_vItemGrid[nIndex] = m_St.m_vBrushItem[nBrush];
+    m_Stage.m_vItemGrid.Set(nIndex, m_St.m_vBrushItem[nBrush]);
 }
 
 void cToolContext::PushUndoForEdit() { m_Host.PushUndo(m_bShift ? UNDO_ALL : LayerMask(m_St.m_nLayer)); }
@@ -252,11 +246,11 @@ int32_t FindEditLayer(const cEdStage& stage, int32_t nLayer, int32_t nIndex) {
   auto fnPlaced = [&](int32_t n) {
     switch (n) {
       case LAYER_BLOCK:
-        return HasCell(stage.m_vBlockGrid, nIndex) && stage.m_vBlockGrid.data()[nIndex].m_nGraphic != 0;
+        return stage.m_vBlockGrid.Placed(nIndex);
       case LAYER_CHARA:
-        return HasCell(stage.m_vCharaGrid, nIndex) && stage.m_vCharaGrid.data()[nIndex].m_nGraphic != 0;
+        return stage.m_vCharaGrid.Placed(nIndex);
       case LAYER_ITEM:
-        return HasCell(stage.m_vItemGrid, nIndex) && stage.m_vItemGrid.data()[nIndex].m_nGraphic != 0;
+        return stage.m_vItemGrid.Placed(nIndex);
       default:
         return false;
     }
@@ -348,9 +342,9 @@ void cAreaSelect::ClearArea(cToolContext& ctx) {
   const int32_t nLayer = ctx.m_St.m_nLayer;
   cEdStage& s = ctx.m_Stage;
   ForAreaCells(ctx, [&](int32_t nIndex, int32_t) {
-    if (ctx.m_bShift || nLayer == LAYER_BLOCK) MakeEmpty(s.m_vBlockGrid[nIndex]);
-    if (ctx.m_bShift || nLayer == LAYER_CHARA) MakeEmpty(s.m_vCharaGrid[nIndex]);
-    if (ctx.m_bShift || nLayer == LAYER_ITEM) MakeEmpty(s.m_vItemGrid[nIndex]);
+    if (ctx.m_bShift || nLayer == LAYER_BLOCK) s.m_vBlockGrid.Erase(nIndex);
+    if (ctx.m_bShift || nLayer == LAYER_CHARA) s.m_vCharaGrid.Erase(nIndex);
+    if (ctx.m_bShift || nLayer == LAYER_ITEM) s.m_vItemGrid.Erase(nIndex);
   });
   SetArrowCursor();
 }
@@ -361,6 +355,8 @@ void cAreaSelect::ReverseArea(cToolContext& ctx) {
   SetWaitCursor();
   cEdStage& s = ctx.m_Stage;
   ForAreaCells(ctx, [&](int32_t nIndex, int32_t) {
+    // A cell without a record of its own is empty: nothing to turn.
+    if (!s.m_vCharaGrid.Holds(nIndex)) return;
     cEdChara& c = s.m_vCharaGrid[nIndex];
     // A direction taken from a palette entry is the entry's to change.
     const bool bInherited = c.m_bbInherit.size() > 5 && c.m_bbInherit[5] != 0;

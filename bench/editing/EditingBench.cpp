@@ -55,10 +55,10 @@ void MakeStage(int32_t nSize) {
       const int32_t n = x + y * nSize;
       if (n % 10 != 3) continue;
       const int32_t i = Stage.CellIndex(x, y);
-      Stage.m_vBlockGrid.data()[i].m_nGraphic = static_cast<int16_t>(1 + n % 7);
-      Stage.m_vCharaGrid.data()[i].m_nGraphic = static_cast<int16_t>(1 + n % 5);
-      Stage.m_vCharaGrid.data()[i].m_nControl = 1;
-      Stage.m_vItemGrid.data()[i].m_nGraphic = static_cast<int16_t>(1 + n % 3);
+      Stage.m_vBlockGrid.Unwatched(i).m_nGraphic = static_cast<int16_t>(1 + n % 7);
+      Stage.m_vCharaGrid.Unwatched(i).m_nGraphic = static_cast<int16_t>(1 + n % 5);
+      Stage.m_vCharaGrid.Unwatched(i).m_nControl = 1;
+      Stage.m_vItemGrid.Unwatched(i).m_nGraphic = static_cast<int16_t>(1 + n % 3);
     }
 }
 

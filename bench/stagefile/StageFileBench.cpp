@@ -62,13 +62,13 @@ void Fill(cEdStage& st) {
     for (int32_t x = 0; x < 512; ++x) {
       const int n = x + 512 * y;
       const int32_t i = st.CellIndex(x, y);
-      cEdBlock& b = st.m_vBlockGrid.data()[i];
+      cEdBlock& b = st.m_vBlockGrid.Unwatched(i);
       b.m_nGraphic = static_cast<int16_t>(1 + n % 400);
       b.m_nFrame = static_cast<int16_t>(n % 3);
       b.m_nBlockType = static_cast<int8_t>(1 + n % 3);
       if (n % 5 == 0) b.m_strName = "レンガ" + std::to_string(n % 100);
       if (n % 7 == 0) b.m_vCond.push_back(MakeCond(n));
-      cEdChara& c = st.m_vCharaGrid.data()[i];
+      cEdChara& c = st.m_vCharaGrid.Unwatched(i);
       c.m_nGraphic = static_cast<int16_t>(1 + n % 300);
       c.m_nControl = n == 0 ? 0 : 1;
       c.m_nHp = 10 + n % 90;
@@ -76,7 +76,7 @@ void Fill(cEdStage& st) {
       if (n % 5 == 1) c.m_strName = "てき" + std::to_string(n % 50);
       if (n % 7 == 1) c.m_vCond.push_back(MakeCond(n));
       if (n % 3 == 0 && n) c.m_vFlow.push_back(MakeFlow(n));
-      cEdItem& it = st.m_vItemGrid.data()[i];
+      cEdItem& it = st.m_vItemGrid.Unwatched(i);
       it.m_nGraphic = static_cast<int16_t>(1 + n % 200);
       it.m_nTakeType = static_cast<int8_t>(n % 3);
       if (n % 5 == 2) it.m_strName = "コイン" + std::to_string(n % 10);
@@ -278,11 +278,11 @@ int main(int argc, char** argv) {
       for (int32_t x = 0; x < 512; ++x) {
         if ((x + 512 * y) % 10 == 3) continue;
         const int32_t i = pSparse->CellIndex(x, y);
-        pSparse->m_vBlockGrid.data()[i] = cEdBlock();
-        pSparse->m_vCharaGrid.data()[i] = cEdChara();
-        pSparse->m_vItemGrid.data()[i] = cEdItem();
+        pSparse->m_vBlockGrid.Release(i);
+        pSparse->m_vCharaGrid.Release(i);
+        pSparse->m_vItemGrid.Release(i);
       }
-    pSparse->m_vCharaGrid.data()[3].m_nControl = 0;
+    pSparse->m_vCharaGrid.Unwatched(3).m_nControl = 0;
     pSparse->Save(SPARSE_PATH);
   }
   const double dSparseMiB = FileBytes(SPARSE_PATH).size() / 1048576.0;

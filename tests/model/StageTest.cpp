@@ -16,7 +16,7 @@
 
 namespace {
 
-cEdChara& CharaAt(cEdStage& st, int x, int y) { return st.m_vCharaGrid.data()[st.CellIndex(x, y)]; }
+cEdChara& CharaAt(cEdStage& st, int x, int y) { return st.m_vCharaGrid.Unwatched(st.CellIndex(x, y)); }
 
 std::vector<int> PlayerMarks(cEdStage& st) {
   std::vector<int> v;
@@ -34,11 +34,11 @@ void MarkCells(cEdStage& st) {
   for (int y = 0; y < st.m_nHeight; ++y)
     for (int x = 0; x < st.m_nWidth; ++x) {
       const int i = st.CellIndex(x, y);
-      st.m_vBlockGrid.data()[i].m_nGraphic = static_cast<int16_t>(x + 1);
-      st.m_vBlockGrid.data()[i].m_nFrame = static_cast<int16_t>(y + 1);
-      st.m_vItemGrid.data()[i].m_nGraphic = static_cast<int16_t>(x + 1);
-      st.m_vItemGrid.data()[i].m_nFrame = static_cast<int16_t>(y + 1);
-      st.m_vCharaGrid.data()[i] = PlacedChara(1, x + 1000 * y + 1);
+      st.m_vBlockGrid.Unwatched(i).m_nGraphic = static_cast<int16_t>(x + 1);
+      st.m_vBlockGrid.Unwatched(i).m_nFrame = static_cast<int16_t>(y + 1);
+      st.m_vItemGrid.Unwatched(i).m_nGraphic = static_cast<int16_t>(x + 1);
+      st.m_vItemGrid.Unwatched(i).m_nFrame = static_cast<int16_t>(y + 1);
+      st.m_vCharaGrid.Unwatched(i) = PlacedChara(1, x + 1000 * y + 1);
     }
 }
 
@@ -128,9 +128,9 @@ TEST(StageModel, ResizingMovesCellsByTheAnchor) {
         const int ox = x - dx, oy = y - dy;
         const bool bKept = x < c.w1 && ox >= 0 && ox < c.w0 && oy >= 0 && oy < c.h0;
         const int i = st.CellIndex(x, y);
-        const cEdBlock& b = st.m_vBlockGrid.data()[i];
-        const cEdItem& it = st.m_vItemGrid.data()[i];
-        const cEdChara& ch = st.m_vCharaGrid.data()[i];
+        const cEdBlock& b = st.m_vBlockGrid.Unwatched(i);
+        const cEdItem& it = st.m_vItemGrid.Unwatched(i);
+        const cEdChara& ch = st.m_vCharaGrid.Unwatched(i);
         SCOPED_TRACE(testing::Message() << c.w0 << "x" << c.h0 << " -> " << c.w1 << "x" << c.h1 << " at " << x
                                         << "," << y);
         EXPECT_EQ(bKept ? ox + 1 : 0, b.m_nGraphic);
@@ -311,7 +311,7 @@ TEST(StageModel, ADisplacedPlayerNeverMovesIntoThePadding) {
   CharaAt(st, 4, 0) = PlacedChara(0, 50);
   cEdChara enemy = PlacedChara(1, 60);
   st.SetCharaCell(4, 0, enemy);
-  EXPECT_EQ(0, st.m_vCharaGrid.data()[20].m_nGraphic);
+  EXPECT_EQ(0, st.m_vCharaGrid.Unwatched(20).m_nGraphic);
   EXPECT_EQ(50, CharaAt(st, 0, 1).m_nHp);
   EXPECT_EQ(std::vector<int>{50}, PlayerMarks(st));
 }
@@ -333,13 +333,13 @@ TEST(StageModel, ReapplyingAndRefreshingFollowThePalettes) {
   cell.m_nInheritPal = SRC_STAGE;
   cell.m_nInheritNo = 1;
   cell.m_bbInherit[2] = 1;
-  st.m_vBlockGrid.data()[st.CellIndex(2, 2)] = cell;
+  st.m_vBlockGrid.Unwatched(st.CellIndex(2, 2)) = cell;
 
   st.RefreshBlockCells();  // the cell takes the stage entry as it is
-  EXPECT_EQ(20, st.m_vBlockGrid.data()[st.CellIndex(2, 2)].m_nGraphic);
+  EXPECT_EQ(20, st.m_vBlockGrid.Unwatched(st.CellIndex(2, 2)).m_nGraphic);
   st.ReapplyBlockInherit();  // the entry takes the common entry first, then the cell the entry
   EXPECT_EQ(30, st.m_vPalBlock[1].m_nGraphic);
-  EXPECT_EQ(30, st.m_vBlockGrid.data()[st.CellIndex(2, 2)].m_nGraphic);
+  EXPECT_EQ(30, st.m_vBlockGrid.Unwatched(st.CellIndex(2, 2)).m_nGraphic);
   CommonPalette.m_vBlock = savedCommon.m_vBlock;
 }
 

@@ -44,7 +44,7 @@ TEST_F(CharaGroupWndTest, ShowsTheGroupsOfPlacedCharactersAndAClickChangesNone) 
   EXPECT_STREQ("キャラのグループ情報", sz);
   GetDlgItemTextA(m_lpWnd->m_hWnd, cCharaGroupWnd::ButtonId(59), sz, sizeof sz);
   EXPECT_STREQ("59", sz);
-  for (cEdChara& c : Stage.m_vCharaGrid) c.m_bGroup = 0;
+  Stage.m_vCharaGrid.ForEach([](int32_t, cEdChara& c) { c.m_bGroup = 0; });
   // Groups 0 and 59 are used; a character without its group flag and a number past the last
   // count for nothing.
   const int32_t aGroups[][2] = {{1, 0}, {1, 59}, {0, 30}, {1, 60}};

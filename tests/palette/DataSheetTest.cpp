@@ -451,7 +451,7 @@ namespace {
 // The record a sheet of this context edits: a placed one at (2, 3), entry 1 of a palette, or the
 // project's default.
 template <class R>
-R& TargetOf(int32_t nContext, cChkVector<R>& vGrid, cChkVector<R>& vStage, cChkVector<R>& vCommon, R& Default) {
+R& TargetOf(int32_t nContext, cStageGrid<R>& vGrid, cChkVector<R>& vStage, cChkVector<R>& vCommon, R& Default) {
   StageEditState.m_nBrushEntry = 1;
   switch (nContext) {
     case EDIT_STAGE_PALETTE:
@@ -461,7 +461,7 @@ R& TargetOf(int32_t nContext, cChkVector<R>& vGrid, cChkVector<R>& vStage, cChkV
     case EDIT_DEFAULT:
       return Default;
     default:
-      return vGrid[Stage.CellIndex(2, 3)];
+      return vGrid.Pin(Stage.CellIndex(2, 3));
   }
 }
 

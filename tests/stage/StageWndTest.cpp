@@ -63,7 +63,7 @@ class StageWndTest : public ::testing::Test {
   }
   // The first placed cell of a grid that lies inside the view as it is.
   template <class T>
-  bool FindPlaced(const cChkVector<T>& v, int32_t& x, int32_t& y) {
+  bool FindPlaced(const cStageGrid<T>& v, int32_t& x, int32_t& y) {
     for (y = m_lpWnd->m_nViewRow; y < m_lpWnd->m_nViewRow + 14 && y < Stage.m_nHeight; ++y)
       for (x = m_lpWnd->m_nViewCol; x < m_lpWnd->m_nViewCol + 19 && x < Stage.m_nWidth; ++x)
         if (v[Stage.CellIndex(x, y)].m_nGraphic != 0) return true;

@@ -31,7 +31,7 @@ class cFullCopyModel {
   explicit cFullCopyModel(int32_t nDepth) : m_nDepth(nDepth) {}
   void Push(int32_t nMask, bool bRedo = false) {
     std::deque<cFullCopy>& s = bRedo ? m_Redo : m_Undo;
-    s.push_front(cFullCopy{nMask, Stage.m_vBlockGrid, Stage.m_vCharaGrid, Stage.m_vItemGrid});
+    s.push_front(cFullCopy{nMask, Stage.m_vBlockGrid.ToVector(), Stage.m_vCharaGrid.ToVector(), Stage.m_vItemGrid.ToVector()});
     if (static_cast<int32_t>(s.size()) > m_nDepth) s.pop_back();
   }
   void Undo() { Step(m_Undo, true); }
@@ -65,7 +65,7 @@ class cFullCopyModel {
     cFullCopy top = from.front();
     from.pop_front();
     Push(top.nMask, bUndo);
-    m_vBlock = Stage.m_vBlockGrid, m_vChara = Stage.m_vCharaGrid, m_vItem = Stage.m_vItemGrid;
+    m_vBlock = Stage.m_vBlockGrid.ToVector(), m_vChara = Stage.m_vCharaGrid.ToVector(), m_vItem = Stage.m_vItemGrid.ToVector();
     if (top.nMask & UNDO_BLOCK) Restore(m_vBlock, top.vBlock);
     if (top.nMask & UNDO_CHARA) Restore(m_vChara, top.vChara);
     if (top.nMask & UNDO_ITEM) Restore(m_vItem, top.vItem);
@@ -113,13 +113,13 @@ class UndoStepsTest : public ::testing::Test {
     for (int32_t y = 0; y < Stage.m_nHeight; y += 3)
       for (int32_t x = (y / 3) % 2; x < Stage.m_nWidth; x += 2) {
         const int32_t i = Stage.CellIndex(x, y);
-        Stage.m_vBlockGrid.data()[i] = Rec<cEdBlock>(static_cast<int16_t>(1 + x % 3), 7);
-        if (x % 4 == 1) Stage.m_vItemGrid.data()[i] = Rec<cEdItem>(3, 2);
+        Stage.m_vBlockGrid.Unwatched(i) = Rec<cEdBlock>(static_cast<int16_t>(1 + x % 3), 7);
+        if (x % 4 == 1) Stage.m_vItemGrid.Unwatched(i) = Rec<cEdItem>(3, 2);
       }
     cEdChara enemy = Rec<cEdChara>(5, 1);
     enemy.m_nControl = 1;
-    Stage.m_vCharaGrid.data()[Stage.CellIndex(6, 4)] = enemy;
-    Stage.m_vCharaGrid.data()[Stage.CellIndex(7, 4)] = Rec<cEdChara>(0, 9);
+    Stage.m_vCharaGrid.Unwatched(Stage.CellIndex(6, 4)) = enemy;
+    Stage.m_vCharaGrid.Unwatched(Stage.CellIndex(7, 4)) = Rec<cEdChara>(0, 9);
     Brush(2, 1);
   }
   void TearDown() override {
@@ -173,9 +173,9 @@ class UndoStepsTest : public ::testing::Test {
   }
   // Copies the stage into the model as the expected state after an edit.
   void Edited() {
-    m_Model.m_vBlock = Stage.m_vBlockGrid;
-    m_Model.m_vChara = Stage.m_vCharaGrid;
-    m_Model.m_vItem = Stage.m_vItemGrid;
+    m_Model.m_vBlock = Stage.m_vBlockGrid.ToVector();
+    m_Model.m_vChara = Stage.m_vCharaGrid.ToVector();
+    m_Model.m_vItem = Stage.m_vItemGrid.ToVector();
   }
   template <class T, class G>
   static int32_t Diffs(const G& grid, const cChkVector<T>& want) {
@@ -235,7 +235,7 @@ TEST_F(UndoStepsTest, EveryToolUndoesAndRedoesToTheSameGridsAsWholeLayerCopies) 
        }},
       {"sheet writes through its pointer", LAYER_CHARA, false,
        [](T& t) {
-         StageEditState.m_lpCharaTarget = &Stage.m_vCharaGrid.data()[Stage.CellIndex(6, 4)];
+         StageEditState.m_lpCharaTarget = &Stage.m_vCharaGrid.Pin(Stage.CellIndex(6, 4));
          t.m_Host.PushUndo(UNDO_CHARA);
          StageEditState.m_lpCharaTarget->m_nOffsetX = 44;
          StageEditState.m_lpCharaTarget = nullptr;

@@ -1,0 +1,21 @@
+#!/bin/bash
+# Builds and runs the benchmarks under Wine, each in a scratch folder of its own:
+#   bash scripts/bench.sh            every benchmark
+#   bash scripts/bench.sh stagefile  one of them (stagefile, editing, startup)
+set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+bash "$ROOT/scripts/build.sh"
+source "$ROOT/scripts/winenv.sh"
+trap wine_down EXIT
+wine_up
+declare -A EXE=([stagefile]=StageFileBench [editing]=EditingBench [startup]=StartUpBench)
+NAMES=("${@:-stagefile editing startup}")
+for name in ${NAMES[@]}; do
+  exe="${EXE[$name]:-}"
+  if [ -z "$exe" ]; then echo "no benchmark named $name" >&2; exit 2; fi
+  dir="$(mktemp -d)"
+  echo "== $exe"
+  (cd "$dir" && wine "$BUILD_DIR/bench/$name/$exe.exe")
+  rm -rf "$dir"
+done

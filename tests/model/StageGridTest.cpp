@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/Block.h"
+#include "model/StageGrid.h"
+
+namespace {
+
+cEdBlock Block(int16_t nGraphic, int16_t nFrame) {
+  cEdBlock b;
+  b.m_nGraphic = nGraphic;
+  b.m_nFrame = nFrame;
+  return b;
+}
+
+// What the grid should hold: every cell's record and whether it has one of its own.
+struct cModel {
+  std::vector<cEdBlock> vRec;
+  std::vector<bool> vHeld;
+  explicit cModel(size_t n) : vRec(n), vHeld(n, false) {}
+};
+
+// Compares every cell, the held cells' order as ForEach walks them, their count and the way back
+// from each record to its cell.
+void ExpectSame(const cStageGrid<cEdBlock>& g, const cModel& m, const std::string& strWhere) {
+  ASSERT_EQ(m.vRec.size(), g.size()) << strWhere;
+  size_t nHeld = 0;
+  for (size_t i = 0; i < m.vRec.size(); ++i) {
+    const int k = static_cast<int>(i);
+    ASSERT_TRUE(g.Get(k).SameFields(m.vRec[i])) << strWhere << " cell " << i;
+    ASSERT_EQ(m.vHeld[i], g.Holds(k)) << strWhere << " cell " << i;
+    if (m.vHeld[i]) {
+      ++nHeld;
+      ASSERT_EQ(k, g.IndexOf(&g.Get(k))) << strWhere << " cell " << i;
+    }
+  }
+  EXPECT_EQ(nHeld, g.Held()) << strWhere;
+  std::vector<int32_t> vSeen;
+  g.ForEach([&vSeen](int32_t i, const cEdBlock&) { vSeen.push_back(i); });
+  std::vector<int32_t> vWant;
+  for (size_t i = 0; i < m.vHeld.size(); ++i)
+    if (m.vHeld[i]) vWant.push_back(static_cast<int32_t>(i));
+  EXPECT_EQ(vWant, vSeen) << strWhere;
+}
+
+}  // namespace
+
+// Random writes, empties and releases on a grid of pages that fill in order, out of order and
+// partly (300 cells: the last page is cut short), checked against plain records after every step.
+TEST(StageGrid, RandomEditsKeepEveryCellAndTheWayBackFromEachRecord) {
+  for (unsigned nSeed : {1u, 7u, 42u}) {
+    std::mt19937 rng(nSeed);
+    cStageGrid<cEdBlock> g;
+    g.Assign(300);
+    cModel m(300);
+    // Half of the runs start from a grid laid out in order, as a loaded stage is.
+    if (nSeed != 7)
+      for (size_t i = 0; i < 300; i += 3) {
+        g.Unwatched(static_cast<int>(i)) = Block(1, static_cast<int16_t>(i));
+        m.vRec[i] = Block(1, static_cast<int16_t>(i));
+        m.vHeld[i] = true;
+      }
+    ExpectSame(g, m, "start " + std::to_string(nSeed));
+    for (int nStep = 0; nStep < 1500; ++nStep) {
+      const int i = static_cast<int>(rng() % 300);
+      const int16_t v = static_cast<int16_t>(rng() % 50);
+      switch (rng() % 6) {
+        case 0:
+        case 1:  // a placed record
+          g.Set(i, Block(static_cast<int16_t>(1 + v % 5), v));
+          m.vRec[i] = Block(static_cast<int16_t>(1 + v % 5), v);
+          m.vHeld[i] = true;
+          break;
+        case 2:  // the empty record frees the cell
+          g.Set(i, cEdBlock());
+          m.vRec[i] = cEdBlock();
+          m.vHeld[i] = false;
+          break;
+        case 3:  // an empty cell that keeps other fields keeps its record
+          g.Unwatched(i) = Block(0, static_cast<int16_t>(v + 1));
+          m.vRec[i] = Block(0, static_cast<int16_t>(v + 1));
+          m.vHeld[i] = true;
+          break;
+        case 4:
+          g.Erase(i);
+          m.vRec[i] = cEdBlock();
+          m.vHeld[i] = false;
+          break;
+        default:  // emptied in place, then freed only if nothing else is left in it
+          if (g.Holds(i)) g.Unwatched(i).m_nGraphic = 0;
+          g.Tidy(i);
+          if (m.vHeld[i]) m.vRec[i].m_nGraphic = 0;
+          if (m.vHeld[i] && m.vRec[i].SameFields(cEdBlock())) m.vHeld[i] = false;
+          break;
+      }
+      ExpectSame(g, m, "seed " + std::to_string(nSeed) + " step " + std::to_string(nStep));
+      if (HasFatalFailure()) return;
+    }
+    cStageGrid<cEdBlock> copy(g);
+    ExpectSame(copy, m, "copy");
+    cStageGrid<cEdBlock> other;
+    other.swap(copy);
+    ExpectSame(other, m, "swapped");
+    EXPECT_EQ(0u, copy.size());
+  }
+}
+
+// An empty layer costs bits, not records; records come and go with the cells that hold them.
+TEST(StageGrid, EmptyCellsCostNoRecords) {
+  cStageGrid<cEdBlock> g;
+  g.Assign(512 * 512);
+  EXPECT_EQ(0u, g.Held());
+  EXPECT_LT(g.Footprint(), 512u * 512u / 2);
+  EXPECT_EQ(0, g.Get(1000).m_nGraphic);
+  EXPECT_FALSE(g.Placed(1000));
+  for (int i = 0; i < 512 * 512; i += 10) g.Set(i, Block(2, 0));
+  EXPECT_EQ(26215u, g.Held());
+  const size_t nFootprint = g.Footprint();
+  for (int i = 0; i < 512 * 512; i += 10) g.Erase(i);
+  EXPECT_EQ(0u, g.Held());
+  // Freed room is taken again before the grid grows, and the cells written again in order keep
+  // their pages as runs.
+  for (int i = 1; i < 512 * 512; i += 10) g.Set(i, Block(3, 0));
+  EXPECT_EQ(26215u, g.Held());
+  EXPECT_EQ(nFootprint, g.Footprint());
+}
+
+// A data sheet keeps the address of the record it edits: emptying the cell leaves that record
+// where it is, emptied, and the grid still finds its cell.
+TEST(StageGrid, APinnedRecordStaysWhereItIsWhenItsCellIsEmptied) {
+  cStageGrid<cEdBlock> g;
+  g.Assign(200);
+  for (int i = 0; i < 200; i += 2) g.Set(i, Block(1, 1));
+  cEdBlock* p = &g.Pin(70);
+  g.Erase(70);
+  EXPECT_EQ(p, &g.Get(70));
+  EXPECT_FALSE(g.Placed(70));
+  EXPECT_EQ(70, g.IndexOf(p));
+  *p = Block(4, 4);  // the sheet writes back
+  EXPECT_TRUE(g.Placed(70));
+  // Other cells come and go around it.
+  for (int i = 0; i < 200; ++i)
+    if (i != 70) g.Erase(i);
+  for (int i = 199; i >= 0; --i)
+    if (i != 70) g.Set(i, Block(2, static_cast<int16_t>(i)));
+  EXPECT_EQ(p, &g.Get(70));
+  EXPECT_EQ(4, g.Get(70).m_nFrame);
+  cEdBlock outside;
+  EXPECT_EQ(-1, g.IndexOf(&outside));
+  g.Assign(200);  // a new layout frees it
+  EXPECT_EQ(0u, g.Held());
+}
+
+namespace {
+
+struct cRecorder : cCellWatcher {
+  std::vector<std::pair<int32_t, int16_t>> vTold;  // cell, graphic it had
+  void CellTouched(int32_t, int32_t nIndex, const void* pOld) override {
+    vTold.emplace_back(nIndex, static_cast<const cEdBlock*>(pOld)->m_nGraphic);
+  }
+};
+
+}  // namespace
+
+// Writes tell the watcher while the cell still holds its old record; the bulk passes do not.
+TEST(StageGrid, WritesTellTheWatcherTheOldRecordBulkPassesDoNot) {
+  cStageGrid<cEdBlock> g;
+  g.Assign(64);
+  cRecorder rec;
+  g.SetWatcher(&rec, 0);
+  g.Set(3, Block(5, 0));
+  g[4].m_nGraphic = 6;
+  g.Erase(3);
+  g.Touch(4);
+  g.Unwatched(5) = Block(7, 0);
+  g.Release(4);
+  g.Tidy(5);
+  const std::vector<std::pair<int32_t, int16_t>> vWant = {{3, 0}, {4, 0}, {3, 5}, {4, 6}};
+  EXPECT_EQ(vWant, rec.vTold);
+  g.SetWatcher(nullptr, 0);
+}
