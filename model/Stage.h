@@ -1,9 +1,9 @@
 // The stage the editor has open: its settings for the game program, three layers of cells (blocks,
 // characters, items), its own palettes, its background layers and the names of its variables.
 //
-// Each layer is a vector of m_nPitch x m_nHeight records; cell (x, y) is element x + (y << m_nShift),
-// the pitch being the smallest power of two not below the width. Columns from the width to the
-// pitch are padding and stay empty. A cell is placed when its graphic number is not 0; the player
+// Each layer is a grid of m_nPitch x m_nHeight cells (cStageGrid: only cells that were written hold
+// records); cell (x, y) is cell x + (y << m_nShift), the pitch being the smallest power of two not
+// below the width. Columns from the width to the pitch are padding and stay empty. A cell is placed when its graphic number is not 0; the player
 // is a placed character whose m_nControl is 0.
 //
 // Stored as a stage file (data\stg4\<name>.stg4_778): the stage's field and string sections, the
@@ -154,8 +154,8 @@ class cEdStage : public cDataRecord {
   static void ClearBlockGrid(cChkVector<cEdBlock>& v, int32_t nCount);
   static void ClearCharaGrid(cChkVector<cEdChara>& v, int32_t nCount);
   static void ClearItemGrid(cChkVector<cEdItem>& v, int32_t nCount);
-  // The same for a stage layer: the cells that held elements are written through the grid first,
-  // so that an undo step open on it brings them back.
+  // The same for a stage layer, which becomes nCount empty cells: the cells that held elements are
+  // touched through the grid first, so that an undo step open on it brings them back.
   static void ClearBlockGrid(cStageGrid<cEdBlock>& v, int32_t nCount);
   static void ClearCharaGrid(cStageGrid<cEdChara>& v, int32_t nCount);
   static void ClearItemGrid(cStageGrid<cEdItem>& v, int32_t nCount);

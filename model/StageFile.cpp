@@ -443,9 +443,10 @@ void cEdStage::Write(cDataWriter& out) {
 // while this thread does the first half of the characters. Those passes share nothing that one of
 // them changes: each changes only its own cells, and the palettes, the database and the other
 // settings they read stay as they are. Inheritance held on this thread would not be held on
-// another, so then everything is done here. Then this thread writes the layers one after the other
-// straight into the streaming writer: with the counts known first, no layer is held in memory
-// whole, and the few buffers the writer reuses stay warm.
+// another, so then everything is done here. Then the layers are written in the order of the file:
+// two threads turn runs of cells into bytes while this thread hands the finished runs, in order, to
+// the streaming writer (cPieceWriter). With the counts known first, no layer is held in memory
+// whole: a few runs at most wait to be written.
 void cEdStage::WriteCells(cDataWriter& out) {
   const int PREPARE = PASS_VALIDATE | PASS_APPLY;
   const cLayerShape shape = {m_nWidth, m_nHeight, m_nShift};
