@@ -381,8 +381,7 @@ void cEdStage::SetCharaCell(int32_t nIndex, cEdChara& chara) {
   if (bMoveOld) {
     int32_t nFree = firstCell([](const cEdChara& c) { return c.m_nGraphic == 0; });
     if (nFree < 0) nFree = 0;
-    // A copy: the cell's record may be the one the free cell is given.
-    if (nFree != nIndex) m_vCharaGrid.Set(nFree, cEdChara(cell));
+    if (nFree != nIndex) m_vCharaGrid.Set(nFree, cell);
   }
   // The target itself is overwritten below, so the player to replace is searched elsewhere.
   if (bNewPlayer) {

@@ -3,8 +3,8 @@
 //
 // Each layer is a grid of m_nPitch x m_nHeight cells (cStageGrid: only cells that were written hold
 // records); cell (x, y) is cell x + (y << m_nShift), the pitch being the smallest power of two not
-// below the width. Columns from the width to the pitch are padding and stay empty. A cell is placed when its graphic number is not 0; the player
-// is a placed character whose m_nControl is 0.
+// below the width. Columns from the width to the pitch are padding and stay empty. A cell is placed
+// when its graphic number is not 0; the player is a placed character whose m_nControl is 0.
 //
 // Stored as a stage file (data\stg4\<name>.stg4_778): the stage's field and string sections, the
 // ranking items, the five vanishing records, the three palettes, the placed cells of each layer as

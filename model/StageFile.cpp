@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <condition_variable>
 #include <cstring>
 #include <exception>
@@ -295,9 +294,8 @@ int32_t CellPass(cDataWriter& out, cStageGrid<T>& v, size_t iBegin, size_t iEnd,
   return nCount;
 }
 
-void NoCellStep(cEdBlock&, int32_t) {}
-void NoItemStep(cEdItem&, int32_t) {}
-void NoCharaStep(cEdChara&, int32_t) {}
+// The step of a pass that does nothing more to a cell.
+const auto NoStep = [](auto&, int32_t) {};
 
 // The write round in pieces: two threads turn the runs of cells into bytes, each run into a writer
 // of its own, while this thread hands the finished runs to the file writer in their order. At most
@@ -320,7 +318,6 @@ class cPieceWriter {
       for (size_t k = 0; k < anSize[nLayer]; k += RUN_CELLS)
         m_vRun.push_back(cRun{nLayer, k, std::min(k + RUN_CELLS, anSize[nLayer])});
     m_vOut.resize(m_vRun.size());
-    m_vDone.assign(m_vRun.size(), 0);
   }
   ~cPieceWriter() { Stop(); }
 
@@ -342,7 +339,7 @@ class cPieceWriter {
     for (size_t r = 0; r < m_vRun.size(); ++r) {
       {
         std::unique_lock<std::mutex> lk(m_Mx);
-        m_Cv.wait(lk, [&] { return m_vDone[r] != 0 || m_pError; });
+        m_Cv.wait(lk, [&] { return m_vOut[r] || m_pError; });
         if (m_pError) {
           lk.unlock();
           Stop();
@@ -376,14 +373,13 @@ class cPieceWriter {
         std::unique_ptr<cDataWriter> pOut(new cDataWriter);
         const cRun& run = m_vRun[r];
         if (run.nLayer == 0)
-          CellPass(*pOut, m_Block, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoCellStep);
+          CellPass(*pOut, m_Block, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoStep);
         else if (run.nLayer == 1)
-          CellPass(*pOut, m_Chara, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoCharaStep);
+          CellPass(*pOut, m_Chara, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoStep);
         else
-          CellPass(*pOut, m_Item, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoItemStep);
+          CellPass(*pOut, m_Item, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoStep);
         std::lock_guard<std::mutex> lk(m_Mx);
         m_vOut[r] = std::move(pOut);
-        m_vDone[r] = 1;
       } catch (...) {
         std::lock_guard<std::mutex> lk(m_Mx);
         if (!m_pError) m_pError = std::current_exception();
@@ -408,8 +404,7 @@ class cPieceWriter {
   cStageGrid<cEdItem>& m_Item;
   const cLayerShape m_Shape;
   std::vector<cRun> m_vRun;
-  std::vector<std::unique_ptr<cDataWriter>> m_vOut;
-  std::vector<uint8_t> m_vDone;
+  std::vector<std::unique_ptr<cDataWriter>> m_vOut;  // a run's bytes once it is made
   std::mutex m_Mx;
   std::condition_variable m_Cv;
   size_t m_nNext = 0;    // the next run a thread takes
@@ -455,11 +450,11 @@ void cEdStage::WriteCells(cDataWriter& out) {
   cDataWriter none;
   int32_t nBlocks = 0, nItems = 0, nCharas = 0;
   {
-    cSideThread blockPass(bHere, [&] { nBlocks = CellPass(none, m_vBlockGrid, 0, m_vBlockGrid.size(), PREPARE, shape, NoCellStep); });
+    cSideThread blockPass(bHere, [&] { nBlocks = CellPass(none, m_vBlockGrid, 0, m_vBlockGrid.size(), PREPARE, shape, NoStep); });
     // The items take their inheritance before the characters are linked: a carrying character's
     // link is the position of its item among the item pairs, which count the cells inside the
     // width and height that hold an item.
-    nItems = CellPass(none, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoItemStep);
+    nItems = CellPass(none, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoStep);
     std::vector<uint8_t> vItemHere(m_vCharaGrid.size());
     m_vItemGrid.ForRange(0, vItemHere.size(), [&](int32_t i, const cEdItem& it) {
       vItemHere[static_cast<size_t>(i)] = shape.Inside(static_cast<size_t>(i)) && it.m_nGraphic != 0;
@@ -495,11 +490,11 @@ void cEdStage::WriteCells(cDataWriter& out) {
     }
   }
   out.WriteInt(nBlocks);
-  CellPass(out, m_vBlockGrid, 0, m_vBlockGrid.size(), PASS_WRITE, shape, NoCellStep);
+  CellPass(out, m_vBlockGrid, 0, m_vBlockGrid.size(), PASS_WRITE, shape, NoStep);
   out.WriteInt(nCharas);
-  CellPass(out, m_vCharaGrid, 0, m_vCharaGrid.size(), PASS_WRITE, shape, NoCharaStep);
+  CellPass(out, m_vCharaGrid, 0, m_vCharaGrid.size(), PASS_WRITE, shape, NoStep);
   out.WriteInt(nItems);
-  CellPass(out, m_vItemGrid, 0, m_vItemGrid.size(), PASS_WRITE, shape, NoItemStep);
+  CellPass(out, m_vItemGrid, 0, m_vItemGrid.size(), PASS_WRITE, shape, NoStep);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -90,6 +90,7 @@ class cStageGrid {
     m_nUsed = 0;
     m_nLive = 0;
     m_pPinned = nullptr;
+    m_nPinnedCell = -1;
   }
   // Swaps the cells, not the watchers; a pin stays with its record.
   void swap(cStageGrid& o) noexcept {
@@ -102,6 +103,7 @@ class cStageGrid {
     std::swap(m_nUsed, o.m_nUsed);
     std::swap(m_nLive, o.m_nLive);
     std::swap(m_pPinned, o.m_pPinned);
+    std::swap(m_nPinnedCell, o.m_nPinnedCell);
   }
 
   // The record of a cell for reading.
@@ -197,13 +199,18 @@ class cStageGrid {
   // another record is pinned or the grid is laid out anew. The watcher is told as for a write.
   T& Pin(int i) {
     T& rec = (*this)[i];
-    if (Has(i)) m_pPinned = &rec;
+    if (Has(i)) {
+      m_pPinned = &rec;
+      m_nPinnedCell = i;
+    }
     return rec;
   }
 
   // The cell that a record of this grid lies in, or -1 (for any other address too).
   int32_t IndexOf(const T* p) const {
     if (!p) return -1;
+    // The undo store asks at every step for the records the data sheets hold, which are pinned.
+    if (p == m_pPinned) return m_nPinnedCell;
     const uintptr_t pc = reinterpret_cast<uintptr_t>(p);
     int64_t nSlot = -1;
     for (size_t c = 0; c < m_vChunk.size() && nSlot < 0; ++c) {
@@ -388,6 +395,7 @@ class cStageGrid {
   uint32_t m_nUsed = 0;  // slots ever taken from the chunks
   size_t m_nLive = 0;
   T* m_pPinned = nullptr;
+  int32_t m_nPinnedCell = -1;
   mutable cCellWatcher* m_pWatcher = nullptr;
   mutable int32_t m_nLayer = 0;
 };
