@@ -10,5 +10,5 @@ if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
         -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
 # Progress lines are dropped; the build's own exit status decides (pipefail).
-cmake --build "$BUILD_DIR" -j"$(nproc)" -- --no-print-directory "$@" 2>&1 \
+cmake --build "$BUILD_DIR" -j"${JOBS:-$(nproc)}" -- --no-print-directory "$@" 2>&1 \
   | { grep -vE '^\[ *[0-9]+%\] (Building|Linking|Built target)' || true; }

@@ -19,7 +19,7 @@ cd "$BUILD_DIR"
 # a test that fails now and then does not go unseen.
 LOG="$BUILD_DIR/ctest-output.log"
 set +e
-HOME="$BUILD_DIR/asound" ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2 "$@" 2>&1 | tee "$LOG"
+HOME="$BUILD_DIR/asound" ctest --output-on-failure -j"${JOBS:-$(nproc)}" --repeat until-pass:2 "$@" 2>&1 | tee "$LOG"
 rc=${PIPESTATUS[0]}
 set -e
 RETRIED=$(sed -nE 's/.*Test +#[0-9]+: ([^ ]+) \.* *(\*\*\*)?([A-Z][A-Za-z ]*[a-z]).*/\1 \3/p' "$LOG" |
