@@ -88,8 +88,8 @@ void AppendStatus2(std::string& line, const cCond& c, const cFlowTextContext& ct
 
 void MakeTargetNameList(cChkVector<std::string>& v, bool bSystem, const cFlowTextContext& ctx) {
   v.clear();
-  // With no data sheet current the conditions read as a block's or an item's: the hero's words.
   const eSubjectWording eWording = ctx.SubjectWording();
+  if (eWording == WORDING_NONE) return;
   const char* const* ppszWords = eWording == WORDING_SELF ? CharaStatusSubjectNames : HeroStatusSubjectNames;
   const int nCount = bSystem ? SUBJECT_SYSTEM + 1 : SUBJECT_SYSTEM;
   for (int i = 0; i < nCount; ++i) v.push_back(ppszWords[i]);

@@ -1,10 +1,24 @@
 #include "flow/LiveFlowTextContext.h"
 
+#include "flow/ItemAcquirePage.h"
 #include "model/Database.h"
 #include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "palette/DataSheets.h"
+
+namespace {
+
+// The item sheet shows its acquisition page and that page's command palette runs: what is edited now
+// belongs to a flow the item hands to a character, whose subject 0 is that character itself.
+bool ItemCmdPaletteOpen(const cItemDataSheet& Sheet) {
+  if (Sheet.GetCurPage() != cItemDataSheet::PAGE_ACQUIRE) return false;
+  const cItemAcquirePage* lpPage = static_cast<const cItemAcquirePage*>(Sheet.m_lpAcquirePage);
+  return lpPage != nullptr && lpPage->m_lpCmdPalette != nullptr;
+}
+
+}  // namespace
 
 void FillLiveFlowTextContext(cFlowTextContext& ctx) {
   ctx = cFlowTextContext();
@@ -22,6 +36,8 @@ void FillLiveFlowTextContext(cFlowTextContext& ctx) {
     ctx.m_eSheet = SHEET_BLOCK;
   else if (StageEditState.m_lpCharaSheet)
     ctx.m_eSheet = SHEET_CHARA;
-  else if (StageEditState.m_lpItemSheet)
+  else if (StageEditState.m_lpItemSheet) {
     ctx.m_eSheet = SHEET_ITEM;
+    ctx.m_bItemCmdPalette = ItemCmdPaletteOpen(*StageEditState.m_lpItemSheet);
+  }
 }

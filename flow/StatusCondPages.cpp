@@ -24,6 +24,9 @@ enum { RIGHT_CONSTANT = 0, RIGHT_RANDOM = 1, RIGHT_STATUS = 2, RIGHT_VARIABLE = 
 void TargetWords(cItemVector& v, bool bSystem) {
   cFlowTextContext ctx;
   GetFlowTextContext(ctx);
+  // The pages always open from a data sheet; should one open without, its combos still need rows
+  // to show the stored subject, and the hero's words are the ones blocks and items use.
+  if (ctx.SubjectWording() == WORDING_NONE) ctx.m_eSheet = SHEET_BLOCK;
   MakeTargetNameList(v, bSystem, ctx);
 }
 

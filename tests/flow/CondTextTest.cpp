@@ -196,7 +196,7 @@ TEST_F(CondText, SubjectWordsFollowTheCurrentSheet) {
       {SHEET_BLOCK, false, false, "主人公", 5},  {SHEET_BLOCK, true, true, "主人公", 6},
       {SHEET_CHARA, false, true, "自分", 6},     {SHEET_CHARA, false, false, "自分", 5},
       {SHEET_ITEM, false, true, "主人公", 6},    {SHEET_ITEM, true, true, "自分", 6},
-      {SHEET_NONE, true, true, "主人公", 6},
+      {SHEET_NONE, true, true, nullptr, 0},
   };
   for (const auto& row : rows) {
     m_Ctx.m_eSheet = row.eSheet;
@@ -214,13 +214,13 @@ TEST_F(CondText, SubjectWordsFollowTheCurrentSheet) {
   }
 }
 
-TEST_F(CondText, NoCurrentSheetReadsTheHero) {
+TEST_F(CondText, NoCurrentSheetLeavesTheSubjectOut) {
   m_Ctx.m_eSheet = SHEET_NONE;
   cCond c = Status(0, 1, 0, 0, 2);
   c.m_nValue = 50;
   std::string line;
   FormatCondLine(line, c, m_Ctx);
-  EXPECT_TRUE(SameLine("ステータス条件 ： 主人公 の HP が 50 以上", line));
+  EXPECT_TRUE(SameLine("ステータス条件 ：  の HP が 50 以上", line));
 }
 
 TEST_F(CondText, ListCallbackFollowsTheInstalledContext) {

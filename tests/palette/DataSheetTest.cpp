@@ -16,6 +16,7 @@
 #include "flow/CmdDlg.h"
 #include "flow/CmdPaletteDlg.h"
 #include "flow/FlowPage.h"
+#include "flow/FlowTextContext.h"
 #include "flow/ItemAcquirePage.h"
 #include "model/Database.h"
 #include "model/EditConfig.h"
@@ -592,6 +593,42 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     EXPECT_TRUE(Target().m_vCommand.empty());
   }
   EXPECT_EQ(cItemDataSheet::PAGE_ACQUIRE, EditConfig.m_nItemSheetPage);
+}
+
+// Conditions edited from the item command palette belong to the flow the item hands to a
+// character: subject 0 is that character; on the item's own first page it is the hero.
+TEST_F(DataSheetTest, ItemCommandPaletteGivesTheSelfWording) {
+  cEdItem& item = Stage.m_vItemGrid[CellIndex()];
+  item = cEdItem();
+  item.m_nGraphic = 1;
+  StageEditState.m_lpItemTarget = &item;
+  EditConfig.m_nItemSheetPage = 0;
+  Open(LAYER_ITEM, EDIT_CELL);
+  cItemDataSheet* lpSheet = static_cast<cItemDataSheet*>(m_lpSlot);
+  auto Wording = [] {
+    cFlowTextContext ctx;
+    GetFlowTextContext(ctx);
+    return ctx.SubjectWording();
+  };
+  EXPECT_EQ(WORDING_HERO, Wording());
+  lpSheet->SetCurPage(cItemDataSheet::PAGE_ACQUIRE);
+  EXPECT_EQ(WORDING_HERO, Wording());  // the page alone, without its palette
+  cItemAcquirePage* a = static_cast<cItemAcquirePage*>(lpSheet->m_lpAcquirePage);
+  ASSERT_TRUE(a && a->m_hWnd);
+  HWND hList = a->m_CmdList.m_hWnd;
+  SendMessageA(hList, LB_SETSEL, TRUE, 0);
+  SendMessageA(a->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_IA_CMD_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
+  eSubjectWording eWhilePalette = WORDING_NONE;
+  {
+    cAnswerWhenUp<cItemCmdPaletteDlg> close([&](cItemCmdPaletteDlg* p) {
+      eWhilePalette = Wording();
+      PostMessageA(p->m_hWnd, WM_CLOSE, 0, 0);
+    });
+    SendMessageA(a->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_IA_CMD_INSERT, BN_CLICKED), 0);
+  }
+  EXPECT_EQ(WORDING_SELF, eWhilePalette);
+  EXPECT_EQ(WORDING_HERO, Wording());
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
 }
 
 TEST_F(DataSheetTest, FlowWithAWaitCommandSurvivesSavingAndARestart) {
