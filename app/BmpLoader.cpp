@@ -1,4 +1,5 @@
 // The BMP loader of cSurface, and the shared palette with its transparency settings.
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -19,10 +20,18 @@ namespace {
 const char* const MSG_CANNOT_READ = "%s が読み込めません！";
 const char* const MSG_UNSUPPORTED =
     "%s の読み込みに失敗しました！\n256色と24bit色以外の形式には対応していません。";
+const char* const MSG_OS2_HEADER = "%s の読み込みに失敗しました！\nOS/2形式のビットマップには対応していません。";
 
 constexpr int FILE_HEADER_SIZE = 14;
 constexpr uint32_t INFO_HEADER_MIN = 40;   // the classic header; later versions extend it
 constexpr uint32_t INFO_HEADER_MAX = 124;  // the largest header version
+constexpr uint32_t OS2_HEADER_SIZE = 12;   // the old OS/2 header: 16-bit sizes, 3-byte colours
+// Bit-field masks follow a classic header and sit inside the later ones, at the same place.
+constexpr uint32_t MASKS_BYTES = 12;
+constexpr uint32_t INFO_HEADER_WITH_MASKS = 52;
+// The only bit fields the loader takes: blue, green, red in the first three bytes of a pixel,
+// as paint programs write 32-bit files; the fourth byte (alpha) is ignored.
+constexpr uint32_t RED_MASK = 0x00FF0000, GREEN_MASK = 0x0000FF00, BLUE_MASK = 0x000000FF;
 constexpr int PALETTE_BYTES = 256 * 4;
 
 class cFileCloser {
@@ -64,36 +73,50 @@ struct sBmpLayout {
   int32_t nHeight = 0;  // always positive
   bool bBottomUp = true;
   int32_t nBits = 0;
-  uint32_t nCompression = 0;
+  bool bIgnoreAlpha = false;  // 32 bits in bit fields: the fourth byte is alpha, not reserved
   int64_t nOffBits = 0;    // where the first stored row begins
   int64_t nStride = 0;     // stored bytes per row, padded to 4
   int64_t nRowBytes = 0;   // pixel bytes per row
 };
 
-enum eLayoutResult { LAYOUT_OK, LAYOUT_UNSUPPORTED, LAYOUT_BROKEN };
+enum eLayoutResult { LAYOUT_OK, LAYOUT_UNSUPPORTED, LAYOUT_OS2, LAYOUT_BROKEN };
+
+bool StandardMasks(const uint8_t* pMasks) {
+  return U32(pMasks) == RED_MASK && U32(pMasks + 4) == GREEN_MASK && U32(pMasks + 8) == BLUE_MASK;
+}
 
 eLayoutResult ReadLayout(FILE* fp, sBmpLayout& lay) {
-  int64_t nSize = FileSize(fp);
-  uint8_t h[FILE_HEADER_SIZE + INFO_HEADER_MIN];
-  if (nSize < static_cast<int64_t>(sizeof h) || fread(h, 1, sizeof h, fp) != sizeof h)
-    return LAYOUT_BROKEN;
+  const int64_t nSize = FileSize(fp);
+  uint8_t h[FILE_HEADER_SIZE + INFO_HEADER_MIN + MASKS_BYTES] = {};
+  const size_t nHave = nSize < 0 ? 0 : static_cast<size_t>(std::min<int64_t>(nSize, sizeof h));
+  if (nHave < FILE_HEADER_SIZE + 4 || fread(h, 1, nHave, fp) != nHave) return LAYOUT_BROKEN;
+  const uint32_t nInfoSize = U32(h + 14);
+  if (nInfoSize == OS2_HEADER_SIZE) return LAYOUT_OS2;
+  if (nHave < FILE_HEADER_SIZE + INFO_HEADER_MIN) return LAYOUT_BROKEN;
   lay.nOffBits = U32(h + 10);
-  uint32_t nInfoSize = U32(h + 14);
   int32_t nWidth = static_cast<int32_t>(U32(h + 18));
   int32_t nHeight = static_cast<int32_t>(U32(h + 22));
   lay.nBits = U16(h + 28);
-  lay.nCompression = U32(h + 30);
+  const uint32_t nCompression = U32(h + 30);
   if (lay.nBits != 8 && lay.nBits != 24 && lay.nBits != 32) return LAYOUT_UNSUPPORTED;
-  // Run-length and bit-field files are another format, whatever their bit count.
-  if (lay.nCompression != BI_RGB) return LAYOUT_UNSUPPORTED;
   if (nInfoSize < INFO_HEADER_MIN || nInfoSize > INFO_HEADER_MAX) return LAYOUT_BROKEN;
+  int64_t nHeaderEnd = FILE_HEADER_SIZE + nInfoSize;
+  if (nCompression == BI_BITFIELDS && lay.nBits == 32) {
+    if (nInfoSize < INFO_HEADER_WITH_MASKS) nHeaderEnd += MASKS_BYTES;
+    if (nHave < sizeof h) return LAYOUT_BROKEN;
+    if (!StandardMasks(h + FILE_HEADER_SIZE + INFO_HEADER_MIN)) return LAYOUT_UNSUPPORTED;
+    lay.bIgnoreAlpha = true;
+  } else if (nCompression != BI_RGB) {
+    // Run-length files and other bit fields are another format, whatever their bit count.
+    return LAYOUT_UNSUPPORTED;
+  }
   if (nWidth <= 0 || nHeight == 0 || nHeight == INT_MIN) return LAYOUT_BROKEN;
   lay.nWidth = nWidth;
   lay.bBottomUp = nHeight > 0;
   lay.nHeight = nHeight > 0 ? nHeight : -nHeight;
   lay.nRowBytes = static_cast<int64_t>(nWidth) * (lay.nBits / 8);
   lay.nStride = (lay.nRowBytes + 3) / 4 * 4;
-  if (lay.nOffBits < FILE_HEADER_SIZE + nInfoSize) return LAYOUT_BROKEN;
+  if (lay.nOffBits < nHeaderEnd) return LAYOUT_BROKEN;
   // Every row must be in the file (the last one may go without its padding); this also bounds
   // the size of the surface by the size of the file.
   int64_t nEnd = lay.nOffBits + lay.nStride * (lay.nHeight - 1) + lay.nRowBytes;
@@ -113,25 +136,28 @@ bool cBmpLoadRequest::SetPath(const char* pszPath) {
   return true;
 }
 
-int ReadBmpPalette(RGBQUAD* pDst, const char* pszPath) {
+ePaletteRead ReadPaletteFile(RGBQUAD* pDst, const char* pszPath) {
   char szAbs[MAX_PATH];
-  if (strlen(pszPath) >= sizeof szAbs) return 0;
+  if (strlen(pszPath) >= sizeof szAbs) return PALETTE_UNREADABLE;
   strcpy(szAbs, pszPath);
-  if (!MakeAbsolutePath(szAbs)) return 0;
+  if (!MakeAbsolutePath(szAbs)) return PALETTE_UNREADABLE;
   FILE* fp = fopen(pszPath, "rb");
-  if (!fp) return 0;
+  if (!fp) return PALETTE_UNREADABLE;
   cFileCloser closer(fp);
   // The colour table follows the info header, whose size depends on its version.
-  uint8_t h[FILE_HEADER_SIZE + 4];
-  if (fread(h, 1, sizeof h, fp) != sizeof h) return 0;
+  uint8_t h[FILE_HEADER_SIZE + INFO_HEADER_MIN];
+  if (fread(h, 1, sizeof h, fp) != sizeof h) return PALETTE_UNREADABLE;
   uint32_t nInfoSize = U32(h + FILE_HEADER_SIZE);
-  if (nInfoSize < INFO_HEADER_MIN || nInfoSize > INFO_HEADER_MAX) return 0;
+  if (nInfoSize < INFO_HEADER_MIN || nInfoSize > INFO_HEADER_MAX) return PALETTE_UNREADABLE;
+  if (U16(h + 28) != 8) return PALETTE_NOT_8BIT;
   uint8_t table[PALETTE_BYTES];
-  if (fseek(fp, FILE_HEADER_SIZE + static_cast<long>(nInfoSize), SEEK_SET) != 0) return 0;
-  if (fread(table, 1, sizeof table, fp) != sizeof table) return 0;
+  if (fseek(fp, FILE_HEADER_SIZE + static_cast<long>(nInfoSize), SEEK_SET) != 0) return PALETTE_UNREADABLE;
+  if (fread(table, 1, sizeof table, fp) != sizeof table) return PALETTE_UNREADABLE;
   memcpy(pDst, table, sizeof table);
-  return 1;
+  return PALETTE_READ;
 }
+
+int ReadBmpPalette(RGBQUAD* pDst, const char* pszPath) { return ReadPaletteFile(pDst, pszPath) == PALETTE_READ; }
 
 bool LoadPalette(const char* pszPath) { return ReadBmpPalette(g_Palette, pszPath) != 0; }
 
@@ -185,6 +211,7 @@ int cSurface::LoadFile(const cBmpLoadRequest& req) {
   switch (ReadLayout(fp, lay)) {
     case LAYOUT_OK: break;
     case LAYOUT_UNSUPPORTED: ErrorBox(MSG_UNSUPPORTED, req.szPath); return 0;
+    case LAYOUT_OS2: ErrorBox(MSG_OS2_HEADER, req.szPath); return 0;
     case LAYOUT_BROKEN: ErrorBox(MSG_CANNOT_READ, req.szPath); return 0;
   }
   if (!Create(lay.nWidth, lay.nHeight, lay.nBits, req.bMask)) {
@@ -203,6 +230,7 @@ int cSurface::LoadFile(const cBmpLoadRequest& req) {
     ErrorBox(MSG_CANNOT_READ, req.szPath);
     return 0;
   }
+  if (lay.bIgnoreAlpha) ClearFourthBytes();
   Mirror(req.nMirrorW, req.nMirrorH);
   if (req.bMask) BuildMask();
   if (lay.nBits != 8) BlackenKeyColour();
@@ -270,5 +298,13 @@ void cSurface::BlackenKeyColour() {
     uint8_t* p = m_pBits + static_cast<int64_t>(y) * nPitch;
     for (int32_t x = 0; x < m_nWidth; ++x, p += nPixel)
       if (SameBgr(p, g_nKeyColour)) memset(p, 0, nPixel);
+  }
+}
+
+void cSurface::ClearFourthBytes() {
+  const int nPitch = Pitch();
+  for (int32_t y = 0; y < m_nHeight; ++y) {
+    uint8_t* p = m_pBits + static_cast<int64_t>(y) * nPitch;
+    for (int32_t x = 0; x < m_nWidth; ++x, p += 4) p[3] = 0;
   }
 }

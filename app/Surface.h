@@ -14,10 +14,17 @@ extern uint8_t g_nMaskIndex;
 // Transparent colour of 24- and 32-bit images: blue, green, red, zero, compared in memory order.
 extern RGBQUAD g_nKeyColour;
 
+// What reading a BMP file's colour table found.
+enum ePaletteRead { PALETTE_READ, PALETTE_UNREADABLE, PALETTE_NOT_8BIT };
+// Reads the 256-entry colour table of an 8-bit BMP file into pDst (1024 bytes); pDst is unchanged
+// unless the result is PALETTE_READ. A file of another bit count has no such table: what follows
+// its header is a shorter table or pixels.
+ePaletteRead ReadPaletteFile(RGBQUAD* pDst, const char* pszPath);
 // Reads the colour table of a BMP file into g_Palette; false (palette unchanged) when it fails.
 bool LoadPalette(const char* pszPath);
 // Reads the 256-entry colour table of a BMP file into pDst (1024 bytes). 0 when the path cannot
-// be made absolute, the file cannot be opened or holds no whole table; pDst is then unchanged.
+// be made absolute, the file cannot be opened, is not 8-bit or holds no whole table; pDst is then
+// unchanged.
 int ReadBmpPalette(RGBQUAD* pDst, const char* pszPath);
 // g_nKeyIndex := the first palette index of this colour (unchanged when none has it).
 void SetKeyColour(RGBQUAD colour);
@@ -101,4 +108,5 @@ class cSurface {
   void Mirror(int32_t nCellW, int32_t nCellH);
   void BuildMask();
   void BlackenKeyColour();
+  void ClearFourthBytes();
 };

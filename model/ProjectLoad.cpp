@@ -37,6 +37,7 @@ namespace {
 const char* const DEFAULT_DATA_TEXT = "データが存在しません！デフォルトデータを作成しますか？\n";
 const char* const DEFAULT_DATA_CAPTION = "デフォルトデータ作成の確認";
 const char* const PALETTE_MISSING = "パレットの生成に失敗！\n%s が見つかりません！";
+const char* const PALETTE_NOT_256 = "パレットの生成に失敗！\n%s は256色のビットマップではありません。";
 const char* const CHIP_MISSING = "%s が読み込めません！";
 const char* const CHARA_SP_FAILED = "%s の読み込みに失敗！";
 
@@ -80,17 +81,25 @@ void EnsureDefaultStage() {
   CopyFileA(strFound.c_str(), strTarget.c_str(), TRUE);
 }
 
-bool LoadPalettes() {
-  if (!LoadPalette(PALETTE_FILE)) {
-    ErrorBox(PALETTE_MISSING, PALETTE_FILE);
-    return false;
+// A palette bitmap of another bit count exists but has no 256-colour table to give.
+bool ReadProjectPalette(RGBQUAD* pDst, const char* pszPath) {
+  switch (ReadPaletteFile(pDst, pszPath)) {
+    case PALETTE_READ:
+      return true;
+    case PALETTE_NOT_8BIT:
+      ErrorBox(PALETTE_NOT_256, pszPath);
+      return false;
+    default:
+      ErrorBox(PALETTE_MISSING, pszPath);
+      return false;
   }
+}
+
+bool LoadPalettes() {
+  if (!ReadProjectPalette(g_Palette, PALETTE_FILE)) return false;
   SetKeyColour(g_Palette[0]);
   FindPaletteIndex(g_Palette[15]);
-  if (!ReadBmpPalette(g_ConvPalette, CONV_PALETTE_FILE)) {
-    ErrorBox(PALETTE_MISSING, CONV_PALETTE_FILE);
-    return false;
-  }
+  if (!ReadProjectPalette(g_ConvPalette, CONV_PALETTE_FILE)) return false;
   // The author enters red, green and blue; the loader compares blue, green, red in memory order.
   RGBQUAD key;
   key.rgbBlue = SystemData.m_cTransB;

@@ -23,6 +23,9 @@ struct sBmpShape {
   uint32_t nCompression = BI_RGB;
   uint32_t nInfoSize = 40;
   uint32_t nGap = 0;  // bytes between the colour table and the pixels
+  // Bit-field masks (red, green, blue) of a BI_BITFIELDS file: inside a header of 52 bytes or
+  // more, else right after it.
+  uint32_t aMasks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
 };
 
 void Put16(cBytes& v, uint32_t n) {
@@ -38,7 +41,9 @@ cBytes MakeBmp(const sBmpShape& s, const cBytes& pixels) {
   const uint32_t nRow = s.nWidth * s.nBits / 8;
   const uint32_t nStride = (nRow + 3) / 4 * 4;
   const uint32_t nTable = s.nBits <= 8 ? 1024 : 0;
-  const uint32_t nOff = 14 + s.nInfoSize + nTable + s.nGap;
+  const bool bMasks = s.nCompression == BI_BITFIELDS;
+  const uint32_t nMasksAfter = bMasks && s.nInfoSize < 52 ? 12 : 0;
+  const uint32_t nOff = 14 + s.nInfoSize + nMasksAfter + nTable + s.nGap;
   cBytes v;
   v.push_back('B');
   v.push_back('M');
@@ -56,7 +61,11 @@ cBytes MakeBmp(const sBmpShape& s, const cBytes& pixels) {
   Put32(v, 2835);
   Put32(v, nTable ? 256 : 0);
   Put32(v, 0);
+  if (bMasks && s.nInfoSize >= 52)
+    for (uint32_t m : s.aMasks) Put32(v, m);
   v.resize(14 + s.nInfoSize, 0);
+  if (nMasksAfter)
+    for (uint32_t m : s.aMasks) Put32(v, m);
   // A grey colour table: the loader must not use it.
   for (uint32_t i = 0; i < nTable / 4; ++i) Put32(v, i * 0x010101);
   v.resize(nOff, 0xEE);
@@ -322,10 +331,31 @@ TEST_F(SurfaceTest, MirroredCopyBuildsItsMaskFromTheMirroredImage) {
   EXPECT_EQ(255, *MaskPx(s, 1, 0));
 }
 
+// Paint programs write 32-bit files as bit fields with the standard masks and an alpha byte:
+// they load as the plain 32-bit kind, the alpha byte ignored, whatever the header version.
+TEST_F(SurfaceTest, ThirtyTwoBitBitFieldsWithStandardMasksLoad) {
+  for (uint32_t nInfo : {40u, 108u, 124u}) {
+    SCOPED_TRACE(nInfo);
+    sBmpShape shape(2, 1, 32);
+    shape.nCompression = BI_BITFIELDS;
+    shape.nInfoSize = nInfo;
+    std::string strPath = Write("fields.bmp", MakeBmp(shape, {10, 20, 30, 0xFF, 255, 0, 255, 0x80}));
+    cSurface s;
+    ASSERT_EQ(1, s.LoadBmp(strPath.c_str(), 8, 1, 0, 0));
+    ASSERT_EQ(32, s.Bits());
+    EXPECT_EQ("0A 14 1E 00", HexOf(cBytes(Px(s, 0, 0), Px(s, 0, 0) + 4)));
+    EXPECT_EQ("00 00 00 00", HexOf(cBytes(Px(s, 1, 0), Px(s, 1, 0) + 4)));  // the key colour
+    EXPECT_EQ("FF FF FF", Bgr(MaskPx(s, 1, 0)));
+    EXPECT_EQ("00 00 00", Bgr(MaskPx(s, 0, 0)));
+  }
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
 TEST_F(SurfaceTest, BrokenOrForeignFilesFailWithTheirMessage) {
   const std::string strCannot = " が読み込めません！";
   const std::string strFormat =
       " の読み込みに失敗しました！\n256色と24bit色以外の形式には対応していません。";
+  const std::string strOs2 = " の読み込みに失敗しました！\nOS/2形式のビットマップには対応していません。";
   sBmpShape spec8(4, 4);
   const cBytes good8 = MakeBmp(spec8, cBytes(16, 1));
   auto With = [](sBmpShape s, int nBits, uint32_t nCompression) {
@@ -333,6 +363,17 @@ TEST_F(SurfaceTest, BrokenOrForeignFilesFailWithTheirMessage) {
     s.nCompression = nCompression;
     return MakeBmp(s, cBytes(s.nWidth * s.nHeight * nBits / 8, 1));
   };
+  auto Fields = [](uint32_t nInfo, uint32_t nRed, int nBits) {
+    sBmpShape s(4, 4, nBits);
+    s.nCompression = BI_BITFIELDS;
+    s.nInfoSize = nInfo;
+    s.aMasks[0] = nRed;
+    return MakeBmp(s, cBytes(s.nWidth * s.nHeight * nBits / 8, 1));
+  };
+  const cBytes fields = Fields(40, 0x00FF0000, 32);
+  // The 12-byte header of the old OS/2 kind: 16-bit width and height, planes, bit count.
+  cBytes os2 = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26 + 48, 0, 0, 0, 12, 0, 0, 0, 4, 0, 4, 0, 1, 0, 24, 0};
+  os2.resize(os2.size() + 48, 7);
   auto Patched = [&](size_t nAt, uint32_t n) {
     cBytes v = good8;
     memcpy(&v[nAt], &n, 4);
@@ -354,9 +395,14 @@ TEST_F(SurfaceTest, BrokenOrForeignFilesFailWithTheirMessage) {
       {"zero height", Patched(22, 0), strCannot},
       {"lowest height", Patched(22, 0x80000000u), strCannot},
       {"huge size", Patched(18, 0x40000000), strCannot},
-      {"small info header", Patched(14, 12), strCannot},
+      {"small info header", Patched(14, 20), strCannot},
+      {"OS/2 header", os2, strOs2},
+      {"OS/2 header only", cBytes(os2.begin(), os2.begin() + 26), strOs2},
       {"run-length 8 bits", With(spec8, 8, BI_RLE8), strFormat},
-      {"bit fields 32 bits", With(spec8, 32, BI_BITFIELDS), strFormat},
+      {"bit fields 32 bits, other masks", Fields(40, 0x000000FF, 32), strFormat},
+      {"bit fields 32 bits, other masks in a later header", Fields(124, 0xFF000000, 32), strFormat},
+      {"bit fields 32 bits without its masks", cBytes(fields.begin(), fields.begin() + 60), strCannot},
+      {"bit fields 16 bits", Fields(40, 0xF800, 16), strFormat},
       {"4 bits", With(spec8, 4, BI_RGB), strFormat},
       {"16 bits", With(spec8, 16, BI_RGB), strFormat},
   };
@@ -443,6 +489,16 @@ TEST_F(SurfaceTest, PaletteIsReadAfterTheInfoHeaderAndKeptWhenReadingFails) {
   shape.nInfoSize = 40;
   EXPECT_EQ(1, ReadBmpPalette(conv, Write("pal.bmp", MakeBmp(shape, {1, 2, 3, 4})).c_str()));
   EXPECT_EQ("09 09 09", Bgr(conv[9]));
+
+  // Another bit count has no 256-entry table: what follows its header is never taken for one.
+  for (int nBits : {1, 4, 24, 32}) {
+    SCOPED_TRACE(nBits);
+    sBmpShape other(8, 1, nBits);
+    conv[9] = MAGENTA;
+    EXPECT_EQ(PALETTE_NOT_8BIT, ReadPaletteFile(conv, Write("other.bmp", MakeBmp(other, cBytes(32, 9))).c_str()));
+    EXPECT_EQ(Bgr(MAGENTA), Bgr(conv[9]));
+  }
+  EXPECT_EQ(PALETTE_UNREADABLE, ReadPaletteFile(conv, m_Dir.File("none.bmp").c_str()));
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "ArtFiles.h"
 #include "ArtSheets.h"
 #include "SampleArt.h"
 #include "SampleData.h"
@@ -195,6 +197,37 @@ TEST_F(SampleProject, EachMissingFileFailsTheLoadWithItsOwnMessage) {
   cMsgBoxRecorder boxes;
   ASSERT_TRUE(LoadProject());
   EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// A palette bitmap of another bit count is there but holds no 256-colour table: the load stops
+// naming it, and the shared palette keeps what it had.
+TEST_F(SampleProject, PaletteBitmapThatIsNot8BitIsRefusedByName) {
+  MakeData();
+  cBytes v24 = MakeBmp24(4, 4, std::vector<uint8_t>(48, 0x40));
+  cBytes v1 = v24;
+  v1[28] = 1;  // the bit count of a two-colour file
+  struct {
+    const char* pszFile;
+    const cBytes& bytes;
+  } const aCases[] = {
+      {"bmp\\plt\\Palette.bmp", v24},
+      {"bmp\\plt\\Palette.bmp", v1},
+      {"bmp\\plt\\Palette2.bmp", v1},
+  };
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(c.pszFile);
+    std::vector<unsigned char> vKeep = ReadFileBytes(c.pszFile);
+    ASSERT_TRUE(WriteFileBytes(c.pszFile, c.bytes));
+    RGBQUAD keep[256];
+    memcpy(keep, g_Palette, sizeof keep);
+    cMsgBoxRecorder boxes;
+    EXPECT_FALSE(LoadProject());
+    ASSERT_FALSE(boxes.Shown().empty());
+    EXPECT_EQ(std::string("パレットの生成に失敗！\n") + c.pszFile + " は256色のビットマップではありません。",
+              boxes.Shown().back().strText);
+    if (strcmp(c.pszFile, "bmp\\plt\\Palette.bmp") == 0) EXPECT_EQ(0, memcmp(keep, g_Palette, sizeof keep));
+    ASSERT_TRUE(WriteFileBytes(c.pszFile, vKeep));
+  }
 }
 
 TEST_F(SampleProject, CharacterBitmapsSkipEntryZeroAndMirrorGiantsByTheirCellWidth) {
