@@ -9,6 +9,11 @@
 
 #include "controls/EditCtrl.h"
 
+// Bytes a path edit keeps: a Windows path less its terminating zero, which is also the most any
+// record's path field may hold for the file functions. Counted in bytes, so a path of double-byte
+// names cannot outgrow the buffers it is copied into; a cut never leaves half a character.
+constexpr int32_t PATH_EDIT_BYTES = MAX_PATH - 1;
+
 struct cEditStrParam {
   uint16_t wId = 0;
   std::string* pStr = nullptr;
@@ -19,6 +24,8 @@ struct cEditStrParam {
 
   // One line of at most nMax characters (bWide) or bytes.
   cEditStrParam& Set(uint32_t nId, std::string* p, int32_t nMax, int32_t bWideIn);
+  // One line holding a path: PATH_EDIT_BYTES bytes.
+  cEditStrParam& SetPath(uint32_t nId, std::string* p) { return Set(nId, p, PATH_EDIT_BYTES, 0); }
   // Lines of nLineMaxIn characters or bytes, at most nLinesIn of them, within the default bytes.
   cEditStrParam& SetEx(uint32_t nId, std::string* p, int32_t bWideIn, int32_t nLineMaxIn, int32_t nLinesIn);
 };

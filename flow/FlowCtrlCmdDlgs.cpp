@@ -129,7 +129,7 @@ cStageClearCmdDlg::cStageClearCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
   m_Ctrls.Combo(IDC_SC_DEST, Param(0), StageClearDestNames, 0);
   m_Ctrls.Value(IDC_SC_NUMBER, Param(1), 1, 99, IDC_SC_NUMBER_SPIN);
   cEditStrParam path;
-  m_Ctrls.Str(path.Set(IDC_SC_PATH, &c.m_strText, MAX_PATH, 1));
+  m_Ctrls.Str(path.SetPath(IDC_SC_PATH, &c.m_strText));
   m_Ctrls.Button(IDC_SC_BROWSE);
   m_Ctrls.Check(IDC_SC_FORCE_POS, Param(5));
   m_Ctrls.Value(IDC_SC_POS_X, Param(6), 0, 999, IDC_SC_POS_X_SPIN);

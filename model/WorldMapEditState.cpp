@@ -24,7 +24,7 @@ void cWorldMapEditState::SetModeChangedFn(cModeChangedFn fn) { s_fnModeChanged =
 void cWorldMapEditState::SetFreeMemFn(cFreeMemFn fn) { s_fnFreeMem = fn ? fn : &PlatformFreeMem; }
 
 cWorldMapEditState::cWorldMapEditState() {
-  // The brush starts as chip 0 everywhere; later resets keep what it holds.
+  // The brush starts as chip 0 everywhere; later resets set only the cell the 1 x 1 brush uses.
   for (auto& row : m_Brush)
     for (int32_t& n : row) n = 0;
   // The world map may not be built yet; a fresh one has one template, the default event.
@@ -44,6 +44,9 @@ void cWorldMapEditState::ResetWith(const cChkVector<cEdWmEvent>* pTemplates) {
   m_nListCursor = 0;
   m_nBrushW = 1;
   m_nBrushH = 1;
+  // The pen paints what the chip palette shows selected: the chip picked in the last session
+  // would otherwise stay in the brush while the palette marks chip 0.
+  m_Brush[0][0] = m_nSelected;
   m_bDragging = 0;
   m_bClipValid = 0;
   cWmPaletteSel& ev = m_Slots[MODE_EVENT];

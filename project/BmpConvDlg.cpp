@@ -180,7 +180,7 @@ cBmpConvDlg::cBmpConvDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   m_vEditVal[1].m_Param.Set(IDC_BMP_LINE_IN, &EditConfig.m_nConvLineIn, 0, 255, IDC_BMP_LINE_IN_SPIN, 1);
   m_vEditVal[2].m_Param.Set(IDC_BMP_LINE_OUT, &EditConfig.m_nConvLineOut, 0, 255, IDC_BMP_LINE_OUT_SPIN, 1);
   m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.Set(IDC_BMP_OUT_DIR, &EditConfig.m_strConvOutDir, MAX_PATH - 1, 0);
+  m_vEditStr[0].m_Param.SetPath(IDC_BMP_OUT_DIR, &EditConfig.m_strConvOutDir);
   m_vCheck.resize(3);
   m_vCheck[0].m_Param.Set(IDC_BMP_USE_KEY, &EditConfig.m_bConvUseTransparent);
   m_vCheck[1].m_Param.Set(IDC_BMP_LINE, &EditConfig.m_bConvReplaceLine);

@@ -51,7 +51,7 @@ void DbRowText(std::string& strText, int, const R& Rec) {
 template <class D, class R>
 class cDbPage : public cDialogClass<D> {
  public:
-  enum { MAX_LISTED = 999, NAME_CHARS = 12, PATH_BYTES = 260 };
+  enum { MAX_LISTED = 999, NAME_CHARS = 12 };
 
   // nMinRecords: the database list is extended to it at once (Cancel does not undo that).
   cDbPage(uint16_t wTemplateId, cWindow* lpOwner, cWindowList* lpWindowList, cChkVector<R>* lpSrc,
@@ -193,7 +193,7 @@ class cDbPage : public cDialogClass<D> {
   }
   // A path edit with its "参照" button; a page has at most two.
   void BindPath(const cDbFileChoice* lpChoice, std::string* pstrPath, uint16_t wPathId, uint16_t wBrowseId) {
-    m_Ctrls.Str(wPathId, pstrPath, PATH_BYTES, 0);
+    m_Ctrls.Path(wPathId, pstrPath);
     m_Ctrls.Button(wBrowseId);
     for (cBrowse& b : m_aBrowse) {
       if (b.lpChoice) continue;

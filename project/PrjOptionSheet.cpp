@@ -130,7 +130,7 @@ cPrjOptionGeneralPage::cPrjOptionGeneralPage(uint16_t wTemplateId, cWindow* lpOw
                                              cWindowList* lpWindowList)
     : cDialogClass<cPrjOptionGeneralPage>(wTemplateId, lpOwner, nKind, lpWindowList) {
   m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.Set(IDC_PRJ_GAME_PATH, &PrjOption.m_strGamePath, MAX_PATH - 1, 0);
+  m_vEditStr[0].m_Param.SetPath(IDC_PRJ_GAME_PATH, &PrjOption.m_strGamePath);
   m_vCheck.resize(1);
   m_vCheck[0].m_Param.Set(IDC_PRJ_AUTO_GAME, &PrjOption.m_bAutoGamePath);
   m_vCombo.resize(1);

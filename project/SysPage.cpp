@@ -40,6 +40,11 @@ void cSysPageCtrls::Str(uint32_t nId, std::string* p, int32_t nLimit, int32_t bW
   AddBind(m_vStr, Param.Set(nId, p, nLimit, bWide));
 }
 
+void cSysPageCtrls::Path(uint32_t nId, std::string* p) {
+  cEditStrParam Param;
+  AddBind(m_vStr, Param.SetPath(nId, p));
+}
+
 void cSysPageCtrls::Combo(uint32_t nId, int32_t* p, cItemTable pTable, int32_t nMin) {
   cComboParam<int32_t> Param;
   AddBind(m_vCombo, Param.SetTable(nId, p, pTable, nMin));

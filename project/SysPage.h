@@ -43,6 +43,7 @@ struct cSysPageCtrls {
   void Short(uint32_t nId, int16_t* p, int16_t nMin, int16_t nMax, uint32_t nSpinId);
   // A limit in double-byte characters with bWide, else in bytes.
   void Str(uint32_t nId, std::string* p, int32_t nLimit, int32_t bWide);
+  void Path(uint32_t nId, std::string* p);
   // Item p stands for the value nMin + p.
   void Combo(uint32_t nId, int32_t* p, cItemTable pTable, int32_t nMin = 0);
   void Combo(uint32_t nId, int8_t* p, cItemTable pTable, int32_t nMin = 0);

@@ -64,7 +64,6 @@ const cBgmRow BGM_ROWS[SYS_BGM_COUNT] = {
     {IDC_SS_BGM_3, IDC_SS_BGM_PLAY_3, IDC_SS_BGM_LOOP_3},
 };
 
-const int SOUND_PATH_BYTES = 260;
 const int MUSIC_TRACK = 0;
 const int PREVIEW_SLOT = 0;
 
@@ -79,7 +78,7 @@ cSysSoundPage::cSysSoundPage(cWindow* lpOwner, cWindowList* lpWindowList)
     m_Ctrls.Flag(STOCK_ROWS[i].wReset, &s.m_vResetOnDeath[i]);
   }
   for (int i = 0; i < SYS_SOUND_COUNT; ++i) {
-    m_Ctrls.Str(SOUND_ROWS[i].wEdit, &s.m_vSounds[i], SOUND_PATH_BYTES, 0);
+    m_Ctrls.Path(SOUND_ROWS[i].wEdit, &s.m_vSounds[i]);
     m_Ctrls.Button(SOUND_ROWS[i].wBrowse);
     m_Ctrls.Button(SOUND_ROWS[i].wPlay);
   }

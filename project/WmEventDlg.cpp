@@ -17,7 +17,6 @@ namespace {
 
 const int32_t WM_PAGES_MAX = 99;
 const int32_t WM_NAME_CHARS = 20;
-const int32_t WM_PATH_BYTES = 260;
 const int32_t WM_VALUE_MIN = -999999;
 const int32_t WM_VALUE_MAX = 999999;
 const int32_t CELL = 32;
@@ -84,7 +83,7 @@ void cWmEventDlg::SetUp(cWmEventEditInfo* lpInfo) {
   m_Ctrls.Combo(IDC_WEV_GRAPHIC, &m_Page.m_nGraphic, &m_vGraphicItems);
   m_Ctrls.Value(IDC_WEV_WORLD_NO, &m_Page.m_nWorldNo, 0, WM_WORLD_NO_MAX, IDC_WEV_WORLD_NO_SPIN);
   m_Ctrls.Str(IDC_WEV_WORLD_NAME, &m_Page.m_strWorldName, WM_NAME_CHARS, 1);
-  m_Ctrls.Str(IDC_WEV_STAGE, &m_Page.m_strStage, WM_PATH_BYTES, 1);
+  m_Ctrls.Path(IDC_WEV_STAGE, &m_Page.m_strStage);
   m_Ctrls.Check(IDC_WEV_VARIATION, &m_Page.m_bVariation);
   m_Ctrls.Combo(IDC_WEV_SET_VAR, &m_Page.m_nVarVar, &m_vSetVarItems, 1);
   m_Ctrls.Value(IDC_WEV_SET_VALUE, &m_Page.m_nVarValue, WM_VALUE_MIN, WM_VALUE_MAX, IDC_WEV_SET_VALUE_SPIN);
@@ -277,7 +276,7 @@ cWmSettingDlg::cWmSettingDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nK
   m_Ctrls.Value(IDC_WST_BACK_COLOUR, &WorldMap.m_nBgColor, COLOUR_MIN, COLOUR_MAX, IDC_WST_BACK_COLOUR_SPIN);
   m_Ctrls.Bitmap(IDC_WST_COLOUR_SAMPLE, CELL, CELL);
   m_Ctrls.Check(IDC_WST_USE_IMAGE, &WorldMap.m_bBgImage);
-  m_Ctrls.Str(IDC_WST_IMAGE, &WorldMap.m_strBgImage, WM_PATH_BYTES, 0);
+  m_Ctrls.Path(IDC_WST_IMAGE, &WorldMap.m_strBgImage);
   m_Ctrls.Button(IDC_WST_IMAGE_BROWSE);
 }
 

@@ -41,7 +41,7 @@ cBackgroundDlg::cBackgroundDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t 
   m_vCheck[3].m_Param.Set(IDC_BG_AUTO_X, &b.m_bAutoScrollX);
   m_vCheck[4].m_Param.Set(IDC_BG_AUTO_Y, &b.m_bAutoScrollY);
   m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.Set(IDC_BG_IMAGE, &b.m_strImage, MAX_PATH - 1, 0);
+  m_vEditStr[0].m_Param.SetPath(IDC_BG_IMAGE, &b.m_strImage);
   m_vEditInt.resize(1);
   m_vEditInt[0].m_Param.Set(IDC_BG_COLOR, &b.m_nColor, COLOR_MIN, COLOR_MAX, IDC_BG_COLOR_SPIN, 1);
   m_vEditDbl.resize(2);

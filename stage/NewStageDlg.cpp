@@ -21,6 +21,16 @@ namespace {
 
 enum { NEW_PAL_KEEP = 0, NEW_PAL_EMPTY = 1, NEW_PAL_COMMON = 2, NEW_PAL_FILE = 3 };
 
+const char* const MSG_PALETTE_UNREADABLE = "%s の読み込みに失敗しました！";
+
+// Reads a stage palette file without keeping what it holds.
+bool CanReadPaletteFile(const char* pszPath) {
+  cChkVector<cEdBlock> vBlock;
+  cChkVector<cEdChara> vChara;
+  cChkVector<cEdItem> vItem;
+  return LoadPaletteFile(pszPath, vBlock, vChara, vItem) != 0;
+}
+
 // A stage palette copied from the common one: entry 0 back to the defaults, every other entry
 // pointed at the common entry of its number as the project's defaults for new stage entries say.
 template <class T>
@@ -39,8 +49,8 @@ void CopyFromCommon(cChkVector<T>& vDst, const cChkVector<T>& vSrc, int nLayer) 
 cNewStageDlg::cNewStageDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
     : cDialogClass<cNewStageDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
   m_vEditStr.resize(2);
-  m_vEditStr[0].m_Param.Set(IDC_NEW_TEMPLATE, &EditConfig.m_strNewStageTemplate, MAX_PATH - 1, 0);
-  m_vEditStr[1].m_Param.Set(IDC_NEW_PAL_FILE, &EditConfig.m_strNewStagePalFile, MAX_PATH - 1, 0);
+  m_vEditStr[0].m_Param.SetPath(IDC_NEW_TEMPLATE, &EditConfig.m_strNewStageTemplate);
+  m_vEditStr[1].m_Param.SetPath(IDC_NEW_PAL_FILE, &EditConfig.m_strNewStagePalFile);
   m_vCombo.resize(1);
   m_vCombo[0].m_Param.SetTable(IDC_NEW_PALETTE, &EditConfig.m_nNewStagePalette, NewStagePalNames, 0);
   m_vButton.resize(2);
@@ -95,6 +105,13 @@ int32_t cNewStageDlg::MakeStage() {
     ErrorBox("ステージパレットファイル %s が見つかりません！", strPalFile.c_str());
     return 0;
   }
+  // A damaged palette file is found out while the open stage is still untouched: the author keeps
+  // it and every other unsaved edit, as when a stage palette fails to open from the stage window.
+  if (nChoice == NEW_PAL_FILE && !CanReadPaletteFile(strPalFile.c_str())) {
+    CloseNotice();
+    ErrorBox(MSG_PALETTE_UNREADABLE, strPalFile.c_str());
+    return 0;
+  }
   st.ClearUndo();
   const std::string strTemplate = EditConfig.m_strNewStageTemplate;
   if (!strTemplate.empty()) {
@@ -119,13 +136,9 @@ int32_t cNewStageDlg::MakeStage() {
       CopyFromCommon(Stage.m_vPalItem, CommonPalette.m_vItem, LAYER_ITEM);
       break;
     case NEW_PAL_FILE:
-      if (!Stage.LoadPalettes(strPalFile.c_str())) {
-        // The template is in place with palettes that could not be read: the editor ends
-        // rather than go on with a stage it cannot vouch for.
-        CloseNotice();
-        DestroyWindow(g_hMainWnd);
-        return 0;
-      }
+      // The file was read a moment ago; should it fail now, the new stage keeps the template's
+      // palettes, which are whole, and the author is told.
+      if (!Stage.LoadPalettes(strPalFile.c_str())) ErrorBox(MSG_PALETTE_UNREADABLE, strPalFile.c_str());
       break;
     default:
       break;

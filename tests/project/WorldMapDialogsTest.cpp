@@ -354,6 +354,44 @@ TEST_F(WorldMapDialogsTest, RenamingTheConditionVariableRewritesTheCommonNamesAt
   EXPECT_EQ("coins", vRead[5].m_strName);
 }
 
+// The start stage is a path: it keeps what a Windows path holds, counted in bytes, and a cut
+// takes whole double-byte characters.
+TEST_F(WorldMapDialogsTest, StageEditKeepsAPathsBytesInWholeCharacters) {
+  Place("castle", 1, 2, 2);
+  Command(ID_WM_MODE_EVENT);
+  std::string strLong = "a";
+  for (int i = 0; i < 200; ++i) strLong += "字";
+  cWhenUp<cWmEventDlg> step([&](cWmEventDlg* p) {
+    cEditStrCtrl* lpEdit = p->m_Ctrls.FindStr(IDC_WEV_STAGE);
+    ASSERT_TRUE(lpEdit);
+    lpEdit->SetText(strLong);
+    Click(p, IDC_WMD_OK);
+  });
+  MenuOn(2, 2);
+  Command(ID_WM_CTX_EDIT);
+  ASSERT_TRUE(step.Ran());
+  cEdWmEvent* e = WorldMap.FindEventAt(2, 2);
+  ASSERT_TRUE(e);
+  EXPECT_EQ(strLong.substr(0, MAX_PATH - 1), e->m_vPages[0].m_strStage);  // "a" and 129 whole characters
+}
+
+// Reopened, the palette marks chip 0 and the pen paints chip 0, not the chip picked before.
+TEST_F(WorldMapDialogsTest, ReopenedEditorPaintsTheChipThePaletteMarks) {
+  cChipPaletteWnd* lpPal = cChipPaletteWnd::Current();
+  ASSERT_TRUE(lpPal);
+  SendMessageA(lpPal->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM(lpPal->m_nViewX + 4 * 32 + 5, lpPal->m_nViewY + 32 + 5));
+  ASSERT_EQ(9, WorldMapEditState.m_Brush[0][0]);
+  SendMessageA(m_lpWnd->m_hWnd, WM_CLOSE, 0, 0);
+  ASSERT_FALSE(IsWindow(m_lpWnd->m_hWnd));
+  OpenEditor();
+  EXPECT_EQ(0, WorldMapEditState.m_nSelected);
+  WorldMap.m_vGrid[2 + (1 << WorldMap.m_nShift)] = 5;
+  SendMessageA(m_lpWnd->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM(m_lpWnd->m_nViewX + 2 * 32 + 5, m_lpWnd->m_nViewY + 1 * 32 + 5));
+  EXPECT_EQ(0, WorldMap.m_vGrid[2 + (1 << WorldMap.m_nShift)]);
+}
+
 TEST_F(WorldMapDialogsTest, ClosingStoresTheOuterSizesOfTheWindowAndItsPalette) {
   RECT rcWnd, rcPal;
   ASSERT_TRUE(GetWindowRect(m_lpWnd->m_hWnd, &rcWnd));

@@ -234,10 +234,19 @@ TEST_F(NewStageTest, DeclinedOrMissingFilesKeepTheOpenStage) {
        "ステージパレットファイル data\\plt4\\none.plt4 が見つかりません！", 1},
       {"palette path empty", IDYES, "data\\stg4\\Tmpl.stg4_***", 3, "",
        "ステージパレットファイル  が見つかりません！", 1},
+      // A damaged file is found out before anything changes; the editor goes on.
+      {"palette file damaged", IDYES, "data\\stg4\\Tmpl.stg4_***", 3, "data\\plt4\\Cut.plt4",
+       "data\\plt4\\Cut.plt4 の読み込みに失敗しました！", 1},
       // The undo store was emptied before the template was looked for.
       {"template missing", IDYES, "data\\stg4\\None.stg4_***", 1, "",
        "ステージファイル data\\stg4\\None.stg4_*** が見つかりません！", 0},
   };
+  CreateDirectoryA("data\\plt4", nullptr);
+  ASSERT_TRUE(Stage.SavePalettes("data\\plt4\\Cut.plt4"));
+  std::vector<unsigned char> vCut = ReadFileBytes("data\\plt4\\Cut.plt4");
+  ASSERT_GT(vCut.size(), 40u);
+  vCut.resize(vCut.size() / 2);
+  ASSERT_TRUE(WriteFileBytes("data\\plt4\\Cut.plt4", vCut));
   for (const auto& c : aCases) {
     SCOPED_TRACE(c.pszName);
     UndoWithOneStep(2);
@@ -251,6 +260,7 @@ TEST_F(NewStageTest, DeclinedOrMissingFilesKeepTheOpenStage) {
     EXPECT_EQ("data\\stg4\\Open.stg4_778", StageEditState.m_strStagePath);
     EXPECT_EQ(c.nUndoSteps, StageEditState.m_Undo.m_nCount);
     DrainMessages();
+    EXPECT_TRUE(IsWindow(g_hMainWnd));
     EXPECT_EQ(m_lpWnd, FrameWnd.m_lpStageWnd);
   }
 }
