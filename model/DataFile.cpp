@@ -250,15 +250,26 @@ HANDLE CreateTempBeside(const char* pszPath, char* pszTmp /* MAX_PATH */) {
   return h;
 }
 
-// Flushes and closes the temporary file and, when everything before went well, puts it in the
-// target's place; otherwise removes it, leaving the target as it was. True when replaced.
-bool FinishTemp(HANDLE h, const char* pszTmp, const char* pszPath, bool bOk) {
+// Flushes and closes the temporary file; when that or anything before failed, removes it. True
+// when the file is whole on disk.
+bool FinishTempWrite(HANDLE h, const char* pszTmp, bool bOk) {
   if (h == INVALID_HANDLE_VALUE) return false;
   bOk = FlushFileBuffers(h) && bOk;
   bOk = CloseHandle(h) && bOk;
-  bOk = bOk && MoveFileExA(pszTmp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!bOk) DeleteFileA(pszTmp);
   return bOk;
+}
+
+// Puts a whole temporary file in the target's place; when it cannot, removes it, leaving the
+// target as it was. True when replaced.
+bool MoveTempInPlace(const char* pszTmp, const char* pszPath) {
+  if (MoveFileExA(pszTmp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  DeleteFileA(pszTmp);
+  return false;
+}
+
+bool FinishTemp(HANDLE h, const char* pszTmp, const char* pszPath, bool bOk) {
+  return FinishTempWrite(h, pszTmp, bOk) && MoveTempInPlace(pszTmp, pszPath);
 }
 
 }  // namespace
@@ -312,26 +323,50 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
   return 1;
 }
 
-int CloseFile(cDataWriter& out) {
-  if (out.Path().empty()) return 0;
+int CloseFile(cDataWriter& out) { return WriteTempFile(out) && CommitTempFile(out); }
+
+int WriteTempFile(cDataWriter& out) {
+  if (out.Path().empty() || out.m_bTempWhole) return 0;
   out.Flush();
   HANDLE h = out.m_hTmp;
   out.m_hTmp = INVALID_HANDLE_VALUE;
-  const std::string strTmp = out.m_strTmp;
-  out.m_strTmp.clear();
   out.Reset();
   const bool bOk = !out.m_bWriteFailed && out.m_nFlushed <= DATA_FILE_MAX;
-  return FinishTemp(h, strTmp.c_str(), out.Path().c_str(), bOk) ? 1 : 0;
+  if (FinishTempWrite(h, out.m_strTmp.c_str(), bOk)) {
+    out.m_bTempWhole = true;
+    return 1;
+  }
+  out.m_strTmp.clear();  // already removed
+  return 0;
+}
+
+int CommitTempFile(cDataWriter& out) {
+  if (!out.m_bTempWhole) return 0;
+  const std::string strTmp = out.m_strTmp;
+  out.m_strTmp.clear();
+  out.m_bTempWhole = false;
+  return MoveTempInPlace(strTmp.c_str(), out.Path().c_str()) ? 1 : 0;
+}
+
+bool TargetReplaceable(const char* pszPath) {
+  const DWORD nAttr = GetFileAttributesA(pszPath);
+  if (nAttr == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  if (nAttr & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
+  HANDLE h = CreateFileA(pszPath, GENERIC_WRITE | DELETE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(h);
+  return true;
 }
 
 cDataWriter::~cDataWriter() { DropTemp(); }
 
 void cDataWriter::DropTemp() {
-  if (m_hTmp == INVALID_HANDLE_VALUE) return;
-  CloseHandle(m_hTmp);
-  DeleteFileA(m_strTmp.c_str());
+  // Open while it is written, closed once whole: either way it goes.
+  if (m_hTmp != INVALID_HANDLE_VALUE) CloseHandle(m_hTmp);
+  if (!m_strTmp.empty()) DeleteFileA(m_strTmp.c_str());
   m_hTmp = INVALID_HANDLE_VALUE;
   m_strTmp.clear();
+  m_bTempWhole = false;
 }
 
 void cDataWriter::Flush() {

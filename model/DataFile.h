@@ -149,7 +149,8 @@ class cDataWriter {
 
  private:
   friend int OpenForWrite(const char*, cDataWriter&);
-  friend int CloseFile(cDataWriter&);
+  friend int WriteTempFile(cDataWriter&);
+  friend int CommitTempFile(cDataWriter&);
   struct cBlock {
     std::unique_ptr<uint8_t[]> p;
     size_t nSize;  // bytes in use
@@ -164,10 +165,11 @@ class cDataWriter {
   // block, emptied, for what comes next. After a failed write nothing more is written and
   // CloseFile fails.
   void Flush();
-  // Closes and removes the temporary file, if any.
+  // Closes and removes the temporary file, if any, also one that is whole but not yet in place.
   void DropTemp();
   HANDLE m_hTmp = INVALID_HANDLE_VALUE;
   std::string m_strTmp;
+  bool m_bTempWhole = false;  // the temporary file is written, flushed and closed
   size_t m_nFlushed = 0;
   bool m_bWriteFailed = false;
   // Brings the last block's size up to date.
@@ -191,6 +193,17 @@ int OpenForWrite(const char* pszPath, cDataWriter& out);
 // the target with it. 1 on success; on any failure (this write or an earlier one) 0, the temporary
 // file is removed and the target is untouched.
 int CloseFile(cDataWriter& out);
+// CloseFile in two steps, for files that must change together: first each file's whole image to
+// its temporary file (written, flushed, closed; 0 on any failure, the temporary file removed), and
+// only when every one of them is whole, each temporary file into its target's place (0 when it
+// cannot be moved; it is then removed and that target untouched). A writer destroyed between the
+// two steps removes its temporary file and leaves the target as it was.
+int WriteTempFile(cDataWriter& out);
+int CommitTempFile(cDataWriter& out);
+// Whether a file could take the place of the target now: the target is absent, or a plain file
+// that is not read-only and that nobody holds open. Asked of every target of a set before the
+// first is replaced, so that one that cannot be replaced stops the set, not half of it.
+bool TargetReplaceable(const char* pszPath);
 
 // Writes bytes to a path the same way (temporary file, flush, replace).
 int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes);

@@ -305,15 +305,22 @@ int LoadFromFile(V& v, const char* pszPath) {
 // Saves the record; when the file could not be written the author is told, naming it.
 int SaveOrReport(cDataRecord& rec, const char* pszPath);
 
-// The data version, the count and each record; 0 when the file cannot be written.
+// The data version, the count and each record, written whole to the temporary file beside the
+// target; CommitTempFile then puts it in place. 0 when it cannot be written.
 template <class V>
-int SaveToFile(V& v, const char* pszPath) {
-  cDataWriter out;
+int SaveToTempFile(V& v, const char* pszPath, cDataWriter& out) {
   if (!OpenForWrite(pszPath, out)) return 0;
   try {
     SaveRecords(out, v);
   } catch (const std::bad_alloc&) {
     return 0;
   }
-  return CloseFile(out);
+  return WriteTempFile(out);
+}
+
+// The same, replacing the target at once; 0 when the file cannot be written.
+template <class V>
+int SaveToFile(V& v, const char* pszPath) {
+  cDataWriter out;
+  return SaveToTempFile(v, pszPath, out) && CommitTempFile(out);
 }

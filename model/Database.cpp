@@ -1,5 +1,7 @@
 #include "model/Database.h"
 
+#include <array>
+
 #include "model/EffectKindTables.h"
 
 cEdDatabase Database;
@@ -292,14 +294,24 @@ int cEdDatabase::LoadAll() {
 
 int cEdDatabase::SaveAll(std::vector<std::string>* pvFailed) {
   ClearNoneKinds();
-  if (pvFailed) pvFailed->clear();
-  int bAll = 1;
-  ForEachList(*this, [&bAll, pvFailed](auto& v, int i) {
-    if (SaveToFile(v, s_apszFiles[i])) return 1;
-    bAll = 0;
-    if (pvFailed) pvFailed->push_back(s_apszFiles[i]);
-    return 1;  // a file that fails does not stop the others
+  // The files refer to one another (anime sets to animations, characters' pictures to their
+  // exceptions ...): all are written whole to their temporary files before any replaces its old
+  // file, so that a failure leaves the old set on disk rather than a mix of old and new.
+  std::array<cDataWriter, LIST_COUNT> aOut;
+  std::vector<std::string> vFailed;
+  ForEachList(*this, [&aOut, &vFailed](auto& v, int i) {
+    if (!SaveToTempFile(v, s_apszFiles[i], aOut[i])) vFailed.push_back(s_apszFiles[i]);
+    return 1;  // every file is tried, so that the message names all that fail
   });
+  if (vFailed.empty())
+    for (int i = 0; i < LIST_COUNT; ++i)
+      if (!TargetReplaceable(s_apszFiles[i])) vFailed.push_back(s_apszFiles[i]);
+  // Only a failure while moving the whole files into place could still part the set.
+  if (vFailed.empty())
+    for (int i = 0; i < LIST_COUNT; ++i)
+      if (!CommitTempFile(aOut[i])) vFailed.push_back(s_apszFiles[i]);
+  const int bAll = vFailed.empty() ? 1 : 0;
+  if (pvFailed) pvFailed->swap(vFailed);
   return bAll;
 }
 

@@ -207,8 +207,9 @@ class cEdDatabase : public cDataRecord {
   // Reads the ten list files in member order. At the first that cannot be read: the load-error
   // box naming it, and 0; the lists before it keep what they read, the others what they held.
   int LoadAll();
-  // Writes the ten list files; 0 when any of them could not be written (the others still are).
-  // The paths of those that could not be written are put in *pvFailed when it is given.
+  // Writes the ten list files as one set: each to its temporary file first, and only when all ten
+  // are whole are the old files replaced; 0 when any could not be written, every old file then
+  // kept. The paths of those that could not be written are put in *pvFailed when it is given.
   int SaveAll(std::vector<std::string>* pvFailed = nullptr);
   // Entry 0 of the character-effect and screen-effect lists is "no effect"; an empty list gets
   // its default entries back first.

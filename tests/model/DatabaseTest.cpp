@@ -109,6 +109,42 @@ TEST_F(DatabaseFiles, EveryDefaultFileRoundTripsByteExact) {
   }
 }
 
+// The ten files are one set: when some cannot be written, none replaces its old file, and no
+// temporary file stays behind.
+TEST_F(DatabaseFiles, FailedFileKeepsEveryOldFileOfTheSet) {
+  cEdDatabase db;
+  ASSERT_EQ(1, db.SaveAll());
+  std::vector<std::vector<uint8_t>> vOld;
+  for (const char* f : FILES) vOld.push_back(ReadFileBytes(Path(f)));
+  db.m_vAnime.resize(5);
+  db.m_vBgm.resize(7);
+  static int s_nWrites;
+  s_nWrites = 0;
+  // The first four files are written whole, every later write fails.
+  DataFileWriteFn pPrev = SetDataFileWriteFn([](HANDLE h, const void* p, DWORD n) -> int {
+    if (++s_nWrites > 4) return 0;
+    DWORD nDone = 0;
+    return WriteFile(h, p, n, &nDone, nullptr) && nDone == n;
+  });
+  std::vector<std::string> vFailed;
+  const int bSaved = db.SaveAll(&vFailed);
+  SetDataFileWriteFn(pPrev);
+  EXPECT_EQ(0, bSaved);
+  ASSERT_EQ(6u, vFailed.size());
+  EXPECT_EQ(Path("Effect.dat"), vFailed[0]);
+  EXPECT_EQ(Path("Bgm.dat"), vFailed[5]);
+  for (size_t i = 0; i < vOld.size(); ++i) EXPECT_EQ(HexOf(vOld[i]), HexOf(ReadFileBytes(Path(FILES[i])))) << FILES[i];
+  WIN32_FIND_DATAA fd;
+  HANDLE hFind = FindFirstFileA("data\\database\\*.tmp", &fd);
+  EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << fd.cFileName;
+  if (hFind != INVALID_HANDLE_VALUE) FindClose(hFind);
+  ASSERT_EQ(1, db.SaveAll());  // the next save writes the whole set
+  cEdDatabase fresh;
+  ASSERT_EQ(1, fresh.LoadAll());
+  EXPECT_EQ(5u, fresh.m_vAnime.size());
+  EXPECT_EQ(7u, fresh.m_vBgm.size());
+}
+
 // --- Loading ---------------------------------------------------------------------------------------
 
 TEST_F(DatabaseFiles, MissingSoundFileStopsTheLoadAndNamesTheFile) {
@@ -162,12 +198,15 @@ TEST_F(DatabaseFiles, EntryZeroOfTheEffectListsIsNoEffectAndEmptyListsGetTheirDe
             HexOf(ReadFileBytes(Path("CharaEffect.dat"))));
 }
 
-TEST_F(DatabaseFiles, SaveAllReportsAFileThatCannotBeWrittenAndWritesTheOthers) {
+// A file that cannot be replaced is found out before the first one is: none is written.
+TEST_F(DatabaseFiles, SaveAllReportsAFileThatCannotBeReplacedAndWritesNone) {
   ASSERT_TRUE(CreateDirectoryA(Path("Sound.dat").c_str(), nullptr));
   cEdDatabase db;
-  EXPECT_EQ(0, db.SaveAll());
-  EXPECT_TRUE(FileExists(Path("Bgm.dat")));
-  EXPECT_TRUE(FileExists(Path("AnimeSet.dat")));
+  std::vector<std::string> vFailed;
+  EXPECT_EQ(0, db.SaveAll(&vFailed));
+  EXPECT_EQ(std::vector<std::string>{Path("Sound.dat")}, vFailed);
+  EXPECT_FALSE(FileExists(Path("Bgm.dat")));
+  EXPECT_FALSE(FileExists(Path("AnimeSet.dat")));
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 

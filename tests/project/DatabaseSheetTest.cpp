@@ -56,8 +56,15 @@ TEST_F(DatabaseSheetTest, OkWritesTheRenamedEntryAndTheNewCountToDatabaseAndTheF
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 
-TEST_F(DatabaseSheetTest, OkSaysWhichFilesCouldNotBeWrittenAndWritesTheOthers) {
+// The files refer to one another: a file that cannot be replaced keeps every old file as it was.
+TEST_F(DatabaseSheetTest, OkSaysWhichFilesCouldNotBeWrittenAndKeepsTheWholeOldSet) {
+  SetPictures({"reserved", "old"});
+  ASSERT_EQ(1, Database.SaveAll());
+  const std::vector<uint8_t> vOldPicture = ReadFileBytes("data\\database\\Picture.dat");
+  ASSERT_FALSE(vOldPicture.empty());
   // A folder in the place of two of the files: they cannot be replaced.
+  ASSERT_TRUE(DeleteFileA("data\\database\\Anime.dat"));
+  ASSERT_TRUE(DeleteFileA("data\\database\\Bgm.dat"));
   ASSERT_TRUE(CreateDirectoryA("data\\database\\Anime.dat", nullptr));
   ASSERT_TRUE(CreateDirectoryA("data\\database\\Bgm.dat", nullptr));
   SetPictures({"reserved", "森"});
@@ -67,7 +74,11 @@ TEST_F(DatabaseSheetTest, OkSaysWhichFilesCouldNotBeWrittenAndWritesTheOthers) {
   ASSERT_EQ(1u, m_Boxes.Shown().size());
   EXPECT_EQ("data\\database\\Anime.dat\ndata\\database\\Bgm.dat の保存に失敗しました！", m_Boxes.Shown()[0].strText);
   EXPECT_EQ("森", Database.m_vPicture[1].m_strName);
-  EXPECT_TRUE(FileExists("data\\database\\Picture.dat"));
+  EXPECT_EQ(vOldPicture, ReadFileBytes("data\\database\\Picture.dat"));
+  WIN32_FIND_DATAA fd;
+  HANDLE hFind = FindFirstFileA("data\\database\\*.tmp", &fd);
+  EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << "left behind: " << fd.cFileName;
+  if (hFind != INVALID_HANDLE_VALUE) FindClose(hFind);
 }
 
 TEST_F(DatabaseSheetTest, CancelKeepsDatabaseAndWritesNothingButKeepsTheExtension) {
