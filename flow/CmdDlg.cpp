@@ -158,22 +158,10 @@ void SetItemCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen) {
   else if (nKind >= 2 && nKind < ITEM_CMD_KIND_COUNT) SetCharaCmdDlgOpener(nKind + ITEM_CMD_KIND_OFFSET, pfnOpen);
 }
 
-INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, const char* pszKindName, cWindow* lpPalette, cDialog*& lpSlot,
-                         cCmdEditInfo* lpInfo, cWindowList* lpWindowList, cControl* lpAnchor) {
-  if (Kind.m_wTemplateId == 0) return 0;
-  if (Kind.m_pfnOpen) return Kind.m_pfnOpen(lpPalette, lpSlot, Kind.m_wTemplateId, lpInfo, lpWindowList, lpAnchor);
-  cPendingCmdDlg* lpDlg = new (std::nothrow)
-      cPendingCmdDlg(IDD_CMD_PENDING, lpPalette, cWindow::KIND_DIALOG, lpInfo, lpWindowList, lpAnchor, 1);
-  if (!lpDlg) {
-    OutOfMemory();
-    return 0;
-  }
-  lpDlg->m_strKindName = pszKindName ? pszKindName : "";
-  lpSlot = lpDlg;
-  INT_PTR nResult = lpDlg->DoModal(0);
-  lpSlot = nullptr;
-  delete lpDlg;
-  return nResult;
+INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpPalette, cDialog*& lpSlot, cCmdEditInfo* lpInfo,
+                         cWindowList* lpWindowList, cControl* lpAnchor) {
+  if (Kind.m_wTemplateId == 0 || !Kind.m_pfnOpen) return 0;
+  return Kind.m_pfnOpen(lpPalette, lpSlot, Kind.m_wTemplateId, lpInfo, lpWindowList, lpAnchor);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -208,13 +196,4 @@ void cWaitCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   m_bInit = 1;
 }
 
-cPendingCmdDlg::cPendingCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
-                               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
-    : cDialogClass<cPendingCmdDlg, cCmdDlg>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {}
 
-void cPendingCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  cCmdDlg::OnInitDialog(wParam, lParam);
-  SetWindowTextA(m_hWnd, m_strKindName.c_str());
-  SetDlgItemTextA(m_hWnd, IDC_CMD_PENDING_NAME, m_strKindName.c_str());
-  m_bInit = 1;
-}

@@ -70,9 +70,7 @@ INT_PTR RunCmdDlg(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cC
 typedef INT_PTR (*CmdDlgOpenFn)(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
                                 cWindowList* lpWindowList, cControl* lpAnchor);
 
-// One command kind: the template of its dialog and the opener of its class. A kind whose class is
-// not built yet has no opener; its command is then confirmed or cancelled as it stands
-// (cPendingCmdDlg).
+// One command kind: the template of its dialog and the opener of its class.
 struct cCmdDlgKind {
   uint16_t m_wTemplateId = 0;
   CmdDlgOpenFn m_pfnOpen = nullptr;
@@ -86,8 +84,8 @@ const cCmdDlgKind& ItemCmdDlgKind(int nKind);
 void SetCharaCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen);
 void SetItemCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen);
 
-// Runs the kind's dialog: its own class, or the stand-in for a kind without one.
-INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, const char* pszKindName, cWindow* lpPalette, cDialog*& lpSlot,
+// Runs the kind's dialog; 0 (nothing opens) for a kind without a dialog.
+INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpPalette, cDialog*& lpSlot,
                          cCmdEditInfo* lpInfo, cWindowList* lpWindowList, cControl* lpAnchor);
 
 // "ウエイト": the time the flow waits, its per-clone addition and the parallel flag.
@@ -101,13 +99,3 @@ class cWaitCmdDlg : public cDialogClass<cWaitCmdDlg, cCmdDlg> {
   cChkVector<cCtrlBind<cCheckCtrl<int8_t>, cCheckParam<int8_t>>> m_vCheck;
 };
 
-// The stand-in of a kind whose dialog is not built yet: it shows the kind's name and confirms or
-// cancels the command as it stands.
-class cPendingCmdDlg : public cDialogClass<cPendingCmdDlg, cCmdDlg> {
- public:
-  cPendingCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
-                 cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-
-  std::string m_strKindName;
-};

@@ -78,7 +78,7 @@ void cCmdPaletteBase::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR cCmdPaletteBase::OpenCmdDlg(int nKind) {
-  return OpenCmdDlgOfKind(DlgKind(nKind), KindName(nKind).c_str(), this, m_alpDlg[nKind], &m_Info, &WindowList,
+  return OpenCmdDlgOfKind(DlgKind(nKind), this, m_alpDlg[nKind], &m_Info, &WindowList,
                           m_lpAnchorCtrl);
 }
 
@@ -125,6 +125,6 @@ INT_PTR cItemCmdPaletteDlg::OpenCmdDlg(int nKind) {
   // No item page, no item being edited: nothing opens, and the list takes a new command out again.
   cItemAcquirePage* lpPage = cItemAcquirePage::Current();
   if (!lpPage) return 0;
-  return OpenCmdDlgOfKind(DlgKind(nKind), KindName(nKind).c_str(), this, m_alpDlg[nKind], &m_Info, &WindowList,
+  return OpenCmdDlgOfKind(DlgKind(nKind), this, m_alpDlg[nKind], &m_Info, &WindowList,
                           &lpPage->m_CmdList);
 }

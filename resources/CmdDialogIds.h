@@ -10,8 +10,6 @@
 #define IDD_CMD_WAIT 207
 #define IDD_ITEM_CMD_PALETTE 216
 #define IDD_CMD_ITEM_FLOW 217
-// Stands in for the dialog of a command kind that has none yet.
-#define IDD_CMD_PENDING 299
 
 // Shared by every command dialog.
 #define IDC_CMD_OK 1000
@@ -29,6 +27,3 @@
 #define IDC_IF_OP 1178
 #define IDC_IF_ID 1096
 #define IDC_IF_FLOWS 1179
-
-// The stand-in's line naming the kind.
-#define IDC_CMD_PENDING_NAME 1118

@@ -122,7 +122,7 @@ void CheckKind(int nKind, cEdCommand& made) {
       nMissing = MissingControls(p);
       Press(p, IDC_CMD_OK);
     });
-    EXPECT_EQ(1, OpenCmdDlgOfKind(CharaCmdDlgKind(nKind), info.m_strName.c_str(), nullptr, lpSlot, &edit, &WindowList,
+    EXPECT_EQ(1, OpenCmdDlgOfKind(CharaCmdDlgKind(nKind), nullptr, lpSlot, &edit, &WindowList,
                                   nullptr));
   }
   EXPECT_EQ(nBefore + 1, cAnswerWhenUp<D>::s_nAnswered) << "the kind's own class opened";
@@ -154,7 +154,7 @@ void CheckKind(int nKind, cEdCommand& made) {
   const int nItemBefore = cAnswerWhenUp<D>::s_nAnswered;
   {
     cAnswerWhenUp<D> ok([&](D* p) { Press(p, IDC_CMD_OK); });
-    EXPECT_EQ(1, OpenCmdDlgOfKind(ItemCmdDlgKind(item.m_nKind), info.m_strName.c_str(), nullptr, lpSlot, &itemEdit,
+    EXPECT_EQ(1, OpenCmdDlgOfKind(ItemCmdDlgKind(item.m_nKind), nullptr, lpSlot, &itemEdit,
                                   &WindowList, nullptr));
   }
   EXPECT_EQ(nItemBefore + 1, cAnswerWhenUp<D>::s_nAnswered) << "the item kind opens the same class";
