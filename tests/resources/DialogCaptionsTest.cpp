@@ -12,7 +12,12 @@
 
 #include "app/WindowList.h"
 #include "flow/CmdPaletteDlg.h"
+#include "model/EffectKindTables.h"
+#include "model/MoveShot.h"
 #include "resources/CmdDialogIds.h"
+#include "resources/DatabaseSheetIds.h"
+#include "resources/DbEditIds.h"
+#include "resources/ShotCmdIds.h"
 #include "support/AnswerWhenUp.h"
 #include "support/CaptionFit.h"
 #include "support/TestSupport.h"
@@ -172,6 +177,54 @@ TEST_F(DialogCaptionsTest, EveryCaptionFitsItsControl) {
 
 TEST_F(DialogCaptionsTest, NothingCrossesAGroupFrameOrLiesOnACaption) {
   ExpectNone(EveryTemplate(&caption_fit::Overlaps));
+}
+
+// Captions a dialog takes from a table as a kind or pattern is chosen: every text each control
+// may show, shown in turn.
+struct cTableCaptions {
+  uint16_t wTemplate;
+  std::vector<int> vIds;  // the controls of one row of the table
+  std::vector<std::string> vTexts;  // row after row
+};
+
+std::vector<std::string> ParamRows(const cEffectParamInfo* pTable, int nEntries) {
+  std::vector<std::string> v;
+  for (int i = 0; i < nEntries; ++i) v.push_back(pTable[i].m_strCaption);
+  return v;
+}
+
+std::vector<std::string> NoteRows(const char* const* ppszNotes, int nKinds) {
+  return std::vector<std::string>(ppszNotes, ppszNotes + nKinds);
+}
+
+TEST_F(DialogCaptionsTest, CaptionsTakenFromTablesFitTheirControls) {
+  const std::vector<int> vForm = {IDC_SH_FORM_CAPTION1, IDC_SH_FORM_CAPTION2, IDC_SH_FORM_CAPTION3};
+  const std::vector<int> vType = {IDC_SH_TYPE_CAPTION1, IDC_SH_TYPE_CAPTION2, IDC_SH_TYPE_CAPTION3};
+  const std::vector<int> vEffectIds = {IDC_DB_PARAM1_CAPTION, IDC_DB_PARAM2_CAPTION, IDC_DB_PARAM3_CAPTION,
+                                       IDC_DB_PARAM4_CAPTION, IDC_DB_PARAM5_CAPTION};
+  const std::vector<std::string> vFormTexts = ParamRows(ShotFormationParams, SHOT_FORMATIONS * 3);
+  const cTableCaptions tables[] = {
+      {IDD_CMD_SHOT, vForm, vFormTexts},
+      {IDD_CMD_SHOT, vType, ParamRows(ShotMoveTypeParams, SHOT_MOVE_TYPES * 3)},
+      {IDD_CMD_BLOCK_SUMMON, vForm, vFormTexts},
+      {IDD_CMD_CHARA_SUMMON, vForm, vFormTexts},
+      {IDD_CMD_ITEM_SUMMON, vForm, vFormTexts},
+      {IDD_DB_CHARA_EFFECT, vEffectIds, ParamRows(CharaEffectParams, (CHARA_EFFECT_KINDS + 1) * EFFECT_PARAMS)},
+      {IDD_DB_SCR_EFFECT, vEffectIds, ParamRows(ScrEffectParams, (SCR_EFFECT_KINDS + 1) * EFFECT_PARAMS)},
+      {IDD_DB_CHARA_EFFECT, {IDC_DB_KIND_NOTE}, NoteRows(CharaEffectNotes, CHARA_EFFECT_KINDS)},
+      {IDD_DB_SCR_EFFECT, {IDC_DB_KIND_NOTE}, NoteRows(ScrEffectNotes, SCR_EFFECT_KINDS)},
+  };
+  for (const cTableCaptions& t : tables) {
+    HWND hDlg = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(t.wTemplate), m_hHost, &InertProc, 0);
+    ASSERT_TRUE(hDlg) << t.wTemplate;
+    for (size_t i = 0; i < t.vTexts.size(); ++i) {
+      SetDlgItemTextA(hDlg, t.vIds[i % t.vIds.size()], t.vTexts[i].c_str());
+      for (const std::string& s : caption_fit::CutCaptions(hDlg)) {
+        ADD_FAILURE() << "template " << t.wTemplate << ": " << s;
+      }
+    }
+    DestroyWindow(hDlg);
+  }
 }
 
 TEST_F(DialogCaptionsTest, CommandPaletteButtonsShowTheirKindsWhole) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -184,6 +185,38 @@ inline std::vector<std::string> Overlaps(HWND hDlg) {
     }
   }
   return vCrossed;
+}
+
+// The value edits whose up-down range has an end that the edit cannot show whole, each as
+// `control ID shows W of "TEXT" (needs W)`. Ranges are set when a dialog binds its values, so
+// this is for dialogs as they run.
+inline std::vector<std::string> CutValues(HWND hDlg) {
+  std::vector<std::string> vCut;
+  for (HWND hSpin = GetWindow(hDlg, GW_CHILD); hSpin; hSpin = GetWindow(hSpin, GW_HWNDNEXT)) {
+    if (lstrcmpiA(ClassOf(hSpin).c_str(), UPDOWN_CLASSA) != 0) continue;
+    HWND hEdit = reinterpret_cast<HWND>(SendMessageA(hSpin, UDM_GETBUDDY, 0, 0));
+    if (!hEdit || lstrcmpiA(ClassOf(hEdit).c_str(), "Edit") != 0) continue;
+    INT nLow = 0, nHigh = 0;
+    SendMessageA(hSpin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&nLow), reinterpret_cast<LPARAM>(&nHigh));
+    RECT rcFormat;
+    SendMessageA(hEdit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rcFormat));
+    HDC hDC = GetDC(hEdit);
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessageA(hEdit, WM_GETFONT, 0, 0));
+    HGDIOBJ hOld = SelectObject(hDC, hFont ? static_cast<HGDIOBJ>(hFont) : GetStockObject(SYSTEM_FONT));
+    for (INT n : {nLow, nHigh}) {
+      const std::string str = std::to_string(n);
+      SIZE ext;
+      GetTextExtentPoint32A(hDC, str.c_str(), static_cast<int>(str.size()), &ext);
+      if (ext.cx > rcFormat.right - rcFormat.left) {
+        vCut.push_back("control " + std::to_string(GetDlgCtrlID(hEdit)) + " shows " +
+                       std::to_string(rcFormat.right - rcFormat.left) + " of \"" + str + "\" (needs " +
+                       std::to_string(ext.cx) + ")");
+      }
+    }
+    SelectObject(hDC, hOld);
+    ReleaseDC(hEdit, hDC);
+  }
+  return vCut;
 }
 
 }  // namespace caption_fit
