@@ -1,7 +1,8 @@
 // Every dialog template shows its captions whole in the dialog's own font, and nothing in it
 // crosses a group box's frame or lies on a caption. Each template is created as it is, with a
-// dialog procedure that does nothing, and measured; the command palettes, whose buttons are
-// captioned as they open, are measured open.
+// dialog procedure that does nothing, and measured; the captions a dialog takes from its tables
+// are shown in turn, and the command palettes, whose buttons are captioned as they open, are
+// measured open.
 #include <gtest/gtest.h>
 
 #include <windows.h>
