@@ -32,11 +32,31 @@ wine_up() {
   wineserver -p >/dev/null 2>&1 </dev/null &
   STARTED_WINESERVER=1
   wine wineboot -i </dev/null >/dev/null 2>&1
+  wine_map_dialog_fonts
   # An ALSA device that discards what it plays gives Wine one wave-out device.
   if [ ! -f "$BUILD_DIR/asound/.asoundrc" ]; then
     mkdir -p "$BUILD_DIR/asound"
     echo 'pcm.!default { type null }' > "$BUILD_DIR/asound/.asoundrc"
   fi
+}
+
+# The dialog templates are laid out for "ＭＳ Ｐゴシック" 9 point, which Wine does not have: its own
+# fallback is wider and cuts captions. The IPA fonts that setup installs are close stand-ins.
+# Writes the mapping only when the prefix lacks it, so a current prefix pays one grep.
+wine_map_dialog_fonts() {
+  # Wine keeps the value names in user.reg as escaped UTF-16 code points.
+  local saved
+  saved=$(grep -cxF -e '"\xff2d\xff33 \xff30\x30b4\x30b7\x30c3\x30af"="IPAPGothic"' \
+    -e '"\xff2d\xff33 \x30b4\x30b7\x30c3\x30af"="IPAGothic"' -e '"MS UI Gothic"="IPAPGothic"' \
+    "$WINEPREFIX/user.reg" 2>/dev/null) || true
+  [ "${saved:-0}" -ge 3 ] && return 0
+  local reg="$WINEPREFIX/dialog-fonts.reg"
+  # regedit reads a REGEDIT4 file in the ANSI code page, which is 932 here.
+  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' '"MS UI Gothic"="IPAPGothic"' |
+    iconv -f UTF-8 -t CP932 > "$reg"
+  wine regedit /S "$reg" </dev/null >/dev/null 2>&1
+  rm -f "$reg"
 }
 
 wine_down() {

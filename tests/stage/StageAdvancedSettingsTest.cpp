@@ -25,6 +25,7 @@
 #include "stage/StageAdvancedPages.h"
 #include "stage/StageSettingsSheet.h"
 #include "stage/StageWnd.h"
+#include "support/CaptionFit.h"
 #include "support/EditorSession.h"
 #include "support/ModalStep.h"
 #include "support/SampleProject.h"
@@ -152,6 +153,23 @@ TEST_F(StageAdvancedSettingsTest, PagesNeverShownOrCancelledStoreNothing) {
   ASSERT_TRUE(Press(PSBTN_CANCEL));
   EXPECT_EQ(45, Stage.m_nFrameRate);
   EXPECT_EQ(9, Stage.m_nHeroShotW);
+}
+
+// The range captions carry their defaults only once the page runs, and the edits' ranges are set
+// then: both pages are measured as they show.
+TEST_F(StageAdvancedSettingsTest, CaptionsWithTheirDefaultsAndTheWidestValuesShowWhole) {
+  ASSERT_TRUE(Open());
+  for (int nPage : {1, 2}) {
+    SCOPED_TRACE(nPage);
+    cDialog* p = nPage == 1 ? static_cast<cDialog*>(ShowPage<cStageAdvancedPage>(1))
+                            : static_cast<cDialog*>(ShowPage<cStageAdvanced2Page>(2));
+    ASSERT_TRUE(p);
+    const HWND hPage = p->m_hWnd;
+    for (const std::string& s : caption_fit::CutCaptions(hPage)) ADD_FAILURE() << s;
+    for (const std::string& s : caption_fit::CutValues(hPage)) ADD_FAILURE() << s;
+    for (const std::string& s : caption_fit::Overlaps(hPage)) ADD_FAILURE() << s;
+  }
+  ASSERT_TRUE(Press(PSBTN_CANCEL));
 }
 
 TEST_F(StageAdvancedSettingsTest, RangePageAppendsDefaultsOncePerWindowAndGreysHiddenColours) {
