@@ -46,6 +46,13 @@ void WriteThree(cDataWriter& out, cChkVector<cEdBlock>& vBlock, cChkVector<cEdCh
   SaveRecords(out, vItem);
 }
 
+// The same for entries validated just before: none is validated again as it is written.
+template <class V>
+void SaveValidated(cDataWriter& out, V& v) {
+  out.WriteInt(static_cast<int32_t>(v.size()));
+  for (auto& e : v) e.WriteValidated(out);
+}
+
 }  // namespace
 
 void cEdPalette::SetDefault() {
@@ -76,7 +83,9 @@ int cEdPalette::Read(cDataReader& in) {
 void cEdPalette::Write(cDataWriter& out) {
   Validate();
   cDataRecord::Write(out);
-  WriteThree(out, m_vBlock, m_vChara, m_vItem);
+  SaveValidated(out, m_vBlock);
+  SaveValidated(out, m_vChara);
+  SaveValidated(out, m_vItem);
 }
 
 void cEdPalette::Validate() {
