@@ -91,10 +91,6 @@ void EmptyStack(cUndoStack& s) {
   s.m_nAllocated = 0;
 }
 
-}  // namespace
-
-namespace {
-
 // Two records that a step may keep as one: every stored field, string and container equal, and
 // the position pair too.
 bool SameKept(const cEdBlock& a, const cEdBlock& b) { return a.m_nX == b.m_nX && a.m_nY == b.m_nY && a.SameFields(b); }

@@ -928,3 +928,37 @@ TEST(StageFile, TheWriterGivesTheBytesOfAPlainCellByCellEncoding) {
     EXPECT_TRUE(StageBytes(*pA) == vWriter) << c.pszName;
   }
 }
+
+// Opening a stage over another frees the other's records: a part that only the first stage's
+// record holds is gone once the second is read.
+TEST(StageFile, OpeningAStageOverAnotherFreesTheOthersRecords) {
+  cTempDir dir;
+  const std::string strFirst = dir.File("first.stg4_778"), strSecond = dir.File("second.stg4_778");
+  {
+    cEdStage st;
+    cEdItem it;
+    it.m_nGraphic = 2;
+    it.m_vCommand.resize(1);
+    it.m_vCommand[0].m_pMove = std::make_shared<cEdMove>();
+    for (int i = 0; i < 4; ++i) st.m_vItemGrid.Unwatched(st.CellIndex(i, 1)) = it;
+    ASSERT_EQ(1, st.Save(strFirst.c_str()));
+    cEdStage other;
+    other.m_vBlockGrid.Unwatched(3).m_nGraphic = 6;
+    ASSERT_EQ(1, other.Save(strSecond.c_str()));
+  }
+  std::unique_ptr<cEdStage> pSt(new cEdStage);
+  ASSERT_EQ(1, pSt->Load(strFirst.c_str()));
+  const std::weak_ptr<cEdMove> pMove = pSt->m_vItemGrid[pSt->CellIndex(2, 1)].m_vCommand[0].m_pMove;
+  ASSERT_EQ(1, pMove.use_count());
+  ASSERT_EQ(1, pSt->Load(strSecond.c_str()));
+  EXPECT_TRUE(pMove.expired());
+  EXPECT_EQ(0u, pSt->m_vItemGrid.Held());
+  EXPECT_EQ(6, pSt->m_vBlockGrid[3].m_nGraphic);
+  // A damaged file still leaves the open stage as it was.
+  const std::string strBroken = dir.File("broken.stg4_778");
+  std::vector<uint8_t> v = ReadFileBytes(strSecond);
+  v.resize(v.size() / 2);
+  WriteFileBytes(strBroken, v);
+  EXPECT_EQ(0, pSt->Load(strBroken.c_str()));
+  EXPECT_EQ(6, pSt->m_vBlockGrid[3].m_nGraphic);
+}
