@@ -208,10 +208,10 @@ int LoadChild(const char* pszPath) {
   CloseHandle(h);
   vTouched.clear();
   vTouched.shrink_to_fit();
+  // Into the editor's stage, which exists from the start, as when the editor opens a stage.
   const double dMem0 = PrivateMiB();
-  std::unique_ptr<cEdStage> pDst(new cEdStage);
   int bOk = 0;
-  const cTimes load = Timed([&] { bOk = pDst->Load(pszPath); });
+  const cTimes load = Timed([&] { bOk = Stage.Load(pszPath); });
   const double dMem = PrivateMiB() - dMem0;
   return WriteResult({static_cast<double>(bOk), load.tWall * 1e3, load.tCpu * 1e3, tFresh * 1e3, tTouched * 1e3, dMem})
              ? 0
