@@ -699,10 +699,10 @@ TEST(StageFile, ASaveThatFailsAtAnyOfItsWritesKeepsTheOldFile) {
   EXPECT_TRUE(ReadFileBytes(path) == ReadFileBytes(strOther));
 }
 
-// A stage of many cells is written by several threads in runs of cells; the file is the same byte
-// for byte as the one a single thread writes (as it does while inheritance is held), and reading
-// it gives records to the placed cells only.
-TEST(StageFile, AStageWrittenInRunsOnThreadsIsTheSameFileAsOneWrittenInOneGo) {
+// A stage of many cells has its layers prepared (validated, inherited, counted) on several
+// threads; the file is the same byte for byte as the one a single thread makes (as it does while
+// inheritance is held), and reading it gives records to the placed cells only.
+TEST(StageFile, AStagePreparedOnThreadsIsTheSameFileAsOnePreparedOnOneThread) {
   std::unique_ptr<cEdStage> pSt(new cEdStage);
   pSt->SetSize(300, 260, 0, 0);
   size_t anPlaced[3] = {};
