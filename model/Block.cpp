@@ -44,6 +44,10 @@ int cEdBlock::Read(cDataReader& in) {
 
 void cEdBlock::Write(cDataWriter& out) {
   Validate();
+  WriteValidated(out);
+}
+
+void cEdBlock::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
   out.WriteValue(m_nX);
   out.WriteValue(m_nY);

@@ -44,6 +44,8 @@ class cEdBlock : public cDataRecord {
   void RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const override;
   int Read(cDataReader& in) override;
   void Write(cDataWriter& out) override;
+  // Write without the validation, for a record validated since its last change.
+  void WriteValidated(cDataWriter& out);
 
   // Repairs the inheritance source against the palettes; an empty cell is passable and lockless.
   void Validate();

@@ -122,6 +122,10 @@ void cEdChara::Upgrade() {
 
 void cEdChara::Write(cDataWriter& out) {
   Validate();
+  WriteValidated(out);
+}
+
+void cEdChara::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
   out.WriteValue(m_nX);
   out.WriteValue(m_nY);

@@ -87,6 +87,8 @@ class cEdChara : public cDataRecord {
   void RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const override;
   int Read(cDataReader& in) override;
   void Write(cDataWriter& out) override;
+  // Write without the validation, for a record validated since its last change.
+  void WriteValidated(cDataWriter& out);
 
   // Repairs the inheritance source and the database references, keeps a player from being a block
   // or having clones, validates the flows and drops the empty ones.

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 
 #include "app/AppGlobals.h"
@@ -126,7 +127,39 @@ constexpr size_t WRITER_MAX_BLOCK = 256u << 10;
 // A streaming writer sends its bytes to the file in pieces of about this size.
 constexpr size_t WRITER_STREAM_BYTES = 256u << 10;
 
+// The block kept between streaming writers (see TakeSpareBlock).
+std::mutex g_SpareMx;
+std::unique_ptr<uint8_t[]> g_pSpareBlock;
+size_t g_nSpareBytes = 0;
+
 }  // namespace
+
+void cDataWriter::TakeSpareBlock() {
+  std::lock_guard<std::mutex> lk(g_SpareMx);
+  if (!g_pSpareBlock || !m_vBlocks.empty()) return;
+  try {
+    m_vBlocks.reserve(4);
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  m_vBlocks.push_back(cBlock{std::move(g_pSpareBlock), 0, g_nSpareBytes});
+  m_pEnd = m_vBlocks.back().p.get();
+  m_nRoom = g_nSpareBytes;
+}
+
+void cDataWriter::GiveSpareBlock() {
+  Settle();
+  cBlock* pBest = nullptr;
+  for (cBlock& b : m_vBlocks)
+    if (b.nCap >= WRITER_STREAM_BYTES && (!pBest || b.nCap > pBest->nCap)) pBest = &b;
+  if (!pBest) return;
+  std::lock_guard<std::mutex> lk(g_SpareMx);
+  if (g_pSpareBlock && g_nSpareBytes >= pBest->nCap) return;
+  g_pSpareBlock = std::move(pBest->p);
+  g_nSpareBytes = pBest->nCap;
+  pBest->nSize = 0;
+  pBest->nCap = 0;
+}
 
 void cDataWriter::Settle() const {
   if (!m_vBlocks.empty()) {
@@ -138,11 +171,19 @@ void cDataWriter::Settle() const {
 void cDataWriter::NewBlock(size_t nAtLeast) {
   Settle();
   size_t nTotal = Held();
-  if (Streaming() && nTotal >= WRITER_STREAM_BYTES) {
-    Flush();
-    if (m_nRoom >= nAtLeast) return;
-    Reset();
-    nTotal = 0;
+  // A streaming writer collects its pieces in one block of its own size: when it is full, it goes
+  // to the file and is used again, so that no block is made and freed for each piece.
+  if (Streaming()) {
+    if (nTotal) {
+      Flush();
+      if (m_nRoom >= nAtLeast) return;
+      Reset();
+    }
+    const size_t nSize = nAtLeast > WRITER_STREAM_BYTES ? nAtLeast : WRITER_STREAM_BYTES;
+    m_vBlocks.push_back(cBlock{std::unique_ptr<uint8_t[]>(new uint8_t[nSize]), 0, nSize});
+    m_pEnd = m_vBlocks.back().p.get();
+    m_nRoom = nSize;
+    return;
   }
   size_t nSize = nTotal < WRITER_FIRST_BLOCK ? WRITER_FIRST_BLOCK : nTotal;
   if (nSize > WRITER_MAX_BLOCK) nSize = WRITER_MAX_BLOCK;
@@ -169,6 +210,32 @@ void cDataWriter::Reset() {
   m_vBlocks.clear();
   m_pEnd = nullptr;
   m_nRoom = 0;
+}
+
+void cDataWriter::Rewind() {
+  Settle();
+  size_t nKeep = 0;
+  for (size_t i = 1; i < m_vBlocks.size(); ++i)
+    if (m_vBlocks[i].nCap > m_vBlocks[nKeep].nCap) nKeep = i;
+  if (m_vBlocks.empty()) return;
+  if (nKeep) std::swap(m_vBlocks[0], m_vBlocks[nKeep]);
+  m_vBlocks.resize(1);
+  m_vBlocks[0].nSize = 0;
+  m_pEnd = m_vBlocks[0].p.get();
+  m_nRoom = m_vBlocks[0].nCap;
+}
+
+const uint8_t* cDataWriter::Contiguous(size_t& nBytes) const {
+  Settle();
+  nBytes = 0;
+  if (m_vBlocks.size() != 1) return m_vBlocks.empty() ? reinterpret_cast<const uint8_t*>("") : nullptr;
+  nBytes = m_vBlocks[0].nSize;
+  return m_vBlocks[0].p.get();
+}
+
+void cDataWriter::CopyTo(cDataWriter& out) const {
+  Settle();
+  for (const cBlock& b : m_vBlocks) out.WriteRaw(b.p.get(), b.nSize);
 }
 
 size_t cDataWriter::Held() const {
@@ -319,6 +386,7 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
   out.m_strPath.clear();
   if (!pszPath || !*pszPath || !PathFits(pszPath)) return 0;
   out.m_strPath = pszPath;
+  out.TakeSpareBlock();
   out.WriteInt(g_nDataVersion);
   return 1;
 }
@@ -330,6 +398,7 @@ int WriteTempFile(cDataWriter& out) {
   out.Flush();
   HANDLE h = out.m_hTmp;
   out.m_hTmp = INVALID_HANDLE_VALUE;
+  out.GiveSpareBlock();
   out.Reset();
   const bool bOk = !out.m_bWriteFailed && out.m_nFlushed <= DATA_FILE_MAX;
   if (FinishTempWrite(h, out.m_strTmp.c_str(), bOk)) {
@@ -358,7 +427,10 @@ bool TargetReplaceable(const char* pszPath) {
   return true;
 }
 
-cDataWriter::~cDataWriter() { DropTemp(); }
+cDataWriter::~cDataWriter() {
+  DropTemp();
+  if (Streaming()) GiveSpareBlock();
+}
 
 void cDataWriter::DropTemp() {
   // Open while it is written, closed once whole: either way it goes.
@@ -379,20 +451,12 @@ void cDataWriter::Flush() {
     else
       m_strTmp = szTmp;
   }
-  size_t nKeep = 0;
-  for (size_t i = 0; i < m_vBlocks.size(); ++i) {
-    const cBlock& b = m_vBlocks[i];
+  for (const cBlock& b : m_vBlocks) {
     if (!m_bWriteFailed && b.nSize && !g_pfnWrite(m_hTmp, b.p.get(), static_cast<DWORD>(b.nSize)))
       m_bWriteFailed = true;
     m_nFlushed += b.nSize;
-    if (b.nCap > m_vBlocks[nKeep].nCap) nKeep = i;
   }
-  if (m_vBlocks.empty()) return;
-  if (nKeep) std::swap(m_vBlocks[0], m_vBlocks[nKeep]);
-  m_vBlocks.resize(1);
-  m_vBlocks[0].nSize = 0;
-  m_pEnd = m_vBlocks[0].p.get();
-  m_nRoom = m_vBlocks[0].nCap;
+  Rewind();
 }
 
 int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes) {

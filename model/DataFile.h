@@ -141,6 +141,14 @@ class cDataWriter {
   // first) at the end of this one's, without copying it. The other writer is left empty.
   void Append(cDataWriter&& o);
 
+  // Empties a writer that was never opened and keeps its largest block for what comes next: a
+  // writer used again and again for small pieces takes no fresh memory.
+  void Rewind();
+  // The image when it lies in one block (nBytes set), else null.
+  const uint8_t* Contiguous(size_t& nBytes) const;
+  // Writes this writer's image at the end of out's, copying it; this one keeps it.
+  void CopyTo(cDataWriter& out) const;
+
   // Bytes written so far, those already in the temporary file included.
   size_t Size() const;
   // The image in one piece (a copy): of a streaming writer, only what it has not yet written out.
@@ -158,6 +166,10 @@ class cDataWriter {
   };
   void NewBlock(size_t nAtLeast);
   void Reset();
+  // A streaming writer starts with the block the last one wrote its pieces from, and leaves its
+  // own for the next: a save writes into memory touched before, not into fresh pages.
+  void TakeSpareBlock();
+  void GiveSpareBlock();
   // The bytes held in the blocks.
   size_t Held() const;
   bool Streaming() const { return !m_strPath.empty(); }

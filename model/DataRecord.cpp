@@ -134,6 +134,13 @@ inline void OpsFromImage(char* pRec, const uint8_t* pImg, const cShellVector<cFi
 }
 
 template <size_t N>
+inline bool OpsEqual(const char* pa, const char* pb, const cShellVector<cFieldOp>& v) {
+  for (const cFieldOp& op : v)
+    if (memcmp(pa + op.m_nRec, pb + op.m_nRec, N) != 0) return false;
+  return true;
+}
+
+template <size_t N>
 inline void OpsZero(char* pRec, const cShellVector<cFieldOp>& v) {
   for (const cFieldOp& op : v) memset(pRec + op.m_nRec, 0, N);
 }
@@ -202,7 +209,10 @@ __attribute__((noinline)) const cFieldLayout& cDataRecord::FindLayout(const std:
     std::unique_ptr<cFieldLayout> pNew(new cFieldLayout);
     cFieldRegistrar reg(this, *pNew);
     RegisterFields(reg, v);
-    for (const cFieldDesc& d : pNew->m_vField) pNew->m_nFieldBytes += FieldBytes(d);
+    for (const cFieldDesc& d : pNew->m_vField) {
+      pNew->m_nFieldBytes += FieldBytes(d);
+      if (d.m_nSize == 8) pNew->m_bDouble = true;
+    }
     BuildOps(*pNew);
     pNew->m_pType = &t;
     pNew->m_nVersion = v;
@@ -275,6 +285,16 @@ void cDataRecord::Write(cDataWriter& out) {
   WriteStrings(out, layout);
 }
 
+size_t cDataRecord::WrittenBaseBytes() const {
+  const cFieldLayout& layout = Layout(g_nDataVersion);
+  size_t n = 8 + layout.m_nFieldBytes;
+  for (const cStringDesc& d : layout.m_vString) {
+    const size_t nLen = StringAt(this, d).size();
+    n += 4 + (nLen ? nLen + 1 : 0);
+  }
+  return n;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Whole-record operations
 
@@ -323,8 +343,19 @@ int cDataRecord::IsEqual(const cDataRecord& a, const cDataRecord& b) {
   const_cast<cDataRecord&>(a).PrepareFields(g_nDataVersion);
   const_cast<cDataRecord&>(b).PrepareFields(g_nDataVersion);
   const cFieldLayout& layout = a.Layout(g_nDataVersion);
-  for (const cFieldDesc& d : layout.m_vField)
-    if (!FieldsEqual(FieldAt(&a, d), FieldAt(&b, d), d)) return 0;
+  if (layout.m_bDouble) {
+    for (const cFieldDesc& d : layout.m_vField)
+      if (!FieldsEqual(FieldAt(&a, d), FieldAt(&b, d), d)) return 0;
+  } else {
+    // Without doubles equal fields are equal bytes, and the element lists cover every byte of them.
+    const char* pa = &MemberAt<char>(&a, 0);
+    const char* pb = &MemberAt<char>(&b, 0);
+    if (!OpsEqual<8>(pa, pb, layout.m_vOp[3]) || !OpsEqual<4>(pa, pb, layout.m_vOp[2]) ||
+        !OpsEqual<2>(pa, pb, layout.m_vOp[1]) || !OpsEqual<1>(pa, pb, layout.m_vOp[0]))
+      return 0;
+    for (const cFieldBulk& k : layout.m_vBulk)
+      if (memcmp(pa + k.m_nRec, pb + k.m_nRec, k.m_nBytes) != 0) return 0;
+  }
   for (const cStringDesc& d : layout.m_vString)
     if (StringAt(&a, d) != StringAt(&b, d)) return 0;
   return 1;

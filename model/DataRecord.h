@@ -102,6 +102,8 @@ struct cFieldLayout {
   // Set when two fields share bytes (a scratch member read more than once): reading then keeps to
   // the registration order, so that the last field read wins as it always did.
   bool m_bOverlap = false;
+  // Set when a field holds doubles, which compare as numbers, not as bytes.
+  bool m_bDouble = false;
   // What the layout is of, so that a cache slot can tell whether it holds the one asked for.
   const std::type_info* m_pType = nullptr;
   int32_t m_nVersion = 0;
@@ -168,6 +170,10 @@ class cDataRecord {
   int Save(const char* pszPath);
   // Loads the newest of "<path with the extension>_999" down to "_000"; 0 when none exists.
   int LoadLatest(const char* pszPath, const char* pszExt);
+
+  // Bytes of the base part (the field and string sections) that Write writes, once it has written
+  // them: the strings are cut to what they write then.
+  size_t WrittenBaseBytes() const;
 
   // The shared registration of this record's class at a data version.
   const cFieldLayout& Layout(int32_t nVersion) const;

@@ -48,6 +48,10 @@ int cEdItem::Read(cDataReader& in) {
 
 void cEdItem::Write(cDataWriter& out) {
   Validate();
+  WriteValidated(out);
+}
+
+void cEdItem::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
   out.WriteValue(m_nX);
   out.WriteValue(m_nY);

@@ -45,6 +45,8 @@ class cEdItem : public cDataRecord {
   void RegisterFields(cFieldRegistrar& reg, int32_t nVersion) const override;
   int Read(cDataReader& in) override;
   void Write(cDataWriter& out) override;
+  // Write without the validation, for a record validated since its last change.
+  void WriteValidated(cDataWriter& out);
 
   // Repairs the inheritance source, the enlargement, the sound and every command.
   void Validate();

@@ -46,6 +46,24 @@ void WriteThree(cDataWriter& out, cChkVector<cEdBlock>& vBlock, cChkVector<cEdCh
   SaveRecords(out, vItem);
 }
 
+void CheckRefs(cEdBlock& e) { e.ValidateItemRef(); }
+void CheckRefs(cEdChara& e) { e.ClampItemRefs(); }
+void CheckRefs(cEdItem& e) { e.ClampItemRefs(); }
+
+// The entries of a vector, each validated with its references checked as it is written: one pass
+// over a palette of many megabytes instead of three. An entry's validation reads only the sizes of
+// the palettes, which stay as they are meanwhile, so doing it entry by entry is doing it vector by
+// vector.
+template <class V>
+void SaveValidating(cDataWriter& out, V& v) {
+  out.WriteInt(static_cast<int32_t>(v.size()));
+  for (auto& e : v) {
+    e.Validate();
+    CheckRefs(e);
+    e.WriteValidated(out);
+  }
+}
+
 }  // namespace
 
 void cEdPalette::SetDefault() {
@@ -74,9 +92,13 @@ int cEdPalette::Read(cDataReader& in) {
 }
 
 void cEdPalette::Write(cDataWriter& out) {
-  Validate();
+  GiveSecondEntry(m_vBlock, PrjOption.m_DefBlock);
+  GiveSecondEntry(m_vChara, PrjOption.m_DefChara);
+  GiveSecondEntry(m_vItem, PrjOption.m_DefItem);
   cDataRecord::Write(out);
-  WriteThree(out, m_vBlock, m_vChara, m_vItem);
+  SaveValidating(out, m_vBlock);
+  SaveValidating(out, m_vChara);
+  SaveValidating(out, m_vItem);
 }
 
 void cEdPalette::Validate() {

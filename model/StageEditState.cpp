@@ -32,17 +32,16 @@ void ReapplyLayer(cStageGrid<T>& v) {
 // step's beginning to the newer one's, those cells did not change, so their records then were the
 // same.
 template <class T>
-void MergeCells(cUndoCells<T>& dst, const cUndoCells<T>& src, size_t nCells) {
-  for (const typename cUndoCells<T>::cCell& c : src.m_vCells)
-    dst.Add(c.nIndex, &src.m_vOld[static_cast<size_t>(c.nRec)], nCells);
+void MergeCells(cUndoCells<T>& dst, const cUndoCells<T>& src) {
+  src.ForEachKept([&](int32_t nIndex, const T& old) { dst.Add(nIndex, &old); });
   // What is left of the source's cells were empty (a cell already seen is not taken again).
-  src.ForEachSeen([&](int32_t nIndex) { dst.Add(nIndex, nullptr, nCells); });
+  src.ForEachSeen([&](int32_t nIndex) { dst.Add(nIndex, nullptr); });
 }
 
-void MergeStep(cUndoStep& dst, const cUndoStep& src, size_t nCells) {
-  MergeCells(dst.m_Block, src.m_Block, nCells);
-  MergeCells(dst.m_Chara, src.m_Chara, nCells);
-  MergeCells(dst.m_Item, src.m_Item, nCells);
+void MergeStep(cUndoStep& dst, const cUndoStep& src) {
+  MergeCells(dst.m_Block, src.m_Block);
+  MergeCells(dst.m_Chara, src.m_Chara);
+  MergeCells(dst.m_Item, src.m_Item);
 }
 
 // Puts the step's old records back into the layer: a cell that held an element gets its record
@@ -50,19 +49,34 @@ void MergeStep(cUndoStep& dst, const cUndoStep& src, size_t nCells) {
 // left equal to the empty one is freed). The cells' records from before go to pTo, the step that
 // undoes this one (none when it was refused).
 template <class T>
-void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>* pTo, size_t nCells) {
+void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>* pTo) {
   const size_t nSize = grid.size();
-  // Every touched cell gives its present record to pTo and is emptied; then the cells that held
-  // an element get their old records back.
+  // Each touched cell gives its present record to pTo before it changes; the cells that were
+  // empty are emptied. A cell whose record pTo keeps together with the one before (an equal
+  // record) is emptied as that one was, without comparing it with the empty record again.
+  int32_t nLastRec = -1;
+  bool bLastFreed = false;
   cells.ForEachSeen([&](int32_t nIndex) {
     if (static_cast<size_t>(nIndex) >= nSize) return;
-    if (pTo) pTo->Add(nIndex, &grid.Get(nIndex), nCells);
-    if (!grid.Holds(nIndex)) return;
+    const int32_t nRec = pTo ? pTo->Add(nIndex, &grid.Get(nIndex)) : -1;
+    if (cells.Held(nIndex) || !grid.Holds(nIndex)) return;
+    if (nRec >= 0 && nRec == nLastRec) {
+      if (bLastFreed)
+        grid.Release(nIndex);
+      else
+        grid.Unwatched(nIndex).m_nGraphic = 0;
+      return;
+    }
     grid.Unwatched(nIndex).m_nGraphic = 0;
     grid.Tidy(nIndex);
+    nLastRec = nRec;
+    bLastFreed = !grid.Holds(nIndex);
   });
-  for (const typename cUndoCells<T>::cCell& c : cells.m_vCells)
-    if (static_cast<size_t>(c.nIndex) < nSize) grid.Unwatched(c.nIndex) = cells.m_vOld[static_cast<size_t>(c.nRec)];
+  // The cells that held an element get their old records back, written over the records they
+  // hold now: nothing is made and freed again for a cell that holds one.
+  cells.ForEachKept([&](int32_t nIndex, const T& old) {
+    if (static_cast<size_t>(nIndex) < nSize) grid.Unwatched(nIndex) = old;
+  });
 }
 
 // The cell that a record handed out by reference lies in, or -1.
@@ -77,21 +91,45 @@ void EmptyStack(cUndoStack& s) {
   s.m_nAllocated = 0;
 }
 
+// Two records that a step may keep as one: every stored field, string and container equal, and
+// the position pair too.
+bool SameKept(const cEdBlock& a, const cEdBlock& b) { return a.m_nX == b.m_nX && a.m_nY == b.m_nY && a.SameFields(b); }
+bool SameKept(const cEdItem& a, const cEdItem& b) { return a.m_nX == b.m_nX && a.m_nY == b.m_nY && a.SameFields(b); }
+bool SameKept(const cEdChara& a, const cEdChara& b) {
+  return a.m_nX == b.m_nX && a.m_nY == b.m_nY && a.m_nItemLink == b.m_nItemLink && a.SameFields(b);
+}
+
 }  // namespace
 
 template <class T>
-bool cUndoCells<T>::Add(int32_t nIndex, const T* pOld, size_t nCells) {
-  if (nIndex < 0) return false;
-  const size_t w = static_cast<size_t>(nIndex) >> 6;
-  if (w >= m_vSeen.size()) m_vSeen.resize(std::max(w + 1, (nCells + 63) / 64), 0);
-  const uint64_t bit = uint64_t(1) << (nIndex & 63);
-  if (m_vSeen[w] & bit) return false;
-  m_vSeen[w] |= bit;
-  if (pOld && pOld->m_nGraphic != 0) {
-    m_vCells.push_back(cCell{nIndex, static_cast<int32_t>(m_vOld.size())});
-    m_vOld.push_back(*pOld);
+int32_t cUndoCells<T>::Add(int32_t nIndex, const T* pOld) {
+  if (nIndex < 0) return -1;
+  const size_t k = static_cast<size_t>(nIndex), p = k >> PAGE_SHIFT, w = (k >> 6) & (PAGE_WORDS - 1);
+  cBits* pBits = Find(p);
+  if (!pBits) {
+    auto it = m_vPage.begin();
+    while (it != m_vPage.end() && it->nPage < p) ++it;
+    std::unique_ptr<cBits> pNew(new cBits());
+    pBits = pNew.get();
+    m_nLast = static_cast<size_t>(m_vPage.insert(it, cPage{p, std::move(pNew)}) - m_vPage.begin());
   }
-  return true;
+  cBits& page = *pBits;
+  const uint64_t bit = uint64_t(1) << (k & 63);
+  if (page.aSeen[w] & bit) return -1;
+  int32_t nRec = -1;
+  if (pOld && pOld->m_nGraphic != 0) {
+    // A run of equal records (the usual old contents of a filled area) keeps one of them.
+    if (m_vOld.empty() || !SameKept(m_vOld.back(), *pOld)) m_vOld.push_back(*pOld);
+    nRec = static_cast<int32_t>(m_vOld.size() - 1);
+    cRun* pRun = m_vRuns.empty() ? nullptr : &m_vRuns.back();
+    if (pRun && pRun->nRec == nRec && pRun->nIndex + pRun->nCount == nIndex)
+      ++pRun->nCount;
+    else
+      m_vRuns.push_back(cRun{nIndex, 1, nRec});
+    page.aHeld[w] |= bit;
+  }
+  page.aSeen[w] |= bit;
+  return nRec;
 }
 
 int32_t cUndoStack::Mask(int32_t i) const {
@@ -241,9 +279,6 @@ void cStageEditState::AllocUndo(int32_t nDepth, int32_t nPitch, int32_t nHeight)
     DebugErrorBox("元に戻せる回数を %d回 に強制変更！", nDepth);
     if (nDepth == 0) return;
   }
-  int32_t nPow = 1, nShift = 0;
-  CalcPitch(nPitch, nPow, nShift);
-  m_nUndoCells = nPow * (nHeight > 0 ? nHeight : 0);
   // Steps are made as edits begin them and hold only what they change: nothing to make here.
   m_Undo.m_nAllocated = nDepth;
   m_Redo.m_nAllocated = nDepth;
@@ -269,13 +304,12 @@ cUndoStep* cStageEditState::BeginStep(int32_t nMask, cUndoStack& s, const cStage
   vBlock.SetWatcher(this, LAYER_BLOCK);
   vChara.SetWatcher(this, LAYER_CHARA);
   vItem.SetWatcher(this, LAYER_ITEM);
-  const size_t nCells = static_cast<size_t>(m_nUndoCells);
   const int32_t nBlock = CellOf(vBlock, m_lpBlockTarget);
-  if (nBlock >= 0) step.m_Block.Add(nBlock, m_lpBlockTarget, nCells);
+  if (nBlock >= 0) step.m_Block.Add(nBlock, m_lpBlockTarget);
   const int32_t nChara = CellOf(vChara, m_lpCharaTarget);
-  if (nChara >= 0) step.m_Chara.Add(nChara, m_lpCharaTarget, nCells);
+  if (nChara >= 0) step.m_Chara.Add(nChara, m_lpCharaTarget);
   const int32_t nItem = CellOf(vItem, m_lpItemTarget);
-  if (nItem >= 0) step.m_Item.Add(nItem, m_lpItemTarget, nCells);
+  if (nItem >= 0) step.m_Item.Add(nItem, m_lpItemTarget);
   return &step;
 }
 
@@ -289,11 +323,10 @@ void cStageEditState::Record(cUndoStack& s, int32_t nLayer, int32_t nIndex, cons
   if (s.m_dSteps.size() != static_cast<size_t>(s.m_nCount)) s.Trim();
   if (s.m_dSteps.empty()) return;
   cUndoStep& step = s.m_dSteps.front();
-  const size_t nCells = static_cast<size_t>(m_nUndoCells);
   switch (nLayer) {
-    case LAYER_BLOCK: step.m_Block.Add(nIndex, static_cast<const cEdBlock*>(pOld), nCells); break;
-    case LAYER_CHARA: step.m_Chara.Add(nIndex, static_cast<const cEdChara*>(pOld), nCells); break;
-    case LAYER_ITEM: step.m_Item.Add(nIndex, static_cast<const cEdItem*>(pOld), nCells); break;
+    case LAYER_BLOCK: step.m_Block.Add(nIndex, static_cast<const cEdBlock*>(pOld)); break;
+    case LAYER_CHARA: step.m_Chara.Add(nIndex, static_cast<const cEdChara*>(pOld)); break;
+    case LAYER_ITEM: step.m_Item.Add(nIndex, static_cast<const cEdItem*>(pOld)); break;
     default: break;
   }
 }
@@ -311,14 +344,13 @@ void cStageEditState::Step(cUndoStack& from, cUndoStack& to, cStageGrid<cEdBlock
   cUndoStep top = std::move(from.m_dSteps.front());
   from.m_dSteps.pop_front();
   from.m_nCount = static_cast<int32_t>(from.m_dSteps.size());
-  const size_t nCells = static_cast<size_t>(m_nUndoCells);
   // The step below now reaches up to the present: it takes what the popped one knew.
-  if (!from.m_dSteps.empty()) MergeStep(from.m_dSteps.front(), top, nCells);
+  if (!from.m_dSteps.empty()) MergeStep(from.m_dSteps.front(), top);
   const int32_t nMask = top.m_nMask;
   cUndoStep* pTo = BeginStep(nMask, to, vBlock, vChara, vItem);
-  if (nMask & UNDO_BLOCK) RestoreCells(vBlock, top.m_Block, pTo ? &pTo->m_Block : nullptr, nCells);
-  if (nMask & UNDO_CHARA) RestoreCells(vChara, top.m_Chara, pTo ? &pTo->m_Chara : nullptr, nCells);
-  if (nMask & UNDO_ITEM) RestoreCells(vItem, top.m_Item, pTo ? &pTo->m_Item : nullptr, nCells);
+  if (nMask & UNDO_BLOCK) RestoreCells(vBlock, top.m_Block, pTo ? &pTo->m_Block : nullptr);
+  if (nMask & UNDO_CHARA) RestoreCells(vChara, top.m_Chara, pTo ? &pTo->m_Chara : nullptr);
+  if (nMask & UNDO_ITEM) RestoreCells(vItem, top.m_Item, pTo ? &pTo->m_Item : nullptr);
   ReapplyInherit(vBlock, vChara, vItem, nMask);
 }
 

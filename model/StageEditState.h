@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,31 +54,79 @@ struct cPaletteClipboard {
 
 // The old records of the cells of one layer that a step changed, each taken when the step first
 // touched the cell. A cell that was empty keeps no record and no list entry, only its bit: undoing
-// it only empties it again, and a fill of an empty layer then costs one bit per cell.
+// it only empties it again, and a fill of an empty layer then costs one bit per cell. Cells that
+// held equal records one after the other (a fill, a rectangle or a clear over a uniform area) share
+// one kept record, so a large step holds a copy per distinct record, not per cell.
+//
+// The bits are kept by pages of 4096 cells, made as cells of them are touched and listed in the
+// order of the cells: a step costs what it touches, not the stage's area.
 template <class T>
 struct cUndoCells {
-  std::vector<uint64_t> m_vSeen;  // one bit per cell index, sized at the first touch
-  struct cCell {
-    int32_t nIndex;
-    int32_t nRec;  // the cell's old record in m_vOld
+  static constexpr size_t PAGE_SHIFT = 12;
+  static constexpr size_t PAGE_WORDS = (size_t(1) << PAGE_SHIFT) / 64;
+  struct cBits {
+    uint64_t aSeen[PAGE_WORDS] = {};  // touched
+    uint64_t aHeld[PAGE_WORDS] = {};  // touched while it held an element (it has a kept record)
   };
-  std::vector<cCell> m_vCells;  // the touched cells that held an element, in the order of their first touch
+  struct cPage {
+    size_t nPage;  // cell index >> PAGE_SHIFT
+    std::unique_ptr<cBits> pBits;
+  };
+  std::vector<cPage> m_vPage;  // in ascending order
+  // Cells nIndex, nIndex + 1, ... nIndex + nCount - 1, touched one after the other, that held the
+  // same old record m_vOld[nRec].
+  struct cRun {
+    int32_t nIndex;
+    int32_t nCount;
+    int32_t nRec;
+  };
+  std::vector<cRun> m_vRuns;  // the touched cells that held an element, in the order of their first touch
   std::deque<T> m_vOld;  // records never move once kept: a large step is not copied as it grows
 
-  bool Seen(int32_t nIndex) const {
-    const size_t w = static_cast<size_t>(nIndex) >> 6;
-    return w < m_vSeen.size() && (m_vSeen[w] >> (nIndex & 63) & 1) != 0;
+  bool Seen(int32_t nIndex) const { return Bit(nIndex, &cBits::aSeen); }
+  bool Held(int32_t nIndex) const { return Bit(nIndex, &cBits::aHeld); }
+  // Keeps the old record of a cell that was not touched before (pOld null: the cell was empty).
+  // Returns where in m_vOld the record was kept, or -1 when none was (the cell was empty or
+  // touched before).
+  int32_t Add(int32_t nIndex, const T* pOld);
+  // Calls fn(index, record) for every touched cell that held an element, in the order of touch.
+  template <class Fn>
+  void ForEachKept(Fn fn) const {
+    for (const cRun& r : m_vRuns)
+      for (int32_t k = 0; k < r.nCount; ++k) fn(r.nIndex + k, m_vOld[static_cast<size_t>(r.nRec)]);
   }
-  // Keeps the old record of a cell that was not touched before; false when it was.
-  // pOld null: the cell was empty.
-  bool Add(int32_t nIndex, const T* pOld, size_t nCells);
   // Calls fn(index) for every touched cell, in index order.
   template <class Fn>
   void ForEachSeen(Fn fn) const {
-    for (size_t w = 0; w < m_vSeen.size(); ++w)
-      for (uint64_t bits = m_vSeen[w]; bits != 0; bits &= bits - 1)
-        fn(static_cast<int32_t>(w * 64 + static_cast<size_t>(__builtin_ctzll(bits))));
+    for (const cPage& pg : m_vPage)
+      for (size_t w = 0; w < PAGE_WORDS; ++w)
+        for (uint64_t bits = pg.pBits->aSeen[w]; bits != 0; bits &= bits - 1)
+          fn(static_cast<int32_t>((pg.nPage << PAGE_SHIFT) + w * 64 + static_cast<size_t>(__builtin_ctzll(bits))));
   }
+
+ private:
+  // The bits of a page, or null when none of its cells was touched.
+  cBits* Find(size_t nPage) const {
+    if (m_nLast < m_vPage.size() && m_vPage[m_nLast].nPage == nPage) return m_vPage[m_nLast].pBits.get();
+    size_t lo = 0, hi = m_vPage.size();
+    while (lo < hi) {
+      const size_t mid = (lo + hi) / 2;
+      if (m_vPage[mid].nPage < nPage)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    if (lo == m_vPage.size() || m_vPage[lo].nPage != nPage) return nullptr;
+    m_nLast = lo;
+    return m_vPage[lo].pBits.get();
+  }
+  bool Bit(int32_t nIndex, uint64_t (cBits::*pBits)[PAGE_WORDS]) const {
+    if (nIndex < 0) return false;
+    const size_t k = static_cast<size_t>(nIndex);
+    const cBits* p = Find(k >> PAGE_SHIFT);
+    return p && ((p->*pBits)[(k >> 6) & (PAGE_WORDS - 1)] >> (k & 63) & 1) != 0;
+  }
+  mutable size_t m_nLast = 0;  // the page found last: a step's cells mostly come page by page
 };
 
 // One undo or redo step: its layer mask and the old records of what changed after it began.
@@ -193,8 +242,6 @@ class cStageEditState : public cCellWatcher {
   cUndoStep* BeginStep(int32_t nMask, cUndoStack& s, const cStageGrid<cEdBlock>& vBlock,
                        const cStageGrid<cEdChara>& vChara, const cStageGrid<cEdItem>& vItem);
   void Record(cUndoStack& s, int32_t nLayer, int32_t nIndex, const void* pOld);
-
-  int32_t m_nUndoCells = 0;  // cells of the stage the store was sized for
 };
 
 // Free physical memory in bytes as the undo store sees it; tests put a figure of their own here.

@@ -3,11 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -155,6 +153,12 @@ int cEdStage::Read(cDataReader& in) {
     if (!pRead->ReadBody(in)) return 0;
   }
   Swap(*pRead);
+  // The stage read over is freed at once, and the memory of its records goes back to the system:
+  // the process does not keep two stages' worth after an open.
+  pRead.reset();
+  cStageGrid<cEdBlock>::ReleaseSpare();
+  cStageGrid<cEdChara>::ReleaseSpare();
+  cStageGrid<cEdItem>::ReleaseSpare();
   return 1;
 }
 
@@ -254,6 +258,10 @@ void ValidateCell(cEdItem& e) { e.Validate(), e.ClampItemRefs(); }
 
 enum { PASS_VALIDATE = 1, PASS_APPLY = 2, PASS_WRITE = 4 };
 
+// Layers of fewer cells are prepared on the calling thread alone: starting threads costs more than
+// they save on a small stage.
+constexpr size_t THREAD_CELLS = size_t(1) << 17;
+
 struct cLayerShape {
   int32_t nWidth, nHeight, nShift;
   bool Inside(size_t i) const {
@@ -262,17 +270,84 @@ struct cLayerShape {
   }
 };
 
+// The position pair of a written cell, and a character's item link after it, at p.
+void PutCellTail(uint8_t* p, const cEdBlock& c) {
+  memcpy(p, &c.m_nX, 2);
+  memcpy(p + 2, &c.m_nY, 2);
+}
+void PutCellTail(uint8_t* p, const cEdItem& c) {
+  memcpy(p, &c.m_nX, 2);
+  memcpy(p + 2, &c.m_nY, 2);
+}
+void PutCellTail(uint8_t* p, const cEdChara& c) {
+  memcpy(p, &c.m_nX, 2);
+  memcpy(p + 2, &c.m_nY, 2);
+  memcpy(p + 4, &c.m_nItemLink, 4);
+}
+
+// Records compare their doubles (a move's turn rate) as numbers, so 0 and -0 compare equal with
+// different bytes: a record that holds a move is always encoded on its own.
+bool HoldsMove(const cChkVector<cEdFlow>& vFlow);
+bool HoldsMove(const cChkVector<cEdCommand>& vCommand) {
+  for (const cEdCommand& cmd : vCommand)
+    if (cmd.m_pMove || HoldsMove(cmd.m_vFlow)) return true;
+  return false;
+}
+bool HoldsMove(const cChkVector<cEdFlow>& vFlow) {
+  for (const cEdFlow& flow : vFlow)
+    if (HoldsMove(flow.m_vCommand)) return true;
+  return false;
+}
+bool BytesFollowEquality(const cEdBlock&) { return true; }
+bool BytesFollowEquality(const cEdChara& c) { return !HoldsMove(c.m_vFlow); }
+bool BytesFollowEquality(const cEdItem& c) { return !HoldsMove(c.m_vCommand); }
+
+// Turns the cells of a layer into bytes, each validated since its last change. A stage is mostly
+// areas of one record: a cell whose record equals the one written before it in every stored field,
+// string and container takes that record's bytes with its own position (and item link) put in, so
+// such an area is encoded once. The bytes of the last record encoded stay in a writer of their own
+// that is used again for the next one.
+template <class T>
+class cCellEncoder {
+ public:
+  void Write(cDataWriter& out, T& c, int32_t nIndex) {
+    out.WriteInt(nIndex);
+    size_t nBytes = 0;
+    const uint8_t* pLast = m_pLast ? m_Last.Contiguous(nBytes) : nullptr;
+    if (pLast && m_bLastPlain && m_pLast->SameFields(c)) {
+      uint8_t* p = out.Claim(nBytes);
+      memcpy(p, pLast, nBytes);
+      PutCellTail(p + m_nTail, c);
+      m_pLast = &c;
+      return;
+    }
+    m_Last.Rewind();
+    c.WriteValidated(m_Last);
+    m_nTail = c.WrittenBaseBytes();
+    m_Last.CopyTo(out);
+    m_pLast = &c;
+    m_bLastPlain = BytesFollowEquality(c);
+  }
+
+ private:
+  cDataWriter m_Last;
+  const T* m_pLast = nullptr;  // the cell written last; records stay where they are during a save
+  size_t m_nTail = 0;          // where the position pair lies in its bytes
+  bool m_bLastPlain = false;   // equal records have equal bytes
+};
+
 // One pass over the cells [iBegin, iEnd) of a layer that hold records, in index order, which is
 // row-major order, so that a grid of many megabytes is walked once instead of once per step: with
 // PASS_VALIDATE each such cell, in the padding too, gets the stage's validation (the other cells
 // read as the empty record, which is valid); a cell inside the width and height then, when placed,
-// takes its inheritance (PASS_APPLY), fn sees it, and with PASS_WRITE its index and record are
-// written when it is still placed. Returns the cells that are placed after their inheritance. The
-// steps of one cell read nothing of the other cells of its layer, so doing them cell by cell is
-// doing them layer by layer.
+// takes its inheritance (PASS_APPLY), fn sees it, and a cell that inheritance changed is validated
+// again as the write of a single record would do it. With PASS_WRITE a cell still placed has its
+// index and record written. Returns the cells that are placed after their inheritance. The steps
+// of one cell read nothing of the other cells of its layer, so doing them cell by cell is doing
+// them layer by layer.
 template <class T, class F>
-int32_t CellPass(cDataWriter& out, cStageGrid<T>& v, size_t iBegin, size_t iEnd, int nSteps, cLayerShape shape,
-                 F fn) {
+int32_t CellPass(cCellEncoder<T>* pEnc, cDataWriter* pOut, cStageGrid<T>& v, size_t iBegin, size_t iEnd, int nSteps,
+                 cLayerShape shape, F fn) {
   const int32_t nShift = shape.nShift;
   const size_t nPitchMask = (static_cast<size_t>(1) << nShift) - 1;
   int32_t nCount = 0;
@@ -281,138 +356,22 @@ int32_t CellPass(cDataWriter& out, cStageGrid<T>& v, size_t iBegin, size_t iEnd,
     if (nSteps & PASS_VALIDATE) ValidateCell(c);
     const int32_t x = static_cast<int32_t>(i & nPitchMask), y = static_cast<int32_t>(i >> nShift);
     if (x >= shape.nWidth || y >= shape.nHeight) return;
-    if (nSteps & PASS_APPLY && c.m_nGraphic != 0) c.ApplyInherit();
+    const bool bInherit = nSteps & PASS_APPLY && c.m_nGraphic != 0 && c.m_nInheritNo != 0 && c.m_nInheritPal != 0;
+    if (bInherit) c.ApplyInherit();
     fn(c, nIndex);
     if (c.m_nGraphic == 0) return;
     ++nCount;
+    if (bInherit) c.Validate();
     if (!(nSteps & PASS_WRITE)) return;
     c.m_nX = static_cast<int16_t>(x);
     c.m_nY = static_cast<int16_t>(y);
-    out.WriteInt(nIndex);
-    c.Write(out);
+    pEnc->Write(*pOut, c, nIndex);
   });
   return nCount;
 }
 
 // The step of a pass that does nothing more to a cell.
 const auto NoStep = [](auto&, int32_t) {};
-
-// The write round in pieces: two threads turn the runs of cells into bytes, each run into a writer
-// of its own, while this thread hands the finished runs to the file writer in their order. At most
-// MAX_AHEAD runs are made before they are handed on, so the bytes held stay a few megabytes.
-class cPieceWriter {
- public:
-  static constexpr size_t RUN_CELLS = 32768;
-  static constexpr size_t MAX_AHEAD = 4;
-  static constexpr int WORKERS = 2;
-
-  struct cRun {
-    int nLayer;
-    size_t iBegin, iEnd;
-  };
-
-  cPieceWriter(cStageGrid<cEdBlock>& b, cStageGrid<cEdChara>& c, cStageGrid<cEdItem>& i, cLayerShape shape)
-      : m_Block(b), m_Chara(c), m_Item(i), m_Shape(shape) {
-    const size_t anSize[3] = {b.size(), c.size(), i.size()};
-    for (int nLayer = 0; nLayer < 3; ++nLayer)
-      for (size_t k = 0; k < anSize[nLayer]; k += RUN_CELLS)
-        m_vRun.push_back(cRun{nLayer, k, std::min(k + RUN_CELLS, anSize[nLayer])});
-    m_vOut.resize(m_vRun.size());
-  }
-  ~cPieceWriter() { Stop(); }
-
-  // Starts the threads; false when none can be had (nothing was started then).
-  bool Start() {
-    try {
-      for (int k = 0; k < WORKERS; ++k) m_vThread.emplace_back([this] { Work(); });
-    } catch (const std::system_error&) {
-      Stop();
-      return false;
-    }
-    return true;
-  }
-
-  // Writes the layers: each one's count, then its runs as they are finished. Throws here what a
-  // thread threw (running out of memory).
-  void WriteTo(cDataWriter& out, const int32_t anCount[3]) {
-    int nLayer = -1;
-    for (size_t r = 0; r < m_vRun.size(); ++r) {
-      {
-        std::unique_lock<std::mutex> lk(m_Mx);
-        m_Cv.wait(lk, [&] { return m_vOut[r] || m_pError; });
-        if (m_pError) {
-          lk.unlock();
-          Stop();
-          std::rethrow_exception(m_pError);
-        }
-      }
-      while (nLayer < m_vRun[r].nLayer) out.WriteInt(anCount[++nLayer]);
-      out.Append(std::move(*m_vOut[r]));
-      m_vOut[r].reset();
-      {
-        std::lock_guard<std::mutex> lk(m_Mx);
-        m_nHanded = r + 1;
-      }
-      m_Cv.notify_all();
-    }
-    while (nLayer < 2) out.WriteInt(anCount[++nLayer]);
-    Stop();
-  }
-
- private:
-  void Work() {
-    for (;;) {
-      size_t r;
-      {
-        std::unique_lock<std::mutex> lk(m_Mx);
-        m_Cv.wait(lk, [&] { return m_bStop || m_pError || m_nNext >= m_vRun.size() || m_nNext < m_nHanded + MAX_AHEAD; });
-        if (m_bStop || m_pError || m_nNext >= m_vRun.size()) return;
-        r = m_nNext++;
-      }
-      try {
-        std::unique_ptr<cDataWriter> pOut(new cDataWriter);
-        const cRun& run = m_vRun[r];
-        if (run.nLayer == 0)
-          CellPass(*pOut, m_Block, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoStep);
-        else if (run.nLayer == 1)
-          CellPass(*pOut, m_Chara, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoStep);
-        else
-          CellPass(*pOut, m_Item, run.iBegin, run.iEnd, PASS_WRITE, m_Shape, NoStep);
-        std::lock_guard<std::mutex> lk(m_Mx);
-        m_vOut[r] = std::move(pOut);
-      } catch (...) {
-        std::lock_guard<std::mutex> lk(m_Mx);
-        if (!m_pError) m_pError = std::current_exception();
-      }
-      m_Cv.notify_all();
-    }
-  }
-
-  void Stop() {
-    {
-      std::lock_guard<std::mutex> lk(m_Mx);
-      m_bStop = true;
-    }
-    m_Cv.notify_all();
-    for (std::thread& t : m_vThread)
-      if (t.joinable()) t.join();
-    m_vThread.clear();
-  }
-
-  cStageGrid<cEdBlock>& m_Block;
-  cStageGrid<cEdChara>& m_Chara;
-  cStageGrid<cEdItem>& m_Item;
-  const cLayerShape m_Shape;
-  std::vector<cRun> m_vRun;
-  std::vector<std::unique_ptr<cDataWriter>> m_vOut;  // a run's bytes once it is made
-  std::mutex m_Mx;
-  std::condition_variable m_Cv;
-  size_t m_nNext = 0;    // the next run a thread takes
-  size_t m_nHanded = 0;  // runs handed to the file writer
-  bool m_bStop = false;
-  std::exception_ptr m_pError;
-  std::vector<std::thread> m_vThread;
-};
 
 }  // namespace
 
@@ -434,67 +393,70 @@ void cEdStage::Write(cDataWriter& out) {
 }
 
 // The cells are written in two rounds. First every layer is validated, takes its inheritance and is
-// counted: the blocks, the items and the second half of the characters each on a thread of its own
-// while this thread does the first half of the characters. Those passes share nothing that one of
-// them changes: each changes only its own cells, and the palettes, the database and the other
-// settings they read stay as they are. Inheritance held on this thread would not be held on
-// another, so then everything is done here. Then the layers are written in the order of the file:
-// two threads turn runs of cells into bytes while this thread hands the finished runs, in order, to
-// the streaming writer (cPieceWriter). With the counts known first, no layer is held in memory
-// whole: a few runs at most wait to be written.
+// counted: on a large stage the blocks and the second half of the characters each on a thread of
+// their own while this thread does the items and the first half of the characters. Those passes
+// share nothing that one of them changes: each changes only its own cells, and the palettes, the
+// database and the other settings they read stay as they are. Inheritance held on this thread
+// would not be held on another, so then everything is done here, as it is on a small stage. Then
+// this thread writes the layers, each count before its cells, straight into the streaming writer,
+// so no layer is held in memory whole.
 void cEdStage::WriteCells(cDataWriter& out) {
   const int PREPARE = PASS_VALIDATE | PASS_APPLY;
   const cLayerShape shape = {m_nWidth, m_nHeight, m_nShift};
-  const bool bHere = IsInheritHeld();
-  // Nothing is written in the first round: this writer only stands in for the passes' output.
-  cDataWriter none;
+  const bool bHere = IsInheritHeld() || m_vCharaGrid.size() < THREAD_CELLS;
   int32_t nBlocks = 0, nItems = 0, nCharas = 0;
   {
-    cSideThread blockPass(bHere, [&] { nBlocks = CellPass(none, m_vBlockGrid, 0, m_vBlockGrid.size(), PREPARE, shape, NoStep); });
+    cSideThread blockPass(bHere, [&] {
+      nBlocks = CellPass<cEdBlock>(nullptr, nullptr, m_vBlockGrid, 0, m_vBlockGrid.size(), PREPARE, shape, NoStep);
+    });
     // The items take their inheritance before the characters are linked: a carrying character's
     // link is the position of its item among the item pairs, which count the cells inside the
     // width and height that hold an item.
-    nItems = CellPass(none, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoStep);
-    std::vector<uint8_t> vItemHere(m_vCharaGrid.size());
-    m_vItemGrid.ForRange(0, vItemHere.size(), [&](int32_t i, const cEdItem& it) {
-      vItemHere[static_cast<size_t>(i)] = shape.Inside(static_cast<size_t>(i)) && it.m_nGraphic != 0;
+    nItems = CellPass<cEdItem>(nullptr, nullptr, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoStep);
+    // A bit per cell that holds a placed item inside the stage.
+    std::vector<uint64_t> vItemHere((m_vCharaGrid.size() + 63) / 64);
+    m_vItemGrid.ForRange(0, m_vCharaGrid.size(), [&](int32_t i, const cEdItem& it) {
+      if (shape.Inside(static_cast<size_t>(i)) && it.m_nGraphic != 0) vItemHere[static_cast<size_t>(i) >> 6] |= uint64_t(1) << (i & 63);
     });
+    // The items in the cells before nEnd, counted on from the nCounted cells counted so far.
+    auto countTo = [&vItemHere](size_t nEnd, int32_t& nItemsBefore, size_t& nCounted) {
+      for (; nCounted < nEnd && (nCounted & 63); ++nCounted) nItemsBefore += (vItemHere[nCounted >> 6] >> (nCounted & 63)) & 1;
+      for (; nCounted + 64 <= nEnd; nCounted += 64) nItemsBefore += __builtin_popcountll(vItemHere[nCounted >> 6]);
+      for (; nCounted < nEnd; ++nCounted) nItemsBefore += (vItemHere[nCounted >> 6] >> (nCounted & 63)) & 1;
+    };
     // nItemsBefore counts the items of the cells before nCounted; a character's link is the count
     // of the items before its cell.
-    auto linkStep = [&vItemHere](int32_t& nItemsBefore, size_t& nCounted) {
-      return [&vItemHere, &nItemsBefore, &nCounted](cEdChara& c, int32_t nIndex) {
-        for (; nCounted < static_cast<size_t>(nIndex); ++nCounted) nItemsBefore += vItemHere[nCounted];
-        const bool bItemHere = vItemHere[static_cast<size_t>(nIndex)] != 0;
+    auto linkStep = [&vItemHere, &countTo](int32_t& nItemsBefore, size_t& nCounted) {
+      return [&vItemHere, &countTo, &nItemsBefore, &nCounted](cEdChara& c, int32_t nIndex) {
+        const size_t i = static_cast<size_t>(nIndex);
+        countTo(i, nItemsBefore, nCounted);
+        const bool bItemHere = (vItemHere[i >> 6] >> (i & 63) & 1) != 0;
         c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && bItemHere ? nItemsBefore : -1;
       };
     };
     const size_t nMid = std::min(m_vCharaGrid.size(), (static_cast<size_t>(m_nHeight) / 2) << m_nShift);
     int32_t nItemsBefore = 0, nItemsBefore2 = 0, nCharas2 = 0;
-    size_t nCounted = 0, nCounted2 = nMid;
-    for (size_t i = 0; i < nMid; ++i) nItemsBefore2 += vItemHere[i];
+    size_t nCounted = 0, nCounted2 = 0;
+    countTo(nMid, nItemsBefore2, nCounted2);
     cSideThread charaPass(bHere, [&] {
-      nCharas2 = CellPass(none, m_vCharaGrid, nMid, m_vCharaGrid.size(), PREPARE, shape,
-                          linkStep(nItemsBefore2, nCounted2));
+      nCharas2 = CellPass<cEdChara>(nullptr, nullptr, m_vCharaGrid, nMid, m_vCharaGrid.size(), PREPARE, shape,
+                                    linkStep(nItemsBefore2, nCounted2));
     });
-    nCharas = CellPass(none, m_vCharaGrid, 0, nMid, PREPARE, shape, linkStep(nItemsBefore, nCounted));
+    nCharas = CellPass<cEdChara>(nullptr, nullptr, m_vCharaGrid, 0, nMid, PREPARE, shape,
+                                 linkStep(nItemsBefore, nCounted));
     blockPass.Finish();
     charaPass.Finish();
     nCharas += nCharas2;
   }
-  if (!bHere) {
-    cPieceWriter pieces(m_vBlockGrid, m_vCharaGrid, m_vItemGrid, shape);
-    if (pieces.Start()) {
-      const int32_t anCount[3] = {nBlocks, nCharas, nItems};
-      pieces.WriteTo(out, anCount);
-      return;
-    }
-  }
   out.WriteInt(nBlocks);
-  CellPass(out, m_vBlockGrid, 0, m_vBlockGrid.size(), PASS_WRITE, shape, NoStep);
+  cCellEncoder<cEdBlock> blocks;
+  CellPass(&blocks, &out, m_vBlockGrid, 0, m_vBlockGrid.size(), PASS_WRITE, shape, NoStep);
   out.WriteInt(nCharas);
-  CellPass(out, m_vCharaGrid, 0, m_vCharaGrid.size(), PASS_WRITE, shape, NoStep);
+  cCellEncoder<cEdChara> charas;
+  CellPass(&charas, &out, m_vCharaGrid, 0, m_vCharaGrid.size(), PASS_WRITE, shape, NoStep);
   out.WriteInt(nItems);
-  CellPass(out, m_vItemGrid, 0, m_vItemGrid.size(), PASS_WRITE, shape, NoStep);
+  cCellEncoder<cEdItem> items;
+  CellPass(&items, &out, m_vItemGrid, 0, m_vItemGrid.size(), PASS_WRITE, shape, NoStep);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -3,6 +3,11 @@
 // move while their cell holds them, so a record handed out by reference stays where it is until its
 // cell is emptied (a pinned record not even then: see Pin).
 //
+// Records lie in chunks that grow with the grid, from 256 slots to a few thousand: a small stage
+// takes little room, and a large one takes its records in chunks of the system's own. The chunks
+// of a freed grid wait for the next grid's records until ReleaseSpare gives them back, so that
+// opening a stage over another leaves no heap grown by the first.
+//
 // The cells are indexed in pages of 64: a page has a bit per cell that holds a record and finds the
 // records either as a run of consecutive slots (the n-th held cell of the page in slot base + n, as
 // a load or a row-by-row copy lays them out) or, once edits have broken that order, through a list
@@ -19,9 +24,12 @@
 #include <cstdio>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <utility>
 #include <vector>
+
+#include <windows.h>
 
 #include "base/ChkContainer.h"
 
@@ -70,27 +78,20 @@ class cStageGrid {
   // the heap).
   size_t Footprint() const {
     return m_vPage.capacity() * sizeof(cPage) + m_vList.capacity() * sizeof(cList) +
-           m_vChunk.size() * CHUNK * sizeof(cSlot) + (m_vFree.size() + m_vFreeList.capacity()) * sizeof(uint32_t);
+           ChunkBase(m_vChunk.size()) * sizeof(cSlot) + (m_vFree.size() + m_vFreeList.capacity()) * sizeof(uint32_t);
   }
 
-  // nCells empty cells; every record held before is freed first.
+  // nCells empty cells; every record held before is freed first. The chunks stay for the records
+  // to come: a layer emptied and filled again does not take its memory anew.
   void Assign(size_t nCells) {
-    clear();
+    Empty();
     m_vPage.assign((nCells + 63) / 64, cPage());
     m_nCells = nCells;
   }
   void clear() {
-    ForEach([](int32_t, T& rec) { rec.~T(); });
-    std::vector<cPage>().swap(m_vPage);
-    std::vector<cList>().swap(m_vList);
-    std::vector<uint32_t>().swap(m_vFreeList);
-    std::vector<std::unique_ptr<cSlot[]>>().swap(m_vChunk);
-    std::deque<uint32_t>().swap(m_vFree);
-    m_nCells = 0;
-    m_nUsed = 0;
-    m_nLive = 0;
-    m_pPinned = nullptr;
-    m_nPinnedCell = -1;
+    Empty();
+    for (size_t c = 0; c < m_vChunk.size(); ++c) FreeChunk(m_vChunk[c], ChunkSlots(c));
+    std::vector<cSlot*>().swap(m_vChunk);
   }
   // Swaps the cells, not the watchers; a pin stays with its record.
   void swap(cStageGrid& o) noexcept {
@@ -214,9 +215,9 @@ class cStageGrid {
     const uintptr_t pc = reinterpret_cast<uintptr_t>(p);
     int64_t nSlot = -1;
     for (size_t c = 0; c < m_vChunk.size() && nSlot < 0; ++c) {
-      const uintptr_t pb = reinterpret_cast<uintptr_t>(m_vChunk[c].get());
-      if (pc < pb || pc >= pb + sizeof(cSlot) * CHUNK || (pc - pb) % sizeof(cSlot) != 0) continue;
-      nSlot = static_cast<int64_t>((c << CHUNK_SHIFT) + (pc - pb) / sizeof(cSlot));
+      const uintptr_t pb = reinterpret_cast<uintptr_t>(m_vChunk[c]);
+      if (pc < pb || pc >= pb + sizeof(cSlot) * ChunkSlots(c) || (pc - pb) % sizeof(cSlot) != 0) continue;
+      nSlot = static_cast<int64_t>(ChunkBase(c) + (pc - pb) / sizeof(cSlot));
     }
     if (nSlot < 0) return -1;
     for (size_t g = 0; g < m_vPage.size(); ++g) {
@@ -229,7 +230,8 @@ class cStageGrid {
     return -1;
   }
 
-  // fn(index, record) for every cell that holds a record, in index order.
+  // fn(index, record) for every cell that holds a record, in index order; fn changes records, never
+  // which cells hold one.
   template <class Fn>
   void ForEach(Fn fn) {
     ForRange(0, m_nCells, fn);
@@ -248,11 +250,32 @@ class cStageGrid {
       uint64_t bits = pg.nBits;
       if (g == iBegin >> 6) bits &= ~uint64_t(0) << (iBegin & 63);
       if (g == (iEnd - 1) >> 6 && ((iEnd - 1) & 63) != 63) bits &= (uint64_t(1) << (((iEnd - 1) & 63) + 1)) - 1;
-      for (; bits != 0; bits &= bits - 1) {
+      if (pg.nList) {
+        for (; bits != 0; bits &= bits - 1) {
+          const size_t k = g * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+          fn(static_cast<int32_t>(k), *Rec(m_vList[pg.nList - 1].a[k & 63]));
+        }
+        continue;
+      }
+      // A run: the held cells' slots follow each other from the first one in range.
+      uint32_t n = pg.nBase + static_cast<uint32_t>(PopCount(pg.nBits & ~bits & ((bits & (0 - bits)) - 1)));
+      for (; bits != 0; bits &= bits - 1, ++n) {
         const size_t k = g * 64 + static_cast<size_t>(__builtin_ctzll(bits));
-        fn(static_cast<int32_t>(k), *Rec(SlotOf(k)));
+        fn(static_cast<int32_t>(k), *Rec(n));
       }
     }
+  }
+
+  // Gives the chunks that freed grids of this kind left back to the system (a stage opened over
+  // another calls it once the other is freed).
+  static void ReleaseSpare() {
+    std::vector<cSlot*> v;
+    {
+      cSpare& spare = Spare();
+      std::lock_guard<std::mutex> lk(spare.mx);
+      v.swap(spare.v);
+    }
+    for (cSlot* p : v) VirtualFree(p, 0, MEM_RELEASE);
   }
 
   // Every cell in index order, empty ones as the empty record.
@@ -295,12 +318,69 @@ class cStageGrid {
   cCellWatcher* Watcher() const { return m_pWatcher; }
 
  private:
-  static constexpr size_t CHUNK_SHIFT = 8;
-  static constexpr size_t CHUNK = size_t(1) << CHUNK_SHIFT;
+  // Chunk 0 holds 256 slots, chunks 1 to 4 double that from 256 to 2048, every later one holds 4096.
+  static constexpr uint32_t FIRST_SHIFT = 8, LAST_SHIFT = 12;
+  // Chunks of at least this many bytes are taken from the system directly and given back to it.
+  static constexpr size_t SYSTEM_CHUNK_BYTES = 64u << 10;
   // Raw room for a record, built while a cell holds it.
   struct cSlot {
     alignas(T) unsigned char aRoom[sizeof(T)];
   };
+  static size_t ChunkSlots(size_t c) {
+    if (c == 0) return size_t(1) << FIRST_SHIFT;
+    if (c <= LAST_SHIFT - FIRST_SHIFT) return size_t(1) << (c + FIRST_SHIFT - 1);
+    return size_t(1) << LAST_SHIFT;
+  }
+  // The first slot of chunk c, and the number of slots of the chunks before it.
+  static size_t ChunkBase(size_t c) {
+    if (c == 0) return 0;
+    if (c <= LAST_SHIFT - FIRST_SHIFT) return size_t(1) << (c + FIRST_SHIFT - 1);
+    return (c - (LAST_SHIFT - FIRST_SHIFT)) << LAST_SHIFT;
+  }
+  // The full-size chunks that freed grids left, kept for the next records of this kind: memory
+  // touched once costs nothing more, and a fresh page costs about as much as writing a record to it.
+  // ReleaseSpare gives them back to the system. Grids are built on the load worker too, hence the
+  // lock.
+  struct cSpare {
+    std::mutex mx;
+    std::vector<cSlot*> v;
+  };
+  static cSpare& Spare() {
+    static cSpare* s_p = new cSpare;  // outlives every static grid
+    return *s_p;
+  }
+  static cSlot* NewChunk(size_t nSlots) {
+    const size_t nBytes = nSlots * sizeof(cSlot);
+    if (nBytes < SYSTEM_CHUNK_BYTES) return new cSlot[nSlots];
+    if (nSlots == (size_t(1) << LAST_SHIFT)) {
+      cSpare& spare = Spare();
+      std::lock_guard<std::mutex> lk(spare.mx);
+      if (!spare.v.empty()) {
+        cSlot* p = spare.v.back();
+        spare.v.pop_back();
+        return p;
+      }
+    }
+    void* p = VirtualAlloc(nullptr, nBytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    if (!p) throw std::bad_alloc();
+    return static_cast<cSlot*>(p);
+  }
+  static void FreeChunk(cSlot* p, size_t nSlots) {
+    if (nSlots * sizeof(cSlot) < SYSTEM_CHUNK_BYTES) {
+      delete[] p;
+      return;
+    }
+    if (nSlots == (size_t(1) << LAST_SHIFT)) {
+      cSpare& spare = Spare();
+      try {
+        std::lock_guard<std::mutex> lk(spare.mx);
+        spare.v.push_back(p);
+        return;
+      } catch (const std::bad_alloc&) {
+      }
+    }
+    VirtualFree(p, 0, MEM_RELEASE);
+  }
   // 64 cells: which hold records, and where those are (nList 0: slots nBase, nBase + 1, ... in
   // the order of the cells; else the slots in list nList - 1).
   struct cPage {
@@ -312,6 +392,7 @@ class cStageGrid {
     uint32_t a[64];
   };
 
+  static int PopCount(uint64_t n) { return n ? __builtin_popcountll(n) : 0; }
   static bool IsEmptyRecord(const T& rec) { return rec.m_nGraphic == 0 && rec.SameFields(EmptyRecord()); }
 
   bool Has(int i) const { return i >= 0 && static_cast<size_t>(i) < m_nCells; }
@@ -322,7 +403,32 @@ class cStageGrid {
     if (pg.nList) return m_vList[pg.nList - 1].a[k & 63];
     return pg.nBase + static_cast<uint32_t>(__builtin_popcountll(pg.nBits & ((uint64_t(1) << (k & 63)) - 1)));
   }
-  T* Rec(uint32_t n) const { return reinterpret_cast<T*>(m_vChunk[n >> CHUNK_SHIFT][n & (CHUNK - 1)].aRoom); }
+  T* Rec(uint32_t n) const {
+    size_t c, nOff;
+    if (n < (1u << FIRST_SHIFT)) {
+      c = 0, nOff = n;
+    } else if (n < (1u << LAST_SHIFT)) {
+      const uint32_t k = 31 - static_cast<uint32_t>(__builtin_clz(n));
+      c = k - FIRST_SHIFT + 1, nOff = n - (1u << k);
+    } else {
+      c = (LAST_SHIFT - FIRST_SHIFT) + (n >> LAST_SHIFT), nOff = n & ((1u << LAST_SHIFT) - 1);
+    }
+    return reinterpret_cast<T*>(m_vChunk[c][nOff].aRoom);
+  }
+
+  // No cells: every record freed, the index dropped; the chunks stay.
+  void Empty() {
+    ForEach([](int32_t, T& rec) { rec.~T(); });
+    std::vector<cPage>().swap(m_vPage);
+    std::vector<cList>().swap(m_vList);
+    std::vector<uint32_t>().swap(m_vFreeList);
+    std::deque<uint32_t>().swap(m_vFree);
+    m_nCells = 0;
+    m_nUsed = 0;
+    m_nLive = 0;
+    m_pPinned = nullptr;
+    m_nPinnedCell = -1;
+  }
 
   // Gives a page whose slots run its own list of them.
   void ToList(cPage& pg) {
@@ -345,9 +451,9 @@ class cStageGrid {
     if (HeldAt(k)) return *Rec(SlotOf(k));
     // Everything that can fail comes before the cell changes.
     const bool bReuse = !m_vFree.empty();
-    if (!bReuse && (m_nUsed >> CHUNK_SHIFT) >= m_vChunk.size()) {
-      std::unique_ptr<cSlot[]> pChunk(new cSlot[CHUNK]);
-      m_vChunk.push_back(std::move(pChunk));
+    if (!bReuse && m_nUsed >= ChunkBase(m_vChunk.size())) {
+      m_vChunk.reserve(m_vChunk.size() + 1);
+      m_vChunk.push_back(NewChunk(ChunkSlots(m_vChunk.size())));
     }
     const uint32_t n = bReuse ? m_vFree.front() : m_nUsed;
     cPage& pg = m_vPage[k >> 6];
@@ -387,7 +493,7 @@ class cStageGrid {
   std::vector<cPage> m_vPage;
   std::vector<cList> m_vList;         // slot lists of the pages that have one
   std::vector<uint32_t> m_vFreeList;  // lists no page uses
-  std::vector<std::unique_ptr<cSlot[]>> m_vChunk;
+  std::vector<cSlot*> m_vChunk;  // chunk c holds ChunkSlots(c) slots
   // Slots freed by emptied cells, taken again first and in the order they were freed: cells
   // emptied and written again in the order of the cells keep their pages' runs.
   std::deque<uint32_t> m_vFree;

@@ -51,17 +51,26 @@ bool FillLayer(cEdStage& stage, cStageGrid<T>& grid, const cChkVector<T>& brush,
     vVisited[i] = 1;
     vQueue.push_back(x | (y << 16));
   };
+  // The area first: a cell joins it when it equals the clicked one, so the cells looked at are never
+  // ones the fill has written.
   fnVisit(x0, y0);
   for (size_t q = 0; q < vQueue.size(); ++q) {
     const int32_t x = vQueue[q] & 0xFFFF, y = vQueue[q] >> 16;
-    // The brush is tiled from the clicked cell, which gets brush cell 0.
-    const int32_t n = Wrap(y - y0, nBrushH) * nBrushW + Wrap(x - x0, nBrushW);
-    if (HasCell(brush, n)) grid.Set(stage.CellIndex(x, y), brush.data()[n]);
     fnVisit(x - 1, y);
     fnVisit(x + 1, y);
     fnVisit(x, y - 1);
     fnVisit(x, y + 1);
   }
+  // Then its cells row by row, so that their records lie in the grid in the order of the cells, as
+  // the undo store and the writer walk them.
+  for (int32_t y = 0; y < nH; ++y)
+    for (int32_t x = 0; x < nW; ++x) {
+      const int32_t i = stage.CellIndex(x, y);
+      if (!vVisited[i]) continue;
+      // The brush is tiled from the clicked cell, which gets brush cell 0.
+      const int32_t n = Wrap(y - y0, nBrushH) * nBrushW + Wrap(x - x0, nBrushW);
+      if (HasCell(brush, n)) grid.Set(i, brush.data()[n]);
+    }
   return true;
 }
 

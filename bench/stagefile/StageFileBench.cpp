@@ -1,33 +1,50 @@
-// Saves and loads a fully placed 512 x 512 stage (all three layers, varied records) and compares
-// the times with a raw write and a raw read of the same number of bytes; prints the file size and
-// the memory that the loaded stage takes.
+// Saves and loads stages against a raw write and a raw read of the same bytes, and measures the
+// memory that loaded stages take:
+// - the save of a fully placed 512 x 512 stage (all three layers, varied records) against a flushed
+//   raw write of its bytes, wall and CPU time, taking turns; the same at 64 x 64;
+// - the save of a common palette of 1,000 characters with 4 flows of 100 commands each;
+// - the load in a fresh process, beside a raw read into fresh memory and into touched memory;
+// - opening a 512 x 512 stage whose file asks for an undo depth of 9 against the same stage with
+//   depth 0 (the load and the undo store);
+// - the memory of loaded stages of 64 x 64 to 512 x 512, full and a tenth placed, and after a
+//   second 512 x 512 stage is opened over a first.
+// Every comparison alternates its two sides and compares medians; CPU is this process's, on all
+// its threads.
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/BenchClock.h"
+#include "model/Palette.h"
 #include "model/Stage.h"
+#include "model/StageEditState.h"
 
 namespace {
 
 const char* const STAGE_PATH = "bench_stage.stg4_778";
 const char* const RAW_PATH = "bench_raw.bin";
-const char* const RESULT_PATH = "bench_load.txt";
+const char* const RESULT_PATH = "bench_child.txt";
 
-struct cMem {
-  double dPrivate;  // MiB committed by the process
-};
-
-cMem Memory() {
+double PrivateMiB() {
   PROCESS_MEMORY_COUNTERS pmc = {};
   pmc.cb = sizeof pmc;
   GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
-  return cMem{pmc.PagefileUsage / 1048576.0};
+  return pmc.PagefileUsage / 1048576.0;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void Target(const char* pszName, double dFigure, const char* pszGoal, bool bMet) {
+  printf("target %s: %.2f (goal %s) %s\n", pszName, dFigure, pszGoal, bMet ? "met" : "missed");
 }
 
 cCond MakeCond(int n) {
@@ -38,29 +55,36 @@ cCond MakeCond(int n) {
   return c;
 }
 
-cEdFlow MakeFlow(int n) {
+cEdCommand MakeCommand(int n) {
+  cEdCommand cmd;
+  if (n % 2) {
+    cmd.m_nKind = 1;
+    cmd.m_nTime = static_cast<int16_t>(10 + n % 50);
+  } else {
+    cmd.m_nKind = 9;
+    cmd.m_vParam.assign(1, n % 3);
+  }
+  return cmd;
+}
+
+cEdFlow MakeFlow(int n, int nCommands = 2) {
   cEdFlow f;
   f.m_nTrigger = static_cast<int8_t>(1 + n % 4);
   f.m_strMemo = "見回り";
   f.m_vCond.push_back(MakeCond(n));
-  cEdCommand wait, turn;
-  wait.m_nKind = 1;
-  wait.m_nTime = static_cast<int16_t>(10 + n % 50);
-  turn.m_nKind = 9;
-  turn.m_vParam.assign(1, n % 2);
-  f.m_vCommand.push_back(wait);
-  f.m_vCommand.push_back(turn);
+  for (int k = 0; k < nCommands; ++k) f.m_vCommand.push_back(MakeCommand(n + k));
   return f;
 }
 
-// Every cell placed; names on every fifth record, conditions on every seventh, flows on every
-// third character.
-void Fill(cEdStage& st) {
-  st.SetSize(512, 512, 0, 0);
+// nSize x nSize cells; with bSparse only every tenth cell placed. Names on every fifth record,
+// conditions on every seventh, flows on every third character.
+void Fill(cEdStage& st, int32_t nSize, bool bSparse) {
+  st.SetSize(nSize, nSize, 0, 0);
   st.m_strName = "ベンチマーク";
-  for (int32_t y = 0; y < 512; ++y)
-    for (int32_t x = 0; x < 512; ++x) {
-      const int n = x + 512 * y;
+  for (int32_t y = 0; y < nSize; ++y)
+    for (int32_t x = 0; x < nSize; ++x) {
+      const int n = x + nSize * y;
+      if (bSparse && n % 10 != 3) continue;
       const int32_t i = st.CellIndex(x, y);
       cEdBlock& b = st.m_vBlockGrid.Unwatched(i);
       b.m_nGraphic = static_cast<int16_t>(1 + n % 400);
@@ -70,7 +94,7 @@ void Fill(cEdStage& st) {
       if (n % 7 == 0) b.m_vCond.push_back(MakeCond(n));
       cEdChara& c = st.m_vCharaGrid.Unwatched(i);
       c.m_nGraphic = static_cast<int16_t>(1 + n % 300);
-      c.m_nControl = n == 0 ? 0 : 1;
+      c.m_nControl = n == (bSparse ? 3 : 0) ? 0 : 1;
       c.m_nHp = 10 + n % 90;
       c.m_nScore = n % 1000;
       if (n % 5 == 1) c.m_strName = "てき" + std::to_string(n % 50);
@@ -97,113 +121,129 @@ std::vector<char> FileBytes(const char* pszPath) {
   return v;
 }
 
+// Wall and CPU seconds of one run of fn.
+struct cTimes {
+  double tWall, tCpu;
+};
+
+template <class F>
+cTimes Timed(F fn) {
+  const double c0 = CpuNow(), t0 = Now();
+  fn();
+  return cTimes{Now() - t0, CpuNow() - c0};
+}
+
 // The same bytes written the way every file of the program is written: to a file, flushed, closed.
-double RawWrite(const std::vector<char>& v, bool bFlush) {
-  double t0 = Now();
+void RawWrite(const std::vector<char>& v) {
   HANDLE h = CreateFileA(RAW_PATH, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD n = 0;
   WriteFile(h, v.data(), static_cast<DWORD>(v.size()), &n, nullptr);
-  if (bFlush) FlushFileBuffers(h);
+  FlushFileBuffers(h);
   CloseHandle(h);
-  return Now() - t0;
 }
 
-double RawRead(const char* pszPath) {
-  double t0 = Now();
-  std::vector<char> v = FileBytes(pszPath);
-  return Now() - t0;
-}
-
-template <class F>
-double Best(int nRuns, F fn) {
-  double dBest = 1e9;
-  for (int i = 0; i < nRuns; ++i) {
-    double t = fn();
-    if (t < dBest) dBest = t;
-  }
-  return dBest;
-}
-
-}  // namespace
-
-// With "save" or "load" as its argument it only repeats that operation, for a profiler to watch;
-// with "image" it builds the save's file image in memory ten times and prints the fastest and the
-// middle time, which the disk does not blur.
-int ProfileOnly(const std::string& strWhat) {
-  std::unique_ptr<cEdStage> pSrc(new cEdStage);
-  Fill(*pSrc);
-  if (strWhat == "image") {
-    std::vector<double> vTimes;
-    for (int i = 0; i < 10; ++i) {
-      cDataWriter out;
-      const double t0 = Now();
-      OpenForWrite(STAGE_PATH, out);
-      pSrc->Write(out);
-      vTimes.push_back((Now() - t0) * 1e3);
-    }
-    std::sort(vTimes.begin(), vTimes.end());
-    printf("file image: fastest %.1f ms, middle %.1f ms\n", vTimes.front(), vTimes[vTimes.size() / 2]);
-    return 0;
-  }
-  int bOk = pSrc->Save(STAGE_PATH);
-  if (strWhat == "load") pSrc.reset();
-  for (int i = 0; i < 10 && bOk; ++i) {
-    if (strWhat == "save") {
-      bOk = pSrc->Save(STAGE_PATH);
-    } else {
-      std::unique_ptr<cEdStage> pDst(new cEdStage);
-      bOk = pDst->Load(STAGE_PATH);
-    }
-  }
-  DeleteFileA(STAGE_PATH);
-  return bOk ? 0 : 1;
-}
-
-// The load is measured in a fresh process, as when the editor opens a stage, so that neither its
-// time nor its memory profits from heap pages that an earlier stage left behind. It writes its
-// figures (milliseconds and MiB) to a file for the parent.
-int LoadChild(const char* pszPath) {
-  const double tRawRead = RawRead(pszPath);
-  const cMem m1 = Memory();
-  std::unique_ptr<cEdStage> pDst(new cEdStage);
-  double t0 = Now();
-  const int bOk = pDst->Load(pszPath);
-  const double tLoad = Now() - t0;
-  const cMem m2 = Memory();
-  // Where the time goes: the file read through the reader (which reads on in pieces), empty grids
-  // as a resize makes them, a full validation.
-  cDataReader in;
-  t0 = Now();
-  if (OpenForRead(pszPath, in))
-    while (in.Remaining() && in.Take(in.Remaining() < 65536 ? in.Remaining() : 65536)) {
-    }
-  const double tOpen = Now() - t0;
-  CloseFile(in);
-  t0 = Now();
-  pDst->Validate();
-  const double tValidate = Now() - t0;
-  pDst.reset();
-  std::unique_ptr<cEdStage> pGrid(new cEdStage);
-  t0 = Now();
-  pGrid->SetSize(512, 512, 0, 0);
-  const double tGrid = Now() - t0;
-  FILE* fp = fopen(RESULT_PATH, "w");
-  if (!fp) return 1;
-  fprintf(fp, "%d %f %f %f %f %f %f\n", bOk, tLoad * 1e3, tRawRead * 1e3, m2.dPrivate - m1.dPrivate, tOpen * 1e3,
-          tGrid * 1e3, tValidate * 1e3);
-  fclose(fp);
-  return bOk ? 0 : 1;
-}
-
-struct cLoadFigures {
-  int bOk;
-  double tLoad, tRawRead, dMem, tOpen, tGrid, tValidate;
+// A save against a raw write of its file's bytes, taking turns, the raw write first in every other
+// pair: medians of wall time, and means of CPU time (the system counts CPU time in ticks of
+// several milliseconds, which a median of short runs would round away).
+struct cVersus {
+  double tSave, cSave, tRaw, cRaw;
 };
 
-bool RunLoadChild(cLoadFigures& f, const char* pszPath = STAGE_PATH) {
+template <class F>
+cVersus SaveVersusRaw(int nPairs, const char* pszPath, F save) {
+  save();
+  const std::vector<char> vFile = FileBytes(pszPath);
+  std::vector<double> vSave, vSaveCpu, vRaw, vRawCpu;
+  for (int i = 0; i < nPairs; ++i) {
+    cTimes s = {}, r = {};
+    if (i % 2) {
+      r = Timed([&] { RawWrite(vFile); });
+      s = Timed(save);
+    } else {
+      s = Timed(save);
+      r = Timed([&] { RawWrite(vFile); });
+    }
+    vSave.push_back(s.tWall);
+    vSaveCpu.push_back(s.tCpu);
+    vRaw.push_back(r.tWall);
+    vRawCpu.push_back(r.tCpu);
+  }
+  DeleteFileA(RAW_PATH);
+  auto mean = [](const std::vector<double>& v) {
+    double d = 0;
+    for (double x : v) d += x;
+    return v.empty() ? 0 : d / static_cast<double>(v.size());
+  };
+  return cVersus{Median(vSave), mean(vSaveCpu), Median(vRaw), mean(vRawCpu)};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Child processes: a load, an open with its undo store and a second open each run in a fresh
+// process, as when the editor opens a stage, so that neither time nor memory profits from heap
+// pages that an earlier stage left behind. A child writes its figures to a file for the parent.
+
+bool WriteResult(const std::vector<double>& v) {
+  FILE* fp = fopen(RESULT_PATH, "w");
+  if (!fp) return false;
+  for (double d : v) fprintf(fp, "%f\n", d);
+  fclose(fp);
+  return true;
+}
+
+// bOk, load wall ms, load CPU ms, raw read into fresh memory ms, raw read into touched memory ms,
+// MiB after the load minus before.
+int LoadChild(const char* pszPath) {
+  const double t0 = Now();
+  std::vector<char> vFresh = FileBytes(pszPath);
+  const double tFresh = Now() - t0;
+  // The same read into memory that was touched before: what the disk and the file cache give.
+  std::vector<char> vTouched(vFresh.size(), 1);
+  vFresh.clear();
+  vFresh.shrink_to_fit();
+  HANDLE h = CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  const double t1 = Now();
+  DWORD n = 0;
+  ReadFile(h, vTouched.data(), static_cast<DWORD>(vTouched.size()), &n, nullptr);
+  const double tTouched = Now() - t1;
+  CloseHandle(h);
+  vTouched.clear();
+  vTouched.shrink_to_fit();
+  // Into the editor's stage, which exists from the start, as when the editor opens a stage.
+  const double dMem0 = PrivateMiB();
+  int bOk = 0;
+  const cTimes load = Timed([&] { bOk = Stage.Load(pszPath); });
+  const double dMem = PrivateMiB() - dMem0;
+  return WriteResult({static_cast<double>(bOk), load.tWall * 1e3, load.tCpu * 1e3, tFresh * 1e3, tTouched * 1e3, dMem})
+             ? 0
+             : 1;
+}
+
+// bOk, seconds to load the stage into the editor's stage and give it the undo store its file asks
+// for.
+int OpenChild(const char* pszPath) {
+  int bOk = 0;
+  const cTimes open = Timed([&] {
+    bOk = Stage.Load(pszPath);
+    if (bOk) StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
+  });
+  return WriteResult({static_cast<double>(bOk), open.tWall}) ? 0 : 1;
+}
+
+// bOk, MiB after a first stage is opened and after a second one is opened over it (the editor's
+// stage, as the stage window opens it), both minus before.
+int ReopenChild(const char* pszFirst, const char* pszSecond) {
+  const double dMem0 = PrivateMiB();
+  int bOk = Stage.Load(pszFirst);
+  const double dMem1 = PrivateMiB() - dMem0;
+  bOk = bOk && Stage.Load(pszSecond);
+  const double dMem2 = PrivateMiB() - dMem0;
+  return WriteResult({static_cast<double>(bOk), dMem1, dMem2}) ? 0 : 1;
+}
+
+bool RunChild(const std::string& strArgs, std::vector<double>& v) {
   char szExe[MAX_PATH];
   GetModuleFileNameA(nullptr, szExe, MAX_PATH);
-  std::string strCmd = std::string("\"") + szExe + "\" load-child " + pszPath;
+  std::string strCmd = std::string("\"") + szExe + "\" " + strArgs;
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
@@ -212,130 +252,177 @@ bool RunLoadChild(cLoadFigures& f, const char* pszPath = STAGE_PATH) {
   WaitForSingleObject(pi.hProcess, INFINITE);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
+  v.clear();
   FILE* fp = fopen(RESULT_PATH, "r");
   if (!fp) return false;
-  int n = fscanf(fp, "%d %lf %lf %lf %lf %lf %lf", &f.bOk, &f.tLoad, &f.tRawRead, &f.dMem, &f.tOpen, &f.tGrid,
-                 &f.tValidate);
+  double d;
+  while (fscanf(fp, "%lf", &d) == 1) v.push_back(d);
   fclose(fp);
   DeleteFileA(RESULT_PATH);
-  return n == 7;
+  return !v.empty() && v[0] == 1;
+}
+
+double FileMiB(const char* pszPath) { return FileBytes(pszPath).size() / 1048576.0; }
+
+// ---------------------------------------------------------------------------------------------
+
+void SaveFigures() {
+  {
+    std::unique_ptr<cEdStage> pSrc(new cEdStage);
+    Fill(*pSrc, 512, false);
+    const cVersus v = SaveVersusRaw(7, STAGE_PATH, [&] {
+      if (!pSrc->Save(STAGE_PATH)) printf("save failed\n");
+    });
+    printf("stage 512 x 512, every cell placed on three layers: file %.1f MiB\n", FileMiB(STAGE_PATH));
+    printf("  save %.0f ms wall, %.0f ms CPU; flushed raw write %.0f ms wall, %.0f ms CPU (medians of 7, "
+           "alternating)\n",
+           v.tSave * 1e3, v.cSave * 1e3, v.tRaw * 1e3, v.cRaw * 1e3);
+    Target("save speed / flushed raw write speed, 512 x 512", v.tRaw / v.tSave, ">= 0.50", v.tRaw / v.tSave >= 0.5);
+    Target("save CPU / raw write CPU, 512 x 512", v.cSave / v.cRaw, "<= 5.00", v.cSave / v.cRaw <= 5);
+  }
+  {
+    std::unique_ptr<cEdStage> pSmall(new cEdStage);
+    Fill(*pSmall, 64, false);
+    const char* const SMALL_PATH = "bench_small.stg4_778";
+    const cVersus v = SaveVersusRaw(21, SMALL_PATH, [&] { pSmall->Save(SMALL_PATH); });
+    printf("stage 64 x 64, every cell placed: file %.2f MiB; save %.2f ms wall, %.2f ms CPU; flushed raw write "
+           "%.2f ms wall, %.2f ms CPU (medians of 21, CPU means, alternating)\n",
+           FileMiB(SMALL_PATH), v.tSave * 1e3, v.cSave * 1e3, v.tRaw * 1e3, v.cRaw * 1e3);
+    Target("save time / flushed raw write time, 64 x 64", v.tSave / v.tRaw, "<= 3.00", v.tSave / v.tRaw <= 3);
+    DeleteFileA(SMALL_PATH);
+  }
+  {
+    std::unique_ptr<cEdPalette> pPal(new cEdPalette);
+    for (int i = 0; i < 1000; ++i) {
+      cEdChara c;
+      c.m_nGraphic = static_cast<int16_t>(1 + i % 300);
+      c.m_strName = "てき" + std::to_string(i);
+      for (int k = 0; k < 4; ++k) c.m_vFlow.push_back(MakeFlow(i * 4 + k, 100));
+      pPal->m_vChara.push_back(std::move(c));
+    }
+    const char* const PAL_PATH = "bench_palette.cplt4";
+    const cVersus v = SaveVersusRaw(7, PAL_PATH, [&] { pPal->Save(PAL_PATH); });
+    printf("common palette of 1,000 characters x 4 flows x 100 commands: file %.1f MiB; save %.0f ms wall, %.0f ms "
+           "CPU; flushed raw write %.0f ms wall, %.0f ms CPU (medians of 7, CPU means, alternating)\n",
+           FileMiB(PAL_PATH), v.tSave * 1e3, v.cSave * 1e3, v.tRaw * 1e3, v.cRaw * 1e3);
+    Target("palette save speed / flushed raw write speed", v.tRaw / v.tSave, ">= 0.50", v.tRaw / v.tSave >= 0.5);
+    DeleteFileA(PAL_PATH);
+  }
+}
+
+void LoadFigures() {
+  std::vector<double> vLoad, vLoadCpu, vFresh, vTouched, vMem, v;
+  bool bOk = true;
+  for (int i = 0; i < 3 && bOk; ++i) {
+    bOk = RunChild(std::string("load-child ") + STAGE_PATH, v);
+    if (!bOk) break;
+    vLoad.push_back(v[1]);
+    vLoadCpu.push_back(v[2]);
+    vFresh.push_back(v[3]);
+    vTouched.push_back(v[4]);
+    vMem.push_back(v[5]);
+  }
+  if (!bOk) {
+    printf("LOAD FAILED\n");
+    return;
+  }
+  const double dLoad = Median(vLoad);
+  printf("load of the 512 x 512 stage %.0f ms wall, %.0f ms CPU (medians of 3, each in a fresh process)\n", dLoad,
+         Median(vLoadCpu));
+  printf("  raw read into fresh memory %.0f ms (the yardstick: load speed / its speed %.0f%%, target >= 33%%); "
+         "into touched memory %.0f ms (%.0f%%)\n",
+         Median(vFresh), 100.0 * Median(vFresh) / dLoad, Median(vTouched), 100.0 * Median(vTouched) / dLoad);
+}
+
+// The loaded stage against its file, at three sizes, full and a tenth placed.
+void MemoryFigures() {
+  const int32_t SIZES[] = {64, 128, 512};
+  for (int32_t nSize : SIZES)
+    for (int bSparse = 0; bSparse < 2; ++bSparse) {
+      const char* const PATH = "bench_mem.stg4_778";
+      if (nSize == 512 && !bSparse) {
+        CopyFileA(STAGE_PATH, PATH, FALSE);
+      } else {
+        std::unique_ptr<cEdStage> pSt(new cEdStage);
+        Fill(*pSt, nSize, bSparse != 0);
+        pSt->Save(PATH);
+      }
+      const double dFile = FileMiB(PATH);
+      std::vector<double> v;
+      const bool bOk = RunChild(std::string("load-child ") + PATH, v);
+      DeleteFileA(PATH);
+      const double dRatio = bOk ? v[5] / dFile : 0;
+      printf("stage %d x %d, %s: file %.2f MiB, loaded %.2f MiB%s\n", nSize, nSize,
+             bSparse ? "a tenth placed" : "full", dFile, bOk ? v[5] : 0, bOk ? "" : ", LOAD FAILED");
+      const std::string strName = "loaded " + std::to_string(nSize) + " x " + std::to_string(nSize) +
+                                  (bSparse ? " 10%-placed" : " full") + " stage / file size";
+      Target(strName.c_str(), dRatio, "<= 2", bOk && dRatio <= 2);
+    }
+}
+
+// The same stage with undo depth 9 and 0 in its file, opened in turns; then a second stage opened
+// over a first.
+void OpenFigures() {
+  const char* const DEPTH9 = "bench_depth9.stg4_778";
+  const char* const DEPTH0 = "bench_depth0.stg4_778";
+  {
+    std::unique_ptr<cEdStage> pSt(new cEdStage);
+    Fill(*pSt, 512, false);
+    pSt->m_nUndoDepth = 9;
+    pSt->Save(DEPTH9);
+    pSt->m_nUndoDepth = 0;
+    pSt->Save(DEPTH0);
+  }
+  std::vector<double> v9, v0, v;
+  bool bOk = true;
+  for (int i = 0; i < 6 && bOk; ++i) {
+    const bool b9 = (i % 2) == (i / 2 % 2);  // 9 0, 0 9, 9 0
+    bOk = RunChild(std::string("open-child ") + (b9 ? DEPTH9 : DEPTH0), v);
+    if (bOk) (b9 ? v9 : v0).push_back(v[1]);
+  }
+  if (bOk) {
+    const double dAdds = Median(v9) - Median(v0);
+    printf("opening 512 x 512 with its undo store: depth 9 %.2f s, depth 0 %.2f s (medians of 3, alternating)\n",
+           Median(v9), Median(v0));
+    Target("opening 512 x 512 with depth 9 adds (s)", dAdds, "<= 1", dAdds <= 1);
+  } else {
+    printf("OPEN FAILED\n");
+  }
+  const double dFile = FileMiB(DEPTH0);
+  bOk = RunChild(std::string("reopen-child ") + DEPTH9 + " " + DEPTH0, v);
+  if (bOk) {
+    printf("a 512 x 512 stage opened: %.1f MiB (%.2f x its file); a second one opened over it: %.1f MiB\n", v[1],
+           v[1] / dFile, v[2]);
+    Target("memory after opening a second 512 x 512 stage / file size", v[2] / dFile, "<= 2", v[2] / dFile <= 2);
+  } else {
+    printf("SECOND OPEN FAILED\n");
+  }
+  DeleteFileA(DEPTH9);
+  DeleteFileA(DEPTH0);
+}
+
+}  // namespace
+
+// With "save" as its argument it only repeats the save of the full stage, for a profiler to watch.
+int ProfileSave() {
+  std::unique_ptr<cEdStage> pSrc(new cEdStage);
+  Fill(*pSrc, 512, false);
+  int bOk = 1;
+  for (int i = 0; i < 10 && bOk; ++i) bOk = pSrc->Save(STAGE_PATH);
+  DeleteFileA(STAGE_PATH);
+  return bOk ? 0 : 1;
 }
 
 int main(int argc, char** argv) {
-  if (argc > 2 && std::string(argv[1]) == "load-child") return LoadChild(argv[2]);
-  if (argc > 1) return ProfileOnly(argv[1]);
-  const int RUNS = 3;
-  std::unique_ptr<cEdStage> pSrc(new cEdStage);
-  Fill(*pSrc);
-  double tSave = Best(RUNS, [&] {
-    double t0 = Now();
-    if (!pSrc->Save(STAGE_PATH)) printf("save failed\n");
-    return Now() - t0;
-  });
-  // Where a save's time goes: the validation it starts with, the file image, the file itself.
-  double tValidate = Best(RUNS, [&] {
-    double t0 = Now();
-    pSrc->Validate();
-    return Now() - t0;
-  });
-  cDataWriter out;
-  double tImage = Best(RUNS, [&] {
-    double t0 = Now();
-    OpenForWrite(STAGE_PATH, out);
-    pSrc->Write(out);
-    return Now() - t0;
-  });
-  double t0 = Now();
-  CloseFile(out);
-  double tClose = Now() - t0;
-  pSrc.reset();
-  const std::vector<char> vFile = FileBytes(STAGE_PATH);
-  const double dMiB = vFile.size() / 1048576.0;
-  double tRawFlush = Best(RUNS, [&] { return RawWrite(vFile, true); });
-  double tRaw = Best(RUNS, [&] { return RawWrite(vFile, false); });
-  // The yardstick: the save and a raw write of its bytes take turns in this process, and the
-  // medians are compared, so that both meet the same disk, cache and memory.
-  std::vector<double> vSave, vRawW;
-  {
-    std::unique_ptr<cEdStage> pAgain(new cEdStage);
-    Fill(*pAgain);
-    for (int i = 0; i < 2 * RUNS + 1; ++i) {
-      double t1 = Now();
-      pAgain->Save(STAGE_PATH);
-      vSave.push_back(Now() - t1);
-      vRawW.push_back(RawWrite(vFile, true));
-    }
-  }
-  std::sort(vSave.begin(), vSave.end());
-  std::sort(vRawW.begin(), vRawW.end());
-  const double tSaveMed = vSave[vSave.size() / 2], tRawMed = vRawW[vRawW.size() / 2];
-  // A stage with a tenth of its cells placed, beside the full one.
-  const char* const SPARSE_PATH = "bench_stage10.stg4_778";
-  {
-    std::unique_ptr<cEdStage> pSparse(new cEdStage);
-    Fill(*pSparse);
-    for (int32_t y = 0; y < 512; ++y)
-      for (int32_t x = 0; x < 512; ++x) {
-        if ((x + 512 * y) % 10 == 3) continue;
-        const int32_t i = pSparse->CellIndex(x, y);
-        pSparse->m_vBlockGrid.Release(i);
-        pSparse->m_vCharaGrid.Release(i);
-        pSparse->m_vItemGrid.Release(i);
-      }
-    pSparse->m_vCharaGrid.Unwatched(3).m_nControl = 0;
-    pSparse->Save(SPARSE_PATH);
-  }
-  const double dSparseMiB = FileBytes(SPARSE_PATH).size() / 1048576.0;
-  cLoadFigures sparse = {};
-  const bool bSparseOk = RunLoadChild(sparse, SPARSE_PATH) && sparse.bOk;
-  DeleteFileA(SPARSE_PATH);
-
-  cLoadFigures best = {0, 1e9, 1e9, 0, 1e9, 1e9, 1e9}, first = {};
-  bool bChildOk = true;
-  for (int i = 0; i < RUNS && bChildOk; ++i) {
-    cLoadFigures f;
-    bChildOk = RunLoadChild(f) && f.bOk;
-    if (i == 0) first = f;
-    best.tLoad = std::min(best.tLoad, f.tLoad);
-    best.tRawRead = std::min(best.tRawRead, f.tRawRead);
-    best.tOpen = std::min(best.tOpen, f.tOpen);
-    best.tGrid = std::min(best.tGrid, f.tGrid);
-    best.tValidate = std::min(best.tValidate, f.tValidate);
-  }
-  DeleteFileA(RAW_PATH);
+  const std::string strMode = argc > 1 ? argv[1] : "";
+  if (argc > 2 && strMode == "load-child") return LoadChild(argv[2]);
+  if (argc > 2 && strMode == "open-child") return OpenChild(argv[2]);
+  if (argc > 3 && strMode == "reopen-child") return ReopenChild(argv[2], argv[3]);
+  if (strMode == "save") return ProfileSave();
+  SaveFigures();
+  LoadFigures();
+  MemoryFigures();
+  OpenFigures();
   DeleteFileA(STAGE_PATH);
-
-  printf("stage 512 x 512, every cell placed on three layers: file %u bytes (%.1f MiB)%s\n",
-         static_cast<unsigned>(vFile.size()), dMiB, bChildOk ? "" : ", LOAD FAILED");
-  printf("save %.0f ms; raw write %.0f ms flushed, %.0f ms unflushed\n", tSave * 1e3, tRawFlush * 1e3, tRaw * 1e3);
-  printf("  save speed / raw write speed: %.0f%% (flushed), %.0f%% (unflushed); target >= 50%%\n",
-         100.0 * tRawFlush / tSave, 100.0 * tRaw / tSave);
-  printf("  of the save: file image %.0f ms (its validation included), writing it %.0f ms; a full validation "
-         "alone %.0f ms\n",
-         tImage * 1e3, tClose * 1e3, tValidate * 1e3);
-  printf("load %.0f ms; raw read %.0f ms (each in a fresh process)\n", best.tLoad, best.tRawRead);
-  printf("  load speed / raw read speed: %.0f%%; target >= 33%%\n", 100.0 * best.tRawRead / best.tLoad);
-  printf("  for comparison: the file read through the reader %.0f ms, empty 512 x 512 grids %.0f ms, a full "
-         "validation %.0f ms\n",
-         best.tOpen, best.tGrid, best.tValidate);
-  printf("loaded stage in memory: %.1f MiB = %.2f x the file (private bytes after the load minus before); "
-         "target <= 2\n",
-         first.dMem, first.dMem / dMiB);
-  printf("  of which the three grids' records themselves take %.1f MiB\n",
-         512.0 * 512.0 * (sizeof(cEdBlock) + sizeof(cEdChara) + sizeof(cEdItem)) / 1048576.0);
-  printf("records of %u, %u and %u bytes (block, character, item)\n", static_cast<unsigned>(sizeof(cEdBlock)),
-         static_cast<unsigned>(sizeof(cEdChara)), static_cast<unsigned>(sizeof(cEdItem)));
-  printf("stage with a tenth of its cells placed: file %.1f MiB, loaded %.1f MiB%s\n", dSparseMiB, sparse.dMem,
-         bSparseOk ? "" : ", LOAD FAILED");
-  auto target = [](const char* pszName, double dFigure, const char* pszGoal, bool bMet) {
-    printf("target %s: %.2f (goal %s) %s\n", pszName, dFigure, pszGoal, bMet ? "met" : "missed");
-  };
-  printf("alternating runs: save %.0f ms, raw write %.0f ms flushed (medians of %d)\n", tSaveMed * 1e3,
-         tRawMed * 1e3, static_cast<int>(vSave.size()));
-  const double dSaveRatio = tRawMed / tSaveMed;
-  target("save speed / raw write speed (medians, alternating)", dSaveRatio, ">= 0.50", dSaveRatio >= 0.5);
-  const double dFullRatio = first.dMem / dMiB, dSparseRatio = sparse.dMem / dSparseMiB;
-  target("loaded full stage / file size", dFullRatio, "<= 2", bChildOk && dFullRatio <= 2);
-  target("loaded 10%-placed stage / file size", dSparseRatio, "<= 2", bSparseOk && dSparseRatio <= 2);
-  return bChildOk ? 0 : 1;
+  return 0;
 }

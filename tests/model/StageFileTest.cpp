@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -698,10 +699,10 @@ TEST(StageFile, ASaveThatFailsAtAnyOfItsWritesKeepsTheOldFile) {
   EXPECT_TRUE(ReadFileBytes(path) == ReadFileBytes(strOther));
 }
 
-// A stage of many cells is written by several threads in runs of cells; the file is the same byte
-// for byte as the one a single thread writes (as it does while inheritance is held), and reading
-// it gives records to the placed cells only.
-TEST(StageFile, AStageWrittenInRunsOnThreadsIsTheSameFileAsOneWrittenInOneGo) {
+// A stage of many cells has its layers prepared (validated, inherited, counted) on several
+// threads; the file is the same byte for byte as the one a single thread makes (as it does while
+// inheritance is held), and reading it gives records to the placed cells only.
+TEST(StageFile, AStagePreparedOnThreadsIsTheSameFileAsOnePreparedOnOneThread) {
   std::unique_ptr<cEdStage> pSt(new cEdStage);
   pSt->SetSize(300, 260, 0, 0);
   size_t anPlaced[3] = {};
@@ -744,4 +745,220 @@ TEST(StageFile, AStageWrittenInRunsOnThreadsIsTheSameFileAsOneWrittenInOneGo) {
   EXPECT_EQ(anPlaced[1], pRead->m_vCharaGrid.Held());
   EXPECT_EQ(anPlaced[2], pRead->m_vItemGrid.Held());
   EXPECT_TRUE(StageBytes(*pRead) == vRuns);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The writer against a plain, field-by-field encoding
+
+namespace {
+
+// The stage file as a plain writer makes it: the stage validated, every placed cell inside the
+// stage taking its inheritance, then per layer its count and, for every such cell, its index and
+// its own Write (which validates it once more) with its position and item link.
+std::vector<uint8_t> PlainStageBytes(cEdStage& st) {
+  std::vector<uint8_t> v = Prefix(st);
+  cStagePalScope scope(cStagePalettes{&st.m_vPalBlock, &st.m_vPalChara, &st.m_vPalItem});
+  const int32_t nShift = st.m_nShift, nMask = (1 << nShift) - 1;
+  auto inside = [&](int32_t i) { return (i & nMask) < st.m_nWidth && (i >> nShift) < st.m_nHeight; };
+  auto inherit = [&](auto& grid) {
+    grid.ForEach([&](int32_t i, auto& c) {
+      if (inside(i) && c.m_nGraphic != 0) c.ApplyInherit();
+    });
+  };
+  inherit(st.m_vBlockGrid);
+  inherit(st.m_vItemGrid);
+  inherit(st.m_vCharaGrid);
+  std::vector<int32_t> vItemNo(st.m_vCharaGrid.size(), -1);
+  int32_t nItems = 0;
+  st.m_vItemGrid.ForEach([&](int32_t i, const cEdItem& it) {
+    if (inside(i) && it.m_nGraphic != 0) vItemNo[static_cast<size_t>(i)] = nItems++;
+  });
+  st.m_vCharaGrid.ForEach([&](int32_t i, cEdChara& c) {
+    const int32_t nItem = vItemNo[static_cast<size_t>(i)];
+    if (inside(i)) c.m_nItemLink = c.m_nControl == 1 && c.m_bHoldItem != 0 && nItem >= 0 ? nItem : -1;
+  });
+  const std::vector<uint8_t> vCells = WriteImage([&](cDataWriter& out) {
+    auto layer = [&](auto& grid) {
+      int32_t n = 0;
+      grid.ForEach([&](int32_t i, const auto& c) { n += inside(i) && c.m_nGraphic != 0; });
+      out.WriteInt(n);
+      grid.ForEach([&](int32_t i, auto& c) {
+        if (!inside(i) || c.m_nGraphic == 0) return;
+        c.m_nX = static_cast<int16_t>(i & nMask);
+        c.m_nY = static_cast<int16_t>(i >> nShift);
+        out.WriteInt(i);
+        c.Write(out);
+      });
+    };
+    layer(st.m_vBlockGrid);
+    layer(st.m_vCharaGrid);
+    layer(st.m_vItemGrid);
+  });
+  v.insert(v.end(), vCells.begin() + 4, vCells.end());
+  const std::vector<uint8_t> vSuffix = Suffix(st);
+  v.insert(v.end(), vSuffix.begin(), vSuffix.end());
+  return v;
+}
+
+cEdFlow FlowOf(int n) {
+  cEdFlow f;
+  f.m_nTrigger = static_cast<int8_t>(1 + n % 4);
+  f.m_vCond.resize(1);
+  f.m_vCommand.resize(2);
+  f.m_vCommand[0].m_nKind = 1;
+  f.m_vCommand[0].m_nTime = static_cast<int16_t>(n % 50);
+  return f;
+}
+
+// Every cell placed on three layers, with cells in the padding beyond the width too; neighbours
+// now equal, now not.
+void FullVaried(cEdStage& st) {
+  st.SetSize(37, 23, 0, 0);
+  for (int32_t i = 0; i < static_cast<int32_t>(st.m_vBlockGrid.size()); ++i) {
+    const int n = i / 3;
+    cEdBlock& b = st.m_vBlockGrid.Unwatched(i);
+    b.m_nGraphic = static_cast<int16_t>(1 + n % 5);
+    if (n % 5 == 0) b.m_strName = "レンガ" + std::to_string(n % 4);
+    if (n % 7 == 0) b.m_vCond.resize(1 + n % 2);
+    cEdChara& c = st.m_vCharaGrid.Unwatched(i);
+    c.m_nGraphic = static_cast<int16_t>(1 + n % 3);
+    c.m_nControl = i == 0 ? 0 : 1;
+    c.m_nHp = 10 + n % 4;
+    if (n % 3 == 0) c.m_vFlow.push_back(FlowOf(n));
+    cEdItem& it = st.m_vItemGrid.Unwatched(i);
+    it.m_nGraphic = static_cast<int16_t>(1 + n % 2);
+    if (n % 4 == 0) it.m_vCommand.resize(1);
+  }
+}
+
+// A large stage of areas of one record each, a few cells placed apart, written in many pieces.
+void LargeAreas(cEdStage& st) {
+  st.SetSize(300, 260, 0, 0);
+  cEdBlock wall;
+  wall.m_nGraphic = 3;
+  wall.m_strName = "壁";
+  wall.m_vCond.resize(1);
+  cEdChara enemy = PlacedChara(1, 40);
+  enemy.m_vFlow.push_back(FlowOf(2));
+  for (int32_t y = 0; y < 260; ++y)
+    for (int32_t x = 0; x < 300; ++x) {
+      const int32_t i = st.CellIndex(x, y);
+      if (y % 50 < 30) st.m_vBlockGrid.Unwatched(i) = wall;
+      if (y % 40 < 10 && x % 100 < 60) st.m_vCharaGrid.Unwatched(i) = enemy;
+      if (x % 17 == 0) st.m_vItemGrid.Unwatched(i).m_nGraphic = static_cast<int16_t>(1 + y % 2);
+    }
+  st.m_vCharaGrid.Unwatched(st.CellIndex(299, 259)) = PlacedChara(0, 1);
+}
+
+// Equal characters in a row that carry the items under them: equal records, links of their own.
+void ItemsLinked(cEdStage& st) {
+  st.SetSize(40, 6, 0, 0);
+  cEdChara carrier = PlacedChara(1, 5);
+  carrier.m_bHoldItem = 1;
+  for (int32_t x = 0; x < 40; ++x) {
+    if (x % 3 != 1) st.m_vItemGrid.Unwatched(st.CellIndex(x, 2)).m_nGraphic = 4;
+    st.m_vCharaGrid.Unwatched(st.CellIndex(x, 2)) = carrier;
+    st.m_vCharaGrid.Unwatched(st.CellIndex(x, 3)) = carrier;
+  }
+  st.m_vCharaGrid.Unwatched(st.CellIndex(39, 2)).m_bHoldItem = 0;
+  st.m_vCharaGrid.Unwatched(0) = PlacedChara(0, 1);
+}
+
+// Neighbours that compare equal but are not written alike, or that differ only once written:
+// turn rates of 0 and -0, a name cut at its zero byte beside the cut name, names longer than a
+// string may be beside their cut form, cells equal until they take their inheritance.
+void EdgeRecords(cEdStage& st) {
+  st.SetSize(20, 4, 0, 0);
+  for (int k = 0; k < 2; ++k) {
+    cEdChara c = PlacedChara(1, 3);
+    c.m_vFlow.push_back(FlowOf(1));
+    c.m_vFlow[0].m_vCommand[1].m_pMove = std::make_shared<cEdMove>();
+    c.m_vFlow[0].m_vCommand[1].m_pMove->m_dTurnRate = k ? -0.0 : 0.0;
+    st.m_vCharaGrid.Unwatched(st.CellIndex(2 + k, 0)) = c;
+    cEdItem it;
+    it.m_nGraphic = 1;
+    it.m_vCommand.resize(1);
+    it.m_vCommand[0].m_pMove = std::make_shared<cEdMove>();
+    it.m_vCommand[0].m_pMove->m_dTurnRate = k ? -0.0 : 0.0;
+    st.m_vItemGrid.Unwatched(st.CellIndex(2 + k, 0)) = it;
+  }
+  const std::string strLong(DATA_STRING_MAX + 40, 'a');
+  const char* const apszName[4] = {"ab", nullptr, "ab", nullptr};
+  for (int x = 0; x < 4; ++x) {
+    cEdBlock& b = st.m_vBlockGrid.Unwatched(st.CellIndex(5 + x, 1));
+    b.m_nGraphic = 2;
+    b.m_strName = apszName[x] ? std::string(apszName[x]) : x == 1 ? std::string("ab\0cd", 5) : strLong;
+  }
+  st.m_vBlockGrid.Unwatched(st.CellIndex(9, 1)) = st.m_vBlockGrid[st.CellIndex(8, 1)];
+  st.m_vBlockGrid.Unwatched(st.CellIndex(9, 1)).m_strName.resize(DATA_STRING_MAX);
+  st.m_vPalBlock.resize(4);
+  st.m_vPalBlock[2].m_nGraphic = 8;
+  st.m_vPalBlock[2].m_nFrame = 1;
+  st.m_vPalBlock[3].m_nGraphic = 9;
+  st.m_vPalBlock[3].m_nFrame = 2;
+  for (int x = 0; x < 6; ++x) {
+    cEdBlock& b = st.m_vBlockGrid.Unwatched(st.CellIndex(x, 3));
+    b.m_nGraphic = 5;
+    b.m_nInheritPal = 2;
+    b.m_nInheritNo = static_cast<int16_t>(x < 3 ? 2 : 3);
+    std::vector<uint8_t> vFlags(cEdBlock::INHERIT_GROUPS, 1);
+    b.m_bbInherit.assign(vFlags.begin(), vFlags.end());
+  }
+}
+
+}  // namespace
+
+// The writer encodes a run of equal records once and takes its bytes for the cells after it; the
+// file is the same byte for byte as the plain encoding of every cell on its own.
+TEST(StageFile, TheWriterGivesTheBytesOfAPlainCellByCellEncoding) {
+  const struct {
+    const char* pszName;
+    void (*pfnMake)(cEdStage&);
+  } aCase[] = {
+      {"full", FullVaried}, {"large areas", LargeAreas}, {"items linked", ItemsLinked}, {"edge records", EdgeRecords}};
+  for (const auto& c : aCase) {
+    std::unique_ptr<cEdStage> pA(new cEdStage), pB(new cEdStage);
+    c.pfnMake(*pA);
+    c.pfnMake(*pB);
+    const std::vector<uint8_t> vWriter = StageBytes(*pA), vPlain = PlainStageBytes(*pB);
+    ASSERT_EQ(vPlain.size(), vWriter.size()) << c.pszName;
+    const auto it = std::mismatch(vPlain.begin(), vPlain.end(), vWriter.begin());
+    EXPECT_TRUE(it.first == vPlain.end()) << c.pszName << ": first difference at byte " << (it.first - vPlain.begin());
+    // A second save of the same stage writes the same file again.
+    EXPECT_TRUE(StageBytes(*pA) == vWriter) << c.pszName;
+  }
+}
+
+// Opening a stage over another frees the other's records: a part that only the first stage's
+// record holds is gone once the second is read.
+TEST(StageFile, OpeningAStageOverAnotherFreesTheOthersRecords) {
+  cTempDir dir;
+  const std::string strFirst = dir.File("first.stg4_778"), strSecond = dir.File("second.stg4_778");
+  {
+    cEdStage st;
+    cEdItem it;
+    it.m_nGraphic = 2;
+    it.m_vCommand.resize(1);
+    it.m_vCommand[0].m_pMove = std::make_shared<cEdMove>();
+    for (int i = 0; i < 4; ++i) st.m_vItemGrid.Unwatched(st.CellIndex(i, 1)) = it;
+    ASSERT_EQ(1, st.Save(strFirst.c_str()));
+    cEdStage other;
+    other.m_vBlockGrid.Unwatched(3).m_nGraphic = 6;
+    ASSERT_EQ(1, other.Save(strSecond.c_str()));
+  }
+  std::unique_ptr<cEdStage> pSt(new cEdStage);
+  ASSERT_EQ(1, pSt->Load(strFirst.c_str()));
+  const std::weak_ptr<cEdMove> pMove = pSt->m_vItemGrid[pSt->CellIndex(2, 1)].m_vCommand[0].m_pMove;
+  ASSERT_EQ(1, pMove.use_count());
+  ASSERT_EQ(1, pSt->Load(strSecond.c_str()));
+  EXPECT_TRUE(pMove.expired());
+  EXPECT_EQ(0u, pSt->m_vItemGrid.Held());
+  EXPECT_EQ(6, pSt->m_vBlockGrid[3].m_nGraphic);
+  // A damaged file still leaves the open stage as it was.
+  const std::string strBroken = dir.File("broken.stg4_778");
+  std::vector<uint8_t> v = ReadFileBytes(strSecond);
+  v.resize(v.size() / 2);
+  WriteFileBytes(strBroken, v);
+  EXPECT_EQ(0, pSt->Load(strBroken.c_str()));
+  EXPECT_EQ(6, pSt->m_vBlockGrid[3].m_nGraphic);
 }

@@ -129,6 +129,40 @@ TEST(StageGrid, EmptyCellsCostNoRecords) {
   EXPECT_EQ(nFootprint, g.Footprint());
 }
 
+// Records lie in chunks that grow with the grid: a grid of many cells, written out of order and
+// partly emptied, keeps every record and the way back to its cell across the chunks. Emptying the
+// grid keeps the chunks for the next records; clearing it gives them up.
+TEST(StageGrid, RecordsInGrowingChunksKeepTheirCells) {
+  const int N = 40000;
+  cStageGrid<cEdBlock> g;
+  g.Assign(N);
+  cModel m(N);
+  std::mt19937 rng(5);
+  for (int k = 0; k < N; ++k) {
+    const int i = (k * 7919) % N;  // every cell once, out of order
+    const cEdBlock b = Block(static_cast<int16_t>(1 + i % 30000), static_cast<int16_t>(i % 7));
+    g.Set(i, b);
+    m.vRec[i] = b;
+    m.vHeld[i] = true;
+  }
+  for (int k = 0; k < N / 3; ++k) {
+    const int i = static_cast<int>(rng() % N);
+    g.Erase(i);
+    m.vRec[i] = cEdBlock();
+    m.vHeld[i] = false;
+  }
+  ExpectSame(g, m, "grown");
+  g.Assign(N);
+  EXPECT_EQ(0u, g.Held());
+  const size_t nKept = g.Footprint();
+  EXPECT_GE(nKept, size_t(N) * sizeof(cEdBlock));
+  for (int i = 0; i < N; i += 2) g.Set(i, Block(4, 1));
+  EXPECT_EQ(nKept, g.Footprint());
+  EXPECT_EQ(4, g.Get(N - 2).m_nGraphic);
+  g.clear();
+  EXPECT_EQ(0u, g.Footprint());
+}
+
 // A data sheet keeps the address of the record it edits: emptying the cell leaves that record
 // where it is, emptied, and the grid still finds its cell.
 TEST(StageGrid, APinnedRecordStaysWhereItIsWhenItsCellIsEmptied) {

@@ -123,4 +123,57 @@ TEST_F(UndoStoreTest, ShortMemoryLowersTheDepthAndTheStageKeepsIt) {
   EXPECT_EQ(uint64_t(512) * 512 * 2325, cStageEditState::SnapshotSize(500, 512));
 }
 
+// A step over an area of equal records keeps that record once, with the cells that held it; undo
+// and redo give every cell its record back, and the redo step shares the new records the same way.
+TEST_F(UndoStoreTest, AStepOverAnAreaOfOneRecordKeepsItOnceAndRestoresEveryCell) {
+  cEdBlock wall;
+  wall.m_nGraphic = 4;
+  wall.m_strName = "壁";
+  wall.m_vCond.resize(1);
+  cEdBlock other = wall;
+  other.m_nFrame = 2;
+  const int32_t nCells = Stage.m_nPitch * Stage.m_nHeight;
+  for (int32_t i = 0; i < nCells; ++i)
+    if ((i & (Stage.m_nPitch - 1)) < Stage.m_nWidth) Stage.m_vBlockGrid.Unwatched(i) = i == 40 ? other : wall;
+  StageEditState.PushSnapshot(UNDO_BLOCK, StageEditState.m_Undo, Stage.m_vBlockGrid, Stage.m_vCharaGrid,
+                              Stage.m_vItemGrid);
+  cEdBlock brick = wall;
+  brick.m_nGraphic = 9;
+  for (int32_t i = 0; i < nCells; ++i)
+    if ((i & (Stage.m_nPitch - 1)) < Stage.m_nWidth) Stage.m_vBlockGrid.Set(i, brick);
+  const cUndoCells<cEdBlock>& step = StageEditState.m_Undo.m_dSteps.front().m_Block;
+  EXPECT_EQ(3u, step.m_vOld.size());  // wall, the other record, wall again
+  Undo();
+  const cUndoCells<cEdBlock>& redo = StageEditState.m_Redo.m_dSteps.front().m_Block;
+  EXPECT_EQ(1u, redo.m_vOld.size());
+  for (int32_t i = 0; i < nCells; ++i) {
+    const bool bInside = (i & (Stage.m_nPitch - 1)) < Stage.m_nWidth;
+    ASSERT_TRUE(Stage.m_vBlockGrid[i].SameFields(!bInside ? cEdBlock() : i == 40 ? other : wall)) << i;
+  }
+  Redo();
+  for (int32_t i = 0; i < nCells; ++i)
+    ASSERT_EQ((i & (Stage.m_nPitch - 1)) < Stage.m_nWidth ? 9 : 0, Stage.m_vBlockGrid[i].m_nGraphic) << i;
+}
+
+// A step keeps the bits of the cells it touched by the pages they lie in, whatever the stage's
+// size: a press far into a large stage makes one page.
+TEST_F(UndoStoreTest, AStepKeepsOnlyThePagesOfTheCellsItTouched) {
+  Stage.SetSize(512, 512, 0, 0);
+  StageEditState.AllocUndo(2, Stage.m_nPitch, Stage.m_nHeight);
+  const int32_t nFar = Stage.CellIndex(300, 400), nNear = Stage.CellIndex(1, 0);
+  Stage.m_vBlockGrid.Unwatched(nNear).m_nGraphic = 3;
+  StageEditState.PushSnapshot(UNDO_ALL, StageEditState.m_Undo, Stage.m_vBlockGrid, Stage.m_vCharaGrid,
+                              Stage.m_vItemGrid);
+  Stage.m_vBlockGrid[nFar].m_nGraphic = 5;
+  const cUndoCells<cEdBlock>& step = StageEditState.m_Undo.m_dSteps.front().m_Block;
+  EXPECT_EQ(1u, step.m_vPage.size());
+  Stage.m_vBlockGrid[nNear].m_nGraphic = 6;
+  EXPECT_EQ(2u, step.m_vPage.size());
+  EXPECT_TRUE(step.Seen(nFar) && step.Seen(nNear) && !step.Seen(nFar + 1));
+  EXPECT_TRUE(step.Held(nNear) && !step.Held(nFar));
+  Undo();
+  EXPECT_EQ(0, Stage.m_vBlockGrid[nFar].m_nGraphic);
+  EXPECT_EQ(3, Stage.m_vBlockGrid[nNear].m_nGraphic);
+}
+
 }  // namespace
