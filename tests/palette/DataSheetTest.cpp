@@ -41,6 +41,7 @@
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
+#include "support/TypedSteps.h"
 
 namespace {
 
@@ -495,7 +496,7 @@ TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
     Open(LAYER_CHARA, c.nContext);
     cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
     ASSERT_EQ(4u, lpSheet->m_vPages.size());
-    EXPECT_EQ("4", TabText(m_hSheet, cCharaDataSheet::PAGE_FLOW));
+    EXPECT_EQ("フロー", TabText(m_hSheet, cCharaDataSheet::PAGE_FLOW));
     lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
     cFlowPage* f = static_cast<cFlowPage*>(lpSheet->m_lpFlowPage);
     ASSERT_TRUE(f && f->m_hWnd);
@@ -515,6 +516,32 @@ TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
     EXPECT_EQ(1u, Target().m_vFlow.size());
   }
   EXPECT_EQ(cCharaDataSheet::PAGE_FLOW, EditConfig.m_nCharaSheetPage);
+}
+
+// Escape typed on the keyboard closes the sheet as its cancel button does, also while one of the
+// flow page's lists has the focus.
+TEST_F(DataSheetTest, EscapeCancelsTheSheetWithTheFocusInAFlowList) {
+  for (uint16_t wList : {IDC_FP_FLOW_LIST, IDC_FP_COND_LIST, IDC_FP_KEY_LIST, IDC_FP_CMD_LIST}) {
+    SCOPED_TRACE(wList);
+    const bool bOk = Retried([&] {
+      SafeDelete(m_lpSlot);
+      PrjOption.m_DefChara.m_vFlow.assign(1, cEdFlow());
+      StageEditState.m_lpCharaTarget = &PrjOption.m_DefChara;
+      Open(LAYER_CHARA, EDIT_DEFAULT);
+      cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+      lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
+      cFlowPage* f = static_cast<cFlowPage*>(lpSheet->m_lpFlowPage);
+      if (!f || !FocusControl(m_hSheet, GetDlgItem(f->m_hWnd, wList))) return false;
+      Type(f, IDC_FP_MEMO, "捨てる");
+      SetFocus(GetDlgItem(f->m_hWnd, wList));
+      InjectKey(VK_ESCAPE);
+      if (!PumpThroughMainLoopUntil([&] { return !IsWindow(m_hSheet) && !m_lpSlot; }, 3000)) return false;
+      // Cancelled: nothing of the page reached the character.
+      EXPECT_EQ("", PrjOption.m_DefChara.m_vFlow[0].m_strMemo);
+      return true;
+    });
+    EXPECT_TRUE(bOk);
+  }
 }
 
 TEST_F(DataSheetTest, FlowPageAndFirstPageSeeEachOthersChanges) {
@@ -570,7 +597,7 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     Open(LAYER_ITEM, c.nContext);
     cItemDataSheet* lpSheet = static_cast<cItemDataSheet*>(m_lpSlot);
     ASSERT_EQ(2u, lpSheet->m_vPages.size());
-    EXPECT_EQ("2", TabText(m_hSheet, cItemDataSheet::PAGE_ACQUIRE));
+    EXPECT_EQ("取得時", TabText(m_hSheet, cItemDataSheet::PAGE_ACQUIRE));
     lpSheet->SetCurPage(cItemDataSheet::PAGE_ACQUIRE);
     cItemAcquirePage* a = static_cast<cItemAcquirePage*>(lpSheet->m_lpAcquirePage);
     ASSERT_TRUE(a && a->m_hWnd);
