@@ -417,16 +417,11 @@ LRESULT CALLBACK cDialog::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
   WNDPROC lpfnOld = p ? p->m_lpfnOldProc : nullptr;
   if (!lpfnOld) return DefDlgProcA(hWnd, uMsg, wParam, lParam);
   // Escape reaches a dialog as the dialog manager's IDCANCEL, which none of our templates has:
-  // it is a press of the dialog's own cancel button, and in a modal dialog without one (the
-  // graphic picker) the close box, which cancels there.
+  // it is a press of the dialog's own cancel button.
   if (uMsg == WM_COMMAND && LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == 0 && !GetDlgItem(hWnd, IDCANCEL)) {
     if (HWND hCancel = EscapeCancelButton(hWnd)) {
       wParam = MAKEWPARAM(CANCEL_BUTTON_ID, BN_CLICKED);
       lParam = reinterpret_cast<LPARAM>(hCancel);
-    } else if (!p->m_bModeless && p->m_nKind == KIND_DIALOG && !GetDlgItem(hWnd, CANCEL_BUTTON_ID)) {
-      uMsg = WM_CLOSE;
-      wParam = 0;
-      lParam = 0;
     }
   }
   if (uMsg == WM_NCDESTROY) {
