@@ -394,10 +394,36 @@ void cDialog::SystemResourceError() {
   PostMessageA(g_hMainWnd, WM_CLOSE, 0, 0);
 }
 
+namespace {
+
+// Every template of ours has its cancel button under this id.
+const int CANCEL_BUTTON_ID = 1001;
+
+// The cancel button that Escape stands for: a push button the author could press now.
+HWND EscapeCancelButton(HWND hDlg) {
+  HWND hButton = GetDlgItem(hDlg, CANCEL_BUTTON_ID);
+  if (!hButton || !IsWindowVisible(hButton) || !IsWindowEnabled(hButton)) return nullptr;
+  char szClass[16] = "";
+  GetClassNameA(hButton, szClass, sizeof szClass);
+  if (lstrcmpiA(szClass, "Button") != 0) return nullptr;
+  const LONG_PTR nType = GetWindowLongPtrA(hButton, GWL_STYLE) & BS_TYPEMASK;
+  return nType == BS_PUSHBUTTON || nType == BS_DEFPUSHBUTTON ? hButton : nullptr;
+}
+
+}  // namespace
+
 LRESULT CALLBACK cDialog::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   cDialog* p = static_cast<cDialog*>(GetPropA(hWnd, DLG_PROP));
   WNDPROC lpfnOld = p ? p->m_lpfnOldProc : nullptr;
   if (!lpfnOld) return DefDlgProcA(hWnd, uMsg, wParam, lParam);
+  // Escape reaches a dialog as the dialog manager's IDCANCEL, which none of our templates has:
+  // it is a press of the dialog's own cancel button.
+  if (uMsg == WM_COMMAND && LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == 0 && !GetDlgItem(hWnd, IDCANCEL)) {
+    if (HWND hCancel = EscapeCancelButton(hWnd)) {
+      wParam = MAKEWPARAM(CANCEL_BUTTON_ID, BN_CLICKED);
+      lParam = reinterpret_cast<LPARAM>(hCancel);
+    }
+  }
   if (uMsg == WM_NCDESTROY) {
     SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpfnOld));
     RemovePropA(hWnd, DLG_PROP);

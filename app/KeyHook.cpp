@@ -17,6 +17,31 @@ int FocusImeState(HWND hDlg) {
   return ImeState(hFocus ? hFocus : hDlg);
 }
 
+bool IsOpenDropDown(HWND hWnd) {
+  char szClass[16] = "";
+  GetClassNameA(hWnd, szClass, sizeof szClass);
+  return lstrcmpiA(szClass, "ComboBox") == 0 && SendMessageA(hWnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+// True when the control with the focus handles Enter or Escape itself: a text box that takes
+// line breaks, an open drop-down list that takes the pick or closes. A copy of such a key would
+// reach the dialog manager as the dialog's own key and end the dialog under the author's hands.
+bool FocusTakesKey(HWND hDlg, WPARAM wKey, LPARAM lFlags) {
+  HWND hFocus = GetFocus();
+  if (!hFocus || hFocus == hDlg || !IsChild(hDlg, hFocus)) return false;
+  MSG msg = {};
+  msg.hwnd = hFocus;
+  msg.message = WM_KEYDOWN;
+  msg.wParam = wKey;
+  msg.lParam = lFlags;
+  const LRESULT nCode = SendMessageA(hFocus, WM_GETDLGCODE, wKey, reinterpret_cast<LPARAM>(&msg));
+  if (nCode & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return true;
+  // The edit of a drop-down combo box speaks for the box.
+  for (HWND h = hFocus; h && h != hDlg; h = GetParent(h))
+    if (IsOpenDropDown(h)) return true;
+  return false;
+}
+
 }  // namespace
 
 cHook::~cHook() {
@@ -53,6 +78,8 @@ LRESULT CALLBACK KeyHookProc(int nCode, WPARAM wKey, LPARAM lFlags) {
   if (wKey == VK_TAB) return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
   int nIme = FocusImeState(hActive);
   if (nIme == IME_NO_CONTEXT) DebugErrorBox("Err ImmGetContext");
+  if ((wKey == VK_RETURN || wKey == VK_ESCAPE) && FocusTakesKey(hActive, wKey, lFlags))
+    return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
   if (wKey == VK_RETURN) {
     // Enter that ends a composition belongs to the input method alone.
     if (nIme == IME_COMPOSING) return CallNextHookEx(s_hHook, nCode, wKey, lFlags);

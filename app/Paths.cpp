@@ -56,6 +56,10 @@ int MakeRelativePath(char* pszPath) {
 
 int MakeRelativeStr(std::string& str) { return OnStringBuffer(str, MakeRelativePath); }
 
+void DropCurrentFolderPrefix(std::string& str) {
+  while (str.size() > 2 && str[0] == '.' && str[1] == '\\') str.erase(0, 2);
+}
+
 int MakeAbsolutePath(char* pszPath) {
   if (!PathIsRelativeA(pszPath)) return 1;
   char szCur[MAX_PATH];

@@ -11,6 +11,9 @@ typedef cShellVector<std::string> cPathList;
 
 int MakeRelativePath(char* pszPath);
 int MakeRelativeStr(std::string& str);
+// A path inside the current folder in the one form the editor shows: "data\stg4\x" for
+// ".\data\stg4\x" (which the relative-path call gives for a chosen file).
+void DropCurrentFolderPrefix(std::string& str);
 int MakeAbsolutePath(char* pszPath);
 void GetFileName(char* pszPath);
 void GetFileNameStr(std::string& str);

@@ -240,16 +240,15 @@ void cFlowPage::OnCommand(WPARAM wParam, LPARAM lParam) {
   const bool bKeyFocus = m_cgKeyCondList.m_hWnd && GetFocus() == m_cgKeyCondList.m_hWnd;
   switch (wId) {
     case IDC_FP_FLOW_INSERT:
-      if (bClick && m_FlowList.Insert()) UpdateCtrlsExcept(0, &m_FlowList);
+      if (bClick && m_FlowList.Insert()) ShowCurrentFlow();
       break;
     case IDC_FP_FLOW_DELETE:
-      if (bClick && m_FlowList.Delete(-1, 0)) UpdateCtrlsExcept(0, &m_FlowList);
+      if (bClick && m_FlowList.Delete(-1, 0)) ShowCurrentFlow();
       break;
     case IDC_FP_FLOW_LIST:
       if (wCode != LBN_SELCHANGE) break;
       m_FlowList.OnSelChange();
-      UpdateCtrlsExcept(0, &m_FlowList);
-      ApplyInheritEnabling();
+      ShowCurrentFlow();
       break;
     case IDC_FP_COND_LIST:
       if (wCode == LBN_SELCHANGE) m_CondList.OnSelChange();
@@ -333,7 +332,7 @@ void cFlowPage::OnCommand(WPARAM wParam, LPARAM lParam) {
       m_vFlowWork[nIndex].ClampItemRefs();
       m_EditFlow.ClampItemRefs();
     }
-    UpdateCtrlsExcept(0, &m_FlowList);
+    ShowCurrentFlow();
   } else if (m_CondList.OnOwnerCommand(wParam)) {
     StoreEditor();
   } else if (m_cgKeyCondList.OnAccelKey(wParam) || m_cgKeyCondList.OnPopupCommand(wParam)) {
@@ -380,7 +379,7 @@ LRESULT cFlowPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       if (!m_bInit) break;
       // A flow selected this way is the current flow at once.
       if (PopupListMenu(*this, {&m_FlowList, &m_CondList, &m_cgKeyCondList, &m_CmdList}, lParam) == &m_FlowList)
-        UpdateCtrlsExcept(0, &m_FlowList);
+        ShowCurrentFlow();
       r = 1;
       break;
     case WM_NOTIFY:
@@ -439,6 +438,12 @@ void cFlowPage::Step(int32_t nStep) {
     p->SelectOnly(0, 1);
   UpdateCtrlsExcept(0, &m_FlowList);
   ApplyInheritLock();
+  ApplyInheritEnabling();
+}
+
+void cFlowPage::ShowCurrentFlow() {
+  UpdateCtrlsExcept(0, &m_FlowList);
+  // The enabling follows the flow now shown, not the one shown before.
   ApplyInheritEnabling();
 }
 

@@ -88,6 +88,8 @@ class cFlowPage : public cDialogClass<cFlowPage> {
   // The inheritance check box follows the working copy (which the sheet may have replaced).
   void BindInheritCheck();
   void Step(int32_t nStep);
+  // The fields of the flow that has become current, enabled for it.
+  void ShowCurrentFlow();
   void OnTriggerChanged();
   void OnTargetXChanged();
   void ApplyInheritLock();

@@ -261,6 +261,8 @@ bool OpenLastStage(const std::string& strPath) {
   }
   StageEditState.m_bStageOpen = bOk ? 1 : 0;
   StageEditState.m_strStagePath = bOk ? strPath : std::string();
+  // A path remembered as ".\data\..." is shown and kept as every other stage path is.
+  DropCurrentFolderPrefix(StageEditState.m_strStagePath);
   StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
   return bOk;
 }

@@ -15,9 +15,22 @@ namespace {
 const uint16_t FORWARDED[] = {ID_STAGE_NEW,  ID_STAGE_OPEN, ID_STAGE_SAVE,   ID_STAGE_TESTPLAY,
                               ID_STAGE_REDO, ID_STAGE_UNDO, ID_GAME_TESTPLAY};
 
-// Where the window opens when no position is stored: beside the stage window, above its top.
+// Where the window opens when no position is stored: beside the stage window's left edge, just
+// above its top, so the stage window's title (the stage's name) stays in sight.
 const int32_t OFFSET_X = 8;
-const int32_t OFFSET_Y = -80;
+
+// The first place of the window of this size beside the stage window: above it, else below it,
+// else inside its lower edge; never over its caption.
+POINT PlaceBesideStage(const RECT& rcStage, int32_t nHeight) {
+  RECT rcWork = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+  POINT pt = {rcStage.left + OFFSET_X, rcStage.top - nHeight};
+  if (pt.y >= rcWork.top) return pt;
+  pt.y = rcStage.bottom;
+  if (pt.y + nHeight <= rcWork.bottom) return pt;
+  pt.y = rcStage.bottom - nHeight;
+  return pt;
+}
 
 }  // namespace
 
@@ -38,8 +51,10 @@ cCharaGroupWnd::cCharaGroupWnd(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
     m_ptStored.x = place.m_nX;
     m_ptStored.y = place.m_nY;
   } else if (lpOwner && lpOwner->m_hWnd && GetWindowRect(lpOwner->m_hWnd, &rc)) {
+    // The height is known once the window is made (OnInitDialog); the top is refined there.
     m_ptStored.x = rc.left + OFFSET_X;
-    m_ptStored.y = rc.top + OFFSET_Y;
+    m_ptStored.y = rc.top;
+    m_bBesideStage = 1;
   }
   m_vCheck.resize(GROUP_COUNT);
   for (int32_t k = 0; k < GROUP_COUNT; ++k) m_vCheck[k].m_Param.Set(ButtonId(k), &m_anValue[k]);
@@ -49,6 +64,11 @@ cCharaGroupWnd::~cCharaGroupWnd() { Dispose(); }
 
 void cCharaGroupWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
+  RECT rcStage, rcOwn;
+  if (m_bBesideStage && m_hParent && GetWindowRect(m_hParent, &rcStage) && GetWindowRect(m_hWnd, &rcOwn)) {
+    const POINT pt = PlaceBesideStage(rcStage, rcOwn.bottom - rcOwn.top);
+    SetPosition(pt.x, pt.y);
+  }
   AttachCtrls(m_vCheck);
   AddAccel(m_hWnd, IDR_ACCEL_REC1);
   for (int32_t k = 0; k < GROUP_COUNT; ++k) SetDlgItemTextA(m_hWnd, ButtonId(k), std::to_string(k).c_str());

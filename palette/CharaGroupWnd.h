@@ -29,6 +29,8 @@ class cCharaGroupWnd : public cDialogClass<cCharaGroupWnd> {
 
   cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
   int32_t m_anValue[GROUP_COUNT] = {};
+  // Set when no place was stored: the window opens beside the stage window, clear of its caption.
+  int32_t m_bBesideStage = 0;
 };
 
 // The group window of the stage window's tool windows.

@@ -76,7 +76,8 @@ LRESULT cGraphicPickDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     Draw();
   }
   LRESULT nDefault = DefProc(hWnd, uMsg, wParam, lParam);
-  if (uMsg == WM_CLOSE) {
+  // Escape (the dialog manager's IDCANCEL) closes the picker as its close box does.
+  if (uMsg == WM_CLOSE || (uMsg == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) {
     Close(0);
     return 1;
   }

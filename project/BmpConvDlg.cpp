@@ -260,14 +260,15 @@ void cBmpConvDlg::ConvertAll() {
   for (size_t i = 0; i < vOut.size(); ++i)
     if (ConvertBmp(vOut[i].c_str(), m_vFiles[static_cast<int>(i)].c_str())) ++nConverted;
   SetArrowCursor();
-  // "Done" after failed files would hide that some pictures are still unconverted.
+  // "Done", in the text or the caption, after failed files would hide that some pictures are
+  // still unconverted.
   const int nTotal = static_cast<int>(vOut.size());
   if (nConverted == nTotal) {
     MsgBox(m_hWnd, "変換完了", "変換完了！", MB_OK);
   } else {
     std::string strText;
     FormatStr(strText, "%d個中%d個のファイルを変換しました", nTotal, nConverted);
-    MsgBox(m_hWnd, strText.c_str(), "変換完了！", MB_OK | MB_ICONWARNING);
+    MsgBox(m_hWnd, strText.c_str(), "変換エラー", MB_OK | MB_ICONWARNING);
   }
   m_bBusy = 0;
 }

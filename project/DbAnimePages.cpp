@@ -40,6 +40,13 @@ void WidenSampleLimits(cSysPageCtrls& c) {
   if (cEditValCtrl<int16_t>* lpFrame = c.FindShort(IDC_DB_SAMPLE_FRAME)) lpFrame->SetRange(0, CHARA_SP_FRAME_MAX);
 }
 
+// The pattern dialog draws its sample from the anime it edits; the page may show another graphic
+// than the one stored (a number raised to its minimum), so what it shows is stored first.
+void StoreShownSample(cSysPageCtrls& c) {
+  for (uint32_t nId : {IDC_DB_SAMPLE_KIND, IDC_DB_SAMPLE_NO, IDC_DB_SAMPLE_FRAME})
+    if (cControl* lpCtrl = c.Find(nId)) lpCtrl->CtrlToData();
+}
+
 template <class E>
 int32_t Shown(E* lpEdit) {
   return lpEdit ? static_cast<int32_t>(lpEdit->ParseText()) : 0;
@@ -170,6 +177,7 @@ void cAnimeSetPage::EditSlot() {
   cListCtrl<cEdAnime>& slots = m_Slots.m_Ctrl;
   const int nRow = slots.GetCurSel();
   if (nRow < 0 || nRow >= static_cast<int>(m_Edit.m_vSlot.size())) return;
+  StoreShownSample(m_Ctrls);
   // The set's graphic is that of its first slot; the slot edited takes it over.
   cEdAnime& slot = m_Edit.m_vSlot[nRow];
   const cEdAnime& first = m_Edit.m_vSlot[0];
@@ -228,6 +236,7 @@ bool cAnimePage::OnPageCommand(WORD wId, WORD wCode) {
 
 void cAnimePage::EditPattern() {
   if (m_List.m_Ctrl.GetCurDataIndex() < 0) return;
+  StoreShownSample(m_Ctrls);
   EditedAnime = &m_Edit;
   WindowList.EnableAll(0);
   cAnimePatternDlg* lpDlg = new (std::nothrow)

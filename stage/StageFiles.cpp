@@ -118,6 +118,7 @@ int32_t cStageWnd::OpenStage() {
   }
   StageEditState.m_bStageOpen = 1;
   StageEditState.m_strStagePath = szPath;
+  DropCurrentFolderPrefix(StageEditState.m_strStagePath);
   CloseNotice();
   return 1;
 }
@@ -174,6 +175,7 @@ int32_t cStageWnd::SaveStage(int32_t bSaveAs) {
     CloseNotice();
     ErrorBoxText(OTHER_DRIVE);
   }
+  DropCurrentFolderPrefix(strNew);
   st.m_strStagePath = strNew;
   // The file just written is never the older one (the author may have chosen its very name).
   const bool bOlderVersion = bPropose && SamePath(WithoutExtension(strPrev), WithoutExtension(strNew));

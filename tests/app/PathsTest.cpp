@@ -64,6 +64,23 @@ TEST(Paths, RelativeAndAbsolute) {
   }
 }
 
+// The stage title and the remembered stage path use one form for a file of the project folder.
+TEST(Paths, CurrentFolderPrefixGoesAndOtherPathsStay) {
+  const struct {
+    const char* pszIn;
+    const char* pszOut;
+  } aCases[] = {{".\\data\\stg4\\a.stg4_778", "data\\stg4\\a.stg4_778"},
+                {"data\\stg4\\a.stg4_778", "data\\stg4\\a.stg4_778"},
+                {"..\\other\\a.stg4_778", "..\\other\\a.stg4_778"},
+                {".\\", ".\\"},
+                {"", ""}};
+  for (const auto& c : aCases) {
+    std::string s = c.pszIn;
+    DropCurrentFolderPrefix(s);
+    EXPECT_EQ(c.pszOut, s) << c.pszIn;
+  }
+}
+
 TEST(Paths, LatestNumberedFromNineHundredNinetyNineDown) {
   cTempDir dir(true);
   char szDst[MAX_PATH] = "untouched";

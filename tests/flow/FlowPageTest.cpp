@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <utility>
 
 #include "app/WindowList.h"
 #include "flow/CmdPaletteDlg.h"
@@ -137,6 +138,27 @@ TEST_F(FlowPageTest, TriggerDecidesTheNoteTheGroupAndTheTargetCheck) {
   ChooseTrigger(3);
   EXPECT_FALSE(Checked(IDC_FP_TARGET_X));
   EXPECT_EQ(0, m_lpPage->m_vFlowWork[0].m_bSetTarget);
+}
+
+// A flow made current by an insert or a delete has the group and the target box enabled for its
+// own trigger, not for the flow shown before.
+TEST_F(FlowPageTest, FlowMadeCurrentByInsertOrDeleteIsEnabledForItsOwnTrigger) {
+  cEdChara chara;
+  chara.m_vFlow.assign(1, cEdFlow());
+  chara.m_vFlow[0].m_nTrigger = 7;
+  Open(chara);
+  const auto Enabling = [&] {
+    return std::make_pair(IsWindowEnabled(Item(IDC_FP_GROUP)) != FALSE, IsWindowEnabled(Item(IDC_FP_TARGET_X)) != FALSE);
+  };
+  EXPECT_EQ(std::make_pair(false, true), Enabling());
+  Click(IDC_FP_FLOW_INSERT);
+  ASSERT_EQ(2u, m_lpPage->m_vFlowWork.size());
+  ASSERT_EQ(0, m_lpPage->m_EditFlow.m_nTrigger);
+  EXPECT_EQ(std::make_pair(true, false), Enabling());
+  Click(IDC_FP_FLOW_DELETE);
+  ASSERT_EQ(1u, m_lpPage->m_vFlowWork.size());
+  ASSERT_EQ(7, m_lpPage->m_EditFlow.m_nTrigger);
+  EXPECT_EQ(std::make_pair(false, true), Enabling());
 }
 
 TEST_F(FlowPageTest, InheritedFlowsLockThePageAndReplaceTheFlows) {

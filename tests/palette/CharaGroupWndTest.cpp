@@ -91,12 +91,22 @@ TEST_F(CharaGroupWndTest, OpensAboveTheStageWindowAndRemembersWhereItStood) {
     EXPECT_EQ(x, rc.left);
     EXPECT_EQ(y, rc.top);
   };
-  // Without a stored place: beside the stage window's left edge, above its top.
-  SetWindowPos(m_lpStage->m_hWnd, nullptr, 100, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SafeDelete(lpSlot);
-  EditConfig.m_aPlace[PLACE_CHARA_GROUP].m_bValid = 0;
-  Recreate();
-  ExpectAt(108, 220);
+  // Without a stored place: beside the stage window's left edge, its bottom on the stage
+  // window's top; with no room above, below the stage window. Never over the stage's caption.
+  RECT rcWork;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+  RECT rcStage;
+  for (int yStage : {300, static_cast<int>(rcWork.top)}) {
+    SCOPED_TRACE(yStage);
+    SetWindowPos(m_lpStage->m_hWnd, nullptr, 100, yStage, 640, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(m_lpStage->m_hWnd, &rcStage);
+    SafeDelete(lpSlot);
+    EditConfig.m_aPlace[PLACE_CHARA_GROUP].m_bValid = 0;
+    Recreate();
+    RECT rc;
+    GetWindowRect(lpSlot->m_hWnd, &rc);
+    ExpectAt(108, yStage == 300 ? 300 - (rc.bottom - rc.top) : static_cast<int>(rcStage.bottom));
+  }
   // Moved, it remembers the place when it goes, and the next one opens there.
   DeleteFileA(EDIT_CONFIG_FILE);
   SetWindowPos(lpSlot->m_hWnd, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

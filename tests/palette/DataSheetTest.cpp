@@ -42,6 +42,7 @@
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
+#include "support/TypedSteps.h"
 
 namespace {
 
@@ -496,7 +497,7 @@ TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
     Open(LAYER_CHARA, c.nContext);
     cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
     ASSERT_EQ(4u, lpSheet->m_vPages.size());
-    EXPECT_EQ("4", TabText(m_hSheet, cCharaDataSheet::PAGE_FLOW));
+    EXPECT_EQ("フロー", TabText(m_hSheet, cCharaDataSheet::PAGE_FLOW));
     lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
     cFlowPage* f = static_cast<cFlowPage*>(lpSheet->m_lpFlowPage);
     ASSERT_TRUE(f && f->m_hWnd);
@@ -516,6 +517,72 @@ TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
     EXPECT_EQ(1u, Target().m_vFlow.size());
   }
   EXPECT_EQ(cCharaDataSheet::PAGE_FLOW, EditConfig.m_nCharaSheetPage);
+}
+
+// Both previews of the view page show the character once the page is painted, for the project's
+// default character too: what the page drew is not painted over by the pictures' background.
+TEST_F(DataSheetTest, ViewPagePreviewsShowTheCharacterAfterTheyArePainted) {
+  PrjOption.m_DefChara.m_nGraphic = 1;
+  StageEditState.m_lpCharaTarget = &PrjOption.m_DefChara;
+  EditConfig.m_nCharaSheetPage = 0;
+  Open(LAYER_CHARA, EDIT_DEFAULT);
+  cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+  lpSheet->SetCurPage(cCharaDataSheet::PAGE_VIEW);
+  cCharaViewPage* lpPage = cCharaViewPage::Current();
+  ASSERT_TRUE(lpPage && lpPage->m_hWnd);
+  ASSERT_EQ(2u, lpPage->m_vPicture.size());
+  lpPage->DrawPreviews();
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    cBitmapCtrl& c = lpPage->m_vPicture[i].m_Ctrl;
+    const cSurface& s = c.m_Surface;
+    ASSERT_TRUE(c.m_hWnd && s.m_pBits);
+    // A dot of the character (not black) in the surface...
+    int x = -1, y = -1;
+    for (int yy = 0; yy < s.m_nHeight && x < 0; ++yy)
+      for (int xx = 0; xx < s.m_nWidth; ++xx) {
+        const uint8_t* p = s.m_pBits + size_t(yy) * s.Pitch() + xx * 4;
+        if (p[0] || p[1] || p[2]) {
+          x = xx;
+          y = yy;
+          break;
+        }
+      }
+    ASSERT_GE(x, 0);
+    // ...is what the picture shows after the system repainted it.
+    RedrawWindow(c.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const uint8_t* p = s.m_pBits + size_t(y) * s.Pitch() + x * 4;
+    HDC hDC = GetDC(c.m_hWnd);
+    const COLORREF cr = GetPixel(hDC, x, y);
+    ReleaseDC(c.m_hWnd, hDC);
+    EXPECT_EQ(RGB(p[2], p[1], p[0]), cr);
+  }
+}
+
+// Escape typed on the keyboard closes the sheet as its cancel button does, also while one of the
+// flow page's lists has the focus.
+TEST_F(DataSheetTest, EscapeCancelsTheSheetWithTheFocusInAFlowList) {
+  for (uint16_t wList : {IDC_FP_FLOW_LIST, IDC_FP_COND_LIST, IDC_FP_KEY_LIST, IDC_FP_CMD_LIST}) {
+    SCOPED_TRACE(wList);
+    const bool bOk = Retried([&] {
+      SafeDelete(m_lpSlot);
+      PrjOption.m_DefChara.m_vFlow.assign(1, cEdFlow());
+      StageEditState.m_lpCharaTarget = &PrjOption.m_DefChara;
+      Open(LAYER_CHARA, EDIT_DEFAULT);
+      cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
+      lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
+      cFlowPage* f = static_cast<cFlowPage*>(lpSheet->m_lpFlowPage);
+      if (!f || !FocusControl(m_hSheet, GetDlgItem(f->m_hWnd, wList))) return false;
+      Type(f, IDC_FP_MEMO, "捨てる");
+      SetFocus(GetDlgItem(f->m_hWnd, wList));
+      InjectKey(VK_ESCAPE);
+      if (!PumpThroughMainLoopUntil([&] { return !IsWindow(m_hSheet) && !m_lpSlot; }, 3000)) return false;
+      // Cancelled: nothing of the page reached the character.
+      EXPECT_EQ("", PrjOption.m_DefChara.m_vFlow[0].m_strMemo);
+      return true;
+    });
+    EXPECT_TRUE(bOk);
+  }
 }
 
 TEST_F(DataSheetTest, FlowPageAndFirstPageSeeEachOthersChanges) {
@@ -571,7 +638,7 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     Open(LAYER_ITEM, c.nContext);
     cItemDataSheet* lpSheet = static_cast<cItemDataSheet*>(m_lpSlot);
     ASSERT_EQ(2u, lpSheet->m_vPages.size());
-    EXPECT_EQ("2", TabText(m_hSheet, cItemDataSheet::PAGE_ACQUIRE));
+    EXPECT_EQ("取得時", TabText(m_hSheet, cItemDataSheet::PAGE_ACQUIRE));
     lpSheet->SetCurPage(cItemDataSheet::PAGE_ACQUIRE);
     cItemAcquirePage* a = static_cast<cItemAcquirePage*>(lpSheet->m_lpAcquirePage);
     ASSERT_TRUE(a && a->m_hWnd);

@@ -172,7 +172,7 @@ TEST_F(BmpConvTest, RunConvertsTheListIntoTheOutputFolderOrInPlaceAndGoesOnAfter
   EXPECT_EQ("エラー", m_Boxes.Shown()[2].strCaption);
   // Three of the five files failed: the closing box says so instead of "done".
   EXPECT_EQ("5個中2個のファイルを変換しました", m_Boxes.Shown()[3].strText);
-  EXPECT_EQ("変換完了！", m_Boxes.Shown()[3].strCaption);
+  EXPECT_EQ("変換エラー", m_Boxes.Shown()[3].strCaption);
   EXPECT_FALSE(FileExists("out\\c24.bmp"));
   EXPECT_FALSE(FileExists("out\\huge.bmp"));
   Bytes vConverted = ReadFileBytes("out\\a.bmp");

@@ -190,6 +190,34 @@ TEST_F(DbEditPagesTest, PatternDialogEditsTheAnimesPatternsAndOffersCommandsOnly
   EXPECT_EQ(7, Written.m_vAnimeSet[0].m_vSlot[0].m_nSampleNo);
 }
 
+// An anime stored with graphic number 0 shows number 1 on its page, the lowest there is; the
+// pattern dialog draws its sample from that graphic too, not from the stored 0.
+TEST_F(DbEditPagesTest, PatternDialogSampleIsTheGraphicThePageShows) {
+  PaintCharaSheet();
+  Database.m_vAnime.resize(1);
+  cEdAnime a = Walking(2);
+  a.m_nSampleNo = 0;
+  a.m_nSampleFrame = 3;
+  Database.m_vAnime.push_back(a);
+  Open();
+  HWND hAnime = Page(TAB_ANIME);
+  SelectRow(hAnime, IDC_DB_LIST_ANIME, 0);
+  char sz[16] = "";
+  GetDlgItemTextA(hAnime, IDC_DB_SAMPLE_NO, sz, sizeof sz);
+  ASSERT_STREQ("1", sz);
+  bool bPatternFrame = false;
+  {
+    cAnswerWhenUp<cAnimePatternDlg> answer([&](cAnimePatternDlg* d) {
+      d->Draw();
+      // The sample frame plus the first pattern's frame 0.
+      bPatternFrame = CentreIs(d->m_Ctrls.FindBitmap(IDC_PAT_SAMPLE)->m_Surface, FRAME_INDEX + 3);
+      PressLater(d->m_hWnd, IDC_DBDLG_CANCEL);
+    });
+    Click(hAnime, IDC_DB_PATTERN_EDIT);
+  }
+  EXPECT_TRUE(bPatternFrame);
+}
+
 TEST_F(DbEditPagesTest, GraphicKindSetsTheNumberAndFrameLimitsAndStoresTheClampedFrame) {
   Database.m_vBmpCharaExc.resize(2);
   Database.m_vAnime.resize(1);
