@@ -38,10 +38,13 @@ wine_up() {
   wineserver -p >/dev/null 2>&1 </dev/null &
   STARTED_WINESERVER=1
   # A new prefix (or one made by another Wine version) is booted whole; a current one needs no
-  # boot, which takes seconds even when there is nothing to do.
+  # boot, which takes seconds even when there is nothing to do. Wine's services start with the
+  # first program of the server: a trivial one starts them here, detached from our pipes.
   if ! wine_prefix_current; then
     wine wineboot -i </dev/null >/dev/null 2>&1
     wine --version >"$WINEPREFIX/.booted-by" 2>/dev/null || true
+  else
+    wine cmd /c exit </dev/null >/dev/null 2>&1
   fi
   # An ALSA device that discards what it plays gives Wine one wave-out device.
   if [ ! -f "$BUILD_DIR/asound/.asoundrc" ]; then
