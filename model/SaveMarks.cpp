@@ -19,8 +19,8 @@ namespace {
 bool s_abFailed[KEPT_FILE_COUNT] = {};
 
 // What the question at closing calls each object.
-const char* const KEPT_NAMES[KEPT_FILE_COUNT] = {"データベース", "システム設定", "プロジェクトオプション",
-                                                 "エディタの設定", "変数名"};
+const char* const KEPT_NAMES[KEPT_FILE_COUNT] = {"データベース", "システムの設定", "プロジェクトオプション",
+                                                 "エディターの設定", "変数名"};
 
 // One box names every database file that could not be written; the others are written anyway.
 int SaveDatabase() {

@@ -488,11 +488,11 @@ TEST_F(StageFilesTest, ClosingAsksAgainForEachFileWhoseSaveFailed) {
   } const aKinds[] = {
       {KEPT_DATABASE, "data\\database\\Sound.dat", "データベースが保存されていません。\n保存しますか？",
        [](int n) { Database.m_vSound[0].m_strName = std::to_string(n); }},
-      {KEPT_SYSTEM, SYSTEM_FILE, "システム設定が保存されていません。\n保存しますか？",
+      {KEPT_SYSTEM, SYSTEM_FILE, "システムの設定が保存されていません。\n保存しますか？",
        [](int n) { SystemData.m_strTitle = std::to_string(n); }},
       {KEPT_PRJ_OPTION, PRJ_OPTION_FILE, "プロジェクトオプションが保存されていません。\n保存しますか？",
        [](int n) { PrjOption.m_strGamePath = std::to_string(n); }},
-      {KEPT_EDIT_CONFIG, EDIT_CONFIG_FILE, "エディタの設定が保存されていません。\n保存しますか？",
+      {KEPT_EDIT_CONFIG, EDIT_CONFIG_FILE, "エディターの設定が保存されていません。\n保存しますか？",
        [](int n) { EditConfig.m_strLastStage = std::to_string(n); }},
       {KEPT_VAR_NAMES, GVALINFO_FILE, "変数名が保存されていません。\n保存しますか？",
        [](int n) { GValInfo[3].m_strName = std::to_string(n); }},
