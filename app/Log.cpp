@@ -85,7 +85,11 @@ bool ReportAndErrorLog(const char* pszFormat, ...) {
 
 void SetErrorLog(int bEnabled, const char* pszPath) {
   s_ErrorLog.nEnabled = bEnabled;
-  CopyPath(s_ErrorLog.szPath, pszPath);
+  char szPath[MAX_PATH];
+  CopyPath(szPath, pszPath);
+  // The log is emptied at its first line once per file: another file starts over.
+  if (lstrcmpiA(szPath, s_ErrorLog.szPath) != 0) s_ErrorLog.bFirstDone = 0;
+  memcpy(s_ErrorLog.szPath, szPath, sizeof szPath);
 }
 
 bool IsErrorLogOn() { return s_ErrorLog.nEnabled != 0; }

@@ -22,7 +22,7 @@ cPropSheet::~cPropSheet() {
   m_vPages.clear();
 }
 
-void cPropSheet::Run() {
+void cPropSheet::Run(const char* pszCaption) {
   m_nMode = 1;
   for (size_t i = 0; i < m_vPages.size(); ++i) {
     cDialog* lpPage = m_vPages[static_cast<int>(i)];
@@ -61,6 +61,8 @@ void cPropSheet::Run() {
   psh.nStartPage = 0;
   psh.phpage = m_phPages;
   psh.pfnCallback = &cPropSheet::SheetCallback;
+  // Without PSH_PROPTITLE the caption is used as it is.
+  psh.pszCaption = pszCaption;
   m_hSheet = reinterpret_cast<HWND>(PropertySheetA(&psh));
   for (size_t i = 0; i < m_vPages.size(); ++i) m_vPages[static_cast<int>(i)]->m_hSheetWnd = m_hSheet;
   if (!m_hSheet) {

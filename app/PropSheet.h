@@ -29,7 +29,8 @@ class cPropSheet {
     if (m_lpWindowList) m_lpWindowList->AddSheet(this, lppOwnerSlot);
   }
 
-  void Run();
+  // The caption is the sheet's from its first moment on screen (null: the system's own).
+  void Run(const char* pszCaption = nullptr);
   int GetCurPage() const;
   void SetCurPage(int nIndex);
   void DrawCurPage();

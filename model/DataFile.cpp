@@ -196,6 +196,7 @@ void cDataWriter::NewBlock(size_t nAtLeast) {
 void cDataWriter::Append(cDataWriter&& o) {
   o.Settle();
   Settle();
+  if (o.m_bWriteFailed) m_bWriteFailed = true;
   for (cBlock& b : o.m_vBlocks) {
     if (!b.nSize) continue;
     m_vBlocks.push_back(std::move(b));

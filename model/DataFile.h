@@ -136,6 +136,8 @@ class cDataWriter {
   // Cuts the string at its first zero byte and to DATA_STRING_MAX bytes (never inside a
   // double-byte character), stores the cut string back, and writes it in the string encoding.
   void WriteString(std::string& str);
+  // Gives the save up: what has been collected is never written, and CloseFile fails.
+  void Fail() { m_bWriteFailed = true; }
 
   // Puts the image that another writer collected (a writer that was never opened: no version
   // first) at the end of this one's, without copying it. The other writer is left empty.

@@ -4,8 +4,8 @@ namespace {
 
 // Flows nest inside item commands, which nest inside flows. What the editor builds is at most a
 // few levels deep; a damaged file could nest deep enough to exhaust the stack, so reading refuses
-// anything deeper than this.
-constexpr int MAX_FLOW_DEPTH = 16;
+// anything deeper than MAX_FLOW_DEPTH, and writing does not make a file that reading would refuse.
+// Reading and writing share the count (neither runs inside the other on one thread).
 thread_local int t_nFlowDepth = 0;
 
 class cFlowDepth {
@@ -90,6 +90,12 @@ void cEdFlow::Write(cDataWriter& out) {
 }
 
 void cEdFlow::WriteValidated(cDataWriter& out) {
+  // A file the reader would refuse is never written: the save fails and the old file stays.
+  cFlowDepth depth;
+  if (depth.TooDeep()) {
+    out.Fail();
+    return;
+  }
   cDataRecord::Write(out);
   SaveCondVector(m_vCond, out);
   SaveRecords(out, m_vKeyCond);

@@ -32,6 +32,9 @@ class cEdKeyCond : public cDataRecord {
   bool operator!=(const cEdKeyCond& o) const { return !(*this == o); }
 };
 
+// The deepest flows may nest (a flow at the top is level 1); files never hold deeper ones.
+constexpr int MAX_FLOW_DEPTH = 16;
+
 class cEdFlow : public cDataRecord {
  public:
   std::string m_strMemo;      // from version 676

@@ -14,6 +14,7 @@
 #include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "model/SystemData.h"
@@ -228,6 +229,8 @@ void ReportDamagedVarNames() {
 }  // namespace
 
 bool LoadProject() {
+  // What is read now is what the files hold.
+  ForgetFailedSaves();
   bool bDamaged = false;
   if (!ReadVarNames(GValInfo, GVALINFO_FILE, &bDamaged)) {
     ReportLoadError(GVALINFO_FILE);
@@ -257,6 +260,8 @@ bool OpenLastStage(const std::string& strPath) {
     if (!bOk) {
       Stage.Reset();
       Stage.SetSize(32, 32, 0, 0);
+      // The file stays where it is; the author is told which stage the new one stands in for.
+      ErrorBox("%s を開けませんでした。", strPath.c_str());
     }
   }
   StageEditState.m_bStageOpen = bOk ? 1 : 0;

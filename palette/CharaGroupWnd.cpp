@@ -4,6 +4,7 @@
 
 #include "app/WindowList.h"
 #include "model/EditConfig.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "resources/ListIds.h"
 #include "resources/PaletteEntryIds.h"
@@ -93,7 +94,7 @@ LRESULT cCharaGroupWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
       RECT rc = {0, 0, 0, 0};
       GetWindowRect(hWnd, &rc);
       EditConfig.m_aPlace[PLACE_CHARA_GROUP].Set(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-      EditConfig.Save(EDIT_CONFIG_FILE);
+      SaveKept(KEPT_EDIT_CONFIG);
       return 1;
     }
     case WM_CLOSE:

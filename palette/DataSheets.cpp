@@ -99,9 +99,8 @@ cChkVector<typename K::Rec> PaletteCopy() {
 
 // Runs the sheet with its caption and the page the author looked at last.
 bool ShowSheet(cPropSheet& sheet, const char* pszCaption, int32_t nPage) {
-  sheet.Run();
+  sheet.Run(pszCaption);
   if (!sheet.m_hSheet) return false;
-  SetWindowTextA(sheet.m_hSheet, pszCaption);
   if (nPage > 0 && nPage < static_cast<int32_t>(sheet.m_vPages.size())) sheet.SetCurPage(nPage);
   return true;
 }

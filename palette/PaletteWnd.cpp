@@ -11,6 +11,7 @@
 #include "model/Inherit.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "palette/DataSheets.h"
@@ -472,7 +473,7 @@ LRESULT cPaletteWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
       RECT rc = {0, 0, 0, 0};
       GetWindowRect(hWnd, &rc);
       m_lpPlace->Set(rc.left, rc.top, m_nViewW, m_nViewH);
-      SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+      SaveKept(KEPT_EDIT_CONFIG);
       return 1;
     }
     case WM_INITDIALOG:

@@ -8,6 +8,7 @@
 #include "app/Bgm.h"
 #include "app/MsgBox.h"
 #include "model/Database.h"
+#include "model/SaveMarks.h"
 #include "project/DbPages.h"
 #include "stage/StageWnd.h"
 
@@ -92,9 +93,8 @@ int cDatabaseSheet::Create() {
   m_vPages.push_back(m_lpPicture);
   m_vPages.push_back(m_lpSound);
   m_vPages.push_back(m_lpBgm);
-  Run();
+  Run(SHEET_CAPTION);
   if (!m_hSheet) return 0;
-  SetWindowTextA(m_hSheet, SHEET_CAPTION);
   return 1;
 }
 
@@ -111,12 +111,8 @@ void cDatabaseSheet::Commit() {
     CommitPage(m_lpSound);
     CommitPage(m_lpBgm);
   }
-  // One box names every file that could not be written; the edits stay in memory.
-  std::vector<std::string> vFailed;
-  if (Database.SaveAll(&vFailed)) return;
-  std::string strFiles;
-  for (const std::string& s : vFailed) strFiles += (strFiles.empty() ? "" : "\n") + s;
-  ReportSaveError(strFiles.c_str());
+  // A failure names the files; the edits stay in memory and closing the editor asks for them.
+  SaveKept(KEPT_DATABASE);
 }
 
 void cDatabaseSheet::DrawPreview(int32_t bTick) {

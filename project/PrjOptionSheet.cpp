@@ -12,6 +12,7 @@
 #include "model/Inherit.h"
 #include "model/PaletteOptionTables.h"
 #include "model/PrjOption.h"
+#include "model/SaveMarks.h"
 #include "model/StageEditState.h"
 #include "palette/DataSheets.h"
 #include "resources/ProjectSheetIds.h"
@@ -282,9 +283,8 @@ bool cPrjOptionSheet::Create() {
   }
   m_vPages.push_back(m_lpGeneral);
   m_vPages.push_back(m_lpInherit);
-  Run();
+  Run("プロジェクトオプション");
   if (!m_hSheet) return false;
-  SetWindowTextA(m_hSheet, "プロジェクトオプション");
   return true;
 }
 
@@ -293,7 +293,7 @@ int cPrjOptionSheet::Save() {
     if (m_lpGeneral) m_lpGeneral->CtrlsToData();
     if (m_lpInherit) m_lpInherit->CtrlsToData();
   }
-  return SaveOrReport(PrjOption, PRJ_OPTION_FILE);
+  return SaveKept(KEPT_PRJ_OPTION);
 }
 
 // ---- entry points ----

@@ -5,6 +5,7 @@
 #include "app/MsgBox.h"
 #include "controls/CtrlBind.h"
 #include "model/DataRecord.h"
+#include "model/SaveMarks.h"
 #include "model/SystemData.h"
 #include "project/SysCompat2Page.h"
 #include "project/SysCompatPage.h"
@@ -74,16 +75,15 @@ int cSystemSheet::Create() {
   m_vPages.push_back(m_lpIni);
   m_vPages.push_back(m_lpCompat);
   m_vPages.push_back(m_lpCompat2);
-  Run();
+  Run(SHEET_CAPTION);
   if (!m_hSheet) return 0;
-  SetWindowTextA(m_hSheet, SHEET_CAPTION);
   return 1;
 }
 
 void cSystemSheet::Save() {
   for (int nPass = 0; nPass < 2; ++nPass)
     for (size_t i = 0; i < m_vPages.size(); ++i) m_vPages[static_cast<int>(i)]->CtrlsToData();
-  SaveOrReport(SystemData, SYSTEM_FILE);
+  SaveKept(KEPT_SYSTEM);
 }
 
 void OpenSystemSheet(cWindow* lpOwner, cSystemSheet** lppSlot) {

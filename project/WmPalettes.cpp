@@ -9,6 +9,7 @@
 #include "app/WindowList.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
+#include "model/SaveMarks.h"
 #include "model/StageEditState.h"
 #include "model/WorldMapEditState.h"
 #include "project/WmEventDlg.h"
@@ -46,7 +47,7 @@ void StoreOuterPlacement(HWND hWnd, eWndPlace nPlace) {
   RECT rc = {0, 0, 0, 0};
   if (!hWnd || !GetWindowRect(hWnd, &rc)) return;
   EditConfig.m_aPlace[nPlace].Set(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+  SaveKept(KEPT_EDIT_CONFIG);
 }
 
 // ---------------------------------------------------------------------------------------------

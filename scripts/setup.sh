@@ -6,9 +6,14 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 PKGS=(g++-mingw-w64-x86-64 wine wine64 xvfb xauth imagemagick fonts-ipafont-gothic locales
       googletest cmake make vorbis-tools)
 
+# One query for every package: a package not installed, or not known at all, is missing.
+declare -A installed=()
+while read -r name status; do
+  [ "$status" = "install ok installed" ] && installed[${name%%:*}]=1
+done < <(dpkg-query -W -f='${Package} ${Status}\n' "${PKGS[@]}" 2>/dev/null || true)
 missing=()
 for p in "${PKGS[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  [ -n "${installed[$p]:-}" ] || missing+=("$p")
 done
 
 SUDO=""

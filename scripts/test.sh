@@ -11,7 +11,8 @@ trap wine_down EXIT
 wine_up
 # Without a window manager Wine waits two seconds whenever it hides a managed top-level window;
 # the test prefix keeps its windows unmanaged.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null ||
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 export HOME_FOR_TESTS="$BUILD_DIR/asound"
 cd "$BUILD_DIR"
 # A Wine process that fails to start under load (no output, no time) is run once more; a test

@@ -11,6 +11,12 @@ export WINEARCH=win64
 XVFB_PID=""
 STARTED_WINESERVER=0
 
+# The prefix was booted whole by the Wine we run now.
+wine_prefix_current() {
+  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/user.reg" ] && [ -f "$WINEPREFIX/.booted-by" ] &&
+    [ "$(cat "$WINEPREFIX/.booted-by")" = "$(wine --version 2>/dev/null)" ]
+}
+
 wine_up() {
   if [ -z "${DISPLAY:-}" ] || [ "${EDITOR_OWN_X:-0}" = 1 ]; then
     local n
@@ -31,7 +37,15 @@ wine_up() {
   # The server and Wine's services must not inherit our pipes (ctest would wait on them forever).
   wineserver -p >/dev/null 2>&1 </dev/null &
   STARTED_WINESERVER=1
-  wine wineboot -i </dev/null >/dev/null 2>&1
+  # A new prefix (or one made by another Wine version) is booted whole; a current one needs no
+  # boot, which takes seconds even when there is nothing to do. Wine's services start with the
+  # first program of the server: a trivial one starts them here, detached from our pipes.
+  if ! wine_prefix_current; then
+    wine wineboot -i </dev/null >/dev/null 2>&1
+    wine --version >"$WINEPREFIX/.booted-by" 2>/dev/null || true
+  else
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+  fi
   wine_map_dialog_fonts
   # An ALSA device that discards what it plays gives Wine one wave-out device.
   if [ ! -f "$BUILD_DIR/asound/.asoundrc" ]; then

@@ -12,6 +12,7 @@
 #include "model/Inherit.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "resources/StageDialogIds.h"
@@ -146,7 +147,7 @@ int32_t cNewStageDlg::MakeStage() {
   Stage.Validate();
   st.m_bStageOpen = 1;
   st.m_strStagePath.clear();
-  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+  SaveKept(KEPT_EDIT_CONFIG);
   CloseNotice();
   return 1;
 }

@@ -8,6 +8,7 @@
 #include "model/DataRecord.h"
 #include "model/EditConfig.h"
 #include "model/Palette.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "project/BmpConvDlg.h"
@@ -228,7 +229,7 @@ void cStageWnd::ToggleView(uint16_t wId) {
   int32_t nLayer = StageEditState.m_nLayer;
   if (wId == ID_VIEW_GROUP) {
     aPlace[PLACE_CHARA_GROUP].m_bShow = !aPlace[PLACE_CHARA_GROUP].m_bShow;
-    SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+    SaveKept(KEPT_EDIT_CONFIG);
     CheckMenu(wId, aPlace[PLACE_CHARA_GROUP].m_bShow);
     if (nLayer == LAYER_CHARA) ShowTool(TOOL_GROUP, aPlace[PLACE_CHARA_GROUP].m_bShow != 0);
     return;
@@ -243,7 +244,7 @@ void cStageWnd::ToggleView(uint16_t wId) {
       bCommon ? TOOL_COMMON_CHARA : TOOL_STAGE_CHARA,
       bCommon ? TOOL_COMMON_ITEM : TOOL_STAGE_ITEM};
   for (int32_t p : aPlaces) aPlace[p].m_bShow = !aPlace[p].m_bShow;
-  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+  SaveKept(KEPT_EDIT_CONFIG);
   CheckMenu(wId, aPlace[aPlaces[LAYER_BLOCK]].m_bShow);
   if (nLayer >= 0 && nLayer < LAYER_COUNT)
     ShowTool(aTools[nLayer], aPlace[aPlaces[nLayer]].m_bShow != 0);

@@ -16,6 +16,7 @@
 #include "model/Palette.h"
 #include "model/PrjOption.h"
 #include "model/ProjectLoad.h"
+#include "model/SaveMarks.h"
 #include "model/SaveTemp.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
@@ -247,5 +248,5 @@ int32_t cStageWnd::AskSave() {
     if (n == IDCANCEL) return 0;
     if (n == IDYES && !SaveCommonPalette()) return 0;
   }
-  return 1;
+  return AskSaveFailed(m_hWnd);
 }

@@ -17,6 +17,7 @@
 #include "model/DataRecord.h"
 #include "model/Database.h"
 #include "model/EditConfig.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
@@ -185,9 +186,8 @@ void cStageBasicPage::UpdateEnables() {
 }
 
 void cStageBasicPage::UpdateUndoEstimate() {
-  // The snapshots held would distort the estimate: the store is emptied now and allocated again
-  // when the sheet closes.
-  StageEditState.ClearUndo();
+  // The undo steps hold only the cells they changed, not snapshots: the history stays while the
+  // estimate is made, and a cancelled sheet keeps it.
   // In 64 bits: a 512 x 512 stage's figures do not fit 32.
   const uint64_t nNeed = cStageEditState::SnapshotSize(Typed(IDC_BASIC_WIDTH), Typed(IDC_BASIC_HEIGHT));
   const uint64_t nUse = 2 * nNeed;
@@ -251,7 +251,7 @@ void cStageBasicPage::PlayBgm() {
 
 void cStageBasicPage::ApplySize() {
   // Saved before the controls are stored: the second commit pass writes the anchors just chosen.
-  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+  SaveKept(KEPT_EDIT_CONFIG);
   CtrlsToData();
   if (m_nWidthCopy < 20) m_nWidthCopy = 20;
   if (m_nHeightCopy < 15) m_nHeightCopy = 15;
@@ -296,6 +296,7 @@ LRESULT cStageBasicPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
         cStageSettingSheet* lpSheet = static_cast<cStageSettingSheet*>(m_lpSheet);
         if (lpSheet) lpSheet->Commit();
         StageEditState.m_bStageChanged = 1;
+        m_bCommitted = true;
       } else if (pHdr->code == static_cast<UINT>(PSN_SETACTIVE)) {
         UpdateEnables();
       }
@@ -304,7 +305,7 @@ LRESULT cStageBasicPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     case WM_DESTROY:
       Music.StopAll();
       if (g_pCurEditor)
-        g_pCurEditor->OnStageSettingsClosed();
+        g_pCurEditor->OnStageSettingsClosed(m_bCommitted);
       else
         ShowAndEnableAll();
       break;
@@ -345,9 +346,8 @@ bool cStageSettingSheet::Create() {
   m_vPages.push_back(m_lpBasic);
   m_vPages.push_back(m_lpAdvanced);
   m_vPages.push_back(m_lpAdvanced2);
-  Run();
+  Run("ステージの設定");
   if (!m_hSheet) return false;
-  SetWindowTextA(m_hSheet, "ステージの設定");
   return true;
 }
 

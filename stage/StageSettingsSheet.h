@@ -58,6 +58,8 @@ class cStageBasicPage : public cDialogClass<cStageBasicPage> {
   // at a commit.
   int32_t m_nWidthCopy = 0;
   int32_t m_nHeightCopy = 0;
+  // Set by OK or Apply: only a sheet that stored something starts the undo history afresh.
+  bool m_bCommitted = false;
 
  private:
   int32_t Typed(uint16_t wId);

@@ -13,6 +13,7 @@
 #include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "palette/CharaGroupWnd.h"
@@ -200,7 +201,7 @@ LRESULT cStageWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       RECT rc = {};
       GetWindowRect(hWnd, &rc);
       EditConfig.m_aPlace[PLACE_STAGE].Set(rc.left, rc.top, m_nViewW, m_nViewH);
-      SaveOrReport(PrjOption, PRJ_OPTION_FILE);
+      SaveKept(KEPT_PRJ_OPTION);
       if (g_pCurEditor == this) g_pCurEditor = nullptr;
       return 1;
     }
@@ -366,12 +367,14 @@ void cStageWnd::OnBlockDataClosed() { OnDataClosed(LAYER_BLOCK); }
 void cStageWnd::OnCharaDataClosed() { OnDataClosed(LAYER_CHARA); }
 void cStageWnd::OnItemDataClosed() { OnDataClosed(LAYER_ITEM); }
 
-void cStageWnd::OnStageSettingsClosed() {
+void cStageWnd::OnStageSettingsClosed(bool bCommitted) {
   Stage.Validate();
   if (m_hWnd) SendMessageA(m_hWnd, WM_SIZE, 0, 0);
   UpdatePaletteScrollBars();
   RedrawPalettes();
-  StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
+  // The steps hold only the cells they changed, so a sheet that changed nothing costs them
+  // nothing; one that stored the stage's settings starts the history afresh.
+  if (bCommitted) StageEditState.AllocUndo(Stage.m_nUndoDepth, Stage.m_nPitch, Stage.m_nHeight);
   UpdateUndoButtons();
   UpdateUndoMenu();
   FrameWnd.m_nActiveEditor = cFrameWnd::EDITOR_STAGE;

@@ -62,7 +62,8 @@ class cStageWnd : public cDialogClass<cStageWnd> {
   void OnBlockDataClosed();
   void OnCharaDataClosed();
   void OnItemDataClosed();
-  void OnStageSettingsClosed();
+  // bCommitted: OK or Apply stored the sheet; a cancelled sheet keeps the undo history.
+  void OnStageSettingsClosed(bool bCommitted);
   void OnWorldMapClosed();
   void OnDatabaseClosed();
   void OnSystemClosed();

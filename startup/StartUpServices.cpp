@@ -15,6 +15,7 @@
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
@@ -75,17 +76,17 @@ bool LoadProjectData() { return LoadProject(); }
 
 void ForgetLastStage() {
   EditConfig.m_strLastStage.clear();
-  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+  SaveKept(KEPT_EDIT_CONFIG);
 }
 
 void OpenLastStageIfAny() { OpenLastStage(EditConfig.m_strLastStage); }
 
 void SaveConfigOnExit() {
   EditConfig.m_strLastStage = StageEditState.m_strStagePath;
-  SaveOrReport(EditConfig, EDIT_CONFIG_FILE);
+  SaveKept(KEPT_EDIT_CONFIG);
 }
 
-void SaveVarNames() { CheckSaved(SaveToFile(GValInfo, GVALINFO_FILE), GVALINFO_FILE); }
+void SaveVarNames() { SaveKept(KEPT_VAR_NAMES); }
 
 void CloseSoundDevices() {
   MciSound.Shutdown();

@@ -157,7 +157,8 @@ TEST(GameStandIn, RecordsItsParametersAndReportsTheEndOfTestPlay) {
   wc.lpfnWndProc = DefWindowProcA;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "Kordane4_Editor";
-  RegisterClassA(&wc);
+  // A class registered here goes again at the end: the editor's own frame tests register theirs.
+  const bool bOwnClass = RegisterClassA(&wc) != 0;
   HWND hFrame = CreateWindowA("Kordane4_Editor", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
                               nullptr, wc.hInstance, nullptr);
   ASSERT_NE(nullptr, hFrame);
@@ -187,4 +188,5 @@ TEST(GameStandIn, RecordsItsParametersAndReportsTheEndOfTestPlay) {
   EXPECT_TRUE(PumpUntil([&] { return WaitForSingleObject(sei.hProcess, 0) == WAIT_OBJECT_0; }, 20000));
   CloseHandle(sei.hProcess);
   DestroyWindow(hFrame);
+  if (bOwnClass) UnregisterClassA(wc.lpszClassName, wc.hInstance);
 }

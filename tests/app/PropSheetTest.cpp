@@ -81,6 +81,38 @@ TEST_F(PropSheetTest, OpenSheetIsLeftAloneAndHasNoContextHelpButton) {
   EXPECT_EQ(nDraws + 1, m_lpSheet->m_Page2.m_nDraws);
 }
 
+// Every caption a property sheet window has while it is visible, in order.
+std::vector<std::string> g_vShownCaptions;
+LRESULT CALLBACK RecordSheetCaption(int nCode, WPARAM wParam, LPARAM lParam) {
+  const CWPRETSTRUCT* p = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  char szClass[32] = "";
+  GetClassNameA(p->hwnd, szClass, sizeof szClass);
+  const bool bTopLevel = (GetWindowLongPtrA(p->hwnd, GWL_STYLE) & WS_CHILD) == 0;
+  const bool bSheet = lstrcmpA(szClass, "#32770") == 0 && bTopLevel &&
+                      FindWindowExA(p->hwnd, nullptr, "SysTabControl32", nullptr);
+  if (bSheet && IsWindowVisible(p->hwnd)) {
+    // Read without a message of its own, which would come back through this hook.
+    WCHAR wsz[128] = L"";
+    InternalGetWindowText(p->hwnd, wsz, 128);
+    char sz[256] = "";
+    WideCharToMultiByte(932, 0, wsz, -1, sz, sizeof sz, nullptr, nullptr);
+    if (g_vShownCaptions.empty() || g_vShownCaptions.back() != sz) g_vShownCaptions.push_back(sz);
+  }
+  return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+TEST_F(PropSheetTest, SheetIsNeverSeenWithoutItsCaption) {
+  g_vShownCaptions.clear();
+  HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, RecordSheetCaption, nullptr, GetCurrentThreadId());
+  ASSERT_TRUE(hHook);
+  m_lpSheet = new cProbeSheet(m_lpOwner, &m_lpSheet);
+  m_lpSheet->Run("ステージの設定");
+  UnhookWindowsHookEx(hHook);
+  ASSERT_TRUE(m_lpSheet->m_hSheet);
+  EXPECT_TRUE(IsWindowVisible(m_lpSheet->m_hSheet));
+  EXPECT_EQ(std::vector<std::string>{"ステージの設定"}, g_vShownCaptions);
+}
+
 TEST_F(PropSheetTest, OwnerThatDeletesItsSheetTakesTheWindowAndRegistrationsAway) {
   OpenSheet();
   HWND hSheet = m_lpSheet->m_hSheet;

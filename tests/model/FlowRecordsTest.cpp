@@ -407,27 +407,56 @@ TEST_F(FlowRecords, HugeOrNegativeCountsFailTheRead) {
   }
 }
 
+// Item commands carrying flows that carry item commands, n flow levels deep.
+cEdFlow NestedFlow(int nLevels) {
+  cEdFlow flow;
+  for (int i = 1; i < nLevels; ++i) {
+    cEdCommand cmd;
+    cmd.m_bItem = 1;
+    cmd.m_nKind = 1;
+    cmd.m_vFlow.push_back(std::move(flow));
+    cEdFlow outer;
+    outer.m_vCommand.push_back(std::move(cmd));
+    flow = std::move(outer);
+  }
+  return flow;
+}
+
 TEST_F(FlowRecords, NestingDeeperThanTheEditorBuildsIsRefused) {
-  // Item commands carrying flows that carry item commands, n flow levels deep.
   auto Nested = [](int nLevels) {
-    cEdFlow flow;
-    for (int i = 1; i < nLevels; ++i) {
-      cEdCommand cmd;
-      cmd.m_bItem = 1;
-      cmd.m_nKind = 1;
-      cmd.m_vFlow.push_back(std::move(flow));
-      cEdFlow outer;
-      outer.m_vCommand.push_back(std::move(cmd));
-      flow = std::move(outer);
-    }
     cImage img;
-    OldFlow(img.I(778), flow, 778);
+    OldFlow(img.I(778), NestedFlow(nLevels), 778);
     return img;
   };
   cEdFlow read;
-  EXPECT_TRUE(ReadWhole(Nested(16).Get(), read));
-  EXPECT_FALSE(ReadWhole(Nested(17).Get(), read));
+  EXPECT_TRUE(ReadWhole(Nested(MAX_FLOW_DEPTH).Get(), read));
+  EXPECT_FALSE(ReadWhole(Nested(MAX_FLOW_DEPTH + 1).Get(), read));
   EXPECT_FALSE(ReadWhole(Nested(2000).Get(), read));
+}
+
+// The writer stops where the reader does: a flow it writes always reads back, and one nested
+// deeper fails the save and leaves the file that was there.
+TEST_F(FlowRecords, WriterAndReaderAgreeOnTheNestingLimit) {
+  cTempDir dir;
+  const std::string strPath = dir.File("Flow.dat");
+  ASSERT_TRUE(WriteFileBytes(strPath, {1, 2, 3}));
+  cEdFlow atLimit = NestedFlow(MAX_FLOW_DEPTH);
+  ASSERT_EQ(1, atLimit.Save(strPath.c_str()));
+  cEdFlow read;
+  ASSERT_EQ(1, read.Load(strPath.c_str()));
+  EXPECT_TRUE(read == atLimit);
+
+  const std::vector<unsigned char> vBefore = ReadFileBytes(strPath);
+  for (int nLevels : {MAX_FLOW_DEPTH + 1, 40}) {
+    SCOPED_TRACE(nLevels);
+    cEdFlow tooDeep = NestedFlow(nLevels);
+    EXPECT_EQ(0, tooDeep.Save(strPath.c_str()));
+    EXPECT_EQ(vBefore, ReadFileBytes(strPath));
+    EXPECT_FALSE(FileExists(strPath + ".~0.tmp"));
+  }
+  // A failed write leaves nothing behind for the next one on the thread.
+  EXPECT_EQ(1, atLimit.Save(strPath.c_str()));
+  EXPECT_EQ(1, read.Load(strPath.c_str()));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -6,7 +6,9 @@
 #include <windows.h>
 
 #include "app/FrameWnd.h"
+#include "model/DataFile.h"
 #include "model/EditConfig.h"
+#include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "palette/CharaGroupWnd.h"
@@ -118,4 +120,27 @@ TEST_F(CharaGroupWndTest, OpensAboveTheStageWindowAndRemembersWhereItStood) {
   EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(EDIT_CONFIG_FILE));
   Recreate();
   ExpectAt(300, 200);
+}
+
+static int FailWrite(HANDLE, const void*, DWORD) { return 0; }
+
+// The place is written to the configuration as the window goes: a write that fails is told, and
+// closing the editor asks for the configuration again.
+TEST_F(CharaGroupWndTest, ConfigurationThatCannotBeWrittenAsTheWindowGoesIsToldAndAskedForAgain) {
+  cDialog*& lpSlot = m_lpStage->m_lpTool[cStageWnd::TOOL_GROUP];
+  ASSERT_TRUE(lpSlot);
+  const std::vector<unsigned char> vBefore = ReadFileBytes(EDIT_CONFIG_FILE);
+  DataFileWriteFn pfnPrev = SetDataFileWriteFn(FailWrite);
+  m_Boxes.Clear();
+  SafeDelete(lpSlot);
+  SetDataFileWriteFn(pfnPrev);
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ(std::string(EDIT_CONFIG_FILE) + " の保存に失敗しました！", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ(vBefore, ReadFileBytes(EDIT_CONFIG_FILE));
+  EXPECT_TRUE(HasFailedSave(KEPT_EDIT_CONFIG));
+  m_Boxes.Clear();
+  m_Boxes.Answer(IDCANCEL);
+  EXPECT_EQ(0, m_lpStage->AskSave());
+  ASSERT_EQ(1u, m_Boxes.Shown().size());
+  EXPECT_EQ("エディターの設定が保存されていません。\n保存しますか？", m_Boxes.Shown()[0].strText);
 }

@@ -355,19 +355,29 @@ TEST_F(SampleProject, LastStageOpensOrLeavesANewThirtyTwoByThirtyTwoStage) {
   EXPECT_EQ("サンプルステージ", Stage.m_strName);
   EXPECT_TRUE(Stage.HasPlayer());
 
+  EXPECT_TRUE(boxes.Shown().empty());
+
+  // A stage that cannot be read is named to the author and left where it is; no stage at all
+  // asks nothing.
   for (const char* psz : {"data\\stg4\\Missing.stg4_778", "bmp\\Block.bmp", ""}) {
     SCOPED_TRACE(psz);
+    boxes.Clear();
+    const bool bThere = GetFileAttributesA(psz) != INVALID_FILE_ATTRIBUTES;
     Stage.SetSize(40, 20, 0, 0);
     EXPECT_FALSE(OpenLastStage(psz));
     EXPECT_EQ(0, StageEditState.m_bStageOpen);
     EXPECT_TRUE(StageEditState.m_strStagePath.empty());
-    if (*psz) {
-      EXPECT_EQ(32, Stage.m_nWidth);
-      EXPECT_EQ(32, Stage.m_nHeight);
-      EXPECT_FALSE(Stage.HasPlayer());
+    if (!*psz) {
+      EXPECT_TRUE(boxes.Shown().empty());
+      continue;
     }
+    EXPECT_EQ(32, Stage.m_nWidth);
+    EXPECT_EQ(32, Stage.m_nHeight);
+    EXPECT_FALSE(Stage.HasPlayer());
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(std::string(psz) + " を開けませんでした。", boxes.Shown()[0].strText);
+    EXPECT_EQ(bThere, GetFileAttributesA(psz) != INVALID_FILE_ATTRIBUTES);
   }
-  EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(SampleProject, StageBackgroundImageLoadsIntoSlotZeroAndAnEmptyPathReleasesIt) {

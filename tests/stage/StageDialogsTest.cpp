@@ -371,6 +371,7 @@ TEST_F(StageSettingsTest, OkResizesTheStageAtItsAnchorAndGivesTheWindowBack) {
     EXPECT_EQ(c.nHeight, Stage.m_nHeight);
     if (c.nBlockCol >= 0) EXPECT_EQ(7, BlockAt(c.nBlockCol, 0));
     EXPECT_EQ("renamed", Stage.m_strName);
+    EXPECT_EQ(0, StageEditState.m_Undo.m_nCount);  // OK starts the history afresh
     EXPECT_EQ(c.nDirX, EditConfig.m_nResizeDirX);
     EXPECT_EQ(1, StageEditState.m_bStageChanged);
     EXPECT_EQ(c.nBoxes, m_Boxes.Shown().size());
@@ -392,9 +393,9 @@ TEST_F(StageSettingsTest, CancelKeepsTheStageAsItWas) {
   EXPECT_EQ(0, Stage.m_bTimeLimit);
   EXPECT_EQ(7, BlockAt(0, 0));
   EXPECT_EQ(0, StageEditState.m_bStageChanged);
-  // The store is given back empty at the stage's depth.
+  // The history is kept: the step taken before the sheet still undoes.
   EXPECT_EQ(3, StageEditState.m_Undo.Allocated());
-  EXPECT_EQ(0, StageEditState.m_Undo.m_nCount);
+  EXPECT_EQ(1, StageEditState.m_Undo.m_nCount);
   EXPECT_TRUE(IsWindowEnabled(m_lpWnd->m_hWnd));
 }
 

@@ -29,7 +29,9 @@
 #include "model/Palette.h"
 #include "model/PrjOption.h"
 #include "model/ProjectLoad.h"
+#include "model/SaveMarks.h"
 #include "model/SaveTemp.h"
+#include "model/Database.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "model/SystemData.h"
@@ -130,6 +132,7 @@ class StageFilesTest : public ::testing::Test {
     m_pPrevDlg = SetFileDlgFn(AnswerFileDlg);
     g_nWrites = 0;
     g_bBackupWhileWriting = g_bFailWrites = false;
+    g_Fault = cWriteFault();
     g_bTestPlayLaunching = 0;
   }
   void TearDown() override {
@@ -395,15 +398,15 @@ TEST_F(StageFilesTest, EveryKindOfSaveThatFailsKeepsTheOldFileTellsWhichAndWorks
        [this] { Command(ID_SAVE_COMMON_PALETTE); },
        [](int n) { return CommonPalette.m_vBlock[1].m_nGraphic == n && StageEditState.m_bPaletteChanged == 1; }},
       {"system", SYSTEM_FILE, [](int n) { SystemData.m_strTitle = std::to_string(n); },
-       [] { SaveOrReport(SystemData, SYSTEM_FILE); },
+       [] { SaveKept(KEPT_SYSTEM); },
        [](int n) { return SystemData.m_strTitle == std::to_string(n); }},
       {"project options", PRJ_OPTION_FILE, [](int n) { PrjOption.m_strGamePath = std::to_string(n); },
-       [] { SaveOrReport(PrjOption, PRJ_OPTION_FILE); },
+       [] { SaveKept(KEPT_PRJ_OPTION); },
        [](int n) { return PrjOption.m_strGamePath == std::to_string(n); }},
       {"world map", WORLD_MAP_FILE, [](int n) { WorldMap.m_vGrid[0] = n; },
        [] { SaveOrReport(WorldMap, WORLD_MAP_FILE); }, [](int n) { return WorldMap.m_vGrid[0] == n; }},
       {"editor configuration", EDIT_CONFIG_FILE, [](int n) { EditConfig.m_strLastStage = std::to_string(n); },
-       [] { SaveOrReport(EditConfig, EDIT_CONFIG_FILE); },
+       [] { SaveKept(KEPT_EDIT_CONFIG); },
        [](int n) { return EditConfig.m_strLastStage == std::to_string(n); }},
       {"variable names", GVALINFO_FILE, [](int n) { GValInfo[3].m_strName = std::to_string(n); },
        [] { SaveVarNames(); }, [](int n) { return GValInfo[3].m_strName == std::to_string(n); }},
@@ -471,6 +474,75 @@ TEST_F(StageFilesTest, ClosingWithASaveThatFailsKeepsTheEditorAndAsksAgain) {
   EXPECT_EQ(0, m_lpWnd->AskSave());
   EXPECT_TRUE(BoxShown(SaveFailed(COMMON_PALETTE_FILE)));
   EXPECT_EQ(1, StageEditState.m_bPaletteChanged);
+}
+
+// The files written as soon as they change have no changed mark: a save of one that failed is
+// asked for again when the editor closes, once per file, until a save of it works.
+TEST_F(StageFilesTest, ClosingAsksAgainForEachFileWhoseSaveFailed) {
+  SetDataFileWriteFn(FaultyWrite);
+  struct {
+    eKeptFile nKept;
+    const char* pszPath;
+    const char* pszQuestion;
+    std::function<void(int)> fnEdit;
+  } const aKinds[] = {
+      {KEPT_DATABASE, "data\\database\\Sound.dat", "データベースが保存されていません。\n保存しますか？",
+       [](int n) { Database.m_vSound[0].m_strName = std::to_string(n); }},
+      {KEPT_SYSTEM, SYSTEM_FILE, "システムの設定が保存されていません。\n保存しますか？",
+       [](int n) { SystemData.m_strTitle = std::to_string(n); }},
+      {KEPT_PRJ_OPTION, PRJ_OPTION_FILE, "プロジェクトオプションが保存されていません。\n保存しますか？",
+       [](int n) { PrjOption.m_strGamePath = std::to_string(n); }},
+      {KEPT_EDIT_CONFIG, EDIT_CONFIG_FILE, "エディターの設定が保存されていません。\n保存しますか？",
+       [](int n) { EditConfig.m_strLastStage = std::to_string(n); }},
+      {KEPT_VAR_NAMES, GVALINFO_FILE, "変数名が保存されていません。\n保存しますか？",
+       [](int n) { GValInfo[3].m_strName = std::to_string(n); }},
+  };
+  int nValue = 200;
+  for (const auto& k : aKinds) {
+    SCOPED_TRACE(k.pszPath);
+    const std::vector<unsigned char> vBefore = ReadFileBytes(k.pszPath);
+    k.fnEdit(++nValue);
+    g_Fault = cWriteFault();
+    g_Fault.strTemp = FirstTempOf(k.pszPath);
+    g_Fault.nFailAt = 1;
+    m_Boxes.Clear();
+    EXPECT_EQ(0, SaveKept(k.nKept));
+    EXPECT_TRUE(BoxShown(SaveFailed(k.pszPath)));
+    EXPECT_TRUE(HasFailedSave(k.nKept));
+
+    // Cancel, and Yes with a save that fails again, keep the editor; the mark stays.
+    for (int nAnswer : {IDCANCEL, IDYES}) {
+      g_Fault.nBlocks = 0;
+      m_Boxes.Clear();
+      m_Boxes.Answer(nAnswer);
+      SendMessageA(m_lpWnd->m_hWnd, WM_CLOSE, 0, 0);
+      EXPECT_TRUE(IsWindow(m_lpWnd->m_hWnd));
+      ASSERT_FALSE(m_Boxes.Shown().empty());
+      EXPECT_EQ(k.pszQuestion, m_Boxes.Shown()[0].strText);
+      EXPECT_EQ("保存確認", m_Boxes.Shown()[0].strCaption);
+      EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL), m_Boxes.Shown()[0].uType);
+      EXPECT_EQ(nAnswer == IDYES, BoxShown(SaveFailed(k.pszPath)));
+      EXPECT_TRUE(HasFailedSave(k.nKept));
+      EXPECT_EQ(vBefore, ReadFileBytes(k.pszPath));
+    }
+    // No goes on to close; the question comes again at the next try.
+    m_Boxes.Clear();
+    m_Boxes.Answer(IDNO);
+    EXPECT_EQ(1, m_lpWnd->AskSave());
+    EXPECT_EQ(1u, m_Boxes.Shown().size());
+    EXPECT_TRUE(HasFailedSave(k.nKept));
+
+    // Yes once the fault is gone writes the edit and clears the mark: nothing more is asked.
+    g_Fault.nFailAt = 0;
+    m_Boxes.Clear();
+    m_Boxes.Answer(IDYES);
+    EXPECT_EQ(1, m_lpWnd->AskSave());
+    EXPECT_FALSE(HasFailedSave(k.nKept));
+    EXPECT_NE(vBefore, ReadFileBytes(k.pszPath));
+    m_Boxes.Clear();
+    EXPECT_EQ(1, m_lpWnd->AskSave());
+    EXPECT_TRUE(m_Boxes.Shown().empty());
+  }
 }
 
 // Opening another stage, closing the stage and a new stage ask the closing question first.

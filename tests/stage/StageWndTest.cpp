@@ -323,6 +323,199 @@ TEST_F(StageWndTest, MouseOnTheViewPlacesTheBrushAndTheRightButtonCutsAnAreaInto
   EXPECT_EQ(3, fnBlock(2, 1));
 }
 
+// The stage window with the system's own mouse: the cursor moved over it and the buttons pressed
+// through the system's input, as the idle step reads them when a drag leaves the view.
+class StageWndMouseTest : public StageWndTest {
+ protected:
+  void SetUp() override {
+    StageWndTest::SetUp();
+    if (HasFatalFailure()) return;
+    Stage.m_nUndoDepth = 3;
+    StageEditState.AllocUndo(3, Stage.m_nPitch, Stage.m_nHeight);
+    cEdStage::ClearBlockGrid(Stage.m_vBlockGrid, Stage.m_nPitch * Stage.m_nHeight);
+    ScrollTo(0, 0);
+    cStageEditState& st = StageEditState;
+    st.m_vBrushBlock.assign(1, cEdBlock());
+    st.m_vBrushBlock[0].m_nGraphic = 3;
+    st.m_nBrushWidth = st.m_nBrushHeight = 1;
+    // Nothing stands over the view where the cursor goes.
+    for (cDialog* p : m_lpWnd->m_lpTool)
+      if (p && p->m_hWnd) ShowWindow(p->m_hWnd, SW_HIDE);
+    SetWindowPos(m_lpWnd->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  void TearDown() override {
+    // No button is left down for the tests after this one.
+    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) Button(MOUSEEVENTF_LEFTUP);
+    if (GetAsyncKeyState(VK_RBUTTON) & 0x8000) Button(MOUSEEVENTF_RIGHTUP);
+    StageWndTest::TearDown();
+  }
+  // The middle of a view cell, in the stage window's client coordinates.
+  POINT CellPoint(int32_t c, int32_t r) const {
+    return POINT{m_lpWnd->m_nViewX + c * 32 + 16, m_lpWnd->m_nViewY + r * 32 + 16};
+  }
+  // Below the view, over the status bar: a point the view's own messages never see.
+  POINT BelowView(int32_t c) const {
+    return POINT{m_lpWnd->m_nViewX + c * 32 + 16, m_lpWnd->m_nViewY + m_lpWnd->m_nViewH + 8};
+  }
+  void PutCursor(POINT pt) {
+    ClientToScreen(m_lpWnd->m_hWnd, &pt);
+    SetCursorPos(pt.x, pt.y);
+    DropMouseMessages();
+  }
+  static bool Down(int nKey) { return (GetAsyncKeyState(nKey) & 0x8000) != 0; }
+  // Presses or lets go a button through the system's input and waits until the system sees it.
+  // The messages that input makes are dropped: the test hands the window what the view would.
+  static bool Button(DWORD dwFlags) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = dwFlags;
+    SendInput(1, &in, sizeof in);
+    const int nKey = dwFlags & (MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP) ? VK_RBUTTON : VK_LBUTTON;
+    const bool bDown = (dwFlags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN)) != 0;
+    const DWORD t0 = GetTickCount();
+    while (Down(nKey) != bDown && GetTickCount() - t0 < 5000) Sleep(1);
+    DropMouseMessages();
+    return Down(nKey) == bDown;
+  }
+  static void DropMouseMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
+  }
+  // A press in the view: the system's button goes down with the cursor on the cell and the
+  // window is handed the press, as the view passes it on.
+  void PressIn(int32_t c, int32_t r, bool bRight) {
+    PutCursor(CellPoint(c, r));
+    ASSERT_TRUE(Button(bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
+    const POINT pt = CellPoint(c, r);
+    SendMessageA(m_lpWnd->m_hWnd, bRight ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, bRight ? MK_RBUTTON : MK_LBUTTON,
+                 MAKELPARAM(pt.x, pt.y));
+  }
+  // Lets the button go where the cursor is; the idle step then sees the release.
+  void Release(bool bRight) {
+    ASSERT_TRUE(Button(bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
+    m_lpWnd->Frame();
+  }
+  static int32_t BlockAt(int32_t x, int32_t y) { return Stage.m_vBlockGrid[Stage.CellIndex(x, y)].m_nGraphic; }
+  // The row of the view's last line of cells, where a cursor below the view is taken to be.
+  int32_t LastViewRow() const { return m_lpWnd->m_nViewRow + (m_lpWnd->m_nViewH - 1) / 32; }
+};
+
+// A line or a rectangle dragged out of the view goes on at the view's edge and ends where the
+// button is let go there; a second press out there gives the drag up.
+TEST_F(StageWndMouseTest, LineAndRectangleDragsGoOnOutsideTheViewUntilReleased) {
+  cStageEditState& st = StageEditState;
+  for (int32_t nTool : {1, 2}) {
+    SCOPED_TRACE(nTool == 1 ? "line" : "rectangle");
+    cEdStage::ClearBlockGrid(Stage.m_vBlockGrid, Stage.m_nPitch * Stage.m_nHeight);
+    st.SetTool(nTool);
+    PressIn(2, 1, false);
+    ASSERT_EQ(1, st.m_bDragging);
+    PutCursor(BelowView(2));
+    // Held below the view, the cursor is on the view's last row, in the column it went out at
+    // (the view may scroll on after that).
+    const int32_t nRow = LastViewRow();
+    m_lpWnd->Frame();
+    EXPECT_EQ(2, MouseState.m_pCur->m_nX);
+    EXPECT_EQ(nRow, MouseState.m_pCur->m_nY);
+    EXPECT_EQ(1, st.m_bDragging);
+    EXPECT_EQ(0, BlockAt(2, 1));  // nothing is placed while the button is held
+    // The preview shows the brush on the cells it will fill, and only there.
+    m_lpWnd->Draw();
+    const int32_t nViewY = (nRow - m_lpWnd->m_nViewRow) * 32 + 16;
+    EXPECT_NE(0u, BackPixel(2 * 32 + 16, nViewY));
+    EXPECT_EQ(0u, BackPixel(3 * 32 + 16, nViewY));
+    Release(false);
+    const int32_t nEnd = MouseState.m_pCur->m_nY;
+    EXPECT_EQ(LastViewRow(), nEnd);
+    EXPECT_EQ(0, st.m_bDragging);
+    EXPECT_EQ(3, BlockAt(2, 1));
+    EXPECT_EQ(3, BlockAt(2, nEnd));
+    EXPECT_EQ(3, BlockAt(2, (1 + nEnd) / 2));
+    EXPECT_EQ(0, BlockAt(3, 1));
+    EXPECT_EQ(UNDO_BLOCK, StageEditState.m_Undo.Mask(0));
+    ScrollTo(0, 0);
+  }
+  // Pressed again while out of the view: the drag is given up and nothing is drawn.
+  cEdStage::ClearBlockGrid(Stage.m_vBlockGrid, Stage.m_nPitch * Stage.m_nHeight);
+  PressIn(2, 1, false);
+  Release(false);  // still in the view: the window is not told, the drag goes on
+  PutCursor(BelowView(4));
+  ASSERT_TRUE(Button(MOUSEEVENTF_LEFTDOWN));
+  m_lpWnd->Frame();
+  EXPECT_EQ(0, st.m_bDragging);
+  Release(false);
+  EXPECT_EQ(0, BlockAt(2, 1));
+  EXPECT_EQ(0, BlockAt(4, LastViewRow()));
+}
+
+// The right button's area goes on outside the view too; let go there, it becomes the brush.
+TEST_F(StageWndMouseTest, AreaDragGoesOnOutsideTheViewAndItsReleaseTakesTheArea) {
+  cStageEditState& st = StageEditState;
+  st.SetTool(0);
+  Stage.m_vBlockGrid[Stage.CellIndex(1, 1)].m_nGraphic = 5;
+  PressIn(1, 1, true);
+  ASSERT_EQ(TOOL_KIND_AREA, st.m_nToolGroup);
+  PutCursor(BelowView(3));
+  const int32_t nRow = LastViewRow();
+  m_lpWnd->Frame();
+  EXPECT_EQ(3, st.m_nBrushWidth);
+  EXPECT_EQ(nRow, st.m_nBrushHeight);  // rows 1 to nRow
+  EXPECT_EQ(1, st.m_bDragging);
+  Release(true);
+  const int32_t nEnd = MouseState.m_pCur->m_nY;
+  EXPECT_EQ(0, st.m_bDragging);
+  EXPECT_NE(TOOL_KIND_AREA, st.m_nToolGroup);
+  ASSERT_EQ(3, st.m_nBrushWidth);
+  ASSERT_EQ(nEnd, st.m_nBrushHeight);
+  ASSERT_EQ(static_cast<size_t>(3 * nEnd), st.m_vBrushBlock.size());
+  EXPECT_EQ(5, st.m_vBrushBlock[0].m_nGraphic);
+  EXPECT_EQ(5, BlockAt(1, 1));  // taken, not cut
+}
+
+// The parameter tool, or a double click of the right button, opens the data sheet of what the
+// cell holds: the current layer's record, else another layer's, which becomes the current one.
+TEST_F(StageWndMouseTest, EditingACellOpensTheSheetOfTheLayerThatHoldsIt) {
+  cStageEditState& st = StageEditState;
+  const int32_t nBlockCell = Stage.CellIndex(1, 1);
+  Stage.m_vBlockGrid[nBlockCell].m_nGraphic = 5;
+  Stage.m_vCharaGrid.Erase(nBlockCell);
+  Stage.m_vItemGrid.Erase(nBlockCell);
+  int32_t nItemX = 3, nItemY = 2;
+  ASSERT_TRUE(FindPlaced(Stage.m_vItemGrid, nItemX, nItemY));
+  struct {
+    const char* pszName;
+    int32_t nLayer;  // the current layer when the cell is edited
+    int32_t x, y;
+    UINT uMsg;
+    const char* pszCaption;
+    int32_t nEditedLayer;
+  } const aCases[] = {
+      {"block by the tool", LAYER_BLOCK, 1, 1, WM_LBUTTONDOWN, "ブロックデータ", LAYER_BLOCK},
+      {"item by the tool", LAYER_ITEM, nItemX, nItemY, WM_LBUTTONDOWN, "アイテムデータ", LAYER_ITEM},
+      {"block from the item layer", LAYER_ITEM, 1, 1, WM_RBUTTONDBLCLK, "ブロックデータ", LAYER_BLOCK},
+  };
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(c.pszName);
+    st.SwitchLayer(c.nLayer);
+    st.SetTool(4);
+    const POINT pt = CellPoint(c.x - m_lpWnd->m_nViewCol, c.y - m_lpWnd->m_nViewRow);
+    SendMessageA(m_lpWnd->m_hWnd, c.uMsg, c.uMsg == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+    HWND hSheet = nullptr;
+    ASSERT_TRUE(PumpThroughMainLoopUntil([&] { return (hSheet = FindWindowA(nullptr, c.pszCaption)) != nullptr; }));
+    EXPECT_EQ(c.nEditedLayer, st.m_nLayer);
+    EXPECT_EQ(EDIT_CELL, st.m_nEditContext);
+    const int32_t nIndex = Stage.CellIndex(c.x, c.y);
+    if (c.nEditedLayer == LAYER_BLOCK)
+      EXPECT_EQ(&Stage.m_vBlockGrid[nIndex], st.m_lpBlockTarget);
+    else
+      EXPECT_EQ(&Stage.m_vItemGrid[nIndex], st.m_lpItemTarget);
+    PostMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(PumpThroughMainLoopUntil([&] { return !IsWindow(hSheet); }));
+    EXPECT_TRUE(PumpThroughMainLoopUntil([&] { return IsWindowEnabled(m_lpWnd->m_hWnd) != 0; }));
+  }
+}
+
 TEST_F(StageWndTest, ClosingRemembersWhereTheWindowStood) {
   SetWindowPos(m_lpWnd->m_hWnd, nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT rc;

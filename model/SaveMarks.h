@@ -1,0 +1,26 @@
+// The project's files that the editor writes as soon as they change (the database, the system
+// data, the project options, the editor configuration and the variable names). They have no
+// changed mark of their own: a save that failed is remembered here instead, so that closing the
+// editor asks for it again rather than losing an edit that lives only in memory.
+#pragma once
+
+#include <windows.h>
+
+enum eKeptFile {
+  KEPT_DATABASE,
+  KEPT_SYSTEM,
+  KEPT_PRJ_OPTION,
+  KEPT_EDIT_CONFIG,
+  KEPT_VAR_NAMES,
+  KEPT_FILE_COUNT
+};
+
+// Writes the object to its file(s); a failure names the file(s) and is remembered until a save
+// of the same object succeeds. 1 when written.
+int SaveKept(eKeptFile n);
+bool HasFailedSave(eKeptFile n);
+// Forgets every failed save (a project loaded afresh).
+void ForgetFailedSaves();
+// Asks once for each object whose last save failed: Yes saves again, No goes on, Cancel stops.
+// 0 when closing must stop (Cancel, or a save that failed again).
+int AskSaveFailed(HWND hOwner);
