@@ -1,6 +1,7 @@
 // The picture control that gives a dialog a place to draw its view or a preview: a surface of
 // the control's size to draw into, and the control's window device context to copy it to. The
-// control never paints by itself; its owner draws and copies when it repaints.
+// owner draws into the surface and copies it; when the system repaints the control, it copies
+// the surface back itself, so a preview drawn once is not painted over.
 #pragma once
 
 #include <cstdint>

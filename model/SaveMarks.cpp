@@ -22,7 +22,7 @@ bool s_abFailed[KEPT_FILE_COUNT] = {};
 const char* const KEPT_NAMES[KEPT_FILE_COUNT] = {"データベース", "システムの設定", "プロジェクトオプション",
                                                  "エディターの設定", "変数名"};
 
-// One box names every database file that could not be written; the others are written anyway.
+// One box names every database file that could not be written; then none of them was replaced.
 int SaveDatabase() {
   std::vector<std::string> vFailed;
   if (Database.SaveAll(&vFailed)) return 1;
