@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds and runs the benchmarks under Wine, each in a scratch folder of its own:
 #   bash scripts/bench.sh            every benchmark
-#   bash scripts/bench.sh stagefile  one of them (stagefile, editing, startup)
+#   bash scripts/bench.sh stagefile  one of them (stagefile, editing, startup, lists)
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
@@ -9,8 +9,8 @@ bash "$ROOT/scripts/build.sh"
 source "$ROOT/scripts/winenv.sh"
 trap wine_down EXIT
 wine_up
-declare -A EXE=([stagefile]=StageFileBench [editing]=EditingBench [startup]=StartUpBench)
-NAMES=("${@:-stagefile editing startup}")
+declare -A EXE=([stagefile]=StageFileBench [editing]=EditingBench [startup]=StartUpBench [lists]=ListsBench)
+NAMES=("${@:-stagefile editing startup lists}")
 for name in ${NAMES[@]}; do
   exe="${EXE[$name]:-}"
   if [ -z "$exe" ]; then echo "no benchmark named $name" >&2; exit 2; fi
