@@ -138,6 +138,8 @@ class cFlowPageRun {
                  reinterpret_cast<LPARAM>(GetDlgItem(m_Page.m_hWnd, nId)));
   }
   void Key(WORD wId) {
+    // The keys act only in the list that has the focus, in the active window.
+    SetForegroundWindow(GetAncestor(List(), GA_ROOT));
     SetFocus(List());
     SendMessageA(m_Page.m_hWnd, WM_COMMAND, MAKEWPARAM(wId, 1), 0);
   }
@@ -213,18 +215,15 @@ bool FlowPageFigures() {
     Phase("flow page: paste");
     run.Select(nMid, nMid);
     Time(paste, run.List(), [&] { run.Key(ID_ACC_PASTE_4); });
+    if (run.Rows() != LONG_FLOW + 11) printf("the paste left %d rows\n", run.Rows());
     run.Select(nMid, nMid + 9);
     run.Click(IDC_FP_CMD_DELETE);
     Time(select, run.List(), [&] { run.Select(nMid + 100 + r, nMid + 100 + r); });
     bOk = run.Rows() == LONG_FLOW + 1;
   }
   UnhookWindowsHookEx(hHook);
-  if (!bOk) {
-    printf("the flow's command list did not come back to %d rows (%d)\n", LONG_FLOW + 1, run.Rows());
-    CloseSheet(lpSlot);
-    return false;
-  }
   CloseSheet(lpSlot);
+  if (!bOk) printf("the flow's command list did not come back to %d rows (%d)\n", LONG_FLOW + 1, run.Rows());
   printf("flow page, command list of %d commands (medians of %d runs; wall, cpu of this thread):\n", LONG_FLOW, RUNS);
   bool bMet = PrintTarget("append a command", append, LIST_GOAL_MS);
   bMet &= PrintTarget("insert a command in the middle", insert, LIST_GOAL_MS);
@@ -232,7 +231,7 @@ bool FlowPageFigures() {
   bMet &= PrintTarget("paste 10 commands", paste, LIST_GOAL_MS);
   bMet &= PrintTarget("edit a command", edit, LIST_GOAL_MS);
   bMet &= PrintTarget("select a command", select, SELECT_GOAL_MS);
-  return bMet;
+  return bMet && bOk;
 }
 
 bool DatabaseFigures() {
