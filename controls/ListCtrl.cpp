@@ -98,6 +98,16 @@ void cListCtrlBase::AttachBox(cDialog* lpOwner, uint16_t wId) {
   if (!m_hWnd) return;
   // The rows stay in vector order.
   ClearStyle(LBS_SORT);
+  ForgetRows();
+  // A list box hides its horizontal scroll bar, and drops the style with it, while its extent fits;
+  // a passing extent wider than any list shows whether its template has one.
+  m_bSideways = (GetWindowLongPtrA(m_hWnd, GWL_STYLE) & WS_HSCROLL) != 0;
+  if (!m_bSideways) {
+    const LRESULT nExtent = Send(LB_GETHORIZONTALEXTENT);
+    Send(LB_SETHORIZONTALEXTENT, 0x7FFF);
+    m_bSideways = (GetWindowLongPtrA(m_hWnd, GWL_STYLE) & WS_HSCROLL) != 0;
+    Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(nExtent));
+  }
   // A list box is subclassed once; attaching it again only points it at this object.
   cListCtrlBase* lpPrev = static_cast<cListCtrlBase*>(GetPropA(m_hWnd, LIST_PROP));
   if (!lpPrev) {
@@ -124,6 +134,9 @@ LRESULT CALLBACK cListCtrlBase::ListCtrlProc(HWND hWnd, UINT uMsg, WPARAM wParam
       SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpfnOld));
       RemovePropA(hWnd, LIST_PROP);
       break;
+    case WM_SETREDRAW:
+      p->m_bRedrawOff = wParam == 0;
+      break;
     case WM_VSCROLL:
       // Read before the list box scrolls: the closing SB_ENDSCROLL brings the final top row.
       p->m_nTopIndex = static_cast<int32_t>(CallWindowProcA(lpfnOld, hWnd, LB_GETTOPINDEX, 0, 0));
@@ -134,31 +147,193 @@ LRESULT CALLBACK cListCtrlBase::ListCtrlProc(HWND hWnd, UINT uMsg, WPARAM wParam
   return CallWindowProcA(lpfnOld, hWnd, uMsg, wParam, lParam);
 }
 
-void cListCtrlBase::Redraw() {
-  int n = ElementCount();
-  int nDigits = m_bNumbering ? GetDigitCountU(static_cast<uint32_t>(n > m_nFirst ? n - m_nFirst : 0)) : 0;
-  Send(LB_RESETCONTENT);
-  std::string strText, strNo, strRow;
-  for (int i = m_nFirst < 0 ? 0 : m_nFirst; i < n; ++i) {
-    strText.clear();
-    RowText(strText, i);
-    const std::string* pRow = &strText;
-    if (m_bNumbering) {
-      FormatZeroPad(strNo, i - m_nFirst + 1, nDigits);
-      FormatStr(strRow, "%s %s", strNo.c_str(), strText.c_str());
-      pRow = &strRow;
-    }
-    Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pRow->c_str()));
+void cListCtrlBase::MarkRows(int32_t nRow, int32_t nOld, int32_t nNew) {
+  m_bMarked = true;
+  m_nMarkRow = nRow;
+  m_nMarkOld = nOld;
+  m_nMarkNew = nNew;
+}
+
+void cListCtrlBase::ForgetRows() {
+  m_bTextsValid = m_bRowsShown = m_bMarked = false;
+  m_vText.clear();
+  m_vRows.clear();
+  m_vRowWidth.clear();
+  m_nExtent = 0;
+}
+
+void cListCtrlBase::MakeTexts(int nFirst, int nListed) {
+  const int nHad = static_cast<int>(m_vText.size());
+  const bool bSplice = m_bMarked && m_bTextsValid && m_nMarkRow >= 0 && m_nMarkOld >= 0 && m_nMarkNew >= 0 &&
+                       m_nMarkRow + m_nMarkOld <= nHad && nHad - m_nMarkOld + m_nMarkNew == nListed;
+  m_bMarked = false;
+  int nFrom = 0, nTo = nListed;
+  if (bSplice) {
+    const auto it = m_vText.begin() + m_nMarkRow;
+    if (m_nMarkNew > m_nMarkOld)
+      m_vText.insert(it + m_nMarkOld, static_cast<size_t>(m_nMarkNew - m_nMarkOld), std::string());
+    else
+      m_vText.erase(it + m_nMarkNew, it + m_nMarkOld);
+    nFrom = m_nMarkRow;
+    nTo = m_nMarkRow + m_nMarkNew;
+  } else {
+    m_vText.resize(static_cast<size_t>(nListed));
   }
-  if (m_bEndRow) Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(m_strEndRow.c_str()));
+  for (int i = nFrom; i < nTo; ++i) {
+    m_vText[i].clear();
+    RowText(m_vText[i], nFirst + i);
+  }
+  m_bTextsValid = true;
+}
+
+void cListCtrlBase::Redraw() {
+  const int n = ElementCount();
+  const int nFirst = m_nFirst < 0 ? 0 : m_nFirst;
+  const int nListed = n > nFirst ? n - nFirst : 0;
+  MakeTexts(nFirst, nListed);
+  std::vector<std::string> vRows(static_cast<size_t>(nListed + (m_bEndRow ? 1 : 0)));
+  if (m_bNumbering) {
+    const int nDigits = GetDigitCountU(static_cast<uint32_t>(n > m_nFirst ? n - m_nFirst : 0));
+    std::string strNo;
+    for (int r = 0; r < nListed; ++r) {
+      FormatZeroPad(strNo, nFirst + r - m_nFirst + 1, nDigits);
+      FormatStr(vRows[r], "%s %s", strNo.c_str(), m_vText[r].c_str());
+    }
+  } else {
+    for (int r = 0; r < nListed; ++r) vRows[r] = m_vText[r];
+  }
+  if (m_bEndRow) vRows.back() = m_strEndRow;
+  // The list box takes the rows without painting each; a list frozen by its owner stays frozen.
+  const bool bThaw = !m_bRedrawOff && m_hWnd;
+  if (bThaw) Send(WM_SETREDRAW, FALSE);
+  ShowRows(vRows);
+  ShowSelection();
+  if (bThaw) {
+    Send(WM_SETREDRAW, TRUE);
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+  }
+}
+
+void cListCtrlBase::ShowRows(std::vector<std::string>& vRows) {
+  const int nOld = static_cast<int>(m_vRows.size()), nNew = static_cast<int>(vRows.size());
+  // Rows kept in place must end up as a refill would leave them: no caret of their own, which
+  // only a row with a selection to show can stand for.
+  const bool bSelKnown = m_nCurSel >= 0 && (!m_bMultiSel || m_nAnchor >= 0);
+  if (m_bRowsShown && bSelKnown && GetCount() == nOld) {
+    int p = 0;
+    while (p < nOld && p < nNew && m_vRows[p] == vRows[p]) ++p;
+    int q = 0;
+    while (q < nOld - p && q < nNew - p && m_vRows[nOld - 1 - q] == vRows[nNew - 1 - q]) ++q;
+    const int nDel = nOld - p - q, nIns = nNew - p - q;
+    // Replacing a few rows beats refilling; numbering moves every row after an insertion.
+    if (nDel + nIns <= nNew / 2 + 8) {
+      for (int k = 0; k < nDel; ++k) Send(LB_DELETESTRING, static_cast<WPARAM>(p));
+      for (int k = 0; k < nIns; ++k)
+        Send(LB_INSERTSTRING, static_cast<WPARAM>(p + k), reinterpret_cast<LPARAM>(vRows[p + k].c_str()));
+      if (m_bMultiSel) {
+        Send(LB_SETCARETINDEX, 0);
+      } else {
+        Send(LB_SETCURSEL, static_cast<WPARAM>(-1));
+        Send(LB_SETCARETINDEX, 0);
+      }
+      m_vRows.swap(vRows);
+      if (m_bSideways) {
+        m_vRowWidth.erase(m_vRowWidth.begin() + p, m_vRowWidth.begin() + p + nDel);
+        m_vRowWidth.insert(m_vRowWidth.begin() + p, static_cast<size_t>(nIns), 0);
+        MeasureRows(p, p + nIns);
+      }
+      return;
+    }
+  }
+  Send(LB_RESETCONTENT);
+  size_t nBytes = 0;
+  for (const std::string& str : vRows) nBytes += str.size() + 1;
+  Send(LB_INITSTORAGE, static_cast<WPARAM>(nNew), static_cast<LPARAM>(nBytes));
+  for (const std::string& str : vRows) Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(str.c_str()));
+  m_vRows.swap(vRows);
+  m_bRowsShown = m_hWnd != nullptr;
+  if (m_bSideways) {
+    m_vRowWidth.assign(m_vRows.size(), 0);
+    MeasureRows(0, nNew);
+  }
+}
+
+void cListCtrlBase::MeasureRows(int nFrom, int nTo) {
+  if (!m_hWnd) return;
+  if (nFrom < nTo) {
+    HDC hDC = GetDC(m_hWnd);
+    if (!hDC) return;
+    HGDIOBJ hOld = SelectObject(hDC, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
+    for (int i = nFrom; i < nTo; ++i) {
+      // The end row is a divider as wide as any list: it gets no scroll bar of its own.
+      if (m_bEndRow && i == static_cast<int>(m_vRows.size()) - 1) {
+        m_vRowWidth[i] = 0;
+        continue;
+      }
+      SIZE sz = {};
+      const std::string& str = m_vRows[i];
+      GetTextExtentPoint32A(hDC, str.c_str(), static_cast<int>(str.size()), &sz);
+      m_vRowWidth[i] = sz.cx;
+    }
+    SelectObject(hDC, hOld);
+    ReleaseDC(m_hWnd, hDC);
+  }
+  // The list box leaves a little room before and after each row's text.
+  const int ROW_MARGIN = 4;
+  int nWidest = 0;
+  for (int w : m_vRowWidth) nWidest = w > nWidest ? w : nWidest;
+  const int nExtent = nWidest > 0 ? nWidest + ROW_MARGIN : 0;
+  if (nExtent == m_nExtent) return;
+  m_nExtent = nExtent;
+  Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(nExtent));
+}
+
+void cListCtrlBase::ShowSelection() {
   Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
   if (!m_bMultiSel) {
     Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
     return;
   }
-  for (int i = 0; i < static_cast<int>(m_vSelFlags.size()); ++i) SetSel(m_vSelFlags[i], i);
+  ShowFlags(m_vSelFlags, true);
   Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
   Send(LB_SETANCHORINDEX, static_cast<WPARAM>(m_nAnchor));
+}
+
+void cListCtrlBase::ReadFlags(std::vector<int32_t>& vFlags, int nRows) const {
+  vFlags.assign(static_cast<size_t>(nRows > 0 ? nRows : 0), 0);
+  const int nSel = static_cast<int>(Send(LB_GETSELCOUNT));
+  if (nSel <= 0) return;
+  std::vector<int> vRows(static_cast<size_t>(nSel));
+  const int nGot = static_cast<int>(Send(LB_GETSELITEMS, static_cast<WPARAM>(nSel), reinterpret_cast<LPARAM>(vRows.data())));
+  for (int k = 0; k < nGot && k < nSel; ++k)
+    if (vRows[k] >= 0 && vRows[k] < nRows) vFlags[vRows[k]] = 1;
+}
+
+void cListCtrlBase::ShowFlags(const std::vector<int32_t>& vFlags, bool bClearRest) const {
+  const int nRows = GetCount();
+  if (nRows <= 0) return;
+  std::vector<int32_t> vNow;
+  ReadFlags(vNow, nRows);
+  const int nFlags = static_cast<int>(vFlags.size());
+  const int nCover = bClearRest ? nRows : (nFlags < nRows ? nFlags : nRows);
+  auto fnWant = [&](int i) { return i < nFlags && vFlags[i] != 0; };
+  int i = 0;
+  while (i < nCover) {
+    const bool bWant = fnWant(i);
+    if (bWant == (vNow[i] != 0)) {
+      ++i;
+      continue;
+    }
+    int j = i;
+    while (j + 1 < nCover && fnWant(j + 1) == bWant && (vNow[j + 1] != 0) != bWant) ++j;
+    if (i == j)
+      Send(LB_SETSEL, bWant ? TRUE : FALSE, i);
+    else if (bWant)
+      Send(LB_SELITEMRANGEEX, static_cast<WPARAM>(i), j);
+    else
+      Send(LB_SELITEMRANGEEX, static_cast<WPARAM>(j), i);
+    i = j + 1;
+  }
 }
 
 void cListCtrlBase::RestoreSel() {
@@ -189,7 +364,7 @@ void cListCtrlBase::RestoreSel() {
         m_nAnchor = m_nCurSel;
       }
     }
-    for (int i = 0; i < static_cast<int>(m_vSelFlags.size()); ++i) SetSel(m_vSelFlags[i], i);
+    ShowFlags(m_vSelFlags, false);
     Send(LB_SETANCHORINDEX, static_cast<WPARAM>(m_nAnchor));
     Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
     Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
@@ -203,8 +378,11 @@ void cListCtrlBase::RestoreSel() {
     Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
   }
   m_nPrevSel = m_nCurSel;
+  // What changed while the list was frozen is painted now; a list that was not frozen has painted
+  // its changes as they came.
+  const bool bWasOff = m_bRedrawOff;
   Send(WM_SETREDRAW, TRUE);
-  if (m_hWnd) InvalidateRect(m_hWnd, nullptr, TRUE);
+  if (m_hWnd && bWasOff) InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void cListCtrlBase::OnKillFocus() { Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel)); }
@@ -235,8 +413,7 @@ void cListCtrlBase::SelectOnly(int32_t nRow, int32_t bLoad) {
   if (m_bMultiSel) {
     m_nCurSel = m_nAnchor = -1;
     for (int32_t& f : m_vSelFlags) f = 0;
-    int nRows = GetCount();
-    for (int i = 0; i < nRows; ++i) SetSel(FALSE, i);
+    if (GetCount() > 0) Send(LB_SETSEL, FALSE, -1);
   }
   SetCurSel(nRow, bLoad);
 }
@@ -295,7 +472,7 @@ int cListCtrlBase::SelectAtPoint(POINT ptScreen) {
     } else {
       for (int32_t& f : m_vSelFlags) f = 0;
       m_vSelFlags[nRow] = 1;
-      for (int i = 0; i < nRows; ++i) SetSel(m_vSelFlags[i], i);
+      ShowFlags(m_vSelFlags, false);
     }
     m_nAnchor = nRow;
   } else {

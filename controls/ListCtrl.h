@@ -47,7 +47,9 @@ class cListCtrlBase : public cControl {
   void OnKillFocus() override;
   void OnKeyDown(WPARAM wKey, LPARAM lParam, int32_t bCtrlHeld) override;
 
-  // Refills the rows and shows the remembered selection; leaves redrawing as it is.
+  // Refills the rows and shows the remembered selection; leaves redrawing as it is. Only the rows
+  // whose text changed are replaced, and only the texts of the elements an operation changed are
+  // made again (all of them after an outside change, which the list cannot see).
   void Redraw();
   void SetCurSel(int32_t nRow, int32_t bLoad);
   void SelectOnly(int32_t nRow, int32_t bLoad);
@@ -108,6 +110,13 @@ class cListCtrlBase : public cControl {
   virtual int ElementCount() const = 0;
   virtual void RowText(std::string& strText, int nIndex) = 0;
 
+  // What the next Redraw may take as the only change since the rows were last shown: listed
+  // elements [nRow, nRow + nOld) became the elements [nRow, nRow + nNew). Without a mark (or when
+  // the counts do not agree) every text is made again.
+  void MarkRows(int32_t nRow, int32_t nOld, int32_t nNew);
+  // The rows and texts shown are no guide to the data any more (another vector, another list box).
+  void ForgetRows();
+
   // Rows the data gives: listed elements and the end row.
   int RowCount() const;
   // A row that shows an element (neither none, nor the end row, nor past it).
@@ -120,9 +129,32 @@ class cListCtrlBase : public cControl {
   int RunCommand(const uint16_t* pIds, WPARAM wParam);
   LRESULT Send(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0) const;
   void SetSel(int32_t bSel, int32_t nRow) const;
+  // Makes the list box's selection agree with the flags, over the rows they cover (and, with
+  // bClearRest, none selected after them), with one message per run of rows that differ.
+  void ShowFlags(const std::vector<int32_t>& vFlags, bool bClearRest) const;
+  // The flags of every row as the list box holds them, read in one message.
+  void ReadFlags(std::vector<int32_t>& vFlags, int nRows) const;
 
  private:
   HMENU m_hMenuRoot = nullptr;
+  // The texts of the listed elements and the rows as the list box holds them (with the end row),
+  // with each row's width where the list box scrolls sideways (0 where it does not).
+  std::vector<std::string> m_vText;
+  std::vector<std::string> m_vRows;
+  std::vector<int> m_vRowWidth;
+  bool m_bTextsValid = false;
+  bool m_bRowsShown = false;
+  bool m_bMarked = false;
+  int32_t m_nMarkRow = 0, m_nMarkOld = 0, m_nMarkNew = 0;
+  int m_nExtent = 0;
+  // The list box's template gives it a horizontal scroll bar: its extent follows the widest row.
+  bool m_bSideways = false;
+  // WM_SETREDRAW as the list box last received it.
+  bool m_bRedrawOff = false;
+  void MakeTexts(int nFirst, int nListed);
+  void ShowRows(std::vector<std::string>& vRows);
+  void MeasureRows(int nFrom, int nTo);
+  void ShowSelection();
   void DestroyPopupMenu();
   static LRESULT CALLBACK ListCtrlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 };
@@ -351,9 +383,8 @@ int cListCtrl<T>::OnSelChange() {
   if (m_bMultiSel) {
     int nRows = GetCount();
     if (nRows < 0) nRows = 0;
-    m_vSelFlags.resize(static_cast<size_t>(nRows), 0);
+    ReadFlags(m_vSelFlags, nRows);
     m_vPrevSelFlags.resize(static_cast<size_t>(nRows), 0);
-    for (int i = 0; i < nRows; ++i) m_vSelFlags[i] = Send(LB_GETSEL, i) > 0 ? 1 : 0;
     m_nCurSel = GetCaretIndex();
     m_nAnchor = GetAnchorIndex();
     bool bCaretSelected = m_nCurSel >= 0 && m_nCurSel < nRows && m_vSelFlags[m_nCurSel];
@@ -369,12 +400,15 @@ int cListCtrl<T>::OnSelChange() {
   } else {
     m_nCurSel = GetCurSel();
   }
+  // A selection changes no element: every text stays as made.
   if (!IsDataRow(m_nCurSel)) {
     if (m_lpEditRec) *m_lpEditRec = m_Default;
+    MarkRows(0, 0, 0);
     Redraw();
     return 0;
   }
   LoadEditor();
+  MarkRows(0, 0, 0);
   Redraw();
   return 1;
 }
@@ -384,6 +418,7 @@ int cListCtrl<T>::Reselect() {
   if (!IsDataRow(m_nCurSel)) return 0;
   // The page edits the editor record; its edits go back into the element.
   if (m_lpEditRec) Element(m_nCurSel) = *m_lpEditRec;
+  MarkRows(m_nCurSel, 1, 1);
   Refresh();
   return 1;
 }
@@ -396,6 +431,7 @@ int cListCtrl<T>::New() {
   }
   m_lpWork->push_back(T());
   m_nCurSel = ElementCount() - 1 - m_nFirst;
+  MarkRows(m_nCurSel, 0, 1);
   LoadEditor();
   if (m_bMultiSel) {
     // The new element, now in the editor, is the one selection: a following clear or delete must
@@ -419,6 +455,7 @@ int cListCtrl<T>::Insert() {
   m_lpWork->InsertAt(static_cast<uint32_t>(m_nFirst + m_nCurSel), T());
   // Appending may have put the element elsewhere than the row asked for (an empty vector).
   if (!IsDataRow(m_nCurSel)) m_nCurSel = ElementCount() - 1 - m_nFirst;
+  MarkRows(m_nCurSel, 0, 1);
   LoadEditor();
   if (m_bMultiSel) {
     // The flags stay with the row positions; the new element, current now, is among the selected
@@ -437,11 +474,21 @@ int cListCtrl<T>::Clear() {
     m_nCurSel = GetCurSel();
     if (IsDataRow(m_nCurSel)) {
       ResetElement(Element(m_nCurSel));
+      MarkRows(m_nCurSel, 1, 1);
       LoadEditor();
     }
   } else {
-    for (int i = 0; i < static_cast<int>(m_vSelFlags.size()); ++i)
-      if (m_vSelFlags[i] && IsDataRow(i)) ResetElement(Element(i));
+    int nLow = -1, nHigh = -1;
+    for (int i = 0; i < static_cast<int>(m_vSelFlags.size()); ++i) {
+      if (!m_vSelFlags[i] || !IsDataRow(i)) continue;
+      ResetElement(Element(i));
+      if (nLow < 0) nLow = i;
+      nHigh = i;
+    }
+    if (nLow >= 0)
+      MarkRows(nLow, nHigh - nLow + 1, nHigh - nLow + 1);
+    else
+      MarkRows(0, 0, 0);
     LoadEditor();
   }
   Refresh();
@@ -457,6 +504,7 @@ int cListCtrl<T>::Delete(int32_t nRow, int32_t bOnlyThis) {
   if (!m_bMultiSel) {
     m_nCurSel = nRow == -1 ? GetCurSel() : nRow;
     if (!IsDataRow(m_nCurSel)) {
+      MarkRows(0, 0, 0);
       Refresh();
       return 1;
     }
@@ -465,6 +513,7 @@ int cListCtrl<T>::Delete(int32_t nRow, int32_t bOnlyThis) {
       return 0;
     }
     m_lpWork->EraseAt(static_cast<uint32_t>(m_nFirst + m_nCurSel));
+    MarkRows(m_nCurSel, 1, 0);
     if (m_nFirst + m_nCurSel >= ElementCount()) {
       --m_nCurSel;
       Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
@@ -489,12 +538,16 @@ int cListCtrl<T>::Delete(int32_t nRow, int32_t bOnlyThis) {
   }
   if (nRow != -1) m_nCurSel = nRow;
   int nErased = 0;
+  // The rows from the first erased to the last erased, as they were numbered before.
+  int nSpanFirst = -1, nSpanEnd = -1;
   if (bOnlyThis) {
     // The one row asked for, whether or not it is flagged (a new element that is taken out again).
     if (IsDataRow(m_nCurSel)) {
       m_lpWork->EraseAt(static_cast<uint32_t>(m_nFirst + m_nCurSel));
       if (m_nCurSel < static_cast<int>(m_vSelFlags.size())) m_vSelFlags.erase(m_vSelFlags.begin() + m_nCurSel);
       nErased = 1;
+      nSpanFirst = m_nCurSel;
+      nSpanEnd = m_nCurSel + 1;
     }
   } else {
     int i = 0;
@@ -506,6 +559,8 @@ int cListCtrl<T>::Delete(int32_t nRow, int32_t bOnlyThis) {
       if (i < m_nCurSel) --m_nCurSel;
       m_lpWork->EraseAt(static_cast<uint32_t>(m_nFirst + i));
       m_vSelFlags.erase(m_vSelFlags.begin() + i);
+      if (nSpanFirst < 0) nSpanFirst = i;
+      nSpanEnd = i + nErased + 1;
       ++nErased;
     }
   }
@@ -513,6 +568,7 @@ int cListCtrl<T>::Delete(int32_t nRow, int32_t bOnlyThis) {
     ListBeep();
     return 0;
   }
+  MarkRows(nSpanFirst, nSpanEnd - nSpanFirst, nSpanEnd - nSpanFirst - nErased);
   // Only the current row stays selected.
   for (int32_t& f : m_vSelFlags) f = 0;
   if (m_nCurSel >= 0 && m_nCurSel < static_cast<int>(m_vSelFlags.size())) m_vSelFlags[m_nCurSel] = 1;
@@ -562,9 +618,14 @@ int cListCtrl<T>::Paste() {
   }
   if (!m_vClip.empty()) {
     Vector vClip(m_vClip);
+    // On the end row (or past it) the elements go after the last one.
+    const int nListed = ElementCount() - m_nFirst;
     for (int i = 0; i < static_cast<int>(vClip.size()); ++i)
       m_lpWork->InsertAt(static_cast<uint32_t>(m_nFirst + m_nCurSel + i), vClip[i]);
+    MarkRows(m_nCurSel < nListed ? m_nCurSel : nListed, 0, static_cast<int32_t>(vClip.size()));
     LoadEditor();
+  } else {
+    MarkRows(0, 0, 0);
   }
   Refresh();
   return 1;
@@ -576,7 +637,10 @@ int cListCtrl<T>::SetCount(int32_t nCount) {
     ListBeep();
     return 0;
   }
+  const int32_t nHad = ElementCount() - m_nFirst;
   m_lpWork->resize(static_cast<size_t>(m_nFirst + nCount));
+  const int32_t nKept = nHad < nCount ? nHad : nCount;
+  MarkRows(nKept, nHad - nKept, nCount - nKept);
   if (m_nCurSel < 0 || m_nFirst + m_nCurSel >= ElementCount()) {
     m_nCurSel = 0;
     if (m_bMultiSel) {
@@ -604,7 +668,8 @@ int cListCtrl<T>::SetCount(int32_t nCount) {
 template <class T>
 template <class D, class F>
 INT_PTR cListCtrl<T>::RunElementDialog(D*& lpDlg, int32_t nMode, cWindowList* lpWindowList, F&& fnCreate) {
-  if (GetCurDataIndex() == -1) return 0;
+  const int nIndex = GetCurDataIndex();
+  if (nIndex == -1) return 0;
   auto fnOthers = [&](int32_t bOn) {
     if (!lpWindowList) return;
     if (nMode == 1) lpWindowList->ShowAll(bOn);
@@ -619,7 +684,11 @@ INT_PTR cListCtrl<T>::RunElementDialog(D*& lpDlg, int32_t nMode, cWindowList* lp
   }
   INT_PTR nResult = lpDlg->DoModal(0);
   SafeDelete(lpDlg);
-  if (nResult) Refresh();
+  // The dialog edits the element it was opened on.
+  if (nResult) {
+    MarkRows(nIndex - m_nFirst, 1, 1);
+    Refresh();
+  }
   fnOthers(1);
   return nResult;
 }

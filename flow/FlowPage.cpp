@@ -336,11 +336,14 @@ void cFlowPage::OnCommand(WPARAM wParam, LPARAM lParam) {
   } else if (m_CondList.OnOwnerCommand(wParam)) {
     StoreEditor();
   } else if (m_cgKeyCondList.OnAccelKey(wParam) || m_cgKeyCondList.OnPopupCommand(wParam)) {
-    m_cgKeyCondList.Redraw();
+    // The operation has shown its rows; the flow's row counts them.
     StoreEditor();
   } else if (m_CmdList.OnAccelKey(wParam) || m_CmdList.OnPopupCommand(wParam)) {
-    if (IsPasteCommand(m_CmdList, wParam) && m_CmdList.GetCurDataIndex() != -1) m_EditFlow.ClampItemRefs();
-    m_CmdList.Redraw();
+    if (IsPasteCommand(m_CmdList, wParam) && m_CmdList.GetCurDataIndex() != -1) {
+      // Bringing the references inside the palettes may change any command's text.
+      m_EditFlow.ClampItemRefs();
+      m_CmdList.Redraw();
+    }
     StoreEditor();
   }
   if (wId == ID_ACC_INSERT_2 || wId == ID_POP_INSERT_2) StoreEditor();

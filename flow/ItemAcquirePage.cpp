@@ -193,8 +193,8 @@ void cItemAcquirePage::OnCommand(WPARAM wParam, LPARAM lParam) {
       const int nFirst = m_CmdList.GetCurDataIndex();
       for (int i = 0; i < nPasted && nFirst + i < static_cast<int>(m_Work.m_vCommand.size()); ++i)
         m_Work.m_vCommand[nFirst + i].ClampItemRefs();
+      m_CmdList.Redraw();
     }
-    m_CmdList.Redraw();
   }
   m_CmdList.RestoreSel();
   if (m_hWnd) SendMessageA(GetParent(m_hWnd), PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
@@ -220,7 +220,6 @@ LRESULT cItemAcquirePage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
       if (HandlePageNotify(*this, lParam, m_Work, m_fnShare, [&] {
             Bind();
             UpdateCtrls(0);
-            m_CmdList.Redraw();
             for (int k = 0; k < INHERIT_GROUP_COUNT; ++k) EnableGroup(k);
             RefreshChecks();
             ShowNo();

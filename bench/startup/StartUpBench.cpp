@@ -2,7 +2,6 @@
 // being shown, against a trivial dialog program from its start to its dialog being shown. The two
 // take turns in this process, so both meet the same machine; the medians are compared.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -10,117 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "SampleArt.h"
-#include "SampleData.h"
-#include "app/MsgBox.h"
 #include "bench/BenchClock.h"
-#include "model/ProjectLoad.h"
+#include "bench/BenchProject.h"
+#include "bench/WindowStart.h"
 
 namespace {
 
 constexpr int RUNS = 7;
-constexpr DWORD WAIT_MS = 60000;
-const char* const DIALOG_CLASS = "#32770";
 // The stage window is a dialog whose title begins with the program's name.
 const char* const STAGE_CAPTION = "Kordane4";
-
-// Build paths are host paths; the programs run under the drive that maps the host's root.
-std::string HostPath(const char* pszPath) {
-  std::string s = pszPath;
-  for (char& c : s)
-    if (c == '/') c = '\\';
-  if (!s.empty() && s[0] == '\\') s = "Z:" + s;
-  return s;
-}
-
-int AnswerYes(HWND, const char*, const char*, UINT) { return IDYES; }
-
-struct cFind {
-  DWORD dwPid;
-  const char* pszCaption;  // the title's beginning, or none for any dialog
-  HWND hFound;
-};
-
-BOOL CALLBACK FindProc(HWND hWnd, LPARAM lParam) {
-  cFind* f = reinterpret_cast<cFind*>(lParam);
-  DWORD dwPid = 0;
-  GetWindowThreadProcessId(hWnd, &dwPid);
-  if (dwPid != f->dwPid || !IsWindowVisible(hWnd)) return TRUE;
-  char sz[256];
-  if (!GetClassNameA(hWnd, sz, sizeof sz) || strcmp(sz, DIALOG_CLASS) != 0) return TRUE;
-  if (f->pszCaption) {
-    GetWindowTextA(hWnd, sz, sizeof sz);
-    if (strncmp(sz, f->pszCaption, strlen(f->pszCaption)) != 0) return TRUE;
-  }
-  f->hFound = hWnd;
-  return FALSE;
-}
-
-// Seconds from starting the program to its window being shown; a negative figure when it failed.
-double TimeToWindow(const std::string& strExe, const std::string& strDir, const char* pszCaption) {
-  std::string strCmd = "\"" + strExe + "\"";
-  std::vector<char> buf(strCmd.begin(), strCmd.end());
-  buf.push_back(0);
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  const double t0 = Now();
-  if (!CreateProcessA(strExe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr, strDir.c_str(), &si, &pi))
-    return -1;
-  double t = -1;
-  for (;;) {
-    cFind f = {pi.dwProcessId, pszCaption, nullptr};
-    EnumWindows(FindProc, reinterpret_cast<LPARAM>(&f));
-    if (f.hFound) {
-      t = Now() - t0;
-      break;
-    }
-    if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0 || Now() - t0 > WAIT_MS / 1000.0) break;
-    Sleep(1);
-  }
-  // Only its window was wanted: the program is ended and awaited, so the next start is a first one.
-  TerminateProcess(pi.hProcess, 0);
-  WaitForSingleObject(pi.hProcess, WAIT_MS);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return t;
-}
-
-// The sample project goes with the benchmark that made it.
-void RemoveFolder(const std::string& strDir) {
-  std::string strFrom = strDir;
-  strFrom.push_back(0);  // the list of paths ends with a second zero
-  SHFILEOPSTRUCTA op = {};
-  op.wFunc = FO_DELETE;
-  op.pFrom = strFrom.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationA(&op);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
 
 }  // namespace
 
 int main() {
-  char szTemp[MAX_PATH];
-  GetTempPathA(MAX_PATH, szTemp);
-  const std::string strDir = std::string(szTemp) + "startup_bench_" + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(strDir.c_str(), nullptr);
-  char szOld[MAX_PATH] = "";
-  GetCurrentDirectoryA(MAX_PATH, szOld);
-  bool bProject = WriteSampleArt(strDir) && WriteSampleData(strDir) && SetCurrentDirectoryA(strDir.c_str());
-  if (bProject) {
-    MsgBoxFn pfnPrev = SetMsgBoxFn(AnswerYes);
-    bProject = CreateDefaultData(nullptr);
-    SetMsgBoxFn(pfnPrev);
-    SetCurrentDirectoryA(szOld);
-  }
-  if (!bProject) {
-    printf("the sample project could not be made in %s\n", strDir.c_str());
-    RemoveFolder(strDir);
+  const std::string strDir = MakeBenchProject("startup_bench");
+  if (strDir.empty()) {
+    printf("the sample project could not be made\n");
     return 1;
   }
   const std::string strEditor = HostPath(EDITOR_EXE_PATH), strTrivial = HostPath(TRIVIAL_EXE_PATH);

@@ -9,14 +9,6 @@
 
 namespace {
 
-// n listed records "r1".."rn" after the hidden element 0.
-cSmallVector Records(int n) {
-  cSmallVector v;
-  v.push_back(cSmall("hidden", -1));
-  for (int i = 1; i <= n; ++i) v.push_back(cSmall(("r" + std::to_string(i)).c_str(), i));
-  return v;
-}
-
 std::vector<std::string> Names(const cSmallVector& v) {
   std::vector<std::string> r;
   for (size_t i = 0; i < v.size(); ++i) r.push_back(v[static_cast<int>(i)].m_strName);
@@ -26,7 +18,7 @@ std::vector<std::string> Names(const cSmallVector& v) {
 class ListCtrlTest : public testing::Test {
  protected:
   void Open(int nListed) {
-    m_vSrc = Records(nListed);
+    m_vSrc = SmallRecords(nListed);
     m_lpDlg.reset(new cListTestDlg(&m_vSrc));
     ASSERT_TRUE(m_lpDlg->Open());
   }
@@ -78,7 +70,7 @@ TEST_F(ListCtrlTest, RowsAreNumberedFromTheFirstListedElementAndEndInTheEndRow) 
   } const aCases[] = {{9, "1 r1 (1)", "9 r9 (9)"}, {10, "01 r1 (1)", "10 r10 (10)"},
                       {100, "001 r1 (1)", "100 r100 (100)"}};
   for (const auto& c : aCases) {
-    Dlg().m_vWork = Records(c.nListed);
+    Dlg().m_vWork = SmallRecords(c.nListed);
     A().Redraw();
     EXPECT_EQ(c.pszFirst, RowText(A().m_hWnd, 0)) << c.nListed;
     EXPECT_EQ(c.pszLast, RowText(A().m_hWnd, c.nListed - 1)) << c.nListed;

@@ -6,6 +6,13 @@
 
 void SmallRowText(std::string& str, int, const cSmall& e) { FormatStr(str, "%s (%d)", e.m_strName.c_str(), e.m_nValue); }
 
+cSmallVector SmallRecords(int n) {
+  cSmallVector v;
+  v.push_back(cSmall("hidden", -1));
+  for (int i = 1; i <= n; ++i) v.push_back(cSmall(("r" + std::to_string(i)).c_str(), i));
+  return v;
+}
+
 int cElemDlg::s_nAnswer = IDOK;
 int cElemDlg::s_nOpened = 0;
 std::function<void()> cElemDlg::s_fnOnOk;

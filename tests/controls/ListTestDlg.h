@@ -32,6 +32,8 @@ struct cSmall {
 typedef cChkVector<cSmall> cSmallVector;
 
 void SmallRowText(std::string& str, int nIndex, const cSmall& e);
+// n listed records "r1".."rn" (values 1 to n) after a hidden element 0.
+cSmallVector SmallRecords(int n);
 
 // The element dialog: answers itself with the set answer once it is up.
 class cElemDlg : public cDialogClass<cElemDlg> {
