@@ -17,6 +17,7 @@ void cControl::SpareHook() { DoNothing(); }
 void cControl::RestoreSel() { DoNothing(); }
 void cControl::OnKillFocus() { DoNothing(); }
 void cControl::AfterRedrawFreeze() { DoNothing(); }
+void cControl::Thaw() { DoNothing(); }
 void cControl::OnKeyDown(WPARAM, LPARAM, int32_t) { DoNothing(); }
 
 void cControl::Attach(cDialog* lpOwner, uint16_t wId) {

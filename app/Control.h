@@ -40,6 +40,8 @@ class cControl {
   virtual void RestoreSel();
   virtual void OnKillFocus();
   virtual void AfterRedrawFreeze();
+  // Undoes the freeze without touching the selection (see cDialog::ThawLists).
+  virtual void Thaw();
   virtual void OnKeyDown(WPARAM wKey, LPARAM lParam, int32_t bCtrlHeld);
 
   void Attach(cDialog* lpOwner, uint16_t wId);

@@ -229,6 +229,11 @@ void cDialog::OnCommand(WPARAM wParam, LPARAM) {
   }
 }
 
+void cDialog::ThawLists() {
+  for (cControl* c : m_vCtrls)
+    if (c->m_nKind == cControl::KIND_LIST) c->Thaw();
+}
+
 void cDialog::OnInitDialog(WPARAM, LPARAM) {
   m_vCtrls.clear();
   if (m_bModeless && m_lpWindowList) {

@@ -46,6 +46,9 @@ class cDialog : public cWindow {
   ~cDialog() override;
 
   void OnCommand(WPARAM wParam, LPARAM lParam) override;
+  // Lets the lists that OnCommand froze paint again, for a handler that ends without restoring
+  // their selections (a list left frozen shows nothing until the next command).
+  void ThawLists();
   LRESULT DefProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
   void RedrawList() override;
   virtual void OnInitDialog(WPARAM wParam, LPARAM lParam);

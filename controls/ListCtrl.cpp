@@ -385,6 +385,12 @@ void cListCtrlBase::RestoreSel() {
   if (m_hWnd && bWasOff) InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
+void cListCtrlBase::Thaw() {
+  if (!m_bRedrawOff || !m_hWnd) return;
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 void cListCtrlBase::OnKillFocus() { Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel)); }
 
 void cListCtrlBase::SetCurSel(int32_t nRow, int32_t bLoad) {

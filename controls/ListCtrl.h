@@ -44,6 +44,9 @@ class cListCtrlBase : public cControl {
   cListCtrlBase& operator=(const cListCtrlBase&) = delete;
 
   void RestoreSel() override;
+  void Thaw() override;
+  // Whether the list box takes changes without painting them (WM_SETREDRAW FALSE).
+  bool RedrawOff() const { return m_bRedrawOff; }
   void OnKillFocus() override;
   void OnKeyDown(WPARAM wKey, LPARAM lParam, int32_t bCtrlHeld) override;
 

@@ -231,8 +231,12 @@ void cFlowPage::InsertCmd() {
 void cFlowPage::OnCommand(WPARAM wParam, LPARAM lParam) {
   CheckCommand(wParam);
   cDialog::OnCommand(wParam, lParam);
-  // Showing the data raises notifications of its own; they are no edits of the author's.
-  if (!m_bInit) return;
+  // Showing the data raises notifications of its own; they are no edits of the author's. The
+  // lists frozen for the command must paint again all the same.
+  if (!m_bInit) {
+    ThawLists();
+    return;
+  }
   const uint16_t wId = LOWORD(wParam);
   const WORD wCode = HIWORD(wParam);
   const bool bClick = wCode == BN_CLICKED;

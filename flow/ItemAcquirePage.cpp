@@ -159,7 +159,12 @@ void cItemAcquirePage::Step(int32_t nStep) {
 void cItemAcquirePage::OnCommand(WPARAM wParam, LPARAM lParam) {
   CheckCommand(wParam);
   cDialog::OnCommand(wParam, lParam);
-  if (!m_bInit) return;
+  // Notifications raised while the page fills its controls are no edits; the lists frozen for
+  // the command must paint again all the same.
+  if (!m_bInit) {
+    ThawLists();
+    return;
+  }
   const uint16_t wId = LOWORD(wParam);
   const WORD wCode = HIWORD(wParam);
   const bool bClick = wCode == BN_CLICKED;

@@ -103,6 +103,20 @@ TEST_F(FlowPageTest, RecordWithoutFlowsGetsOneDefaultFlowShownAsItsLine) {
   EXPECT_FALSE(IsWindowVisible(Item(IDC_FP_PREV)));
 }
 
+TEST_F(FlowPageTest, ListsPaintAgainAfterANotificationRaisedWhileThePageFillsItself) {
+  cEdChara chara;
+  chara.m_vFlow = {FlowWith(3, 1)};
+  Open(chara);
+  // A control notifies the page before it is ready: every command freezes the lists first.
+  m_lpPage->m_bInit = 0;
+  SendMessageA(m_lpPage->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_FP_CMD_EDIT, BN_CLICKED),
+               reinterpret_cast<LPARAM>(Item(IDC_FP_CMD_EDIT)));
+  m_lpPage->m_bInit = 1;
+  const cListCtrlBase* apLists[] = {&m_lpPage->m_FlowList, &m_lpPage->m_CondList, &m_lpPage->m_cgKeyCondList,
+                                    &m_lpPage->m_CmdList};
+  for (const cListCtrlBase* p : apLists) EXPECT_FALSE(p->RedrawOff()) << GetDlgCtrlID(p->m_hWnd) << " left frozen";
+}
+
 TEST_F(FlowPageTest, TriggerDecidesTheNoteTheGroupAndTheTargetCheck) {
   cEdChara chara;
   chara.m_vFlow.assign(1, cEdFlow());
