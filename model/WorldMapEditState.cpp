@@ -44,8 +44,8 @@ void cWorldMapEditState::ResetWith(const cChkVector<cEdWmEvent>* pTemplates) {
   m_nListCursor = 0;
   m_nBrushW = 1;
   m_nBrushH = 1;
-  // The pen paints what the chip palette shows selected: the chip picked in the last session
-  // would otherwise stay in the brush while the palette marks chip 0.
+  // The pen paints what the chip palette shows selected: the chip picked while the window was
+  // last open would otherwise stay in the brush while the palette marks chip 0.
   m_Brush[0][0] = m_nSelected;
   m_bDragging = 0;
   m_bClipValid = 0;
