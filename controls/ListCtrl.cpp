@@ -378,13 +378,11 @@ void cListCtrlBase::RestoreSel() {
     Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
   }
   m_nPrevSel = m_nCurSel;
-  // What changed while the list was frozen is painted now; a list that was not frozen has painted
-  // its changes as they came.
-  const bool bWasOff = m_bRedrawOff;
-  Send(WM_SETREDRAW, TRUE);
-  if (m_hWnd && bWasOff) InvalidateRect(m_hWnd, nullptr, TRUE);
+  Thaw();
 }
 
+// What changed while the list was frozen is painted now; a list that was not frozen has painted
+// its changes as they came.
 void cListCtrlBase::Thaw() {
   if (!m_bRedrawOff || !m_hWnd) return;
   Send(WM_SETREDRAW, TRUE);

@@ -271,17 +271,13 @@ struct cLayerShape {
 };
 
 // The position pair of a written cell, and a character's item link after it, at p.
-void PutCellTail(uint8_t* p, const cEdBlock& c) {
-  memcpy(p, &c.m_nX, 2);
-  memcpy(p + 2, &c.m_nY, 2);
-}
-void PutCellTail(uint8_t* p, const cEdItem& c) {
+template <class T>
+void PutCellTail(uint8_t* p, const T& c) {
   memcpy(p, &c.m_nX, 2);
   memcpy(p + 2, &c.m_nY, 2);
 }
 void PutCellTail(uint8_t* p, const cEdChara& c) {
-  memcpy(p, &c.m_nX, 2);
-  memcpy(p + 2, &c.m_nY, 2);
+  PutCellTail<cEdChara>(p, c);
   memcpy(p + 4, &c.m_nItemLink, 4);
 }
 
