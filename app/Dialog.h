@@ -15,7 +15,7 @@
 #include "app/Control.h"
 #include "app/KeyHook.h"
 #include "app/Window.h"
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 
 class cPropSheet;
 class cDialog;

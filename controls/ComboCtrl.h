@@ -12,7 +12,7 @@
 #include "app/Control.h"
 #include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 
 typedef const char* const* cItemTable;
 typedef cChkVector<std::string> cItemVector;

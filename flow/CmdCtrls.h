@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"

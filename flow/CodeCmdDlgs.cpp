@@ -1,8 +1,8 @@
 #include "flow/CodeCmdDlgs.h"
 
-#include "startup/StartUpServices.h"
+#include "model/SaveMarks.h"
 #include "flow/ExprEval.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
 #include "model/DataFile.h"

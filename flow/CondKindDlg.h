@@ -9,7 +9,7 @@
 #include "app/Dialog.h"
 #include "controls/ButtonCtrl.h"
 #include "base/ChkContainer.h"
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 #include "controls/CtrlBind.h"
 
 class cCondKindDlg : public cDialogClass<cCondKindDlg> {

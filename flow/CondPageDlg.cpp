@@ -1,7 +1,7 @@
 #include "flow/CondPageDlg.h"
 
-#include "app/InputDlg.h"
-#include "flow/NameLists.h"
+#include "controls/InputDlg.h"
+#include "controls/NameLists.h"
 
 namespace {
 

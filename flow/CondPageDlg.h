@@ -13,7 +13,7 @@
 #include "controls/ButtonCtrl.h"
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditValCtrl.h"
 #include "model/VarName.h"

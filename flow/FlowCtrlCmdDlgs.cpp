@@ -1,8 +1,8 @@
 #include "flow/FlowCtrlCmdDlgs.h"
 
 #include "app/Paths.h"
-#include "startup/StartUpServices.h"
-#include "flow/NameLists.h"
+#include "model/SaveMarks.h"
+#include "controls/NameLists.h"
 #include "flow/PageParts.h"
 #include "model/CommandKindTable.h"
 #include "model/Globals.h"

@@ -3,7 +3,7 @@
 // character command and the item command of the same kind.
 #pragma once
 
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 #include "flow/CmdCtrls.h"
 
 class cFlowOpCmdDlg : public cCmdDlgOf<cFlowOpCmdDlg> {

@@ -13,7 +13,7 @@
 #include "flow/StandaloneFlowEdit.h"
 #include "model/CommandKindTable.h"
 #include "model/StageEditState.h"
-#include "palette/DataPage.h"
+#include "controls/EntryStep.h"
 #include "resources/CmdDialogIds.h"
 #include "resources/FlowPageIds.h"
 #include "resources/ListIds.h"

@@ -11,10 +11,10 @@
 #include <functional>
 
 #include "app/Dialog.h"
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"

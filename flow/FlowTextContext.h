@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "model/RefChecks.h"
 
 class cEdDatabase;

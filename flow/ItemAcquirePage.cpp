@@ -10,7 +10,7 @@
 #include "model/Database.h"
 #include "model/PaletteOptionTables.h"
 #include "model/StageEditState.h"
-#include "palette/DataPage.h"
+#include "controls/EntryStep.h"
 #include "resources/CmdDialogIds.h"
 #include "resources/ItemAcquirePageIds.h"
 #include "resources/ListIds.h"

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/Dialog.h"
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"

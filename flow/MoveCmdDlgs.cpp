@@ -1,7 +1,7 @@
 #include "flow/MoveCmdDlgs.h"
 
 #include "app/MsgBox.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "flow/SoundPreview.h"
 #include "model/CommandKindTable.h"
 #include "model/Database.h"

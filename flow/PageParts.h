@@ -11,9 +11,9 @@
 
 #include "app/Dialog.h"
 #include "app/Surface.h"
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 #include "controls/ListCtrl.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 
 // The record's graphic at the picture's top left, on black.
 template <class T>

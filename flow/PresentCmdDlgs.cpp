@@ -2,14 +2,14 @@
 
 #include "app/Bgm.h"
 #include "app/MsgBox.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "flow/PageParts.h"
 #include "flow/SoundPreview.h"
 #include "model/Chara.h"
 #include "model/CommandKindTable.h"
 #include "model/Database.h"
 #include "model/PaletteOptionTables.h"
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 #include "resources/ControlCmdIds.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "flow/ShotCmdDlgs.h"
 
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "flow/SoundPreview.h"
 #include "model/CommandKindTable.h"
 #include "model/Database.h"
@@ -10,7 +10,7 @@
 #include "model/RefChecks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 #include "resources/CmdDialogIds.h"
 #include "resources/ShotCmdIds.h"
 

@@ -1,7 +1,6 @@
 #include "flow/StatusCmdDlgs.h"
 
-#include "startup/StartUpServices.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "flow/StandaloneFlowEdit.h"
 #include "flow/TextWords.h"
 #include "model/CommandKindTable.h"

@@ -2,7 +2,7 @@
 
 #include "flow/CondText.h"
 #include "flow/FlowTextContext.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "flow/TextWords.h"
 #include "model/CommandKindTable.h"
 #include "model/Globals.h"

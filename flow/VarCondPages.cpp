@@ -1,7 +1,7 @@
 #include "flow/VarCondPages.h"
 
-#include "startup/StartUpServices.h"
-#include "flow/NameLists.h"
+#include "model/SaveMarks.h"
+#include "controls/NameLists.h"
 #include "model/Globals.h"
 #include "model/Stage.h"
 

@@ -58,6 +58,8 @@ int SaveKept(eKeptFile n) {
   return bSaved;
 }
 
+void SaveVarNames() { SaveKept(KEPT_VAR_NAMES); }
+
 bool HasFailedSave(eKeptFile n) { return n >= 0 && n < KEPT_FILE_COUNT && s_abFailed[n]; }
 
 void ForgetFailedSaves() {

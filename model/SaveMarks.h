@@ -18,6 +18,9 @@ enum eKeptFile {
 // Writes the object to its file(s); a failure names the file(s) and is remembered until a save
 // of the same object succeeds. 1 when written.
 int SaveKept(eKeptFile n);
+// The common-variable names to data\GValInfo.dat, as every editor that renames one and the
+// shut-down do.
+void SaveVarNames();
 bool HasFailedSave(eKeptFile n);
 // Forgets every failed save (a project loaded afresh).
 void ForgetFailedSaves();

@@ -5,7 +5,7 @@
 #include "model/Database.h"
 #include "model/PaletteOptionTables.h"
 #include "model/ProjectLoad.h"
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 
 namespace {
 

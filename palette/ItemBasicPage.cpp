@@ -5,7 +5,7 @@
 #include "model/Palette.h"
 #include "model/PaletteOptionTables.h"
 #include "model/Stage.h"
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 
 namespace {
 

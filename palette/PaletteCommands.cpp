@@ -5,7 +5,7 @@
 // after the change, and a number past the end is dropped when inheritance is applied again.
 #include <new>
 
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/MsgBox.h"
 #include "app/WindowList.h"
 #include "controls/CtrlBind.h"

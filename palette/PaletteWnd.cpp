@@ -19,7 +19,7 @@
 #include "resources/PaletteIds.h"
 #include "resources/StageIds.h"
 #include "app/WindowList.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 #include "stage/StageWnd.h"
 
 namespace {

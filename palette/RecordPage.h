@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "app/Dialog.h"
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 #include "controls/ButtonCtrl.h"
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"
@@ -27,7 +27,7 @@
 #include "palette/DataPage.h"
 #include "palette/DataSheets.h"
 #include "resources/DataSheetIds.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 
 // One field group of a page: its "継承→" box, the flag it owns and the controls it locks (closed
 // by 0).

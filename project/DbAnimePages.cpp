@@ -8,10 +8,10 @@
 #include "app/TextFormat.h"
 #include "model/Globals.h"
 #include "model/PaletteOptionTables.h"
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 #include "project/DbEditDialogs.h"
 #include "project/DbPages.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "project/DatabaseSheet.h"
 #include "project/DbPages.h"
 #include "resources/ListIds.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 
 cEdAnime* EditedAnime = nullptr;
 

@@ -1,6 +1,6 @@
 #include "project/DbPage.h"
 
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/Paths.h"
 #include "controls/EditStrCtrl.h"
 

@@ -4,7 +4,7 @@
 #include "app/MciSound.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "model/Database.h"
 #include "model/SystemData.h"
 #include "model/SystemOptionLists.h"

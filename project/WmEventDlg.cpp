@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "app/Paths.h"
-#include "startup/StartUpServices.h"
+#include "model/SaveMarks.h"
 #include "flow/CondPageDlg.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "model/Cond.h"
 #include "model/Globals.h"
 #include "model/StageEditState.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
 #include "model/Globals.h"

@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "app/MsgBox.h"
 #include "app/WindowList.h"
 #include "controls/CtrlBind.h"

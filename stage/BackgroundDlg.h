@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Dialog.h"
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 #include "controls/ButtonCtrl.h"
 #include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"

@@ -3,7 +3,7 @@
 #include <shlwapi.h>
 
 #include "app/AppGlobals.h"
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"

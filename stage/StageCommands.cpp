@@ -1,7 +1,8 @@
 // What the stage window's menu, toolbar, accelerators and keys ask for.
 #include "app/AppGlobals.h"
 #include "app/DoNothing.h"
-#include "app/FrameWnd.h"
+#include "app/EditorLinks.h"
+#include "stage/FrameWnd.h"
 #include "app/Log.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
@@ -11,11 +12,6 @@
 #include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
-#include "project/BmpConvDlg.h"
-#include "project/DatabaseSheet.h"
-#include "project/PrjOptionSheet.h"
-#include "project/SystemSheet.h"
-#include "project/WorldMapWnd.h"
 #include "resources/StageIds.h"
 #include "stage/NewStageDlg.h"
 #include "stage/StageOptionsDlg.h"
@@ -27,18 +23,6 @@ namespace {
 const char* const CLEAR_CAPTION = "データクリアの確認";
 
 bool StageOpen() { return StageEditState.m_bStageOpen != 0; }
-
-// The system sheet outlives a rebuild of the stage window; the main loop clears the slot when it
-// reaps the closed sheet.
-cSystemSheet* s_lpSystemSheet = nullptr;
-
-// The project-level sheets call back into whichever stage window is current when they close.
-void SystemSheetClosed() {
-  if (g_pCurEditor) g_pCurEditor->OnSystemClosed();
-}
-void PrjOptionSheetClosed() {
-  if (g_pCurEditor) g_pCurEditor->OnPrjOptionClosed();
-}
 
 }  // namespace
 
@@ -145,15 +129,13 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       SaveStagePalette();
       break;
     case ID_SYSTEM:
-      SetSystemClosedFn(SystemSheetClosed);
-      OpenSystemSheet(this, &s_lpSystemSheet);
+      CallLink(EditorLinks().pfnOpenSystemSheet, this);
       break;
     case ID_PRJ_OPTION:
-      SetPrjOptionClosedFn(PrjOptionSheetClosed);
-      OpenPrjOptionSheet(this);
+      CallLink(EditorLinks().pfnOpenPrjOptionSheet, this);
       break;
     case ID_BITMAP_TOOL:
-      OpenBmpConvDlg(this);
+      CallLink(EditorLinks().pfnOpenBmpConvDlg, this);
       break;
     case ID_STAGE_OPTIONS:
       RunStageOptionDlg(this);
@@ -164,10 +146,10 @@ void cStageWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
       OpenStageSettingSheet(this);
       break;
     case ID_DATABASE:
-      OpenDatabaseSheet(this);
+      CallLink(EditorLinks().pfnOpenDatabaseSheet, this);
       break;
     case ID_WORLD_MAP:
-      OpenWorldMapWnd(this, &m_lpEditor[EDITOR_WORLD_MAP]);
+      CallLink(EditorLinks().pfnOpenWorldMapWnd, this, &m_lpEditor[EDITOR_WORLD_MAP]);
       break;
     case ID_STAGE_TESTPLAY:
     case ID_MENU_TESTPLAY:

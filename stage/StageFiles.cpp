@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/AppGlobals.h"
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/Log.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"

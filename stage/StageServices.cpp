@@ -6,9 +6,6 @@
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
-#include "palette/PaletteWnd.h"
-#include "project/DatabaseSheet.h"
-#include "project/WorldMapWnd.h"
 
 bool StagePathSet() { return !StageEditState.m_strStagePath.empty(); }
 
@@ -27,19 +24,5 @@ void ResetStageEditKeepingStage() {
 }
 
 void ResetMouseState() { MouseState.Reset(); }
-
-bool AnimePreviewShown() { return DatabasePreviewPaced(); }
-
-void DrawSheetPreviews() {
-  DrawPaletteSheetPages();
-  DrawDatabasePreview();
-}
-
-void DrawPaletteWindows() { DrawAllPaletteWindows(); }
-
-HWND WorldMapWindow() {
-  const cWorldMapWnd* p = cWorldMapWnd::Current();
-  return p && p->m_hWnd && IsWindow(p->m_hWnd) ? p->m_hWnd : nullptr;
-}
 
 void StopStageLoadThread() { StageLoadThread.Stop(); }

@@ -1,6 +1,5 @@
-// What the frame window and the idle step ask of the stage editor beyond the stage window
-// itself: its editing state, its undo store and test-play guard, and the windows it owns that
-// the idle step draws or gives the focus to.
+// What the frame window asks of the stage editor beyond the stage window itself: its editing
+// state, its undo store, its test-play guard and its stage-load worker.
 #pragma once
 
 #include <windows.h>
@@ -15,13 +14,5 @@ void ClearTestPlayGuard();
 void ResetStageEditKeepingStage();
 // The cursor-cell state back to one empty record.
 void ResetMouseState();
-// The database sheet is open on one of its animated pages (the idle step then ticks at 60 Hz).
-bool AnimePreviewShown();
-// The current pages of the data sheets held by the palette windows, then the database preview.
-void DrawSheetPreviews();
-// The palette windows' hovered-entry texts.
-void DrawPaletteWindows();
-// The world map editor's window, or none.
-HWND WorldMapWindow();
 // The frame's WM_DESTROY: the stage-load worker is stopped before the loop ends.
 void StopStageLoadThread();

@@ -9,11 +9,11 @@
 
 #include "app/AppGlobals.h"
 #include "app/Bgm.h"
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/MsgBox.h"
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 #include "model/DataRecord.h"
 #include "model/Database.h"
 #include "model/EditConfig.h"

@@ -11,7 +11,7 @@
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 #include "stage/StageWnd.h"
 
 namespace {

@@ -3,7 +3,8 @@
 #include <commctrl.h>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "app/EditorLinks.h"
+#include "stage/FrameWnd.h"
 #include "app/PropSheet.h"
 #include "app/TextFormat.h"
 #include "app/WindowList.h"
@@ -16,8 +17,6 @@
 #include "model/SaveMarks.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
-#include "palette/CharaGroupWnd.h"
-#include "palette/PaletteWnd.h"
 #include "resources/AppIds.h"
 #include "resources/ListIds.h"
 #include "resources/StageIds.h"
@@ -102,7 +101,7 @@ void cStageWnd::OnLayerShown(int32_t nLayer) {
   p->UpdateLayerMenu();
   p->UpdateLayerButtons();
   p->ShowLayerWindows(nLayer);
-  CheckPaletteToolButtons(nLayer);
+  CallLink(EditorLinks().pfnCheckPaletteToolButtons, nLayer);
 }
 
 void cStageWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -289,7 +288,8 @@ void cStageWnd::CreateToolWindows() {
   for (int32_t i = 0; i < TOOL_COUNT; ++i) {
     bool bShow = ToolVisibleByConfig(i);
     SafeDelete(m_lpTool[i]);
-    m_lpTool[i] = i == TOOL_GROUP ? NewCharaGroupWnd(this) : NewPaletteWnd(i, this);
+    m_lpTool[i] = i == TOOL_GROUP ? CallLink(EditorLinks().pfnNewCharaGroupWnd, this)
+                                  : CallLink(EditorLinks().pfnNewPaletteWnd, i, this);
     if (m_lpTool[i]) m_lpTool[i]->DoModeless(0, bShow ? 1 : 0);
   }
 }
@@ -351,7 +351,7 @@ void cStageWnd::OnDataClosed(int32_t nLayer) {
       if (m_lpTool[nTool] && m_lpTool[nTool]->m_hWnd) SetActiveWindow(m_lpTool[nTool]->m_hWnd);
       // The brush takes the edited entry again, inheriting from it as when it was picked.
       st.m_nBrushPalette = bStage ? 1 : 0;
-      RefreshBrushOfLayer(nLayer);
+      CallLink(EditorLinks().pfnRefreshBrushOfLayer, nLayer);
       break;
     }
     default:
@@ -370,7 +370,7 @@ void cStageWnd::OnItemDataClosed() { OnDataClosed(LAYER_ITEM); }
 void cStageWnd::OnStageSettingsClosed(bool bCommitted) {
   Stage.Validate();
   if (m_hWnd) SendMessageA(m_hWnd, WM_SIZE, 0, 0);
-  UpdatePaletteScrollBars();
+  CallLink(EditorLinks().pfnUpdatePaletteScrollBars);
   RedrawPalettes();
   // The steps hold only the cells they changed, so a sheet that changed nothing costs them
   // nothing; one that stored the stage's settings starts the history afresh.

@@ -3,13 +3,12 @@
 // the area keys, draws the line and rectangle previews and opens the data sheet of a cell.
 #include <windows.h>
 
+#include "app/EditorLinks.h"
 #include "app/WindowList.h"
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
-#include "palette/DataSheets.h"
-#include "palette/PaletteWnd.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 #include "stage/StageWnd.h"
 #include "stage/Tools.h"
 
@@ -94,23 +93,18 @@ void cStageWnd::EditCell() {
   if (nLayer < 0) return;
   if (nLayer != st.m_nLayer) st.SwitchLayer(nLayer);
   st.m_nEditContext = EDIT_CELL;
-  // The stage palette window of the layer keeps the sheet; without one a slot of this window does.
-  cPaletteWnd* lpPal = cPaletteWnd::Instance(cPaletteWnd::PALETTE_STAGE, nLayer);
-  static cPropSheet* s_lpSpare[LAYER_COUNT] = {};
   switch (nLayer) {
     case LAYER_BLOCK:
       st.m_lpBlockTarget = &Stage.m_vBlockGrid.Pin(nIndex);
-      OpenBlockDataSheet(this, lpPal ? &lpPal->m_lpBlockSheet : &s_lpSpare[nLayer]);
       break;
     case LAYER_CHARA:
       st.m_lpCharaTarget = &Stage.m_vCharaGrid.Pin(nIndex);
-      OpenCharaDataSheet(this, lpPal ? &lpPal->m_lpCharaSheet : &s_lpSpare[nLayer]);
       break;
     default:
       st.m_lpItemTarget = &Stage.m_vItemGrid.Pin(nIndex);
-      OpenItemDataSheet(this, lpPal ? &lpPal->m_lpItemSheet : &s_lpSpare[nLayer]);
       break;
   }
+  CallLink(EditorLinks().pfnOpenCellSheet, nLayer, this);
 }
 
 void cStageWnd::DrawBrushCell(cSurface& s, int32_t x, int32_t y, int32_t nBrush) {

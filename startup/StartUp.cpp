@@ -5,14 +5,15 @@
 
 #include "app/AppGlobals.h"
 #include "app/Dialog.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "app/KeyHook.h"
 #include "app/Log.h"
-#include "app/MainLoop.h"
+#include "startup/MainLoop.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "startup/StartUpServices.h"
 #include "model/ProjectLoad.h"
+#include "model/SaveMarks.h"
 #include "resources/AppIds.h"
 #include "stage/StageWnd.h"
 

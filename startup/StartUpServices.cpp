@@ -5,8 +5,9 @@
 #include "app/AppGlobals.h"
 #include "app/Bgm.h"
 #include "app/MciSound.h"
-#include "flow/DataSheetPages.h"
-#include "flow/LiveFlowTextContext.h"
+#include "palette/DataSheetPages.h"
+#include "startup/EditorLinks.h"
+#include "palette/LiveFlowTextContext.h"
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
 #include "model/DataRecord.h"
@@ -49,6 +50,8 @@ void BuildStartUpTables() {
   SetFlowTextContextFn(FillLiveFlowTextContext);
   // The character and item sheets take the flow editor's pages.
   InstallDataSheetPages();
+  // The stage window opens the palette windows, the data sheets and the project's editors.
+  InstallEditorLinks();
 }
 
 void RememberCurDir() {
@@ -85,8 +88,6 @@ void SaveConfigOnExit() {
   EditConfig.m_strLastStage = StageEditState.m_strStagePath;
   SaveKept(KEPT_EDIT_CONFIG);
 }
-
-void SaveVarNames() { SaveKept(KEPT_VAR_NAMES); }
 
 void CloseSoundDevices() {
   MciSound.Shutdown();

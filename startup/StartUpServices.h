@@ -34,7 +34,5 @@ void ForgetLastStage();
 void OpenLastStageIfAny();
 // Shut-down: the stage being edited becomes the last stage and the configuration is saved.
 void SaveConfigOnExit();
-// Shut-down: the common-variable names are written to data\GValInfo.dat.
-void SaveVarNames();
 // Shut-down: every MCI device is closed and the music player released.
 void CloseSoundDevices();

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "app/WindowList.h"
 #include "bench/BenchClock.h"
 #include "bench/BenchProject.h"

@@ -4,8 +4,8 @@
 
 #include "ShellFixtures.h"
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
-#include "app/MainLoop.h"
+#include "stage/FrameWnd.h"
+#include "startup/MainLoop.h"
 #include "startup/StartUp.h"
 #include "support/SampleProject.h"
 #include "stage/StageWnd.h"

@@ -4,7 +4,7 @@
 
 #include "ShellFixtures.h"
 #include "app/AppGlobals.h"
-#include "app/MainLoop.h"
+#include "startup/MainLoop.h"
 #include "stage/StageWnd.h"
 
 namespace {

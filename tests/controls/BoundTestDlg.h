@@ -13,7 +13,7 @@
 #include "app/Dialog.h"
 #include "app/Ime.h"
 #include "app/WindowList.h"
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "CondTestDlg.h"
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 #include "flow/CondKindDlg.h"
 #include "flow/CondText.h"
 #include "flow/VarCondPages.h"

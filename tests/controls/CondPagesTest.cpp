@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "CondTestDlg.h"
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "flow/CondKindDlg.h"
 #include "flow/CondText.h"
 #include "flow/StatusCondPages.h"

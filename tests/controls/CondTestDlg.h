@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ListTestDlg.h"
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 
 class cCondTestDlg : public cDialogClass<cCondTestDlg> {
  public:

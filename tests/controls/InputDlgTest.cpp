@@ -6,7 +6,7 @@
 
 #include "../app/ShellFixtures.h"
 #include "BoundTestDlg.h"
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "resources/InputDlgIds.h"
 
 namespace {

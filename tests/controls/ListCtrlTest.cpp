@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "ListTestDlg.h"
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "resources/InputDlgIds.h"
 #include "support/TestSupport.h"
 

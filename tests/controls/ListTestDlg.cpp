@@ -1,6 +1,6 @@
 #include "ListTestDlg.h"
 
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/TextFormat.h"
 #include "support/TestSupport.h"
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/WindowList.h"
 #include "flow/CodeCmdDlgs.h"
 #include "flow/FlowCtrlCmdDlgs.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/WindowList.h"
 #include "flow/CmdDlg.h"
 #include "flow/FlowCtrlCmdDlgs.h"
@@ -19,7 +19,7 @@
 #include "model/Database.h"
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 #include "project/DbEditDialogs.h"
 #include "resources/CondPageIds.h"
 #include "resources/ControlCmdIds.h"

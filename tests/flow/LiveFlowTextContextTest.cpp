@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "flow/LiveFlowTextContext.h"
+#include "palette/LiveFlowTextContext.h"
 #include "model/Globals.h"
 #include "model/Palette.h"
 #include "model/Stage.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "flow/FlowTextWorld.h"
-#include "flow/NameLists.h"
+#include "controls/NameLists.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "model/DataFile.h"
 #include "model/EditConfig.h"
 #include "model/SaveMarks.h"

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "startup/StartUp.h"
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 #include "flow/CmdDlg.h"
 #include "flow/CmdPaletteDlg.h"
 #include "flow/FlowPage.h"

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 #include "palette/PaletteWnd.h"
 #include "support/ModalStep.h"
 #include "support/StartedEditor.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameWnd.h"
-#include "app/InputDlg.h"
+#include "stage/FrameWnd.h"
+#include "controls/InputDlg.h"
 #include "model/Inherit.h"
 #include "model/Palette.h"
 #include "model/PrjOption.h"

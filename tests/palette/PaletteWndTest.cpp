@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "startup/StartUp.h"
 #include "controls/CtrlBind.h"
 #include "model/EditConfig.h"
@@ -22,7 +22,7 @@
 #include "palette/PaletteWnd.h"
 #include "resources/PaletteIds.h"
 #include "resources/StageIds.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 #include "stage/StageWnd.h"
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"

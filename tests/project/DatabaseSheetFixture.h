@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "../controls/ListTestDlg.h"
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 #include "app/MciSound.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"

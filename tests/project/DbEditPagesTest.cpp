@@ -13,7 +13,7 @@
 #include "project/DbEditDialogs.h"
 #include "project/DbPages.h"
 #include "resources/DbEditIds.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 
 namespace {
 

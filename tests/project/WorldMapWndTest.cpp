@@ -11,8 +11,6 @@
 #include <vector>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
-#include "startup/StartUp.h"
 #include "model/DataFile.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
@@ -22,8 +20,10 @@
 #include "project/WorldMapWnd.h"
 #include "resources/StageIds.h"
 #include "resources/WorldMapIds.h"
-#include "stage/StageServices.h"
+#include "stage/FrameWnd.h"
 #include "stage/StageWnd.h"
+#include "startup/MainLoop.h"
+#include "startup/StartUp.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
 

@@ -8,8 +8,8 @@
 #include <prsht.h>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
-#include "app/MainLoop.h"
+#include "stage/FrameWnd.h"
+#include "startup/MainLoop.h"
 #include "app/PropSheet.h"
 #include "startup/StartUp.h"
 #include "app/WindowList.h"

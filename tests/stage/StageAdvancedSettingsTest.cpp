@@ -11,7 +11,7 @@
 #include "app/Paths.h"
 #include "startup/StartUp.h"
 #include "app/Surface.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "app/WindowList.h"
 #include "controls/ListCtrl.h"
 #include "model/Globals.h"

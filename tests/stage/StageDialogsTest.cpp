@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "startup/StartUp.h"
 #include "app/WindowList.h"
 #include "model/EditConfig.h"

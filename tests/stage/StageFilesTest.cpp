@@ -17,10 +17,9 @@
 #include <vector>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "app/Paths.h"
 #include "startup/StartUp.h"
-#include "startup/StartUpServices.h"
 #include "app/Window.h"
 #include "model/DataFile.h"
 #include "model/DataRecord.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "startup/StartUp.h"
 #include "app/WindowList.h"
 #include "model/EditConfig.h"
@@ -19,7 +19,7 @@
 #include "model/Stage.h"
 #include "model/StageEditState.h"
 #include "resources/StageIds.h"
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 #include "stage/StageWnd.h"
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "app/WindowList.h"
 #include "stage/StageWnd.h"
 #include "support/TestSupport.h"

@@ -10,7 +10,7 @@
 #include "SampleArt.h"
 #include "SampleData.h"
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 #include "app/MsgBox.h"
 #include "model/ProjectLoad.h"
 #include "stage/StageWnd.h"

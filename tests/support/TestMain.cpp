@@ -12,6 +12,7 @@
 #include "app/Surface.h"
 #include "model/SaveMarks.h"
 #include "model/StageEditState.h"
+#include "startup/EditorLinks.h"
 
 static int UnexpectedBox(HWND, const char* pszText, const char* pszCaption, UINT uType) {
   fprintf(stderr, "unanswered message box: [%s] %s\n", pszCaption, pszText);
@@ -21,7 +22,8 @@ static int UnexpectedBox(HWND, const char* pszText, const char* pszCaption, UINT
 
 // What the editor keeps for its whole run and a test may leave behind: the stage editing state
 // beyond what start-up resets (the brush each layer keeps, the undo store, the clipboard), the
-// transparency indexes a project load takes from its palette, and the files whose save failed.
+// transparency indexes a project load takes from its palette, the files whose save failed, and the
+// editors' links a test may have replaced.
 class cFreshState : public testing::EmptyTestEventListener {
   void OnTestStart(const testing::TestInfo&) override {
     cStageEditState& st = StageEditState;
@@ -38,6 +40,7 @@ class cFreshState : public testing::EmptyTestEventListener {
     g_nMaskIndex = 0;
     g_nKeyColour = RGBQUAD{0, 0, 0, 0};
     ForgetFailedSaves();
+    InstallEditorLinks();
   }
 };
 

@@ -1,4 +1,4 @@
-#include "flow/DataSheetPages.h"
+#include "palette/DataSheetPages.h"
 
 #include "app/PropSheet.h"
 #include "flow/FlowPage.h"

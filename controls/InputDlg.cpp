@@ -1,4 +1,4 @@
-#include "app/InputDlg.h"
+#include "controls/InputDlg.h"
 
 #include <new>
 

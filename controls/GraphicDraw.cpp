@@ -1,4 +1,4 @@
-#include "stage/GraphicDraw.h"
+#include "controls/GraphicDraw.h"
 
 #include "model/Database.h"
 #include "model/Globals.h"

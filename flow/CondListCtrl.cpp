@@ -1,4 +1,4 @@
-#include "controls/CondListCtrl.h"
+#include "flow/CondListCtrl.h"
 
 #include "app/MsgBox.h"
 #include "flow/CondKindDlg.h"

@@ -1,4 +1,4 @@
-#include "flow/LiveFlowTextContext.h"
+#include "palette/LiveFlowTextContext.h"
 
 #include "flow/ItemAcquirePage.h"
 #include "model/Database.h"

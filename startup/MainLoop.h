@@ -13,3 +13,13 @@ WPARAM RunMainLoop();
 bool IdleStep();
 // The 60 Hz pacing of animated previews: true when the next tick is due (always for 0 fps).
 bool WaitFrame(uint32_t nFps);
+
+// What the idle step asks of the editors above the stage window.
+// The database sheet is open on one of its animated pages (the idle step then ticks at 60 Hz).
+bool AnimePreviewShown();
+// The current pages of the data sheets held by the palette windows, then the database preview.
+void DrawSheetPreviews();
+// The palette windows' hovered-entry texts.
+void DrawPaletteWindows();
+// The world map editor's window, or none.
+HWND WorldMapWindow();

@@ -1,12 +1,14 @@
-#include "app/MainLoop.h"
+#include "startup/MainLoop.h"
 
 #include <mmsystem.h>
 
 #include "app/AppGlobals.h"
-#include "app/FrameWnd.h"
 #include "app/Window.h"
 #include "app/WindowList.h"
-#include "stage/StageServices.h"
+#include "palette/PaletteWnd.h"
+#include "project/DatabaseSheet.h"
+#include "project/WorldMapWnd.h"
+#include "stage/FrameWnd.h"
 #include "stage/StageWnd.h"
 
 namespace {
@@ -27,6 +29,20 @@ void FocusActiveEditor() {
 }
 
 }  // namespace
+
+bool AnimePreviewShown() { return DatabasePreviewPaced(); }
+
+void DrawSheetPreviews() {
+  DrawPaletteSheetPages();
+  DrawDatabasePreview();
+}
+
+void DrawPaletteWindows() { DrawAllPaletteWindows(); }
+
+HWND WorldMapWindow() {
+  const cWorldMapWnd* p = cWorldMapWnd::Current();
+  return p && p->m_hWnd && IsWindow(p->m_hWnd) ? p->m_hWnd : nullptr;
+}
 
 bool WaitFrame(uint32_t nFps) {
   static bool s_bStarted = false;

@@ -1,4 +1,4 @@
-#include "app/FrameWnd.h"
+#include "stage/FrameWnd.h"
 
 #include <new>
 

@@ -1,4 +1,4 @@
-#include "palette/GraphicPickDlg.h"
+#include "controls/GraphicPickDlg.h"
 
 #include <new>
 

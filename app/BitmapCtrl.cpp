@@ -1,4 +1,4 @@
-#include "controls/BitmapCtrl.h"
+#include "app/BitmapCtrl.h"
 
 namespace {
 

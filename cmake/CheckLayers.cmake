@@ -1,0 +1,30 @@
+# Folders are layers: a source file includes only its own folder and the folders below it.
+# Run as a test: cmake -DROOT=<source folder> -P CheckLayers.cmake; it fails naming every include
+# of a higher folder. resources/ holds resource ids and may be included from anywhere.
+set(LAYERS base app model controls flow stage palette project startup)
+
+set(upward "")
+foreach(folder IN LISTS LAYERS)
+  list(FIND LAYERS ${folder} rank)
+  file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${ROOT}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS lines)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*$" "\\1" included "${line}")
+      if(NOT included MATCHES "/")
+        continue()
+      endif()
+      string(REGEX REPLACE "/.*$" "" top "${included}")
+      list(FIND LAYERS ${top} top_rank)
+      if(top_rank GREATER rank)
+        list(APPEND upward "${source} -> ${included}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(upward)
+  list(JOIN upward "\n  " text)
+  message(FATAL_ERROR "Includes of a higher folder:\n  ${text}")
+endif()
+message(STATUS "Every folder includes only itself and the folders below it.")
