@@ -5,10 +5,10 @@
 
 #include "app/EditorLinks.h"
 #include "app/WindowList.h"
+#include "controls/GraphicDraw.h"
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
-#include "controls/GraphicDraw.h"
 #include "stage/StageWnd.h"
 #include "stage/Tools.h"
 

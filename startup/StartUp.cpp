@@ -5,17 +5,17 @@
 
 #include "app/AppGlobals.h"
 #include "app/Dialog.h"
-#include "stage/FrameWnd.h"
 #include "app/KeyHook.h"
 #include "app/Log.h"
-#include "startup/MainLoop.h"
 #include "app/MsgBox.h"
 #include "app/Paths.h"
-#include "startup/StartUpServices.h"
 #include "model/ProjectLoad.h"
 #include "model/SaveMarks.h"
 #include "resources/AppIds.h"
+#include "stage/FrameWnd.h"
 #include "stage/StageWnd.h"
+#include "startup/MainLoop.h"
+#include "startup/StartUpServices.h"
 
 const char* const DOUBLE_START_TEXT =
     "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n";

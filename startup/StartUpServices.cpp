@@ -5,14 +5,11 @@
 #include "app/AppGlobals.h"
 #include "app/Bgm.h"
 #include "app/MciSound.h"
-#include "palette/DataSheetPages.h"
-#include "startup/EditorLinks.h"
-#include "palette/LiveFlowTextContext.h"
 #include "model/ArrangeTable.h"
 #include "model/CommandKindTable.h"
+#include "model/DataFile.h"
 #include "model/DataRecord.h"
 #include "model/Database.h"
-#include "model/DataFile.h"
 #include "model/EditConfig.h"
 #include "model/Globals.h"
 #include "model/ProjectLoad.h"
@@ -21,6 +18,9 @@
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
 #include "model/SystemData.h"
+#include "palette/DataSheetPages.h"
+#include "palette/LiveFlowTextContext.h"
+#include "startup/EditorLinks.h"
 
 namespace {
 
