@@ -18,9 +18,12 @@
 #include "model/Globals.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
+#include "project/BmpConvDlg.h"
+#include "resources/ProjectSheetIds.h"
 #include "resources/StageIds.h"
 #include "controls/GraphicDraw.h"
 #include "stage/StageWnd.h"
+#include "support/AnswerWhenUp.h"
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
@@ -546,6 +549,21 @@ TEST_F(StageWndTest, SystemAndProjectOptionSheetsOpenFromTheirCommandsAndGiveThe
     ASSERT_TRUE(PumpThroughMainLoopUntil([&] { return !IsWindow(hSheet); }));
     EXPECT_TRUE(IsWindowEnabled(m_lpWnd->m_hWnd));
   }
+}
+
+// The bitmap tool runs modally from its command, with the stage window disabled until it closes.
+TEST_F(StageWndTest, BitmapToolRunsFromItsCommandAndGivesTheWindowBack) {
+  int nShown = 0;
+  bool bStageDisabled = false;
+  cAnswerWhenUp<cBmpConvDlg> close([&](cBmpConvDlg* p) {
+    ++nShown;
+    bStageDisabled = !IsWindowEnabled(m_lpWnd->m_hWnd);
+    PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_BMP_CLOSE, BN_CLICKED), 0);
+  });
+  Command(ID_BITMAP_TOOL);
+  EXPECT_EQ(1, nShown);
+  EXPECT_TRUE(bStageDisabled);
+  EXPECT_TRUE(IsWindowEnabled(m_lpWnd->m_hWnd));
 }
 
 TEST_F(StageWndTest, ToolbarTipsOfTheStageAndPaletteWindowsComeThroughTheToolbarsOwnTooltip) {
