@@ -50,7 +50,7 @@ TEST_F(CtrlSetTest, KindsAttachInTheSetsOrderAndEachKindInRegistrationOrder) {
   ASSERT_TRUE(dlg.Open());
   const std::vector<cControl*> vExpected = {
       &set.m_vCheckU8[0].m_Ctrl, &set.m_vCheckU8[1].m_Ctrl, &set.m_vButton[0].m_Ctrl,
-      &set.m_vEdit16[0].m_Ctrl,  &set.m_vEditReal[0].m_Ctrl, &set.m_vEditU8[0].m_Ctrl,
+      &set.m_vEdit16[0].m_Ctrl,  &set.m_vEditU8[0].m_Ctrl,   &set.m_vEditReal[0].m_Ctrl,
       &set.m_vCheck8[0].m_Ctrl,  &set.m_vCombo16[0].m_Ctrl, &set.m_vCombo8[0].m_Ctrl,
       &set.m_vStatic[0].m_Ctrl,  &set.m_vPicture[0].m_Ctrl};
   ASSERT_EQ(nBefore + vExpected.size(), dlg.m_vCtrls.size());
@@ -64,10 +64,10 @@ TEST_F(CtrlSetTest, KindsAttachInTheSetsOrderAndEachKindInRegistrationOrder) {
   EXPECT_EQ(2, set.ComboValue(IDC_T_COMBO_CHAR));
   EXPECT_TRUE(set.IsChecked(IDC_T_CHECK));
   set.SetChecked(IDC_T_CHECK, false);
-  set.SetCheckState(IDC_T_CHECK_U, BST_INDETERMINATE);
+  set.SetCheckState(IDC_T_CHECK_U, BST_CHECKED);
   EXPECT_EQ(BST_UNCHECKED, set.CheckState(IDC_T_CHECK));
   EXPECT_EQ(1, rec.cCheck);  // the field waits for the dialog's store
-  EXPECT_EQ(BST_INDETERMINATE, set.CheckState(IDC_T_CHECK_U));
+  EXPECT_TRUE(set.IsChecked(IDC_T_CHECK_U));
   set.Enable({IDC_T_SHORT, IDC_T_BUTTON}, false);
   EXPECT_FALSE(IsWindowEnabled(dlg.Item(IDC_T_SHORT)));
   EXPECT_FALSE(IsWindowEnabled(dlg.Item(IDC_T_SHORT_SPIN)));
