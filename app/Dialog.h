@@ -98,6 +98,55 @@ class cDialog : public cWindow {
     e.m_Ctrl.Attach(this, e.m_Param);
   }
 
+  // OK (wOk) runs fnStore and closes the dialog with 1, Cancel (wCancel) closes it with 0; true
+  // when the command was one of them.
+  template <class F>
+  bool CloseOnOkCancel(WPARAM wParam, uint16_t wOk, uint16_t wCancel, F fnStore) {
+    const uint16_t wId = LOWORD(wParam);
+    if (wId == wOk) {
+      fnStore();
+      Close(1);
+      return true;
+    }
+    if (wId != wCancel) return false;
+    Close(0);
+    return true;
+  }
+  // DefProc's answer, except that the close box closes the dialog with 0.
+  LRESULT CloseBoxProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
+    if (uMsg != WM_CLOSE) return r;
+    Close(0);
+    return 1;
+  }
+
+  // The message procedure of a modal editing dialog that draws a sample: TRUE to WM_INITDIALOG
+  // (the first focus stays where the dialog manager puts it), the close box closes with 0, nothing
+  // is drawn once the window goes; any other message is offered to fnMore (true: it took the
+  // message) and then the sample is drawn again. The answer is 1 or 0.
+  template <class F>
+  LRESULT SampleDlgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, F fnMore) {
+    LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
+    switch (uMsg) {
+      case WM_INITDIALOG:
+        return TRUE;
+      case WM_CLOSE:
+        Close(0);
+        return 1;
+      case WM_DESTROY:
+        m_bInit = 0;  // nothing more to draw on
+        return 1;
+      default:
+        if (fnMore()) r = 1;
+        break;
+    }
+    if (m_bInit) Draw();
+    return r ? 1 : 0;
+  }
+  LRESULT SampleDlgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return SampleDlgProc(hWnd, uMsg, wParam, lParam, [] { return false; });
+  }
+
   // The item ids of the dialog's own scroll bars, given once by the entry point.
   static void SetScrollBarIds(uint16_t wHorz, uint16_t wVert);
   // Forgets the drag auto-scroll counts (they are process-wide).

@@ -47,17 +47,7 @@ void cCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 void cCmdDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   CheckCommand(wParam);
   cDialog::OnCommand(wParam, lParam);
-  switch (LOWORD(wParam)) {
-    case IDC_CMD_OK:
-      CtrlsToData();
-      Close(1);
-      return;
-    case IDC_CMD_CANCEL:
-      Close(0);
-      return;
-    default:
-      break;
-  }
+  if (CloseOnOkCancel(wParam, IDC_CMD_OK, IDC_CMD_CANCEL, [this] { CtrlsToData(); })) return;
   if (m_bInit && ChangedCtrlId(wParam)) UpdateEnable();
 }
 
@@ -69,6 +59,63 @@ LRESULT cCmdDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   // The first focus stays where the dialog manager puts it.
   return 1;
 }
+
+bool IsClick(WPARAM wParam, uint16_t wId) { return LOWORD(wParam) == wId && HIWORD(wParam) == BN_CLICKED; }
+
+cBoundCmdDlg::cBoundCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
+                           cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
+    : cCmdDlg(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
+  m_Ctrls.SetAttachOrder({cCtrlSet::EDIT32, cCtrlSet::EDIT16, cCtrlSet::COMBO32, cCtrlSet::COMBO16, cCtrlSet::COMBO8,
+                          cCtrlSet::CHECK32, cCtrlSet::CHECK8, cCtrlSet::STR, cCtrlSet::SLIDER, cCtrlSet::BUTTON,
+                          cCtrlSet::STATIC, cCtrlSet::PICTURE});
+}
+
+void cBoundCmdDlg::AttachWidestFirst() {
+  m_Ctrls.SetAttachOrder({cCtrlSet::EDIT32, cCtrlSet::EDIT16, cCtrlSet::EDIT8, cCtrlSet::EDITREAL, cCtrlSet::CHECK8,
+                          cCtrlSet::COMBO8, cCtrlSet::COMBO16, cCtrlSet::COMBO32, cCtrlSet::PICTURE,
+                          cCtrlSet::STATIC, cCtrlSet::BUTTON});
+}
+
+void cBoundCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cCmdDlg::OnInitDialog(wParam, lParam);
+  m_Ctrls.AttachAll(this);
+  AttachMore();
+  DataToCtrls();
+  AfterDataShown();
+  UpdateEnable();
+  AfterShow();
+  m_bInit = 1;
+}
+
+void cBoundCmdDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const uint16_t wId = LOWORD(wParam);
+  if (wId == IDC_CMD_OK) {
+    if (!CanStore()) return;
+    BeforeClose();
+    CtrlsToData();
+    AfterStore();
+    Close(1);
+    return;
+  }
+  if (wId == IDC_CMD_CANCEL) BeforeClose();
+  if (m_bInit && OnOwnCommand(wParam)) return;
+  cCmdDlg::OnCommand(wParam, lParam);
+  if (m_bInit && wId != IDC_CMD_CANCEL) AfterCommand(wParam);
+}
+
+LRESULT cBoundCmdDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == WM_CLOSE) BeforeClose();
+  return cCmdDlg::MsgProc(hWnd, uMsg, wParam, lParam);
+}
+
+void cBoundCmdDlg::BindTimeHeader() {
+  cEdCommand& cmd = Command();
+  m_Ctrls.Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
+  m_Ctrls.Value(IDC_CMD_TIME, &cmd.m_nTime, 1, 9999, IDC_CMD_TIME_SPIN);
+  m_Ctrls.Value(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, -500, 500, IDC_CMD_TIME_CLONE_SPIN);
+}
+
+// ---------------------------------------------------------------------------------------------
 
 namespace {
 
@@ -166,34 +213,10 @@ INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpPalette, cDialog*& 
 
 // ---------------------------------------------------------------------------------------------
 
-namespace {
-const int16_t WAIT_TIME_MIN = 1, WAIT_TIME_MAX = 9999;
-const int16_t WAIT_CLONE_MIN = -500, WAIT_CLONE_MAX = 500;
-}  // namespace
-
 cWaitCmdDlg::cWaitCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                          cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
-    : cDialogClass<cWaitCmdDlg, cCmdDlg>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
-  m_vValue.resize(2);
-  m_vCheck.resize(1);
+    : cDialogClass<cWaitCmdDlg, cBoundCmdDlg>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
   if (!m_Info.m_lpCommand) return;
-  cEdCommand& cmd = Command();
-  m_vValue[0].m_Param.Set(IDC_CMD_TIME, &cmd.m_nTime, WAIT_TIME_MIN, WAIT_TIME_MAX, IDC_CMD_TIME_SPIN, 1);
-  m_vValue[1].m_Param.Set(IDC_CMD_TIME_CLONE, &cmd.m_nTimeClone, WAIT_CLONE_MIN, WAIT_CLONE_MAX,
-                          IDC_CMD_TIME_CLONE_SPIN, 1);
-  m_vCheck[0].m_Param.Set(IDC_CMD_PARALLEL, &cmd.m_bParallel);
-  if (m_Info.m_bNew) cmd.m_nTime = 1;
+  BindTimeHeader();
+  if (m_Info.m_bNew) Command().m_nTime = 1;
 }
-
-void cWaitCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  cCmdDlg::OnInitDialog(wParam, lParam);
-  if (m_Info.m_lpCommand) {
-    AttachCtrls(m_vValue);
-    AttachCtrls(m_vCheck);
-  }
-  DataToCtrls();
-  UpdateEnable();
-  m_bInit = 1;
-}
-
-

@@ -14,6 +14,7 @@
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditValCtrl.h"
 #include "model/Command.h"
 
@@ -48,6 +49,71 @@ class cCmdDlg : public cDialog {
 
   cCmdEditInfo m_Info;
 };
+
+// The one base of the command dialogs that bind their controls: the dialog's control set, filled by
+// the constructor of the derived dialog and attached when the dialog initialises, and one run of
+// every such dialog (attach, show, refresh the enabling, then react to OK, Cancel, the close box and
+// its own commands). The derived dialog reaches any of its controls by item id through the set and
+// fills in the hooks it needs.
+class cBoundCmdDlg : public cCmdDlg {
+ public:
+  cBoundCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
+               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
+
+  // Attaches the set and what AttachMore adds, shows the data, runs AfterDataShown, refreshes the
+  // enabling, runs AfterShow and marks the dialog initialised.
+  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+  // OK stores only when CanStore agrees; a command that OnOwnCommand takes goes no further; any
+  // other change of a bound control refreshes the enabling once the dialog is initialised.
+  void OnCommand(WPARAM wParam, LPARAM lParam) override;
+  LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+
+  // The parallel flag, the time and its per-clone addition that most command dialogs start with.
+  void BindTimeHeader();
+  // The movement, shot and summon dialogs attach their kinds widest value first.
+  void AttachWidestFirst();
+
+  cCtrlSet m_Ctrls;
+  // The name lists behind the combo boxes; kept as long as the dialog.
+  cItemVector m_vAnimeNames, m_vSoundNames, m_vEffectNames, m_vSwordNames, m_vEntryNames;
+
+ protected:
+  // Controls held outside the set (a bound list), attached after the others.
+  virtual void AttachMore() {}
+  // After the data is shown, before the first enabling refresh.
+  virtual void AfterDataShown() {}
+  // After the first enabling refresh, before the dialog counts as initialised.
+  virtual void AfterShow() {}
+  // At OK before anything is stored; 0 keeps the dialog open and stores nothing.
+  virtual int CanStore() { return 1; }
+  // After every control was stored at OK.
+  virtual void AfterStore() {}
+  // The dialog is about to close, whichever way.
+  virtual void BeforeClose() {}
+  // A command of the dialog's own, once it is initialised; 1 when it took the command (nothing
+  // else runs for it).
+  virtual int OnOwnCommand(WPARAM) { return 0; }
+  // After the base handled a command (and refreshed the enabling when a control changed).
+  virtual void AfterCommand(WPARAM) {}
+
+  cEdCommand& Cmd() { return *m_Info.m_lpCommand; }
+  int32_t* Param(int n) {
+    cEdCommand& c = Cmd();
+    return n < static_cast<int>(c.m_vParam.size()) ? &c.m_vParam[n] : &m_nSpare;
+  }
+  bool IsNew() const { return m_Info.m_bNew != 0; }
+  // A dialog opened on nothing edits a scratch command, so no control binds to nothing.
+  void EditScratchWhenNone() {
+    if (!m_Info.m_lpCommand) m_Info.m_lpCommand = &m_Scratch;
+  }
+
+ private:
+  cEdCommand m_Scratch;
+  int32_t m_nSpare = 0;  // a parameter past the kind's count (never for the kinds' own dialogs)
+};
+
+// 1 when the command is a click of the button wId.
+bool IsClick(WPARAM wParam, uint16_t wId);
 
 // Runs the dialog class D on the command, owned by the palette, with the anchor (centred on it);
 // the palette's slot holds the dialog while it runs. The modal result; 0 when the dialog could not
@@ -89,13 +155,8 @@ INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpPalette, cDialog*& 
                          cCmdEditInfo* lpInfo, cWindowList* lpWindowList, cControl* lpAnchor);
 
 // "ウエイト": the time the flow waits, its per-clone addition and the parallel flag.
-class cWaitCmdDlg : public cDialogClass<cWaitCmdDlg, cCmdDlg> {
+class cWaitCmdDlg : public cDialogClass<cWaitCmdDlg, cBoundCmdDlg> {
  public:
   cWaitCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-
-  cChkVector<cCtrlBind<cEditValCtrl<int16_t>, cEditValParam<int16_t>>> m_vValue;
-  cChkVector<cCtrlBind<cCheckCtrl<int8_t>, cCheckParam<int8_t>>> m_vCheck;
 };
-

@@ -38,9 +38,9 @@ cCodeCmdDlg::cCodeCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   MakeNumberedNameList(m_vStageVarNames, Stage.m_vVarName);
   cEditStrParam code;
   m_Ctrls.Str(code.Set(IDC_CD_CODE, &Cmd().m_strText, CODE_BYTES, 0));
-  m_Ctrls.Combo16(IDC_CD_COMMON_VAR, &m_nRefCommonVar, &m_vCommonVarNames, 1);
+  m_Ctrls.Combo(IDC_CD_COMMON_VAR, &m_nRefCommonVar, &m_vCommonVarNames, 1);
   m_Ctrls.Button(IDC_CD_COMMON_RENAME);
-  m_Ctrls.Combo16(IDC_CD_STAGE_VAR, &m_nRefStageVar, &m_vStageVarNames, 1);
+  m_Ctrls.Combo(IDC_CD_STAGE_VAR, &m_nRefStageVar, &m_vStageVarNames, 1);
   m_Ctrls.Button(IDC_CD_STAGE_RENAME);
 }
 
@@ -57,14 +57,14 @@ int cCodeCmdDlg::CanStore() {
 
 int cCodeCmdDlg::OnOwnCommand(WPARAM wParam) {
   if (IsClick(wParam, IDC_CD_COMMON_RENAME)) {
-    cComboCtrl<int16_t>* p = m_Ctrls.Cb16(IDC_CD_COMMON_VAR);
+    cComboCtrl<int16_t>* p = m_Ctrls.Cb<int16_t>(IDC_CD_COMMON_VAR);
     // The game reads the common names from their own file, so a rename is saved at once.
     if (p && RenameVariable(this, GValInfo, p->GetCurData(), m_vCommonVarNames, p, m_Ctrls.Btn(IDC_CD_COMMON_RENAME)))
       SaveVarNames();
     return 1;
   }
   if (IsClick(wParam, IDC_CD_STAGE_RENAME)) {
-    cComboCtrl<int16_t>* p = m_Ctrls.Cb16(IDC_CD_STAGE_VAR);
+    cComboCtrl<int16_t>* p = m_Ctrls.Cb<int16_t>(IDC_CD_STAGE_VAR);
     if (p) RenameVariable(this, Stage.m_vVarName, p->GetCurData(), m_vStageVarNames, p, m_Ctrls.Btn(IDC_CD_STAGE_RENAME));
     return 1;
   }
@@ -88,7 +88,7 @@ cArrangeCmdDlg::cArrangeCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
   MakeNumberedNameList(m_vCommonVarNames, GValInfo);
   MakeNumberedNameList(m_vStageVarNames, Stage.m_vVarName);
   FillSettingList();
-  cCmdCtrls& c = m_Ctrls;
+  cCtrlSet& c = m_Ctrls;
   c.Combo(IDC_AR_KIND, Param(0), &m_vKindNames, 1);
   c.Combo(IDC_AR_SETTING, Param(1), &m_vSettings, 0);
   c.Combo(IDC_AR_OP, Param(2), VarOpNames, 0);
@@ -112,7 +112,7 @@ bool cArrangeCmdDlg::HasSettings(int32_t nKind) const {
 }
 
 void cArrangeCmdDlg::FillSettingList() {
-  const int32_t nKind = m_bInit ? m_Ctrls.Shown(IDC_AR_KIND) : *Param(0);
+  const int32_t nKind = m_bInit ? m_Ctrls.ComboValue(IDC_AR_KIND) : *Param(0);
   m_vSettings.clear();
   if (HasSettings(nKind)) {
     const cChkVector<cArrangeParamInfo>& v = ArrangeParamTable[nKind];
@@ -126,7 +126,7 @@ void cArrangeCmdDlg::FillSettingList() {
 
 void cArrangeCmdDlg::UpdateEnable() {
   FillSettingList();
-  const bool bSettings = HasSettings(m_Ctrls.Shown(IDC_AR_KIND));
+  const bool bSettings = HasSettings(m_Ctrls.ComboValue(IDC_AR_KIND));
   m_Ctrls.Enable({IDC_AR_VAR_SET, IDC_AR_VAR, IDC_AR_OP}, bSettings);
   if (!bSettings) {
     m_Ctrls.Enable(IDC_AR_RENAME, false);
@@ -138,7 +138,7 @@ void cArrangeCmdDlg::UpdateEnable() {
 void cArrangeCmdDlg::UpdateVariable() {
   cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_AR_VAR);
   if (!p) return;
-  switch (m_Ctrls.Shown(IDC_AR_VAR_SET)) {
+  switch (m_Ctrls.ComboValue(IDC_AR_VAR_SET)) {
     case VARSET_CHARA:
       p->SetItemTable(CharaVarNames);
       m_Ctrls.Enable(IDC_AR_RENAME, false);
@@ -157,7 +157,7 @@ void cArrangeCmdDlg::UpdateVariable() {
 int cArrangeCmdDlg::OnOwnCommand(WPARAM wParam) {
   if (!IsClick(wParam, IDC_AR_RENAME)) return 0;
   cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_AR_VAR);
-  const int32_t nSet = m_Ctrls.Shown(IDC_AR_VAR_SET);
+  const int32_t nSet = m_Ctrls.ComboValue(IDC_AR_VAR_SET);
   if (!p || (nSet != VARSET_COMMON && nSet != VARSET_STAGE)) return 1;
   cItemVector& vList = nSet == VARSET_STAGE ? m_vStageVarNames : m_vCommonVarNames;
   // The common names are saved when the program ends, the stage's with the stage.

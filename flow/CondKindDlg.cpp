@@ -54,18 +54,6 @@ CondPageAnchorFn SetCondPageAnchorFn(CondPageAnchorFn pfn) {
   return pfnOld;
 }
 
-cCondKindDlg::cCondKindDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cCondEditContext* lpContext,
-                           cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
-    : cDialogClass<cCondKindDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
-  SetUp(lpContext);
-}
-
-cCondKindDlg::cCondKindDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cCondEditContext* lpContext,
-                           cWindowList* lpWindowList, cWindow* lpAnchor, int32_t bCentre)
-    : cDialogClass<cCondKindDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
-  SetUp(lpContext);
-}
-
 void cCondKindDlg::SetUp(cCondEditContext* lpContext) {
   if (lpContext) m_Context = *lpContext;
   static const uint16_t s_aButtons[KIND_COUNT] = {0, IDC_CK_COMMON_VAR, IDC_CK_STAGE_VAR, IDC_CK_CHARA_VAR,
@@ -75,18 +63,17 @@ void cCondKindDlg::SetUp(cCondEditContext* lpContext) {
                                                 IDD_COND_DISTANCE};
   m_aKindBtn[0].Set(0, 0, nullptr);
   for (int i = 1; i < KIND_COUNT; ++i) m_aKindBtn[i].Set(s_aButtons[i], s_aPages[i], &m_aPage[i]);
-  m_vButton.resize(KIND_COUNT - 1);
-  for (int i = 1; i < KIND_COUNT; ++i) m_vButton[i - 1].m_Param.Set(s_aButtons[i]);
+  for (int i = 1; i < KIND_COUNT; ++i) m_Ctrls.Button(s_aButtons[i]);
 }
 
 void cCondKindDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  AttachCtrls(m_vButton);
-  for (int i = 1; i < KIND_COUNT; ++i) m_vButton[i - 1].m_Ctrl.SetText(CondKindNames[i]);
+  m_Ctrls.AttachAll(this);
+  for (int i = 1; i < KIND_COUNT; ++i) m_Ctrls.m_vButton[i - 1].m_Ctrl.SetText(CondKindNames[i]);
   // An appearance condition measures its distance from a character, so only characters have one.
   if (m_Context.nOwner == COND_OWNER_DATA && StageEditState.m_nLayer != LAYER_CHARA)
-    EnableCtrlById(m_vButton, IDC_CK_DISTANCE, 0);
+    m_Ctrls.Enable(IDC_CK_DISTANCE, false);
   DataToCtrls();
   // An existing condition goes straight to its page (whatever its button's state); the dialog
   // closes with the page's result before it is ever shown. Kind 0 has no page and stays here.

@@ -8,6 +8,7 @@
 
 #include "app/Dialog.h"
 #include "controls/ButtonCtrl.h"
+#include "controls/CtrlSet.h"
 #include "base/ChkContainer.h"
 #include "flow/CondListCtrl.h"
 #include "controls/CtrlBind.h"
@@ -32,10 +33,13 @@ class cCondKindDlg : public cDialogClass<cCondKindDlg> {
     }
   };
 
+  // The anchor is a control or a window.
+  template <class A>
   cCondKindDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cCondEditContext* lpContext,
-               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
-  cCondKindDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cCondEditContext* lpContext,
-               cWindowList* lpWindowList, cWindow* lpAnchor, int32_t bCentre);
+               cWindowList* lpWindowList, A* lpAnchor, int32_t bCentre)
+      : cDialogClass<cCondKindDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
+    SetUp(lpContext);
+  }
   ~cCondKindDlg() override { Dispose(); }
 
   LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
@@ -49,7 +53,7 @@ class cCondKindDlg : public cDialogClass<cCondKindDlg> {
   // A copy of the owner's record: the condition, whether it is new, and who asks.
   cCondEditContext m_Context;
   cCondKindBtn m_aKindBtn[KIND_COUNT];
-  cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
+  cCtrlSet m_Ctrls;
   cDialog* m_aPage[KIND_COUNT] = {};
 
  private:

@@ -15,44 +15,10 @@
 #include "controls/ComboCtrl.h"
 #include "flow/CondListCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditValCtrl.h"
 #include "model/VarName.h"
 #include "resources/CondPageIds.h"
-
-// The typed control arrays of a page, filled by the page's constructor and attached when the page
-// initialises (never resized afterwards: the dialog keeps the controls' addresses).
-struct cCondPageCtrls {
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditVal;
-  cChkVector<cCtrlBind<cEditValCtrl<int16_t>, cEditValParam<int16_t>>> m_vEditVal16;
-  cChkVector<cCtrlBind<cComboCtrl<int16_t>, cComboParam<int16_t>>> m_vCombo16;
-  cChkVector<cCtrlBind<cComboCtrl<int8_t>, cComboParam<int8_t>>> m_vCombo8;
-  cChkVector<cCtrlBind<cCheckCtrl<int8_t>, cCheckParam<int8_t>>> m_vCheck;
-  cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
-
-  void Value(uint32_t nId, int32_t* p, int32_t nMin, int32_t nMax, uint32_t nSpinId);
-  void Value16(uint32_t nId, int16_t* p, int16_t nMin, int16_t nMax, uint32_t nSpinId);
-  void Combo8(uint32_t nId, int8_t* p, cItemTable pTable, int32_t nMin);
-  void Combo8(uint32_t nId, int8_t* p, cItemVector* pItems, int32_t nMin);
-  void Combo16(uint32_t nId, int16_t* p, cItemTable pTable, int32_t nMin);
-  void Combo16(uint32_t nId, int16_t* p, cItemVector* pItems, int32_t nMin);
-  void Check(uint32_t nId, int8_t* p);
-  void Button(uint32_t nId);
-
-  // The controls by id; a missing one is reported (FindCtrl) and null.
-  cComboCtrl<int8_t>* C8(uint32_t nId) { return FindCtrl(m_vCombo8, nId); }
-  cComboCtrl<int16_t>* C16(uint32_t nId) { return FindCtrl(m_vCombo16, nId); }
-  cEditValCtrl<int32_t>* Edit(uint32_t nId) { return FindCtrl(m_vEditVal, nId); }
-  cButtonCtrl* Btn(uint32_t nId) { return FindCtrl(m_vButton, nId); }
-  // The attach records of the combos, to choose their items before they are attached.
-  cComboParam<int8_t>* P8(uint32_t nId);
-  cComboParam<int16_t>* P16(uint32_t nId);
-  // The value an 8-bit combo shows (its minimum - 1 with nothing shown).
-  int32_t Shown8(uint32_t nId);
-  int32_t Shown16(uint32_t nId);
-  // Enables or disables the control of that id, whichever array holds it.
-  void Enable(uint32_t nId, bool bEnable);
-  void AttachAll(cDialog* lpDlg);
-};
 
 // Renames variable nVar of the names (the common set or the stage's) through the string input, the
 // pressed button as its anchor; on OK the numbered list is built again and given to the combo,
@@ -66,15 +32,13 @@ int RenameVariable(cDialog* lpDlg, cChkVector<cEdVarName>& vNames, int32_t nVar,
 template <class T>
 class cCondPageDlg : public cDialogClass<T> {
  public:
+  template <class A>
   cCondPageDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, const cCondEditContext& Context,
-               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
+               cWindowList* lpWindowList, A* lpAnchor, int32_t bCentre)
       : cDialogClass<T>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
     SetContext(Context);
-  }
-  cCondPageDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, const cCondEditContext& Context,
-               cWindowList* lpWindowList, cWindow* lpAnchor, int32_t bCentre)
-      : cDialogClass<T>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
-    SetContext(Context);
+    m_Ctrls.SetAttachOrder({cCtrlSet::EDIT32, cCtrlSet::EDIT16, cCtrlSet::COMBO16, cCtrlSet::COMBO8, cCtrlSet::CHECK8,
+                            cCtrlSet::BUTTON});
   }
   ~cCondPageDlg() override { this->Dispose(); }
 
@@ -121,7 +85,7 @@ class cCondPageDlg : public cDialogClass<T> {
   virtual void UpdateEnable() {}
 
   cCondEditContext m_Context;
-  cCondPageCtrls m_Ctrls;
+  cCtrlSet m_Ctrls;
 
  protected:
   // Before the controls are attached (item lists that depend on the stored condition), and after

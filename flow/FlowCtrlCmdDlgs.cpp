@@ -53,8 +53,8 @@ cFlowOpCmdDlg::cFlowOpCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKi
   m_Ctrls.Combo(IDC_FO_RANGE, Param(1), FlowOpRangeNames, 0);
   m_Ctrls.Combo(IDC_FO_OP, Param(0), FlowOpNames, 0);
   m_Ctrls.Combo(IDC_FO_ID, Param(2), FlowIdSlotNames, 0);
-  m_Ctrls.Check8(IDC_FO_USE_COND, &c.m_pCondList->m_bUseCond);
-  m_Ctrls.Combo8(IDC_FO_JUDGE, &c.m_pCondList->m_nCondJudge, CondJudgeNames, 0);
+  m_Ctrls.Check(IDC_FO_USE_COND, &c.m_pCondList->m_bUseCond);
+  m_Ctrls.Combo(IDC_FO_JUDGE, &c.m_pCondList->m_nCondJudge, CondJudgeNames, 0);
   m_Ctrls.Button(IDC_FO_INSERT);
   m_Ctrls.Button(IDC_FO_EDIT);
   m_Ctrls.Button(IDC_FO_DELETE);
@@ -99,12 +99,12 @@ LRESULT cFlowOpCmdDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
 }
 
 void cFlowOpCmdDlg::UpdateEnable() {
-  const bool bUse = m_Ctrls.Checked(IDC_FO_USE_COND) != 0;
+  const bool bUse = m_Ctrls.CheckState(IDC_FO_USE_COND) != 0;
   m_CondList.Enable(bUse ? 1 : 0);
   m_Ctrls.Enable({IDC_FO_JUDGE, IDC_FO_INSERT, IDC_FO_EDIT, IDC_FO_DELETE}, bUse);
-  if (m_Ctrls.Shown(IDC_FO_OWNER) == OWNER_SELF) {
+  if (m_Ctrls.ComboValue(IDC_FO_OWNER) == OWNER_SELF) {
     m_Ctrls.Enable(IDC_FO_RANGE, true);
-    m_Ctrls.Enable(IDC_FO_ID, m_Ctrls.Shown(IDC_FO_RANGE) == RANGE_BY_ID);
+    m_Ctrls.Enable(IDC_FO_ID, m_Ctrls.ComboValue(IDC_FO_RANGE) == RANGE_BY_ID);
     return;
   }
   // Another character's flows are only reached by their ID.
@@ -154,11 +154,11 @@ int cStageClearCmdDlg::OnOwnCommand(WPARAM wParam) {
 }
 
 void cStageClearCmdDlg::UpdateEnable() {
-  const int32_t nDest = m_Ctrls.Shown(IDC_SC_DEST);
+  const int32_t nDest = m_Ctrls.ComboValue(IDC_SC_DEST);
   m_Ctrls.Enable(IDC_SC_NUMBER, nDest == DEST_NUMBER);
   m_Ctrls.Enable({IDC_SC_PATH, IDC_SC_BROWSE}, nDest == DEST_PATH);
-  m_Ctrls.Enable({IDC_SC_POS_X, IDC_SC_POS_Y, IDC_SC_FACING}, m_Ctrls.Checked(IDC_SC_FORCE_POS) != 0);
-  m_Ctrls.Enable({IDC_SC_MAP_X, IDC_SC_MAP_Y}, m_Ctrls.Checked(IDC_SC_MAP_POS) != 0);
+  m_Ctrls.Enable({IDC_SC_POS_X, IDC_SC_POS_Y, IDC_SC_FACING}, m_Ctrls.CheckState(IDC_SC_FORCE_POS) != 0);
+  m_Ctrls.Enable({IDC_SC_MAP_X, IDC_SC_MAP_Y}, m_Ctrls.CheckState(IDC_SC_MAP_POS) != 0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -200,9 +200,9 @@ cMessageCmdDlg::cMessageCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
   m_Ctrls.Check(IDC_MS_SHOW_VARS, Param(9));
   m_Ctrls.Check(IDC_MS_AUTO_UPDATE, Param(11));
   m_Ctrls.Value(IDC_MS_INTERVAL, Param(16), 1, 9999, IDC_MS_INTERVAL_SPIN);
-  m_Ctrls.Combo16(IDC_MS_COMMON_VAR, &m_nRefCommonVar, &m_vCommonVarNames, 1);
+  m_Ctrls.Combo(IDC_MS_COMMON_VAR, &m_nRefCommonVar, &m_vCommonVarNames, 1);
   m_Ctrls.Button(IDC_MS_COMMON_RENAME);
-  m_Ctrls.Combo16(IDC_MS_STAGE_VAR, &m_nRefStageVar, &m_vStageVarNames, 1);
+  m_Ctrls.Combo(IDC_MS_STAGE_VAR, &m_nRefStageVar, &m_vStageVarNames, 1);
   m_Ctrls.Button(IDC_MS_STAGE_RENAME);
   m_Ctrls.Combo(IDC_MS_POS, Param(0), MessagePosNames, 0);
   m_Ctrls.Value(IDC_MS_X, Param(1), 0, 20, IDC_MS_X_SPIN);
@@ -223,14 +223,14 @@ cMessageCmdDlg::cMessageCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
 
 int cMessageCmdDlg::OnOwnCommand(WPARAM wParam) {
   if (IsClick(wParam, IDC_MS_COMMON_RENAME)) {
-    cComboCtrl<int16_t>* p = m_Ctrls.Cb16(IDC_MS_COMMON_VAR);
+    cComboCtrl<int16_t>* p = m_Ctrls.Cb<int16_t>(IDC_MS_COMMON_VAR);
     // The game reads the common names from their own file, so a rename is saved at once.
     if (p && RenameVariable(this, GValInfo, p->GetCurData(), m_vCommonVarNames, p, m_Ctrls.Btn(IDC_MS_COMMON_RENAME)))
       SaveVarNames();
     return 1;
   }
   if (IsClick(wParam, IDC_MS_STAGE_RENAME)) {
-    cComboCtrl<int16_t>* p = m_Ctrls.Cb16(IDC_MS_STAGE_VAR);
+    cComboCtrl<int16_t>* p = m_Ctrls.Cb<int16_t>(IDC_MS_STAGE_VAR);
     // The stage's names are saved with the stage.
     if (p) RenameVariable(this, Stage.m_vVarName, p->GetCurData(), m_vStageVarNames, p, m_Ctrls.Btn(IDC_MS_STAGE_RENAME));
     return 1;
@@ -241,8 +241,8 @@ int cMessageCmdDlg::OnOwnCommand(WPARAM wParam) {
 void cMessageCmdDlg::AfterStore() { Cmd().m_bParallel = *Param(8) ? 0 : 1; }
 
 void cMessageCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  if (c.Checked(IDC_MS_ERASE)) {
+  cCtrlSet& c = m_Ctrls;
+  if (c.CheckState(IDC_MS_ERASE)) {
     c.Enable({IDC_MS_TEXT, IDC_MS_SHOW_VARS, IDC_MS_AUTO_UPDATE, IDC_MS_INTERVAL, IDC_MS_WINDOW, IDC_MS_POS, IDC_MS_X,
               IDC_MS_Y, IDC_MS_SHIFT_X, IDC_MS_SHIFT_Y, IDC_MS_FIT, IDC_MS_FOLLOW, IDC_MS_TIME_MODE, IDC_MS_TIME,
               IDC_MS_INSTANT, IDC_MS_PAUSE},
@@ -251,24 +251,24 @@ void cMessageCmdDlg::UpdateEnable() {
     c.Enable({IDC_MS_TEXT, IDC_MS_SHOW_VARS, IDC_MS_WINDOW, IDC_MS_POS, IDC_MS_SHIFT_X, IDC_MS_SHIFT_Y, IDC_MS_FIT,
               IDC_MS_TIME_MODE},
              true);
-    const bool bVars = c.Checked(IDC_MS_SHOW_VARS) != 0;
+    const bool bVars = c.CheckState(IDC_MS_SHOW_VARS) != 0;
     c.Enable(IDC_MS_AUTO_UPDATE, bVars);
-    c.Enable(IDC_MS_INTERVAL, bVars && c.Checked(IDC_MS_AUTO_UPDATE));
-    const int32_t nPos = c.Shown(IDC_MS_POS);
+    c.Enable(IDC_MS_INTERVAL, bVars && c.CheckState(IDC_MS_AUTO_UPDATE));
+    const int32_t nPos = c.ComboValue(IDC_MS_POS);
     c.Enable({IDC_MS_X, IDC_MS_Y}, nPos == MSG_POS_SCREEN || nPos == MSG_POS_STAGE);
-    switch (c.Shown(IDC_MS_TIME_MODE)) {
+    switch (c.ComboValue(IDC_MS_TIME_MODE)) {
       case TIME_UNTIL_KEY:
         c.Enable({IDC_MS_FOLLOW, IDC_MS_TIME, IDC_MS_INSTANT, IDC_MS_PAUSE}, false);
-        c.SetChecked(IDC_MS_PAUSE, 1);
+        c.SetCheckState(IDC_MS_PAUSE, 1);
         break;
       case TIME_UNTIL_END:
         c.Enable(IDC_MS_FOLLOW, true);
         c.Enable({IDC_MS_TIME, IDC_MS_INSTANT, IDC_MS_PAUSE}, false);
-        c.SetChecked(IDC_MS_PAUSE, 0);
+        c.SetCheckState(IDC_MS_PAUSE, 0);
         break;
       default:
         c.Enable({IDC_MS_FOLLOW, IDC_MS_INSTANT, IDC_MS_PAUSE}, true);
-        if (c.Checked(IDC_MS_INSTANT)) {
+        if (c.CheckState(IDC_MS_INSTANT)) {
           // One sixtieth of a second: the time is a single tick.
           if (cEditValCtrl<int32_t>* p = c.Val(IDC_MS_TIME)) p->SetValue(1);
           c.Enable(IDC_MS_TIME, false);
@@ -278,7 +278,7 @@ void cMessageCmdDlg::UpdateEnable() {
         break;
     }
   }
-  c.Enable(IDC_MS_ID, c.Checked(IDC_MS_USE_ID) != 0);
+  c.Enable(IDC_MS_ID, c.CheckState(IDC_MS_USE_ID) != 0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -298,33 +298,33 @@ cWarpCmdDlg::cWarpCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   // A warp that lost its move part (a damaged file) gets a default one rather than controls bound to nothing.
   if (!c.m_pMove) CreateShared(c.m_pMove);
   cEdMove& m = *c.m_pMove;
-  m_Ctrls.Combo8(IDC_WP_SET_TYPE, &m.m_nAimType, WarpSetTypeNames, 0);
-  m_Ctrls.Combo8(IDC_WP_DIRECTION, &m.m_nDirection, MoveDirectionNames, 0);
-  m_Ctrls.Value16(IDC_WP_DISTANCE, &m.m_nDistance, 0, 64, IDC_WP_DISTANCE_SPIN);
-  m_Ctrls.Value16(IDC_WP_DISTANCE_CLONE, &m.m_nDistanceClone, -40, 40, IDC_WP_DISTANCE_CLONE_SPIN);
-  m_Ctrls.Combo8(IDC_WP_TARGET_TYPE, &m.m_nTargetType, WarpTargetTypeNames, 0);
-  m_Ctrls.Value16(IDC_WP_TARGET_X, &m.m_nTargetX, -640, 640, IDC_WP_TARGET_X_SPIN);
-  m_Ctrls.Value16(IDC_WP_TARGET_X_DOT, &m.m_nTargetXDot, -640, 640, IDC_WP_TARGET_X_DOT_SPIN);
-  m_Ctrls.Check8(IDC_WP_FLIP_X, &m.m_bMirrorX);
-  m_Ctrls.Value16(IDC_WP_TARGET_Y, &m.m_nTargetY, -640, 640, IDC_WP_TARGET_Y_SPIN);
-  m_Ctrls.Value16(IDC_WP_TARGET_Y_DOT, &m.m_nTargetYDot, -640, 640, IDC_WP_TARGET_Y_DOT_SPIN);
-  m_Ctrls.Check8(IDC_WP_FLIP_Y, &m.m_bMirrorY);
+  m_Ctrls.Combo(IDC_WP_SET_TYPE, &m.m_nAimType, WarpSetTypeNames, 0);
+  m_Ctrls.Combo(IDC_WP_DIRECTION, &m.m_nDirection, MoveDirectionNames, 0);
+  m_Ctrls.Value(IDC_WP_DISTANCE, &m.m_nDistance, 0, 64, IDC_WP_DISTANCE_SPIN);
+  m_Ctrls.Value(IDC_WP_DISTANCE_CLONE, &m.m_nDistanceClone, -40, 40, IDC_WP_DISTANCE_CLONE_SPIN);
+  m_Ctrls.Combo(IDC_WP_TARGET_TYPE, &m.m_nTargetType, WarpTargetTypeNames, 0);
+  m_Ctrls.Value(IDC_WP_TARGET_X, &m.m_nTargetX, -640, 640, IDC_WP_TARGET_X_SPIN);
+  m_Ctrls.Value(IDC_WP_TARGET_X_DOT, &m.m_nTargetXDot, -640, 640, IDC_WP_TARGET_X_DOT_SPIN);
+  m_Ctrls.Check(IDC_WP_FLIP_X, &m.m_bMirrorX);
+  m_Ctrls.Value(IDC_WP_TARGET_Y, &m.m_nTargetY, -640, 640, IDC_WP_TARGET_Y_SPIN);
+  m_Ctrls.Value(IDC_WP_TARGET_Y_DOT, &m.m_nTargetYDot, -640, 640, IDC_WP_TARGET_Y_DOT_SPIN);
+  m_Ctrls.Check(IDC_WP_FLIP_Y, &m.m_bMirrorY);
 }
 
 void cWarpCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  const bool bByDirection = c.Shown(IDC_WP_SET_TYPE) <= WARP_LAST_BY_DIRECTION;
+  cCtrlSet& c = m_Ctrls;
+  const bool bByDirection = c.ComboValue(IDC_WP_SET_TYPE) <= WARP_LAST_BY_DIRECTION;
   c.Enable({IDC_WP_DIRECTION, IDC_WP_DISTANCE, IDC_WP_DISTANCE_CLONE}, bByDirection);
   c.Enable({IDC_WP_TARGET_X, IDC_WP_TARGET_X_DOT, IDC_WP_FLIP_X, IDC_WP_TARGET_Y, IDC_WP_TARGET_Y_DOT, IDC_WP_FLIP_Y,
             IDC_WP_TARGET_TYPE},
            !bByDirection);
   if (bByDirection) return;
   // Mirroring by facing only means something for a target relative to the character.
-  const bool bRelative = c.Shown(IDC_WP_TARGET_TYPE) == WARP_TARGET_RELATIVE;
+  const bool bRelative = c.ComboValue(IDC_WP_TARGET_TYPE) == WARP_TARGET_RELATIVE;
   c.Enable({IDC_WP_FLIP_X, IDC_WP_FLIP_Y}, bRelative);
   if (bRelative) return;
-  c.SetChecked(IDC_WP_FLIP_X, 0);
-  c.SetChecked(IDC_WP_FLIP_Y, 0);
+  c.SetCheckState(IDC_WP_FLIP_X, 0);
+  c.SetCheckState(IDC_WP_FLIP_Y, 0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -359,8 +359,8 @@ cTargetCmdDlg::cTargetCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKi
 }
 
 void cTargetCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  const int32_t nWhom = c.Shown(IDC_TG_WHOM);
+  cCtrlSet& c = m_Ctrls;
+  const int32_t nWhom = c.ComboValue(IDC_TG_WHOM);
   const bool bSearch = nWhom == WHOM_NEAREST || nWhom == WHOM_BY_ID || nWhom == WHOM_CHILD_FILTERED;
   c.Enable(IDC_TG_RANGE, nWhom == WHOM_NEAREST);
   if (!bSearch) {
@@ -372,7 +372,7 @@ void cTargetCmdDlg::UpdateEnable() {
   c.Enable({IDC_TG_ALL_FACTIONS, IDC_TG_USE_ID, IDC_TG_USE_VAR, IDC_TG_NOT_SELF, IDC_TG_NOT_INVINCIBLE_HIT,
             IDC_TG_NOT_INVINCIBLE_PASS, IDC_TG_NOT_BLOCK},
            true);
-  c.Enable(IDC_TG_FACTION, !c.Checked(IDC_TG_ALL_FACTIONS));
-  c.Enable(IDC_TG_ID, c.Checked(IDC_TG_USE_ID) != 0);
-  c.Enable({IDC_TG_VAR, IDC_TG_VALUE, IDC_TG_COMPARE}, c.Checked(IDC_TG_USE_VAR) != 0);
+  c.Enable(IDC_TG_FACTION, !c.CheckState(IDC_TG_ALL_FACTIONS));
+  c.Enable(IDC_TG_ID, c.CheckState(IDC_TG_USE_ID) != 0);
+  c.Enable({IDC_TG_VAR, IDC_TG_VALUE, IDC_TG_COMPARE}, c.CheckState(IDC_TG_USE_VAR) != 0);
 }

@@ -37,17 +37,19 @@ cCmdEditInfo s_CmdInfo;
 cItemAcquirePage::cItemAcquirePage(cWindow* lpOwner, cWindowList* lpWindowList, cEdItem* lpItem)
     : cDialogClass<cItemAcquirePage>(IDD_ITEM_ACQUIRE, lpOwner, cWindow::KIND_PAGE, lpWindowList) {
   m_lpParentClass = lpOwner;
-  m_vInherit.resize(INHERIT_GROUP_COUNT);
-  m_vCheck.resize(1);
-  m_vSoundCombo.resize(1);
-  m_vCombo.resize(2);
-  m_vBitmap.resize(1);
-  m_vBitmap[0].m_Param.Set(IDC_IA_PICTURE, 32, 32);
-  m_vButton.resize(2);
-  m_vButton[0].m_Param.Set(IDC_IA_PREV);
-  m_vButton[1].m_Param.Set(IDC_IA_NEXT);
-  m_vStatic.resize(1);
-  m_vStatic[0].m_Param.Set(IDC_IA_NO);
+  m_Ctrls.SetAttachOrder({cCtrlSet::CHECKU8, cCtrlSet::CHECK8, cCtrlSet::COMBO16, cCtrlSet::COMBO8, cCtrlSet::PICTURE,
+                          cCtrlSet::BUTTON, cCtrlSet::STATIC});
+  m_Ctrls.m_vCheckU8.resize(INHERIT_GROUP_COUNT);
+  m_Ctrls.m_vCheck8.resize(1);
+  m_Ctrls.m_vCombo16.resize(1);
+  m_Ctrls.m_vCombo8.resize(2);
+  m_Ctrls.m_vPicture.resize(1);
+  m_Ctrls.m_vPicture[0].m_Param.Set(IDC_IA_PICTURE, 32, 32);
+  m_Ctrls.m_vButton.resize(2);
+  m_Ctrls.m_vButton[0].m_Param.Set(IDC_IA_PREV);
+  m_Ctrls.m_vButton[1].m_Param.Set(IDC_IA_NEXT);
+  m_Ctrls.m_vStatic.resize(1);
+  m_Ctrls.m_vStatic[0].m_Param.Set(IDC_IA_NO);
   SetupCtrls(lpItem ? *lpItem : cEdItem());
 }
 
@@ -65,45 +67,36 @@ void cItemAcquirePage::Bind() {
   m_CmdBind.m_Param.Set(IDC_IA_CMD_LIST, nullptr, &m_Work.m_vCommand, nullptr, 1, CmdListText, 0, 0, MAX_CMDS, 0, 1,
                         0);
   for (int k = 0; k < INHERIT_GROUP_COUNT; ++k)
-    m_vInherit[k].m_Param.Set(INHERIT_GROUPS[k].wCheck, &m_Work.m_bbInherit[FIRST_INHERIT_FLAG + k]);
-  m_vCheck[0].m_Param.Set(IDC_IA_SHOW_ON_TAKE, &m_Work.m_bShowOnTake);
+    m_Ctrls.m_vCheckU8[k].m_Param.Set(INHERIT_GROUPS[k].wCheck, &m_Work.m_bbInherit[FIRST_INHERIT_FLAG + k]);
+  m_Ctrls.m_vCheck8[0].m_Param.Set(IDC_IA_SHOW_ON_TAKE, &m_Work.m_bShowOnTake);
   MakeDbNameList(m_vSoundNames, Database.m_vSound, "なし", 0, 2, 0);
-  m_vSoundCombo[0].m_Param.SetVector(IDC_IA_SOUND, &m_Work.m_nSound, &m_vSoundNames, 0);
-  m_vCombo[0].m_Param.SetTable(IDC_IA_GIANT, &m_Work.m_nGiant, GiantNames, 1);
-  m_vCombo[1].m_Param.SetTable(IDC_IA_TAKE_TYPE, &m_Work.m_nTakeType, ItemTakeTypeNames, 0);
+  m_Ctrls.m_vCombo16[0].m_Param.SetVector(IDC_IA_SOUND, &m_Work.m_nSound, &m_vSoundNames, 0);
+  m_Ctrls.m_vCombo8[0].m_Param.SetTable(IDC_IA_GIANT, &m_Work.m_nGiant, GiantNames, 1);
+  m_Ctrls.m_vCombo8[1].m_Param.SetTable(IDC_IA_TAKE_TYPE, &m_Work.m_nTakeType, ItemTakeTypeNames, 0);
   if (!m_bInit || !HasLiveWindow()) return;
   RebindList(m_CmdBind);
-  RebindCtrls(m_vInherit);
-  RebindCtrls(m_vCheck);
-  RebindCtrls(m_vSoundCombo);
-  RebindCtrls(m_vCombo);
+  m_Ctrls.RebindAll(this);
 }
 
 void cItemAcquirePage::ShowNo() {
   const int32_t nContext = StageEditState.m_nEditContext;
   if (nContext != EDIT_STAGE_PALETTE && nContext != EDIT_COMMON_PALETTE) return;
-  SetEntryNoText(m_vStatic[0].m_Ctrl, StageEditState.m_nBrushEntry);
+  SetEntryNoText(m_Ctrls.m_vStatic[0].m_Ctrl, StageEditState.m_nBrushEntry);
 }
 
 void cItemAcquirePage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
   AttachList(m_CmdBind);
-  AttachCtrls(m_vInherit);
-  AttachCtrls(m_vCheck);
-  AttachCtrls(m_vSoundCombo);
-  AttachCtrls(m_vCombo);
-  AttachCtrls(m_vBitmap);
-  AttachCtrls(m_vButton);
-  AttachCtrls(m_vStatic);
+  m_Ctrls.AttachAll(this);
   SetItemCmdListIds(m_CmdList);
   const int32_t nContext = StageEditState.m_nEditContext;
   if (nContext == EDIT_STAGE_PALETTE || nContext == EDIT_COMMON_PALETTE) {
     ShowNo();
   } else {
-    m_vStatic[0].m_Ctrl.Show(0);
-    m_vButton[0].m_Ctrl.Show(0);
-    m_vButton[1].m_Ctrl.Show(0);
+    m_Ctrls.m_vStatic[0].m_Ctrl.Show(0);
+    m_Ctrls.m_vButton[0].m_Ctrl.Show(0);
+    m_Ctrls.m_vButton[1].m_Ctrl.Show(0);
   }
   DataToCtrls();
   m_CmdList.SetCurSel(0, 1);
@@ -114,7 +107,7 @@ void cItemAcquirePage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 void cItemAcquirePage::EnableGroup(int k) {
   if (k < 0 || k >= INHERIT_GROUP_COUNT) return;
-  const bool bLocked = m_vInherit[k].m_Ctrl.GetCheck() != 0;
+  const bool bLocked = m_Ctrls.m_vCheckU8[k].m_Ctrl.GetCheck() != 0;
   for (uint16_t wId : INHERIT_GROUPS[k].awCtrls) {
     if (!wId) break;
     if (HWND h = GetDlgItem(m_hWnd, wId)) EnableWindow(h, bLocked ? FALSE : TRUE);
@@ -123,7 +116,7 @@ void cItemAcquirePage::EnableGroup(int k) {
 
 void cItemAcquirePage::RefreshChecks() {
   const bool bInherits = m_Work.m_nInheritPal != 0;
-  for (auto& b : m_vInherit) b.m_Ctrl.Enable(bInherits);
+  for (auto& b : m_Ctrls.m_vCheckU8) b.m_Ctrl.Enable(bInherits);
 }
 
 void cItemAcquirePage::ReapplyInherit() {
@@ -149,7 +142,7 @@ void cItemAcquirePage::InsertCmd() {
 void cItemAcquirePage::Step(int32_t nStep) {
   if (!m_lpItemList) return;
   StepEditRecord(StageEditState.m_lpItemTarget, StageEditState.m_nBrushEntry, nStep, *this, m_Work, *m_lpItemList,
-                 [&](cEdItem& rec) { SetupCtrls(rec); }, &m_vStatic[0].m_Ctrl);
+                 [&](cEdItem& rec) { SetupCtrls(rec); }, &m_Ctrls.m_vStatic[0].m_Ctrl);
   m_CmdList.SelectOnly(0, 1);
   DataToCtrls();
   for (int k = 0; k < INHERIT_GROUP_COUNT; ++k) EnableGroup(k);
@@ -182,12 +175,12 @@ void cItemAcquirePage::OnCommand(WPARAM wParam, LPARAM lParam) {
   } else {
     for (int k = 0; k < INHERIT_GROUP_COUNT; ++k) {
       if (!bClick || wId != INHERIT_GROUPS[k].wCheck) continue;
-      if (m_vInherit[k].m_Ctrl.GetCheck()) ReapplyInherit();
+      if (m_Ctrls.m_vCheckU8[k].m_Ctrl.GetCheck()) ReapplyInherit();
       EnableGroup(k);
       RefreshChecks();
     }
     // The author hears a sound as soon as it is chosen.
-    if (wId == IDC_IA_SOUND && wCode == CBN_SELCHANGE) PreviewSound(m_hWnd, m_vSoundCombo, IDC_IA_SOUND);
+    if (wId == IDC_IA_SOUND && wCode == CBN_SELCHANGE) PreviewSound(m_hWnd, m_Ctrls.m_vCombo16, IDC_IA_SOUND);
   }
   const int nBefore = m_CmdList.GetCount();
   if (m_CmdList.OnAccelKey(wParam) || m_CmdList.OnPopupCommand(wParam)) {
@@ -251,6 +244,6 @@ LRESULT cItemAcquirePage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lP
 }
 
 void cItemAcquirePage::Draw() {
-  if (!m_bInit || m_vBitmap.empty()) return;
-  DrawEntryPreview(m_vBitmap[0].m_Ctrl, m_Work);
+  if (!m_bInit || m_Ctrls.m_vPicture.empty()) return;
+  DrawEntryPreview(m_Ctrls.m_vPicture[0].m_Ctrl, m_Work);
 }

@@ -10,6 +10,7 @@
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/FlowLists.h"
 #include "flow/CmdDlg.h"
 #include "model/Item.h"
@@ -46,13 +47,8 @@ class cItemAcquirePage : public cDialogClass<cItemAcquirePage> {
   // The item command palette while it runs on one of this page's commands.
   cItemCmdPaletteDlg* m_lpCmdPalette = nullptr;
 
-  cChkVector<cCtrlBind<cCheckCtrl<uint8_t>, cCheckParam<uint8_t>>> m_vInherit;
-  cChkVector<cCtrlBind<cCheckCtrl<int8_t>, cCheckParam<int8_t>>> m_vCheck;
-  cChkVector<cCtrlBind<cComboCtrl<int16_t>, cComboParam<int16_t>>> m_vSoundCombo;
-  cChkVector<cCtrlBind<cComboCtrl<int8_t>, cComboParam<int8_t>>> m_vCombo;
-  cChkVector<cCtrlBind<cBitmapCtrl, cBitmapParam>> m_vBitmap;
-  cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
-  cChkVector<cCtrlBind<cStaticCtrl, cStaticParam>> m_vStatic;
+  // The inheritance boxes are the 8-bit unsigned checks, in group order.
+  cCtrlSet m_Ctrls;
   cItemVector m_vSoundNames;
 
  private:

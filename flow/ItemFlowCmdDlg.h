@@ -7,20 +7,20 @@
 
 class cFlowPage;
 
-class cItemFlowCmdDlg : public cDialogClass<cItemFlowCmdDlg, cCmdDlg> {
+class cItemFlowCmdDlg : public cDialogClass<cItemFlowCmdDlg, cBoundCmdDlg> {
  public:
   cItemFlowCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                   cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
 
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-  void OnCommand(WPARAM wParam, LPARAM lParam) override;
+  // Shows the kind's own name as the caption.
+  void AfterDataShown() override;
+  // "フローの設定" runs the flow page.
+  int OnOwnCommand(WPARAM wParam) override;
   // "追加" leaves the ID alone, "削除" has no flows to set.
   void UpdateEnable() override;
 
   // Runs the flow page on the command's flows (it writes them back on its own OK).
   void EditFlows();
 
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
-  cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
   cFlowPage* m_lpFlowPage = nullptr;
 };

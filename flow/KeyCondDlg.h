@@ -7,6 +7,7 @@
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditValCtrl.h"
 #include "model/Flow.h"
 
@@ -32,7 +33,5 @@ class cKeyCondDlg : public cDialogClass<cKeyCondDlg> {
   void UpdateEnable();
 
   cKeyCondEditInfo m_Info;
-  cChkVector<cCtrlBind<cEditValCtrl<int16_t>, cEditValParam<int16_t>>> m_vValue;
-  cChkVector<cCtrlBind<cCheckCtrl<int8_t>, cCheckParam<int8_t>>> m_vCheck;
-  cChkVector<cCtrlBind<cComboCtrl<int8_t>, cComboParam<int8_t>>> m_vCombo;
+  cCtrlSet m_Ctrls;
 };

@@ -33,7 +33,9 @@ enum { MODE_TIME_SPEED = 0, MODE_TIME_DISTANCE = 1, MODE_SPEED_DISTANCE = 2 };
 
 cMoveCmdDlgBase::cMoveCmdDlgBase(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                                  cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
-    : cBoundCmdDlg(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {}
+    : cBoundCmdDlg(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
+  AttachWidestFirst();
+}
 
 bool cMoveCmdDlgBase::PrepareMove() {
   if (!m_Info.m_lpCommand) return false;
@@ -49,54 +51,54 @@ bool cMoveCmdDlgBase::PrepareMove() {
 
 void cMoveCmdDlgBase::BindTimeGroup() {
   cEdMove& mv = Move();
-  Combo8(IDC_MV_TIME_MODE, &mv.m_nSpecType, MoveTimeModeNames);
-  Edit16(IDC_MV_SPEED, &mv.m_nSpeed, -200, 200, IDC_MV_SPEED_SPIN);
-  Edit16(IDC_MV_SPEED_CLONE, &mv.m_nSpeedClone, -200, 200, IDC_MV_SPEED_CLONE_SPIN);
-  Edit16(IDC_MV_DISTANCE, &mv.m_nDistance, 1, 64, IDC_MV_DISTANCE_SPIN);
-  Edit16(IDC_MV_DISTANCE_CLONE, &mv.m_nDistanceClone, -40, 40, IDC_MV_DISTANCE_CLONE_SPIN);
-  Combo8(IDC_MV_DIST_UNIT, &mv.m_nDistanceUnit, DistanceUnitNames);
-  Static(IDC_MV_RATIO);
-  Static(IDC_MV_RATIO_NOTE);
+  m_Ctrls.Combo(IDC_MV_TIME_MODE, &mv.m_nSpecType, MoveTimeModeNames);
+  m_Ctrls.Value(IDC_MV_SPEED, &mv.m_nSpeed, -200, 200, IDC_MV_SPEED_SPIN);
+  m_Ctrls.Value(IDC_MV_SPEED_CLONE, &mv.m_nSpeedClone, -200, 200, IDC_MV_SPEED_CLONE_SPIN);
+  m_Ctrls.Value(IDC_MV_DISTANCE, &mv.m_nDistance, 1, 64, IDC_MV_DISTANCE_SPIN);
+  m_Ctrls.Value(IDC_MV_DISTANCE_CLONE, &mv.m_nDistanceClone, -40, 40, IDC_MV_DISTANCE_CLONE_SPIN);
+  m_Ctrls.Combo(IDC_MV_DIST_UNIT, &mv.m_nDistanceUnit, DistanceUnitNames);
+  m_Ctrls.Static(IDC_MV_RATIO);
+  m_Ctrls.Static(IDC_MV_RATIO_NOTE);
 }
 
 void cMoveCmdDlgBase::BindInertia() {
   cEdMove& mv = Move();
-  Check(IDC_MV_INERTIA, &mv.m_bInertia);
-  Edit16(IDC_MV_MAX_SPEED, &mv.m_nMaxSpeed, 0, 200, IDC_MV_MAX_SPEED_SPIN);
-  EditReal(IDC_MV_TURN_RATE, &mv.m_dTurnRate, 0.0, 9.9, IDC_MV_TURN_RATE_SPIN, 0.1);
+  m_Ctrls.Check(IDC_MV_INERTIA, &mv.m_bInertia);
+  m_Ctrls.Value(IDC_MV_MAX_SPEED, &mv.m_nMaxSpeed, 0, 200, IDC_MV_MAX_SPEED_SPIN);
+  m_Ctrls.Value(IDC_MV_TURN_RATE, &mv.m_dTurnRate, 0.0, 9.9, IDC_MV_TURN_RATE_SPIN, 0.1);
 }
 
 void cMoveCmdDlgBase::BindOther() {
-  Check(IDC_MV_NO_MOVE_ANIME, &Move().m_bNoMoveAnime);
-  Combo16(IDC_MV_ANIME, &Command().m_nAnime, &m_vAnimeNames);
+  m_Ctrls.Check(IDC_MV_NO_MOVE_ANIME, &Move().m_bNoMoveAnime);
+  m_Ctrls.Combo(IDC_MV_ANIME, &Command().m_nAnime, &m_vAnimeNames);
 }
 
 void cMoveCmdDlgBase::ApplyTimeRule() {
-  const int32_t nMode = ComboValue(IDC_MV_TIME_MODE);
+  const int32_t nMode = m_Ctrls.ComboValue(IDC_MV_TIME_MODE);
   const bool bTime = nMode != MODE_SPEED_DISTANCE;
   const bool bSpeed = nMode != MODE_TIME_DISTANCE;
   const bool bDistance = nMode != MODE_TIME_SPEED;
-  EnableId(IDC_CMD_TIME, bTime);
-  EnableId(IDC_CMD_TIME_CLONE, bTime);
-  EnableId(IDC_MV_SPEED, bSpeed);
-  EnableId(IDC_MV_SPEED_CLONE, bSpeed);
-  EnableId(IDC_MV_DISTANCE, bDistance);
-  EnableId(IDC_MV_DISTANCE_CLONE, bDistance);
-  EnableId(IDC_MV_DIST_UNIT, bDistance);
+  m_Ctrls.Enable(IDC_CMD_TIME, bTime);
+  m_Ctrls.Enable(IDC_CMD_TIME_CLONE, bTime);
+  m_Ctrls.Enable(IDC_MV_SPEED, bSpeed);
+  m_Ctrls.Enable(IDC_MV_SPEED_CLONE, bSpeed);
+  m_Ctrls.Enable(IDC_MV_DISTANCE, bDistance);
+  m_Ctrls.Enable(IDC_MV_DISTANCE_CLONE, bDistance);
+  m_Ctrls.Enable(IDC_MV_DIST_UNIT, bDistance);
   const bool bRatio = nMode == MODE_SPEED_DISTANCE;
-  ShowId(IDC_MV_RATIO, bRatio);
-  ShowId(IDC_MV_RATIO_NOTE, bRatio);
+  m_Ctrls.Show(IDC_MV_RATIO, bRatio);
+  m_Ctrls.Show(IDC_MV_RATIO_NOTE, bRatio);
   if (!bRatio) return;
-  cEditValCtrl<int16_t>* lpDist = Edit16Ctrl(IDC_MV_DISTANCE);
-  cEditValCtrl<int16_t>* lpSpeed = Edit16Ctrl(IDC_MV_SPEED);
+  cEditValCtrl<int16_t>* lpDist = m_Ctrls.Val<int16_t>(IDC_MV_DISTANCE);
+  cEditValCtrl<int16_t>* lpSpeed = m_Ctrls.Val<int16_t>(IDC_MV_SPEED);
   if (!lpDist || !lpSpeed) return;
-  ShowMoveRatio(Ctrl(IDC_MV_RATIO), lpDist->ParseText(), lpSpeed->ParseText(), ComboValue(IDC_MV_DIST_UNIT));
+  ShowMoveRatio(m_Ctrls.Ctrl(IDC_MV_RATIO), lpDist->ParseText(), lpSpeed->ParseText(), m_Ctrls.ComboValue(IDC_MV_DIST_UNIT));
 }
 
 void cMoveCmdDlgBase::ApplyInertiaRule() {
-  const bool b = IsTicked(IDC_MV_INERTIA);
-  EnableId(IDC_MV_MAX_SPEED, b);
-  EnableId(IDC_MV_TURN_RATE, b);
+  const bool b = m_Ctrls.IsChecked(IDC_MV_INERTIA);
+  m_Ctrls.Enable(IDC_MV_MAX_SPEED, b);
+  m_Ctrls.Enable(IDC_MV_TURN_RATE, b);
 }
 
 void cMoveCmdDlgBase::ApplyTimedRules() {
@@ -105,14 +107,14 @@ void cMoveCmdDlgBase::ApplyTimedRules() {
   ApplyAnimeRule();
 }
 
-void cMoveCmdDlgBase::ApplyAnimeRule() { EnableId(IDC_MV_ANIME, IsTicked(IDC_MV_NO_MOVE_ANIME)); }
+void cMoveCmdDlgBase::ApplyAnimeRule() { m_Ctrls.Enable(IDC_MV_ANIME, m_Ctrls.IsChecked(IDC_MV_NO_MOVE_ANIME)); }
 
 bool cMoveCmdDlgBase::CheckRatio() {
-  if (ComboValue(IDC_MV_TIME_MODE) != MODE_SPEED_DISTANCE) return true;
-  cEditValCtrl<int16_t>* lpDist = Edit16Ctrl(IDC_MV_DISTANCE);
-  cEditValCtrl<int16_t>* lpSpeed = Edit16Ctrl(IDC_MV_SPEED);
+  if (m_Ctrls.ComboValue(IDC_MV_TIME_MODE) != MODE_SPEED_DISTANCE) return true;
+  cEditValCtrl<int16_t>* lpDist = m_Ctrls.Val<int16_t>(IDC_MV_DISTANCE);
+  cEditValCtrl<int16_t>* lpSpeed = m_Ctrls.Val<int16_t>(IDC_MV_SPEED);
   if (!lpDist || !lpSpeed) return true;
-  if (IsMoveRatioValid(lpDist->ParseText(), lpSpeed->ParseText(), ComboValue(IDC_MV_DIST_UNIT))) return true;
+  if (IsMoveRatioValid(lpDist->ParseText(), lpSpeed->ParseText(), m_Ctrls.ComboValue(IDC_MV_DIST_UNIT))) return true;
   ErrorBox("「距離÷速度」を0.10以上、または-0.10以下にして下さい！");
   return false;
 }
@@ -126,26 +128,26 @@ cLineMoveCmdDlg::cLineMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t
   if (!PrepareMove()) return;
   cEdMove& mv = Move();
   BindTimeHeader();
-  Combo8(IDC_MV_SET_TYPE, &mv.m_nAimType, MoveSetTypeNames);
-  Combo8(IDC_MV_DIRECTION, &mv.m_nDirection, MoveDirectionNames);
-  Check(IDC_MV_REVERSE_ON_TURN, &mv.m_bReverseOnTurn);
-  Combo8(IDC_MV_TARGET_TYPE, &mv.m_nTargetType, MoveTargetTypeNames);
-  Check(IDC_MV_USE_TARGET_X, &mv.m_bUseTargetX);
-  Edit16(IDC_MV_TARGET_X, &mv.m_nTargetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_SPIN);
-  Edit16(IDC_MV_TARGET_X_DOT, &mv.m_nTargetXDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_DOT_SPIN);
-  Check(IDC_MV_FLIP_X, &mv.m_bMirrorX);
-  Check(IDC_MV_USE_TARGET_Y, &mv.m_bUseTargetY);
-  Edit16(IDC_MV_TARGET_Y, &mv.m_nTargetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_SPIN);
-  Edit16(IDC_MV_TARGET_Y_DOT, &mv.m_nTargetYDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_DOT_SPIN);
-  Check(IDC_MV_FLIP_Y, &mv.m_bMirrorY);
-  Check(IDC_MV_UNTIL_TARGET, &mv.m_bUntilArrive);
-  Check(IDC_MV_NO_JITTER, &mv.m_bSteady);
-  Edit16(IDC_MV_ANGLE, &mv.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_SPIN);
-  Edit16(IDC_MV_ANGLE_CLONE, &mv.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_CLONE_SPIN);
-  Check(IDC_MV_MIRROR_ANGLE, &mv.m_bMirrorRotate);
-  Check(IDC_MV_NO_MOVE_X, &mv.m_bNoMoveX);
-  Check(IDC_MV_NO_MOVE_Y, &mv.m_bNoMoveY);
-  Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
+  m_Ctrls.Combo(IDC_MV_SET_TYPE, &mv.m_nAimType, MoveSetTypeNames);
+  m_Ctrls.Combo(IDC_MV_DIRECTION, &mv.m_nDirection, MoveDirectionNames);
+  m_Ctrls.Check(IDC_MV_REVERSE_ON_TURN, &mv.m_bReverseOnTurn);
+  m_Ctrls.Combo(IDC_MV_TARGET_TYPE, &mv.m_nTargetType, MoveTargetTypeNames);
+  m_Ctrls.Check(IDC_MV_USE_TARGET_X, &mv.m_bUseTargetX);
+  m_Ctrls.Value(IDC_MV_TARGET_X, &mv.m_nTargetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_SPIN);
+  m_Ctrls.Value(IDC_MV_TARGET_X_DOT, &mv.m_nTargetXDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_DOT_SPIN);
+  m_Ctrls.Check(IDC_MV_FLIP_X, &mv.m_bMirrorX);
+  m_Ctrls.Check(IDC_MV_USE_TARGET_Y, &mv.m_bUseTargetY);
+  m_Ctrls.Value(IDC_MV_TARGET_Y, &mv.m_nTargetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_SPIN);
+  m_Ctrls.Value(IDC_MV_TARGET_Y_DOT, &mv.m_nTargetYDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_DOT_SPIN);
+  m_Ctrls.Check(IDC_MV_FLIP_Y, &mv.m_bMirrorY);
+  m_Ctrls.Check(IDC_MV_UNTIL_TARGET, &mv.m_bUntilArrive);
+  m_Ctrls.Check(IDC_MV_NO_JITTER, &mv.m_bSteady);
+  m_Ctrls.Value(IDC_MV_ANGLE, &mv.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_SPIN);
+  m_Ctrls.Value(IDC_MV_ANGLE_CLONE, &mv.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_CLONE_SPIN);
+  m_Ctrls.Check(IDC_MV_MIRROR_ANGLE, &mv.m_bMirrorRotate);
+  m_Ctrls.Check(IDC_MV_NO_MOVE_X, &mv.m_bNoMoveX);
+  m_Ctrls.Check(IDC_MV_NO_MOVE_Y, &mv.m_bNoMoveY);
+  m_Ctrls.Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
   BindTimeGroup();
   BindInertia();
   BindOther();
@@ -157,36 +159,36 @@ void cLineMoveCmdDlg::UpdateEnable() {
                                         IDC_MV_TARGET_X_DOT, IDC_MV_FLIP_X,       IDC_MV_USE_TARGET_Y,
                                         IDC_MV_TARGET_Y,     IDC_MV_TARGET_Y_DOT, IDC_MV_FLIP_Y,
                                         IDC_MV_UNTIL_TARGET, IDC_MV_NO_JITTER};
-  if (ComboValue(IDC_MV_SET_TYPE) != 1) {
-    EnableId(IDC_MV_DIRECTION, true);
-    EnableId(IDC_MV_REVERSE_ON_TURN, true);
-    for (uint32_t nId : TARGET_IDS) EnableId(nId, false);
+  if (m_Ctrls.ComboValue(IDC_MV_SET_TYPE) != 1) {
+    m_Ctrls.Enable(IDC_MV_DIRECTION, true);
+    m_Ctrls.Enable(IDC_MV_REVERSE_ON_TURN, true);
+    for (uint32_t nId : TARGET_IDS) m_Ctrls.Enable(nId, false);
     // "入力方向" leaves the rotation to the player's keys.
-    EnableId(IDC_MV_MIRROR_ANGLE, ComboValue(IDC_MV_DIRECTION) != 12);
+    m_Ctrls.Enable(IDC_MV_MIRROR_ANGLE, m_Ctrls.ComboValue(IDC_MV_DIRECTION) != 12);
   } else {
-    EnableId(IDC_MV_DIRECTION, false);
-    EnableId(IDC_MV_REVERSE_ON_TURN, false);
+    m_Ctrls.Enable(IDC_MV_DIRECTION, false);
+    m_Ctrls.Enable(IDC_MV_REVERSE_ON_TURN, false);
     for (uint32_t nId : {IDC_MV_TARGET_TYPE, IDC_MV_USE_TARGET_X, IDC_MV_USE_TARGET_Y, IDC_MV_UNTIL_TARGET,
                          IDC_MV_NO_JITTER})
-      EnableId(nId, true);
+      m_Ctrls.Enable(nId, true);
     // Absolute and screen coordinates do not depend on the way the character was placed.
-    const int32_t nType = ComboValue(IDC_MV_TARGET_TYPE);
+    const int32_t nType = m_Ctrls.ComboValue(IDC_MV_TARGET_TYPE);
     const bool bFlips = nType != 2 && nType != 3;
     if (!bFlips) {
-      SetTicked(IDC_MV_FLIP_X, false);
-      SetTicked(IDC_MV_FLIP_Y, false);
+      m_Ctrls.SetChecked(IDC_MV_FLIP_X, false);
+      m_Ctrls.SetChecked(IDC_MV_FLIP_Y, false);
     }
-    EnableId(IDC_MV_FLIP_X, bFlips);
-    EnableId(IDC_MV_FLIP_Y, bFlips);
-    const bool bX = IsTicked(IDC_MV_USE_TARGET_X);
-    EnableId(IDC_MV_TARGET_X, bX);
-    EnableId(IDC_MV_TARGET_X_DOT, bX);
-    if (!bX) EnableId(IDC_MV_FLIP_X, false);
-    const bool bY = IsTicked(IDC_MV_USE_TARGET_Y);
-    EnableId(IDC_MV_TARGET_Y, bY);
-    EnableId(IDC_MV_TARGET_Y_DOT, bY);
-    if (!bY) EnableId(IDC_MV_FLIP_Y, false);
-    EnableId(IDC_MV_MIRROR_ANGLE, true);
+    m_Ctrls.Enable(IDC_MV_FLIP_X, bFlips);
+    m_Ctrls.Enable(IDC_MV_FLIP_Y, bFlips);
+    const bool bX = m_Ctrls.IsChecked(IDC_MV_USE_TARGET_X);
+    m_Ctrls.Enable(IDC_MV_TARGET_X, bX);
+    m_Ctrls.Enable(IDC_MV_TARGET_X_DOT, bX);
+    if (!bX) m_Ctrls.Enable(IDC_MV_FLIP_X, false);
+    const bool bY = m_Ctrls.IsChecked(IDC_MV_USE_TARGET_Y);
+    m_Ctrls.Enable(IDC_MV_TARGET_Y, bY);
+    m_Ctrls.Enable(IDC_MV_TARGET_Y_DOT, bY);
+    if (!bY) m_Ctrls.Enable(IDC_MV_FLIP_Y, false);
+    m_Ctrls.Enable(IDC_MV_MIRROR_ANGLE, true);
   }
   ApplyTimedRules();
 }
@@ -226,31 +228,31 @@ cCircleMoveCmdDlg::cCircleMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
     mv.m_nRadius = 6;
   }
   BindTimeHeader();
-  Combo8(IDC_CM_DIRECTION, &mv.m_nDirection, CircleDirectionNames);
-  Check(IDC_MV_FLIP_X, &mv.m_bMirrorX);
-  Check(IDC_MV_FLIP_Y, &mv.m_bMirrorY);
-  Check(IDC_MV_UNTIL_TARGET, &mv.m_bNoMoveX);
-  Check(IDC_MV_NO_MOVE_Y, &mv.m_bNoMoveY);
-  Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
-  Combo8(IDC_MV_TIME_MODE, &mv.m_nSpecType, CircleTimeModeNames);
-  Edit16(IDC_MV_SPEED, &mv.m_nSpeed, -180, 180, IDC_MV_SPEED_SPIN);
-  Edit16(IDC_MV_SPEED_CLONE, &mv.m_nSpeedClone, -180, 180, IDC_MV_SPEED_CLONE_SPIN);
-  Edit16(IDC_CM_START, &mv.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_START_SPIN);
-  Edit16(IDC_CM_START_CLONE, &mv.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_START_CLONE_SPIN);
-  Edit16(IDC_CM_END, &mv.m_nDistance, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_END_SPIN);
-  Edit16(IDC_CM_END_CLONE, &mv.m_nDistanceClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_END_CLONE_SPIN);
-  Edit16(IDC_CM_RADIUS, &mv.m_nRadius, 0, 20, IDC_CM_RADIUS_SPIN);
-  Edit16(IDC_CM_RADIUS_CLONE, &mv.m_nRadiusClone, -20, 20, IDC_CM_RADIUS_CLONE_SPIN);
+  m_Ctrls.Combo(IDC_CM_DIRECTION, &mv.m_nDirection, CircleDirectionNames);
+  m_Ctrls.Check(IDC_MV_FLIP_X, &mv.m_bMirrorX);
+  m_Ctrls.Check(IDC_MV_FLIP_Y, &mv.m_bMirrorY);
+  m_Ctrls.Check(IDC_MV_UNTIL_TARGET, &mv.m_bNoMoveX);
+  m_Ctrls.Check(IDC_MV_NO_MOVE_Y, &mv.m_bNoMoveY);
+  m_Ctrls.Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
+  m_Ctrls.Combo(IDC_MV_TIME_MODE, &mv.m_nSpecType, CircleTimeModeNames);
+  m_Ctrls.Value(IDC_MV_SPEED, &mv.m_nSpeed, -180, 180, IDC_MV_SPEED_SPIN);
+  m_Ctrls.Value(IDC_MV_SPEED_CLONE, &mv.m_nSpeedClone, -180, 180, IDC_MV_SPEED_CLONE_SPIN);
+  m_Ctrls.Value(IDC_CM_START, &mv.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_START_SPIN);
+  m_Ctrls.Value(IDC_CM_START_CLONE, &mv.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_START_CLONE_SPIN);
+  m_Ctrls.Value(IDC_CM_END, &mv.m_nDistance, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_END_SPIN);
+  m_Ctrls.Value(IDC_CM_END_CLONE, &mv.m_nDistanceClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_CM_END_CLONE_SPIN);
+  m_Ctrls.Value(IDC_CM_RADIUS, &mv.m_nRadius, 0, 20, IDC_CM_RADIUS_SPIN);
+  m_Ctrls.Value(IDC_CM_RADIUS_CLONE, &mv.m_nRadiusClone, -20, 20, IDC_CM_RADIUS_CLONE_SPIN);
   BindOther();
 }
 
 void cCircleMoveCmdDlg::UpdateEnable() {
   if (!m_Info.m_lpCommand) return;
-  const bool bTime = ComboValue(IDC_MV_TIME_MODE) == 0;
-  EnableId(IDC_CMD_TIME, bTime);
-  EnableId(IDC_CMD_TIME_CLONE, bTime);
-  EnableId(IDC_MV_SPEED, !bTime);
-  EnableId(IDC_MV_SPEED_CLONE, !bTime);
+  const bool bTime = m_Ctrls.ComboValue(IDC_MV_TIME_MODE) == 0;
+  m_Ctrls.Enable(IDC_CMD_TIME, bTime);
+  m_Ctrls.Enable(IDC_CMD_TIME_CLONE, bTime);
+  m_Ctrls.Enable(IDC_MV_SPEED, !bTime);
+  m_Ctrls.Enable(IDC_MV_SPEED_CLONE, !bTime);
   ApplyAnimeRule();
 }
 
@@ -260,16 +262,16 @@ namespace {
 
 // The target rows that the charge and homing moves share.
 void BindTargetOffset(cMoveCmdDlgBase& Dlg, cEdMove& mv) {
-  Dlg.Combo8(IDC_MV_TARGET_SLOT, &mv.m_nTarget, TargetSlotNames);
-  Dlg.Edit16(IDC_MV_TARGET_X, &mv.m_nTargetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_SPIN);
-  Dlg.Edit16(IDC_MV_TARGET_X_DOT, &mv.m_nTargetXDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_DOT_SPIN);
-  Dlg.Check(IDC_MV_FLIP_X, &mv.m_bMirrorX);
-  Dlg.Edit16(IDC_MV_TARGET_Y, &mv.m_nTargetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_SPIN);
-  Dlg.Edit16(IDC_MV_TARGET_Y_DOT, &mv.m_nTargetYDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_DOT_SPIN);
-  Dlg.Check(IDC_MV_FLIP_Y, &mv.m_bMirrorY);
-  Dlg.Check(IDC_MV_UNTIL_TARGET, &mv.m_bNoMoveX);
-  Dlg.Check(IDC_MV_NO_MOVE_Y, &mv.m_bNoMoveY);
-  Dlg.Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
+  Dlg.m_Ctrls.Combo(IDC_MV_TARGET_SLOT, &mv.m_nTarget, TargetSlotNames);
+  Dlg.m_Ctrls.Value(IDC_MV_TARGET_X, &mv.m_nTargetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_SPIN);
+  Dlg.m_Ctrls.Value(IDC_MV_TARGET_X_DOT, &mv.m_nTargetXDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_X_DOT_SPIN);
+  Dlg.m_Ctrls.Check(IDC_MV_FLIP_X, &mv.m_bMirrorX);
+  Dlg.m_Ctrls.Value(IDC_MV_TARGET_Y, &mv.m_nTargetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_SPIN);
+  Dlg.m_Ctrls.Value(IDC_MV_TARGET_Y_DOT, &mv.m_nTargetYDot, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_MV_TARGET_Y_DOT_SPIN);
+  Dlg.m_Ctrls.Check(IDC_MV_FLIP_Y, &mv.m_bMirrorY);
+  Dlg.m_Ctrls.Check(IDC_MV_UNTIL_TARGET, &mv.m_bNoMoveX);
+  Dlg.m_Ctrls.Check(IDC_MV_NO_MOVE_Y, &mv.m_bNoMoveY);
+  Dlg.m_Ctrls.Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
 }
 
 }  // namespace
@@ -282,9 +284,9 @@ cChargeMoveCmdDlg::cChargeMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
   cEdMove& mv = Move();
   BindTimeHeader();
   BindTargetOffset(*this, mv);
-  Edit16(IDC_MV_ANGLE, &mv.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_SPIN);
-  Edit16(IDC_MV_ANGLE_CLONE, &mv.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_CLONE_SPIN);
-  Check(IDC_MV_MIRROR_ANGLE, &mv.m_bMirrorRotate);
+  m_Ctrls.Value(IDC_MV_ANGLE, &mv.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_SPIN);
+  m_Ctrls.Value(IDC_MV_ANGLE_CLONE, &mv.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_MV_ANGLE_CLONE_SPIN);
+  m_Ctrls.Check(IDC_MV_MIRROR_ANGLE, &mv.m_bMirrorRotate);
   BindTimeGroup();
   BindInertia();
   BindOther();
@@ -303,9 +305,9 @@ cHomingMoveCmdDlg::cHomingMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
   if (m_Info.m_bNew) mv.m_nRadius = 0;
   BindTimeHeader();
   BindTargetOffset(*this, mv);
-  Edit16(IDC_MV_AIM_ERROR, &mv.m_nRadius, 0, 10, IDC_MV_AIM_ERROR_SPIN);
-  Edit16(IDC_MV_AIM_ERROR_CLONE, &mv.m_nRadiusClone, 0, 10, IDC_MV_AIM_ERROR_CLONE_SPIN);
-  Check(IDC_MV_NO_JITTER, &mv.m_bSteady);
+  m_Ctrls.Value(IDC_MV_AIM_ERROR, &mv.m_nRadius, 0, 10, IDC_MV_AIM_ERROR_SPIN);
+  m_Ctrls.Value(IDC_MV_AIM_ERROR_CLONE, &mv.m_nRadiusClone, 0, 10, IDC_MV_AIM_ERROR_CLONE_SPIN);
+  m_Ctrls.Check(IDC_MV_NO_JITTER, &mv.m_bSteady);
   BindTimeGroup();
   BindInertia();
   BindOther();
@@ -326,8 +328,8 @@ cAvoidMoveCmdDlg::cAvoidMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32
   BindTimeHeader();
   if (m_bHeaderOnly) return;
   cEdMove& mv = Move();
-  Combo8(IDC_MV_DIRECTION, &mv.m_nDirection, MoveDirectionNames);
-  Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
+  m_Ctrls.Combo(IDC_MV_DIRECTION, &mv.m_nDirection, MoveDirectionNames);
+  m_Ctrls.Check(IDC_MV_KEEP_FACING, &mv.m_bKeepFacing);
   BindTimeGroup();
   BindInertia();
   BindOther();
@@ -349,6 +351,7 @@ enum { JUMP_TYPE = 0, JUMP_MAX_SPEED = 1, JUMP_MAX_HEIGHT = 2, JUMP_MIN_SPEED = 
 cTurnCmdDlg::cTurnCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                          cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
     : cDialogClass<cTurnCmdDlg, cBoundCmdDlg>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
+  AttachWidestFirst();
   if (!m_Info.m_lpCommand || Command().m_vParam.size() <= TURN_PARAM) return;
   cEdCommand& cmd = Command();
   if (m_Info.m_bNew) {
@@ -358,20 +361,22 @@ cTurnCmdDlg::cTurnCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   MakeDbNameList(m_vAnimeNames, Database.m_vAnime, "なし", 0, 2, 0);
   MakeDbNameList(m_vSoundNames, Database.m_vSound, "なし", 0, 2, 0);
   BindTimeHeader();
-  Combo32(IDC_TN_TURN, &cmd.m_vParam[TURN_PARAM], TurnNames);
-  Combo16(IDC_MV_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
-  Combo16(IDC_TN_SOUND, &cmd.m_nSound, &m_vSoundNames);
+  m_Ctrls.Combo(IDC_TN_TURN, &cmd.m_vParam[TURN_PARAM], TurnNames);
+  m_Ctrls.Combo(IDC_MV_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
+  m_Ctrls.Combo(IDC_TN_SOUND, &cmd.m_nSound, &m_vSoundNames);
 }
 
-bool cTurnCmdDlg::OnOwnCommand(uint16_t wId, uint16_t wCode) {
+int cTurnCmdDlg::OnOwnCommand(WPARAM wParam) {
+  const uint16_t wId = LOWORD(wParam), wCode = HIWORD(wParam);
   if (wId == IDC_TN_SOUND && wCode == CBN_SELCHANGE && m_Info.m_lpCommand)
-    PreviewSound(m_hWnd, m_vCombo16, IDC_TN_SOUND);
+    PreviewSound(m_hWnd, m_Ctrls.m_vCombo16, IDC_TN_SOUND);
   return false;
 }
 
 cJumpCmdDlg::cJumpCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                          cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
     : cDialogClass<cJumpCmdDlg, cBoundCmdDlg>(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
+  AttachWidestFirst();
   if (!m_Info.m_lpCommand || Command().m_vParam.size() <= JUMP_MIN_HEIGHT) return;
   cEdCommand& cmd = Command();
   cChkVector<int32_t>& vParam = cmd.m_vParam;
@@ -385,26 +390,27 @@ cJumpCmdDlg::cJumpCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
   }
   MakeDbNameList(m_vAnimeNames, Database.m_vAnime, "なし", 0, 2, 0);
   MakeDbNameList(m_vSoundNames, Database.m_vSound, "なし", 0, 2, 0);
-  Combo32(IDC_JP_TYPE, &vParam[JUMP_TYPE], JumpTypeNames);
-  Edit32(IDC_JP_MAX_SPEED, &vParam[JUMP_MAX_SPEED], 0, 200, IDC_JP_MAX_SPEED_SPIN);
-  Edit32(IDC_JP_MAX_HEIGHT, &vParam[JUMP_MAX_HEIGHT], 1, 20, IDC_JP_MAX_HEIGHT_SPIN);
-  Edit32(IDC_JP_MIN_SPEED, &vParam[JUMP_MIN_SPEED], 0, 200, IDC_JP_MIN_SPEED_SPIN);
-  Edit32(IDC_JP_MIN_HEIGHT, &vParam[JUMP_MIN_HEIGHT], 1, 20, IDC_JP_MIN_HEIGHT_SPIN);
-  Combo16(IDC_MV_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
-  Combo16(IDC_TN_SOUND, &cmd.m_nSound, &m_vSoundNames);
-  Check(IDC_JP_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
+  m_Ctrls.Combo(IDC_JP_TYPE, &vParam[JUMP_TYPE], JumpTypeNames);
+  m_Ctrls.Value(IDC_JP_MAX_SPEED, &vParam[JUMP_MAX_SPEED], 0, 200, IDC_JP_MAX_SPEED_SPIN);
+  m_Ctrls.Value(IDC_JP_MAX_HEIGHT, &vParam[JUMP_MAX_HEIGHT], 1, 20, IDC_JP_MAX_HEIGHT_SPIN);
+  m_Ctrls.Value(IDC_JP_MIN_SPEED, &vParam[JUMP_MIN_SPEED], 0, 200, IDC_JP_MIN_SPEED_SPIN);
+  m_Ctrls.Value(IDC_JP_MIN_HEIGHT, &vParam[JUMP_MIN_HEIGHT], 1, 20, IDC_JP_MIN_HEIGHT_SPIN);
+  m_Ctrls.Combo(IDC_MV_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
+  m_Ctrls.Combo(IDC_TN_SOUND, &cmd.m_nSound, &m_vSoundNames);
+  m_Ctrls.Check(IDC_JP_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
 }
 
 void cJumpCmdDlg::UpdateEnable() {
-  if (m_vCombo32.empty()) return;
-  const bool bBySpeed = ComboValue(IDC_JP_TYPE) == 2;
-  EnableId(IDC_JP_MAX_SPEED, bBySpeed);
-  EnableId(IDC_JP_MIN_SPEED, bBySpeed);
-  EnableId(IDC_JP_MIN_HEIGHT, bBySpeed);
+  if (m_Ctrls.m_vCombo32.empty()) return;
+  const bool bBySpeed = m_Ctrls.ComboValue(IDC_JP_TYPE) == 2;
+  m_Ctrls.Enable(IDC_JP_MAX_SPEED, bBySpeed);
+  m_Ctrls.Enable(IDC_JP_MIN_SPEED, bBySpeed);
+  m_Ctrls.Enable(IDC_JP_MIN_HEIGHT, bBySpeed);
 }
 
-bool cJumpCmdDlg::OnOwnCommand(uint16_t wId, uint16_t wCode) {
-  if (wId == IDC_TN_SOUND && wCode == CBN_SELCHANGE && !m_vCombo16.empty())
-    PreviewSound(m_hWnd, m_vCombo16, IDC_TN_SOUND);
+int cJumpCmdDlg::OnOwnCommand(WPARAM wParam) {
+  const uint16_t wId = LOWORD(wParam), wCode = HIWORD(wParam);
+  if (wId == IDC_TN_SOUND && wCode == CBN_SELCHANGE && !m_Ctrls.m_vCombo16.empty())
+    PreviewSound(m_hWnd, m_Ctrls.m_vCombo16, IDC_TN_SOUND);
   return false;
 }

@@ -44,7 +44,7 @@ class cLineMoveCmdDlg : public cDialogClass<cLineMoveCmdDlg, cMoveCmdDlgBase> {
   cLineMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                   cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
-  bool CheckOk() override { return CheckRatio(); }
+  int CanStore() override { return CheckRatio() ? 1 : 0; }
 };
 
 class cGroundTurnMoveCmdDlg : public cDialogClass<cGroundTurnMoveCmdDlg, cMoveCmdDlgBase> {
@@ -52,7 +52,7 @@ class cGroundTurnMoveCmdDlg : public cDialogClass<cGroundTurnMoveCmdDlg, cMoveCm
   cGroundTurnMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                         cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
-  bool CheckOk() override { return CheckRatio(); }
+  int CanStore() override { return CheckRatio() ? 1 : 0; }
 };
 
 class cCircleMoveCmdDlg : public cDialogClass<cCircleMoveCmdDlg, cMoveCmdDlgBase> {
@@ -67,7 +67,7 @@ class cChargeMoveCmdDlg : public cDialogClass<cChargeMoveCmdDlg, cMoveCmdDlgBase
   cChargeMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                     cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
-  bool CheckOk() override { return CheckRatio(); }
+  int CanStore() override { return CheckRatio() ? 1 : 0; }
 };
 
 class cHomingMoveCmdDlg : public cDialogClass<cHomingMoveCmdDlg, cMoveCmdDlgBase> {
@@ -75,7 +75,7 @@ class cHomingMoveCmdDlg : public cDialogClass<cHomingMoveCmdDlg, cMoveCmdDlgBase
   cHomingMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                     cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
-  bool CheckOk() override { return CheckRatio(); }
+  int CanStore() override { return CheckRatio() ? 1 : 0; }
 };
 
 // The avoidance move (its own template) and movement disabling (a template with the header
@@ -85,7 +85,7 @@ class cAvoidMoveCmdDlg : public cDialogClass<cAvoidMoveCmdDlg, cMoveCmdDlgBase> 
   cAvoidMoveCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                    cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
-  bool CheckOk() override { return m_bHeaderOnly || CheckRatio(); }
+  int CanStore() override { return m_bHeaderOnly || CheckRatio() ? 1 : 0; }
 
   bool m_bHeaderOnly = false;
 };
@@ -94,7 +94,7 @@ class cTurnCmdDlg : public cDialogClass<cTurnCmdDlg, cBoundCmdDlg> {
  public:
   cTurnCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
-  bool OnOwnCommand(uint16_t wId, uint16_t wCode) override;
+  int OnOwnCommand(WPARAM wParam) override;
 };
 
 class cJumpCmdDlg : public cDialogClass<cJumpCmdDlg, cBoundCmdDlg> {
@@ -102,5 +102,5 @@ class cJumpCmdDlg : public cDialogClass<cJumpCmdDlg, cBoundCmdDlg> {
   cJumpCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
-  bool OnOwnCommand(uint16_t wId, uint16_t wCode) override;
+  int OnOwnCommand(WPARAM wParam) override;
 };

@@ -58,8 +58,8 @@ cGraphicCmdDlg::cGraphicCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
 }
 
 void cGraphicCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  const int32_t nKind = c.Shown(IDC_GR_KIND);
+  cCtrlSet& c = m_Ctrls;
+  const int32_t nKind = c.ComboValue(IDC_GR_KIND);
   if (nKind == GRAPHIC_OF_CHARA) {
     c.Enable(IDC_GR_SHIFT, true);
     SetRangeShown(c.Val(IDC_GR_SHIFT), -19, 19);
@@ -83,7 +83,7 @@ void cGraphicCmdDlg::UpdateEnable() {
 int cGraphicCmdDlg::OnOwnCommand(WPARAM wParam) {
   if (!IsClick(wParam, IDC_GR_LIST)) return 0;
   uint16_t wPicked = 0;
-  if (PickGraphic(&wPicked, m_Ctrls.Shown(IDC_GR_KIND), this, m_Ctrls.Btn(IDC_GR_LIST)))
+  if (PickGraphic(&wPicked, m_Ctrls.ComboValue(IDC_GR_KIND), this, m_Ctrls.Btn(IDC_GR_LIST)))
     if (cEditValCtrl<int32_t>* p = m_Ctrls.Val(IDC_GR_NUMBER)) p->SetValue(wPicked);
   Draw();
   return 1;
@@ -95,7 +95,7 @@ void cGraphicCmdDlg::Draw() {
   cEditValCtrl<int32_t>* lpShift = m_Ctrls.Val(IDC_GR_SHIFT);
   if (!lpPic || !lpNumber || !lpShift) return;
   cEdChara rec;
-  rec.m_nSheet = static_cast<int8_t>(m_Ctrls.Shown(IDC_GR_KIND));
+  rec.m_nSheet = static_cast<int8_t>(m_Ctrls.ComboValue(IDC_GR_KIND));
   rec.m_nGraphic = static_cast<int16_t>(lpNumber->ParseText());
   rec.m_nGraphicShift = static_cast<int16_t>(lpShift->ParseText());
   rec.m_nOffsetX = rec.m_nOffsetY = 0;
@@ -177,7 +177,7 @@ cEffectCmdDlg::cEffectCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKi
     *Param(6) = 100;
   }
   MakeDbNameList(m_vNames, Database.m_vEffect, "エフェクトの消去", 0, 3, 0);
-  cCmdCtrls& c = m_Ctrls;
+  cCtrlSet& c = m_Ctrls;
   c.Combo(IDC_EF_EFFECT, Param(0), &m_vNames, 0);
   c.Combo(IDC_EF_POS, Param(1), EffectPosNames, 0);
   c.Value(IDC_EF_X, Param(2), 0, 511, IDC_EF_X_SPIN);
@@ -189,13 +189,13 @@ cEffectCmdDlg::cEffectCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKi
 }
 
 void cEffectCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  if (c.Shown(IDC_EF_EFFECT) == 0) {
+  cCtrlSet& c = m_Ctrls;
+  if (c.ComboValue(IDC_EF_EFFECT) == 0) {
     c.Enable({IDC_EF_POS, IDC_EF_X, IDC_EF_Y, IDC_EF_SHIFT_X, IDC_EF_SHIFT_Y, IDC_EF_SCALE, IDC_EF_PAUSE}, false);
     return;
   }
   c.Enable({IDC_EF_POS, IDC_EF_SHIFT_X, IDC_EF_SHIFT_Y, IDC_EF_SCALE, IDC_EF_PAUSE}, true);
-  c.Enable({IDC_EF_X, IDC_EF_Y}, TakesCoordinates(c.Shown(IDC_EF_POS)));
+  c.Enable({IDC_EF_X, IDC_EF_Y}, TakesCoordinates(c.ComboValue(IDC_EF_POS)));
 }
 
 void cEffectCmdDlg::AfterStore() { Cmd().m_bParallel = *Param(7) ? 0 : 1; }
@@ -215,7 +215,7 @@ cPictureCmdDlg::cPictureCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
     for (const auto& d : DEFAULTS) *Param(d.n) = d.v;
   }
   MakeDbNameList(m_vNames, Database.m_vPicture, "ピクチャーの消去(ID非設定なら全消去)", 0, 3, 0);
-  cCmdCtrls& c = m_Ctrls;
+  cCtrlSet& c = m_Ctrls;
   c.Combo(IDC_PI_PICTURE, Param(0), &m_vNames, 0);
   c.Check(IDC_PI_USE_ID, Param(12));
   c.Value(IDC_PI_ID, Param(13), 0, 999, IDC_PI_ID_SPIN);
@@ -234,29 +234,29 @@ cPictureCmdDlg::cPictureCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
 }
 
 void cPictureCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  c.Enable(IDC_PI_ID, c.Checked(IDC_PI_USE_ID) != 0);
-  if (c.Shown(IDC_PI_PICTURE) == 0) {
+  cCtrlSet& c = m_Ctrls;
+  c.Enable(IDC_PI_ID, c.CheckState(IDC_PI_USE_ID) != 0);
+  if (c.ComboValue(IDC_PI_PICTURE) == 0) {
     c.Enable({IDC_PI_POS, IDC_PI_X, IDC_PI_Y, IDC_PI_SHIFT_X, IDC_PI_SHIFT_Y, IDC_PI_FRONT, IDC_PI_FOLLOW,
               IDC_PI_SCALE, IDC_PI_TIME_MODE, IDC_PI_TIME, IDC_PI_INSTANT, IDC_PI_PAUSE},
              false);
     return;
   }
   c.Enable({IDC_PI_POS, IDC_PI_SHIFT_X, IDC_PI_SHIFT_Y, IDC_PI_FRONT, IDC_PI_SCALE, IDC_PI_TIME_MODE}, true);
-  c.Enable({IDC_PI_X, IDC_PI_Y}, TakesCoordinates(c.Shown(IDC_PI_POS)));
-  switch (c.Shown(IDC_PI_TIME_MODE)) {
+  c.Enable({IDC_PI_X, IDC_PI_Y}, TakesCoordinates(c.ComboValue(IDC_PI_POS)));
+  switch (c.ComboValue(IDC_PI_TIME_MODE)) {
     case TIME_UNTIL_KEY:
       c.Enable({IDC_PI_FOLLOW, IDC_PI_TIME, IDC_PI_INSTANT, IDC_PI_PAUSE}, false);
-      c.SetChecked(IDC_PI_PAUSE, 1);
+      c.SetCheckState(IDC_PI_PAUSE, 1);
       break;
     case TIME_UNTIL_END:
       c.Enable(IDC_PI_FOLLOW, true);
       c.Enable({IDC_PI_TIME, IDC_PI_INSTANT, IDC_PI_PAUSE}, false);
-      c.SetChecked(IDC_PI_PAUSE, 0);
+      c.SetCheckState(IDC_PI_PAUSE, 0);
       break;
     default:
       c.Enable({IDC_PI_FOLLOW, IDC_PI_INSTANT, IDC_PI_PAUSE}, true);
-      if (c.Checked(IDC_PI_INSTANT)) {
+      if (c.CheckState(IDC_PI_INSTANT)) {
         if (cEditValCtrl<int32_t>* p = c.Val(IDC_PI_TIME)) p->SetValue(1);
         c.Enable(IDC_PI_TIME, false);
       } else {
@@ -275,7 +275,7 @@ cScreenColorCmdDlg::cScreenColorCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, i
                                        cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
     : cCmdDlgOf(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
   if (IsNew()) SetNewTiming(Cmd());
-  cCmdCtrls& c = m_Ctrls;
+  cCtrlSet& c = m_Ctrls;
   c.Slider(IDC_SCOL_R, Param(0), 0, 255, 30, IDC_SCOL_R_VALUE);
   c.Slider(IDC_SCOL_G, Param(1), 0, 255, 30, IDC_SCOL_G_VALUE);
   c.Slider(IDC_SCOL_B, Param(2), 0, 255, 30, IDC_SCOL_B_VALUE);
@@ -288,11 +288,11 @@ cScreenColorCmdDlg::cScreenColorCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, i
 }
 
 void cScreenColorCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  const bool bRestore = c.Checked(IDC_SCOL_RESTORE) != 0;
+  cCtrlSet& c = m_Ctrls;
+  const bool bRestore = c.CheckState(IDC_SCOL_RESTORE) != 0;
   c.Enable({IDC_SCOL_R, IDC_SCOL_G, IDC_SCOL_B, IDC_SCOL_PERCENT, IDC_SCOL_INSTANT}, !bRestore);
-  if (bRestore) c.SetChecked(IDC_SCOL_INSTANT, 0);
-  c.Enable(IDC_SCOL_COUNT, !bRestore && c.Checked(IDC_SCOL_INSTANT));
+  if (bRestore) c.SetCheckState(IDC_SCOL_INSTANT, 0);
+  c.Enable(IDC_SCOL_COUNT, !bRestore && c.CheckState(IDC_SCOL_INSTANT));
   Draw();
 }
 
@@ -320,12 +320,12 @@ cSoundCmdDlg::cSoundCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind
   }
   MakeDbNameList(m_vNames, Database.m_vSound, nullptr, 1, 3, 0);
   m_Ctrls.Combo(IDC_SD_SOUND, Param(0), &m_vNames, 1);
-  m_Ctrls.Check8(IDC_SD_MUTE_OFF_SCREEN, &Cmd().m_bMuteOffScreen);
+  m_Ctrls.Check(IDC_SD_MUTE_OFF_SCREEN, &Cmd().m_bMuteOffScreen);
 }
 
 void cSoundCmdDlg::AfterCommand(WPARAM wParam) {
   if (LOWORD(wParam) == IDC_SD_SOUND && HIWORD(wParam) == CBN_SELCHANGE)
-    PreviewSound(m_hWnd, m_Ctrls.m_vCombo, IDC_SD_SOUND);
+    PreviewSound(m_hWnd, m_Ctrls.m_vCombo32, IDC_SD_SOUND);
 }
 
 cBgmCmdDlg::cBgmCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
@@ -342,11 +342,11 @@ cBgmCmdDlg::cBgmCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cC
 }
 
 int cBgmCmdDlg::PlayChosen() {
-  const int32_t nBgm = m_Ctrls.Shown(IDC_BGM_BGM);
+  const int32_t nBgm = m_Ctrls.ComboValue(IDC_BGM_BGM);
   // "BGMの停止" and a list without pieces play nothing.
   if (nBgm <= 0 || nBgm >= static_cast<int32_t>(Database.m_vBgm.size())) return 0;
   Music.LoadTrack(0, Database.m_vBgm[nBgm].m_strPath.c_str());
-  if (Music.Play(0, 0, m_Ctrls.Checked(IDC_BGM_LOOP), 0, 1)) return 1;
+  if (Music.Play(0, 0, m_Ctrls.CheckState(IDC_BGM_LOOP), 0, 1)) return 1;
   ErrorBox("読み込み失敗！");
   return 0;
 }

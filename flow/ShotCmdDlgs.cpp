@@ -34,7 +34,9 @@ bool EditsCommonPalette() { return StageEditState.m_nEditContext == EDIT_COMMON_
 
 cShotPartCmdDlg::cShotPartCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cCmdEditInfo* lpInfo,
                                  cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
-    : cBoundCmdDlg(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {}
+    : cBoundCmdDlg(wTemplateId, lpOwner, nKind, lpInfo, lpWindowList, lpAnchor, bCentre) {
+  AttachWidestFirst();
+}
 
 bool cShotPartCmdDlg::PrepareShot() {
   if (!m_Info.m_lpCommand) return false;
@@ -47,12 +49,12 @@ bool cShotPartCmdDlg::PrepareShot() {
 
 void cShotPartCmdDlg::BindFormation() {
   cEdShot& sh = Shot();
-  Combo8(IDC_SH_FORMATION, &sh.m_nFormation, ShotFormationNames);
-  Edit16(IDC_SH_FORM_PARAM1, &sh.m_nFormParam[0], 0, PARAM_MAX, IDC_SH_FORM_PARAM1_SPIN);
-  Edit16(IDC_SH_FORM_PARAM2, &sh.m_nFormParam[1], 0, PARAM_MAX, IDC_SH_FORM_PARAM2_SPIN);
-  Edit16(IDC_SH_FORM_PARAM3, &sh.m_nFormParam[2], 0, PARAM_MAX, IDC_SH_FORM_PARAM3_SPIN);
-  for (uint32_t nId : FORM_CAPTIONS) Static(nId);
-  Edit8(IDC_SH_COUNT, &sh.m_nCount, 1, 127, IDC_SH_COUNT_SPIN);
+  m_Ctrls.Combo(IDC_SH_FORMATION, &sh.m_nFormation, ShotFormationNames);
+  m_Ctrls.Value(IDC_SH_FORM_PARAM1, &sh.m_nFormParam[0], 0, PARAM_MAX, IDC_SH_FORM_PARAM1_SPIN);
+  m_Ctrls.Value(IDC_SH_FORM_PARAM2, &sh.m_nFormParam[1], 0, PARAM_MAX, IDC_SH_FORM_PARAM2_SPIN);
+  m_Ctrls.Value(IDC_SH_FORM_PARAM3, &sh.m_nFormParam[2], 0, PARAM_MAX, IDC_SH_FORM_PARAM3_SPIN);
+  for (uint32_t nId : FORM_CAPTIONS) m_Ctrls.Static(nId);
+  m_Ctrls.Value(IDC_SH_COUNT, &sh.m_nCount, 1, 127, IDC_SH_COUNT_SPIN);
 }
 
 void cShotPartCmdDlg::BindDrop() {
@@ -63,22 +65,22 @@ void cShotPartCmdDlg::BindDrop() {
     MakeNumberedNameList(m_vEntryNames, Stage.m_vPalItem);
   else
     m_vEntryNames.clear();
-  Combo8(IDC_SH_DROP_PALETTE, &sh.m_nItemPalette, EditsCommonPalette() ? ItemPalNamesCommon : ItemPalNames);
-  Combo16(IDC_SH_DROP_ITEM, &sh.m_nItemNo, &m_vEntryNames, 1);
+  m_Ctrls.Combo(IDC_SH_DROP_PALETTE, &sh.m_nItemPalette, EditsCommonPalette() ? ItemPalNamesCommon : ItemPalNames);
+  m_Ctrls.Combo(IDC_SH_DROP_ITEM, &sh.m_nItemNo, &m_vEntryNames, 1);
 }
 
 void cShotPartCmdDlg::ApplyDropRule() {
-  const int32_t nPalette = ComboValue(IDC_SH_DROP_PALETTE);
-  EnableId(IDC_SH_DROP_ITEM, nPalette == DROP_COMMON || nPalette == DROP_STAGE);
+  const int32_t nPalette = m_Ctrls.ComboValue(IDC_SH_DROP_PALETTE);
+  m_Ctrls.Enable(IDC_SH_DROP_ITEM, nPalette == DROP_COMMON || nPalette == DROP_STAGE);
   if (nPalette == DROP_COMMON)
-    SetComboNameList(m_vCombo16, IDC_SH_DROP_ITEM, m_vEntryNames, CommonPalette.m_vItem);
+    SetComboNameList(m_Ctrls.m_vCombo16, IDC_SH_DROP_ITEM, m_vEntryNames, CommonPalette.m_vItem);
   else if (nPalette == DROP_STAGE)
-    SetComboNameList(m_vCombo16, IDC_SH_DROP_ITEM, m_vEntryNames, Stage.m_vPalItem);
+    SetComboNameList(m_Ctrls.m_vCombo16, IDC_SH_DROP_ITEM, m_vEntryNames, Stage.m_vPalItem);
 }
 
 bool cShotPartCmdDlg::PreviewOwnSound(uint16_t wId, uint16_t wCode) {
   if (wId != IDC_SH_SOUND) return false;
-  if (wCode == CBN_SELCHANGE) PreviewSound(m_hWnd, m_vCombo16, IDC_SH_SOUND);
+  if (wCode == CBN_SELCHANGE) PreviewSound(m_hWnd, m_Ctrls.m_vCombo16, IDC_SH_SOUND);
   return true;
 }
 
@@ -106,94 +108,94 @@ cShotCmdDlg::cShotCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, 
 
   BindTimeHeader();
   // Display.
-  Edit16(IDC_SH_GRAPHIC, &sh.m_nGraphic, 1, 120, IDC_SH_GRAPHIC_SPIN);
-  Button(IDC_SH_GRAPHIC_LIST);
-  Picture(IDC_SH_PREVIEW, PREVIEW_SIZE, PREVIEW_SIZE);
-  Check(IDC_SH_TRANSPARENT, &sh.m_bTransparent);
-  Edit8(IDC_SH_Z, &sh.m_nZ, 0, 7, IDC_SH_Z_SPIN);
+  m_Ctrls.Value(IDC_SH_GRAPHIC, &sh.m_nGraphic, 1, 120, IDC_SH_GRAPHIC_SPIN);
+  m_Ctrls.Button(IDC_SH_GRAPHIC_LIST);
+  m_Ctrls.Picture(IDC_SH_PREVIEW, PREVIEW_SIZE, PREVIEW_SIZE);
+  m_Ctrls.Check(IDC_SH_TRANSPARENT, &sh.m_bTransparent);
+  m_Ctrls.Value(IDC_SH_Z, &sh.m_nZ, 0, 7, IDC_SH_Z_SPIN);
   // Firing.
   BindFormation();
-  Edit8(IDC_SH_CLONES, &sh.m_nClones, 0, 20, IDC_SH_CLONES_SPIN);
-  Combo8(IDC_SH_DIRECTION, &sh.m_nDirection, MoveDirectionNames);
-  Combo8(IDC_SH_OBJECT, &sh.m_nAimAt, ShotObjectNames);
-  Check(IDC_SH_AIM_TARGET, &sh.m_bAimAtTarget);
-  Combo8(IDC_SH_TARGET, &sh.m_nTarget, TargetSlotNames);
-  Edit16(IDC_SH_ANGLE, &sh.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_SH_ANGLE_SPIN);
-  Edit16(IDC_SH_ANGLE_CLONE, &sh.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_SH_ANGLE_CLONE_SPIN);
-  Check(IDC_SH_MIRROR_ANGLE, &sh.m_bMirrorRotate);
-  Edit16(IDC_SH_SPREAD, &sh.m_nSpread, 0, 180, IDC_SH_SPREAD_SPIN);
-  Check(IDC_SH_SHIFT_BY_ANGLE, &sh.m_bShiftByAngle);
-  Edit16(IDC_SH_OFFSET_X, &sh.m_nOffsetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_X_SPIN);
-  Edit16(IDC_SH_OFFSET_X_CLONE, &sh.m_nOffsetXClone, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_X_CLONE_SPIN);
-  Check(IDC_SH_FLIP_X, &sh.m_bMirrorX);
-  Edit16(IDC_SH_OFFSET_Y, &sh.m_nOffsetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_Y_SPIN);
-  Edit16(IDC_SH_OFFSET_Y_CLONE, &sh.m_nOffsetYClone, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_Y_CLONE_SPIN);
-  Check(IDC_SH_FLIP_Y, &sh.m_bMirrorY);
-  Combo16(IDC_SH_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
-  Combo16(IDC_SH_SOUND, &cmd.m_nSound, &m_vSoundNames);
-  Check(IDC_SH_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
+  m_Ctrls.Value(IDC_SH_CLONES, &sh.m_nClones, 0, 20, IDC_SH_CLONES_SPIN);
+  m_Ctrls.Combo(IDC_SH_DIRECTION, &sh.m_nDirection, MoveDirectionNames);
+  m_Ctrls.Combo(IDC_SH_OBJECT, &sh.m_nAimAt, ShotObjectNames);
+  m_Ctrls.Check(IDC_SH_AIM_TARGET, &sh.m_bAimAtTarget);
+  m_Ctrls.Combo(IDC_SH_TARGET, &sh.m_nTarget, TargetSlotNames);
+  m_Ctrls.Value(IDC_SH_ANGLE, &sh.m_nAngle, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_SH_ANGLE_SPIN);
+  m_Ctrls.Value(IDC_SH_ANGLE_CLONE, &sh.m_nAngleClone, -ANGLE_LIMIT, ANGLE_LIMIT, IDC_SH_ANGLE_CLONE_SPIN);
+  m_Ctrls.Check(IDC_SH_MIRROR_ANGLE, &sh.m_bMirrorRotate);
+  m_Ctrls.Value(IDC_SH_SPREAD, &sh.m_nSpread, 0, 180, IDC_SH_SPREAD_SPIN);
+  m_Ctrls.Check(IDC_SH_SHIFT_BY_ANGLE, &sh.m_bShiftByAngle);
+  m_Ctrls.Value(IDC_SH_OFFSET_X, &sh.m_nOffsetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_X_SPIN);
+  m_Ctrls.Value(IDC_SH_OFFSET_X_CLONE, &sh.m_nOffsetXClone, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_X_CLONE_SPIN);
+  m_Ctrls.Check(IDC_SH_FLIP_X, &sh.m_bMirrorX);
+  m_Ctrls.Value(IDC_SH_OFFSET_Y, &sh.m_nOffsetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_Y_SPIN);
+  m_Ctrls.Value(IDC_SH_OFFSET_Y_CLONE, &sh.m_nOffsetYClone, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_Y_CLONE_SPIN);
+  m_Ctrls.Check(IDC_SH_FLIP_Y, &sh.m_bMirrorY);
+  m_Ctrls.Combo(IDC_SH_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
+  m_Ctrls.Combo(IDC_SH_SOUND, &cmd.m_nSound, &m_vSoundNames);
+  m_Ctrls.Check(IDC_SH_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
   // Performance.
-  Edit8(IDC_SH_FACTION, &sh.m_nSide, 0, 7, IDC_SH_FACTION_SPIN);
-  Check(IDC_SH_SAME_FACTION, &sh.m_bSameSide);
-  Combo8(IDC_SH_GIANT, &sh.m_nGiant, GiantNames, 1);
-  Combo8(IDC_SH_MOVE_TYPE, &sh.m_nMoveType, ShotMoveTypeNames);
-  Edit16(IDC_SH_TYPE_PARAM1, &sh.m_nMoveParam[0], 0, PARAM_MAX, IDC_SH_TYPE_PARAM1_SPIN);
-  Edit16(IDC_SH_TYPE_PARAM2, &sh.m_nMoveParam[1], 0, PARAM_MAX, IDC_SH_TYPE_PARAM2_SPIN);
-  Edit16(IDC_SH_TYPE_PARAM3, &sh.m_nMoveParam[2], 0, PARAM_MAX, IDC_SH_TYPE_PARAM3_SPIN);
-  for (uint32_t nId : TYPE_CAPTIONS) Static(nId);
-  Combo8(IDC_SH_TYPE_TARGET, &sh.m_nMoveTarget, TargetSlotNames);
-  Check(IDC_SH_SYNC_SCROLL, &sh.m_bScrollSync);
-  Edit16(IDC_SH_SPEED, &sh.m_nSpeed, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_SPEED_SPIN);
-  Edit16(IDC_SH_SPEED_CLONE, &sh.m_nSpeedClone, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_SPEED_CLONE_SPIN);
-  Check(IDC_SH_USE_ACCEL, &sh.m_bAccel);
-  Edit16(IDC_SH_ACCEL, &sh.m_nAccel, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_ACCEL_SPIN);
-  Edit16(IDC_SH_ACCEL_CLONE, &sh.m_nAccelClone, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_ACCEL_CLONE_SPIN);
-  Check(IDC_SH_USE_RANGE, &sh.m_bRange);
-  Edit16(IDC_SH_RANGE, &sh.m_nRange, 0, 64, IDC_SH_RANGE_SPIN);
-  Edit16(IDC_SH_RANGE_CLONE, &sh.m_nRangeClone, -40, 40, IDC_SH_RANGE_CLONE_SPIN);
-  Check(IDC_SH_NO_VANISH_AT_END, &sh.m_bNoVanishAtEnd);
-  Check(IDC_SH_USE_LIFE, &sh.m_bLifeTime);
-  Edit16(IDC_SH_LIFE, &sh.m_nLifeTime, 1, 999, IDC_SH_LIFE_SPIN);
-  Edit16(IDC_SH_LIFE_CLONE, &sh.m_nLifeTimeClone, -99, 99, IDC_SH_LIFE_CLONE_SPIN);
-  Check(IDC_SH_VANISH_BY_SHOT, &sh.m_bVanishByShot);
-  Edit8(IDC_SH_VANISH_VALUE, &sh.m_nVanishValue, 1, 9, IDC_SH_VANISH_VALUE_SPIN);
-  Check(IDC_SH_PIERCE_BLOCK, &sh.m_bPierceBlock);
-  Check(IDC_SH_PIERCE_CHARA, &sh.m_bPierceChara);
-  Check(IDC_SH_PIERCE_BLOCK_CHARA, &sh.m_bPierceBlockChara);
-  Edit32(IDC_SH_POWER, &sh.m_nPower, -999999, 999999, IDC_SH_POWER_SPIN);
-  Edit8(IDC_SH_IMPACT, &sh.m_nImpact, -20, 20, IDC_SH_IMPACT_SPIN);
-  Combo16(IDC_SH_EFFECT, &sh.m_nEffect, &m_vEffectNames);
-  Check(IDC_SH_ATTACK, &sh.m_bAttack);
-  Combo8(IDC_SH_FLOW_ID, &sh.m_nValidFlowId, FlowIdNames);
+  m_Ctrls.Value(IDC_SH_FACTION, &sh.m_nSide, 0, 7, IDC_SH_FACTION_SPIN);
+  m_Ctrls.Check(IDC_SH_SAME_FACTION, &sh.m_bSameSide);
+  m_Ctrls.Combo(IDC_SH_GIANT, &sh.m_nGiant, GiantNames, 1);
+  m_Ctrls.Combo(IDC_SH_MOVE_TYPE, &sh.m_nMoveType, ShotMoveTypeNames);
+  m_Ctrls.Value(IDC_SH_TYPE_PARAM1, &sh.m_nMoveParam[0], 0, PARAM_MAX, IDC_SH_TYPE_PARAM1_SPIN);
+  m_Ctrls.Value(IDC_SH_TYPE_PARAM2, &sh.m_nMoveParam[1], 0, PARAM_MAX, IDC_SH_TYPE_PARAM2_SPIN);
+  m_Ctrls.Value(IDC_SH_TYPE_PARAM3, &sh.m_nMoveParam[2], 0, PARAM_MAX, IDC_SH_TYPE_PARAM3_SPIN);
+  for (uint32_t nId : TYPE_CAPTIONS) m_Ctrls.Static(nId);
+  m_Ctrls.Combo(IDC_SH_TYPE_TARGET, &sh.m_nMoveTarget, TargetSlotNames);
+  m_Ctrls.Check(IDC_SH_SYNC_SCROLL, &sh.m_bScrollSync);
+  m_Ctrls.Value(IDC_SH_SPEED, &sh.m_nSpeed, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_SPEED_SPIN);
+  m_Ctrls.Value(IDC_SH_SPEED_CLONE, &sh.m_nSpeedClone, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_SPEED_CLONE_SPIN);
+  m_Ctrls.Check(IDC_SH_USE_ACCEL, &sh.m_bAccel);
+  m_Ctrls.Value(IDC_SH_ACCEL, &sh.m_nAccel, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_ACCEL_SPIN);
+  m_Ctrls.Value(IDC_SH_ACCEL_CLONE, &sh.m_nAccelClone, -SPEED_LIMIT, SPEED_LIMIT, IDC_SH_ACCEL_CLONE_SPIN);
+  m_Ctrls.Check(IDC_SH_USE_RANGE, &sh.m_bRange);
+  m_Ctrls.Value(IDC_SH_RANGE, &sh.m_nRange, 0, 64, IDC_SH_RANGE_SPIN);
+  m_Ctrls.Value(IDC_SH_RANGE_CLONE, &sh.m_nRangeClone, -40, 40, IDC_SH_RANGE_CLONE_SPIN);
+  m_Ctrls.Check(IDC_SH_NO_VANISH_AT_END, &sh.m_bNoVanishAtEnd);
+  m_Ctrls.Check(IDC_SH_USE_LIFE, &sh.m_bLifeTime);
+  m_Ctrls.Value(IDC_SH_LIFE, &sh.m_nLifeTime, 1, 999, IDC_SH_LIFE_SPIN);
+  m_Ctrls.Value(IDC_SH_LIFE_CLONE, &sh.m_nLifeTimeClone, -99, 99, IDC_SH_LIFE_CLONE_SPIN);
+  m_Ctrls.Check(IDC_SH_VANISH_BY_SHOT, &sh.m_bVanishByShot);
+  m_Ctrls.Value(IDC_SH_VANISH_VALUE, &sh.m_nVanishValue, 1, 9, IDC_SH_VANISH_VALUE_SPIN);
+  m_Ctrls.Check(IDC_SH_PIERCE_BLOCK, &sh.m_bPierceBlock);
+  m_Ctrls.Check(IDC_SH_PIERCE_CHARA, &sh.m_bPierceChara);
+  m_Ctrls.Check(IDC_SH_PIERCE_BLOCK_CHARA, &sh.m_bPierceBlockChara);
+  m_Ctrls.Value(IDC_SH_POWER, &sh.m_nPower, -999999, 999999, IDC_SH_POWER_SPIN);
+  m_Ctrls.Value(IDC_SH_IMPACT, &sh.m_nImpact, -20, 20, IDC_SH_IMPACT_SPIN);
+  m_Ctrls.Combo(IDC_SH_EFFECT, &sh.m_nEffect, &m_vEffectNames);
+  m_Ctrls.Check(IDC_SH_ATTACK, &sh.m_bAttack);
+  m_Ctrls.Combo(IDC_SH_FLOW_ID, &sh.m_nValidFlowId, FlowIdNames);
   BindDrop();
 }
 
 void cShotCmdDlg::ApplyTargetRule() {
-  const int32_t f = ComboValue(IDC_SH_FORMATION);
+  const int32_t f = m_Ctrls.ComboValue(IDC_SH_FORMATION);
   if (f == 4)
-    EnableId(IDC_SH_TARGET, false);
+    m_Ctrls.Enable(IDC_SH_TARGET, false);
   else if (f == 3 || f == 5)
-    EnableId(IDC_SH_TARGET, ComboValue(IDC_SH_OBJECT) == 0);
+    m_Ctrls.Enable(IDC_SH_TARGET, m_Ctrls.ComboValue(IDC_SH_OBJECT) == 0);
   else
-    EnableId(IDC_SH_TARGET, IsTicked(IDC_SH_AIM_TARGET));
+    m_Ctrls.Enable(IDC_SH_TARGET, m_Ctrls.IsChecked(IDC_SH_AIM_TARGET));
 }
 
 void cShotCmdDlg::UpdateEnable() {
   if (!m_Info.m_lpCommand) return;
   ApplyTargetRule();
-  EnableId(IDC_SH_FACTION, !IsTicked(IDC_SH_SAME_FACTION));
-  const bool bAccel = IsTicked(IDC_SH_USE_ACCEL);
-  EnableId(IDC_SH_ACCEL, bAccel);
-  EnableId(IDC_SH_ACCEL_CLONE, bAccel);
-  const bool bRange = IsTicked(IDC_SH_USE_RANGE);
-  EnableId(IDC_SH_RANGE, bRange);
-  EnableId(IDC_SH_RANGE_CLONE, bRange);
-  EnableId(IDC_SH_NO_VANISH_AT_END, bRange);
-  const bool bLife = IsTicked(IDC_SH_USE_LIFE);
-  EnableId(IDC_SH_LIFE, bLife);
-  EnableId(IDC_SH_LIFE_CLONE, bLife);
-  EnableId(IDC_SH_VANISH_VALUE, IsTicked(IDC_SH_VANISH_BY_SHOT));
-  EnableId(IDC_SH_FLOW_ID, IsTicked(IDC_SH_ATTACK));
+  m_Ctrls.Enable(IDC_SH_FACTION, !m_Ctrls.IsChecked(IDC_SH_SAME_FACTION));
+  const bool bAccel = m_Ctrls.IsChecked(IDC_SH_USE_ACCEL);
+  m_Ctrls.Enable(IDC_SH_ACCEL, bAccel);
+  m_Ctrls.Enable(IDC_SH_ACCEL_CLONE, bAccel);
+  const bool bRange = m_Ctrls.IsChecked(IDC_SH_USE_RANGE);
+  m_Ctrls.Enable(IDC_SH_RANGE, bRange);
+  m_Ctrls.Enable(IDC_SH_RANGE_CLONE, bRange);
+  m_Ctrls.Enable(IDC_SH_NO_VANISH_AT_END, bRange);
+  const bool bLife = m_Ctrls.IsChecked(IDC_SH_USE_LIFE);
+  m_Ctrls.Enable(IDC_SH_LIFE, bLife);
+  m_Ctrls.Enable(IDC_SH_LIFE_CLONE, bLife);
+  m_Ctrls.Enable(IDC_SH_VANISH_VALUE, m_Ctrls.IsChecked(IDC_SH_VANISH_BY_SHOT));
+  m_Ctrls.Enable(IDC_SH_FLOW_ID, m_Ctrls.IsChecked(IDC_SH_ATTACK));
   ApplyDropRule();
 }
 
@@ -204,30 +206,31 @@ void cShotCmdDlg::AfterShow() {
 }
 
 void cShotCmdDlg::UpdateFormation() {
-  const int32_t f = ComboValue(IDC_SH_FORMATION);
+  const int32_t f = m_Ctrls.ComboValue(IDC_SH_FORMATION);
   // Lightning and encirclement always aim at their object; an explosion aims at nothing.
-  if (f == 4) SetTicked(IDC_SH_AIM_TARGET, false);
-  if (f == 3 || f == 5) SetTicked(IDC_SH_AIM_TARGET, true);
-  EnableId(IDC_SH_AIM_TARGET, f >= 0 && f <= 2);
+  if (f == 4) m_Ctrls.SetChecked(IDC_SH_AIM_TARGET, false);
+  if (f == 3 || f == 5) m_Ctrls.SetChecked(IDC_SH_AIM_TARGET, true);
+  m_Ctrls.Enable(IDC_SH_AIM_TARGET, f >= 0 && f <= 2);
   ApplyTargetRule();
-  EnableId(IDC_SH_SHIFT_BY_ANGLE, f == 0 || f == 2);
-  EnableId(IDC_SH_OBJECT, f == 3 || f == 5);
+  m_Ctrls.Enable(IDC_SH_SHIFT_BY_ANGLE, f == 0 || f == 2);
+  m_Ctrls.Enable(IDC_SH_OBJECT, f == 3 || f == 5);
   SetUpParamEdits(*this, FORM_EDITS, FORM_CAPTIONS, ShotFormationParams, f, SHOT_FORMATIONS, m_cLastFormation);
 }
 
 void cShotCmdDlg::UpdateMoveType() {
-  const int32_t a = ComboValue(IDC_SH_MOVE_TYPE);
-  EnableId(IDC_SH_TYPE_TARGET, a == 3 || a == 6);
+  const int32_t a = m_Ctrls.ComboValue(IDC_SH_MOVE_TYPE);
+  m_Ctrls.Enable(IDC_SH_TYPE_TARGET, a == 3 || a == 6);
   SetUpParamEdits(*this, TYPE_EDITS, TYPE_CAPTIONS, ShotMoveTypeParams, a, SHOT_MOVE_TYPES, m_cLastType);
 }
 
-bool cShotCmdDlg::OnOwnCommand(uint16_t wId, uint16_t wCode) {
+int cShotCmdDlg::OnOwnCommand(WPARAM wParam) {
+  const uint16_t wId = LOWORD(wParam), wCode = HIWORD(wParam);
   if (!m_Info.m_lpCommand) return false;
   switch (wId) {
     case IDC_SH_GRAPHIC_LIST: {
       uint16_t nPicked = 0;
-      if (RunGraphicPickDlg(&nPicked, SHOT_SHEET, this, Ctrl(IDC_SH_GRAPHIC_LIST)) != 0)
-        if (cEditValCtrl<int16_t>* lpEdit = Edit16Ctrl(IDC_SH_GRAPHIC)) lpEdit->SetValue(static_cast<int16_t>(nPicked));
+      if (RunGraphicPickDlg(&nPicked, SHOT_SHEET, this, m_Ctrls.Ctrl(IDC_SH_GRAPHIC_LIST)) != 0)
+        if (cEditValCtrl<int16_t>* lpEdit = m_Ctrls.Val<int16_t>(IDC_SH_GRAPHIC)) lpEdit->SetValue(static_cast<int16_t>(nPicked));
       return true;
     }
     case IDC_SH_FORMATION:
@@ -246,10 +249,10 @@ void cShotCmdDlg::Draw() {
 }
 
 void cShotCmdDlg::DrawGraphic(uint32_t nPictureId) {
-  if (!m_bInit || m_vPicture.empty()) return;
-  cBitmapCtrl* lpPic = FindCtrl(m_vPicture, nPictureId);
+  if (!m_bInit || m_Ctrls.m_vPicture.empty()) return;
+  cBitmapCtrl* lpPic = FindCtrl(m_Ctrls.m_vPicture, nPictureId);
   if (!lpPic || !lpPic->m_hWnd || !lpPic->m_Surface.m_hDC || !lpPic->m_Window.m_hDC) return;
-  cEditValCtrl<int16_t>* lpEdit = Edit16Ctrl(IDC_SH_GRAPHIC);
+  cEditValCtrl<int16_t>* lpEdit = m_Ctrls.Val<int16_t>(IDC_SH_GRAPHIC);
   if (!lpEdit) return;
   cSurface& s = lpPic->m_Surface;
   s.Fill(RGB(0, 0, 0));
@@ -283,41 +286,42 @@ cSwordCmdDlg::cSwordCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind
   MakeDbNameList(m_vEffectNames, Database.m_vEffect, "なし", 0, 2, 0);
   MakeDbNameList(m_vSwordNames, Database.m_vSwordType, nullptr, 0, 2, 0);
 
-  Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
-  Edit16(IDC_CMD_TIME, &cmd.m_nTime, TIME_MIN, TIME_MAX, IDC_CMD_TIME_SPIN);
-  Edit8(IDC_SH_FACTION, &sh.m_nSide, 0, 7, IDC_SH_FACTION_SPIN);
-  Check(IDC_SH_SAME_FACTION, &sh.m_bSameSide);
-  Combo8(IDC_SW_TYPE, &sh.m_nMoveType, &m_vSwordNames);
-  Combo8(IDC_SH_GIANT, &sh.m_nGiant, GiantNames, 1);
-  Edit32(IDC_SH_POWER, &sh.m_nPower, -999999, 999999, IDC_SH_POWER_SPIN);
-  Edit8(IDC_SH_IMPACT, &sh.m_nImpact, -20, 20, IDC_SH_IMPACT_SPIN);
-  Combo16(IDC_SH_EFFECT, &sh.m_nEffect, &m_vEffectNames);
-  Check(IDC_SH_ATTACK, &sh.m_bAttack);
-  Combo8(IDC_SH_FLOW_ID, &sh.m_nValidFlowId, FlowIdNames);
+  m_Ctrls.Check(IDC_CMD_PARALLEL, &cmd.m_bParallel);
+  m_Ctrls.Value(IDC_CMD_TIME, &cmd.m_nTime, TIME_MIN, TIME_MAX, IDC_CMD_TIME_SPIN);
+  m_Ctrls.Value(IDC_SH_FACTION, &sh.m_nSide, 0, 7, IDC_SH_FACTION_SPIN);
+  m_Ctrls.Check(IDC_SH_SAME_FACTION, &sh.m_bSameSide);
+  m_Ctrls.Combo(IDC_SW_TYPE, &sh.m_nMoveType, &m_vSwordNames);
+  m_Ctrls.Combo(IDC_SH_GIANT, &sh.m_nGiant, GiantNames, 1);
+  m_Ctrls.Value(IDC_SH_POWER, &sh.m_nPower, -999999, 999999, IDC_SH_POWER_SPIN);
+  m_Ctrls.Value(IDC_SH_IMPACT, &sh.m_nImpact, -20, 20, IDC_SH_IMPACT_SPIN);
+  m_Ctrls.Combo(IDC_SH_EFFECT, &sh.m_nEffect, &m_vEffectNames);
+  m_Ctrls.Check(IDC_SH_ATTACK, &sh.m_bAttack);
+  m_Ctrls.Combo(IDC_SH_FLOW_ID, &sh.m_nValidFlowId, FlowIdNames);
   BindDrop();
-  Check(IDC_SH_TRANSPARENT, &sh.m_bTransparent);
-  Edit8(IDC_SH_Z, &sh.m_nZ, 0, 7, IDC_SH_Z_SPIN);
-  Combo16(IDC_SH_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
-  Combo16(IDC_SH_SOUND, &cmd.m_nSound, &m_vSoundNames);
-  Check(IDC_SH_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
+  m_Ctrls.Check(IDC_SH_TRANSPARENT, &sh.m_bTransparent);
+  m_Ctrls.Value(IDC_SH_Z, &sh.m_nZ, 0, 7, IDC_SH_Z_SPIN);
+  m_Ctrls.Combo(IDC_SH_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
+  m_Ctrls.Combo(IDC_SH_SOUND, &cmd.m_nSound, &m_vSoundNames);
+  m_Ctrls.Check(IDC_SH_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
 }
 
 void cSwordCmdDlg::UpdateEnable() {
   if (!m_Info.m_lpCommand) return;
-  EnableId(IDC_SH_FACTION, !IsTicked(IDC_SH_SAME_FACTION));
-  EnableId(IDC_SH_FLOW_ID, IsTicked(IDC_SH_ATTACK));
+  m_Ctrls.Enable(IDC_SH_FACTION, !m_Ctrls.IsChecked(IDC_SH_SAME_FACTION));
+  m_Ctrls.Enable(IDC_SH_FLOW_ID, m_Ctrls.IsChecked(IDC_SH_ATTACK));
   ApplyDropRule();
 }
 
 void cSwordCmdDlg::UpdateTime() {
   if (!m_Info.m_lpCommand) return;
   // With no sword type chosen the time is that of type 0.
-  int32_t nType = ComboValue(IDC_SW_TYPE);
+  int32_t nType = m_Ctrls.ComboValue(IDC_SW_TYPE);
   if (nType < 0) nType = 0;
-  if (cEditValCtrl<int16_t>* lpEdit = Edit16Ctrl(IDC_CMD_TIME)) lpEdit->SetValue(GetSwordTime(nType));
+  if (cEditValCtrl<int16_t>* lpEdit = m_Ctrls.Val<int16_t>(IDC_CMD_TIME)) lpEdit->SetValue(GetSwordTime(nType));
 }
 
-bool cSwordCmdDlg::OnOwnCommand(uint16_t wId, uint16_t wCode) {
+int cSwordCmdDlg::OnOwnCommand(WPARAM wParam) {
+  const uint16_t wId = LOWORD(wParam), wCode = HIWORD(wParam);
   if (!m_Info.m_lpCommand) return false;
   if (wId == IDC_SW_TYPE) {
     if (m_bInit) UpdateTime();

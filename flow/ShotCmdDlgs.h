@@ -37,7 +37,7 @@ class cShotCmdDlg : public cDialogClass<cShotCmdDlg, cShotPartCmdDlg> {
               cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
   void AfterShow() override;
-  bool OnOwnCommand(uint16_t wId, uint16_t wCode) override;
+  int OnOwnCommand(WPARAM wParam) override;
   void Draw() override;
 
   void UpdateFormation();
@@ -58,7 +58,7 @@ class cSwordCmdDlg : public cDialogClass<cSwordCmdDlg, cShotPartCmdDlg> {
                cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
   void UpdateEnable() override;
   void AfterShow() override { UpdateTime(); }
-  bool OnOwnCommand(uint16_t wId, uint16_t wCode) override;
+  int OnOwnCommand(WPARAM wParam) override;
 
   // The time edit shows the total time of the chosen sword type.
   void UpdateTime();

@@ -60,7 +60,7 @@ cStatusCmdDlg::cStatusCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKi
   MakeNumberedNameList(m_vCommonVarNames, GValInfo);
   MakeNumberedNameList(m_vStageVarNames, Stage.m_vVarName);
   cItemVector* lpVars[2] = {&m_vCommonVarNames, &m_vStageVarNames};
-  cCmdCtrls& c = m_Ctrls;
+  cCtrlSet& c = m_Ctrls;
   c.Combo(IDC_ST_LEFT_KIND, Param(0), StatusLeftKindNames, 0);
   c.Combo(IDC_ST_LEFT_OWNER, Param(3), CharaStatusSubjectNames, 0);
   c.Combo(IDC_ST_LEFT_STATUS, Param(4), *Param(3) == OWNER_SYSTEM ? &m_vSystemNames : &m_vStatusNames, 0);
@@ -100,15 +100,15 @@ void cStatusCmdDlg::ListVars(uint16_t wCombo, int32_t nSet) {
 }
 
 void cStatusCmdDlg::UpdateLeftVar() {
-  cCmdCtrls& c = m_Ctrls;
-  const int32_t nKind = c.Shown(IDC_ST_LEFT_KIND);
-  if (nKind == LEFT_STATUS && c.Shown(IDC_ST_LEFT_OWNER) != OWNER_SYSTEM &&
-      c.Shown(IDC_ST_LEFT_STATUS) == STATUS_CHARA_VAR) {
+  cCtrlSet& c = m_Ctrls;
+  const int32_t nKind = c.ComboValue(IDC_ST_LEFT_KIND);
+  if (nKind == LEFT_STATUS && c.ComboValue(IDC_ST_LEFT_OWNER) != OWNER_SYSTEM &&
+      c.ComboValue(IDC_ST_LEFT_STATUS) == STATUS_CHARA_VAR) {
     if (cComboCtrl<int32_t>* p = c.Cb(IDC_ST_LEFT_VAR)) p->SetItemTable(CharaVarNames);
     c.Enable(IDC_ST_LEFT_VAR, true);
     c.Enable(IDC_ST_LEFT_RENAME, false);
   } else if (nKind == LEFT_VAR) {
-    ListVars(IDC_ST_LEFT_VAR, c.Shown(IDC_ST_LEFT_SET));
+    ListVars(IDC_ST_LEFT_VAR, c.ComboValue(IDC_ST_LEFT_SET));
     c.Enable({IDC_ST_LEFT_VAR, IDC_ST_LEFT_RENAME}, true);
   } else {
     c.Enable({IDC_ST_LEFT_VAR, IDC_ST_LEFT_RENAME}, false);
@@ -116,35 +116,35 @@ void cStatusCmdDlg::UpdateLeftVar() {
 }
 
 void cStatusCmdDlg::UpdateRightVar() {
-  cCmdCtrls& c = m_Ctrls;
-  const int32_t nKind = c.Shown(IDC_ST_RIGHT_KIND);
-  if (nKind == RIGHT_STATUS && c.Shown(IDC_ST_RIGHT_OWNER) != OWNER_SYSTEM &&
-      c.Shown(IDC_ST_RIGHT_STATUS) == STATUS_CHARA_VAR) {
+  cCtrlSet& c = m_Ctrls;
+  const int32_t nKind = c.ComboValue(IDC_ST_RIGHT_KIND);
+  if (nKind == RIGHT_STATUS && c.ComboValue(IDC_ST_RIGHT_OWNER) != OWNER_SYSTEM &&
+      c.ComboValue(IDC_ST_RIGHT_STATUS) == STATUS_CHARA_VAR) {
     if (cComboCtrl<int32_t>* p = c.Cb(IDC_ST_RIGHT_VAR)) p->SetItemTable(CharaVarNames);
     c.Enable(IDC_ST_RIGHT_VAR, true);
     c.Enable(IDC_ST_RIGHT_RENAME, false);
   } else if (nKind != RIGHT_VAR) {
     c.Enable({IDC_ST_RIGHT_VAR, IDC_ST_RIGHT_RENAME}, false);
   } else {
-    ListVars(IDC_ST_RIGHT_VAR, c.Shown(IDC_ST_RIGHT_SET));
+    ListVars(IDC_ST_RIGHT_VAR, c.ComboValue(IDC_ST_RIGHT_SET));
     c.Enable({IDC_ST_RIGHT_VAR, IDC_ST_RIGHT_RENAME}, true);
   }
 }
 
 void cStatusCmdDlg::UpdateEnable() {
-  cCmdCtrls& c = m_Ctrls;
-  const int32_t nLeft = c.Shown(IDC_ST_LEFT_KIND);
-  const int32_t nOwner = c.Shown(IDC_ST_LEFT_OWNER);
+  cCtrlSet& c = m_Ctrls;
+  const int32_t nLeft = c.ComboValue(IDC_ST_LEFT_KIND);
+  const int32_t nOwner = c.ComboValue(IDC_ST_LEFT_OWNER);
   c.Enable({IDC_ST_LEFT_OWNER, IDC_ST_LEFT_STATUS}, nLeft == LEFT_STATUS);
   c.Enable(IDC_ST_LEFT_SET, nLeft != LEFT_STATUS);
   UpdateLeftVar();
   if (nLeft == LEFT_STATUS)
     if (cComboCtrl<int32_t>* p = c.Cb(IDC_ST_LEFT_STATUS))
       p->SetItemVector(nOwner == OWNER_SYSTEM ? &m_vSystemNames : &m_vStatusNames);
-  const int32_t nRight = c.Shown(IDC_ST_RIGHT_KIND);
+  const int32_t nRight = c.ComboValue(IDC_ST_RIGHT_KIND);
   if (nRight == RIGHT_STATUS)
     if (cComboCtrl<int32_t>* p = c.Cb(IDC_ST_RIGHT_STATUS))
-      p->SetItemVector(c.Shown(IDC_ST_RIGHT_OWNER) == OWNER_SYSTEM ? &m_vSystemNames : &m_vStatusNames);
+      p->SetItemVector(c.ComboValue(IDC_ST_RIGHT_OWNER) == OWNER_SYSTEM ? &m_vSystemNames : &m_vStatusNames);
   c.Enable(IDC_ST_NOT_INVINCIBLE, nLeft == LEFT_STATUS && nOwner != OWNER_SYSTEM);
   c.Enable(IDC_ST_CONST, nRight == RIGHT_CONST);
   c.Enable({IDC_ST_RAND_FROM, IDC_ST_RAND_TO}, nRight == RIGHT_RANDOM);
@@ -154,29 +154,29 @@ void cStatusCmdDlg::UpdateEnable() {
 }
 
 void cStatusCmdDlg::OnStatusChoice(uint16_t wId) {
-  cCmdCtrls& c = m_Ctrls;
+  cCtrlSet& c = m_Ctrls;
   if (wId == IDC_ST_RIGHT_STATUS) {
-    if (c.Shown(IDC_ST_RIGHT_KIND) == RIGHT_STATUS) UpdateRightVar();
+    if (c.ComboValue(IDC_ST_RIGHT_KIND) == RIGHT_STATUS) UpdateRightVar();
     return;
   }
-  if (c.Shown(IDC_ST_LEFT_KIND) == LEFT_VAR) {
+  if (c.ComboValue(IDC_ST_LEFT_KIND) == LEFT_VAR) {
     c.Enable({IDC_ST_BAR, IDC_ST_CALC}, false);
     return;
   }
   UpdateLeftVar();
   // The operand ranges come from the character statuses, also for the owner "システム".
-  const int32_t nStatus = c.Shown(IDC_ST_LEFT_STATUS);
+  const int32_t nStatus = c.ComboValue(IDC_ST_LEFT_STATUS);
   const bool bKnown = nStatus >= 0 && nStatus < static_cast<int32_t>(StatusInfoTable.size());
   const cStatusInfo* lpInfo = bKnown ? &StatusInfoTable[nStatus] : nullptr;
   if (lpInfo) {
-    const int32_t nRight = c.Shown(IDC_ST_RIGHT_KIND);
+    const int32_t nRight = c.ComboValue(IDC_ST_RIGHT_KIND);
     if (nRight == RIGHT_CONST)
       if (auto* p = c.Val(IDC_ST_CONST)) p->SetRange(lpInfo->m_nMin, lpInfo->m_nMax);
     if (nRight == RIGHT_RANDOM)
       for (uint16_t w : {IDC_ST_RAND_FROM, IDC_ST_RAND_TO})
         if (auto* p = c.Val(w)) p->SetRange(lpInfo->m_nMin, lpInfo->m_nMax);
   }
-  if (c.Shown(IDC_ST_LEFT_OWNER) != OWNER_SYSTEM && (nStatus == STATUS_HP || nStatus == STATUS_SP)) {
+  if (c.ComboValue(IDC_ST_LEFT_OWNER) != OWNER_SYSTEM && (nStatus == STATUS_HP || nStatus == STATUS_SP)) {
     c.Enable(IDC_ST_PERCENT, false);
     c.Enable({IDC_ST_CALC, IDC_ST_BAR}, true);
   } else {
@@ -198,7 +198,7 @@ void cStatusCmdDlg::AfterCommand(WPARAM wParam) {
 void cStatusCmdDlg::Rename(uint16_t wCombo, uint16_t wSetCombo, uint16_t wButton) {
   cComboCtrl<int32_t>* lpCombo = m_Ctrls.Cb(wCombo);
   if (!lpCombo) return;
-  const bool bStage = m_Ctrls.Shown(wSetCombo) == SET_STAGE;
+  const bool bStage = m_Ctrls.ComboValue(wSetCombo) == SET_STAGE;
   cItemVector& vList = bStage ? m_vStageVarNames : m_vCommonVarNames;
   // The common names are saved when the program ends, the stage's with the stage.
   if (RenameVariable(this, bStage ? Stage.m_vVarName : GValInfo, lpCombo->GetCurData(), vList, nullptr,
@@ -208,11 +208,11 @@ void cStatusCmdDlg::Rename(uint16_t wCombo, uint16_t wSetCombo, uint16_t wButton
 
 int cStatusCmdDlg::OnOwnCommand(WPARAM wParam) {
   if (IsClick(wParam, IDC_ST_LEFT_RENAME)) {
-    if (m_Ctrls.Shown(IDC_ST_LEFT_KIND) == LEFT_VAR) Rename(IDC_ST_LEFT_VAR, IDC_ST_LEFT_SET, IDC_ST_LEFT_RENAME);
+    if (m_Ctrls.ComboValue(IDC_ST_LEFT_KIND) == LEFT_VAR) Rename(IDC_ST_LEFT_VAR, IDC_ST_LEFT_SET, IDC_ST_LEFT_RENAME);
     return 1;
   }
   if (IsClick(wParam, IDC_ST_RIGHT_RENAME)) {
-    if (m_Ctrls.Shown(IDC_ST_RIGHT_KIND) == RIGHT_VAR) Rename(IDC_ST_RIGHT_VAR, IDC_ST_RIGHT_SET, IDC_ST_RIGHT_RENAME);
+    if (m_Ctrls.ComboValue(IDC_ST_RIGHT_KIND) == RIGHT_VAR) Rename(IDC_ST_RIGHT_VAR, IDC_ST_RIGHT_SET, IDC_ST_RIGHT_RENAME);
     return 1;
   }
   return 0;
@@ -246,7 +246,7 @@ cStatus2CmdDlg::cStatus2CmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t n
 
 void cStatus2CmdDlg::UpdateEnable() {
   if (cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_S2_ATTR)) {
-    cItemVector* lpNames = m_Ctrls.Shown(IDC_S2_OWNER) == OWNER_SYSTEM ? &m_vScrollNames : &m_vAttrNames;
+    cItemVector* lpNames = m_Ctrls.ComboValue(IDC_S2_OWNER) == OWNER_SYSTEM ? &m_vScrollNames : &m_vAttrNames;
     const int32_t nAttr = p->GetCurData();
     p->SetItemVector(lpNames);
     // An attribute the new owner does not have starts the list over at its first one.
@@ -256,7 +256,7 @@ void cStatus2CmdDlg::UpdateEnable() {
 }
 
 void cStatus2CmdDlg::UpdateOptions() {
-  const cStatusOptionInfo* lpAttr = EntryOf(AttrTable(m_Ctrls.Shown(IDC_S2_OWNER)), m_Ctrls.Shown(IDC_S2_ATTR));
+  const cStatusOptionInfo* lpAttr = EntryOf(AttrTable(m_Ctrls.ComboValue(IDC_S2_OWNER)), m_Ctrls.ComboValue(IDC_S2_ATTR));
   cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_S2_VALUE);
   if (!lpAttr || !p) return;
   m_vOptions = lpAttr->m_vOptions;
@@ -280,7 +280,7 @@ cVanishCmdDlg::cVanishCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKi
 
 void cVanishCmdDlg::UpdateEnable() {
   // Range and faction pick among all characters or shots; the other choices name them by descent.
-  const int32_t nWhat = m_Ctrls.Shown(IDC_VN_WHAT);
+  const int32_t nWhat = m_Ctrls.ComboValue(IDC_VN_WHAT);
   m_Ctrls.Enable({IDC_VN_RANGE, IDC_VN_FACTION}, nWhat == 0 || nWhat == 1);
 }
 
@@ -309,5 +309,5 @@ void cItemGetCmdDlg::AfterDataShown() {
 }
 
 void cItemGetCmdDlg::UpdateEnable() {
-  SetComboNameList(m_Ctrls.m_vCombo, IDC_IG_ITEM, m_vItemNames, PaletteItems(m_Ctrls.Shown(IDC_IG_PALETTE)));
+  SetComboNameList(m_Ctrls.m_vCombo32, IDC_IG_ITEM, m_vItemNames, PaletteItems(m_Ctrls.ComboValue(IDC_IG_PALETTE)));
 }

@@ -59,21 +59,21 @@ void cStatusCondDlg::SetUp() {
   MakeNumberedNameList(m_vCommonNames, GValInfo);
   MakeNumberedNameList(m_vStageNames, Stage.m_vVarName);
 
-  m_Ctrls.Combo8(IDC_ST_LEFT_KIND, &c.m_nLeftType, StatusLeftKindNames, 0);
-  m_Ctrls.Combo8(IDC_ST_TARGET, &c.m_nSubject, &m_vTargets, 0);
-  m_Ctrls.Combo8(IDC_ST_ITEM, &c.m_nItem, &m_vStatusNames, 0);
-  m_Ctrls.Combo8(IDC_ST_VAR_SET, &c.m_nLeftVarSet, VarSetNames, 0);
-  m_Ctrls.Combo16(IDC_ST_VAR, &c.m_nVar, &m_vCommonNames, 1);
+  m_Ctrls.Combo(IDC_ST_LEFT_KIND, &c.m_nLeftType, StatusLeftKindNames, 0);
+  m_Ctrls.Combo(IDC_ST_TARGET, &c.m_nSubject, &m_vTargets, 0);
+  m_Ctrls.Combo(IDC_ST_ITEM, &c.m_nItem, &m_vStatusNames, 0);
+  m_Ctrls.Combo(IDC_ST_VAR_SET, &c.m_nLeftVarSet, VarSetNames, 0);
+  m_Ctrls.Combo(IDC_ST_VAR, &c.m_nVar, &m_vCommonNames, 1);
   m_Ctrls.Button(IDC_ST_RENAME);
-  m_Ctrls.Combo8(IDC_ST_COMPARE, &c.m_nCompare, CondCompareNames, 0);
-  m_Ctrls.Combo8(IDC_ST_RIGHT_KIND, &c.m_nRightType, StatusRightKindNames, 0);
+  m_Ctrls.Combo(IDC_ST_COMPARE, &c.m_nCompare, CondCompareNames, 0);
+  m_Ctrls.Combo(IDC_ST_RIGHT_KIND, &c.m_nRightType, StatusRightKindNames, 0);
   m_Ctrls.Value(IDC_ST_VALUE, &c.m_nValue, VALUE_MIN, VALUE_MAX, IDC_ST_VALUE_SPIN);
   m_Ctrls.Value(IDC_ST_RAND_MIN, &c.m_nRandMin, VALUE_MIN, VALUE_MAX, IDC_ST_RAND_MIN_SPIN);
   m_Ctrls.Value(IDC_ST_RAND_MAX, &c.m_nRandMax, VALUE_MIN, VALUE_MAX, IDC_ST_RAND_MAX_SPIN);
-  m_Ctrls.Combo8(IDC_ST_RIGHT_TARGET, &c.m_nRightSubject, &m_vTargets, 0);
-  m_Ctrls.Combo8(IDC_ST_RIGHT_ITEM, &c.m_nRightItem, &m_vStatusNames, 0);
-  m_Ctrls.Combo8(IDC_ST_RIGHT_VAR_SET, &c.m_nRightVarSet, VarSetNames, 0);
-  m_Ctrls.Combo16(IDC_ST_RIGHT_VAR, &c.m_nRightVar, &m_vCommonNames, 1);
+  m_Ctrls.Combo(IDC_ST_RIGHT_TARGET, &c.m_nRightSubject, &m_vTargets, 0);
+  m_Ctrls.Combo(IDC_ST_RIGHT_ITEM, &c.m_nRightItem, &m_vStatusNames, 0);
+  m_Ctrls.Combo(IDC_ST_RIGHT_VAR_SET, &c.m_nRightVarSet, VarSetNames, 0);
+  m_Ctrls.Combo(IDC_ST_RIGHT_VAR, &c.m_nRightVar, &m_vCommonNames, 1);
   m_Ctrls.Button(IDC_ST_RIGHT_RENAME);
   m_Ctrls.Check(IDC_ST_PERCENT, &c.m_bPercent);
 }
@@ -83,16 +83,16 @@ cItemVector* cStatusCondDlg::VarNames(int32_t nSet) { return nSet == 1 ? &m_vSta
 // The lists that hold the stored choices, so that showing the data selects them.
 void cStatusCondDlg::BeforeAttach() {
   const cCond& c = Cond();
-  if (cComboParam<int8_t>* p = m_Ctrls.P8(IDC_ST_ITEM))
+  if (cComboParam<int8_t>* p = m_Ctrls.ParamOf<cComboCtrl<int8_t>>(IDC_ST_ITEM))
     p->pItems = c.m_nSubject == TARGET_SYSTEM ? &m_vSystemNames : &m_vStatusNames;
-  if (cComboParam<int8_t>* p = m_Ctrls.P8(IDC_ST_RIGHT_ITEM))
+  if (cComboParam<int8_t>* p = m_Ctrls.ParamOf<cComboCtrl<int8_t>>(IDC_ST_RIGHT_ITEM))
     p->pItems = c.m_nRightSubject == TARGET_SYSTEM ? &m_vSystemNames : &m_vStatusNames;
-  if (cComboParam<int16_t>* p = m_Ctrls.P16(IDC_ST_VAR)) {
+  if (cComboParam<int16_t>* p = m_Ctrls.ParamOf<cComboCtrl<int16_t>>(IDC_ST_VAR)) {
     bool bChara = c.m_nLeftType == LEFT_STATUS && c.m_nItem == ITEM_CHARA_VAR;
     p->pTable = bChara ? CharaVarNames : nullptr;
     p->pItems = bChara ? nullptr : VarNames(c.m_nLeftVarSet);
   }
-  if (cComboParam<int16_t>* p = m_Ctrls.P16(IDC_ST_RIGHT_VAR)) {
+  if (cComboParam<int16_t>* p = m_Ctrls.ParamOf<cComboCtrl<int16_t>>(IDC_ST_RIGHT_VAR)) {
     bool bChara = c.m_nRightType == RIGHT_STATUS && c.m_nRightItem == ITEM_CHARA_VAR;
     p->pTable = bChara ? CharaVarNames : nullptr;
     p->pItems = bChara ? nullptr : VarNames(c.m_nRightVarSet);
@@ -105,14 +105,14 @@ void cStatusCondDlg::AfterDataShown() {
 }
 
 void cStatusCondDlg::FillItems(uint16_t wItemId, int32_t nTarget) {
-  cComboCtrl<int8_t>* lpCombo = m_Ctrls.C8(wItemId);
+  cComboCtrl<int8_t>* lpCombo = m_Ctrls.Cb<int8_t>(wItemId);
   if (!lpCombo) return;
   cItemVector* lpItems = nTarget == TARGET_SYSTEM ? &m_vSystemNames : &m_vStatusNames;
   if (lpCombo->m_pItems != lpItems) lpCombo->SetItemVector(lpItems);
 }
 
 void cStatusCondDlg::FillVar(uint16_t wVarId, uint16_t wRenameId, bool bCharaVar, bool bVariable, int32_t nSet) {
-  cComboCtrl<int16_t>* lpCombo = m_Ctrls.C16(wVarId);
+  cComboCtrl<int16_t>* lpCombo = m_Ctrls.Cb<int16_t>(wVarId);
   if (!lpCombo) return;
   if (bCharaVar) {
     m_Ctrls.Enable(wRenameId, false);
@@ -132,30 +132,30 @@ void cStatusCondDlg::FillVar(uint16_t wVarId, uint16_t wRenameId, bool bCharaVar
 }
 
 void cStatusCondDlg::UpdateLeftVar() {
-  const int32_t nKind = m_Ctrls.Shown8(IDC_ST_LEFT_KIND);
-  const bool bChara = nKind == LEFT_STATUS && m_Ctrls.Shown8(IDC_ST_TARGET) != TARGET_SYSTEM &&
-                      m_Ctrls.Shown8(IDC_ST_ITEM) == ITEM_CHARA_VAR;
-  FillVar(IDC_ST_VAR, IDC_ST_RENAME, bChara, nKind == LEFT_VARIABLE, m_Ctrls.Shown8(IDC_ST_VAR_SET));
+  const int32_t nKind = m_Ctrls.ComboValue(IDC_ST_LEFT_KIND);
+  const bool bChara = nKind == LEFT_STATUS && m_Ctrls.ComboValue(IDC_ST_TARGET) != TARGET_SYSTEM &&
+                      m_Ctrls.ComboValue(IDC_ST_ITEM) == ITEM_CHARA_VAR;
+  FillVar(IDC_ST_VAR, IDC_ST_RENAME, bChara, nKind == LEFT_VARIABLE, m_Ctrls.ComboValue(IDC_ST_VAR_SET));
 }
 
 void cStatusCondDlg::UpdateRightVar() {
-  const int32_t nKind = m_Ctrls.Shown8(IDC_ST_RIGHT_KIND);
-  const bool bChara = nKind == RIGHT_STATUS && m_Ctrls.Shown8(IDC_ST_RIGHT_TARGET) != TARGET_SYSTEM &&
-                      m_Ctrls.Shown8(IDC_ST_RIGHT_ITEM) == ITEM_CHARA_VAR;
-  FillVar(IDC_ST_RIGHT_VAR, IDC_ST_RIGHT_RENAME, bChara, nKind == RIGHT_VARIABLE, m_Ctrls.Shown8(IDC_ST_RIGHT_VAR_SET));
+  const int32_t nKind = m_Ctrls.ComboValue(IDC_ST_RIGHT_KIND);
+  const bool bChara = nKind == RIGHT_STATUS && m_Ctrls.ComboValue(IDC_ST_RIGHT_TARGET) != TARGET_SYSTEM &&
+                      m_Ctrls.ComboValue(IDC_ST_RIGHT_ITEM) == ITEM_CHARA_VAR;
+  FillVar(IDC_ST_RIGHT_VAR, IDC_ST_RIGHT_RENAME, bChara, nKind == RIGHT_VARIABLE, m_Ctrls.ComboValue(IDC_ST_RIGHT_VAR_SET));
 }
 
 void cStatusCondDlg::UpdateEnable() {
-  const bool bStatus = m_Ctrls.Shown8(IDC_ST_LEFT_KIND) == LEFT_STATUS;
+  const bool bStatus = m_Ctrls.ComboValue(IDC_ST_LEFT_KIND) == LEFT_STATUS;
   m_Ctrls.Enable(IDC_ST_TARGET, bStatus);
   m_Ctrls.Enable(IDC_ST_ITEM, bStatus);
   m_Ctrls.Enable(IDC_ST_VAR_SET, !bStatus);
   m_Ctrls.Enable(IDC_ST_VAR, !bStatus);
   m_Ctrls.Enable(IDC_ST_RENAME, !bStatus);
   UpdateLeftVar();
-  FillItems(IDC_ST_ITEM, m_Ctrls.Shown8(IDC_ST_TARGET));
-  FillItems(IDC_ST_RIGHT_ITEM, m_Ctrls.Shown8(IDC_ST_RIGHT_TARGET));
-  const int32_t nRight = m_Ctrls.Shown8(IDC_ST_RIGHT_KIND);
+  FillItems(IDC_ST_ITEM, m_Ctrls.ComboValue(IDC_ST_TARGET));
+  FillItems(IDC_ST_RIGHT_ITEM, m_Ctrls.ComboValue(IDC_ST_RIGHT_TARGET));
+  const int32_t nRight = m_Ctrls.ComboValue(IDC_ST_RIGHT_KIND);
   m_Ctrls.Enable(IDC_ST_VALUE, nRight == RIGHT_CONSTANT);
   m_Ctrls.Enable(IDC_ST_RAND_MIN, nRight == RIGHT_RANDOM);
   m_Ctrls.Enable(IDC_ST_RAND_MAX, nRight == RIGHT_RANDOM);
@@ -167,43 +167,43 @@ void cStatusCondDlg::UpdateEnable() {
 
 void cStatusCondDlg::OnStatusChanged(uint16_t wId) {
   if (wId == IDC_ST_RIGHT_ITEM) {
-    if (m_Ctrls.Shown8(IDC_ST_RIGHT_KIND) == RIGHT_STATUS) UpdateRightVar();
+    if (m_Ctrls.ComboValue(IDC_ST_RIGHT_KIND) == RIGHT_STATUS) UpdateRightVar();
     return;
   }
-  if (m_Ctrls.Shown8(IDC_ST_LEFT_KIND) != LEFT_STATUS) return;
-  const int32_t s = m_Ctrls.Shown8(IDC_ST_ITEM);
+  if (m_Ctrls.ComboValue(IDC_ST_LEFT_KIND) != LEFT_STATUS) return;
+  const int32_t s = m_Ctrls.ComboValue(IDC_ST_ITEM);
   UpdateLeftVar();
   // The game's own values take their ranges from their own table; none of them is a percentage.
-  const int32_t nTarget = m_Ctrls.Shown8(IDC_ST_TARGET);
+  const int32_t nTarget = m_Ctrls.ComboValue(IDC_ST_TARGET);
   const cStatusInfo* lpInfo = IsCharaTarget(nTarget)        ? EntryOf(StatusInfoTable, s)
                               : nTarget == TARGET_SYSTEM ? EntryOf(SystemValueTable, s)
                                                          : nullptr;
   if (lpInfo) {
-    const int32_t nRight = m_Ctrls.Shown8(IDC_ST_RIGHT_KIND);
+    const int32_t nRight = m_Ctrls.ComboValue(IDC_ST_RIGHT_KIND);
     const uint16_t aConst[] = {IDC_ST_VALUE};
     const uint16_t aRandom[] = {IDC_ST_RAND_MIN, IDC_ST_RAND_MAX};
     if (nRight == RIGHT_CONSTANT)
       for (uint16_t w : aConst)
-        if (cEditValCtrl<int32_t>* p = m_Ctrls.Edit(w)) p->SetRange(lpInfo->m_nMin, lpInfo->m_nMax);
+        if (cEditValCtrl<int32_t>* p = m_Ctrls.Val(w)) p->SetRange(lpInfo->m_nMin, lpInfo->m_nMax);
     if (nRight == RIGHT_RANDOM)
       for (uint16_t w : aRandom)
-        if (cEditValCtrl<int32_t>* p = m_Ctrls.Edit(w)) p->SetRange(lpInfo->m_nMin, lpInfo->m_nMax);
+        if (cEditValCtrl<int32_t>* p = m_Ctrls.Val(w)) p->SetRange(lpInfo->m_nMin, lpInfo->m_nMax);
     m_Ctrls.Enable(IDC_ST_PERCENT, lpInfo->m_bCondPercent != 0);
     if (!lpInfo->m_bCondPercent)
-      if (cCheckCtrl<int8_t>* p = FindCtrl(m_Ctrls.m_vCheck, IDC_ST_PERCENT)) p->SetCheck(0);
+      if (cCheckCtrl<int8_t>* p = m_Ctrls.Chk<int8_t>(IDC_ST_PERCENT)) p->SetCheck(0);
   }
   if (!m_bInit) return;
   // Another status: the values show what their new ranges let through.
   if (s != s_nLastLeftItem)
     for (uint16_t w : {IDC_ST_VALUE, IDC_ST_RAND_MIN, IDC_ST_RAND_MAX})
-      if (cEditValCtrl<int32_t>* p = m_Ctrls.Edit(w)) p->OnKillFocus();  // shown held to the range
+      if (cEditValCtrl<int32_t>* p = m_Ctrls.Val(w)) p->OnKillFocus();  // shown held to the range
   s_nLastLeftItem = s;
 }
 
 void cStatusCondDlg::Rename(uint16_t wVarId, uint16_t wSetId, uint16_t wButtonId) {
-  cComboCtrl<int16_t>* lpCombo = m_Ctrls.C16(wVarId);
+  cComboCtrl<int16_t>* lpCombo = m_Ctrls.Cb<int16_t>(wVarId);
   if (!lpCombo) return;
-  const int32_t nSet = m_Ctrls.Shown8(wSetId);
+  const int32_t nSet = m_Ctrls.ComboValue(wSetId);
   if (nSet != 0 && nSet != 1) {
     MessageBeep(0);
     return;
@@ -252,28 +252,28 @@ void cStatus2CondDlg::SetUp() {
   TargetWords(m_vTargets, true);
   NamesOf(m_vCharaFlags, Status2InfoTable, 1);
   NamesOf(m_vScrollFlags, ScrollInfoTable, 0);
-  m_Ctrls.Combo8(IDC_S2_TARGET, &c.m_nSubject, &m_vTargets, 0);
-  m_Ctrls.Combo8(IDC_S2_ITEM, &c.m_nItem, &m_vCharaFlags, 1);
-  m_Ctrls.Combo16(IDC_S2_VALUE, &c.m_nVar, &m_vOptions, 0);
-  m_Ctrls.Combo8(IDC_S2_COMPARE, &c.m_nCompare, CondCompareNames, 0);
+  m_Ctrls.Combo(IDC_S2_TARGET, &c.m_nSubject, &m_vTargets, 0);
+  m_Ctrls.Combo(IDC_S2_ITEM, &c.m_nItem, &m_vCharaFlags, 1);
+  m_Ctrls.Combo(IDC_S2_VALUE, &c.m_nVar, &m_vOptions, 0);
+  m_Ctrls.Combo(IDC_S2_COMPARE, &c.m_nCompare, CondCompareNames, 0);
 }
 
 void cStatus2CondDlg::BeforeAttach() {
   const cCond& c = Cond();
-  if (cComboParam<int8_t>* p = m_Ctrls.P8(IDC_S2_ITEM)) {
+  if (cComboParam<int8_t>* p = m_Ctrls.ParamOf<cComboCtrl<int8_t>>(IDC_S2_ITEM)) {
     p->pItems = c.m_nSubject == TARGET_SYSTEM ? &m_vScrollFlags : &m_vCharaFlags;
     p->nMin = FirstFlag(c.m_nSubject);
   }
   if (const cStatusOptionInfo* lpFlag = FlagOf(c.m_nSubject, c.m_nItem)) {
     m_vOptions = lpFlag->m_vOptions;
-    if (cComboParam<int16_t>* p = m_Ctrls.P16(IDC_S2_VALUE)) p->nMin = lpFlag->m_nFirst;
+    if (cComboParam<int16_t>* p = m_Ctrls.ParamOf<cComboCtrl<int16_t>>(IDC_S2_VALUE)) p->nMin = lpFlag->m_nFirst;
   }
 }
 
 void cStatus2CondDlg::AfterDataShown() { UpdateValueList(); }
 
 void cStatus2CondDlg::FillFlags(int32_t nTarget) {
-  cComboCtrl<int8_t>* lpCombo = m_Ctrls.C8(IDC_S2_ITEM);
+  cComboCtrl<int8_t>* lpCombo = m_Ctrls.Cb<int8_t>(IDC_S2_ITEM);
   if (!lpCombo) return;
   cItemVector* lpItems = nTarget == TARGET_SYSTEM ? &m_vScrollFlags : &m_vCharaFlags;
   if (lpCombo->m_pItems == lpItems) return;
@@ -287,8 +287,8 @@ void cStatus2CondDlg::FillFlags(int32_t nTarget) {
 }
 
 void cStatus2CondDlg::UpdateValueList() {
-  const cStatusOptionInfo* lpFlag = FlagOf(m_Ctrls.Shown8(IDC_S2_TARGET), m_Ctrls.Shown8(IDC_S2_ITEM));
-  cComboCtrl<int16_t>* lpCombo = m_Ctrls.C16(IDC_S2_VALUE);
+  const cStatusOptionInfo* lpFlag = FlagOf(m_Ctrls.ComboValue(IDC_S2_TARGET), m_Ctrls.ComboValue(IDC_S2_ITEM));
+  cComboCtrl<int16_t>* lpCombo = m_Ctrls.Cb<int16_t>(IDC_S2_VALUE);
   if (!lpFlag || !lpCombo) return;
   lpCombo->SetMin(lpFlag->m_nFirst);
   m_vOptions = lpFlag->m_vOptions;
@@ -296,7 +296,7 @@ void cStatus2CondDlg::UpdateValueList() {
 }
 
 void cStatus2CondDlg::UpdateEnable() {
-  FillFlags(m_Ctrls.Shown8(IDC_S2_TARGET));
+  FillFlags(m_Ctrls.ComboValue(IDC_S2_TARGET));
   UpdateValueList();
 }
 
@@ -311,9 +311,9 @@ int cStatus2CondDlg::OnPageCommand(WPARAM wParam) {
 void cStatus3CondDlg::SetUp() {
   cCond& c = Cond();
   TargetWords(m_vTargets, false);
-  m_Ctrls.Combo8(IDC_S2_TARGET, &c.m_nSubject, &m_vTargets, 0);
-  m_Ctrls.Combo8(IDC_S2_ITEM, &c.m_nItem, Status3StateNames, 0);
-  m_Ctrls.Combo8(IDC_S2_COMPARE, &c.m_nCompare, CondIfNames, 0);
+  m_Ctrls.Combo(IDC_S2_TARGET, &c.m_nSubject, &m_vTargets, 0);
+  m_Ctrls.Combo(IDC_S2_ITEM, &c.m_nItem, Status3StateNames, 0);
+  m_Ctrls.Combo(IDC_S2_COMPARE, &c.m_nCompare, CondIfNames, 0);
 }
 
 // ---- distance ----
@@ -326,19 +326,19 @@ void cDistanceCondDlg::SetUp() {
     c.m_nRightType = 1;
     c.m_nRightSubject = 1;
   }
-  m_Ctrls.Combo8(IDC_DC_TARGET, &c.m_nSubject, CondTargetNames, 0);
-  m_Ctrls.Combo8(IDC_DC_SHAPE, &c.m_nShape, CondShapeNames, 0);
+  m_Ctrls.Combo(IDC_DC_TARGET, &c.m_nSubject, CondTargetNames, 0);
+  m_Ctrls.Combo(IDC_DC_SHAPE, &c.m_nShape, CondShapeNames, 0);
   m_Ctrls.Value(IDC_DC_HBL, &c.m_nValue, 0, 40, IDC_DC_HBL_SPIN);
-  m_Ctrls.Value16(IDC_DC_DOT, &c.m_nRightVar, -15, 15, IDC_DC_DOT_SPIN);
-  m_Ctrls.Combo8(IDC_DC_WITHIN, &c.m_nCompare, CondWithinNames, 0);
-  m_Ctrls.Combo8(IDC_DC_SHOW, &c.m_nLeftType, CondRangeShowNames, 0);
-  m_Ctrls.Combo8(IDC_DC_COLOUR, &c.m_nItem, RangeColorNames, 0);
+  m_Ctrls.Value(IDC_DC_DOT, &c.m_nRightVar, -15, 15, IDC_DC_DOT_SPIN);
+  m_Ctrls.Combo(IDC_DC_WITHIN, &c.m_nCompare, CondWithinNames, 0);
+  m_Ctrls.Combo(IDC_DC_SHOW, &c.m_nLeftType, CondRangeShowNames, 0);
+  m_Ctrls.Combo(IDC_DC_COLOUR, &c.m_nItem, RangeColorNames, 0);
   m_Ctrls.Check(IDC_DC_SHOW_UNPLACED, &c.m_nRightType);
   m_Ctrls.Check(IDC_DC_SHOW_TRANSPARENT, &c.m_nRightSubject);
 }
 
 void cDistanceCondDlg::UpdateEnable() {
-  const bool bShown = m_Ctrls.Shown8(IDC_DC_SHOW) != 0;
+  const bool bShown = m_Ctrls.ComboValue(IDC_DC_SHOW) != 0;
   m_Ctrls.Enable(IDC_DC_COLOUR, bShown);
   m_Ctrls.Enable(IDC_DC_SHOW_UNPLACED, bShown);
   m_Ctrls.Enable(IDC_DC_SHOW_TRANSPARENT, bShown);

@@ -40,19 +40,19 @@ bool cSummonCmdDlgBase::PrepareSummon() {
   FillEntries(sh.m_nSummonPalette);
   const bool bCommonOnly = StageEditState.m_nEditContext == EDIT_COMMON_PALETTE;
   BindTimeHeader();
-  Combo8(IDC_SM_PALETTE, &sh.m_nSummonPalette, bCommonOnly ? SummonPaletteCommonNames : SummonPaletteNames);
-  Combo16(IDC_SM_ENTRY, &sh.m_nSummonNo, &m_vEntryNames, 1);
+  m_Ctrls.Combo(IDC_SM_PALETTE, &sh.m_nSummonPalette, bCommonOnly ? SummonPaletteCommonNames : SummonPaletteNames);
+  m_Ctrls.Combo(IDC_SM_ENTRY, &sh.m_nSummonNo, &m_vEntryNames, 1);
   BindFormation();
-  Combo8(IDC_SH_DIRECTION, &sh.m_nDirection, MoveDirectionNames);
-  Combo8(IDC_SH_OBJECT, &sh.m_nAimAt, ShotObjectNames);
-  Combo8(IDC_SH_TARGET, &sh.m_nTarget, TargetSlotNames);
-  Edit16(IDC_SH_OFFSET_X, &sh.m_nOffsetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_X_SPIN);
-  Check(IDC_SH_FLIP_X, &sh.m_bMirrorX);
-  Edit16(IDC_SH_OFFSET_Y, &sh.m_nOffsetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_Y_SPIN);
-  Check(IDC_SH_FLIP_Y, &sh.m_bMirrorY);
-  Combo16(IDC_SH_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
-  Combo16(IDC_SH_SOUND, &cmd.m_nSound, &m_vSoundNames);
-  Check(IDC_SH_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
+  m_Ctrls.Combo(IDC_SH_DIRECTION, &sh.m_nDirection, MoveDirectionNames);
+  m_Ctrls.Combo(IDC_SH_OBJECT, &sh.m_nAimAt, ShotObjectNames);
+  m_Ctrls.Combo(IDC_SH_TARGET, &sh.m_nTarget, TargetSlotNames);
+  m_Ctrls.Value(IDC_SH_OFFSET_X, &sh.m_nOffsetX, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_X_SPIN);
+  m_Ctrls.Check(IDC_SH_FLIP_X, &sh.m_bMirrorX);
+  m_Ctrls.Value(IDC_SH_OFFSET_Y, &sh.m_nOffsetY, -OFFSET_LIMIT, OFFSET_LIMIT, IDC_SH_OFFSET_Y_SPIN);
+  m_Ctrls.Check(IDC_SH_FLIP_Y, &sh.m_bMirrorY);
+  m_Ctrls.Combo(IDC_SH_ANIME, &cmd.m_nAnime, &m_vAnimeNames);
+  m_Ctrls.Combo(IDC_SH_SOUND, &cmd.m_nSound, &m_vSoundNames);
+  m_Ctrls.Check(IDC_SH_MUTE_OFF_SCREEN, &cmd.m_bMuteOffScreen);
   return true;
 }
 
@@ -71,29 +71,30 @@ void cSummonCmdDlgBase::FillEntries(int32_t nPalette) {
   }
   if (!m_bInit && !HasLiveWindow()) return;
   // The combo box keeps the entry number it shows while the new palette has it.
-  if (auto* lpCombo = FindCtrl(m_vCombo16, IDC_SM_ENTRY)) lpCombo->SetItemVector(&m_vEntryNames);
+  if (auto* lpCombo = FindCtrl(m_Ctrls.m_vCombo16, IDC_SM_ENTRY)) lpCombo->SetItemVector(&m_vEntryNames);
 }
 
 void cSummonCmdDlgBase::RefillEntries() {
-  const int32_t nPalette = ComboValue(IDC_SM_PALETTE);
+  const int32_t nPalette = m_Ctrls.ComboValue(IDC_SM_PALETTE);
   if (nPalette == 0 || nPalette == 1) FillEntries(nPalette);
 }
 
 void cSummonCmdDlgBase::ApplyTargetRule() {
-  const int32_t f = ComboValue(IDC_SH_FORMATION);
+  const int32_t f = m_Ctrls.ComboValue(IDC_SH_FORMATION);
   const bool bAimed = f == 3 || f == 5;
-  EnableId(IDC_SH_OBJECT, bAimed);
-  EnableId(IDC_SH_TARGET, bAimed && (m_eWhat != SUMMON_CHARA || ComboValue(IDC_SH_OBJECT) == 0));
+  m_Ctrls.Enable(IDC_SH_OBJECT, bAimed);
+  m_Ctrls.Enable(IDC_SH_TARGET, bAimed && (m_eWhat != SUMMON_CHARA || m_Ctrls.ComboValue(IDC_SH_OBJECT) == 0));
 }
 
 void cSummonCmdDlgBase::UpdateFormation() {
   if (!m_Info.m_lpCommand) return;
   ApplyTargetRule();
-  SetUpParamEdits(*this, FORM_EDITS, FORM_CAPTIONS, ShotFormationParams, ComboValue(IDC_SH_FORMATION),
+  SetUpParamEdits(*this, FORM_EDITS, FORM_CAPTIONS, ShotFormationParams, m_Ctrls.ComboValue(IDC_SH_FORMATION),
                   SHOT_FORMATIONS, m_cLastFormation);
 }
 
-bool cSummonCmdDlgBase::OnOwnCommand(uint16_t wId, uint16_t wCode) {
+int cSummonCmdDlgBase::OnOwnCommand(WPARAM wParam) {
+  const uint16_t wId = LOWORD(wParam), wCode = HIWORD(wParam);
   if (!m_Info.m_lpCommand) return false;
   if (wId == IDC_SH_FORMATION) {
     if (m_bInit) UpdateFormation();
@@ -115,16 +116,16 @@ cBlockSummonCmdDlg::cBlockSummonCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, i
     sh.m_bFailOnEnemy = 1;
     sh.m_bMirrorX = 1;
   }
-  Combo8(IDC_SM_TYPE, &sh.m_nSummonType, BlockSummonTypeNames);
-  Check(IDC_SM_FAIL_ON_HERO, &sh.m_bFailOnHero);
-  Check(IDC_SM_FAIL_ON_ENEMY, &sh.m_bFailOnEnemy);
+  m_Ctrls.Combo(IDC_SM_TYPE, &sh.m_nSummonType, BlockSummonTypeNames);
+  m_Ctrls.Check(IDC_SM_FAIL_ON_HERO, &sh.m_bFailOnHero);
+  m_Ctrls.Check(IDC_SM_FAIL_ON_ENEMY, &sh.m_bFailOnEnemy);
 }
 
 void cBlockSummonCmdDlg::UpdateEnable() {
   if (!m_Info.m_lpCommand) return;
   // Taking a block away needs no entry and cannot fail on what stands there.
-  const bool bSummons = ComboValue(IDC_SM_TYPE) != 1;
-  for (uint32_t nId : {IDC_SM_PALETTE, IDC_SM_ENTRY, IDC_SM_FAIL_ON_HERO, IDC_SM_FAIL_ON_ENEMY}) EnableId(nId, bSummons);
+  const bool bSummons = m_Ctrls.ComboValue(IDC_SM_TYPE) != 1;
+  for (uint32_t nId : {IDC_SM_PALETTE, IDC_SM_ENTRY, IDC_SM_FAIL_ON_HERO, IDC_SM_FAIL_ON_ENEMY}) m_Ctrls.Enable(nId, bSummons);
   RefillEntries();
 }
 
@@ -139,22 +140,22 @@ cCharaSummonCmdDlg::cCharaSummonCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, i
     sh.m_bRange = 1;
     sh.m_nRange = 100;
   }
-  Check(IDC_SM_USE_LIMIT, &sh.m_bRange);
-  Edit16(IDC_SM_LIMIT, &sh.m_nRange, TIME_MIN, TIME_MAX, IDC_SM_LIMIT_SPIN);
-  Combo8(IDC_SM_TYPE, &sh.m_nSummonSide, SummonFactionModeNames);
-  Edit8(IDC_SM_FACTION, &sh.m_nSide, 0, 8, IDC_SM_FACTION_SPIN);
-  Check(IDC_SM_REVERSE_FACING, &sh.m_bFaceOpposite);
-  Check(IDC_SM_ATTACK, &sh.m_bAttack);
-  Combo8(IDC_SM_FLOW_ID, &sh.m_nValidFlowId, FlowIdNames);
-  Check(IDC_SM_ZERO_SCORE, &sh.m_bNoScore);
+  m_Ctrls.Check(IDC_SM_USE_LIMIT, &sh.m_bRange);
+  m_Ctrls.Value(IDC_SM_LIMIT, &sh.m_nRange, TIME_MIN, TIME_MAX, IDC_SM_LIMIT_SPIN);
+  m_Ctrls.Combo(IDC_SM_TYPE, &sh.m_nSummonSide, SummonFactionModeNames);
+  m_Ctrls.Value(IDC_SM_FACTION, &sh.m_nSide, 0, 8, IDC_SM_FACTION_SPIN);
+  m_Ctrls.Check(IDC_SM_REVERSE_FACING, &sh.m_bFaceOpposite);
+  m_Ctrls.Check(IDC_SM_ATTACK, &sh.m_bAttack);
+  m_Ctrls.Combo(IDC_SM_FLOW_ID, &sh.m_nValidFlowId, FlowIdNames);
+  m_Ctrls.Check(IDC_SM_ZERO_SCORE, &sh.m_bNoScore);
 }
 
 void cCharaSummonCmdDlg::UpdateEnable() {
   if (!m_Info.m_lpCommand) return;
   RefillEntries();
-  EnableId(IDC_SM_LIMIT, IsTicked(IDC_SM_USE_LIMIT));
-  EnableId(IDC_SM_FACTION, ComboValue(IDC_SM_TYPE) == 2);
-  EnableId(IDC_SM_FLOW_ID, IsTicked(IDC_SM_ATTACK));
+  m_Ctrls.Enable(IDC_SM_LIMIT, m_Ctrls.IsChecked(IDC_SM_USE_LIMIT));
+  m_Ctrls.Enable(IDC_SM_FACTION, m_Ctrls.ComboValue(IDC_SM_TYPE) == 2);
+  m_Ctrls.Enable(IDC_SM_FLOW_ID, m_Ctrls.IsChecked(IDC_SM_ATTACK));
   ApplyTargetRule();
 }
 
@@ -171,12 +172,12 @@ cItemSummonCmdDlg::cItemSummonCmdDlg(uint16_t wTemplateId, cWindow* lpOwner, int
     sh.m_bRange = 1;
     sh.m_nRange = 100;
   }
-  Check(IDC_SM_USE_LIMIT, &sh.m_bRange);
-  Edit16(IDC_SM_LIMIT, &sh.m_nRange, TIME_MIN, TIME_MAX, IDC_SM_LIMIT_SPIN);
+  m_Ctrls.Check(IDC_SM_USE_LIMIT, &sh.m_bRange);
+  m_Ctrls.Value(IDC_SM_LIMIT, &sh.m_nRange, TIME_MIN, TIME_MAX, IDC_SM_LIMIT_SPIN);
 }
 
 void cItemSummonCmdDlg::UpdateEnable() {
   if (!m_Info.m_lpCommand) return;
   RefillEntries();
-  EnableId(IDC_SM_LIMIT, IsTicked(IDC_SM_USE_LIMIT));
+  m_Ctrls.Enable(IDC_SM_LIMIT, m_Ctrls.IsChecked(IDC_SM_USE_LIMIT));
 }

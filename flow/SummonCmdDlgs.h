@@ -15,7 +15,7 @@ class cSummonCmdDlgBase : public cShotPartCmdDlg {
                     cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre, eLayer eWhat);
 
   void AfterShow() override { UpdateFormation(); }
-  bool OnOwnCommand(uint16_t wId, uint16_t wCode) override;
+  int OnOwnCommand(WPARAM wParam) override;
 
   // Enables the object and target combo boxes for the formation and sets up its parameter edits.
   void UpdateFormation();

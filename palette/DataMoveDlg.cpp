@@ -33,12 +33,10 @@ void cDataMoveDlg::Init(int32_t nPaletteFlag, int32_t nRecordKind, int32_t nCoun
   // Entry 0 is never part of the range; the target may be one past the last entry.
   const int32_t nLast = nCount - 1 < 1 ? 1 : nCount - 1;
   const int32_t nEnd = nCount < 1 ? 1 : nCount;
-  m_vEditVal.resize(3);
-  m_vEditVal[0].m_Param.Set(IDC_MOVE_FROM, &m_nFrom, 1, nLast, IDC_MOVE_FROM_SPIN, 1);
-  m_vEditVal[1].m_Param.Set(IDC_MOVE_TO, &m_nTo, 1, nLast, IDC_MOVE_TO_SPIN, 1);
-  m_vEditVal[2].m_Param.Set(IDC_MOVE_TARGET, &m_nTarget, 1, nEnd, IDC_MOVE_TARGET_SPIN, 1);
-  m_vCombo.resize(1);
-  m_vCombo[0].m_Param.SetVector(IDC_MOVE_OPERATION, &m_nOperation, &m_vOperationNames, 0);
+  m_Ctrls.Value(IDC_MOVE_FROM, &m_nFrom, 1, nLast, IDC_MOVE_FROM_SPIN);
+  m_Ctrls.Value(IDC_MOVE_TO, &m_nTo, 1, nLast, IDC_MOVE_TO_SPIN);
+  m_Ctrls.Value(IDC_MOVE_TARGET, &m_nTarget, 1, nEnd, IDC_MOVE_TARGET_SPIN);
+  m_Ctrls.Combo(IDC_MOVE_OPERATION, &m_nOperation, &m_vOperationNames, 0);
 }
 
 cDataMoveDlg::~cDataMoveDlg() { Dispose(); }
@@ -46,8 +44,7 @@ cDataMoveDlg::~cDataMoveDlg() { Dispose(); }
 void cDataMoveDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  AttachCtrls(m_vEditVal);
-  AttachCtrls(m_vCombo);
+  m_Ctrls.AttachAll(this);
   DataToCtrls();
   UpdateTargetEdit();
   m_bInit = 1;
@@ -55,8 +52,8 @@ void cDataMoveDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 void cDataMoveDlg::UpdateTargetEdit() {
   HWND hTarget = GetDlgItem(m_hWnd, IDC_MOVE_TARGET);
-  const bool bEnable = m_vCombo[0].m_Ctrl.m_hWnd
-                           ? SendMessageA(m_vCombo[0].m_Ctrl.m_hWnd, CB_GETCURSEL, 0, 0) != DATA_DELETE
+  const bool bEnable = m_Ctrls.m_vCombo32[0].m_Ctrl.m_hWnd
+                           ? SendMessageA(m_Ctrls.m_vCombo32[0].m_Ctrl.m_hWnd, CB_GETCURSEL, 0, 0) != DATA_DELETE
                            : m_nOperation != DATA_DELETE;
   if (hTarget) EnableWindow(hTarget, bEnable);
   HWND hSpin = GetDlgItem(m_hWnd, IDC_MOVE_TARGET_SPIN);
@@ -97,25 +94,10 @@ void cDataMoveDlg::Commit() {
 void cDataMoveDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!CheckCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
-  switch (LOWORD(wParam)) {
-    case IDC_MOVE_OK:
-      Commit();
-      Close(1);
-      return;
-    case IDC_MOVE_CANCEL:
-      Close(0);
-      return;
-    default:
-      break;
-  }
+  if (CloseOnOkCancel(wParam, IDC_MOVE_OK, IDC_MOVE_CANCEL, [this] { Commit(); })) return;
   if (m_bInit && ChangedCtrlId(wParam)) UpdateTargetEdit();
 }
 
 LRESULT cDataMoveDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  LRESULT nDefault = DefProc(hWnd, uMsg, wParam, lParam);
-  if (uMsg == WM_CLOSE) {
-    Close(0);
-    return 1;
-  }
-  return nDefault;
+  return CloseBoxProc(hWnd, uMsg, wParam, lParam);
 }

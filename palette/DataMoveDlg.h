@@ -11,6 +11,7 @@
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditValCtrl.h"
 #include "model/Block.h"
 #include "model/Chara.h"
@@ -73,8 +74,7 @@ class cDataMoveDlg : public cDialogClass<cDataMoveDlg> {
   int32_t m_nTarget = 1;
   int32_t m_nOperation = DATA_MOVE;
   cItemVector m_vOperationNames;
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditVal;
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
+  cCtrlSet m_Ctrls;
 
  private:
   void Init(int32_t nPaletteFlag, int32_t nRecordKind, int32_t nCount);

@@ -175,16 +175,13 @@ std::string BmpConvOutPath(const std::string& strIn, const std::string& strOutDi
 cBmpConvDlg::cBmpConvDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
     : cDialogClass<cBmpConvDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
   m_List.m_Param.Set(IDC_BMP_LIST, nullptr, &m_vFiles, nullptr, 0, PathText, 0, 0, 1000, 0, 1, 0);
-  m_vEditVal.resize(3);
-  m_vEditVal[0].m_Param.Set(IDC_BMP_KEY, &EditConfig.m_nConvTransparent, 0, 255, IDC_BMP_KEY_SPIN, 1);
-  m_vEditVal[1].m_Param.Set(IDC_BMP_LINE_IN, &EditConfig.m_nConvLineIn, 0, 255, IDC_BMP_LINE_IN_SPIN, 1);
-  m_vEditVal[2].m_Param.Set(IDC_BMP_LINE_OUT, &EditConfig.m_nConvLineOut, 0, 255, IDC_BMP_LINE_OUT_SPIN, 1);
-  m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.SetPath(IDC_BMP_OUT_DIR, &EditConfig.m_strConvOutDir);
-  m_vCheck.resize(3);
-  m_vCheck[0].m_Param.Set(IDC_BMP_USE_KEY, &EditConfig.m_bConvUseTransparent);
-  m_vCheck[1].m_Param.Set(IDC_BMP_LINE, &EditConfig.m_bConvReplaceLine);
-  m_vCheck[2].m_Param.Set(IDC_BMP_OVERWRITE, &EditConfig.m_bConvOverwrite);
+  m_Ctrls.Value(IDC_BMP_KEY, &EditConfig.m_nConvTransparent, 0, 255, IDC_BMP_KEY_SPIN);
+  m_Ctrls.Value(IDC_BMP_LINE_IN, &EditConfig.m_nConvLineIn, 0, 255, IDC_BMP_LINE_IN_SPIN);
+  m_Ctrls.Value(IDC_BMP_LINE_OUT, &EditConfig.m_nConvLineOut, 0, 255, IDC_BMP_LINE_OUT_SPIN);
+  m_Ctrls.Path(IDC_BMP_OUT_DIR, &EditConfig.m_strConvOutDir);
+  m_Ctrls.Check(IDC_BMP_USE_KEY, &EditConfig.m_bConvUseTransparent);
+  m_Ctrls.Check(IDC_BMP_LINE, &EditConfig.m_bConvReplaceLine);
+  m_Ctrls.Check(IDC_BMP_OVERWRITE, &EditConfig.m_bConvOverwrite);
 }
 
 cBmpConvDlg::~cBmpConvDlg() { Dispose(); }
@@ -193,9 +190,7 @@ void cBmpConvDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
   AttachList(m_List);
-  AttachCtrls(m_vEditVal);
-  AttachCtrls(m_vEditStr);
-  AttachCtrls(m_vCheck);
+  m_Ctrls.AttachAll(this);
   // The dialog takes the drops: a file dropped on the list reaches it as on any other part.
   DragAcceptFiles(m_hWnd, TRUE);
   DataToCtrls();
@@ -204,14 +199,14 @@ void cBmpConvDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 void cBmpConvDlg::UpdateEnable() {
-  cCheckCtrl<int32_t>* lpKey = FindCtrl(m_vCheck, IDC_BMP_USE_KEY);
-  cCheckCtrl<int32_t>* lpLine = FindCtrl(m_vCheck, IDC_BMP_LINE);
-  cCheckCtrl<int32_t>* lpOver = FindCtrl(m_vCheck, IDC_BMP_OVERWRITE);
+  cCheckCtrl<int32_t>* lpKey = m_Ctrls.Chk<int32_t>(IDC_BMP_USE_KEY);
+  cCheckCtrl<int32_t>* lpLine = m_Ctrls.Chk<int32_t>(IDC_BMP_LINE);
+  cCheckCtrl<int32_t>* lpOver = m_Ctrls.Chk<int32_t>(IDC_BMP_OVERWRITE);
   if (!lpKey || !lpLine || !lpOver) return;
-  EnableCtrlById(m_vEditVal, IDC_BMP_KEY, lpKey->GetCheck() != 0);
-  EnableCtrlById(m_vEditVal, IDC_BMP_LINE_IN, lpLine->GetCheck() != 0);
-  EnableCtrlById(m_vEditVal, IDC_BMP_LINE_OUT, lpLine->GetCheck() != 0);
-  EnableCtrlById(m_vEditStr, IDC_BMP_OUT_DIR, lpOver->GetCheck() == 0);
+  m_Ctrls.Enable(IDC_BMP_KEY, lpKey->GetCheck() != 0);
+  m_Ctrls.Enable(IDC_BMP_LINE_IN, lpLine->GetCheck() != 0);
+  m_Ctrls.Enable(IDC_BMP_LINE_OUT, lpLine->GetCheck() != 0);
+  m_Ctrls.Enable(IDC_BMP_OUT_DIR, lpOver->GetCheck() == 0);
 }
 
 void cBmpConvDlg::StoreOption(uint16_t wId) {
@@ -238,7 +233,7 @@ bool cBmpConvDlg::BrowseOutDir() {
   char szDir[MAX_PATH] = "";
   if (!BrowseFolderDlg(m_hWnd, szDir, "bmp\\convert\\", "出力先のパス指定")) return true;
   if (!MakeRelativePath(szDir)) return false;
-  cEditStrCtrl* lpEdit = FindCtrl(m_vEditStr, IDC_BMP_OUT_DIR);
+  cEditStrCtrl* lpEdit = m_Ctrls.Edit(IDC_BMP_OUT_DIR);
   if (!lpEdit) return true;
   lpEdit->SetText(szDir);
   // The edit's own change notice arrives while this command runs and is dropped: store here.

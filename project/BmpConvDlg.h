@@ -16,6 +16,7 @@
 #include "controls/ButtonCtrl.h"
 #include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"
 #include "controls/ListCtrl.h"
@@ -76,9 +77,7 @@ class cBmpConvDlg : public cDialogClass<cBmpConvDlg> {
 
   cChkVector<std::string> m_vFiles;
   cCtrlBind<cListCtrl<std::string>, cListParam<std::string>> m_List;
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditVal;
-  cChkVector<cCtrlBind<cEditStrCtrl, cEditStrParam>> m_vEditStr;
-  cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
+  cCtrlSet m_Ctrls;
   int32_t m_bBusy = 0;
 
  private:

@@ -29,15 +29,15 @@ void SlotRowText(std::string& strText, int, const cEdAnime& a) {
 // so that loading a record never cuts its values to the limits of the record shown before.
 void BindSample(cSysPageCtrls& c, cEdAnime& a) {
   c.Combo(IDC_DB_SAMPLE_KIND, &a.m_nSampleKind, SheetNames, 0);
-  c.Short(IDC_DB_SAMPLE_NO, &a.m_nSampleNo, 1, LOAD_NUMBER_MAX, IDC_DB_SAMPLE_NO_SPIN);
+  c.Value(IDC_DB_SAMPLE_NO, &a.m_nSampleNo, 1, LOAD_NUMBER_MAX, IDC_DB_SAMPLE_NO_SPIN);
   c.Button(IDC_DB_SAMPLE_PICK);
-  c.Short(IDC_DB_SAMPLE_FRAME, &a.m_nSampleFrame, 0, CHARA_SP_FRAME_MAX, IDC_DB_SAMPLE_FRAME_SPIN);
-  c.Bitmap(IDC_DB_SAMPLE, 32, 32);
+  c.Value(IDC_DB_SAMPLE_FRAME, &a.m_nSampleFrame, 0, CHARA_SP_FRAME_MAX, IDC_DB_SAMPLE_FRAME_SPIN);
+  c.Picture(IDC_DB_SAMPLE, 32, 32);
 }
 
 void WidenSampleLimits(cSysPageCtrls& c) {
-  if (cEditValCtrl<int16_t>* lpNo = c.FindShort(IDC_DB_SAMPLE_NO)) lpNo->SetRange(1, LOAD_NUMBER_MAX);
-  if (cEditValCtrl<int16_t>* lpFrame = c.FindShort(IDC_DB_SAMPLE_FRAME)) lpFrame->SetRange(0, CHARA_SP_FRAME_MAX);
+  if (cEditValCtrl<int16_t>* lpNo = c.Val<int16_t>(IDC_DB_SAMPLE_NO)) lpNo->SetRange(1, LOAD_NUMBER_MAX);
+  if (cEditValCtrl<int16_t>* lpFrame = c.Val<int16_t>(IDC_DB_SAMPLE_FRAME)) lpFrame->SetRange(0, CHARA_SP_FRAME_MAX);
 }
 
 // The pattern dialog draws its sample from the anime it edits; the page may show another graphic
@@ -63,9 +63,9 @@ void ReRange(cEditValCtrl<int16_t>* lpEdit, int16_t nMin, int16_t nMax) {
 // (a character bitmap counts the entries of the database's list, not yet those only added on its
 // page). Returns true when the edits now show other values than the stored anime.
 bool ApplyGraphicKind(cSysPageCtrls& c, const cEdAnime* lpStored) {
-  cComboCtrl<int8_t>* lpKind = c.FindCharCombo(IDC_DB_SAMPLE_KIND);
-  cEditValCtrl<int16_t>* lpNo = c.FindShort(IDC_DB_SAMPLE_NO);
-  cEditValCtrl<int16_t>* lpFrame = c.FindShort(IDC_DB_SAMPLE_FRAME);
+  cComboCtrl<int8_t>* lpKind = c.Cb<int8_t>(IDC_DB_SAMPLE_KIND);
+  cEditValCtrl<int16_t>* lpNo = c.Val<int16_t>(IDC_DB_SAMPLE_NO);
+  cEditValCtrl<int16_t>* lpFrame = c.Val<int16_t>(IDC_DB_SAMPLE_FRAME);
   const int32_t nKind = lpKind ? lpKind->GetCurData() : GRAPHIC_CHARA;
   int32_t nNoMax = GRAPHIC_MAX;
   if (nKind == GRAPHIC_CHARA) {
@@ -85,16 +85,16 @@ bool ApplyGraphicKind(cSysPageCtrls& c, const cEdAnime* lpStored) {
 
 // Once per idle tick after the rule found a difference: the edits show the stored values again.
 void RestoreStoredGraphic(cSysPageCtrls& c, const cEdAnime& stored) {
-  cEditValCtrl<int16_t>* lpNo = c.FindShort(IDC_DB_SAMPLE_NO);
-  cEditValCtrl<int16_t>* lpFrame = c.FindShort(IDC_DB_SAMPLE_FRAME);
+  cEditValCtrl<int16_t>* lpNo = c.Val<int16_t>(IDC_DB_SAMPLE_NO);
+  cEditValCtrl<int16_t>* lpFrame = c.Val<int16_t>(IDC_DB_SAMPLE_FRAME);
   if (lpNo && Shown(lpNo) != stored.m_nSampleNo) lpNo->SetValue(stored.m_nSampleNo);
   if (lpFrame && Shown(lpFrame) != stored.m_nSampleFrame) lpFrame->SetValue(stored.m_nSampleFrame);
 }
 
 // "一覧": the picked number goes into the number edit (the click's store takes it into the anime).
 void PickSampleGraphic(cDialog* lpPage, cSysPageCtrls& c) {
-  cComboCtrl<int8_t>* lpKind = c.FindCharCombo(IDC_DB_SAMPLE_KIND);
-  cEditValCtrl<int16_t>* lpNo = c.FindShort(IDC_DB_SAMPLE_NO);
+  cComboCtrl<int8_t>* lpKind = c.Cb<int8_t>(IDC_DB_SAMPLE_KIND);
+  cEditValCtrl<int16_t>* lpNo = c.Val<int16_t>(IDC_DB_SAMPLE_NO);
   if (!lpKind || !lpNo) return;
   uint16_t wPicked = 0;
   if (PickGraphic(&wPicked, lpKind->GetCurData(), lpPage, c.Find(IDC_DB_SAMPLE_PICK)))
@@ -113,11 +113,11 @@ void BuildAnimePreview(const cEdAnime& a) {
 
 // The sample's frame: the start frame shown, plus the preview's picture when it has one.
 void DrawPageSample(cSysPageCtrls& c, int32_t nExtraFrames, int32_t bTick) {
-  cComboCtrl<int8_t>* lpKind = c.FindCharCombo(IDC_DB_SAMPLE_KIND);
-  int32_t nFrame = Shown(c.FindShort(IDC_DB_SAMPLE_FRAME)) + nExtraFrames;
+  cComboCtrl<int8_t>* lpKind = c.Cb<int8_t>(IDC_DB_SAMPLE_KIND);
+  int32_t nFrame = Shown(c.Val<int16_t>(IDC_DB_SAMPLE_FRAME)) + nExtraFrames;
   if (AnimePreview.SeqCount() > 0) nFrame += bTick ? AnimePreview.Step() : AnimePreview.GetPict();
-  DrawAnimeSample(c.FindBitmap(IDC_DB_SAMPLE), lpKind ? lpKind->GetCurData() : GRAPHIC_CHARA,
-                  Shown(c.FindShort(IDC_DB_SAMPLE_NO)), nFrame);
+  DrawAnimeSample(c.Pic(IDC_DB_SAMPLE), lpKind ? lpKind->GetCurData() : GRAPHIC_CHARA,
+                  Shown(c.Val<int16_t>(IDC_DB_SAMPLE_NO)), nFrame);
 }
 
 // The working-copy record of the current row, or null.
@@ -160,7 +160,7 @@ void cAnimeSetPage::AttachSubList() {
 
 int cAnimeSetPage::SelectedSlot() const { return m_Slots.m_Ctrl.m_hWnd ? m_Slots.m_Ctrl.GetCurSel() : -1; }
 
-int32_t cAnimeSetPage::ShownFlyShift() { return m_bInit ? Shown(m_Ctrls.FindValue(IDC_DB_FLY_SHIFT)) : 0; }
+int32_t cAnimeSetPage::ShownFlyShift() { return m_bInit ? Shown(m_Ctrls.Val(IDC_DB_FLY_SHIFT)) : 0; }
 
 bool cAnimeSetPage::OnPageCommand(WORD wId, WORD wCode) {
   if (wId == IDC_DB_SLOT_LIST && wCode == LBN_SELCHANGE) {

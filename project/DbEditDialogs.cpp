@@ -4,6 +4,7 @@
 #include "model/Chara.h"
 #include "project/DatabaseSheet.h"
 #include "project/DbPages.h"
+#include "project/RowListDlg.h"
 #include "resources/ListIds.h"
 #include "controls/GraphicDraw.h"
 
@@ -55,7 +56,7 @@ cAnimePatternDlg::cAnimePatternDlg(uint16_t wTemplateId, cWindow* lpParent, int3
   m_Ctrls.Value(IDC_PAT_TIME, &m_Rec.m_nTime, 1, PATTERN_TIME_MAX, IDC_PAT_TIME_SPIN);
   m_Ctrls.Button(IDC_PAT_INSERT);
   m_Ctrls.Button(IDC_PAT_DELETE);
-  m_Ctrls.Bitmap(IDC_PAT_SAMPLE, 32, 32);
+  m_Ctrls.Picture(IDC_PAT_SAMPLE, 32, 32);
 }
 
 void cAnimePatternDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -72,10 +73,7 @@ void cAnimePatternDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   m_bInit = 1;
 }
 
-void cAnimePatternDlg::StoreCtrls() {
-  for (cControl* c : m_vCtrls)
-    if (c != &m_List.m_Ctrl) c->CtrlToData();
-}
+void cAnimePatternDlg::StoreCtrls() { StoreRowCtrls(*this, &m_List.m_Ctrl); }
 
 void cAnimePatternDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!CheckCommand(wParam)) return;
@@ -92,20 +90,7 @@ void cAnimePatternDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     Close(0);
     return;
   }
-  bool bRefresh = true;
-  if (wCode == BN_CLICKED && wId == IDC_PAT_INSERT)
-    list.Insert();
-  else if (wCode == BN_CLICKED && wId == IDC_PAT_DELETE)
-    list.Delete(-1, 0);
-  else if (wId == IDC_PAT_LIST && wCode == LBN_SELCHANGE)
-    list.OnSelChange();
-  else
-    bRefresh = false;
-  if (list.OnAccelKey(wParam) || list.OnPopupCommand(wParam)) {
-    list.Redraw();
-    bRefresh = true;
-  }
-  if (bRefresh) UpdateCtrlsExcept(IDC_PAT_LIST, &list);
+  RunRowListCommand(*this, list, wParam, IDC_PAT_LIST, IDC_PAT_INSERT, IDC_PAT_DELETE);
   if (m_bInit && ChangedCtrlId(wParam) && wId != IDC_PAT_INSERT && wId != IDC_PAT_DELETE) {
     StoreCtrls();
     list.Reselect();
@@ -114,40 +99,17 @@ void cAnimePatternDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT cAnimePatternDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
-  switch (uMsg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_CLOSE:
-      Close(0);
-      return 1;
-    case WM_DESTROY:
-      m_bInit = 0;  // nothing more to draw on
-      return 1;
-    case WM_CONTEXTMENU: {
-      if (!m_bInit || reinterpret_cast<HWND>(wParam) != m_List.m_Ctrl.m_hWnd) break;
-      POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (m_List.m_Ctrl.SelectAtPoint(pt)) {
-        UpdateCtrlsExcept(IDC_PAT_LIST, &m_List.m_Ctrl);
-        PopupMenu(m_List.m_Ctrl.m_hPopupMenu);
-      }
-      r = 1;
-      break;
-    }
-    default:
-      break;
-  }
-  if (m_bInit) Draw();
-  return r ? 1 : 0;
+  return SampleDlgProc(hWnd, uMsg, wParam, lParam,
+                       [&] { return uMsg == WM_CONTEXTMENU && PopupRowMenu(*this, m_List.m_Ctrl, IDC_PAT_LIST, wParam, lParam); });
 }
 
 void cAnimePatternDlg::Draw() {
   if (!m_bInit) return;
-  cEditValCtrl<int32_t>* lpFrame = m_Ctrls.FindValue(IDC_PAT_FRAME);
+  cEditValCtrl<int32_t>* lpFrame = m_Ctrls.Val(IDC_PAT_FRAME);
   int32_t nFrame = m_lpAnime->m_nSampleFrame + (lpFrame ? lpFrame->ParseText() : 0);
   cAnimeSetPage* lpSetPage = cAnimeSetPage::Current();
   if (IsFlyingSlot(m_nSlotRow) && lpSetPage) nFrame += lpSetPage->ShownFlyShift();
-  DrawAnimeSample(m_Ctrls.FindBitmap(IDC_PAT_SAMPLE), m_lpAnime->m_nSampleKind, m_lpAnime->m_nSampleNo, nFrame);
+  DrawAnimeSample(m_Ctrls.Pic(IDC_PAT_SAMPLE), m_lpAnime->m_nSampleKind, m_lpAnime->m_nSampleNo, nFrame);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -130,7 +130,7 @@ bool cEffectPage::OnPageCommand(WORD wId, WORD wCode) {
 cCharaEffectPage::cCharaEffectPage(cWindow* o, cWindowList* l)
     : cKindEffectPage(IDD_DB_CHARA_EFFECT, o, l, &Database.m_vCharaEffect, IDC_DB_LIST_CHARA_EFFECT,
                       CHARA_EFFECT_TABLE) {
-  m_Ctrls.Bitmap(IDC_DB_COLOUR_SAMPLE, 32, 32);
+  m_Ctrls.Picture(IDC_DB_COLOUR_SAMPLE, 32, 32);
 }
 
 void cCharaEffectPage::KindApplied(int32_t nKind) {
@@ -139,9 +139,9 @@ void cCharaEffectPage::KindApplied(int32_t nKind) {
 
 void cCharaEffectPage::Draw() {
   if (!m_bInit) return;
-  cBitmapCtrl* lpSample = m_Ctrls.FindBitmap(IDC_DB_COLOUR_SAMPLE);
+  cBitmapCtrl* lpSample = m_Ctrls.Pic(IDC_DB_COLOUR_SAMPLE);
   if (!lpSample || !lpSample->m_Surface.m_hDC) return;
-  cEditValCtrl<int32_t>* lpColour = m_Ctrls.FindValue(IDC_DB_PARAM4);
+  cEditValCtrl<int32_t>* lpColour = m_Ctrls.Val(IDC_DB_PARAM4);
   int32_t n = lpColour ? lpColour->ParseText() : 0;
   if (n < 0 || n > 255) n = 0;
   cSurface& s = lpSample->m_Surface;

@@ -52,13 +52,13 @@ class cKindEffectPage : public cDbPage<D, R> {
   // kind's ranges and show their values within them. bDefaults: a kind other than the one last
   // chosen here gives every edit its default (the command's store takes them into the record).
   void ApplyKind(int32_t bRanges, int32_t bDefaults) {
-    cComboCtrl<int32_t>* lpKind = this->m_Ctrls.FindCombo(IDC_DB_KIND);
+    cComboCtrl<int32_t>* lpKind = this->m_Ctrls.Cb(IDC_DB_KIND);
     const int32_t nKind = lpKind ? lpKind->GetCurData() : 0;
     SetDlgItemTextA(this->m_hWnd, IDC_DB_KIND_NOTE, m_Table.Note(nKind));
     for (int p = 0; p < EFFECT_PARAMS; ++p) {
       const cEffectParamInfo& info = m_Table.Param(nKind, p);
       SetDlgItemTextA(this->m_hWnd, EffectParamCaptionIds[p], info.m_strCaption);
-      cEditValCtrl<int32_t>* lpEdit = this->m_Ctrls.FindValue(EffectParamEditIds[p]);
+      cEditValCtrl<int32_t>* lpEdit = this->m_Ctrls.Val(EffectParamEditIds[p]);
       if (!lpEdit) continue;
       lpEdit->Enable(info.m_strCaption[0] != '\0');
       if (!bRanges) continue;
@@ -69,7 +69,7 @@ class cKindEffectPage : public cDbPage<D, R> {
     if (!bDefaults) return;
     if (m_nLastKind != -1 && m_nLastKind != nKind) {
       for (int p = 0; p < EFFECT_PARAMS; ++p)
-        if (cEditValCtrl<int32_t>* lpEdit = this->m_Ctrls.FindValue(EffectParamEditIds[p]))
+        if (cEditValCtrl<int32_t>* lpEdit = this->m_Ctrls.Val(EffectParamEditIds[p]))
           lpEdit->SetValue(m_Table.Param(nKind, p).m_nDefault);
     }
     m_nLastKind = static_cast<int8_t>(nKind);
@@ -86,7 +86,7 @@ class cKindEffectPage : public cDbPage<D, R> {
   }
   void BeforeRecordLoad() override {
     for (int p = 0; p < EFFECT_PARAMS; ++p)
-      if (cEditValCtrl<int32_t>* lpEdit = this->m_Ctrls.FindValue(EffectParamEditIds[p]))
+      if (cEditValCtrl<int32_t>* lpEdit = this->m_Ctrls.Val(EffectParamEditIds[p]))
         lpEdit->SetRange(LOAD_MIN, LOAD_MAX);
   }
   void AfterRecordLoad() override {

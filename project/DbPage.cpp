@@ -23,8 +23,8 @@ void ApplyNameFromFile(cSysPageCtrls& Ctrls, uint16_t wPathId) {
   const bool bFromFile = Ctrls.IsChecked(IDC_DB_NAME_FROM_FILE) != 0;
   Ctrls.Enable(IDC_DB_NAME, !bFromFile);
   if (!bFromFile) return;
-  cEditStrCtrl* lpName = Ctrls.FindStr(IDC_DB_NAME);
-  cEditStrCtrl* lpPath = Ctrls.FindStr(wPathId);
+  cEditStrCtrl* lpName = Ctrls.Edit(IDC_DB_NAME);
+  cEditStrCtrl* lpPath = Ctrls.Edit(wPathId);
   if (!lpName || !lpPath) return;
   std::string str;
   lpPath->GetText(str);

@@ -155,21 +155,12 @@ class cDbPage : public cDialogClass<D> {
         }
         return 1;
       }
-      case WM_NOTIFY: {
-        const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-        if (!pHdr) break;
-        if (pHdr->code == static_cast<UINT>(PSN_APPLY) && m_bStandsForSheet) {
-          CommitDatabaseSheet();
-          SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+      case WM_NOTIFY:
+        if (AnswerPageNotify(hWnd, lParam, m_bStandsForSheet != 0, [] { CommitDatabaseSheet(); }, [this] {
+              if (this->m_bInit) ReloadEdit();
+            }))
           return 1;
-        }
-        if (pHdr->code == static_cast<UINT>(PSN_SETACTIVE)) {
-          if (this->m_bInit) ReloadEdit();
-          SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, 0);
-          return 1;
-        }
         break;
-      }
       default:
         break;
     }
@@ -283,7 +274,7 @@ class cDbPage : public cDialogClass<D> {
         return Play();
       default:
         for (const cBrowse& b : m_aBrowse)
-          if (b.lpChoice && b.wBrowseId == wId) BrowseDbFile(this, *b.lpChoice, m_Ctrls.FindStr(b.wPathId));
+          if (b.lpChoice && b.wBrowseId == wId) BrowseDbFile(this, *b.lpChoice, m_Ctrls.Edit(b.wPathId));
         break;
     }
     return true;

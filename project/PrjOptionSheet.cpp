@@ -130,15 +130,10 @@ int32_t cConvComboCtrl::GetConvData() const {
 cPrjOptionGeneralPage::cPrjOptionGeneralPage(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind,
                                              cWindowList* lpWindowList)
     : cDialogClass<cPrjOptionGeneralPage>(wTemplateId, lpOwner, nKind, lpWindowList) {
-  m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.SetPath(IDC_PRJ_GAME_PATH, &PrjOption.m_strGamePath);
-  m_vCheck.resize(1);
-  m_vCheck[0].m_Param.Set(IDC_PRJ_AUTO_GAME, &PrjOption.m_bAutoGamePath);
-  m_vCombo.resize(1);
-  m_vCombo[0].m_Param.SetTable(IDC_PRJ_OLD_STAGE, &PrjOption.m_nOldVerStage, OldVerStageNames, 0);
-  const uint32_t aButtons[] = {IDC_PRJ_DEF_BLOCK, IDC_PRJ_DEF_CHARA, IDC_PRJ_DEF_ITEM, IDC_PRJ_GAME_BROWSE};
-  m_vButton.resize(4);
-  for (int i = 0; i < 4; ++i) m_vButton[i].m_Param.Set(aButtons[i]);
+  m_Ctrls.Path(IDC_PRJ_GAME_PATH, &PrjOption.m_strGamePath);
+  m_Ctrls.Check(IDC_PRJ_AUTO_GAME, &PrjOption.m_bAutoGamePath);
+  m_Ctrls.Combo(IDC_PRJ_OLD_STAGE, &PrjOption.m_nOldVerStage, OldVerStageNames);
+  for (uint32_t nId : {IDC_PRJ_DEF_BLOCK, IDC_PRJ_DEF_CHARA, IDC_PRJ_DEF_ITEM, IDC_PRJ_GAME_BROWSE}) m_Ctrls.Button(nId);
 }
 
 cPrjOptionGeneralPage::~cPrjOptionGeneralPage() {
@@ -149,10 +144,7 @@ cPrjOptionGeneralPage::~cPrjOptionGeneralPage() {
 void cPrjOptionGeneralPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   HideView(this);
-  AttachCtrls(m_vEditStr);
-  AttachCtrls(m_vCheck);
-  AttachCtrls(m_vCombo);
-  AttachCtrls(m_vButton);
+  m_Ctrls.AttachAll(this);
   DataToCtrls();
   UpdateEnable();
   m_bInit = 1;
@@ -160,8 +152,8 @@ void cPrjOptionGeneralPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 // The path is typed only when the program is not found automatically.
 void cPrjOptionGeneralPage::UpdateEnable() {
-  cCheckCtrl<int32_t>* lpAuto = FindCtrl(m_vCheck, IDC_PRJ_AUTO_GAME);
-  if (lpAuto) EnableCtrlById(m_vEditStr, IDC_PRJ_GAME_PATH, lpAuto->GetCheck() == 0);
+  cCheckCtrl<int32_t>* lpAuto = m_Ctrls.Chk(IDC_PRJ_AUTO_GAME);
+  if (lpAuto) m_Ctrls.Enable(IDC_PRJ_GAME_PATH, lpAuto->GetCheck() == 0);
 }
 
 // False when the chosen path cannot be made relative (another drive): the command then ends at
@@ -172,7 +164,7 @@ bool cPrjOptionGeneralPage::BrowseGameProgram() {
                    "exe", 0, nullptr))
     return true;
   if (!MakeRelativePath(szPath)) return false;
-  cEditStrCtrl* lpEdit = FindCtrl(m_vEditStr, IDC_PRJ_GAME_PATH);
+  cEditStrCtrl* lpEdit = m_Ctrls.Edit(IDC_PRJ_GAME_PATH);
   if (lpEdit) lpEdit->SetText(szPath);
   return true;
 }
@@ -207,13 +199,11 @@ LRESULT cPrjOptionGeneralPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
 cPrjOptionInheritPage::cPrjOptionInheritPage(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind,
                                              cWindowList* lpWindowList)
     : cDialogClass<cPrjOptionInheritPage>(wTemplateId, lpOwner, nKind, lpWindowList) {
-  m_vCheck.resize(CHECK_COUNT);
   int i = 0;
   for (int nKindNo = 0; nKindNo < 3; ++nKindNo)
     for (int nSit = 0; nSit < 3; ++nSit)
       for (int nRow = 0; nRow < ROWS[nKindNo]; ++nRow, ++i)
-        m_vCheck[i].m_Param.Set(static_cast<uint32_t>(PrjInheritCheckIds[i]),
-                                &PrjOption.DefFlags(nSit, nKindNo)[nRow]);
+        m_Ctrls.Check(static_cast<uint32_t>(PrjInheritCheckIds[i]), &PrjOption.DefFlags(nSit, nKindNo)[nRow]);
   m_vCombo.resize(9);
   for (int nSit = 0; nSit < 3; ++nSit)
     for (int nKindNo = 0; nKindNo < 3; ++nKindNo) {
@@ -235,7 +225,7 @@ cPrjOptionInheritPage::~cPrjOptionInheritPage() { Dispose(); }
 void cPrjOptionInheritPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   HideView(this);
-  AttachCtrls(m_vCheck);
+  m_Ctrls.AttachAll(this);
   AttachCtrls(m_vCombo);
   DataToCtrls();
   m_bInit = 1;

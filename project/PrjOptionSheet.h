@@ -14,6 +14,7 @@
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
 
 // A combo box whose positions stand for the values of a conversion table (m_pConv, one int32_t
@@ -38,10 +39,7 @@ class cPrjOptionGeneralPage : public cDialogClass<cPrjOptionGeneralPage> {
   void OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
-  cChkVector<cCtrlBind<cEditStrCtrl, cEditStrParam>> m_vEditStr;
-  cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
-  cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
+  cCtrlSet m_Ctrls;
   // The data sheets opened on the default block, character and item.
   cPropSheet* m_lpDataSheet[3] = {};
 
@@ -61,7 +59,8 @@ class cPrjOptionInheritPage : public cDialogClass<cPrjOptionInheritPage> {
   void OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
-  cChkVector<cCtrlBind<cCheckCtrl<uint8_t>, cCheckParam<uint8_t>>> m_vCheck;
+  cCtrlSet m_Ctrls;
+  // The combos that store a table's value are no kind of the set; they attach after it.
   cChkVector<cCtrlBind<cConvComboCtrl, cComboParam<int32_t>>> m_vCombo;
 };
 

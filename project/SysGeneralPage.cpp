@@ -16,7 +16,7 @@ cSysGeneralPage::cSysGeneralPage(cWindow* lpOwner, cWindowList* lpWindowList)
   m_Ctrls.Check(IDC_SG_PAUSE_HIDE, &s.m_bHidePause);
   m_Ctrls.Check(IDC_SG_SYMBOL, &s.m_bSymbol);
   m_Ctrls.Combo(IDC_SG_FONT, &s.m_nFont, FontNames);
-  m_Ctrls.Bitmap(IDC_SG_SAMPLE, SAMPLE_W, SAMPLE_H);
+  m_Ctrls.Picture(IDC_SG_SAMPLE, SAMPLE_W, SAMPLE_H);
   m_Ctrls.Check(IDC_SG_EVEN_PITCH, &s.m_bEvenPitch);
   m_Ctrls.Check(IDC_SG_DEATH_FX, &s.m_bDeathEffect);
   m_Ctrls.Check(IDC_SG_CLEAR_1UP, &s.m_b1UpOnClear);
@@ -34,11 +34,11 @@ void cSysGeneralPage::UpdateEnable() {
 }
 
 void cSysGeneralPage::Draw() {
-  if (!m_bInit || m_Ctrls.m_vBitmap.empty()) return;
-  cBitmapCtrl& Sample = m_Ctrls.m_vBitmap[0].m_Ctrl;
+  if (!m_bInit || m_Ctrls.m_vPicture.empty()) return;
+  cBitmapCtrl& Sample = m_Ctrls.m_vPicture[0].m_Ctrl;
   if (!Sample.m_hWnd || !Sample.m_Window.m_hDC || !Sample.m_Surface.m_hDC) return;
   int32_t nFont = 0;
-  if (cComboCtrl<int32_t>* lpFont = m_Ctrls.FindCombo(IDC_SG_FONT)) nFont = lpFont->GetCurData();
+  if (cComboCtrl<int32_t>* lpFont = m_Ctrls.Cb(IDC_SG_FONT)) nFont = lpFont->GetCurData();
   if (nFont < 0 || nFont >= FONT_COUNT) nFont = 0;
   cSurface& s = Sample.m_Surface;
   s.Fill(RGB(0, 0, 0));

@@ -37,7 +37,7 @@ cSysModePage::cSysModePage(cWindow* lpOwner, cWindowList* lpWindowList)
     m_Ctrls.Check(ids.wInfinite, &s.m_vInfinite[m]);
     cEdSysRanking& r = s.m_vRanking[m];
     m_Ctrls.Check(ids.awRank[0], &r.m_bRanking);
-    for (int k = 0; k < SYS_RANK_ITEM_COUNT; ++k) m_Ctrls.Flag(ids.awRank[1 + k], &r.m_vItems[k]);
+    for (int k = 0; k < SYS_RANK_ITEM_COUNT; ++k) m_Ctrls.Check(ids.awRank[1 + k], &r.m_vItems[k]);
   }
   m_Ctrls.Check(IDC_SM_SHARE_LIVES, &s.m_bShareLives);
   m_Ctrls.Check(IDC_SM_DEATH_TO_MAP, &s.m_bDeathToMap);

@@ -18,56 +18,34 @@
 #include "controls/ButtonCtrl.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"
 
-template <class C, class P>
-using cSysBinds = cChkVector<cCtrlBind<C, P>>;
-
-struct cSysPageCtrls {
-  cSysBinds<cEditValCtrl<int32_t>, cEditValParam<int32_t>> m_vValue;
-  cSysBinds<cEditValCtrl<uint8_t>, cEditValParam<uint8_t>> m_vByte;
-  cSysBinds<cEditValCtrl<int16_t>, cEditValParam<int16_t>> m_vShort;
-  cSysBinds<cEditStrCtrl, cEditStrParam> m_vStr;
-  cSysBinds<cComboCtrl<int32_t>, cComboParam<int32_t>> m_vCombo;
-  cSysBinds<cComboCtrl<int8_t>, cComboParam<int8_t>> m_vCharCombo;
-  cSysBinds<cCheckCtrl<int32_t>, cCheckParam<int32_t>> m_vCheck;
-  cSysBinds<cCheckCtrl<uint8_t>, cCheckParam<uint8_t>> m_vFlag;
-  cSysBinds<cButtonCtrl, cButtonParam> m_vButton;
-  cSysBinds<cBitmapCtrl, cBitmapParam> m_vBitmap;
-
-  // Bindings are added while the page is built, never after its window exists (the dialog keeps
-  // the controls' addresses).
-  void Value(uint32_t nId, int32_t* p, int32_t nMin, int32_t nMax, uint32_t nSpinId);
-  void Byte(uint32_t nId, uint8_t* p, uint8_t nMin, uint8_t nMax, uint32_t nSpinId);
-  void Short(uint32_t nId, int16_t* p, int16_t nMin, int16_t nMax, uint32_t nSpinId);
-  // A limit in double-byte characters with bWide, else in bytes.
-  void Str(uint32_t nId, std::string* p, int32_t nLimit, int32_t bWide);
-  void Path(uint32_t nId, std::string* p);
-  // Item p stands for the value nMin + p.
-  void Combo(uint32_t nId, int32_t* p, cItemTable pTable, int32_t nMin = 0);
-  void Combo(uint32_t nId, int8_t* p, cItemTable pTable, int32_t nMin = 0);
-  void Combo(uint32_t nId, int32_t* p, cItemVector* pItems, int32_t nMin = 0);
-  void Check(uint32_t nId, int32_t* p);
-  void Flag(uint32_t nId, uint8_t* p);
-  void Button(uint32_t nId);
-  void Bitmap(uint32_t nId, int32_t nWidth, int32_t nHeight);
-
-  void AttachAll(cDialog* lpDlg);
-
-  // What the enable rules read and set: the controls on the screen, never the record.
-  // A check box's state; 0 for an id that is no check box of the page.
-  int32_t IsChecked(uint32_t nId);
-  void SetChecked(uint32_t nId, int32_t bCheck);
-  void Enable(uint32_t nId, bool bEnable);
-  cControl* Find(uint32_t nId);
-  cComboCtrl<int32_t>* FindCombo(uint32_t nId);
-  cComboCtrl<int8_t>* FindCharCombo(uint32_t nId);
-  cEditValCtrl<int32_t>* FindValue(uint32_t nId);
-  cEditValCtrl<int16_t>* FindShort(uint32_t nId);
-  cBitmapCtrl* FindBitmap(uint32_t nId);
-  cEditStrCtrl* FindStr(uint32_t nId);
+// The control set of the system, database and world map pages: they attach their kinds in this
+// order, and an id a page does not hold is only answered with null (the enable rules ask for ids
+// that only some templates carry).
+struct cSysPageCtrls : cCtrlSet {
+  cSysPageCtrls();
 };
+
+// The sheet's notifications that a system or database page answers: Apply on a page that commits
+// for the sheet runs fnCommit, becoming the current page runs fnActivate. 1 when it was one of
+// them (its answer set).
+template <class C, class A>
+int AnswerPageNotify(HWND hWnd, LPARAM lParam, bool bCommits, C fnCommit, A fnActivate) {
+  const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+  if (!pHdr) return 0;
+  if (pHdr->code == static_cast<UINT>(PSN_APPLY) && bCommits) {
+    fnCommit();
+    SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+    return 1;
+  }
+  if (pHdr->code != static_cast<UINT>(PSN_SETACTIVE)) return 0;
+  fnActivate();
+  SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, 0);
+  return 1;
+}
 
 // Hides the view item that every template carries, unless the page uses the id for a control.
 void HideSysPageView(cDialog* lpPage);
@@ -121,21 +99,12 @@ class cSysPage : public cDialogClass<T> {
         // An owner-drawn picture (the font sample) is drawn after the system painted it.
         if (this->m_bInit) this->Draw();
         return 1;
-      case WM_NOTIFY: {
-        const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-        if (!pHdr) break;
-        if (pHdr->code == static_cast<UINT>(PSN_APPLY) && m_bCommits) {
-          CommitSysSheet(this);
-          SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+      case WM_NOTIFY:
+        if (AnswerPageNotify(hWnd, lParam, m_bCommits, [this] { CommitSysSheet(this); }, [this] {
+              if (this->m_bInit) UpdateEnable();
+            }))
           return 1;
-        }
-        if (pHdr->code == static_cast<UINT>(PSN_SETACTIVE)) {
-          if (this->m_bInit) UpdateEnable();
-          SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, 0);
-          return 1;
-        }
         break;
-      }
       default:
         break;
     }

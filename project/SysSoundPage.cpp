@@ -74,8 +74,8 @@ cSysSoundPage::cSysSoundPage(cWindow* lpOwner, cWindowList* lpWindowList)
   cEdSystem& s = SystemData;
   MakeDbNameList(m_vBgmNames, Database.m_vBgm, "なし", 0, 3, 0);
   for (int i = 0; i < SYS_STOCK_COUNT; ++i) {
-    m_Ctrls.Flag(STOCK_ROWS[i].wStock, &s.m_vStock[i]);
-    m_Ctrls.Flag(STOCK_ROWS[i].wReset, &s.m_vResetOnDeath[i]);
+    m_Ctrls.Check(STOCK_ROWS[i].wStock, &s.m_vStock[i]);
+    m_Ctrls.Check(STOCK_ROWS[i].wReset, &s.m_vResetOnDeath[i]);
   }
   for (int i = 0; i < SYS_SOUND_COUNT; ++i) {
     m_Ctrls.Path(SOUND_ROWS[i].wEdit, &s.m_vSounds[i]);
@@ -85,18 +85,18 @@ cSysSoundPage::cSysSoundPage(cWindow* lpOwner, cWindowList* lpWindowList)
   for (int i = 0; i < SYS_BGM_COUNT; ++i) {
     m_Ctrls.Combo(BGM_ROWS[i].wList, &s.m_vBgm[i], &m_vBgmNames);
     m_Ctrls.Button(BGM_ROWS[i].wPlay);
-    m_Ctrls.Flag(BGM_ROWS[i].wLoop, &s.m_vBgmLoop[i]);
+    m_Ctrls.Check(BGM_ROWS[i].wLoop, &s.m_vBgmLoop[i]);
   }
   m_Ctrls.Combo(IDC_SS_BMP_MODE, &s.m_nBmpMode, BmpModeNames);
-  m_Ctrls.Byte(IDC_SS_KEY_R, &s.m_cTransR, 0, 255, IDC_SS_KEY_R_SPIN);
-  m_Ctrls.Byte(IDC_SS_KEY_G, &s.m_cTransG, 0, 255, IDC_SS_KEY_G_SPIN);
-  m_Ctrls.Byte(IDC_SS_KEY_B, &s.m_cTransB, 0, 255, IDC_SS_KEY_B_SPIN);
+  m_Ctrls.Value(IDC_SS_KEY_R, &s.m_cTransR, 0, 255, IDC_SS_KEY_R_SPIN);
+  m_Ctrls.Value(IDC_SS_KEY_G, &s.m_cTransG, 0, 255, IDC_SS_KEY_G_SPIN);
+  m_Ctrls.Value(IDC_SS_KEY_B, &s.m_cTransB, 0, 255, IDC_SS_KEY_B_SPIN);
 }
 
 void cSysSoundPage::UpdateEnable() {
   // Only 24-bit bitmaps have a transparent colour of their own.
   bool bTrueColour = false;
-  if (cComboCtrl<int32_t>* lpMode = m_Ctrls.FindCombo(IDC_SS_BMP_MODE)) bTrueColour = lpMode->GetCurData() == 1;
+  if (cComboCtrl<int32_t>* lpMode = m_Ctrls.Cb(IDC_SS_BMP_MODE)) bTrueColour = lpMode->GetCurData() == 1;
   m_Ctrls.Enable(IDC_SS_KEY_R, bTrueColour);
   m_Ctrls.Enable(IDC_SS_KEY_G, bTrueColour);
   m_Ctrls.Enable(IDC_SS_KEY_B, bTrueColour);
@@ -115,7 +115,7 @@ void cSysSoundPage::OnPageCommand(WPARAM wParam) {
 }
 
 void cSysSoundPage::PlayMusic(int nRow) {
-  cComboCtrl<int32_t>* lpList = m_Ctrls.FindCombo(BGM_ROWS[nRow].wList);
+  cComboCtrl<int32_t>* lpList = m_Ctrls.Cb(BGM_ROWS[nRow].wList);
   if (!lpList) return;
   const int32_t v = lpList->GetCurData();
   if (v <= 0 || v >= static_cast<int32_t>(Database.m_vBgm.size())) return;
@@ -130,11 +130,11 @@ void cSysSoundPage::BrowseSound(int nRow) {
   if (!OpenFileDlg(m_hWnd, szPath, sizeof szPath, "wave\\", "効果音の選択", FILTER, "wav", 0, nullptr))
     return;
   if (!MakeRelativePath(szPath)) return;
-  if (cEditStrCtrl* lpEdit = m_Ctrls.FindStr(SOUND_ROWS[nRow].wEdit)) lpEdit->SetText(szPath);
+  if (cEditStrCtrl* lpEdit = m_Ctrls.Edit(SOUND_ROWS[nRow].wEdit)) lpEdit->SetText(szPath);
 }
 
 void cSysSoundPage::PlaySe(int nRow) {
-  cEditStrCtrl* lpEdit = m_Ctrls.FindStr(SOUND_ROWS[nRow].wEdit);
+  cEditStrCtrl* lpEdit = m_Ctrls.Edit(SOUND_ROWS[nRow].wEdit);
   if (!lpEdit) return;
   std::string str;
   lpEdit->GetText(str);

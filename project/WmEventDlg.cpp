@@ -9,6 +9,7 @@
 #include "model/Cond.h"
 #include "model/Globals.h"
 #include "model/StageEditState.h"
+#include "project/RowListDlg.h"
 #include "project/WorldMapWnd.h"
 #include "resources/ListIds.h"
 #include "resources/WorldMapDialogIds.h"
@@ -49,18 +50,6 @@ void ShowSample(cBitmapCtrl* lpSample) {
 // ---------------------------------------------------------------------------------------------
 // Event dialog
 
-cWmEventDlg::cWmEventDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWmEventEditInfo* lpInfo,
-                         cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre)
-    : cDialogClass<cWmEventDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
-  SetUp(lpInfo);
-}
-
-cWmEventDlg::cWmEventDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWmEventEditInfo* lpInfo,
-                         cWindowList* lpWindowList, cWindow* lpAnchor, int32_t bCentre)
-    : cDialogClass<cWmEventDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
-  SetUp(lpInfo);
-}
-
 void cWmEventDlg::MakeVarItems() {
   MakeDbNameList(m_vCondVarItems, GValInfo, "変数条件なし", 0, 3, 0);
   MakeNumberedNameList(m_vSetVarItems, GValInfo);
@@ -100,7 +89,7 @@ void cWmEventDlg::SetUp(cWmEventEditInfo* lpInfo) {
   m_Ctrls.Button(IDC_WEV_STAGE_BROWSE);
   m_Ctrls.Button(IDC_WEV_SET_VAR_RENAME);
   m_Ctrls.Button(IDC_WEV_COND_VAR_RENAME);
-  m_Ctrls.Bitmap(IDC_WEV_SAMPLE, CELL, CELL);
+  m_Ctrls.Picture(IDC_WEV_SAMPLE, CELL, CELL);
 }
 
 void cWmEventDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -116,18 +105,15 @@ void cWmEventDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   m_bInit = 1;
 }
 
-void cWmEventDlg::StoreCtrls() {
-  for (cControl* c : m_vCtrls)
-    if (c != &m_List.m_Ctrl) c->CtrlToData();
-}
+void cWmEventDlg::StoreCtrls() { StoreRowCtrls(*this, &m_List.m_Ctrl); }
 
 void cWmEventDlg::EnableRules() {
-  cComboCtrl<int32_t>* lpVar = m_Ctrls.FindCombo(IDC_WEV_COND_VAR);
+  cComboCtrl<int32_t>* lpVar = m_Ctrls.Cb(IDC_WEV_COND_VAR);
   bool bCondVar = lpVar && lpVar->GetCurData() != 0;
   m_Ctrls.Enable(IDC_WEV_COND_VALUE, bCondVar);
   m_Ctrls.Enable(IDC_WEV_COND_CMP, bCondVar);
 
-  cComboCtrl<int32_t>* lpType = m_Ctrls.FindCombo(IDC_WEV_TYPE);
+  cComboCtrl<int32_t>* lpType = m_Ctrls.Cb(IDC_WEV_TYPE);
   bool bWorld = !lpType || lpType->GetCurData() == WM_EVENT_WORLD;
   bool bVariation = bWorld && m_Ctrls.IsChecked(IDC_WEV_VARIATION);
   const uint16_t awWorld[] = {IDC_WEV_WORLD_NO, IDC_WEV_WORLD_NAME, IDC_WEV_STAGE, IDC_WEV_VARIATION,
@@ -137,7 +123,7 @@ void cWmEventDlg::EnableRules() {
   for (uint16_t w : awVariation) m_Ctrls.Enable(w, bVariation);
   if (bWorld) return;
   // A road or a wall is never a numbered world.
-  cEditValCtrl<int32_t>* lpNo = m_Ctrls.FindValue(IDC_WEV_WORLD_NO);
+  cEditValCtrl<int32_t>* lpNo = m_Ctrls.Val(IDC_WEV_WORLD_NO);
   if (lpNo && lpNo->ParseText() != 0) lpNo->SetValue(0);
   if (m_Page.m_nWorldNo != 0) {
     m_Page.m_nWorldNo = 0;
@@ -146,12 +132,12 @@ void cWmEventDlg::EnableRules() {
 }
 
 void cWmEventDlg::DrawSample() {
-  cBitmapCtrl* lpSample = m_Ctrls.FindBitmap(IDC_WEV_SAMPLE);
+  cBitmapCtrl* lpSample = m_Ctrls.Pic(IDC_WEV_SAMPLE);
   if (!lpSample || !lpSample->m_Surface.m_hDC) return;
   cSurface& s = lpSample->m_Surface;
   s.Fill(RGB(0, 0, 0));
-  cEditValCtrl<int32_t>* lpNo = m_Ctrls.FindValue(IDC_WEV_WORLD_NO);
-  cComboCtrl<int32_t>* lpGraphic = m_Ctrls.FindCombo(IDC_WEV_GRAPHIC);
+  cEditValCtrl<int32_t>* lpNo = m_Ctrls.Val(IDC_WEV_WORLD_NO);
+  cComboCtrl<int32_t>* lpGraphic = m_Ctrls.Cb(IDC_WEV_GRAPHIC);
   int32_t nNo = lpNo ? lpNo->ParseText() : 0;
   int32_t nGraphic = lpGraphic ? lpGraphic->GetCurData() : 0;
   const cSurface& sheet = ChipBitmaps[CHIP_WORLD_EVENT];
@@ -169,13 +155,13 @@ void cWmEventDlg::BrowseStage() {
 }
 
 void cWmEventDlg::RenameVar(uint16_t wComboId, uint16_t wButtonId) {
-  cComboCtrl<int32_t>* lpCombo = m_Ctrls.FindCombo(wComboId);
+  cComboCtrl<int32_t>* lpCombo = m_Ctrls.Cb(wComboId);
   if (!lpCombo) return;
   if (!RenameVariable(this, GValInfo, lpCombo->GetCurData(), m_vSetVarItems, nullptr, m_Ctrls.Find(wButtonId)))
     return;
   MakeVarItems();
-  if (cComboCtrl<int32_t>* p = m_Ctrls.FindCombo(IDC_WEV_COND_VAR)) p->SetItemVector(&m_vCondVarItems);
-  if (cComboCtrl<int32_t>* p = m_Ctrls.FindCombo(IDC_WEV_SET_VAR)) p->SetItemVector(&m_vSetVarItems);
+  if (cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_WEV_COND_VAR)) p->SetItemVector(&m_vCondVarItems);
+  if (cComboCtrl<int32_t>* p = m_Ctrls.Cb(IDC_WEV_SET_VAR)) p->SetItemVector(&m_vSetVarItems);
   // The game reads the common names from their own file: a rename is saved at once.
   SaveVarNames();
 }
@@ -184,7 +170,7 @@ void cWmEventDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!CheckCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
   cListCtrl<cEdWmEventPage>& list = m_List.m_Ctrl;
-  const WORD wId = LOWORD(wParam), wCode = HIWORD(wParam);
+  const WORD wId = LOWORD(wParam);
   if (IsClick(wParam, IDC_WMD_OK)) {
     StoreCtrls();
     list.Reselect();
@@ -200,20 +186,7 @@ void cWmEventDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     Close(0);
     return;
   }
-  bool bRefresh = true;
-  if (IsClick(wParam, IDC_WEV_INSERT))
-    list.Insert();
-  else if (IsClick(wParam, IDC_WEV_DELETE))
-    list.Delete(-1, 0);
-  else if (wId == IDC_WEV_PAGES && wCode == LBN_SELCHANGE)
-    list.OnSelChange();
-  else
-    bRefresh = false;
-  if (list.OnAccelKey(wParam) || list.OnPopupCommand(wParam)) {
-    list.Redraw();
-    bRefresh = true;
-  }
-  if (bRefresh) UpdateCtrlsExcept(IDC_WEV_PAGES, &list);
+  RunRowListCommand(*this, list, wParam, IDC_WEV_PAGES, IDC_WEV_INSERT, IDC_WEV_DELETE);
   if (IsClick(wParam, IDC_WEV_STAGE_BROWSE)) BrowseStage();
   if (IsClick(wParam, IDC_WEV_COND_VAR_RENAME)) RenameVar(IDC_WEV_COND_VAR, IDC_WEV_COND_VAR_RENAME);
   if (IsClick(wParam, IDC_WEV_SET_VAR_RENAME)) RenameVar(IDC_WEV_SET_VAR, IDC_WEV_SET_VAR_RENAME);
@@ -230,31 +203,8 @@ void cWmEventDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT cWmEventDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
-  switch (uMsg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_CLOSE:
-      Close(0);
-      return 1;
-    case WM_DESTROY:
-      m_bInit = 0;  // nothing more to draw on
-      return 1;
-    case WM_CONTEXTMENU: {
-      if (!m_bInit || reinterpret_cast<HWND>(wParam) != m_List.m_Ctrl.m_hWnd) break;
-      POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (m_List.m_Ctrl.SelectAtPoint(pt)) {
-        UpdateCtrlsExcept(IDC_WEV_PAGES, &m_List.m_Ctrl);
-        PopupMenu(m_List.m_Ctrl.m_hPopupMenu);
-      }
-      r = 1;
-      break;
-    }
-    default:
-      break;
-  }
-  if (m_bInit) Draw();
-  return r ? 1 : 0;
+  return SampleDlgProc(hWnd, uMsg, wParam, lParam,
+                       [&] { return uMsg == WM_CONTEXTMENU && PopupRowMenu(*this, m_List.m_Ctrl, IDC_WEV_PAGES, wParam, lParam); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -274,7 +224,7 @@ cWmSettingDlg::cWmSettingDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nK
   m_Ctrls.Value(IDC_WST_START_X, &WorldMap.m_nStartX, 0, MAP_W_MAX - 1, IDC_WST_START_X_SPIN);
   m_Ctrls.Value(IDC_WST_START_Y, &WorldMap.m_nStartY, 0, MAP_H_MAX - 1, IDC_WST_START_Y_SPIN);
   m_Ctrls.Value(IDC_WST_BACK_COLOUR, &WorldMap.m_nBgColor, COLOUR_MIN, COLOUR_MAX, IDC_WST_BACK_COLOUR_SPIN);
-  m_Ctrls.Bitmap(IDC_WST_COLOUR_SAMPLE, CELL, CELL);
+  m_Ctrls.Picture(IDC_WST_COLOUR_SAMPLE, CELL, CELL);
   m_Ctrls.Check(IDC_WST_USE_IMAGE, &WorldMap.m_bBgImage);
   m_Ctrls.Path(IDC_WST_IMAGE, &WorldMap.m_strBgImage);
   m_Ctrls.Button(IDC_WST_IMAGE_BROWSE);
@@ -289,9 +239,9 @@ void cWmSettingDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 void cWmSettingDlg::DrawColourSample() {
-  cBitmapCtrl* lpSample = m_Ctrls.FindBitmap(IDC_WST_COLOUR_SAMPLE);
+  cBitmapCtrl* lpSample = m_Ctrls.Pic(IDC_WST_COLOUR_SAMPLE);
   if (!lpSample || !lpSample->m_Surface.m_hDC) return;
-  cEditValCtrl<int32_t>* lpColour = m_Ctrls.FindValue(IDC_WST_BACK_COLOUR);
+  cEditValCtrl<int32_t>* lpColour = m_Ctrls.Val(IDC_WST_BACK_COLOUR);
   int32_t n = lpColour ? lpColour->ParseText() : 0;
   // A number the palette has no entry for (typed before the box clamps it) shows black.
   if (n < 0 || n > 255) {
@@ -340,19 +290,5 @@ void cWmSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT cWmSettingDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
-  switch (uMsg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_CLOSE:
-      Close(0);
-      return 1;
-    case WM_DESTROY:
-      m_bInit = 0;
-      return 1;
-    default:
-      break;
-  }
-  if (m_bInit) Draw();
-  return r ? 1 : 0;
+  return SampleDlgProc(hWnd, uMsg, wParam, lParam);
 }

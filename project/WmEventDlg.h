@@ -22,10 +22,13 @@ struct cWmEventEditInfo {
 
 class cWmEventDlg : public cDialogClass<cWmEventDlg> {
  public:
+  // The anchor is a control or a window.
+  template <class A>
   cWmEventDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWmEventEditInfo* lpInfo,
-              cWindowList* lpWindowList, cControl* lpAnchor, int32_t bCentre);
-  cWmEventDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWmEventEditInfo* lpInfo,
-              cWindowList* lpWindowList, cWindow* lpAnchor, int32_t bCentre);
+              cWindowList* lpWindowList, A* lpAnchor, int32_t bCentre)
+      : cDialogClass<cWmEventDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre) {
+    SetUp(lpInfo);
+  }
   ~cWmEventDlg() override { Dispose(); }
 
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override;

@@ -34,31 +34,23 @@ cBackgroundDlg::cBackgroundDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t 
   cStageBasicPage* lpPage = cStageBasicPage::Current();
   if (cEdBackground* lpLayer = lpPage ? lpPage->CurrentBackground() : nullptr) m_lpLayer = lpLayer;
   cEdBackground& b = *m_lpLayer;
-  m_vCheck.resize(5);
-  m_vCheck[0].m_Param.Set(IDC_BG_SHOW, &b.m_bShowAtStart);
-  m_vCheck[1].m_Param.Set(IDC_BG_BY_COLOR, &b.m_bUseColor);
-  m_vCheck[2].m_Param.Set(IDC_BG_FRONT, &b.m_bFront);
-  m_vCheck[3].m_Param.Set(IDC_BG_AUTO_X, &b.m_bAutoScrollX);
-  m_vCheck[4].m_Param.Set(IDC_BG_AUTO_Y, &b.m_bAutoScrollY);
-  m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.SetPath(IDC_BG_IMAGE, &b.m_strImage);
-  m_vEditInt.resize(1);
-  m_vEditInt[0].m_Param.Set(IDC_BG_COLOR, &b.m_nColor, COLOR_MIN, COLOR_MAX, IDC_BG_COLOR_SPIN, 1);
-  m_vEditDbl.resize(2);
-  m_vEditDbl[0].m_Param.Set(IDC_BG_SPEED_X, &b.m_dScrollX, -640.0, 640.0, IDC_BG_SPEED_X_SPIN, 0.01);
-  m_vEditDbl[1].m_Param.Set(IDC_BG_SPEED_Y, &b.m_dScrollY, -480.0, 480.0, IDC_BG_SPEED_Y_SPIN, 0.01);
-  m_vButton.resize(1);
-  m_vButton[0].m_Param.Set(IDC_BG_BROWSE);
+  m_Ctrls.SetAttachOrder({cCtrlSet::CHECK32, cCtrlSet::STR, cCtrlSet::EDIT32, cCtrlSet::EDITREAL, cCtrlSet::BUTTON});
+  m_Ctrls.Check(IDC_BG_SHOW, &b.m_bShowAtStart);
+  m_Ctrls.Check(IDC_BG_BY_COLOR, &b.m_bUseColor);
+  m_Ctrls.Check(IDC_BG_FRONT, &b.m_bFront);
+  m_Ctrls.Check(IDC_BG_AUTO_X, &b.m_bAutoScrollX);
+  m_Ctrls.Check(IDC_BG_AUTO_Y, &b.m_bAutoScrollY);
+  m_Ctrls.Path(IDC_BG_IMAGE, &b.m_strImage);
+  m_Ctrls.Value(IDC_BG_COLOR, &b.m_nColor, COLOR_MIN, COLOR_MAX, IDC_BG_COLOR_SPIN);
+  m_Ctrls.Value(IDC_BG_SPEED_X, &b.m_dScrollX, -640.0, 640.0, IDC_BG_SPEED_X_SPIN, 0.01);
+  m_Ctrls.Value(IDC_BG_SPEED_Y, &b.m_dScrollY, -480.0, 480.0, IDC_BG_SPEED_Y_SPIN, 0.01);
+  m_Ctrls.Button(IDC_BG_BROWSE);
 }
 
 void cBackgroundDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  AttachCtrls(m_vCheck);
-  AttachCtrls(m_vEditStr);
-  AttachCtrls(m_vEditInt);
-  AttachCtrls(m_vEditDbl);
-  AttachCtrls(m_vButton);
+  m_Ctrls.AttachAll(this);
   AddBitmapCtrl(&m_Sample, cBitmapParam().Set(IDC_BG_SAMPLE, SAMPLE_SIZE, SAMPLE_SIZE));
   DataToCtrls();
   UpdateEnables();
@@ -66,14 +58,13 @@ void cBackgroundDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 void cBackgroundDlg::UpdateEnables() {
-  cCheckCtrl<int32_t>* lpByColor = FindCtrl(m_vCheck, IDC_BG_BY_COLOR);
+  cCheckCtrl<int32_t>* lpByColor = m_Ctrls.Chk(IDC_BG_BY_COLOR);
   if (!lpByColor) return;
-  const int32_t bColor = lpByColor->GetCheck() != 0;
-  EnableCtrlById(m_vEditInt, IDC_BG_COLOR, bColor);
-  EnableCtrlById(m_vEditStr, IDC_BG_IMAGE, !bColor);
-  EnableCtrlById(m_vButton, IDC_BG_BROWSE, !bColor);
-  for (uint16_t wId : PICTURE_SPEEDS) EnableCtrlById(m_vEditDbl, wId, !bColor);
-  for (uint16_t wId : PICTURE_CHECKS) EnableCtrlById(m_vCheck, wId, !bColor);
+  const bool bColor = lpByColor->GetCheck() != 0;
+  m_Ctrls.Enable(IDC_BG_COLOR, bColor);
+  m_Ctrls.Enable({IDC_BG_IMAGE, IDC_BG_BROWSE}, !bColor);
+  for (uint16_t wId : PICTURE_SPEEDS) m_Ctrls.Enable(wId, !bColor);
+  for (uint16_t wId : PICTURE_CHECKS) m_Ctrls.Enable(wId, !bColor);
 }
 
 void cBackgroundDlg::Browse() {
@@ -83,7 +74,7 @@ void cBackgroundDlg::Browse() {
     return;
   // A file on another drive has no relative path: the edit keeps what it had.
   if (!MakeRelativePath(szPath)) return;
-  if (cEditStrCtrl* lpEdit = FindCtrl(m_vEditStr, IDC_BG_IMAGE)) lpEdit->SetText(szPath);
+  if (cEditStrCtrl* lpEdit = m_Ctrls.Edit(IDC_BG_IMAGE)) lpEdit->SetText(szPath);
 }
 
 void cBackgroundDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -104,26 +95,12 @@ void cBackgroundDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT cBackgroundDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  LRESULT r = DefProc(hWnd, uMsg, wParam, lParam);
-  switch (uMsg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_CLOSE:
-      Close(0);
-      return 1;
-    case WM_DESTROY:
-      m_bInit = 0;  // nothing more to draw on
-      return 1;
-    default:
-      break;
-  }
-  if (m_bInit) Draw();
-  return r ? 1 : 0;
+  return SampleDlgProc(hWnd, uMsg, wParam, lParam);
 }
 
 void cBackgroundDlg::Draw() {
   if (!m_bInit || !m_Sample.m_Surface.m_hDC) return;
-  cEditValCtrl<int32_t>* lpColor = FindCtrl(m_vEditInt, IDC_BG_COLOR);
+  cEditValCtrl<int32_t>* lpColor = m_Ctrls.Val(IDC_BG_COLOR);
   int32_t n = lpColor ? lpColor->ParseText() : 0;
   // While the author types the number may lie outside the palette: the sample then shows black.
   cSurface& s = m_Sample.m_Surface;

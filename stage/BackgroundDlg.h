@@ -12,6 +12,7 @@
 #include "controls/ButtonCtrl.h"
 #include "base/ChkContainer.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"
 #include "model/StageRecords.h"
@@ -36,11 +37,7 @@ class cBackgroundDlg : public cDialogClass<cBackgroundDlg> {
   void UpdateEnables();
 
   cEdBackground* m_lpLayer;
-  cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
-  cChkVector<cCtrlBind<cEditStrCtrl, cEditStrParam>> m_vEditStr;
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditInt;
-  cChkVector<cCtrlBind<cEditValCtrl<double>, cEditValParam<double>>> m_vEditDbl;
-  cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
+  cCtrlSet m_Ctrls;
   cBitmapCtrl m_Sample;
 
  private:

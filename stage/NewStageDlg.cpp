@@ -49,14 +49,11 @@ void CopyFromCommon(cChkVector<T>& vDst, const cChkVector<T>& vSrc, int nLayer) 
 
 cNewStageDlg::cNewStageDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
     : cDialogClass<cNewStageDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
-  m_vEditStr.resize(2);
-  m_vEditStr[0].m_Param.SetPath(IDC_NEW_TEMPLATE, &EditConfig.m_strNewStageTemplate);
-  m_vEditStr[1].m_Param.SetPath(IDC_NEW_PAL_FILE, &EditConfig.m_strNewStagePalFile);
-  m_vCombo.resize(1);
-  m_vCombo[0].m_Param.SetTable(IDC_NEW_PALETTE, &EditConfig.m_nNewStagePalette, NewStagePalNames, 0);
-  m_vButton.resize(2);
-  m_vButton[0].m_Param.Set(IDC_NEW_TEMPLATE_BROWSE);
-  m_vButton[1].m_Param.Set(IDC_NEW_PAL_FILE_BROWSE);
+  m_Ctrls.Path(IDC_NEW_TEMPLATE, &EditConfig.m_strNewStageTemplate);
+  m_Ctrls.Path(IDC_NEW_PAL_FILE, &EditConfig.m_strNewStagePalFile);
+  m_Ctrls.Combo(IDC_NEW_PALETTE, &EditConfig.m_nNewStagePalette, NewStagePalNames, 0);
+  m_Ctrls.Button(IDC_NEW_TEMPLATE_BROWSE);
+  m_Ctrls.Button(IDC_NEW_PAL_FILE_BROWSE);
 }
 
 cNewStageDlg::~cNewStageDlg() { Dispose(); }
@@ -64,22 +61,20 @@ cNewStageDlg::~cNewStageDlg() { Dispose(); }
 void cNewStageDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  AttachCtrls(m_vEditStr);
-  AttachCtrls(m_vCombo);
-  AttachCtrls(m_vButton);
+  m_Ctrls.AttachAll(this);
   DataToCtrls();
   UpdateEnables();
   m_bInit = 1;
 }
 
 void cNewStageDlg::UpdateEnables() {
-  cComboCtrl<int32_t>* lpCombo = FindCtrl(m_vCombo, IDC_NEW_PALETTE);
+  cComboCtrl<int32_t>* lpCombo = m_Ctrls.Cb<int32_t>(IDC_NEW_PALETTE);
   if (!lpCombo) return;
   int32_t nChoice = lpCombo->GetCurData();
   if (nChoice < NEW_PAL_KEEP || nChoice > NEW_PAL_FILE) return;
   int32_t bFile = nChoice == NEW_PAL_FILE;
-  EnableCtrlById(m_vEditStr, IDC_NEW_PAL_FILE, bFile);
-  EnableCtrlById(m_vButton, IDC_NEW_PAL_FILE_BROWSE, bFile);
+  m_Ctrls.Enable(IDC_NEW_PAL_FILE, bFile);
+  m_Ctrls.Enable(IDC_NEW_PAL_FILE_BROWSE, bFile);
 }
 
 void cNewStageDlg::Browse(uint16_t wEditId, const char* pszDir, const char* pszTitle, const char* pszFilter,
@@ -87,7 +82,7 @@ void cNewStageDlg::Browse(uint16_t wEditId, const char* pszDir, const char* pszT
   char szPath[MAX_PATH] = "";
   if (!OpenFileDlg(m_hWnd, szPath, MAX_PATH, pszDir, pszTitle, pszFilter, pszExt, 0, nullptr)) return;
   if (!MakeRelativePath(szPath)) return;
-  cEditStrCtrl* lpEdit = FindCtrl(m_vEditStr, wEditId);
+  cEditStrCtrl* lpEdit = m_Ctrls.Edit(wEditId);
   if (lpEdit) lpEdit->SetText(szPath);
 }
 

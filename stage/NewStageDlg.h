@@ -11,6 +11,7 @@
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
 
 class cStageWnd;
@@ -29,9 +30,7 @@ class cNewStageDlg : public cDialogClass<cNewStageDlg> {
   // OK: 1 when the new stage is in place, 0 when the author declined or it could not be made.
   int32_t MakeStage();
 
-  cChkVector<cCtrlBind<cEditStrCtrl, cEditStrParam>> m_vEditStr;
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
-  cChkVector<cCtrlBind<cButtonCtrl, cButtonParam>> m_vButton;
+  cCtrlSet m_Ctrls;
 
  private:
   // Puts a chosen file's path, relative to the current directory, into the edit; nothing when

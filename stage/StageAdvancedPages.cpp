@@ -127,21 +127,18 @@ void TellSheetChanged(cDialog* lpPage) {
 cStageAdvancedPage::cStageAdvancedPage(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind,
                                        cWindowList* lpWindowList)
     : cDialogClass<cStageAdvancedPage>(wTemplateId, lpOwner, nKind, lpWindowList) {
-  m_vEditInt.resize(1 + VANISH_EDGES);
-  m_vEditInt[0].m_Param.Set(IDC_ADV_FRAME_RATE, &Stage.m_nFrameRate, 30, 120, IDC_ADV_FRAME_RATE_SPIN, 1);
-  m_vCheck.resize(2 + VANISH_EDGES);
-  m_vCheck[0].m_Param.Set(IDC_ADV_USE_Z, &Stage.m_bUseZ);
-  m_vCheck[1].m_Param.Set(IDC_ADV_NO_DAMAGE_OFF, &Stage.m_bNoDamageOffScreen);
+  m_Ctrls.Value(IDC_ADV_FRAME_RATE, &Stage.m_nFrameRate, 30, 120, IDC_ADV_FRAME_RATE_SPIN);
+  m_Ctrls.Check(IDC_ADV_USE_Z, &Stage.m_bUseZ);
+  m_Ctrls.Check(IDC_ADV_NO_DAMAGE_OFF, &Stage.m_bNoDamageOffScreen);
   for (int i = 0; i < VANISH_EDGES; ++i) {
     cEdAutoVanish& v = Stage.m_AutoVanish[i / 4];
-    m_vEditInt[1 + i].m_Param.Set(IDC_ADV_VANISH_MARGIN0 + i, VanishMargin(v, i % 4), 0, VANISH_MARGIN_MAX,
-                                  IDC_ADV_VANISH_SPIN0 + i, 1);
-    m_vCheck[2 + i].m_Param.Set(IDC_ADV_VANISH_FLAG0 + i, VanishFlag(v, i % 4));
+    m_Ctrls.Value(IDC_ADV_VANISH_MARGIN0 + i, VanishMargin(v, i % 4), 0, VANISH_MARGIN_MAX,
+                  IDC_ADV_VANISH_SPIN0 + i);
+    m_Ctrls.Check(IDC_ADV_VANISH_FLAG0 + i, VanishFlag(v, i % 4));
   }
-  m_vCombo.resize(2);
   // Level k is stored as k: the first item stands for 1.
-  m_vCombo[0].m_Param.SetTable(IDC_ADV_HIT_LEVEL, &Stage.m_nHitLevel, HitLevelNames, 1);
-  m_vCombo[1].m_Param.SetTable(IDC_ADV_SHOT_PRECISION, &Stage.m_nShotPrecision, ShotPrecisionNames, 0);
+  m_Ctrls.Combo(IDC_ADV_HIT_LEVEL, &Stage.m_nHitLevel, HitLevelNames, 1);
+  m_Ctrls.Combo(IDC_ADV_SHOT_PRECISION, &Stage.m_nShotPrecision, ShotPrecisionNames, 0);
 }
 
 cStageAdvancedPage::~cStageAdvancedPage() { Dispose(); }
@@ -149,9 +146,7 @@ cStageAdvancedPage::~cStageAdvancedPage() { Dispose(); }
 void cStageAdvancedPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  AttachCtrls(m_vEditInt);
-  AttachCtrls(m_vCheck);
-  AttachCtrls(m_vCombo);
+  m_Ctrls.AttachAll(this);
   Refresh();
   DataToCtrls();
   UpdateEnables();
@@ -160,9 +155,9 @@ void cStageAdvancedPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 void cStageAdvancedPage::UpdateEnables() {
   for (int i = 0; i < VANISH_EDGES; ++i) {
-    cCheckCtrl<int32_t>* lpFlag = FindCtrl(m_vCheck, IDC_ADV_VANISH_FLAG0 + i);
+    cCheckCtrl<int32_t>* lpFlag = m_Ctrls.Chk<int32_t>(IDC_ADV_VANISH_FLAG0 + i);
     if (!lpFlag) return;
-    EnableCtrlById(m_vEditInt, IDC_ADV_VANISH_MARGIN0 + i, lpFlag->GetCheck() != 0);
+    m_Ctrls.Enable(IDC_ADV_VANISH_MARGIN0 + i, lpFlag->GetCheck() != 0);
   }
 }
 
@@ -177,23 +172,16 @@ LRESULT cStageAdvancedPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM 
 cStageAdvanced2Page::cStageAdvanced2Page(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind,
                                          cWindowList* lpWindowList)
     : cDialogClass<cStageAdvanced2Page>(wTemplateId, lpOwner, nKind, lpWindowList) {
-  m_vEditInt.resize(2 * RANGE_ROW_COUNT);
-  m_vStatic.resize(RANGE_ROW_COUNT);
-  int nPos = 0;
-  for (const cRangeRow& r : RANGE_ROWS) nPos += r.wPos != 0;
-  const int nShows = static_cast<int>(sizeof RANGE_SHOWS / sizeof RANGE_SHOWS[0]);
-  m_vCombo.resize(nPos + 2 * nShows);
-  int nCombo = 0;
   for (int i = 0; i < RANGE_ROW_COUNT; ++i) {
     const cRangeRow& r = RANGE_ROWS[i];
-    m_vEditInt[2 * i].m_Param.Set(r.wW, &(Stage.*r.pW), 1, r.nMax, r.wWSpin, 1);
-    m_vEditInt[2 * i + 1].m_Param.Set(r.wH, &(Stage.*r.pH), 1, r.nMax, r.wHSpin, 1);
-    m_vStatic[i].m_Param.Set(r.wCaption);
-    if (r.wPos) m_vCombo[nCombo++].m_Param.SetTable(r.wPos, &(Stage.*r.pPos), RangePosNames, 0);
+    m_Ctrls.Value(r.wW, &(Stage.*r.pW), 1, r.nMax, r.wWSpin);
+    m_Ctrls.Value(r.wH, &(Stage.*r.pH), 1, r.nMax, r.wHSpin);
+    m_Ctrls.Static(r.wCaption);
+    if (r.wPos) m_Ctrls.Combo(r.wPos, &(Stage.*r.pPos), RangePosNames, 0);
   }
   for (const cRangeShow& s : RANGE_SHOWS) {
-    m_vCombo[nCombo++].m_Param.SetTable(s.wShow, &(Stage.*s.pShow), RangeShowNames, 0);
-    m_vCombo[nCombo++].m_Param.SetTable(s.wColor, &(Stage.*s.pColor), RangeColorNames, 0);
+    m_Ctrls.Combo(s.wShow, &(Stage.*s.pShow), RangeShowNames, 0);
+    m_Ctrls.Combo(s.wColor, &(Stage.*s.pColor), RangeColorNames, 0);
   }
 }
 
@@ -202,9 +190,7 @@ cStageAdvanced2Page::~cStageAdvanced2Page() { Dispose(); }
 void cStageAdvanced2Page::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  AttachCtrls(m_vEditInt);
-  AttachCtrls(m_vCombo);
-  AttachCtrls(m_vStatic);
+  m_Ctrls.AttachAll(this);
   Refresh();
   DataToCtrls();
   UpdateEnables();
@@ -214,7 +200,7 @@ void cStageAdvanced2Page::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 void cStageAdvanced2Page::AppendDefaults() {
   for (const cRangeRow& r : RANGE_ROWS) {
-    cStaticCtrl* lpCaption = FindCtrl(m_vStatic, r.wCaption);
+    cStaticCtrl* lpCaption = m_Ctrls.Stc(r.wCaption);
     if (!lpCaption) return;
     std::string str;
     lpCaption->GetText(str);
@@ -228,9 +214,9 @@ void cStageAdvanced2Page::AppendDefaults() {
 
 void cStageAdvanced2Page::UpdateEnables() {
   for (const cRangeShow& s : RANGE_SHOWS) {
-    cComboCtrl<int32_t>* lpShow = FindCtrl(m_vCombo, s.wShow);
+    cComboCtrl<int32_t>* lpShow = m_Ctrls.Cb<int32_t>(s.wShow);
     if (!lpShow) return;
-    EnableCtrlById(m_vCombo, s.wColor, lpShow->GetCurData() != 0);
+    m_Ctrls.Enable(s.wColor, lpShow->GetCurData() != 0);
   }
 }
 

@@ -12,6 +12,7 @@
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditValCtrl.h"
 
 // PSM_CHANGED to the page's sheet, so that its apply button becomes available.
@@ -30,9 +31,7 @@ class cStageAdvancedPage : public cDialogClass<cStageAdvancedPage> {
   void UpdateEnables();
   void Refresh() { UpdateEnables(); }
 
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditInt;
-  cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
+  cCtrlSet m_Ctrls;
 };
 
 class cStageAdvanced2Page : public cDialogClass<cStageAdvanced2Page> {
@@ -48,9 +47,7 @@ class cStageAdvanced2Page : public cDialogClass<cStageAdvanced2Page> {
   void UpdateEnables();
   void Refresh() { UpdateEnables(); }
 
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditInt;
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
-  cChkVector<cCtrlBind<cStaticCtrl, cStaticParam>> m_vStatic;
+  cCtrlSet m_Ctrls;
 
  private:
   // The template's row captions get the new-stage defaults appended, once per window.

@@ -9,10 +9,8 @@
 
 cStageOptionDlg::cStageOptionDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
     : cDialogClass<cStageOptionDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
-  m_vEditVal.resize(1);
-  m_vEditVal[0].m_Param.Set(IDC_OPT_UNDO_DEPTH, &Stage.m_nUndoDepth, 0, STAGE_UNDO_DEPTH_MAX, IDC_OPT_UNDO_DEPTH_SPIN, 1);
-  m_vCombo.resize(1);
-  m_vCombo[0].m_Param.SetTable(IDC_OPT_WHEEL_DIR, &Stage.m_nWheelDir, WheelDirNames, 0);
+  m_Ctrls.Value(IDC_OPT_UNDO_DEPTH, &Stage.m_nUndoDepth, 0, STAGE_UNDO_DEPTH_MAX, IDC_OPT_UNDO_DEPTH_SPIN);
+  m_Ctrls.Combo(IDC_OPT_WHEEL_DIR, &Stage.m_nWheelDir, WheelDirNames, 0);
 }
 
 cStageOptionDlg::~cStageOptionDlg() { Dispose(); }
@@ -20,8 +18,7 @@ cStageOptionDlg::~cStageOptionDlg() { Dispose(); }
 void cStageOptionDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  AttachCtrls(m_vEditVal);
-  AttachCtrls(m_vCombo);
+  m_Ctrls.AttachAll(this);
   DataToCtrls();
   m_bInit = 1;
 }
@@ -49,26 +46,11 @@ void cStageOptionDlg::Commit() {
 void cStageOptionDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!CheckCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
-  switch (LOWORD(wParam)) {
-    case IDC_STGDLG_OK:
-      Commit();
-      Close(1);
-      return;
-    case IDC_STGDLG_CANCEL:
-      Close(0);
-      return;
-    default:
-      break;
-  }
+  CloseOnOkCancel(wParam, IDC_STGDLG_OK, IDC_STGDLG_CANCEL, [this] { Commit(); });
 }
 
 LRESULT cStageOptionDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  LRESULT nDefault = DefProc(hWnd, uMsg, wParam, lParam);
-  if (uMsg == WM_CLOSE) {
-    Close(0);
-    return 1;
-  }
-  return nDefault;
+  return CloseBoxProc(hWnd, uMsg, wParam, lParam);
 }
 
 void RunStageOptionDlg(cStageWnd* lpWnd) {

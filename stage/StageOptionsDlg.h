@@ -10,6 +10,7 @@
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditValCtrl.h"
 
 class cStageWnd;
@@ -26,8 +27,7 @@ class cStageOptionDlg : public cDialogClass<cStageOptionDlg> {
   // OK: stores both controls, marks the stage changed and re-sizes the undo store.
   void Commit();
 
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditVal;
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
+  cCtrlSet m_Ctrls;
 };
 
 // The stage window's stage-options command: deletes the dialog still held in the window's slot,

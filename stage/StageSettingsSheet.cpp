@@ -95,38 +95,34 @@ cStageBasicPage::cStageBasicPage(uint16_t wTemplateId, cWindow* lpOwner, int32_t
     : cDialogClass<cStageBasicPage>(wTemplateId, lpOwner, nKind, lpWindowList),
       m_nWidthCopy(Stage.m_nWidth),
       m_nHeightCopy(Stage.m_nHeight) {
+  m_Ctrls.SetAttachOrder({cCtrlSet::EDIT32, cCtrlSet::EDITREAL, cCtrlSet::STR, cCtrlSet::COMBO32, cCtrlSet::CHECK32,
+                          cCtrlSet::STATIC});
   const int nInts = static_cast<int>(sizeof INT_EDITS / sizeof INT_EDITS[0]);
-  m_vEditInt.resize(2 + nInts);
-  m_vEditInt[0].m_Param.Set(IDC_BASIC_WIDTH, &m_nWidthCopy, 1, STAGE_SIZE_MAX, IDC_BASIC_WIDTH_SPIN, 1);
-  m_vEditInt[1].m_Param.Set(IDC_BASIC_HEIGHT, &m_nHeightCopy, 1, STAGE_SIZE_MAX, IDC_BASIC_HEIGHT_SPIN, 1);
+  m_Ctrls.Value(IDC_BASIC_WIDTH, &m_nWidthCopy, 1, STAGE_SIZE_MAX, IDC_BASIC_WIDTH_SPIN);
+  m_Ctrls.Value(IDC_BASIC_HEIGHT, &m_nHeightCopy, 1, STAGE_SIZE_MAX, IDC_BASIC_HEIGHT_SPIN);
   for (int i = 0; i < nInts; ++i) {
     const cIntEditDef& d = INT_EDITS[i];
-    m_vEditInt[2 + i].m_Param.Set(d.wId, &(Stage.*d.pField), d.nMin, d.nMax, d.wSpin, 1);
+    m_Ctrls.Value(d.wId, &(Stage.*d.pField), d.nMin, d.nMax, d.wSpin);
   }
-  m_vEditDbl.resize(1);
-  m_vEditDbl[0].m_Param.Set(IDC_BASIC_GRAVITY, &Stage.m_dGravity, 0.1, 1.0, IDC_BASIC_GRAVITY_SPIN, 0.1);
-  m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.Set(IDC_BASIC_NAME, &Stage.m_strName, 30, 1);
+  m_Ctrls.Value(IDC_BASIC_GRAVITY, &Stage.m_dGravity, 0.1, 1.0, IDC_BASIC_GRAVITY_SPIN, 0.1);
+  m_Ctrls.Str(IDC_BASIC_NAME, &Stage.m_strName, 30, 1);
 
   MakeDbNameList(m_vBgmNames, Database.m_vBgm, "なし", 0, 3, 0);
-  m_vCombo.resize(5);
-  m_vCombo[0].m_Param.SetTable(IDC_BASIC_DIR_X, &EditConfig.m_nResizeDirX, ResizeDirXNames, 0);
-  m_vCombo[1].m_Param.SetTable(IDC_BASIC_DIR_Y, &EditConfig.m_nResizeDirY, ResizeDirYNames, 0);
-  m_vCombo[2].m_Param.SetTable(IDC_BASIC_SCROLL_X, &Stage.m_nScrollModeX, ScrollModeNames, 0);
-  m_vCombo[3].m_Param.SetTable(IDC_BASIC_SCROLL_Y, &Stage.m_nScrollModeY, ScrollModeNames, 0);
-  m_vCombo[4].m_Param.SetVector(IDC_BASIC_BGM, &Stage.m_nBgm, &m_vBgmNames, 0);
+  m_Ctrls.Combo(IDC_BASIC_DIR_X, &EditConfig.m_nResizeDirX, ResizeDirXNames, 0);
+  m_Ctrls.Combo(IDC_BASIC_DIR_Y, &EditConfig.m_nResizeDirY, ResizeDirYNames, 0);
+  m_Ctrls.Combo(IDC_BASIC_SCROLL_X, &Stage.m_nScrollModeX, ScrollModeNames, 0);
+  m_Ctrls.Combo(IDC_BASIC_SCROLL_Y, &Stage.m_nScrollModeY, ScrollModeNames, 0);
+  m_Ctrls.Combo(IDC_BASIC_BGM, &Stage.m_nBgm, &m_vBgmNames, 0);
 
   // The ranking switches are bound by address: the vector must hold all five first.
   if (Stage.m_vRankItems.size() < RANK_COUNT) Stage.m_vRankItems.resize(RANK_COUNT, 0);
   const int nChecks = static_cast<int>(sizeof CHECKS / sizeof CHECKS[0]);
-  m_vCheck.resize(nChecks + RANK_COUNT);
-  for (int i = 0; i < nChecks; ++i) m_vCheck[i].m_Param.Set(CHECKS[i].wId, &(Stage.*CHECKS[i].pField));
-  for (int i = 0; i < RANK_COUNT; ++i) m_vCheck[nChecks + i].m_Param.Set(RANK_CHECK[i], &Stage.m_vRankItems[i]);
+  for (int i = 0; i < nChecks; ++i) m_Ctrls.Check(CHECKS[i].wId, &(Stage.*CHECKS[i].pField));
+  for (int i = 0; i < RANK_COUNT; ++i) m_Ctrls.Check(RANK_CHECK[i], &Stage.m_vRankItems[i]);
 
-  m_vStatic.resize(6);
-  for (int i = 0; i < 4; ++i) m_vStatic[i].m_Param.Set(HIDDEN_LABEL[i]);
-  m_vStatic[4].m_Param.Set(IDC_BASIC_MEMORY);
-  m_vStatic[5].m_Param.Set(IDC_BASIC_UNDO_NOTE);
+  for (int i = 0; i < 4; ++i) m_Ctrls.Static(HIDDEN_LABEL[i]);
+  m_Ctrls.Static(IDC_BASIC_MEMORY);
+  m_Ctrls.Static(IDC_BASIC_UNDO_NOTE);
 
   m_BgList.m_Param.Set(IDC_BASIC_BG_LIST, &Stage.m_vBackground, &m_vBackground, nullptr, 1, &BackgroundRowText, 1, 0,
                        BACKGROUND_MAX, 0, 1, 0);
@@ -138,12 +134,7 @@ void cStageBasicPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
   if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
   AttachList(m_BgList);
-  AttachCtrls(m_vEditInt);
-  AttachCtrls(m_vEditDbl);
-  AttachCtrls(m_vEditStr);
-  AttachCtrls(m_vCombo);
-  AttachCtrls(m_vCheck);
-  AttachCtrls(m_vStatic);
+  m_Ctrls.AttachAll(this);
   m_BgList.m_Ctrl.SetAccelMenu(IDR_ACCEL_SUB1, IDR_POPUP_SUB1, 1, 1);
   UpdateEnables();
   m_BgList.m_Ctrl.SetCurSel(0, 1);
@@ -155,7 +146,7 @@ void cStageBasicPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 }
 
 int32_t cStageBasicPage::Typed(uint16_t wId) {
-  cEditValCtrl<int32_t>* lpEdit = FindCtrl(m_vEditInt, wId);
+  cEditValCtrl<int32_t>* lpEdit = m_Ctrls.Val<int32_t>(wId);
   return lpEdit ? lpEdit->ParseText() : 0;
 }
 
@@ -165,24 +156,24 @@ void cStageBasicPage::SetLabel(uint16_t wId, const char* pszFormat, ...) {
   va_start(args, pszFormat);
   FormatBounded(sz, sizeof sz, pszFormat, args);
   va_end(args);
-  cStaticCtrl* lpStatic = FindCtrl(m_vStatic, wId);
+  cStaticCtrl* lpStatic = m_Ctrls.Stc(wId);
   if (lpStatic) lpStatic->SetText(sz);
 }
 
 void cStageBasicPage::UpdateEnables() {
   for (int i = 0; i < 4; ++i) {
-    cCheckCtrl<int32_t>* lpCheck = FindCtrl(m_vCheck, LIMIT_CHECK[i]);
+    cCheckCtrl<int32_t>* lpCheck = m_Ctrls.Chk<int32_t>(LIMIT_CHECK[i]);
     if (!lpCheck) return;
     int32_t bOn = lpCheck->GetCheck() != 0;
-    EnableCtrlById(m_vEditInt, LIMIT_EDIT[i], bOn);
-    ShowCtrlById(m_vStatic, HIDDEN_LABEL[i], bOn);
+    m_Ctrls.Enable(LIMIT_EDIT[i], bOn);
+    m_Ctrls.Show(HIDDEN_LABEL[i], bOn);
   }
-  cCheckCtrl<int32_t>* lpTime = FindCtrl(m_vCheck, IDC_BASIC_TIME_ON);
-  cCheckCtrl<int32_t>* lpSkip = FindCtrl(m_vCheck, IDC_BASIC_SKIP_WAIT);
+  cCheckCtrl<int32_t>* lpTime = m_Ctrls.Chk<int32_t>(IDC_BASIC_TIME_ON);
+  cCheckCtrl<int32_t>* lpSkip = m_Ctrls.Chk<int32_t>(IDC_BASIC_SKIP_WAIT);
   if (!lpTime || !lpSkip) return;
-  EnableCtrlById(m_vEditInt, IDC_BASIC_TIME, lpTime->GetCheck() != 0);
-  EnableCtrlById(m_vEditInt, IDC_BASIC_WARN, lpTime->GetCheck() != 0);
-  for (uint16_t wId : RANK_CHECK) EnableCtrlById(m_vCheck, wId, lpSkip->GetCheck() == 0);
+  m_Ctrls.Enable(IDC_BASIC_TIME, lpTime->GetCheck() != 0);
+  m_Ctrls.Enable(IDC_BASIC_WARN, lpTime->GetCheck() != 0);
+  for (uint16_t wId : RANK_CHECK) m_Ctrls.Enable(wId, lpSkip->GetCheck() == 0);
 }
 
 void cStageBasicPage::UpdateUndoEstimate() {
@@ -241,7 +232,7 @@ void cStageBasicPage::OnBgListRightClick() {
 }
 
 void cStageBasicPage::PlayBgm() {
-  cComboCtrl<int32_t>* lpCombo = FindCtrl(m_vCombo, IDC_BASIC_BGM);
+  cComboCtrl<int32_t>* lpCombo = m_Ctrls.Cb<int32_t>(IDC_BASIC_BGM);
   if (!lpCombo) return;
   int32_t b = lpCombo->GetCurData();
   if (b <= 0 || b >= static_cast<int32_t>(Database.m_vBgm.size())) return;

@@ -15,6 +15,7 @@
 #include "base/ChkContainer.h"
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"
 #include "controls/ListCtrl.h"
@@ -43,12 +44,7 @@ class cStageBasicPage : public cDialogClass<cStageBasicPage> {
   // The layer at the background list's current row; null on the end row or with no row.
   cEdBackground* CurrentBackground();
 
-  cChkVector<cCtrlBind<cEditValCtrl<int32_t>, cEditValParam<int32_t>>> m_vEditInt;
-  cChkVector<cCtrlBind<cEditValCtrl<double>, cEditValParam<double>>> m_vEditDbl;
-  cChkVector<cCtrlBind<cEditStrCtrl, cEditStrParam>> m_vEditStr;
-  cChkVector<cCtrlBind<cComboCtrl<int32_t>, cComboParam<int32_t>>> m_vCombo;
-  cChkVector<cCtrlBind<cCheckCtrl<int32_t>, cCheckParam<int32_t>>> m_vCheck;
-  cChkVector<cCtrlBind<cStaticCtrl, cStaticParam>> m_vStatic;
+  cCtrlSet m_Ctrls;
   cChkVector<std::string> m_vBgmNames;
   // The background list edits the page's own copy of the stage's layers; the commit stores it.
   cCtrlBind<cListCtrl<cEdBackground>, cListParam<cEdBackground>> m_BgList;

@@ -64,15 +64,15 @@ int ItemCount(cDialog* p, uint16_t wId) { return static_cast<int>(SendDlgItemMes
 
 // Changes one enabled control the author could change: a combo to its next item, else a value
 // edit to another value within its range. False when the dialog offers nothing to change.
-bool ChangeSomething(cDialog* p, cCmdCtrls& c) {
-  for (auto& e : c.m_vCombo) {
+bool ChangeSomething(cDialog* p, cCtrlSet& c) {
+  for (auto& e : c.m_vCombo32) {
     HWND h = e.m_Ctrl.m_hWnd;
     const int n = static_cast<int>(SendMessageA(h, CB_GETCOUNT, 0, 0));
     if (!IsWindowEnabled(h) || n < 2) continue;
     Choose(p, e.m_Param.wId, (static_cast<int>(SendMessageA(h, CB_GETCURSEL, 0, 0)) + 1) % n);
     return true;
   }
-  for (auto& e : c.m_vValue) {
+  for (auto& e : c.m_vEdit32) {
     if (!IsWindowEnabled(e.m_Ctrl.m_hWnd) || e.m_Ctrl.m_Min == e.m_Ctrl.m_Max) continue;
     const int32_t v = e.m_Ctrl.ParseText() == e.m_Ctrl.m_Min ? e.m_Ctrl.m_Max : e.m_Ctrl.m_Min;
     SetWindowTextA(e.m_Ctrl.m_hWnd, std::to_string(v).c_str());

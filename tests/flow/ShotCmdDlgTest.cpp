@@ -165,7 +165,7 @@ TEST_F(ShotCmdDlgTest, PreviewCopiesTheGraphicsCellFromTheShotSheet) {
   COLORREF c31 = 0, c29 = 0, cLeftEdge = 0;
   RunCmdOfKind(cmd, true, 11, &CurrentCmdDlg<cShotCmdDlg>, [&](cCmdDlg* p) {
     cShotCmdDlg* s = static_cast<cShotCmdDlg*>(p);
-    cSurface& pic = s->m_vPicture[0].m_Ctrl.m_Surface;
+    cSurface& pic = s->m_Ctrls.m_vPicture[0].m_Ctrl.m_Surface;
     Type(p, IDC_SH_GRAPHIC, "31");
     s->DrawGraphic(IDC_SH_PREVIEW);
     c31 = GetPixel(pic.m_hDC, 8, 8);

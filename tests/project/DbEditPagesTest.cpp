@@ -56,7 +56,7 @@ bool CentreIs(const cSurface& s, uint8_t nIndex) {
   return p[0] == c.rgbBlue && p[1] == c.rgbGreen && p[2] == c.rgbRed;
 }
 
-const cSurface& SampleOf(cSysPageCtrls& c, int nId) { return c.FindBitmap(nId)->m_Surface; }
+const cSurface& SampleOf(cSysPageCtrls& c, int nId) { return c.Pic(nId)->m_Surface; }
 
 void ChooseItem(HWND hDlg, int nId, int nPos) {
   HWND h = GetDlgItem(hDlg, nId);
@@ -210,7 +210,7 @@ TEST_F(DbEditPagesTest, PatternDialogSampleIsTheGraphicThePageShows) {
     cAnswerWhenUp<cAnimePatternDlg> answer([&](cAnimePatternDlg* d) {
       d->Draw();
       // The sample frame plus the first pattern's frame 0.
-      bPatternFrame = CentreIs(d->m_Ctrls.FindBitmap(IDC_PAT_SAMPLE)->m_Surface, FRAME_INDEX + 3);
+      bPatternFrame = CentreIs(d->m_Ctrls.Pic(IDC_PAT_SAMPLE)->m_Surface, FRAME_INDEX + 3);
       PressLater(d->m_hWnd, IDC_DBDLG_CANCEL);
     });
     Click(hAnime, IDC_DB_PATTERN_EDIT);

@@ -362,7 +362,7 @@ TEST_F(WorldMapDialogsTest, StageEditKeepsAPathsBytesInWholeCharacters) {
   std::string strLong = "a";
   for (int i = 0; i < 200; ++i) strLong += "字";
   cWhenUp<cWmEventDlg> step([&](cWmEventDlg* p) {
-    cEditStrCtrl* lpEdit = p->m_Ctrls.FindStr(IDC_WEV_STAGE);
+    cEditStrCtrl* lpEdit = p->m_Ctrls.Edit(IDC_WEV_STAGE);
     ASSERT_TRUE(lpEdit);
     lpEdit->SetText(strLong);
     Click(p, IDC_WMD_OK);
