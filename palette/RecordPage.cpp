@@ -1,6 +1,8 @@
 #include "palette/RecordPage.h"
 
 #include "app/MsgBox.h"
+#include "model/Database.h"
+#include "palette/GraphicPickDlg.h"
 #include "resources/ListIds.h"
 
 cRecordPageBase::cRecordPageBase(uint16_t wTemplateId, cWindow* lpParent, cWindowList* lpWindowList,
@@ -43,6 +45,19 @@ int32_t cRecordPageBase::ComboValue(uint16_t wId) const {
   return -1;
 }
 
+void cRecordPageBase::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cDialog::OnInitDialog(wParam, lParam);
+  ShowWindow(GetDlgItem(m_hWnd, IDC_DP_VIEW), SW_HIDE);
+  if (m_lpCond) AttachList(*m_lpCond);
+  AttachAll();
+  AfterAttach();
+  ShowEntryNumber();
+  DataToCtrls();
+  EnableAllGroups();
+  RefreshEnabling();
+  m_bInit = 1;
+}
+
 void cRecordPageBase::EnableGroup(int k) {
   if (k < 0 || k >= m_nGroups) return;
   const cInheritGroup& g = m_pGroups[k];
@@ -60,10 +75,12 @@ int cRecordPageBase::GroupOfCheck(uint16_t wId) const {
   return -1;
 }
 
-void cRecordPageBase::RunChangeHandlers() {
+void cRecordPageBase::RunChangeHandlers(uint16_t wSkip) {
   // By index: a handler may not add events, but the vector is read afresh each time all the same.
-  for (size_t i = 0; i < m_vEvents.size(); ++i)
-    if (m_vEvents[i].nType != cControl::KIND_BUTTON && m_vEvents[i].pfnHandler) m_vEvents[i].pfnHandler(this);
+  for (size_t i = 0; i < m_vEvents.size(); ++i) {
+    const cCtrlEvent& e = m_vEvents[i];
+    if (e.nType != cControl::KIND_BUTTON && (wSkip == 0 || e.nId != wSkip) && e.pfnHandler) e.pfnHandler(this);
+  }
 }
 
 bool cRecordPageBase::RunChangeHandlerFor(WPARAM wParam) {
@@ -97,6 +114,20 @@ void cRecordPageBase::ShowEntryNumber() {
 void cRecordPageBase::TellSheetChanged() {
   HWND hSheet = m_hSheetWnd ? m_hSheetWnd : (m_hWnd ? GetParent(m_hWnd) : nullptr);
   if (hSheet) SendMessageA(hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+void cRecordPageBase::RestartBinding() {
+  m_vInherit.Restart();
+  m_vEdit32.Restart();
+  m_vEdit16.Restart();
+  m_vEdit8.Restart();
+  m_vEditStr.Restart();
+  m_vCheck.Restart();
+  m_vCombo16.Restart();
+  m_vCombo8.Restart();
+  m_vPicture.Restart();
+  m_vButton.Restart();
+  m_vStatic.Restart();
 }
 
 void cRecordPageBase::AttachAll() {
@@ -169,4 +200,73 @@ void cRecordPageBase::OnCondListRightClick() {
   POINT pt;
   if (!GetCursorPos(&pt)) return;
   if (list.SelectAtPoint(pt) && list.m_hPopupMenu) PopupMenu(list.m_hPopupMenu);
+}
+
+const char* const* cRecordPageBase::InheritPalNames() {
+  switch (StageEditState.m_nEditContext) {
+    case EDIT_CELL:
+      return InheritSrcNames;
+    case EDIT_STAGE_PALETTE:
+      return InheritSrcNamesCommon;
+    default:
+      return InheritSrcNamesNone;
+  }
+}
+
+void cRecordPageBase::UseGraphic(const cGraphicPart& Part) {
+  m_pGraphic = &Part;
+  auto draw = [](cDialog* p) { static_cast<cRecordPageBase*>(p)->DrawPreviews(); };
+  Event(cControl::KIND_COMBO, IDC_DP_GRAPHIC_KIND, [](cDialog* p) { static_cast<cRecordPageBase*>(p)->OnGraphicKind(); });
+  Event(cControl::KIND_EDITVAL, IDC_DP_GRAPHIC_NO, draw);
+  Event(cControl::KIND_BUTTON, IDC_DP_GRAPHIC_PICK, [](cDialog* p) {
+    cRecordPageBase* d = static_cast<cRecordPageBase*>(p);
+    uint16_t n = 0;
+    if (PickGraphic(&n, d->ComboValue(IDC_DP_GRAPHIC_KIND), d, d->FindItem(IDC_DP_GRAPHIC_PICK)))
+      d->SetEditValue(d->m_vEdit16, IDC_DP_GRAPHIC_NO, static_cast<int16_t>(n));
+  });
+  Event(cControl::KIND_EDITVAL, IDC_DP_FRAME, draw);
+  Event(cControl::KIND_COMBO, IDC_DP_MARK_SHOW, [](cDialog* p) { static_cast<cRecordPageBase*>(p)->OnMarkShow(); });
+  Event(cControl::KIND_EDITVAL, IDC_DP_MARK_NO, draw);
+  Event(cControl::KIND_BUTTON, IDC_DP_MARK_PICK, [](cDialog* p) {
+    cRecordPageBase* d = static_cast<cRecordPageBase*>(p);
+    uint16_t n = 0;
+    if (RunGraphicPickDlg(&n, 4, d, d->FindItem(IDC_DP_MARK_PICK)))
+      d->SetEditValue(d->m_vEdit16, IDC_DP_MARK_NO, static_cast<int16_t>(n));
+  });
+}
+
+void cRecordPageBase::OnGraphicKind() {
+  if (!IsItemEnabled(IDC_DP_GRAPHIC_KIND)) return;
+  const uint16_t wBox = m_pGraphic->wKindCheck;
+  if (!wBox || !IsChecked(wBox)) ApplyKindLimits(ComboValue(IDC_DP_GRAPHIC_KIND));
+  DrawPreviews();
+}
+
+void cRecordPageBase::ApplyKindLimits(int32_t nKind) {
+  const cGraphicPart& g = *m_pGraphic;
+  if (nKind == 1) {
+    EnableItem(IDC_DP_FRAME, true);
+    SetEditRange<int16_t>(m_vEdit16, IDC_DP_FRAME, g.aKind1[0], g.aKind1[1]);
+    SetEditRange<int16_t>(m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
+    EnableItem(IDC_DP_GRAPHIC_PICK, true);
+  } else if (nKind == 4) {
+    EnableItem(IDC_DP_FRAME, true);
+    SetEditRange<int16_t>(m_vEdit16, IDC_DP_FRAME, g.aKind4[0], g.aKind4[1]);
+    const int32_t nMax = static_cast<int32_t>(Database.m_vBmpCharaExc.size()) - 1;
+    SetEditRange<int16_t>(m_vEdit16, IDC_DP_GRAPHIC_NO, 1, static_cast<int16_t>(nMax < 1 ? 1 : nMax));
+    EnableItem(IDC_DP_GRAPHIC_PICK, false);
+  } else {
+    EnableItem(IDC_DP_FRAME, false);
+    SetEditRange<int16_t>(m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
+    EnableItem(IDC_DP_GRAPHIC_PICK, true);
+  }
+}
+
+void cRecordPageBase::OnMarkShow() {
+  if (IsItemEnabled(IDC_DP_MARK_SHOW)) {
+    const bool bShow = ComboValue(IDC_DP_MARK_SHOW) != 0;
+    EnableItem(IDC_DP_MARK_NO, bShow);
+    EnableItem(IDC_DP_MARK_PICK, bShow);
+  }
+  DrawPreviews();
 }
