@@ -22,6 +22,14 @@ namespace {
 
 cSheetPageMakers s_PageMakers;
 
+// The sheet constructed last is the current data sheet: the only one the condition and command
+// dialogs see.
+void SetCurrentSheet(cBlockDataSheet* lpBlock, cCharaDataSheet* lpChara, cItemDataSheet* lpItem) {
+  StageEditState.m_lpBlockSheet = lpBlock;
+  StageEditState.m_lpCharaSheet = lpChara;
+  StageEditState.m_lpItemSheet = lpItem;
+}
+
 // Runs the sheet with its caption and the page the author looked at last.
 bool ShowSheet(cPropSheet& sheet, const char* pszCaption, int32_t nPage) {
   sheet.Run(pszCaption);
@@ -126,11 +134,8 @@ void OpenItemDataSheet(cWindow* lpOpener, cPropSheet** lppSlot) { OpenSheet<cIte
 // ---- block ----
 
 cBlockDataSheet::cBlockDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
-    : cRecordSheet<cEdBlock>(nMode, lpOpener, lpWindowList) {
-  Register(lppSlot);
-  StageEditState.m_lpBlockSheet = this;
-  StageEditState.m_lpCharaSheet = nullptr;
-  StageEditState.m_lpItemSheet = nullptr;
+    : cRecordSheet<cEdBlock>(nMode, lpOpener, lpWindowList, lppSlot) {
+  SetCurrentSheet(this, nullptr, nullptr);
 }
 
 cBlockDataSheet::~cBlockDataSheet() {
@@ -148,11 +153,8 @@ bool cBlockDataSheet::Create() {
 // ---- character ----
 
 cCharaDataSheet::cCharaDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
-    : cRecordSheet<cEdChara>(nMode, lpOpener, lpWindowList) {
-  Register(lppSlot);
-  StageEditState.m_lpBlockSheet = nullptr;
-  StageEditState.m_lpCharaSheet = this;
-  StageEditState.m_lpItemSheet = nullptr;
+    : cRecordSheet<cEdChara>(nMode, lpOpener, lpWindowList, lppSlot) {
+  SetCurrentSheet(nullptr, this, nullptr);
 }
 
 cCharaDataSheet::~cCharaDataSheet() {
@@ -192,11 +194,8 @@ cCondListCtrl* cCharaDataSheet::BasicCondList() const { return m_lpBasic ? &m_lp
 // ---- item ----
 
 cItemDataSheet::cItemDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
-    : cRecordSheet<cEdItem>(nMode, lpOpener, lpWindowList) {
-  Register(lppSlot);
-  StageEditState.m_lpBlockSheet = nullptr;
-  StageEditState.m_lpCharaSheet = nullptr;
-  StageEditState.m_lpItemSheet = this;
+    : cRecordSheet<cEdItem>(nMode, lpOpener, lpWindowList, lppSlot) {
+  SetCurrentSheet(nullptr, nullptr, this);
 }
 
 cItemDataSheet::~cItemDataSheet() {

@@ -68,7 +68,11 @@ struct cItemKind {
 template <class R>
 class cRecordSheet : public cPropSheet {
  public:
-  using cPropSheet::cPropSheet;
+  // The sheet is registered in the slot its opener keeps it in.
+  cRecordSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
+      : cPropSheet(nMode, lpOpener, lpWindowList) {
+    Register(lppSlot);
+  }
   virtual void ShareRecord(const R& rec, int nPageIndex) = 0;
 };
 
