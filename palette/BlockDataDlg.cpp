@@ -55,22 +55,22 @@ cBlockDataDlg::cBlockDataDlg(cWindow* lpParent, cWindowList* lpWindowList)
   Start();
 }
 
-void cBlockDataDlg::BindFields(cEdBlock& w) {
+void cBlockDataDlg::BindFields(cEdBlock& w, cCtrlSet& c) {
   // Another record: its stored X stands until its action is changed.
   m_nLastAction = -1;
-  BindGraphic(w, w.m_nFrame);
-  m_vEdit32.Next().Set(ID_X, &w.m_nActionX, -999, 999, ID_X_SPIN, 1);
-  m_vCheck.Next().Set(ID_FRONT, &w.m_bFront);
-  m_vCheck.Next().Set(ID_NO_SUMMON, &w.m_bNoSummon);
-  m_vCombo16.Next().SetVector(ID_ITEM_NO, &w.m_nItemNo, &m_vItemNames, 1);
-  m_vCombo8.Next().SetTable(ID_BLOCK_TYPE, &w.m_nBlockType, BlockTypeNames, 0);
-  m_vCombo8.Next().SetTable(ID_NO_FACTION, &w.m_nNoFaction, NoFactionNames, -1);
-  m_vCombo8.Next().SetTable(ID_ACTION, &w.m_nAction, BlockActionNames, 0);
+  BindGraphic(w, w.m_nFrame, c);
+  c.Value(ID_X, &w.m_nActionX, -999, 999, ID_X_SPIN);
+  c.Check(ID_FRONT, &w.m_bFront);
+  c.Check(ID_NO_SUMMON, &w.m_bNoSummon);
+  c.Combo(ID_ITEM_NO, &w.m_nItemNo, &m_vItemNames, 1);
+  c.Combo(ID_BLOCK_TYPE, &w.m_nBlockType, BlockTypeNames);
+  c.Combo(ID_NO_FACTION, &w.m_nNoFaction, NoFactionNames, -1);
+  c.Combo(ID_ACTION, &w.m_nAction, BlockActionNames);
   const bool bItemsStage = StageEditState.m_nEditContext == EDIT_CELL ||
                            StageEditState.m_nEditContext == EDIT_STAGE_PALETTE;
-  m_vCombo8.Next().SetTable(ID_ITEM_PAL, &w.m_nItemPal, bItemsStage ? ItemPalNames : ItemPalNamesCommon, 0);
-  Picture(ID_PREVIEW1);
-  Picture(ID_PREVIEW2);
+  c.Combo(ID_ITEM_PAL, &w.m_nItemPal, bItemsStage ? ItemPalNames : ItemPalNamesCommon);
+  Picture(c, ID_PREVIEW1);
+  Picture(c, ID_PREVIEW2);
   if (w.m_nItemPal == SRC_COMMON) MakeNumberedNameList(m_vItemNames, CommonPalette.m_vItem);
   if (w.m_nItemPal == SRC_STAGE) MakeNumberedNameList(m_vItemNames, Stage.m_vPalItem);
 }
@@ -81,8 +81,8 @@ void cBlockDataDlg::OnAction() {
   if (nAction < 0 || nAction > 5) nAction = 0;
   const cActionLimits& a = BlockActionTable[nAction];
   EnableItem(ID_X, !(a.nMin == 0 && a.nMax == 0));
-  SetEditRange<int32_t>(m_vEdit32, ID_X, a.nMin, a.nMax);
-  if (m_nLastAction != -1 && m_nLastAction != nAction) SetEditValue<int32_t>(m_vEdit32, ID_X, a.nDefault);
+  SetEditRange<int32_t>(m_Ctrls.m_vEdit32, ID_X, a.nMin, a.nMax);
+  if (m_nLastAction != -1 && m_nLastAction != nAction) SetEditValue<int32_t>(m_Ctrls.m_vEdit32, ID_X, a.nDefault);
   m_nLastAction = static_cast<int8_t>(nAction);
 }
 
@@ -90,8 +90,8 @@ void cBlockDataDlg::OnItemPal() {
   if (!IsItemEnabled(ID_ITEM_PAL)) return;
   const int32_t v = ComboValue(ID_ITEM_PAL);
   EnableItem(ID_ITEM_NO, v > 0);
-  if (v == SRC_COMMON) SetComboNameList(m_vCombo16, ID_ITEM_NO, m_vItemNames, CommonPalette.m_vItem);
-  if (v == SRC_STAGE) SetComboNameList(m_vCombo16, ID_ITEM_NO, m_vItemNames, Stage.m_vPalItem);
+  if (v == SRC_COMMON) SetComboNameList(m_Ctrls.m_vCombo16, ID_ITEM_NO, m_vItemNames, CommonPalette.m_vItem);
+  if (v == SRC_STAGE) SetComboNameList(m_Ctrls.m_vCombo16, ID_ITEM_NO, m_vItemNames, Stage.m_vPalItem);
 }
 
 cEdBlock cBlockDataDlg::PreviewRecord() {

@@ -13,7 +13,7 @@ class cBlockDataDlg : public cFirstRecordPage<cBlockKind, cBlockDataDlg> {
   int8_t m_nLastAction = -1;
 
  protected:
-  void BindFields(cEdBlock& w) override;
+  void BindFields(cEdBlock& w, cCtrlSet& c) override;
   cEdBlock PreviewRecord() override;
 
  private:

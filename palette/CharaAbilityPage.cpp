@@ -66,24 +66,24 @@ cCharaAbilityPage::cCharaAbilityPage(cWindow* lpParent, cWindowList* lpWindowLis
   Start();
 }
 
-void cCharaAbilityPage::BindFields(cEdChara& w) {
-  m_vEdit32.Next().Set(ID_HP, &w.m_nHp, 1, 999999, ID_HP_SPIN, 1);
-  m_vEdit32.Next().Set(ID_SP, &w.m_nSp, 0, 999999, ID_SP_SPIN, 1);
-  m_vEdit32.Next().Set(ID_BODY_POWER, &w.m_nBodyPower, -999999, 999999, ID_BODY_POWER_SPIN, 1);
-  m_vEdit32.Next().Set(ID_DEFENCE, &w.m_nDefence, 0, 999999, ID_DEFENCE_SPIN, 1);
-  m_vEdit32.Next().Set(ID_SCORE, &w.m_nScore, -999999, 999999, ID_SCORE_SPIN, 1);
-  m_vEdit16.Next().Set(ID_INERTIA, &w.m_nInertia, 0, 200, ID_INERTIA_SPIN, 1);
-  m_vEdit16.Next().Set(ID_GROUP_NO, &w.m_nGroupNo, 0, 59, ID_GROUP_NO_SPIN, 1);
-  m_vEdit8.Next().Set(ID_BODY_IMPACT, &w.m_nBodyImpact, -20, 20, ID_BODY_IMPACT_SPIN, 1);
-  m_vEdit8.Next().Set(ID_RESIST, &w.m_nImpactResist, 0, 20, ID_RESIST_SPIN, 1);
-  m_vCheck.Next().Set(ID_GROUP, &w.m_bGroup);
-  m_vCheck.Next().Set(ID_HOLD_ITEM, &w.m_bHoldItem);
-  m_vCombo8.Next().SetTable(ID_BODY_RANGE, &w.m_nBodyHitRange, BodyHitRangeNames, 0);
-  m_vCombo8.Next().SetTable(ID_ACT_RANGE, &w.m_nActRange, ActRangeNames, 0);
-  m_vCombo8.Next().SetTable(ID_ACT_JUDGE, &w.m_nActJudge, ActJudgeNames, 0);
+void cCharaAbilityPage::BindFields(cEdChara& w, cCtrlSet& c) {
+  c.Value(ID_HP, &w.m_nHp, 1, 999999, ID_HP_SPIN);
+  c.Value(ID_SP, &w.m_nSp, 0, 999999, ID_SP_SPIN);
+  c.Value(ID_BODY_POWER, &w.m_nBodyPower, -999999, 999999, ID_BODY_POWER_SPIN);
+  c.Value(ID_DEFENCE, &w.m_nDefence, 0, 999999, ID_DEFENCE_SPIN);
+  c.Value(ID_SCORE, &w.m_nScore, -999999, 999999, ID_SCORE_SPIN);
+  c.Value(ID_INERTIA, &w.m_nInertia, 0, 200, ID_INERTIA_SPIN);
+  c.Value(ID_GROUP_NO, &w.m_nGroupNo, 0, 59, ID_GROUP_NO_SPIN);
+  c.Value(ID_BODY_IMPACT, &w.m_nBodyImpact, -20, 20, ID_BODY_IMPACT_SPIN);
+  c.Value(ID_RESIST, &w.m_nImpactResist, 0, 20, ID_RESIST_SPIN);
+  c.Check(ID_GROUP, &w.m_bGroup);
+  c.Check(ID_HOLD_ITEM, &w.m_bHoldItem);
+  c.Combo(ID_BODY_RANGE, &w.m_nBodyHitRange, BodyHitRangeNames);
+  c.Combo(ID_ACT_RANGE, &w.m_nActRange, ActRangeNames);
+  c.Combo(ID_ACT_JUDGE, &w.m_nActJudge, ActJudgeNames);
   MakeDbNameList(m_vEffectNames, Database.m_vEffect, "なし", 0, 2, 0);
-  m_vCombo16.Next().SetVector(ID_BODY_EFFECT, &w.m_nBodyEffect, &m_vEffectNames, 0);
-  Picture(ID_PREVIEW);
+  c.Combo(ID_BODY_EFFECT, &w.m_nBodyEffect, &m_vEffectNames, 0);
+  Picture(c, ID_PREVIEW);
 }
 
 void cCharaAbilityPage::OnGroupFlag() {

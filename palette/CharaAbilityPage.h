@@ -12,8 +12,8 @@ class cCharaAbilityPage : public cRecordPage<cCharaKind, cCharaAbilityPage> {
   cItemVector m_vEffectNames;
 
  protected:
-  void BindFields(cEdChara& w) override;
-  bool IsComputerOperated() const override { return m_Work.m_nControl != 0; }
+  void BindFields(cEdChara& w, cCtrlSet& c) override;
+  bool IsComputerOperated() override { return m_Work.m_nControl != 0; }
   void AfterStep() override { RefreshChecks(); }
 
  private:

@@ -65,20 +65,20 @@ cCharaBasicPage::cCharaBasicPage(cWindow* lpParent, cWindowList* lpWindowList)
   Start();
 }
 
-void cCharaBasicPage::BindFields(cEdChara& w) {
-  m_vEdit16.Next().Set(ID_OFFSET_X, &w.m_nOffsetX, -640, 640, ID_OFFSET_X_SPIN, 1);
-  m_vEdit16.Next().Set(ID_CLONE_X, &w.m_nCloneOffsetX, -640, 640, ID_CLONE_X_SPIN, 1);
-  m_vEdit16.Next().Set(ID_OFFSET_Y, &w.m_nOffsetY, -640, 640, ID_OFFSET_Y_SPIN, 1);
-  m_vEdit16.Next().Set(ID_CLONE_Y, &w.m_nCloneOffsetY, -640, 640, ID_CLONE_Y_SPIN, 1);
-  m_vEdit8.Next().Set(ID_FACTION, &w.m_nFaction, 0, 7, ID_FACTION_SPIN, 1);
-  m_vEdit8.Next().Set(ID_CHARA_ID, &w.m_nCharaId, 0, 99, ID_CHARA_ID_SPIN, 1);
-  m_vEdit8.Next().Set(ID_CLONES, &w.m_nClones, 0, 32, ID_CLONES_SPIN, 1);
-  m_vCheck.Next().Set(ID_FACE_RIGHT, &w.m_bFaceRight);
-  m_vCheck.Next().Set(ID_FLIP_X, &w.m_bFlipOffsetX);
-  m_vCheck.Next().Set(ID_FLIP_Y, &w.m_bFlipOffsetY);
-  m_vCombo8.Next().SetTable(ID_CONTROL, &w.m_nControl, ControlNames, 0);
-  m_vCombo8.Next().SetTable(ID_PLAYER_NO, &w.m_nPlayerNo, PlayerNoNames, 0);
-  Picture(ID_PREVIEW);
+void cCharaBasicPage::BindFields(cEdChara& w, cCtrlSet& c) {
+  c.Value(ID_OFFSET_X, &w.m_nOffsetX, -640, 640, ID_OFFSET_X_SPIN);
+  c.Value(ID_CLONE_X, &w.m_nCloneOffsetX, -640, 640, ID_CLONE_X_SPIN);
+  c.Value(ID_OFFSET_Y, &w.m_nOffsetY, -640, 640, ID_OFFSET_Y_SPIN);
+  c.Value(ID_CLONE_Y, &w.m_nCloneOffsetY, -640, 640, ID_CLONE_Y_SPIN);
+  c.Value(ID_FACTION, &w.m_nFaction, 0, 7, ID_FACTION_SPIN);
+  c.Value(ID_CHARA_ID, &w.m_nCharaId, 0, 99, ID_CHARA_ID_SPIN);
+  c.Value(ID_CLONES, &w.m_nClones, 0, 32, ID_CLONES_SPIN);
+  c.Check(ID_FACE_RIGHT, &w.m_bFaceRight);
+  c.Check(ID_FLIP_X, &w.m_bFlipOffsetX);
+  c.Check(ID_FLIP_Y, &w.m_bFlipOffsetY);
+  c.Combo(ID_CONTROL, &w.m_nControl, ControlNames);
+  c.Combo(ID_PLAYER_NO, &w.m_nPlayerNo, PlayerNoNames);
+  Picture(c, ID_PREVIEW);
 }
 
 void cCharaBasicPage::EnableGroup(int k) {
@@ -94,7 +94,7 @@ void cCharaBasicPage::AfterInheritSource() {
   if (OperatorFixed()) EnableItem(GROUPS[OPERATOR_GROUP].wCheck, false);
 }
 
-bool cCharaBasicPage::IsComputerOperated() const { return ComboValue(ID_CONTROL) > 0; }
+bool cCharaBasicPage::IsComputerOperated() { return ComboValue(ID_CONTROL) > 0; }
 
 cEdChara cCharaBasicPage::PreviewRecord() {
   cEdChara rec = m_Work;

@@ -12,9 +12,9 @@ class cCharaBasicPage : public cFirstRecordPage<cCharaKind, cCharaBasicPage> {
   void EnableGroup(int k) override;
 
  protected:
-  void BindFields(cEdChara& w) override;
+  void BindFields(cEdChara& w, cCtrlSet& c) override;
   cEdChara PreviewRecord() override;
   void AfterInheritSource() override;
   // The operator as the page shows it.
-  bool IsComputerOperated() const override;
+  bool IsComputerOperated() override;
 };

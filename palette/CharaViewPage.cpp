@@ -68,28 +68,28 @@ cCharaViewPage::cCharaViewPage(cWindow* lpParent, cWindowList* lpWindowList)
   Start();
 }
 
-void cCharaViewPage::BindFields(cEdChara& w) {
-  BindGraphic(w, w.m_nGraphicShift);
-  m_vEdit8.Next().Set(ID_Z, &w.m_nZ, 0, 7, ID_Z_SPIN, 1);
-  m_vEdit8.Next().Set(ID_SIGHT_RANGE, &w.m_nSightRange, 0, 40, ID_SIGHT_RANGE_SPIN, 1);
-  m_vCheck.Next().Set(ID_FIX_DIR, &w.m_bFixDir);
-  m_vCheck.Next().Set(ID_START_LOOP, &w.m_bStartEffectLoop);
-  m_vCheck.Next().Set(ID_SCROLL_SYNC, &w.m_bScrollSync);
+void cCharaViewPage::BindFields(cEdChara& w, cCtrlSet& c) {
+  BindGraphic(w, w.m_nGraphicShift, c);
+  c.Value(ID_Z, &w.m_nZ, 0, 7, ID_Z_SPIN);
+  c.Value(ID_SIGHT_RANGE, &w.m_nSightRange, 0, 40, ID_SIGHT_RANGE_SPIN);
+  c.Check(ID_FIX_DIR, &w.m_bFixDir);
+  c.Check(ID_START_LOOP, &w.m_bStartEffectLoop);
+  c.Check(ID_SCROLL_SYNC, &w.m_bScrollSync);
   MakeDbNameList(m_vAnimeSetNames, Database.m_vAnimeSet, nullptr, 0, 2, 1);
   MakeDbNameList(m_vCharaEffectNames, Database.m_vCharaEffect, "なし", 0, 3, 0);
-  m_vCombo16.Next().SetVector(ID_ANIME_SET, &w.m_nAnimeSet, &m_vAnimeSetNames, 0);
-  m_vCombo16.Next().SetVector(ID_START_EFFECT, &w.m_nStartEffect, &m_vCharaEffectNames, 0);
-  m_vCombo16.Next().SetVector(ID_DEATH_EFFECT, &w.m_nDeathEffect, &m_vCharaEffectNames, 0);
-  m_vCombo8.Next().SetTable(ID_START_MODE, &w.m_nStartEffectMode, EffectModeNames, 0);
-  m_vCombo8.Next().SetTable(ID_DEATH_MODE, &w.m_nDeathEffectMode, EffectModeNames, 0);
-  m_vCombo8.Next().SetTable(ID_FLY, &w.m_nFly, FlyNames, 0);
-  m_vCombo8.Next().SetTable(ID_INVINCIBLE, &w.m_nInvincible, InvincibleNames, 0);
-  m_vCombo8.Next().SetTable(ID_INVINCIBLE_EFFECT, &w.m_nInvincibleEffect, InvincibleColorNames, 0);
-  m_vCombo8.Next().SetTable(ID_BLOCK, &w.m_bBlock, CharaBlockNames, 0);
-  m_vCombo8.Next().SetTable(ID_GIANT, &w.m_nGiant, GiantNames, 1);
-  m_vCombo8.Next().SetTable(ID_SIGHT, &w.m_nSightShape, SightNames, 0);
-  Picture(ID_PREVIEW1);
-  Picture(ID_PREVIEW2);
+  c.Combo(ID_ANIME_SET, &w.m_nAnimeSet, &m_vAnimeSetNames, 0);
+  c.Combo(ID_START_EFFECT, &w.m_nStartEffect, &m_vCharaEffectNames, 0);
+  c.Combo(ID_DEATH_EFFECT, &w.m_nDeathEffect, &m_vCharaEffectNames, 0);
+  c.Combo(ID_START_MODE, &w.m_nStartEffectMode, EffectModeNames);
+  c.Combo(ID_DEATH_MODE, &w.m_nDeathEffectMode, EffectModeNames);
+  c.Combo(ID_FLY, &w.m_nFly, FlyNames);
+  c.Combo(ID_INVINCIBLE, &w.m_nInvincible, InvincibleNames);
+  c.Combo(ID_INVINCIBLE_EFFECT, &w.m_nInvincibleEffect, InvincibleColorNames);
+  c.Combo(ID_BLOCK, &w.m_bBlock, CharaBlockNames);
+  c.Combo(ID_GIANT, &w.m_nGiant, GiantNames, 1);
+  c.Combo(ID_SIGHT, &w.m_nSightShape, SightNames);
+  Picture(c, ID_PREVIEW1);
+  Picture(c, ID_PREVIEW2);
 }
 
 void cCharaViewPage::OnSight() {

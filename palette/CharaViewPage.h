@@ -13,9 +13,9 @@ class cCharaViewPage : public cRecordPage<cCharaKind, cCharaViewPage> {
   cItemVector m_vCharaEffectNames;
 
  protected:
-  void BindFields(cEdChara& w) override;
+  void BindFields(cEdChara& w, cCtrlSet& c) override;
   cEdChara PreviewRecord() override;
-  bool IsComputerOperated() const override { return m_Work.m_nControl != 0; }
+  bool IsComputerOperated() override { return m_Work.m_nControl != 0; }
 
  private:
   void OnSight();

@@ -38,13 +38,13 @@ cItemBasicPage::cItemBasicPage(cWindow* lpParent, cWindowList* lpWindowList)
   Start();
 }
 
-void cItemBasicPage::BindFields(cEdItem& w) {
-  BindGraphic(w, w.m_nFrame);
-  m_vEdit16.Next().Set(ID_OFFSET_X, &w.m_nOffsetX, -640, 640, ID_OFFSET_X_SPIN, 1);
-  m_vEdit16.Next().Set(ID_OFFSET_Y, &w.m_nOffsetY, -640, 640, ID_OFFSET_Y_SPIN, 1);
-  m_vEdit8.Next().Set(ID_Z, &w.m_nZ, 0, 7, ID_Z_SPIN, 1);
-  Picture(ID_PREVIEW1);
-  Picture(ID_PREVIEW2);
+void cItemBasicPage::BindFields(cEdItem& w, cCtrlSet& c) {
+  BindGraphic(w, w.m_nFrame, c);
+  c.Value(ID_OFFSET_X, &w.m_nOffsetX, -640, 640, ID_OFFSET_X_SPIN);
+  c.Value(ID_OFFSET_Y, &w.m_nOffsetY, -640, 640, ID_OFFSET_Y_SPIN);
+  c.Value(ID_Z, &w.m_nZ, 0, 7, ID_Z_SPIN);
+  Picture(c, ID_PREVIEW1);
+  Picture(c, ID_PREVIEW2);
 }
 
 cEdItem cItemBasicPage::PreviewRecord() {

@@ -10,6 +10,6 @@ class cItemBasicPage : public cFirstRecordPage<cItemKind, cItemBasicPage> {
   cItemBasicPage(cWindow* lpParent, cWindowList* lpWindowList);
 
  protected:
-  void BindFields(cEdItem& w) override;
+  void BindFields(cEdItem& w, cCtrlSet& c) override;
   cEdItem PreviewRecord() override;
 };

@@ -8,41 +8,25 @@
 cRecordPageBase::cRecordPageBase(uint16_t wTemplateId, cWindow* lpParent, cWindowList* lpWindowList,
                                  int32_t nPageIndex)
     : cDialog(wTemplateId, lpParent, KIND_PAGE, lpWindowList, static_cast<cControl*>(nullptr), 0),
-      m_nPageIndex(nPageIndex) {}
-
-cControl* cRecordPageBase::FindItem(uint16_t wId) const {
-  for (cControl* p : m_vCtrls)
-    if (p && p->m_wId == wId) return p;
-  return nullptr;
-}
-
-void cRecordPageBase::EnableItem(uint16_t wId, bool bEnable) {
-  if (cControl* p = FindItem(wId)) p->Enable(bEnable ? 1 : 0);
+      m_nPageIndex(nPageIndex) {
+  // The order the pages have always attached their kinds in: the inheritance boxes first.
+  m_Ctrls.SetAttachOrder({cCtrlSet::CHECKU8, cCtrlSet::EDIT32, cCtrlSet::EDIT16, cCtrlSet::EDIT8, cCtrlSet::STR,
+                          cCtrlSet::CHECK8, cCtrlSet::COMBO16, cCtrlSet::COMBO8, cCtrlSet::PICTURE,
+                          cCtrlSet::BUTTON, cCtrlSet::STATIC});
+  m_Ctrls.SetReportMissing(false);
 }
 
 void cRecordPageBase::ShowItem(uint16_t wId, bool bShow) {
-  if (cControl* p = FindItem(wId)) {
-    p->Show(bShow ? 1 : 0);
+  if (m_Ctrls.Has(wId)) {
+    m_Ctrls.Show(wId, bShow);
     return;
   }
   if (m_hWnd) ShowWindow(GetDlgItem(m_hWnd, wId), bShow ? SW_SHOW : SW_HIDE);
 }
 
-bool cRecordPageBase::IsItemEnabled(uint16_t wId) const {
+bool cRecordPageBase::IsItemEnabled(uint16_t wId) {
   cControl* p = FindItem(wId);
   return p && p->m_hWnd && IsWindowEnabled(p->m_hWnd);
-}
-
-bool cRecordPageBase::IsChecked(uint16_t wId) const {
-  return m_hWnd && IsDlgButtonChecked(m_hWnd, wId) == BST_CHECKED;
-}
-
-int32_t cRecordPageBase::ComboValue(uint16_t wId) const {
-  for (int i = 0; i < static_cast<int>(m_vCombo8.size()); ++i)
-    if (m_vCombo8[i].m_Param.wId == wId) return m_vCombo8[i].m_Ctrl.GetCurData();
-  for (int i = 0; i < static_cast<int>(m_vCombo16.size()); ++i)
-    if (m_vCombo16[i].m_Param.wId == wId) return m_vCombo16[i].m_Ctrl.GetCurData();
-  return -1;
 }
 
 void cRecordPageBase::OnInitDialog(WPARAM wParam, LPARAM lParam) {
@@ -116,44 +100,37 @@ void cRecordPageBase::TellSheetChanged() {
   if (hSheet) SendMessageA(hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
-void cRecordPageBase::RestartBinding() {
-  m_vInherit.Restart();
-  m_vEdit32.Restart();
-  m_vEdit16.Restart();
-  m_vEdit8.Restart();
-  m_vEditStr.Restart();
-  m_vCheck.Restart();
-  m_vCombo16.Restart();
-  m_vCombo8.Restart();
-  m_vPicture.Restart();
-  m_vButton.Restart();
-  m_vStatic.Restart();
+cCtrlSet& cRecordPageBase::BeginBinding() {
+  if (!m_bBound) return m_Ctrls;
+  m_Fresh = cCtrlSet();
+  return m_Fresh;
 }
 
-void cRecordPageBase::AttachAll() {
-  AttachCtrls(m_vInherit);
-  AttachCtrls(m_vEdit32);
-  AttachCtrls(m_vEdit16);
-  AttachCtrls(m_vEdit8);
-  AttachCtrls(m_vEditStr);
-  AttachCtrls(m_vCheck);
-  AttachCtrls(m_vCombo16);
-  AttachCtrls(m_vCombo8);
-  for (int i = 0; i < static_cast<int>(m_vPicture.size()); ++i)
-    AddBitmapCtrl(&m_vPicture[i].m_Ctrl, m_vPicture[i].m_Param);
-  AttachCtrls(m_vButton);
-  AttachCtrls(m_vStatic);
+namespace {
+
+template <class V>
+void TakeParams(V& vTo, const V& vFrom) {
+  const int n = static_cast<int>(vTo.size() < vFrom.size() ? vTo.size() : vFrom.size());
+  for (int i = 0; i < n; ++i) vTo[i].m_Param = vFrom[i].m_Param;
 }
 
-void cRecordPageBase::RebindAll() {
-  RebindCtrls(m_vInherit);
-  RebindCtrls(m_vEdit32);
-  RebindCtrls(m_vEdit16);
-  RebindCtrls(m_vEdit8);
-  RebindCtrls(m_vEditStr);
-  RebindCtrls(m_vCheck);
-  RebindCtrls(m_vCombo16);
-  RebindCtrls(m_vCombo8);
+}  // namespace
+
+void cRecordPageBase::EndBinding() {
+  if (!m_bBound) {
+    m_bBound = true;
+    return;
+  }
+  // Only the kinds bound to fields: the buttons, the number and the previews stay as they are.
+  TakeParams(m_Ctrls.m_vCheckU8, m_Fresh.m_vCheckU8);
+  TakeParams(m_Ctrls.m_vEdit32, m_Fresh.m_vEdit32);
+  TakeParams(m_Ctrls.m_vEdit16, m_Fresh.m_vEdit16);
+  TakeParams(m_Ctrls.m_vEdit8, m_Fresh.m_vEdit8);
+  TakeParams(m_Ctrls.m_vStr, m_Fresh.m_vStr);
+  TakeParams(m_Ctrls.m_vCheck8, m_Fresh.m_vCheck8);
+  TakeParams(m_Ctrls.m_vCombo16, m_Fresh.m_vCombo16);
+  TakeParams(m_Ctrls.m_vCombo8, m_Fresh.m_vCombo8);
+  m_Fresh = cCtrlSet();
 }
 
 void cRecordPageBase::Draw() {
@@ -222,7 +199,7 @@ void cRecordPageBase::UseGraphic(const cGraphicPart& Part) {
     cRecordPageBase* d = static_cast<cRecordPageBase*>(p);
     uint16_t n = 0;
     if (PickGraphic(&n, d->ComboValue(IDC_DP_GRAPHIC_KIND), d, d->FindItem(IDC_DP_GRAPHIC_PICK)))
-      d->SetEditValue(d->m_vEdit16, IDC_DP_GRAPHIC_NO, static_cast<int16_t>(n));
+      d->SetEditValue(d->m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, static_cast<int16_t>(n));
   });
   Event(cControl::KIND_EDITVAL, IDC_DP_FRAME, draw);
   Event(cControl::KIND_COMBO, IDC_DP_MARK_SHOW, [](cDialog* p) { static_cast<cRecordPageBase*>(p)->OnMarkShow(); });
@@ -231,7 +208,7 @@ void cRecordPageBase::UseGraphic(const cGraphicPart& Part) {
     cRecordPageBase* d = static_cast<cRecordPageBase*>(p);
     uint16_t n = 0;
     if (RunGraphicPickDlg(&n, 4, d, d->FindItem(IDC_DP_MARK_PICK)))
-      d->SetEditValue(d->m_vEdit16, IDC_DP_MARK_NO, static_cast<int16_t>(n));
+      d->SetEditValue(d->m_Ctrls.m_vEdit16, IDC_DP_MARK_NO, static_cast<int16_t>(n));
   });
 }
 
@@ -246,18 +223,18 @@ void cRecordPageBase::ApplyKindLimits(int32_t nKind) {
   const cGraphicPart& g = *m_pGraphic;
   if (nKind == 1) {
     EnableItem(IDC_DP_FRAME, true);
-    SetEditRange<int16_t>(m_vEdit16, IDC_DP_FRAME, g.aKind1[0], g.aKind1[1]);
-    SetEditRange<int16_t>(m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
+    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_FRAME, g.aKind1[0], g.aKind1[1]);
+    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
     EnableItem(IDC_DP_GRAPHIC_PICK, true);
   } else if (nKind == 4) {
     EnableItem(IDC_DP_FRAME, true);
-    SetEditRange<int16_t>(m_vEdit16, IDC_DP_FRAME, g.aKind4[0], g.aKind4[1]);
+    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_FRAME, g.aKind4[0], g.aKind4[1]);
     const int32_t nMax = static_cast<int32_t>(Database.m_vBmpCharaExc.size()) - 1;
-    SetEditRange<int16_t>(m_vEdit16, IDC_DP_GRAPHIC_NO, 1, static_cast<int16_t>(nMax < 1 ? 1 : nMax));
+    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, 1, static_cast<int16_t>(nMax < 1 ? 1 : nMax));
     EnableItem(IDC_DP_GRAPHIC_PICK, false);
   } else {
     EnableItem(IDC_DP_FRAME, false);
-    SetEditRange<int16_t>(m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
+    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
     EnableItem(IDC_DP_GRAPHIC_PICK, true);
   }
 }

@@ -24,6 +24,7 @@
 #include "controls/ComboCtrl.h"
 #include "controls/CondListCtrl.h"
 #include "controls/CtrlBind.h"
+#include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
 #include "controls/EditValCtrl.h"
 #include "model/Inherit.h"
@@ -85,35 +86,20 @@ struct cGraphicPart {
   int16_t aKind4[2];
 };
 
-// A page's bound controls of one kind and field type, filled in one pass per record shown: the
-// first pass adds the elements; a later one fills the same elements again in the same order,
-// for attached controls keep their places.
-template <class C, class P>
-class cPageCtrls : public cChkVector<cCtrlBind<C, P>> {
- public:
-  P& Next() {
-    if (m_nNext >= static_cast<int>(this->size())) this->emplace_back();
-    return (*this)[m_nNext++].m_Param;
-  }
-  void Restart() { m_nNext = 0; }
-
- private:
-  int m_nNext = 0;
-};
-
 // The part of a data page that does not depend on its record type.
 class cRecordPageBase : public cDialog {
  public:
   cRecordPageBase(uint16_t wTemplateId, cWindow* lpParent, cWindowList* lpWindowList, int32_t nPageIndex);
 
-  // The attached control with this item id; none when the page has no such control.
-  cControl* FindItem(uint16_t wId) const;
-  void EnableItem(uint16_t wId, bool bEnable);
+  // The page's control with this item id (the condition list among them); none when the page has
+  // no such control.
+  cControl* FindItem(uint16_t wId) { return m_Ctrls.Find(wId); }
+  void EnableItem(uint16_t wId, bool bEnable) { m_Ctrls.Enable(wId, bEnable); }
   void ShowItem(uint16_t wId, bool bShow);
-  bool IsItemEnabled(uint16_t wId) const;
-  bool IsChecked(uint16_t wId) const;
+  bool IsItemEnabled(uint16_t wId);
+  bool IsChecked(uint16_t wId) { return m_Ctrls.IsChecked(wId); }
   // The value a combo box shows (its minimum - 1 with nothing selected).
-  int32_t ComboValue(uint16_t wId) const;
+  int32_t ComboValue(uint16_t wId) { return m_Ctrls.ComboValue(wId); }
 
   // Attaches the controls, shows the record, locks the inherited groups and runs the page's
   // enabling rules.
@@ -134,9 +120,9 @@ class cRecordPageBase : public cDialog {
   void ShowEntryNumber();
   // Tells the sheet that something changed, which enables 適用.
   void TellSheetChanged();
-  // Every control vector attached (once) or attached again after the records were filled anew.
-  void AttachAll();
-  void RebindAll();
+  // The controls attached (once) or attached again after their records were filled anew.
+  void AttachAll() { m_Ctrls.AttachAll(this); }
+  void RebindAll() { m_Ctrls.RebindAll(this); }
 
   // The condition list's part of a command; true when the command ends here (a refused paste).
   bool OnCondListCommand(WPARAM wParam);
@@ -146,18 +132,8 @@ class cRecordPageBase : public cDialog {
   virtual void DrawPreviews() {}
   void Draw() override;
 
-  // Bound controls by kind and field type.
-  cPageCtrls<cCheckCtrl<uint8_t>, cCheckParam<uint8_t>> m_vInherit;
-  cPageCtrls<cEditValCtrl<int32_t>, cEditValParam<int32_t>> m_vEdit32;
-  cPageCtrls<cEditValCtrl<int16_t>, cEditValParam<int16_t>> m_vEdit16;
-  cPageCtrls<cEditValCtrl<int8_t>, cEditValParam<int8_t>> m_vEdit8;
-  cPageCtrls<cEditStrCtrl, cEditStrParam> m_vEditStr;
-  cPageCtrls<cCheckCtrl<int8_t>, cCheckParam<int8_t>> m_vCheck;
-  cPageCtrls<cComboCtrl<int16_t>, cComboParam<int16_t>> m_vCombo16;
-  cPageCtrls<cComboCtrl<int8_t>, cComboParam<int8_t>> m_vCombo8;
-  cPageCtrls<cBitmapCtrl, cBitmapParam> m_vPicture;
-  cPageCtrls<cButtonCtrl, cButtonParam> m_vButton;
-  cPageCtrls<cStaticCtrl, cStaticParam> m_vStatic;
+  // The bound controls; lookups by id are quiet (a page asks for items it may not have).
+  cCtrlSet m_Ctrls;
   std::vector<cCtrlEvent> m_vEvents;
   // The appearance-condition list of a first page; none on the other pages.
   cCtrlBind<cCondListCtrl, cListParam<cCond>>* m_lpCond = nullptr;
@@ -190,9 +166,12 @@ class cRecordPageBase : public cDialog {
     e.Set(nKind, wId, pfn);
     m_vEvents.push_back(e);
   }
-  // Every vector is filled again from its start.
-  void RestartBinding();
-  void Picture(uint16_t wId) { m_vPicture.Next().Set(wId, PREVIEW_SIZE, PREVIEW_SIZE); }
+  // The set the records of a record shown are filled into: the page's own the first time; later
+  // a fresh one, whose records EndBinding hands to the page's controls (attached controls keep
+  // their places, so the filling must add the same controls in the same order).
+  cCtrlSet& BeginBinding();
+  void EndBinding();
+  static void Picture(cCtrlSet& c, uint16_t wId) { c.Picture(wId, PREVIEW_SIZE, PREVIEW_SIZE); }
   // The inheritance source names of the edit context: a placed element inherits from either
   // palette, a stage palette entry from the common palette, the others from nowhere.
   static const char* const* InheritPalNames();
@@ -202,7 +181,7 @@ class cRecordPageBase : public cDialog {
   virtual void AfterAttach() {}
   virtual void RefreshEnabling() = 0;
   // True for a computer-operated character (the computer-only sets are then enabled).
-  virtual bool IsComputerOperated() const { return false; }
+  virtual bool IsComputerOperated() { return false; }
 
   // The edit with this id gets new limits and shows its text held to them.
   template <class T>
@@ -243,6 +222,9 @@ class cRecordPageBase : public cDialog {
   // The graphic kind sets the frame's and the number's limits and what can be picked.
   void OnGraphicKind();
   void ApplyKindLimits(int32_t nKind);
+
+  cCtrlSet m_Fresh;
+  bool m_bBound = false;
   // The mark number and its picker only while a mark is shown.
   void OnMarkShow();
 };
@@ -267,16 +249,17 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
     if (!lpRec) return;
     m_Work = *lpRec;
     SizeFlags();
-    this->RestartBinding();
+    cCtrlSet& c = this->BeginBinding();
     for (int k = 0; k < this->m_nGroups; ++k) {
       const cInheritGroup& g = this->m_pGroups[k];
-      this->m_vInherit.Next().Set(g.wCheck, &m_Work.m_bbInherit[g.nFlag]);
+      c.Check(g.wCheck, &m_Work.m_bbInherit[g.nFlag]);
     }
-    BindFirstPage(m_Work);
-    BindFields(m_Work);
-    this->m_vButton.Next().Set(IDC_DP_PREV);
-    this->m_vButton.Next().Set(IDC_DP_NEXT);
-    this->m_vStatic.Next().Set(IDC_DP_NO);
+    BindFirstPage(m_Work, c);
+    BindFields(m_Work, c);
+    c.Button(IDC_DP_PREV);
+    c.Button(IDC_DP_NEXT);
+    c.Static(IDC_DP_NO);
+    this->EndBinding();
     if (!this->m_bInit) return;
     if (this->m_lpCond) this->RebindList(*this->m_lpCond);
     this->RebindAll();
@@ -340,9 +323,9 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
   static TPage* Self(cDialog* p) { return static_cast<TPage*>(p); }
 
   // The page's own control records on the working copy.
-  virtual void BindFields(R& w) = 0;
+  virtual void BindFields(R& w, cCtrlSet& c) = 0;
   // What the first page binds before them.
-  virtual void BindFirstPage(R&) {}
+  virtual void BindFirstPage(R&, cCtrlSet&) {}
   // What the page shows in its previews: by default the working copy.
   virtual R PreviewRecord() { return m_Work; }
   // The page's records made for the edit target; the page's constructor calls it last.
@@ -378,25 +361,25 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
   }
   // The graphic and mark records of a page that uses them (UseGraphic); nFrame is the field
   // under IDC_DP_FRAME.
-  void BindGraphic(R& w, int16_t& nFrame) {
+  void BindGraphic(R& w, int16_t& nFrame, cCtrlSet& c) {
     const cGraphicPart& g = *this->m_pGraphic;
-    this->m_vEdit16.Next().Set(IDC_DP_GRAPHIC_NO, &w.m_nGraphic, 1, 999, IDC_DP_GRAPHIC_SPIN, 1);
-    this->m_vEdit16.Next().Set(IDC_DP_FRAME, &nFrame, g.nFrameMin, 999, IDC_DP_FRAME_SPIN, 1);
-    this->m_vEdit16.Next().Set(IDC_DP_MARK_NO, &w.m_nMarkNo, 0, 119, IDC_DP_MARK_SPIN, 1);
-    this->m_vCombo8.Next().SetTable(IDC_DP_GRAPHIC_KIND, &w.m_nSheet, g.pSheetNames, 0);
-    this->m_vCombo8.Next().SetTable(IDC_DP_TRANSPARENT, &w.m_bTransparent, TransparentNames, 0);
-    this->m_vCombo8.Next().SetTable(IDC_DP_MARK_SHOW, &w.m_nMark, MarkShowNames, 0);
-    this->m_vButton.Next().Set(IDC_DP_GRAPHIC_PICK);
-    this->m_vButton.Next().Set(IDC_DP_MARK_PICK);
+    c.Value(IDC_DP_GRAPHIC_NO, &w.m_nGraphic, 1, 999, IDC_DP_GRAPHIC_SPIN);
+    c.Value(IDC_DP_FRAME, &nFrame, g.nFrameMin, 999, IDC_DP_FRAME_SPIN);
+    c.Value(IDC_DP_MARK_NO, &w.m_nMarkNo, 0, 119, IDC_DP_MARK_SPIN);
+    c.Combo(IDC_DP_GRAPHIC_KIND, &w.m_nSheet, g.pSheetNames);
+    c.Combo(IDC_DP_TRANSPARENT, &w.m_bTransparent, TransparentNames);
+    c.Combo(IDC_DP_MARK_SHOW, &w.m_nMark, MarkShowNames);
+    c.Button(IDC_DP_GRAPHIC_PICK);
+    c.Button(IDC_DP_MARK_PICK);
   }
   // The graphic fields of rec as the controls show them now (the working copy's where an edit is
   // not there); pFrame is the field under IDC_DP_FRAME.
   void ReadGraphic(R& rec, int16_t R::*pFrame) {
     rec.m_nSheet = static_cast<int8_t>(this->ComboValue(IDC_DP_GRAPHIC_KIND));
-    rec.m_nGraphic = this->EditValue(this->m_vEdit16, IDC_DP_GRAPHIC_NO, m_Work.m_nGraphic);
-    rec.*pFrame = this->EditValue(this->m_vEdit16, IDC_DP_FRAME, m_Work.*pFrame);
+    rec.m_nGraphic = this->EditValue(this->m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, m_Work.m_nGraphic);
+    rec.*pFrame = this->EditValue(this->m_Ctrls.m_vEdit16, IDC_DP_FRAME, m_Work.*pFrame);
     rec.m_nMark = static_cast<int8_t>(this->ComboValue(IDC_DP_MARK_SHOW));
-    rec.m_nMarkNo = this->EditValue(this->m_vEdit16, IDC_DP_MARK_NO, m_Work.m_nMarkNo);
+    rec.m_nMarkNo = this->EditValue(this->m_Ctrls.m_vEdit16, IDC_DP_MARK_NO, m_Work.m_nMarkNo);
   }
   cRecordSheet<R>* Sheet() const { return dynamic_cast<cRecordSheet<R>*>(this->m_lpSheet); }
   // The edit target's flags sized for every group, so each box has its flag to bind.
@@ -421,8 +404,9 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
   }
   // The previews cleared to black, the record drawn at (0, 0) and shown.
   void DrawRecordPreview(const R& rec) {
-    for (int i = 0; i < static_cast<int>(this->m_vPicture.size()); ++i) {
-      cBitmapCtrl& c = this->m_vPicture[i].m_Ctrl;
+    auto& v = this->m_Ctrls.m_vPicture;
+    for (int i = 0; i < static_cast<int>(v.size()); ++i) {
+      cBitmapCtrl& c = v[i].m_Ctrl;
       if (!c.m_hWnd || !c.m_Window.m_hDC || !c.m_Surface.m_hDC) continue;
       cSurface& s = c.m_Surface;
       s.Fill(RGB(0, 0, 0));
@@ -462,6 +446,7 @@ class cFirstRecordPage : public cRecordPage<K, TPage> {
   cFirstRecordPage(uint16_t wTemplateId, cWindow* lpParent, cWindowList* lpWindowList)
       : Page(wTemplateId, lpParent, lpWindowList, 0) {
     this->m_lpCond = &m_Cond;
+    this->m_Ctrls.Held(&m_Cond.m_Ctrl);
     this->Event(cControl::KIND_COMBO, IDC_DP_INHERIT_PAL, [](cDialog* p) { Page::Self(p)->OnInheritPal(); });
     this->Event(cControl::KIND_COMBO, IDC_DP_INHERIT_NO, [](cDialog* p) {
       Page::Self(p)->ReapplyInherit();
@@ -479,13 +464,13 @@ class cFirstRecordPage : public cRecordPage<K, TPage> {
     this->m_lpPalette = &m_vPalette;
     Page::Start();
   }
-  void BindFirstPage(R& w) override {
+  void BindFirstPage(R& w, cCtrlSet& c) override {
     cCondListCtrl::SetParam(m_Cond.m_Param, IDC_COND_LIST, nullptr, &w.m_vCond);
-    this->m_vEditStr.Next().Set(IDC_DP_NAME, &w.m_strName, 20, 1);
-    this->m_vCheck.Next().Set(IDC_DP_LATCH, &w.m_bLatch);
-    this->m_vCombo16.Next().SetVector(IDC_DP_INHERIT_NO, &w.m_nInheritNo, &m_vInheritNames, 1);
-    this->m_vCombo8.Next().SetTable(IDC_DP_INHERIT_PAL, &w.m_nInheritPal, this->InheritPalNames(), 0);
-    this->m_vCombo8.Next().SetTable(IDC_DP_JUDGE, &w.m_nCondJudge, CondJudgeNames, 0);
+    c.Str(IDC_DP_NAME, &w.m_strName, 20, 1);
+    c.Check(IDC_DP_LATCH, &w.m_bLatch);
+    c.Combo(IDC_DP_INHERIT_NO, &w.m_nInheritNo, &m_vInheritNames, 1);
+    c.Combo(IDC_DP_INHERIT_PAL, &w.m_nInheritPal, this->InheritPalNames());
+    c.Combo(IDC_DP_JUDGE, &w.m_nCondJudge, CondJudgeNames);
     if (w.m_nInheritPal == SRC_COMMON) MakeNumberedNameList(m_vInheritNames, K::CommonPal());
     if (w.m_nInheritPal == SRC_STAGE) MakeNumberedNameList(m_vInheritNames, K::StagePal());
   }
@@ -540,8 +525,8 @@ class cFirstRecordPage : public cRecordPage<K, TPage> {
     } else {
       this->EnableItem(IDC_DP_INHERIT_NO, true);
       for (int k = 0; k < this->m_nGroups; ++k) this->EnableItem(this->m_pGroups[k].wCheck, true);
-      if (v == SRC_COMMON) SetComboNameList(this->m_vCombo16, IDC_DP_INHERIT_NO, m_vInheritNames, K::CommonPal());
-      if (v == SRC_STAGE) SetComboNameList(this->m_vCombo16, IDC_DP_INHERIT_NO, m_vInheritNames, K::StagePal());
+      if (v == SRC_COMMON) SetComboNameList(this->m_Ctrls.m_vCombo16, IDC_DP_INHERIT_NO, m_vInheritNames, K::CommonPal());
+      if (v == SRC_STAGE) SetComboNameList(this->m_Ctrls.m_vCombo16, IDC_DP_INHERIT_NO, m_vInheritNames, K::StagePal());
     }
     AfterInheritSource();
     this->ReapplyInherit();
