@@ -81,8 +81,8 @@ void cBlockDataDlg::OnAction() {
   if (nAction < 0 || nAction > 5) nAction = 0;
   const cActionLimits& a = BlockActionTable[nAction];
   EnableItem(ID_X, !(a.nMin == 0 && a.nMax == 0));
-  SetEditRange<int32_t>(m_Ctrls.m_vEdit32, ID_X, a.nMin, a.nMax);
-  if (m_nLastAction != -1 && m_nLastAction != nAction) SetEditValue<int32_t>(m_Ctrls.m_vEdit32, ID_X, a.nDefault);
+  SetEditRange<int32_t>(ID_X, a.nMin, a.nMax);
+  if (m_nLastAction != -1 && m_nLastAction != nAction) SetEditValue<int32_t>(ID_X, a.nDefault);
   m_nLastAction = static_cast<int8_t>(nAction);
 }
 

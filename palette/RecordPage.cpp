@@ -199,7 +199,7 @@ void cRecordPageBase::UseGraphic(const cGraphicPart& Part) {
     cRecordPageBase* d = static_cast<cRecordPageBase*>(p);
     uint16_t n = 0;
     if (PickGraphic(&n, d->ComboValue(IDC_DP_GRAPHIC_KIND), d, d->FindItem(IDC_DP_GRAPHIC_PICK)))
-      d->SetEditValue(d->m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, static_cast<int16_t>(n));
+      d->SetEditValue(IDC_DP_GRAPHIC_NO, static_cast<int16_t>(n));
   });
   Event(cControl::KIND_EDITVAL, IDC_DP_FRAME, draw);
   Event(cControl::KIND_COMBO, IDC_DP_MARK_SHOW, [](cDialog* p) { static_cast<cRecordPageBase*>(p)->OnMarkShow(); });
@@ -208,7 +208,7 @@ void cRecordPageBase::UseGraphic(const cGraphicPart& Part) {
     cRecordPageBase* d = static_cast<cRecordPageBase*>(p);
     uint16_t n = 0;
     if (RunGraphicPickDlg(&n, 4, d, d->FindItem(IDC_DP_MARK_PICK)))
-      d->SetEditValue(d->m_Ctrls.m_vEdit16, IDC_DP_MARK_NO, static_cast<int16_t>(n));
+      d->SetEditValue(IDC_DP_MARK_NO, static_cast<int16_t>(n));
   });
 }
 
@@ -223,18 +223,18 @@ void cRecordPageBase::ApplyKindLimits(int32_t nKind) {
   const cGraphicPart& g = *m_pGraphic;
   if (nKind == 1) {
     EnableItem(IDC_DP_FRAME, true);
-    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_FRAME, g.aKind1[0], g.aKind1[1]);
-    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
+    SetEditRange<int16_t>(IDC_DP_FRAME, g.aKind1[0], g.aKind1[1]);
+    SetEditRange<int16_t>(IDC_DP_GRAPHIC_NO, 1, 119);
     EnableItem(IDC_DP_GRAPHIC_PICK, true);
   } else if (nKind == 4) {
     EnableItem(IDC_DP_FRAME, true);
-    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_FRAME, g.aKind4[0], g.aKind4[1]);
+    SetEditRange<int16_t>(IDC_DP_FRAME, g.aKind4[0], g.aKind4[1]);
     const int32_t nMax = static_cast<int32_t>(Database.m_vBmpCharaExc.size()) - 1;
-    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, 1, static_cast<int16_t>(nMax < 1 ? 1 : nMax));
+    SetEditRange<int16_t>(IDC_DP_GRAPHIC_NO, 1, static_cast<int16_t>(nMax < 1 ? 1 : nMax));
     EnableItem(IDC_DP_GRAPHIC_PICK, false);
   } else {
     EnableItem(IDC_DP_FRAME, false);
-    SetEditRange<int16_t>(m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, 1, 119);
+    SetEditRange<int16_t>(IDC_DP_GRAPHIC_NO, 1, 119);
     EnableItem(IDC_DP_GRAPHIC_PICK, true);
   }
 }

@@ -185,7 +185,8 @@ class cRecordPageBase : public cDialog {
 
   // The edit with this id gets new limits and shows its text held to them.
   template <class T>
-  void SetEditRange(cChkVector<cCtrlBind<cEditValCtrl<T>, cEditValParam<T>>>& v, uint16_t wId, T nMin, T nMax) {
+  void SetEditRange(uint16_t wId, T nMin, T nMax) {
+    auto& v = m_Ctrls.VecOf<cEditValCtrl<T>>();
     for (int i = 0; i < static_cast<int>(v.size()); ++i) {
       if (v[i].m_Param.wId != wId) continue;
       v[i].m_Param.Min = nMin;
@@ -198,7 +199,8 @@ class cRecordPageBase : public cDialog {
   }
   // The number an edit shows now, as typed (held to its limits).
   template <class T>
-  T EditValue(cChkVector<cCtrlBind<cEditValCtrl<T>, cEditValParam<T>>>& v, uint16_t wId, T nDefault) {
+  T EditValue(uint16_t wId, T nDefault) {
+    auto& v = m_Ctrls.VecOf<cEditValCtrl<T>>();
     for (int i = 0; i < static_cast<int>(v.size()); ++i) {
       if (v[i].m_Param.wId != wId) continue;
       cEditValCtrl<T>& c = v[i].m_Ctrl;
@@ -211,7 +213,8 @@ class cRecordPageBase : public cDialog {
     return nDefault;
   }
   template <class T>
-  void SetEditValue(cChkVector<cCtrlBind<cEditValCtrl<T>, cEditValParam<T>>>& v, uint16_t wId, T n) {
+  void SetEditValue(uint16_t wId, T n) {
+    auto& v = m_Ctrls.VecOf<cEditValCtrl<T>>();
     for (int i = 0; i < static_cast<int>(v.size()); ++i)
       if (v[i].m_Param.wId == wId && v[i].m_Ctrl.m_hWnd) v[i].m_Ctrl.SetValue(n);
   }
@@ -376,10 +379,10 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
   // not there); pFrame is the field under IDC_DP_FRAME.
   void ReadGraphic(R& rec, int16_t R::*pFrame) {
     rec.m_nSheet = static_cast<int8_t>(this->ComboValue(IDC_DP_GRAPHIC_KIND));
-    rec.m_nGraphic = this->EditValue(this->m_Ctrls.m_vEdit16, IDC_DP_GRAPHIC_NO, m_Work.m_nGraphic);
-    rec.*pFrame = this->EditValue(this->m_Ctrls.m_vEdit16, IDC_DP_FRAME, m_Work.*pFrame);
+    rec.m_nGraphic = this->EditValue(IDC_DP_GRAPHIC_NO, m_Work.m_nGraphic);
+    rec.*pFrame = this->EditValue(IDC_DP_FRAME, m_Work.*pFrame);
     rec.m_nMark = static_cast<int8_t>(this->ComboValue(IDC_DP_MARK_SHOW));
-    rec.m_nMarkNo = this->EditValue(this->m_Ctrls.m_vEdit16, IDC_DP_MARK_NO, m_Work.m_nMarkNo);
+    rec.m_nMarkNo = this->EditValue(IDC_DP_MARK_NO, m_Work.m_nMarkNo);
   }
   cRecordSheet<R>* Sheet() const { return dynamic_cast<cRecordSheet<R>*>(this->m_lpSheet); }
   // The edit target's flags sized for every group, so each box has its flag to bind.
