@@ -225,11 +225,12 @@ class cRecordPageBase : public cDialog {
   // The graphic kind sets the frame's and the number's limits and what can be picked.
   void OnGraphicKind();
   void ApplyKindLimits(int32_t nKind);
-
-  cCtrlSet m_Fresh;
-  bool m_bBound = false;
   // The mark number and its picker only while a mark is shown.
   void OnMarkShow();
+
+  // The set a later filling goes into, and whether the page's own set was filled.
+  cCtrlSet m_Fresh;
+  bool m_bBound = false;
 };
 
 // The page TPage of a record of kind K (cBlockKind, cCharaKind or cItemKind; DataSheets.h) that
