@@ -13,7 +13,6 @@ class cCharaAbilityPage : public cRecordPage<cCharaKind, cCharaAbilityPage> {
 
  protected:
   void BindFields(cEdChara& w, cCtrlSet& c) override;
-  bool IsComputerOperated() override { return m_Work.m_nControl != 0; }
   void AfterStep() override { RefreshChecks(); }
 
  private:

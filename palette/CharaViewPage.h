@@ -15,7 +15,6 @@ class cCharaViewPage : public cRecordPage<cCharaKind, cCharaViewPage> {
  protected:
   void BindFields(cEdChara& w, cCtrlSet& c) override;
   cEdChara PreviewRecord() override;
-  bool IsComputerOperated() override { return m_Work.m_nControl != 0; }
 
  private:
   void OnSight();

@@ -28,7 +28,8 @@ class cItemBasicPage;
 class cCondListCtrl;
 
 // Where each record kind lives: its layer, its edit target, its stage and common palettes, how
-// inheritance is re-applied after either changed, and the sheet page the author looked at last.
+// inheritance is re-applied after either changed, the sheet page the author looked at last, and
+// whether a record is operated by the computer (only a character can be).
 struct cBlockKind {
   typedef cEdBlock Rec;
   static const int32_t nMask = UNDO_BLOCK;
@@ -39,6 +40,7 @@ struct cBlockKind {
   static void RefreshStage() { Stage.RefreshBlockCells(); }
   static void RefreshCommon() { Stage.ReapplyBlockInherit(); }
   static int32_t& SheetPage() { return EditConfig.m_nBlockSheetPage; }
+  static bool ComputerOperated(const Rec&) { return false; }
 };
 struct cCharaKind {
   typedef cEdChara Rec;
@@ -50,6 +52,7 @@ struct cCharaKind {
   static void RefreshStage() { Stage.RefreshCharaCells(); }
   static void RefreshCommon() { Stage.ReapplyCharaInherit(); }
   static int32_t& SheetPage() { return EditConfig.m_nCharaSheetPage; }
+  static bool ComputerOperated(const Rec& rec) { return rec.m_nControl != 0; }
 };
 struct cItemKind {
   typedef cEdItem Rec;
@@ -61,6 +64,7 @@ struct cItemKind {
   static void RefreshStage() { Stage.RefreshItemCells(); }
   static void RefreshCommon() { Stage.ReapplyItemInherit(); }
   static int32_t& SheetPage() { return EditConfig.m_nItemSheetPage; }
+  static bool ComputerOperated(const Rec&) { return false; }
 };
 
 // A sheet whose pages edit copies of one record of type R: the page that is left hands its copy to

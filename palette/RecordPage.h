@@ -181,7 +181,7 @@ class cRecordPageBase : public cDialog {
   virtual void AfterAttach() {}
   virtual void RefreshEnabling() = 0;
   // True for a computer-operated character (the computer-only sets are then enabled).
-  virtual bool IsComputerOperated() { return false; }
+  virtual bool IsComputerOperated() = 0;
 
   // The edit with this id gets new limits and shows its text held to them.
   template <class T>
@@ -332,6 +332,7 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
   virtual void BindFirstPage(R&, cCtrlSet&) {}
   // What the page shows in its previews: by default the working copy.
   virtual R PreviewRecord() { return m_Work; }
+  bool IsComputerOperated() override { return K::ComputerOperated(m_Work); }
   // The page's records made for the edit target; the page's constructor calls it last.
   virtual void Start() { SetupCtrls(K::Target()); }
 
