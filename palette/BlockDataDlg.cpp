@@ -1,58 +1,40 @@
 #include "palette/BlockDataDlg.h"
 
-#include "model/Database.h"
-#include "model/EditConfig.h"
 #include "model/Palette.h"
 #include "model/PaletteOptionTables.h"
 #include "model/Stage.h"
-#include "controls/GraphicPickDlg.h"
 #include "resources/DataSheetIds.h"
 
 namespace {
 
 enum : uint16_t {
-  ID_NAME = 1002,
-  ID_GRAPHIC_NO = 1036,
-  ID_GRAPHIC_SPIN = 1037,
-  ID_FRAME = 1038,
-  ID_FRAME_SPIN = 1039,
-  ID_MARK_SPIN = 1047,
-  ID_LATCH = 1051,
   ID_PREVIEW2 = 1060,
   ID_PREVIEW1 = 1070,
   ID_X_SPIN = 1087,
   ID_X = 1130,
   ID_FRONT = 1181,
   ID_NO_SUMMON = 1182,
-  ID_GRAPHIC_KIND = 1254,
-  ID_JUDGE = 1255,
-  ID_TRANSPARENT = 1258,
   ID_BLOCK_TYPE = 1259,
-  ID_MARK_SHOW = 1260,
   ID_NO_FACTION = 1262,
   ID_ACTION = 1263,
-  ID_INHERIT_PAL = 1268,
-  ID_INHERIT_NO = 1269,
   ID_ITEM_PAL = 1270,
-  ID_MARK_PICK = 1445,
-  ID_GRAPHIC_PICK = 1446,
-  ID_MARK_NO = 11040,
   ID_ITEM_NO = 12640,
 };
 
 const cInheritGroup GROUPS[cEdBlock::INHERIT_GROUPS] = {
-    {1024, 0, {ID_NAME}},
-    {1025, 1, {IDC_COND_LIST, IDC_COND_INSERT, IDC_COND_EDIT, IDC_COND_DELETE, ID_JUDGE, ID_LATCH}},
-    {1026, 2, {ID_GRAPHIC_KIND, ID_GRAPHIC_NO, ID_GRAPHIC_PICK, ID_FRAME}},
+    {1024, 0, {IDC_DP_NAME}},
+    {1025, 1, {IDC_COND_LIST, IDC_COND_INSERT, IDC_COND_EDIT, IDC_COND_DELETE, IDC_DP_JUDGE, IDC_DP_LATCH}},
+    {1026, 2, {IDC_DP_GRAPHIC_KIND, IDC_DP_GRAPHIC_NO, IDC_DP_GRAPHIC_PICK, IDC_DP_FRAME}},
     {1027, 3, {ID_FRONT}},
-    {1028, 4, {ID_TRANSPARENT}},
-    {1029, 5, {ID_MARK_SHOW, ID_MARK_NO, ID_MARK_PICK}},
+    {1028, 4, {IDC_DP_TRANSPARENT}},
+    {1029, 5, {IDC_DP_MARK_SHOW, IDC_DP_MARK_NO, IDC_DP_MARK_PICK}},
     {1030, 6, {ID_BLOCK_TYPE}},
     {1031, 7, {ID_NO_FACTION}},
     {1032, 8, {ID_ACTION, ID_X}},
     {1033, 9, {ID_ITEM_PAL, ID_ITEM_NO}},
     {1034, 10, {ID_NO_SUMMON}},
 };
+const cGraphicPart GRAPHIC = {SheetNames, 0, 0, {0, 39}, {0, 239}};
 
 // X limits and default by action.
 struct cActionLimits {
@@ -60,202 +42,37 @@ struct cActionLimits {
 };
 const cActionLimits BlockActionTable[6] = {{0, 0, 0}, {1, 20, 7}, {0, 0, 0}, {0, 500, 200}, {1, 200, 30}, {1, 200, 30}};
 
-const char* const* InheritPalNames() {
-  switch (StageEditState.m_nEditContext) {
-    case EDIT_CELL:
-      return InheritSrcNames;
-    case EDIT_STAGE_PALETTE:
-      return InheritSrcNamesCommon;
-    default:
-      return InheritSrcNamesNone;
-  }
-}
-
-cBlockDataDlg* Self(cDialog* p) { return static_cast<cBlockDataDlg*>(p); }
-
 }  // namespace
 
 cBlockDataDlg::cBlockDataDlg(cWindow* lpParent, cWindowList* lpWindowList)
-    : cRecordPage<cEdBlock, cBlockDataDlg>(IDD_BLOCK_DATA, lpParent, lpWindowList, 0) {
-  m_pGroups = GROUPS;
-  m_nGroups = cEdBlock::INHERIT_GROUPS;
-  m_lpCond = &m_Cond;
+    : cFirstRecordPage<cBlockKind, cBlockDataDlg>(IDD_BLOCK_DATA, lpParent, lpWindowList) {
+  SetGroups(GROUPS);
   m_bRefuseDistancePaste = 1;
-  Event(cControl::KIND_BUTTON, IDC_DP_PREV, [](cDialog* p) { Self(p)->OnStep(-1); });
-  Event(cControl::KIND_BUTTON, IDC_DP_NEXT, [](cDialog* p) { Self(p)->OnStep(1); });
-  Event(cControl::KIND_COMBO, ID_INHERIT_PAL, [](cDialog* p) { Self(p)->OnInheritPal(); });
-  Event(cControl::KIND_COMBO, ID_INHERIT_NO, [](cDialog* p) { Self(p)->ReapplyInherit(); });
-  Event(cControl::KIND_COMBO, ID_GRAPHIC_KIND, [](cDialog* p) { Self(p)->OnGraphicKind(); });
-  Event(cControl::KIND_EDITVAL, ID_GRAPHIC_NO, [](cDialog* p) { Self(p)->DrawPreviews(); });
-  Event(cControl::KIND_BUTTON, ID_GRAPHIC_PICK, [](cDialog* p) {
-    cBlockDataDlg* d = Self(p);
-    uint16_t n = 0;
-    if (PickGraphic(&n, d->ComboValue(ID_GRAPHIC_KIND), d, d->FindItem(ID_GRAPHIC_PICK)))
-      d->SetEditValue(d->m_vEdit16, ID_GRAPHIC_NO, static_cast<int16_t>(n));
-  });
-  Event(cControl::KIND_EDITVAL, ID_FRAME, [](cDialog* p) { Self(p)->DrawPreviews(); });
-  Event(cControl::KIND_COMBO, ID_MARK_SHOW, [](cDialog* p) { Self(p)->OnMarkShow(); });
-  Event(cControl::KIND_EDITVAL, ID_MARK_NO, [](cDialog* p) { Self(p)->DrawPreviews(); });
-  Event(cControl::KIND_BUTTON, ID_MARK_PICK, [](cDialog* p) {
-    cBlockDataDlg* d = Self(p);
-    uint16_t n = 0;
-    if (RunGraphicPickDlg(&n, 4, d, d->FindItem(ID_MARK_PICK)))
-      d->SetEditValue(d->m_vEdit16, ID_MARK_NO, static_cast<int16_t>(n));
-  });
+  UseGraphic(GRAPHIC);
   Event(cControl::KIND_COMBO, ID_ACTION, [](cDialog* p) { Self(p)->OnAction(); });
   Event(cControl::KIND_COMBO, ID_ITEM_PAL, [](cDialog* p) { Self(p)->OnItemPal(); });
   Event(cControl::KIND_COMBO, ID_ITEM_NO, [](cDialog*) {});
-  m_vPalette = PaletteCopyFor(static_cast<const cEdBlock*>(nullptr));
-  m_lpPalette = &m_vPalette;
-  SetupCtrls(StageEditState.m_lpBlockTarget);
+  Start();
 }
 
-void cBlockDataDlg::SetupCtrls(const cEdBlock* lpRec) {
-  if (!lpRec) return;
-  m_Work = *lpRec;
-  SizeFlags();
-  cEdBlock& w = m_Work;
-  cCondListCtrl::SetParam(m_Cond.m_Param, IDC_COND_LIST, nullptr, &w.m_vCond);
-
-  m_vInherit.resize(cEdBlock::INHERIT_GROUPS);
-  for (int k = 0; k < cEdBlock::INHERIT_GROUPS; ++k) m_vInherit[k].m_Param.Set(GROUPS[k].wCheck, &w.m_bbInherit[k]);
-  m_vEdit32.resize(1);
-  m_vEdit32[0].m_Param.Set(ID_X, &w.m_nActionX, -999, 999, ID_X_SPIN, 1);
-  m_vEdit16.resize(3);
-  m_vEdit16[0].m_Param.Set(ID_GRAPHIC_NO, &w.m_nGraphic, 1, 999, ID_GRAPHIC_SPIN, 1);
-  m_vEdit16[1].m_Param.Set(ID_FRAME, &w.m_nFrame, 0, 999, ID_FRAME_SPIN, 1);
-  m_vEdit16[2].m_Param.Set(ID_MARK_NO, &w.m_nMarkNo, 0, 119, ID_MARK_SPIN, 1);
-  m_vEditStr.resize(1);
-  m_vEditStr[0].m_Param.Set(ID_NAME, &w.m_strName, 20, 1);
-  m_vCheck.resize(3);
-  m_vCheck[0].m_Param.Set(ID_LATCH, &w.m_bLatch);
-  m_vCheck[1].m_Param.Set(ID_FRONT, &w.m_bFront);
-  m_vCheck[2].m_Param.Set(ID_NO_SUMMON, &w.m_bNoSummon);
-  m_vCombo16.resize(2);
-  m_vCombo16[0].m_Param.SetVector(ID_INHERIT_NO, &w.m_nInheritNo, &m_vInheritNames, 1);
-  m_vCombo16[1].m_Param.SetVector(ID_ITEM_NO, &w.m_nItemNo, &m_vItemNames, 1);
-  m_vCombo8.resize(9);
-  m_vCombo8[0].m_Param.SetTable(ID_INHERIT_PAL, &w.m_nInheritPal, InheritPalNames(), 0);
-  m_vCombo8[1].m_Param.SetTable(ID_JUDGE, &w.m_nCondJudge, CondJudgeNames, 0);
-  m_vCombo8[2].m_Param.SetTable(ID_GRAPHIC_KIND, &w.m_nSheet, SheetNames, 0);
-  m_vCombo8[3].m_Param.SetTable(ID_TRANSPARENT, &w.m_bTransparent, TransparentNames, 0);
-  m_vCombo8[4].m_Param.SetTable(ID_MARK_SHOW, &w.m_nMark, MarkShowNames, 0);
-  m_vCombo8[5].m_Param.SetTable(ID_BLOCK_TYPE, &w.m_nBlockType, BlockTypeNames, 0);
-  m_vCombo8[6].m_Param.SetTable(ID_NO_FACTION, &w.m_nNoFaction, NoFactionNames, -1);
-  m_vCombo8[7].m_Param.SetTable(ID_ACTION, &w.m_nAction, BlockActionNames, 0);
+void cBlockDataDlg::BindFields(cEdBlock& w, cCtrlSet& c) {
+  // Another record: its stored X stands until its action is changed.
+  m_nLastAction = -1;
+  BindGraphic(w, w.m_nFrame, c);
+  c.Value(ID_X, &w.m_nActionX, -999, 999, ID_X_SPIN);
+  c.Check(ID_FRONT, &w.m_bFront);
+  c.Check(ID_NO_SUMMON, &w.m_bNoSummon);
+  c.Combo(ID_ITEM_NO, &w.m_nItemNo, &m_vItemNames, 1);
+  c.Combo(ID_BLOCK_TYPE, &w.m_nBlockType, BlockTypeNames);
+  c.Combo(ID_NO_FACTION, &w.m_nNoFaction, NoFactionNames, -1);
+  c.Combo(ID_ACTION, &w.m_nAction, BlockActionNames);
   const bool bItemsStage = StageEditState.m_nEditContext == EDIT_CELL ||
                            StageEditState.m_nEditContext == EDIT_STAGE_PALETTE;
-  m_vCombo8[8].m_Param.SetTable(ID_ITEM_PAL, &w.m_nItemPal, bItemsStage ? ItemPalNames : ItemPalNamesCommon, 0);
-  m_vPicture.resize(2);
-  m_vPicture[0].m_Param.Set(ID_PREVIEW1, PREVIEW_SIZE, PREVIEW_SIZE);
-  m_vPicture[1].m_Param.Set(ID_PREVIEW2, PREVIEW_SIZE, PREVIEW_SIZE);
-  m_vButton.resize(4);
-  m_vButton[0].m_Param.Set(ID_GRAPHIC_PICK);
-  m_vButton[1].m_Param.Set(ID_MARK_PICK);
-  m_vButton[2].m_Param.Set(IDC_DP_PREV);
-  m_vButton[3].m_Param.Set(IDC_DP_NEXT);
-  m_vStatic.resize(1);
-  m_vStatic[0].m_Param.Set(IDC_DP_NO);
-
-  if (w.m_nInheritPal == SRC_COMMON) MakeNumberedNameList(m_vInheritNames, CommonPalette.m_vBlock);
-  if (w.m_nInheritPal == SRC_STAGE) MakeNumberedNameList(m_vInheritNames, Stage.m_vPalBlock);
+  c.Combo(ID_ITEM_PAL, &w.m_nItemPal, bItemsStage ? ItemPalNames : ItemPalNamesCommon);
+  Picture(c, ID_PREVIEW1);
+  Picture(c, ID_PREVIEW2);
   if (w.m_nItemPal == SRC_COMMON) MakeNumberedNameList(m_vItemNames, CommonPalette.m_vItem);
   if (w.m_nItemPal == SRC_STAGE) MakeNumberedNameList(m_vItemNames, Stage.m_vPalItem);
-  if (!m_bInit) return;
-  RebindList(m_Cond);
-  RebindAll();
-}
-
-void cBlockDataDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  cDialog::OnInitDialog(wParam, lParam);
-  ShowWindow(GetDlgItem(m_hWnd, IDC_DP_VIEW), SW_HIDE);
-  AttachList(m_Cond);
-  AttachAll();
-  m_Cond.m_Ctrl.SetOwnerIds(COND_OWNER_DATA);
-  m_Cond.m_Ctrl.SelectOnly(0, 1);
-  const int32_t nContext = StageEditState.m_nEditContext;
-  if (nContext == EDIT_COMMON_PALETTE || nContext == EDIT_DEFAULT) {
-    EnableItem(ID_INHERIT_PAL, false);
-    EnableItem(ID_INHERIT_NO, false);
-  }
-  ShowEntryNumber();
-  DataToCtrls();
-  EnableAllGroups();
-  RunChangeHandlers();
-  m_bInit = 1;
-}
-
-void cBlockDataDlg::OnSetActive() {
-  UpdateCtrls(0);
-  m_Cond.m_Ctrl.Redraw();
-  RunChangeHandlers();
-  ShowEntryNumber();
-}
-
-void cBlockDataDlg::RememberPage(int32_t nPage) { EditConfig.m_nBlockSheetPage = nPage; }
-
-void cBlockDataDlg::OnPageMessage(UINT uMsg) {
-  if (uMsg == WM_INITDIALOG) m_Cond.m_Ctrl.LoadClipboard(CondClipboard);
-  if (uMsg == WM_DESTROY) {
-    m_Cond.m_Ctrl.StoreClipboard(CondClipboard);
-    DataSheetClosed(LAYER_BLOCK);
-  }
-  OnCondListRightClick();
-}
-
-void cBlockDataDlg::OnInheritPal() {
-  const int32_t v = ComboValue(ID_INHERIT_PAL);
-  if (v <= 0) {
-    EnableItem(ID_INHERIT_NO, false);
-    for (int k = 0; k < m_nGroups; ++k) {
-      CheckDlgButton(m_hWnd, GROUPS[k].wCheck, BST_UNCHECKED);
-      EnableItem(GROUPS[k].wCheck, false);
-      EnableGroup(k);
-    }
-    CtrlsToData();
-    for (size_t i = 0; i < m_Work.m_bbInherit.size(); ++i) m_Work.m_bbInherit[static_cast<int>(i)] = 0;
-    for (size_t i = 0; i < m_vEvents.size(); ++i) {
-      const cCtrlEvent& e = m_vEvents[i];
-      if (e.nType != cControl::KIND_BUTTON && e.nId != ID_INHERIT_PAL && e.pfnHandler) e.pfnHandler(this);
-    }
-  } else {
-    if (StageEditState.m_nEditContext != EDIT_COMMON_PALETTE && StageEditState.m_nEditContext != EDIT_DEFAULT)
-      EnableItem(ID_INHERIT_NO, true);
-    for (int k = 0; k < m_nGroups; ++k) EnableItem(GROUPS[k].wCheck, true);
-    if (v == SRC_COMMON) SetComboNameList(m_vCombo16, ID_INHERIT_NO, m_vInheritNames, CommonPalette.m_vBlock);
-    if (v == SRC_STAGE) SetComboNameList(m_vCombo16, ID_INHERIT_NO, m_vInheritNames, Stage.m_vPalBlock);
-  }
-  ReapplyInherit();
-}
-
-void cBlockDataDlg::OnGraphicKind() {
-  if (!IsItemEnabled(ID_GRAPHIC_KIND)) return;
-  const int32_t nKind = ComboValue(ID_GRAPHIC_KIND);
-  if (nKind == 1) {
-    EnableItem(ID_FRAME, true);
-    SetEditRange<int16_t>(m_vEdit16, ID_FRAME, 0, 39);
-    SetEditRange<int16_t>(m_vEdit16, ID_GRAPHIC_NO, 1, 119);
-    EnableItem(ID_GRAPHIC_PICK, true);
-  } else if (nKind == 4) {
-    EnableItem(ID_FRAME, true);
-    SetEditRange<int16_t>(m_vEdit16, ID_FRAME, 0, 239);
-    const int32_t nMax = static_cast<int32_t>(Database.m_vBmpCharaExc.size()) - 1;
-    SetEditRange<int16_t>(m_vEdit16, ID_GRAPHIC_NO, 1, static_cast<int16_t>(nMax < 1 ? 1 : nMax));
-    EnableItem(ID_GRAPHIC_PICK, false);
-  } else {
-    EnableItem(ID_FRAME, false);
-    SetEditRange<int16_t>(m_vEdit16, ID_GRAPHIC_NO, 1, 119);
-    EnableItem(ID_GRAPHIC_PICK, true);
-  }
-  DrawPreviews();
-}
-
-void cBlockDataDlg::OnMarkShow() {
-  if (!IsItemEnabled(ID_MARK_SHOW)) return;
-  const bool bShow = ComboValue(ID_MARK_SHOW) != 0;
-  EnableItem(ID_MARK_NO, bShow);
-  EnableItem(ID_MARK_PICK, bShow);
-  DrawPreviews();
 }
 
 void cBlockDataDlg::OnAction() {
@@ -264,8 +81,8 @@ void cBlockDataDlg::OnAction() {
   if (nAction < 0 || nAction > 5) nAction = 0;
   const cActionLimits& a = BlockActionTable[nAction];
   EnableItem(ID_X, !(a.nMin == 0 && a.nMax == 0));
-  SetEditRange<int32_t>(m_vEdit32, ID_X, a.nMin, a.nMax);
-  if (m_nLastAction != -1 && m_nLastAction != nAction) SetEditValue<int32_t>(m_vEdit32, ID_X, a.nDefault);
+  SetEditRange<int32_t>(ID_X, a.nMin, a.nMax);
+  if (m_nLastAction != -1 && m_nLastAction != nAction) SetEditValue<int32_t>(ID_X, a.nDefault);
   m_nLastAction = static_cast<int8_t>(nAction);
 }
 
@@ -273,24 +90,12 @@ void cBlockDataDlg::OnItemPal() {
   if (!IsItemEnabled(ID_ITEM_PAL)) return;
   const int32_t v = ComboValue(ID_ITEM_PAL);
   EnableItem(ID_ITEM_NO, v > 0);
-  if (v == SRC_COMMON) SetComboNameList(m_vCombo16, ID_ITEM_NO, m_vItemNames, CommonPalette.m_vItem);
-  if (v == SRC_STAGE) SetComboNameList(m_vCombo16, ID_ITEM_NO, m_vItemNames, Stage.m_vPalItem);
+  if (v == SRC_COMMON) SetComboNameList(m_Ctrls.m_vCombo16, ID_ITEM_NO, m_vItemNames, CommonPalette.m_vItem);
+  if (v == SRC_STAGE) SetComboNameList(m_Ctrls.m_vCombo16, ID_ITEM_NO, m_vItemNames, Stage.m_vPalItem);
 }
 
-void cBlockDataDlg::OnStep(int32_t nStep) {
-  StepEntry(StageEditState.m_lpBlockTarget, nStep);
-  m_nLastAction = -1;
-  m_Cond.m_Ctrl.SelectOnly(0, 1);
-  RunChangeHandlers();
-}
-
-void cBlockDataDlg::DrawPreviews() {
-  if (!m_bInit) return;
+cEdBlock cBlockDataDlg::PreviewRecord() {
   cEdBlock rec = m_Work;
-  rec.m_nSheet = static_cast<int8_t>(ComboValue(ID_GRAPHIC_KIND));
-  rec.m_nGraphic = EditValue<int16_t>(m_vEdit16, ID_GRAPHIC_NO, rec.m_nGraphic);
-  rec.m_nFrame = EditValue<int16_t>(m_vEdit16, ID_FRAME, rec.m_nFrame);
-  rec.m_nMark = static_cast<int8_t>(ComboValue(ID_MARK_SHOW));
-  rec.m_nMarkNo = EditValue<int16_t>(m_vEdit16, ID_MARK_NO, rec.m_nMarkNo);
-  DrawRecordPreview(rec);
+  ReadGraphic(rec, &cEdBlock::m_nFrame);
+  return rec;
 }

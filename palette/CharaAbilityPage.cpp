@@ -54,105 +54,39 @@ const cComputerOnlySet COMPUTER_ONLY[4] = {
     {11036, {ID_HOLD_ITEM}},
 };
 
-cCharaAbilityPage* Self(cDialog* p) { return static_cast<cCharaAbilityPage*>(p); }
-
 }  // namespace
 
 cCharaAbilityPage::cCharaAbilityPage(cWindow* lpParent, cWindowList* lpWindowList)
-    : cRecordPage<cEdChara, cCharaAbilityPage>(IDD_CHARA_ABILITY, lpParent, lpWindowList, 2) {
-  m_pGroups = GROUPS;
-  m_nGroups = 13;
-  m_pComputerOnly = COMPUTER_ONLY;
-  m_nComputerOnly = 4;
-  Event(cControl::KIND_BUTTON, IDC_DP_PREV, [](cDialog* p) { Self(p)->OnStep(-1); });
-  Event(cControl::KIND_BUTTON, IDC_DP_NEXT, [](cDialog* p) { Self(p)->OnStep(1); });
+    : cRecordPage<cCharaKind, cCharaAbilityPage>(IDD_CHARA_ABILITY, lpParent, lpWindowList, 2) {
+  SetGroups(GROUPS);
+  SetComputerOnly(COMPUTER_ONLY);
   Event(cControl::KIND_COMBO, ID_ACT_RANGE, [](cDialog*) {});
   Event(cControl::KIND_CHECK, ID_GROUP, [](cDialog* p) { Self(p)->OnGroupFlag(); });
   Event(cControl::KIND_CHECK, ID_HOLD_ITEM, [](cDialog*) {});
-  SetupCtrls(StageEditState.m_lpCharaTarget);
+  Start();
 }
 
-void cCharaAbilityPage::SetupCtrls(const cEdChara* lpRec) {
-  if (!lpRec) return;
-  m_Work = *lpRec;
-  SizeFlags();
-  cEdChara& w = m_Work;
-  m_vInherit.resize(13);
-  for (int k = 0; k < 13; ++k) m_vInherit[k].m_Param.Set(GROUPS[k].wCheck, &w.m_bbInherit[GROUPS[k].nFlag]);
-  m_vEdit32.resize(5);
-  m_vEdit32[0].m_Param.Set(ID_HP, &w.m_nHp, 1, 999999, ID_HP_SPIN, 1);
-  m_vEdit32[1].m_Param.Set(ID_SP, &w.m_nSp, 0, 999999, ID_SP_SPIN, 1);
-  m_vEdit32[2].m_Param.Set(ID_BODY_POWER, &w.m_nBodyPower, -999999, 999999, ID_BODY_POWER_SPIN, 1);
-  m_vEdit32[3].m_Param.Set(ID_DEFENCE, &w.m_nDefence, 0, 999999, ID_DEFENCE_SPIN, 1);
-  m_vEdit32[4].m_Param.Set(ID_SCORE, &w.m_nScore, -999999, 999999, ID_SCORE_SPIN, 1);
-  m_vEdit16.resize(2);
-  m_vEdit16[0].m_Param.Set(ID_INERTIA, &w.m_nInertia, 0, 200, ID_INERTIA_SPIN, 1);
-  m_vEdit16[1].m_Param.Set(ID_GROUP_NO, &w.m_nGroupNo, 0, 59, ID_GROUP_NO_SPIN, 1);
-  m_vEdit8.resize(2);
-  m_vEdit8[0].m_Param.Set(ID_BODY_IMPACT, &w.m_nBodyImpact, -20, 20, ID_BODY_IMPACT_SPIN, 1);
-  m_vEdit8[1].m_Param.Set(ID_RESIST, &w.m_nImpactResist, 0, 20, ID_RESIST_SPIN, 1);
-  m_vCheck.resize(2);
-  m_vCheck[0].m_Param.Set(ID_GROUP, &w.m_bGroup);
-  m_vCheck[1].m_Param.Set(ID_HOLD_ITEM, &w.m_bHoldItem);
-  m_vCombo8.resize(3);
-  m_vCombo8[0].m_Param.SetTable(ID_BODY_RANGE, &w.m_nBodyHitRange, BodyHitRangeNames, 0);
-  m_vCombo8[1].m_Param.SetTable(ID_ACT_RANGE, &w.m_nActRange, ActRangeNames, 0);
-  m_vCombo8[2].m_Param.SetTable(ID_ACT_JUDGE, &w.m_nActJudge, ActJudgeNames, 0);
+void cCharaAbilityPage::BindFields(cEdChara& w, cCtrlSet& c) {
+  c.Value(ID_HP, &w.m_nHp, 1, 999999, ID_HP_SPIN);
+  c.Value(ID_SP, &w.m_nSp, 0, 999999, ID_SP_SPIN);
+  c.Value(ID_BODY_POWER, &w.m_nBodyPower, -999999, 999999, ID_BODY_POWER_SPIN);
+  c.Value(ID_DEFENCE, &w.m_nDefence, 0, 999999, ID_DEFENCE_SPIN);
+  c.Value(ID_SCORE, &w.m_nScore, -999999, 999999, ID_SCORE_SPIN);
+  c.Value(ID_INERTIA, &w.m_nInertia, 0, 200, ID_INERTIA_SPIN);
+  c.Value(ID_GROUP_NO, &w.m_nGroupNo, 0, 59, ID_GROUP_NO_SPIN);
+  c.Value(ID_BODY_IMPACT, &w.m_nBodyImpact, -20, 20, ID_BODY_IMPACT_SPIN);
+  c.Value(ID_RESIST, &w.m_nImpactResist, 0, 20, ID_RESIST_SPIN);
+  c.Check(ID_GROUP, &w.m_bGroup);
+  c.Check(ID_HOLD_ITEM, &w.m_bHoldItem);
+  c.Combo(ID_BODY_RANGE, &w.m_nBodyHitRange, BodyHitRangeNames);
+  c.Combo(ID_ACT_RANGE, &w.m_nActRange, ActRangeNames);
+  c.Combo(ID_ACT_JUDGE, &w.m_nActJudge, ActJudgeNames);
   MakeDbNameList(m_vEffectNames, Database.m_vEffect, "なし", 0, 2, 0);
-  m_vCombo16.resize(1);
-  m_vCombo16[0].m_Param.SetVector(ID_BODY_EFFECT, &w.m_nBodyEffect, &m_vEffectNames, 0);
-  m_vPicture.resize(1);
-  m_vPicture[0].m_Param.Set(ID_PREVIEW, PREVIEW_SIZE, PREVIEW_SIZE);
-  m_vButton.resize(2);
-  m_vButton[0].m_Param.Set(IDC_DP_PREV);
-  m_vButton[1].m_Param.Set(IDC_DP_NEXT);
-  m_vStatic.resize(1);
-  m_vStatic[0].m_Param.Set(IDC_DP_NO);
-  if (m_bInit) RebindAll();
-}
-
-void cCharaAbilityPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  cDialog::OnInitDialog(wParam, lParam);
-  ShowWindow(GetDlgItem(m_hWnd, IDC_DP_VIEW), SW_HIDE);
-  AttachAll();
-  ShowEntryNumber();
-  DataToCtrls();
-  EnableAllGroups();
-  RefreshChecks();
-  m_bInit = 1;
-}
-
-void cCharaAbilityPage::OnSetActive() {
-  UpdateCtrls(0);
-  EnableAllGroups();
-  EnableComputerSets();
-  RefreshChecks();
-  ShowEntryNumber();
-}
-
-void cCharaAbilityPage::AfterInheritClick() {
-  EnableComputerSets();
-  RefreshChecks();
-}
-
-void cCharaAbilityPage::RefreshChecks() {
-  const bool bInherits = m_Work.m_nInheritPal != SRC_NONE;
-  for (int k = 0; k < m_nGroups; ++k) EnableItem(GROUPS[k].wCheck, bInherits);
-  RunChangeHandlers();
+  c.Combo(ID_BODY_EFFECT, &w.m_nBodyEffect, &m_vEffectNames, 0);
+  Picture(c, ID_PREVIEW);
 }
 
 void cCharaAbilityPage::OnGroupFlag() {
   if (!IsItemEnabled(ID_GROUP) || IsChecked(ID_GROUP_CHECK)) return;
   EnableItem(ID_GROUP_NO, IsChecked(ID_GROUP));
-}
-
-void cCharaAbilityPage::OnStep(int32_t nStep) {
-  StepEntry(StageEditState.m_lpCharaTarget, nStep);
-  RunChangeHandlers();
-  EnableComputerSets();
-  RefreshChecks();
-}
-
-void cCharaAbilityPage::DrawPreviews() {
-  if (m_bInit) DrawRecordPreview(m_Work);
 }

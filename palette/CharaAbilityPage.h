@@ -5,23 +5,16 @@
 
 #include "palette/RecordPage.h"
 
-class cCharaAbilityPage : public cRecordPage<cEdChara, cCharaAbilityPage> {
+class cCharaAbilityPage : public cRecordPage<cCharaKind, cCharaAbilityPage> {
  public:
   cCharaAbilityPage(cWindow* lpParent, cWindowList* lpWindowList);
-
-  void SetupCtrls(const cEdChara* lpRec) override;
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-  void DrawPreviews() override;
 
   cItemVector m_vEffectNames;
 
  protected:
-  void OnSetActive() override;
-  void AfterInheritClick() override;
+  void BindFields(cEdChara& w, cCtrlSet& c) override;
+  void AfterStep() override { RefreshChecks(); }
 
  private:
-  void RefreshChecks();
-  void EnableComputerSets() { EnableComputerOnly(m_Work.m_nControl != 0); }
   void OnGroupFlag();
-  void OnStep(int32_t nStep);
 };

@@ -5,28 +5,16 @@
 
 #include "palette/RecordPage.h"
 
-class cCharaBasicPage : public cRecordPage<cEdChara, cCharaBasicPage> {
+class cCharaBasicPage : public cFirstRecordPage<cCharaKind, cCharaBasicPage> {
  public:
   cCharaBasicPage(cWindow* lpParent, cWindowList* lpWindowList);
 
-  void SetupCtrls(const cEdChara* lpRec) override;
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-  void DrawPreviews() override;
   void EnableGroup(int k) override;
 
-  cChkVector<cEdChara> m_vPalette;
-  cCtrlBind<cCondListCtrl, cListParam<cCond>> m_Cond;
-  cItemVector m_vInheritNames;
-
  protected:
-  void OnSetActive() override;
-  void AfterInheritClick() override { RunChangeHandlers(); }
-  void Commit() override { CommitCharaRecord(m_Work, m_vPalette); }
-  void RememberPage(int32_t nPage) override;
-  void OnPageMessage(UINT uMsg) override;
-
- private:
-  void OnInheritPal();
-  void OnStep(int32_t nStep);
-  void EnableComputerSets() { EnableComputerOnly(ComboValue(1256) > 0); }
+  void BindFields(cEdChara& w, cCtrlSet& c) override;
+  cEdChara PreviewRecord() override;
+  void AfterInheritSource() override;
+  // The operator as the page shows it.
+  bool IsComputerOperated() override;
 };

@@ -5,27 +5,17 @@
 
 #include "palette/RecordPage.h"
 
-class cCharaViewPage : public cRecordPage<cEdChara, cCharaViewPage> {
+class cCharaViewPage : public cRecordPage<cCharaKind, cCharaViewPage> {
  public:
   cCharaViewPage(cWindow* lpParent, cWindowList* lpWindowList);
-
-  void SetupCtrls(const cEdChara* lpRec) override;
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-  void DrawPreviews() override;
 
   cItemVector m_vAnimeSetNames;
   cItemVector m_vCharaEffectNames;
 
  protected:
-  void OnSetActive() override;
-  void AfterInheritClick() override;
+  void BindFields(cEdChara& w, cCtrlSet& c) override;
+  cEdChara PreviewRecord() override;
 
  private:
-  // The 14 boxes can be ticked only while the character inherits from somewhere.
-  void RefreshChecks();
-  void EnableComputerSets() { EnableComputerOnly(m_Work.m_nControl != 0); }
-  void OnGraphicKind();
-  void OnMarkShow();
   void OnSight();
-  void OnStep(int32_t nStep);
 };

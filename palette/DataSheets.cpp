@@ -22,38 +22,48 @@ namespace {
 
 cSheetPageMakers s_PageMakers;
 
-// Where each record kind lives: its layer, its edit target, its stage and common palettes and how
-// inheritance is re-applied after either changed.
-struct cBlockKind {
-  typedef cEdBlock Rec;
-  static const int32_t nMask = UNDO_BLOCK;
-  static Rec*& Target() { return StageEditState.m_lpBlockTarget; }
-  static cChkVector<Rec>& StagePal() { return Stage.m_vPalBlock; }
-  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vBlock; }
-  static void RefreshStage() { Stage.RefreshBlockCells(); }
-  static void RefreshCommon() { Stage.ReapplyBlockInherit(); }
-};
-struct cCharaKind {
-  typedef cEdChara Rec;
-  static const int32_t nMask = UNDO_CHARA;
-  static Rec*& Target() { return StageEditState.m_lpCharaTarget; }
-  static cChkVector<Rec>& StagePal() { return Stage.m_vPalChara; }
-  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vChara; }
-  static void RefreshStage() { Stage.RefreshCharaCells(); }
-  static void RefreshCommon() { Stage.ReapplyCharaInherit(); }
-};
-struct cItemKind {
-  typedef cEdItem Rec;
-  static const int32_t nMask = UNDO_ITEM;
-  static Rec*& Target() { return StageEditState.m_lpItemTarget; }
-  static cChkVector<Rec>& StagePal() { return Stage.m_vPalItem; }
-  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vItem; }
-  static void RefreshStage() { Stage.RefreshItemCells(); }
-  static void RefreshCommon() { Stage.ReapplyItemInherit(); }
-};
+// The sheet constructed last is the current data sheet: the only one the condition and command
+// dialogs see.
+void SetCurrentSheet(cBlockDataSheet* lpBlock, cCharaDataSheet* lpChara, cItemDataSheet* lpItem) {
+  StageEditState.m_lpBlockSheet = lpBlock;
+  StageEditState.m_lpCharaSheet = lpChara;
+  StageEditState.m_lpItemSheet = lpItem;
+}
+
+// Runs the sheet with its caption and the page the author looked at last.
+bool ShowSheet(cPropSheet& sheet, const char* pszCaption, int32_t nPage) {
+  sheet.Run(pszCaption);
+  if (!sheet.m_hSheet) return false;
+  if (nPage > 0 && nPage < static_cast<int32_t>(sheet.m_vPages.size())) sheet.SetCurPage(nPage);
+  return true;
+}
+
+template <class S>
+void OpenSheet(cWindow* lpOpener, cPropSheet** lppSlot) {
+  WindowList.EnableAll(0);
+  SafeDelete(*lppSlot);
+  S* lpSheet = new (std::nothrow) S(1, lpOpener, &WindowList, lppSlot);
+  if (!lpSheet) {
+    OutOfMemory();
+    WindowList.EnableAll(1);
+    return;
+  }
+  *lppSlot = lpSheet;
+  if (lpSheet->Create()) return;
+  SafeDelete(*lppSlot);
+  WindowList.EnableAll(1);
+}
+
+}  // namespace
+
+cSheetPageMakers SetSheetPageMakers(const cSheetPageMakers& Makers) {
+  const cSheetPageMakers old = s_PageMakers;
+  s_PageMakers = Makers;
+  return old;
+}
 
 template <class K>
-void Commit(const typename K::Rec& rec, cChkVector<typename K::Rec>& vPalette) {
+void CommitRecord(const typename K::Rec& rec, cChkVector<typename K::Rec>& vPalette) {
   cStageEditState& st = StageEditState;
   const int32_t nEntry = st.m_nBrushEntry;
   const bool bEntryOk = nEntry >= 0 && nEntry < static_cast<int32_t>(vPalette.size());
@@ -97,45 +107,12 @@ cChkVector<typename K::Rec> PaletteCopy() {
   }
 }
 
-// Runs the sheet with its caption and the page the author looked at last.
-bool ShowSheet(cPropSheet& sheet, const char* pszCaption, int32_t nPage) {
-  sheet.Run(pszCaption);
-  if (!sheet.m_hSheet) return false;
-  if (nPage > 0 && nPage < static_cast<int32_t>(sheet.m_vPages.size())) sheet.SetCurPage(nPage);
-  return true;
-}
-
-template <class S>
-void OpenSheet(cWindow* lpOpener, cPropSheet** lppSlot) {
-  WindowList.EnableAll(0);
-  SafeDelete(*lppSlot);
-  S* lpSheet = new (std::nothrow) S(1, lpOpener, &WindowList, lppSlot);
-  if (!lpSheet) {
-    OutOfMemory();
-    WindowList.EnableAll(1);
-    return;
-  }
-  *lppSlot = lpSheet;
-  if (lpSheet->Create()) return;
-  SafeDelete(*lppSlot);
-  WindowList.EnableAll(1);
-}
-
-}  // namespace
-
-cSheetPageMakers SetSheetPageMakers(const cSheetPageMakers& Makers) {
-  const cSheetPageMakers old = s_PageMakers;
-  s_PageMakers = Makers;
-  return old;
-}
-
-void CommitBlockRecord(const cEdBlock& rec, cChkVector<cEdBlock>& vPalette) { Commit<cBlockKind>(rec, vPalette); }
-void CommitCharaRecord(const cEdChara& rec, cChkVector<cEdChara>& vPalette) { Commit<cCharaKind>(rec, vPalette); }
-void CommitItemRecord(const cEdItem& rec, cChkVector<cEdItem>& vPalette) { Commit<cItemKind>(rec, vPalette); }
-
-cChkVector<cEdBlock> PaletteCopyFor(const cEdBlock*) { return PaletteCopy<cBlockKind>(); }
-cChkVector<cEdChara> PaletteCopyFor(const cEdChara*) { return PaletteCopy<cCharaKind>(); }
-cChkVector<cEdItem> PaletteCopyFor(const cEdItem*) { return PaletteCopy<cItemKind>(); }
+template void CommitRecord<cBlockKind>(const cEdBlock&, cChkVector<cEdBlock>&);
+template void CommitRecord<cCharaKind>(const cEdChara&, cChkVector<cEdChara>&);
+template void CommitRecord<cItemKind>(const cEdItem&, cChkVector<cEdItem>&);
+template cChkVector<cEdBlock> PaletteCopy<cBlockKind>();
+template cChkVector<cEdChara> PaletteCopy<cCharaKind>();
+template cChkVector<cEdItem> PaletteCopy<cItemKind>();
 
 void DataSheetClosed(int32_t nLayer) {
   if (!g_pCurEditor) {
@@ -157,11 +134,8 @@ void OpenItemDataSheet(cWindow* lpOpener, cPropSheet** lppSlot) { OpenSheet<cIte
 // ---- block ----
 
 cBlockDataSheet::cBlockDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
-    : cRecordSheet<cEdBlock>(nMode, lpOpener, lpWindowList) {
-  Register(lppSlot);
-  StageEditState.m_lpBlockSheet = this;
-  StageEditState.m_lpCharaSheet = nullptr;
-  StageEditState.m_lpItemSheet = nullptr;
+    : cRecordSheet<cEdBlock>(nMode, lpOpener, lpWindowList, lppSlot) {
+  SetCurrentSheet(this, nullptr, nullptr);
 }
 
 cBlockDataSheet::~cBlockDataSheet() {
@@ -179,11 +153,8 @@ bool cBlockDataSheet::Create() {
 // ---- character ----
 
 cCharaDataSheet::cCharaDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
-    : cRecordSheet<cEdChara>(nMode, lpOpener, lpWindowList) {
-  Register(lppSlot);
-  StageEditState.m_lpBlockSheet = nullptr;
-  StageEditState.m_lpCharaSheet = this;
-  StageEditState.m_lpItemSheet = nullptr;
+    : cRecordSheet<cEdChara>(nMode, lpOpener, lpWindowList, lppSlot) {
+  SetCurrentSheet(nullptr, this, nullptr);
 }
 
 cCharaDataSheet::~cCharaDataSheet() {
@@ -223,11 +194,8 @@ cCondListCtrl* cCharaDataSheet::BasicCondList() const { return m_lpBasic ? &m_lp
 // ---- item ----
 
 cItemDataSheet::cItemDataSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
-    : cRecordSheet<cEdItem>(nMode, lpOpener, lpWindowList) {
-  Register(lppSlot);
-  StageEditState.m_lpBlockSheet = nullptr;
-  StageEditState.m_lpCharaSheet = nullptr;
-  StageEditState.m_lpItemSheet = this;
+    : cRecordSheet<cEdItem>(nMode, lpOpener, lpWindowList, lppSlot) {
+  SetCurrentSheet(nullptr, nullptr, this);
 }
 
 cItemDataSheet::~cItemDataSheet() {

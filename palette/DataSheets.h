@@ -14,7 +14,11 @@
 #include "base/ChkContainer.h"
 #include "model/Block.h"
 #include "model/Chara.h"
+#include "model/EditConfig.h"
 #include "model/Item.h"
+#include "model/Palette.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
 
 class cBlockDataDlg;
 class cCharaBasicPage;
@@ -23,12 +27,56 @@ class cCharaAbilityPage;
 class cItemBasicPage;
 class cCondListCtrl;
 
+// Where each record kind lives: its layer, its edit target, its stage and common palettes, how
+// inheritance is re-applied after either changed, the sheet page the author looked at last, and
+// whether a record is operated by the computer (only a character can be).
+struct cBlockKind {
+  typedef cEdBlock Rec;
+  static const int32_t nMask = UNDO_BLOCK;
+  static const int32_t nLayer = LAYER_BLOCK;
+  static Rec*& Target() { return StageEditState.m_lpBlockTarget; }
+  static cChkVector<Rec>& StagePal() { return Stage.m_vPalBlock; }
+  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vBlock; }
+  static void RefreshStage() { Stage.RefreshBlockCells(); }
+  static void RefreshCommon() { Stage.ReapplyBlockInherit(); }
+  static int32_t& SheetPage() { return EditConfig.m_nBlockSheetPage; }
+  static bool ComputerOperated(const Rec&) { return false; }
+};
+struct cCharaKind {
+  typedef cEdChara Rec;
+  static const int32_t nMask = UNDO_CHARA;
+  static const int32_t nLayer = LAYER_CHARA;
+  static Rec*& Target() { return StageEditState.m_lpCharaTarget; }
+  static cChkVector<Rec>& StagePal() { return Stage.m_vPalChara; }
+  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vChara; }
+  static void RefreshStage() { Stage.RefreshCharaCells(); }
+  static void RefreshCommon() { Stage.ReapplyCharaInherit(); }
+  static int32_t& SheetPage() { return EditConfig.m_nCharaSheetPage; }
+  static bool ComputerOperated(const Rec& rec) { return rec.m_nControl != 0; }
+};
+struct cItemKind {
+  typedef cEdItem Rec;
+  static const int32_t nMask = UNDO_ITEM;
+  static const int32_t nLayer = LAYER_ITEM;
+  static Rec*& Target() { return StageEditState.m_lpItemTarget; }
+  static cChkVector<Rec>& StagePal() { return Stage.m_vPalItem; }
+  static cChkVector<Rec>& CommonPal() { return CommonPalette.m_vItem; }
+  static void RefreshStage() { Stage.RefreshItemCells(); }
+  static void RefreshCommon() { Stage.ReapplyItemInherit(); }
+  static int32_t& SheetPage() { return EditConfig.m_nItemSheetPage; }
+  static bool ComputerOperated(const Rec&) { return false; }
+};
+
 // A sheet whose pages edit copies of one record of type R: the page that is left hands its copy to
 // the others.
 template <class R>
 class cRecordSheet : public cPropSheet {
  public:
-  using cPropSheet::cPropSheet;
+  // The sheet is registered in the slot its opener keeps it in.
+  cRecordSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
+      : cPropSheet(nMode, lpOpener, lpWindowList) {
+    Register(lppSlot);
+  }
   virtual void ShareRecord(const R& rec, int nPageIndex) = 0;
 };
 
@@ -105,15 +153,14 @@ void OpenItemDataSheet(cWindow* lpOpener, cPropSheet** lppSlot);
 // a palette entry by storing the palette copy (every visited entry) into the palette and applying
 // inheritance again where it reaches; a default record in place. Sets the stage or common palette
 // changed flag as the context asks.
-void CommitBlockRecord(const cEdBlock& rec, cChkVector<cEdBlock>& vPalette);
-void CommitCharaRecord(const cEdChara& rec, cChkVector<cEdChara>& vPalette);
-void CommitItemRecord(const cEdItem& rec, cChkVector<cEdItem>& vPalette);
+// (For the three kinds above.)
+template <class K>
+void CommitRecord(const typename K::Rec& rec, cChkVector<typename K::Rec>& vPalette);
 
 // The palette copy a first page works on: the stage palette in context 1, the common palette in
 // context 2, none otherwise.
-cChkVector<cEdBlock> PaletteCopyFor(const cEdBlock*);
-cChkVector<cEdChara> PaletteCopyFor(const cEdChara*);
-cChkVector<cEdItem> PaletteCopyFor(const cEdItem*);
+template <class K>
+cChkVector<typename K::Rec> PaletteCopy();
 
 // The stage window's callback when the first page of a sheet goes (it enables the windows again
 // and refreshes the brush); without a stage window the windows are only enabled.

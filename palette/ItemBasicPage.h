@@ -5,28 +5,11 @@
 
 #include "palette/RecordPage.h"
 
-class cItemBasicPage : public cRecordPage<cEdItem, cItemBasicPage> {
+class cItemBasicPage : public cFirstRecordPage<cItemKind, cItemBasicPage> {
  public:
   cItemBasicPage(cWindow* lpParent, cWindowList* lpWindowList);
 
-  void SetupCtrls(const cEdItem* lpRec) override;
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-  void DrawPreviews() override;
-
-  cChkVector<cEdItem> m_vPalette;
-  cCtrlBind<cCondListCtrl, cListParam<cCond>> m_Cond;
-  cItemVector m_vInheritNames;
-
  protected:
-  void OnSetActive() override;
-  void AfterInheritClick() override { RunChangeHandlers(); }
-  void Commit() override { CommitItemRecord(m_Work, m_vPalette); }
-  void RememberPage(int32_t nPage) override;
-  void OnPageMessage(UINT uMsg) override;
-
- private:
-  void OnInheritPal();
-  void OnGraphicKind();
-  void OnMarkShow();
-  void OnStep(int32_t nStep);
+  void BindFields(cEdItem& w, cCtrlSet& c) override;
+  cEdItem PreviewRecord() override;
 };

@@ -530,11 +530,11 @@ TEST_F(DataSheetTest, ViewPagePreviewsShowTheCharacterAfterTheyArePainted) {
   lpSheet->SetCurPage(cCharaDataSheet::PAGE_VIEW);
   cCharaViewPage* lpPage = cCharaViewPage::Current();
   ASSERT_TRUE(lpPage && lpPage->m_hWnd);
-  ASSERT_EQ(2u, lpPage->m_vPicture.size());
+  ASSERT_EQ(2u, lpPage->m_Ctrls.m_vPicture.size());
   lpPage->DrawPreviews();
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(i);
-    cBitmapCtrl& c = lpPage->m_vPicture[i].m_Ctrl;
+    cBitmapCtrl& c = lpPage->m_Ctrls.m_vPicture[i].m_Ctrl;
     const cSurface& s = c.m_Surface;
     ASSERT_TRUE(c.m_hWnd && s.m_pBits);
     // A dot of the character (not black) in the surface...
