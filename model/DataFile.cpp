@@ -1,9 +1,12 @@
 #include "model/DataFile.h"
 
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #include "app/AppGlobals.h"
 #include "app/MsgBox.h"
@@ -20,7 +23,10 @@ int32_t g_bStripCR = 0;
 
 namespace {
 
-// A file up to this size is read whole and closed at once; a larger one is read on in pieces of it.
+// A file up to READER_WHOLE bytes is read whole into the heap and closed at once; a larger one is
+// read on in a window of at most READER_WINDOW bytes of its own memory (a free block of that size
+// would stay with the heap after the read).
+constexpr size_t READER_WHOLE = 64u * 1024u;
 constexpr size_t READER_WINDOW = 256u * 1024u;
 
 }  // namespace
@@ -28,6 +34,7 @@ constexpr size_t READER_WINDOW = 256u * 1024u;
 void cDataReader::SetImage(std::vector<uint8_t> vBytes) {
   Release();
   m_vData = std::move(vBytes);
+  m_pData = m_vData.data();
   m_nFileSize = m_nEnd = m_vData.size();
 }
 
@@ -49,28 +56,41 @@ const uint8_t* cDataReader::TakeSlow(size_t nBytes) {
     Fail();
     return nullptr;
   }
-  const uint8_t* p = m_vData.data() + m_nPos;
+  const uint8_t* p = m_pData + m_nPos;
   m_nPos += nBytes;
   return p;
+}
+
+bool cDataReader::GrowWindow(size_t nBytes, size_t nKeep) {
+  if (m_nWindowCap >= nBytes) return true;
+  void* p = VirtualAlloc(nullptr, nBytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  if (!p) return false;
+  if (nKeep) memcpy(p, m_pData, nKeep);
+  if (m_pWindow) VirtualFree(m_pWindow, 0, MEM_RELEASE);
+  m_pWindow = m_pData = static_cast<uint8_t*>(p);
+  m_nWindowCap = nBytes;
+  return true;
 }
 
 bool cDataReader::Refill(size_t nBytes) {
   if (m_hFile == INVALID_HANDLE_VALUE) return false;
   const size_t nLeft = m_nEnd - m_nPos;
-  if (m_nPos) memmove(m_vData.data(), m_vData.data() + m_nPos, nLeft);
+  if (m_nPos) memmove(m_pData, m_pData + m_nPos, nLeft);
   m_nBase += m_nPos;
   m_nPos = 0;
   m_nEnd = nLeft;
-  // nBytes is not more than the rest of the file, which bounds the window.
-  const size_t nWindow = nBytes > READER_WINDOW ? nBytes : READER_WINDOW;
-  if (m_vData.size() < nWindow) m_vData.resize(nWindow);
+  // nBytes is not more than the rest of the file, which bounds the window; a file smaller than
+  // the usual window gets one of its own size.
+  size_t nWindow = nBytes > READER_WINDOW ? nBytes : READER_WINDOW;
+  if (nWindow > m_nFileSize - m_nBase) nWindow = m_nFileSize - m_nBase > nBytes ? m_nFileSize - m_nBase : nBytes;
+  if (!GrowWindow(nWindow, nLeft)) return false;
   const size_t nUnread = m_nFileSize - m_nBase - m_nEnd;
-  size_t nWant = m_vData.size() - m_nEnd;
+  size_t nWant = m_nWindowCap - m_nEnd;
   if (nWant > nUnread) nWant = nUnread;
   while (nWant) {
     DWORD nRead = 0;
     const DWORD nAsk = nWant > 0x40000000u ? 0x40000000u : static_cast<DWORD>(nWant);
-    if (!ReadFile(m_hFile, m_vData.data() + m_nEnd, nAsk, &nRead, nullptr) || nRead == 0) return false;
+    if (!ReadFile(m_hFile, m_pData + m_nEnd, nAsk, &nRead, nullptr) || nRead == 0) return false;
     m_nEnd += nRead;
     nWant -= nRead;
   }
@@ -106,8 +126,25 @@ int cDataReader::ReadString(std::string& str) {
   return 1;
 }
 
+int cDataReader::Seek(size_t nPos) {
+  if (m_bFailed || nPos > m_nFileSize) return Fail();
+  if (nPos >= m_nBase && nPos <= m_nBase + m_nEnd) {
+    m_nPos = nPos - m_nBase;
+    return 1;
+  }
+  LARGE_INTEGER li;
+  li.QuadPart = static_cast<LONGLONG>(nPos);
+  if (m_hFile == INVALID_HANDLE_VALUE || !SetFilePointerEx(m_hFile, li, nullptr, FILE_BEGIN)) return Fail();
+  m_nBase = nPos;
+  m_nPos = m_nEnd = 0;
+  return 1;
+}
+
 void cDataReader::Release() {
   std::vector<uint8_t>().swap(m_vData);
+  if (m_pWindow) VirtualFree(m_pWindow, 0, MEM_RELEASE);
+  m_pWindow = m_pData = nullptr;
+  m_nWindowCap = 0;
   if (m_hFile != INVALID_HANDLE_VALUE) CloseHandle(m_hFile);
   m_hFile = INVALID_HANDLE_VALUE;
   m_nPos = m_nEnd = m_nBase = m_nFileSize = 0;
@@ -126,6 +163,10 @@ constexpr size_t WRITER_FIRST_BLOCK = 4096;
 constexpr size_t WRITER_MAX_BLOCK = 256u << 10;
 // A streaming writer sends its bytes to the file in pieces of about this size.
 constexpr size_t WRITER_STREAM_BYTES = 256u << 10;
+
+// A streaming writer has the disk take its temporary file's bytes in steps of this size while it
+// goes on (see FlushEarly).
+constexpr size_t WRITER_EARLY_FLUSH_BYTES = 8u << 20;
 
 // The block kept between streaming writers (see TakeSpareBlock).
 std::mutex g_SpareMx;
@@ -355,7 +396,7 @@ int OpenForRead(const char* pszPath, cDataReader& in) {
   size_t nSize = 0;
   HANDLE h = OpenToRead(pszPath, nSize);
   if (h == INVALID_HANDLE_VALUE) return 0;
-  if (nSize > READER_WINDOW) {
+  if (nSize > READER_WHOLE) {
     // Read on as the parser moves; the file stays open until the reader is released.
     in.m_hFile = h;
     in.m_nFileSize = nSize;
@@ -383,6 +424,7 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
   out.Reset();
   out.DropTemp();
   out.m_nFlushed = 0;
+  out.m_nNextEarly = WRITER_EARLY_FLUSH_BYTES;
   out.m_bWriteFailed = false;
   out.m_strPath.clear();
   if (!pszPath || !*pszPath || !PathFits(pszPath)) return 0;
@@ -397,6 +439,7 @@ int CloseFile(cDataWriter& out) { return WriteTempFile(out) && CommitTempFile(ou
 int WriteTempFile(cDataWriter& out) {
   if (out.Path().empty() || out.m_bTempWhole) return 0;
   out.Flush();
+  out.StopEarlyFlush();
   HANDLE h = out.m_hTmp;
   out.m_hTmp = INVALID_HANDLE_VALUE;
   out.GiveSpareBlock();
@@ -428,12 +471,72 @@ bool TargetReplaceable(const char* pszPath) {
   return true;
 }
 
+// Flushes a file on a thread of its own whenever asked, one flush after the other, until stopped.
+// A flush only makes the disk take sooner what the final flush would make it take: its result does
+// not matter, the final one decides.
+class cEarlyFlush {
+ public:
+  explicit cEarlyFlush(HANDLE h) : m_hFile(h), m_Thread([this] { Run(); }) {}
+  ~cEarlyFlush() {
+    {
+      std::lock_guard<std::mutex> lk(m_Mx);
+      m_bStop = true;
+    }
+    m_Cv.notify_one();
+    m_Thread.join();
+  }
+  void Ask() {
+    {
+      std::lock_guard<std::mutex> lk(m_Mx);
+      m_bAsked = true;
+    }
+    m_Cv.notify_one();
+  }
+
+ private:
+  void Run() {
+    std::unique_lock<std::mutex> lk(m_Mx);
+    for (;;) {
+      m_Cv.wait(lk, [this] { return m_bAsked || m_bStop; });
+      if (m_bStop) return;
+      m_bAsked = false;
+      lk.unlock();
+      FlushFileBuffers(m_hFile);
+      lk.lock();
+    }
+  }
+  HANDLE m_hFile;
+  std::mutex m_Mx;
+  std::condition_variable m_Cv;
+  bool m_bAsked = false, m_bStop = false;
+  std::thread m_Thread;
+};
+
+void cDataWriter::FlushEarly() {
+  if (m_bWriteFailed || m_hTmp == INVALID_HANDLE_VALUE || m_nFlushed < m_nNextEarly) return;
+  m_nNextEarly = m_nFlushed + WRITER_EARLY_FLUSH_BYTES;
+  if (!m_pEarly) {
+    try {
+      m_pEarly.reset(new cEarlyFlush(m_hTmp));
+    } catch (const std::system_error&) {
+      m_nNextEarly = SIZE_MAX;  // no thread to be had: the final flush does it all
+      return;
+    }
+  }
+  m_pEarly->Ask();
+}
+
+void cDataWriter::StopEarlyFlush() { m_pEarly.reset(); }
+
+cDataWriter::cDataWriter() {}
+
 cDataWriter::~cDataWriter() {
   DropTemp();
   if (Streaming()) GiveSpareBlock();
 }
 
 void cDataWriter::DropTemp() {
+  StopEarlyFlush();
   // Open while it is written, closed once whole: either way it goes.
   if (m_hTmp != INVALID_HANDLE_VALUE) CloseHandle(m_hTmp);
   if (!m_strTmp.empty()) DeleteFileA(m_strTmp.c_str());
@@ -458,6 +561,7 @@ void cDataWriter::Flush() {
     m_nFlushed += b.nSize;
   }
   Rewind();
+  FlushEarly();
 }
 
 int ReplaceFileWithBytes(const char* pszPath, const void* pData, size_t nBytes) {

@@ -51,7 +51,7 @@ class cDataReader {
   // they are not all there. The pointer is good until the next read.
   const uint8_t* Take(size_t nBytes) {
     if (m_bFailed || nBytes > m_nEnd - m_nPos) return TakeSlow(nBytes);
-    const uint8_t* p = m_vData.data() + m_nPos;
+    const uint8_t* p = m_pData + m_nPos;
     m_nPos += nBytes;
     return p;
   }
@@ -83,6 +83,9 @@ class cDataReader {
   bool Ok() const { return !m_bFailed; }
   size_t Remaining() const { return m_nFileSize - m_nBase - m_nPos; }
   size_t Position() const { return m_nBase + m_nPos; }
+  // Goes back (or on) to a file position at or below the file's size, to read from there again;
+  // 0 (and the reader failed) when it cannot.
+  int Seek(size_t nPos);
   // Drops the image and closes the file.
   void Release();
 
@@ -95,7 +98,15 @@ class cDataReader {
   // nBytes are there; false on a read error or a file that ended early.
   bool Refill(size_t nBytes);
 
-  std::vector<uint8_t> m_vData;  // the window: the whole image, or a piece of a file read on
+  // Makes the window at least nBytes long, keeping its first nKeep bytes.
+  bool GrowWindow(size_t nBytes, size_t nKeep);
+
+  std::vector<uint8_t> m_vData;  // a whole image handed in
+  // The window of a file read on: taken from the system and given back whole on Release, so that
+  // reading a file leaves no free block of its size in the heap.
+  uint8_t* m_pWindow = nullptr;
+  size_t m_nWindowCap = 0;
+  uint8_t* m_pData = nullptr;    // the image or the window
   size_t m_nPos = 0;             // in the window
   size_t m_nEnd = 0;             // the bytes of the window that hold file data
   size_t m_nBase = 0;            // the file position of the window
@@ -109,9 +120,11 @@ class cDataReader {
 // kilobytes are collected they go to a temporary file beside the target and the buffer is used
 // again; CloseFile writes the rest and only then replaces the target. A writer that was not opened
 // (one part of a file, built apart and appended) keeps its whole image.
+class cEarlyFlush;
+
 class cDataWriter {
  public:
-  cDataWriter() {}
+  cDataWriter();
   // A writer given up before CloseFile removes its temporary file.
   ~cDataWriter();
   cDataWriter(const cDataWriter&) = delete;
@@ -181,6 +194,13 @@ class cDataWriter {
   void Flush();
   // Closes and removes the temporary file, if any, also one that is whole but not yet in place.
   void DropTemp();
+  // Once a large file has this many more bytes in the temporary file, a worker starts putting
+  // them on disk while the rest is still being made, so that the flush at the end waits only for
+  // the last of them.
+  void FlushEarly();
+  void StopEarlyFlush();
+  std::unique_ptr<cEarlyFlush> m_pEarly;
+  size_t m_nNextEarly = 0;
   HANDLE m_hTmp = INVALID_HANDLE_VALUE;
   std::string m_strTmp;
   bool m_bTempWhole = false;  // the temporary file is written, flushed and closed

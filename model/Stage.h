@@ -190,8 +190,10 @@ class cEdStage : public cDataRecord {
   // The members Read does not replace: an older file leaves them as they were.
   void CopySettings(const cEdStage& src);
   void Swap(cEdStage& o);
-  int ReadBody(cDataReader& in);
-  int ReadCells(cDataReader& in, bool bRefs);
+  // With bCells the stage takes the file's cells; without, they are only read through (and the
+  // stage is neither upgraded nor validated), to find a damaged file before anything is freed.
+  int ReadBody(cDataReader& in, bool bCells);
+  int ReadCells(cDataReader& in, bool bCells, bool bRefs);
   // SetSize; with bForRead the grids (empty before) are left empty with room for every cell, for
   // the reader to fill in the order of the file.
   int Resize(int32_t nWidth, int32_t nHeight, int32_t nDirX, int32_t nDirY, bool bForRead);

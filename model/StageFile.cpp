@@ -62,14 +62,17 @@ T EmptyCell(bool bRefs) {
 // empty. Only the cells the file names get records, made as the file reaches them (writers store
 // them in ascending order, so the records lie in the order they are read and later walked). A cell
 // outside the grid or in the padding beyond the width is a damaged file: no writer stores one.
+// Without a grid the pairs are only read through, each into one record used again, to find what a
+// read into the grid would find wrong.
 //
 // With bRefs each cell also has its palette references checked as soon as it is read, which the
 // stage's validation would do next: the palettes are complete and keep their sizes to the end.
 template <class T>
-int ReadLayer(cDataReader& in, cStageGrid<T>& v, size_t nCells, int32_t nWidth, int32_t nPitch, bool bRefs) {
+int ReadLayer(cDataReader& in, cStageGrid<T>* pGrid, size_t nCells, int32_t nWidth, int32_t nPitch, bool bRefs) {
   const T empty = EmptyCell<T>(bRefs);
   // A record read starts as the empty cell; the grid's own empty record usually is that already.
   const bool bPlainEmpty = empty.SameFields(cStageGrid<T>::EmptyRecord());
+  T scratch;
   int32_t n = 0;
   if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
   for (int32_t i = 0; i < n; ++i) {
@@ -80,11 +83,15 @@ int ReadLayer(cDataReader& in, cStageGrid<T>& v, size_t nCells, int32_t nWidth, 
                         static_cast<int32_t>(nCells / static_cast<size_t>(nPitch)));
       return in.Fail();
     }
-    T& cell = v.Unwatched(nIndex);
+    if (!pGrid) {
+      if (!scratch.Read(in)) return 0;
+      if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
+      continue;
+    }
+    T& cell = pGrid->Unwatched(nIndex);
     if (!bPlainEmpty) cell = empty;
     if (!cell.Read(in)) return 0;
     if (bRefs) CheckRefs(cell);
-    if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
   }
   return 1;
 }
@@ -145,16 +152,41 @@ StageLoadHookFn SetStageLoadHook(StageLoadHookFn pfn) {
 // Reading
 
 int cEdStage::Read(cDataReader& in) {
-  // The file is read into a stage of its own, so that a damaged file leaves this one as it was.
-  std::unique_ptr<cEdStage> pRead(new cEdStage);
-  pRead->CopySettings(*this);
+  // A damaged file leaves this stage as it was, yet the process should not hold two stages of many
+  // megabytes, nor keep the heap that the first one's records took beside the second's. So the
+  // file is first read through without keeping its cells, which finds everything that can be wrong
+  // with it; only then are this stage's cells freed and the file read again into a stage of its
+  // own, whose records take the memory just freed.
+  const size_t nStart = in.Position();
   {
+    std::unique_ptr<cEdStage> pCheck(new cEdStage);
+    pCheck->CopySettings(*this);
+    cStagePalScope scope(pCheck->OwnPalettes());
+    if (!pCheck->ReadBody(in, false)) return 0;
+  }
+  if (!in.Seek(nStart)) return 0;
+  m_vBlockGrid.clear();
+  m_vCharaGrid.clear();
+  m_vItemGrid.clear();
+  std::unique_ptr<cEdStage> pRead;
+  int bOk = 0;
+  try {
+    pRead.reset(new cEdStage);
+    pRead->CopySettings(*this);
     cStagePalScope scope(pRead->OwnPalettes());
-    if (!pRead->ReadBody(in)) return 0;
+    bOk = pRead->ReadBody(in, true);
+  } catch (const std::bad_alloc&) {
+  }
+  if (!bOk) {
+    // The file changed between the two readings, or memory ran out: the cells are gone, and the
+    // stage becomes a new one rather than a stage with settings and no cells.
+    pRead.reset();
+    Reset();
+    ReportAndErrorLog("err the stage file changed while it was read, or memory ran out");
+    return 0;
   }
   Swap(*pRead);
-  // The stage read over is freed at once, and the memory of its records goes back to the system:
-  // the process does not keep two stages' worth after an open.
+  // The chunks that the stage read over left, beyond what the new one took, go back to the system.
   pRead.reset();
   cStageGrid<cEdBlock>::ReleaseSpare();
   cStageGrid<cEdChara>::ReleaseSpare();
@@ -181,7 +213,7 @@ void cEdStage::Swap(cEdStage& o) {
   m_vVarName.swap(o.m_vVarName);
 }
 
-int cEdStage::ReadBody(cDataReader& in) {
+int cEdStage::ReadBody(cDataReader& in, bool bCells) {
   if (!cDataRecord::Read(in) || !ReadValueVector(in, m_vRankItems)) return 0;
   for (cEdAutoVanish& av : m_AutoVanish)
     if (!av.Read(in)) return 0;
@@ -196,24 +228,27 @@ int cEdStage::ReadBody(cDataReader& in) {
   m_vBlockGrid.clear();
   m_vCharaGrid.clear();
   m_vItemGrid.clear();
-  if (!Resize(m_nWidth, m_nHeight, 0, 0, true)) return in.Fail();
+  if (bCells && !Resize(m_nWidth, m_nHeight, 0, 0, true)) return in.Fail();
+  if (!bCells) SetDims(m_nWidth, m_nHeight);
   // The validation gives a palette of fewer than two entries a second one; palettes that have it
   // already keep their sizes, so the cells' references can be checked as the cells are read.
   const bool bRefs = m_vPalBlock.size() >= 2 && m_vPalChara.size() >= 2 && m_vPalItem.size() >= 2;
-  if (!ReadCells(in, bRefs) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
+  if (!ReadCells(in, bCells, bRefs) || !ReadRecords(in, m_vBackground) || !ReadRecords(in, m_vVarName)) return 0;
   int32_t nTrailer = 0;
   if (g_nFileVersion >= 173 && !in.ReadInt(nTrailer)) return 0;
-  if (QuitRequested()) return in.Fail();
+  // The reading that keeps the cells comes after one that found the file whole; a request to end
+  // was seen by that one, or is left for the caller.
+  if (!bCells) return QuitRequested() ? in.Fail() : 1;
   if (g_nFileVersion < 778) Upgrade();
   ValidateAfterRead(bRefs);
   return 1;
 }
 
-int cEdStage::ReadCells(cDataReader& in, bool bRefs) {
+int cEdStage::ReadCells(cDataReader& in, bool bCells, bool bRefs) {
   const size_t nCells = static_cast<size_t>(m_nPitch) * static_cast<size_t>(m_nHeight);
-  return ReadLayer(in, m_vBlockGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
-         ReadLayer(in, m_vCharaGrid, nCells, m_nWidth, m_nPitch, bRefs) &&
-         ReadLayer(in, m_vItemGrid, nCells, m_nWidth, m_nPitch, bRefs);
+  return ReadLayer(in, bCells ? &m_vBlockGrid : nullptr, nCells, m_nWidth, m_nPitch, bRefs) &&
+         ReadLayer(in, bCells ? &m_vCharaGrid : nullptr, nCells, m_nWidth, m_nPitch, bRefs) &&
+         ReadLayer(in, bCells ? &m_vItemGrid : nullptr, nCells, m_nWidth, m_nPitch, bRefs);
 }
 
 void cEdStage::Upgrade() {

@@ -931,6 +931,42 @@ TEST(StageFile, TheWriterGivesTheBytesOfAPlainCellByCellEncoding) {
 
 // Opening a stage over another frees the other's records: a part that only the first stage's
 // record holds is gone once the second is read.
+// A file of more than a few hundred kilobytes is read on in a window, through once to check it and
+// then again into the stage: the stage read is the stage written, and a file cut anywhere, also
+// in its last window, leaves the open stage as it was.
+TEST(StageFile, ALargeFileReadTwiceInAWindowIsTheStageWrittenAndACutOneChangesNothing) {
+  cTempDir dir;
+  const std::string strPath = dir.File("large.stg4_778"), strCut = dir.File("cut.stg4_778");
+  std::vector<uint8_t> vBytes;
+  {
+    std::unique_ptr<cEdStage> pSrc(new cEdStage);
+    pSrc->SetSize(200, 100, 0, 0);
+    for (int32_t y = 0; y < 100; ++y)
+      for (int32_t x = 0; x < 200; ++x) {
+        cEdBlock& b = pSrc->m_vBlockGrid.Unwatched(pSrc->CellIndex(x, y));
+        b.m_nGraphic = static_cast<int16_t>(1 + (x + y) % 7);
+        if ((x + y) % 5 == 0) b.m_strName = "壁" + std::to_string(x);
+      }
+    ASSERT_EQ(1, pSrc->Save(strPath.c_str()));
+    vBytes = ReadFileBytes(strPath);
+    ASSERT_GT(vBytes.size(), 3u * 256u * 1024u);
+  }
+  std::unique_ptr<cEdStage> pSt(new cEdStage);
+  pSt->m_vBlockGrid.Unwatched(5).m_nGraphic = 9;
+  for (size_t nCut : {vBytes.size() / 2, vBytes.size() - 5}) {
+    SCOPED_TRACE(nCut);
+    ASSERT_TRUE(WriteFileBytes(strCut, std::vector<uint8_t>(vBytes.begin(), vBytes.begin() + nCut)));
+    EXPECT_EQ(0, pSt->Load(strCut.c_str()));
+    EXPECT_EQ(20, pSt->m_nWidth);
+    EXPECT_EQ(1u, pSt->m_vBlockGrid.Held());
+    EXPECT_EQ(9, pSt->m_vBlockGrid[5].m_nGraphic);
+  }
+  ASSERT_EQ(1, pSt->Load(strPath.c_str()));
+  EXPECT_EQ(200, pSt->m_nWidth);
+  EXPECT_EQ(20000u, pSt->m_vBlockGrid.Held());
+  EXPECT_EQ(vBytes, StageBytes(*pSt));
+}
+
 TEST(StageFile, OpeningAStageOverAnotherFreesTheOthersRecords) {
   cTempDir dir;
   const std::string strFirst = dir.File("first.stg4_778"), strSecond = dir.File("second.stg4_778");
