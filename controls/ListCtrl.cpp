@@ -4,7 +4,32 @@
 
 namespace {
 
-const char* const LIST_PROP = "CTRL_LIST_CLASS";
+// The list boxes this process has subclassed and the object each stands for. Looked up on every
+// message the list box receives, so kept in the process: a window property costs a trip to the
+// window server per lookup on some systems, which a refill of a long list pays once per row.
+struct cBoxEntry {
+  HWND hWnd;
+  cListCtrlBase* lpList;
+};
+std::vector<cBoxEntry> s_vBoxes;
+
+cListCtrlBase* FindBox(HWND hWnd) {
+  for (const cBoxEntry& e : s_vBoxes)
+    if (e.hWnd == hWnd) return e.lpList;
+  return nullptr;
+}
+
+void SetBox(HWND hWnd, cListCtrlBase* lpList) {
+  for (size_t i = 0; i < s_vBoxes.size(); ++i) {
+    if (s_vBoxes[i].hWnd != hWnd) continue;
+    if (lpList)
+      s_vBoxes[i].lpList = lpList;
+    else
+      s_vBoxes.erase(s_vBoxes.begin() + static_cast<std::ptrdiff_t>(i));
+    return;
+  }
+  if (lpList) s_vBoxes.push_back({hWnd, lpList});
+}
 
 ListBeepFn s_pfnBeep = nullptr;
 
@@ -66,14 +91,46 @@ cListCtrlBase::cListCtrlBase() : m_strEndRow(64, '-') {
 cListCtrlBase::~cListCtrlBase() {
   DestroyPopupMenu();
   // A list box that outlives its object must not reach it any more.
-  if (m_hWnd && IsWindow(m_hWnd) && GetPropA(m_hWnd, LIST_PROP) == this) {
-    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_lpfnOldProc));
-    RemovePropA(m_hWnd, LIST_PROP);
+  if (m_hWnd && FindBox(m_hWnd) == this) {
+    if (IsWindow(m_hWnd)) SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_lpfnOldProc));
+    SetBox(m_hWnd, nullptr);
   }
 }
 
 LRESULT cListCtrlBase::Send(UINT uMsg, WPARAM wParam, LPARAM lParam) const {
-  return m_hWnd ? SendMessageA(m_hWnd, uMsg, wParam, lParam) : LB_ERR;
+  if (!m_hWnd) return LB_ERR;
+  // The list's own messages go straight to the list box's procedure while this object stands for
+  // it on this thread; the subclass would only find this object again.
+  if (m_lpfnOldProc && FindBox(m_hWnd) == this && GetCurrentThreadId() == m_dwBoxThread) {
+    // What the owner froze takes its first change frozen.
+    if (m_bRedrawOff && !m_bBoxFrozen && ChangesBox(uMsg)) const_cast<cListCtrlBase*>(this)->FreezeBox();
+    return CallWindowProcA(m_lpfnOldProc, m_hWnd, uMsg, wParam, lParam);
+  }
+  return SendMessageA(m_hWnd, uMsg, wParam, lParam);
+}
+
+bool cListCtrlBase::ChangesBox(UINT uMsg) {
+  switch (uMsg) {
+    case LB_ADDSTRING: case LB_INSERTSTRING: case LB_DELETESTRING: case LB_RESETCONTENT: case LB_SETSEL:
+    case LB_SETCURSEL: case LB_SELITEMRANGEEX: case LB_SETCARETINDEX: case LB_SETTOPINDEX:
+    case LB_SETHORIZONTALEXTENT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void cListCtrlBase::FreezeBox() {
+  if (m_bBoxFrozen || !m_hWnd) return;
+  Send(WM_SETREDRAW, FALSE);
+  m_bBoxFrozen = true;
+}
+
+void cListCtrlBase::ThawBox() {
+  if (!m_bBoxFrozen || !m_hWnd) return;
+  m_bBoxFrozen = false;
+  Send(WM_SETREDRAW, TRUE);
+  InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void cListCtrlBase::SetSel(int32_t bSel, int32_t nRow) const {
@@ -109,14 +166,15 @@ void cListCtrlBase::AttachBox(cDialog* lpOwner, uint16_t wId) {
     Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(nExtent));
   }
   // A list box is subclassed once; attaching it again only points it at this object.
-  cListCtrlBase* lpPrev = static_cast<cListCtrlBase*>(GetPropA(m_hWnd, LIST_PROP));
+  cListCtrlBase* lpPrev = FindBox(m_hWnd);
+  m_dwBoxThread = GetWindowThreadProcessId(m_hWnd, nullptr);
   if (!lpPrev) {
-    SetPropA(m_hWnd, LIST_PROP, this);
+    SetBox(m_hWnd, this);
     m_lpfnOldProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&cListCtrlBase::ListCtrlProc)));
   } else if (lpPrev != this) {
     m_lpfnOldProc = lpPrev->m_lpfnOldProc;
-    SetPropA(m_hWnd, LIST_PROP, this);
+    SetBox(m_hWnd, this);
   }
 }
 
@@ -126,17 +184,19 @@ void cListCtrlBase::ResetSelection() {
 }
 
 LRESULT CALLBACK cListCtrlBase::ListCtrlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  cListCtrlBase* p = static_cast<cListCtrlBase*>(GetPropA(hWnd, LIST_PROP));
+  cListCtrlBase* p = FindBox(hWnd);
   WNDPROC lpfnOld = p ? p->m_lpfnOldProc : nullptr;
   if (!lpfnOld) return DefWindowProcA(hWnd, uMsg, wParam, lParam);
   switch (uMsg) {
     case WM_DESTROY:
       SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpfnOld));
-      RemovePropA(hWnd, LIST_PROP);
+      SetBox(hWnd, nullptr);
       break;
     case WM_SETREDRAW:
+      // The owner's freeze is kept here; the list box itself is frozen only once rows change.
       p->m_bRedrawOff = wParam == 0;
-      break;
+      if (wParam) p->ThawBox();
+      return 0;
     case WM_VSCROLL:
       // Read before the list box scrolls: the closing SB_ENDSCROLL brings the final top row.
       p->m_nTopIndex = static_cast<int32_t>(CallWindowProcA(lpfnOld, hWnd, LB_GETTOPINDEX, 0, 0));
@@ -203,15 +263,12 @@ void cListCtrlBase::Redraw() {
     for (int r = 0; r < nListed; ++r) vRows[r] = m_vText[r];
   }
   if (m_bEndRow) vRows.back() = m_strEndRow;
-  // The list box takes the rows without painting each; a list frozen by its owner stays frozen.
-  const bool bThaw = !m_bRedrawOff && m_hWnd;
-  if (bThaw) Send(WM_SETREDRAW, FALSE);
+  // The list box takes the rows without painting each (frozen at the first change: a list box
+  // that draws again paints its scroll bars at once, which costs more than all its rows); a list
+  // frozen by its owner stays frozen.
   ShowRows(vRows);
   ShowSelection();
-  if (bThaw) {
-    Send(WM_SETREDRAW, TRUE);
-    InvalidateRect(m_hWnd, nullptr, TRUE);
-  }
+  if (!m_bRedrawOff) ThawBox();
 }
 
 void cListCtrlBase::ShowRows(std::vector<std::string>& vRows) {
@@ -227,6 +284,9 @@ void cListCtrlBase::ShowRows(std::vector<std::string>& vRows) {
     const int nDel = nOld - p - q, nIns = nNew - p - q;
     // Replacing a few rows beats refilling; numbering moves every row after an insertion.
     if (nDel + nIns <= nNew / 2 + 8) {
+      // Unchanged rows with their caret in view end up as a refill leaves them without it.
+      if (nDel + nIns == 0 && CaretInView()) return;
+      FreezeBox();
       for (int k = 0; k < nDel; ++k) Send(LB_DELETESTRING, static_cast<WPARAM>(p));
       for (int k = 0; k < nIns; ++k)
         Send(LB_INSERTSTRING, static_cast<WPARAM>(p + k), reinterpret_cast<LPARAM>(vRows[p + k].c_str()));
@@ -245,6 +305,7 @@ void cListCtrlBase::ShowRows(std::vector<std::string>& vRows) {
       return;
     }
   }
+  FreezeBox();
   Send(LB_RESETCONTENT);
   size_t nBytes = 0;
   for (const std::string& str : vRows) nBytes += str.size() + 1;
@@ -288,14 +349,39 @@ void cListCtrlBase::MeasureRows(int nFrom, int nTo) {
   Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(nExtent));
 }
 
+bool cListCtrlBase::CaretInView() const {
+  if (m_nCurSel < 0 || GetCaretIndex() != m_nCurSel) return false;
+  const int nTop = m_nTopIndex, nHeight = static_cast<int>(Send(LB_GETITEMHEIGHT, 0));
+  RECT rc;
+  if (nHeight <= 0 || !GetClientRect(m_hWnd, &rc)) return false;
+  return static_cast<int>(Send(LB_GETTOPINDEX)) == nTop && m_nCurSel >= nTop &&
+         m_nCurSel < nTop + (rc.bottom - rc.top) / nHeight;
+}
+
+// Each message only where it changes something: a change freezes the list box, whose thaw paints
+// its scroll bars again.
+void cListCtrlBase::ShowTopRow() const {
+  if (Send(LB_GETTOPINDEX) != m_nTopIndex) Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
+}
+
+void cListCtrlBase::ShowCaret() const {
+  if (GetCaretIndex() != m_nCurSel) Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
+}
+
+void cListCtrlBase::ShowCurSel() const {
+  const int nSel = static_cast<int>(Send(LB_GETCURSEL));
+  if (m_nCurSel == -1 ? nSel == -1 : (nSel == m_nCurSel && GetCaretIndex() == m_nCurSel)) return;
+  Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
+}
+
 void cListCtrlBase::ShowSelection() {
-  Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
+  ShowTopRow();
   if (!m_bMultiSel) {
-    Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
+    ShowCurSel();
     return;
   }
   ShowFlags(m_vSelFlags, true);
-  Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
+  ShowCaret();
   Send(LB_SETANCHORINDEX, static_cast<WPARAM>(m_nAnchor));
 }
 
@@ -366,16 +452,16 @@ void cListCtrlBase::RestoreSel() {
     }
     ShowFlags(m_vSelFlags, false);
     Send(LB_SETANCHORINDEX, static_cast<WPARAM>(m_nAnchor));
-    Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
-    Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
+    ShowCaret();
+    ShowTopRow();
     m_vPrevSelFlags = m_vSelFlags;
   } else {
     if (!m_bAllowNoSel) {
       if (m_nCurSel == -1) m_nCurSel = m_nPrevSel == -1 ? 0 : m_nPrevSel;
       if (m_nCurSel >= GetCount()) m_nCurSel = 0;
     }
-    Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
-    Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
+    ShowCurSel();
+    ShowTopRow();
   }
   m_nPrevSel = m_nCurSel;
   Thaw();
@@ -384,9 +470,8 @@ void cListCtrlBase::RestoreSel() {
 // What changed while the list was frozen is painted now; a list that was not frozen has painted
 // its changes as they came.
 void cListCtrlBase::Thaw() {
-  if (!m_bRedrawOff || !m_hWnd) return;
-  Send(WM_SETREDRAW, TRUE);
-  InvalidateRect(m_hWnd, nullptr, TRUE);
+  m_bRedrawOff = false;
+  ThawBox();
 }
 
 void cListCtrlBase::OnKillFocus() { Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel)); }

@@ -152,12 +152,24 @@ class cListCtrlBase : public cControl {
   int m_nExtent = 0;
   // The list box's template gives it a horizontal scroll bar: its extent follows the widest row.
   bool m_bSideways = false;
-  // WM_SETREDRAW as the list box last received it.
+  // WM_SETREDRAW as the owner last sent it. The list box itself is frozen (m_bBoxFrozen) only
+  // once something in it changes.
   bool m_bRedrawOff = false;
+  bool m_bBoxFrozen = false;
+  // The thread the list box belongs to: only there are its messages called directly.
+  DWORD m_dwBoxThread = 0;
   void MakeTexts(int nFirst, int nListed);
   void ShowRows(std::vector<std::string>& vRows);
   void MeasureRows(int nFrom, int nTo);
   void ShowSelection();
+  bool CaretInView() const;
+  void ShowTopRow() const;
+  void ShowCaret() const;
+  void ShowCurSel() const;
+  // The list box frozen for a batch of changes, and drawing again.
+  void FreezeBox();
+  void ThawBox();
+  static bool ChangesBox(UINT uMsg);
   void DestroyPopupMenu();
   static LRESULT CALLBACK ListCtrlProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 };

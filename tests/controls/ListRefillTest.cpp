@@ -155,6 +155,14 @@ TEST_F(ListRefillTest, EachOperationOnALongListShowsWhatAWholeRefillShows) {
        }},
       {"append (numbers grow a digit)", [&] { Button(IDC_BTN_NEW); }},
       {"select again", [&] { UserSelect(Dlg(), a, {60}, 60); }},
+      {"scroll the current row out of view, then the selection is shown again", [&] {
+         ScrollTo(a, 0);
+         SendMessageA(Dlg().m_hWnd, WM_COMMAND, MAKEWPARAM(a.m_wId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(a.m_hWnd));
+       }},
+      {"select a row in view (no row to replace)", [&] {
+         ScrollTo(a, 55);
+         UserSelect(Dlg(), a, {59, 60}, 60);
+       }},
       {"insert through the element dialog",
        [&] {
          cElemDlg::s_fnOnOk = [&] { Dlg().m_vWork[61].m_strName = "inserted"; };
