@@ -112,6 +112,8 @@ class cEdStage : public cDataRecord {
   int32_t m_nWheelDir = 0;  // WheelDirNames; an editor setting, not stored in the stage file
   std::string m_strLoadPath;  // the file the threaded load reads
   int32_t m_bLoadOk = 0;      // set by the load worker when the file was read
+  // Set when a failed load had already freed the cells the stage held: it is a new stage now.
+  int32_t m_bDroppedOnRead = 0;
 
   cEdStage();
   // A stage holds three-quarters of a million records at most: it is never copied by accident.
@@ -218,6 +220,9 @@ extern cThread StageLoadThread;
 // threaded load is under way. Null: none. Returns the one it replaces.
 typedef void (*StageLoadHookFn)();
 StageLoadHookFn SetStageLoadHook(StageLoadHookFn pfn);
+// Run between the reading that checks a stage file and the one that keeps its cells, after the
+// open stage's cells were freed; tests change the file here. Returns the one it replaces.
+StageLoadHookFn SetStageRereadHook(StageLoadHookFn pfn);
 
 // Where a broken stage file's backup is kept while a save is under way.
 constexpr const char* STAGE_BACKUP_FOLDER = "data\\work\\";

@@ -32,6 +32,7 @@ bool QuitRequested() {
 }
 
 StageLoadHookFn g_pfnLoadHook = nullptr;
+StageLoadHookFn g_pfnRereadHook = nullptr;
 
 unsigned __stdcall LoadRoutine(void* pArg) {
   MSG msg;
@@ -85,13 +86,14 @@ int ReadLayer(cDataReader& in, cStageGrid<T>* pGrid, size_t nCells, int32_t nWid
     }
     if (!pGrid) {
       if (!scratch.Read(in)) return 0;
-      if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
-      continue;
+    } else {
+      T& cell = pGrid->Unwatched(nIndex);
+      if (!bPlainEmpty) cell = empty;
+      if (!cell.Read(in)) return 0;
+      if (bRefs) CheckRefs(cell);
     }
-    T& cell = pGrid->Unwatched(nIndex);
-    if (!bPlainEmpty) cell = empty;
-    if (!cell.Read(in)) return 0;
-    if (bRefs) CheckRefs(cell);
+    // Both readings end at a request to quit: a worker that does not would be killed mid-record.
+    if (i % QUIT_CHECK_CELLS == QUIT_CHECK_CELLS - 1 && QuitRequested()) return in.Fail();
   }
   return 1;
 }
@@ -148,6 +150,12 @@ StageLoadHookFn SetStageLoadHook(StageLoadHookFn pfn) {
   return pPrev;
 }
 
+StageLoadHookFn SetStageRereadHook(StageLoadHookFn pfn) {
+  StageLoadHookFn pPrev = g_pfnRereadHook;
+  g_pfnRereadHook = pfn;
+  return pPrev;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Reading
 
@@ -168,6 +176,7 @@ int cEdStage::Read(cDataReader& in) {
   m_vBlockGrid.clear();
   m_vCharaGrid.clear();
   m_vItemGrid.clear();
+  if (g_pfnRereadHook) g_pfnRereadHook();
   std::unique_ptr<cEdStage> pRead;
   int bOk = 0;
   try {
@@ -178,11 +187,13 @@ int cEdStage::Read(cDataReader& in) {
   } catch (const std::bad_alloc&) {
   }
   if (!bOk) {
-    // The file changed between the two readings, or memory ran out: the cells are gone, and the
-    // stage becomes a new one rather than a stage with settings and no cells.
+    // The file changed between the two readings, memory ran out or the program is ending: the
+    // cells are gone, and the stage becomes a new one rather than a stage with settings and no
+    // cells. The window must not take it for the stage of the file it had open.
     pRead.reset();
     Reset();
-    ReportAndErrorLog("err the stage file changed while it was read, or memory ran out");
+    m_bDroppedOnRead = 1;
+    ReportAndErrorLog("err the stage file changed while it was read, memory ran out or the program is ending");
     return 0;
   }
   Swap(*pRead);
@@ -516,6 +527,7 @@ int cEdStage::LoadThreaded(const char* pszPath) {
   FormatStr(m_strLoadPath, "%s", pszPath ? pszPath : "");
   Recover(m_strLoadPath.c_str());
   m_bLoadOk = 0;
+  m_bDroppedOnRead = 0;
   // A worker that had to be ended cannot put back the palettes it pointed at.
   const cStagePalettes prev = SetStagePalettes(OwnPalettes());
   SetStagePalettes(prev);

@@ -115,6 +115,14 @@ int32_t cStageWnd::OpenStage() {
   // losing what was not saved.
   if (!Stage.LoadThreaded(szPath)) {
     CloseNotice();
+    // A read that failed after the open stage's cells were freed left a new stage: it is no
+    // longer the stage of the file it came from, and a save must not write it over that file.
+    if (Stage.m_bDroppedOnRead) {
+      StageEditState.m_bStageOpen = 0;
+      StageEditState.m_strStagePath.clear();
+      StageEditState.m_bStageChanged = 0;
+      StageReplaced();
+    }
     return 0;
   }
   StageEditState.m_bStageOpen = 1;

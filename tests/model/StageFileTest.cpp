@@ -929,8 +929,6 @@ TEST(StageFile, TheWriterGivesTheBytesOfAPlainCellByCellEncoding) {
   }
 }
 
-// Opening a stage over another frees the other's records: a part that only the first stage's
-// record holds is gone once the second is read.
 // A file of more than a few hundred kilobytes is read on in a window, through once to check it and
 // then again into the stage: the stage read is the stage written, and a file cut anywhere, also
 // in its last window, leaves the open stage as it was.
@@ -967,6 +965,8 @@ TEST(StageFile, ALargeFileReadTwiceInAWindowIsTheStageWrittenAndACutOneChangesNo
   EXPECT_EQ(vBytes, StageBytes(*pSt));
 }
 
+// Opening a stage over another frees the other's records: a part that only the first stage's
+// record holds is gone once the second is read.
 TEST(StageFile, OpeningAStageOverAnotherFreesTheOthersRecords) {
   cTempDir dir;
   const std::string strFirst = dir.File("first.stg4_778"), strSecond = dir.File("second.stg4_778");

@@ -1,1 +1,0 @@
-#include "palette/DataPage.h"
