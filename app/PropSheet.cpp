@@ -11,10 +11,16 @@ cPropSheet::cPropSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowLis
   m_hOwner = lpOwner ? lpOwner->m_hWnd : nullptr;
 }
 
+void cPropSheet::DeleteOwnedPages() {
+  for (cDialog* lpPage : m_vOwned) delete lpPage;
+  m_vOwned.clear();
+}
+
 cPropSheet::~cPropSheet() {
   // A sheet deleted while its window still stands takes the window with it, so no message can
   // reach pages that no longer exist.
   DestroySheetWindow();
+  DeleteOwnedPages();
   delete[] m_phPages;
   m_phPages = nullptr;
   if (!m_lpWindowList || !m_lpWindowList->RemoveSheet(m_lpRegistered))

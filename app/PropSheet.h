@@ -38,6 +38,19 @@ class cPropSheet {
   void SetStyleBits(DWORD dwBits);
   void ClearStyleBits(DWORD dwBits);
 
+  // Takes a page the sheet made (null is ignored): the sheet deletes its pages after its own
+  // window, so that each still hears its WM_DESTROY, in the order it took them.
+  template <class P>
+  P* Own(P* lpPage) {
+    if (lpPage) m_vOwned.push_back(lpPage);
+    return lpPage;
+  }
+  // Makes a page with the sheet's owner and window list (NewSheetPage below) and takes it.
+  template <class P>
+  bool NewOwnedPage(P*& lpPage);
+  // Deletes the pages taken so far, for a sheet that gives up before it runs.
+  void DeleteOwnedPages();
+
   int32_t m_nMode;
   HWND m_hOwner = nullptr;
   cWindow* m_lpOwner;
@@ -48,7 +61,20 @@ class cPropSheet {
   HWND m_hSheet = nullptr;
 
  private:
+  cShellVector<cDialog*> m_vOwned;
+
   static int CALLBACK SheetCallback(HWND hSheet, UINT uMsg, LPARAM lParam);
+};
+
+// A sheet its owner keeps in a slot (a pointer to Slot): made, it registers itself there, and the
+// main loop clears the slot when it deletes the closed sheet. Mode 1 is modeless.
+template <class Slot>
+class cSlotSheet : public cPropSheet {
+ public:
+  cSlotSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList, Slot** lppSlot)
+      : cPropSheet(nMode, lpOwner, lpWindowList) {
+    Register(lppSlot);
+  }
 };
 
 // Makes one page of a sheet; a failed allocation shows the memory-shortage box and gives false.
@@ -58,4 +84,11 @@ bool NewSheetPage(T*& lpPage, cWindow* lpOwner, cWindowList* lpWindowList) {
   if (lpPage) return true;
   OutOfMemory();
   return false;
+}
+
+template <class P>
+bool cPropSheet::NewOwnedPage(P*& lpPage) {
+  if (!NewSheetPage(lpPage, m_lpOwner, m_lpWindowList)) return false;
+  Own(lpPage);
+  return true;
 }

@@ -6,21 +6,21 @@
 
 cDataMoveDlg::cDataMoveDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList,
                            cChkVector<cEdBlock>* lpPalette, int32_t nPaletteFlag, int32_t x, int32_t y)
-    : cDialogClass<cDataMoveDlg>(wTemplateId, lpOwner, nKind, lpWindowList, x, y) {
+    : cSetDlg<cDataMoveDlg>(wTemplateId, lpOwner, nKind, lpWindowList, x, y) {
   m_lpvBlock = lpPalette;
   Init(nPaletteFlag, 0, static_cast<int32_t>(lpPalette->size()));
 }
 
 cDataMoveDlg::cDataMoveDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList,
                            cChkVector<cEdChara>* lpPalette, int32_t nPaletteFlag, int32_t x, int32_t y)
-    : cDialogClass<cDataMoveDlg>(wTemplateId, lpOwner, nKind, lpWindowList, x, y) {
+    : cSetDlg<cDataMoveDlg>(wTemplateId, lpOwner, nKind, lpWindowList, x, y) {
   m_lpvChara = lpPalette;
   Init(nPaletteFlag, 1, static_cast<int32_t>(lpPalette->size()));
 }
 
 cDataMoveDlg::cDataMoveDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList,
                            cChkVector<cEdItem>* lpPalette, int32_t nPaletteFlag, int32_t x, int32_t y)
-    : cDialogClass<cDataMoveDlg>(wTemplateId, lpOwner, nKind, lpWindowList, x, y) {
+    : cSetDlg<cDataMoveDlg>(wTemplateId, lpOwner, nKind, lpWindowList, x, y) {
   m_lpvItem = lpPalette;
   Init(nPaletteFlag, 2, static_cast<int32_t>(lpPalette->size()));
 }
@@ -39,18 +39,7 @@ void cDataMoveDlg::Init(int32_t nPaletteFlag, int32_t nRecordKind, int32_t nCoun
   m_Ctrls.Combo(IDC_MOVE_OPERATION, &m_nOperation, &m_vOperationNames, 0);
 }
 
-cDataMoveDlg::~cDataMoveDlg() { Dispose(); }
-
-void cDataMoveDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  cDialog::OnInitDialog(wParam, lParam);
-  if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  m_Ctrls.AttachAll(this);
-  DataToCtrls();
-  UpdateTargetEdit();
-  m_bInit = 1;
-}
-
-void cDataMoveDlg::UpdateTargetEdit() {
+void cDataMoveDlg::UpdateEnables() {
   HWND hTarget = GetDlgItem(m_hWnd, IDC_MOVE_TARGET);
   const bool bEnable = m_Ctrls.m_vCombo32[0].m_Ctrl.m_hWnd
                            ? SendMessageA(m_Ctrls.m_vCombo32[0].m_Ctrl.m_hWnd, CB_GETCURSEL, 0, 0) != DATA_DELETE
@@ -95,9 +84,6 @@ void cDataMoveDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!CheckCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
   if (CloseOnOkCancel(wParam, IDC_MOVE_OK, IDC_MOVE_CANCEL, [this] { Commit(); })) return;
-  if (m_bInit && ChangedCtrlId(wParam)) UpdateTargetEdit();
+  if (m_bInit && ChangedCtrlId(wParam)) UpdateEnables();
 }
 
-LRESULT cDataMoveDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  return CloseBoxProc(hWnd, uMsg, wParam, lParam);
-}

@@ -12,6 +12,7 @@
 #include "controls/ComboCtrl.h"
 #include "controls/CtrlBind.h"
 #include "controls/CtrlSet.h"
+#include "controls/SetDlg.h"
 #include "controls/EditValCtrl.h"
 #include "model/Block.h"
 #include "model/Chara.h"
@@ -44,7 +45,7 @@ void ApplyDataMove(cChkVector<T>& v, int32_t nFrom, int32_t nTo, int32_t nTarget
   for (size_t i = 0; i < vRange.size(); ++i) v.InsertAt(static_cast<uint32_t>(nAt) + static_cast<uint32_t>(i), vRange[i]);
 }
 
-class cDataMoveDlg : public cDialogClass<cDataMoveDlg> {
+class cDataMoveDlg : public cSetDlg<cDataMoveDlg> {
  public:
   cDataMoveDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList,
                cChkVector<cEdBlock>* lpPalette, int32_t nPaletteFlag, int32_t x, int32_t y);
@@ -52,14 +53,11 @@ class cDataMoveDlg : public cDialogClass<cDataMoveDlg> {
                cChkVector<cEdChara>* lpPalette, int32_t nPaletteFlag, int32_t x, int32_t y);
   cDataMoveDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList,
                cChkVector<cEdItem>* lpPalette, int32_t nPaletteFlag, int32_t x, int32_t y);
-  ~cDataMoveDlg() override;
 
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
   void OnCommand(WPARAM wParam, LPARAM lParam) override;
-  LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
   // The target is meaningless when deleting.
-  void UpdateTargetEdit();
+  void UpdateEnables() override;
   // OK: the operation, the brush kept inside the palette, inheritance, clipboard and flags.
   void Commit();
 
@@ -74,7 +72,6 @@ class cDataMoveDlg : public cDialogClass<cDataMoveDlg> {
   int32_t m_nTarget = 1;
   int32_t m_nOperation = DATA_MOVE;
   cItemVector m_vOperationNames;
-  cCtrlSet m_Ctrls;
 
  private:
   void Init(int32_t nPaletteFlag, int32_t nRecordKind, int32_t nCount);

@@ -51,36 +51,13 @@ void EndDatabaseSession() {
   s_pfnClosed();
 }
 
-cDatabaseSheet::cDatabaseSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList,
-                               cDatabaseSheet** lppSlot)
-    : cPropSheet(nMode, lpOwner, lpWindowList) {
-  Register(lppSlot);
-}
-
-cDatabaseSheet::~cDatabaseSheet() {
-  // The window goes before the pages, so that no message reaches a page that is gone; the first
-  // page still hears its WM_DESTROY and ends the session.
-  DestroySheetWindow();
-  SafeDelete(m_lpAnimeSet);
-  SafeDelete(m_lpAnime);
-  SafeDelete(m_lpBmpCharaExc);
-  SafeDelete(m_lpSwordType);
-  SafeDelete(m_lpEffect);
-  SafeDelete(m_lpCharaEffect);
-  SafeDelete(m_lpScrEffect);
-  SafeDelete(m_lpPicture);
-  SafeDelete(m_lpSound);
-  SafeDelete(m_lpBgm);
-}
-
 int cDatabaseSheet::Create() {
-  cWindow* o = m_lpOwner;
-  cWindowList* l = m_lpWindowList;
-  // A sheet with a missing page is never shown.
-  bool bOk = NewSheetPage(m_lpAnimeSet, o, l) && NewSheetPage(m_lpAnime, o, l) && NewSheetPage(m_lpBmpCharaExc, o, l) &&
-             NewSheetPage(m_lpSwordType, o, l) && NewSheetPage(m_lpEffect, o, l) && NewSheetPage(m_lpCharaEffect, o, l) &&
-             NewSheetPage(m_lpScrEffect, o, l) && NewSheetPage(m_lpPicture, o, l) && NewSheetPage(m_lpSound, o, l) &&
-             NewSheetPage(m_lpBgm, o, l);
+  // A sheet with a missing page is never shown. The pages made go with the sheet, after its
+  // window; the first one still hears its WM_DESTROY and ends the session.
+  bool bOk = NewOwnedPage(m_lpAnimeSet) && NewOwnedPage(m_lpAnime) && NewOwnedPage(m_lpBmpCharaExc) &&
+             NewOwnedPage(m_lpSwordType) && NewOwnedPage(m_lpEffect) && NewOwnedPage(m_lpCharaEffect) &&
+             NewOwnedPage(m_lpScrEffect) && NewOwnedPage(m_lpPicture) && NewOwnedPage(m_lpSound) &&
+             NewOwnedPage(m_lpBgm);
   if (!bOk) return 0;
   m_vPages.clear();
   m_vPages.push_back(m_lpAnimeSet);

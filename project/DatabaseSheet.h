@@ -18,14 +18,11 @@ class cPicturePage;
 class cSoundPage;
 class cBgmPage;
 
-class cDatabaseSheet : public cPropSheet {
+class cDatabaseSheet : public cSlotSheet<cDatabaseSheet> {
  public:
   enum { PAGE_COUNT = 10 };
 
-  // Mode 1 is modeless. The sheet registers itself with the slot that holds it, which the main
-  // loop clears when it deletes the closed sheet.
-  cDatabaseSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList, cDatabaseSheet** lppSlot);
-  ~cDatabaseSheet() override;
+  using cSlotSheet::cSlotSheet;
 
   // Builds the ten pages and shows the sheet; 0 (nothing shown) when a page could not be made.
   int Create();

@@ -246,29 +246,18 @@ LRESULT cPrjOptionInheritPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPAR
 
 cPrjOptionSheet* g_lpPrjOptionSheet = nullptr;
 
-cPrjOptionSheet::cPrjOptionSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList,
-                                 cPrjOptionSheet** lppSlot)
-    : cPropSheet(nMode, lpOwner, lpWindowList) {
-  Register(lppSlot);
-}
-
-cPrjOptionSheet::~cPrjOptionSheet() {
-  // The sheet's window goes first, so that its pages see their WM_DESTROY while they exist.
-  DestroySheetWindow();
-  SafeDelete(m_lpGeneral);
-  SafeDelete(m_lpInherit);
-}
-
 bool cPrjOptionSheet::Create() {
-  m_lpGeneral = new (std::nothrow) cPrjOptionGeneralPage(IDD_PRJ_OPTION_GENERAL, m_lpOwner, cWindow::KIND_PAGE,
-                                                         m_lpWindowList);
-  m_lpInherit = new (std::nothrow) cPrjOptionInheritPage(IDD_PRJ_OPTION_INHERIT, m_lpOwner, cWindow::KIND_PAGE,
-                                                         m_lpWindowList);
+  // The sheet deletes its pages after its window, so that they see their WM_DESTROY.
+  m_lpGeneral = Own(new (std::nothrow) cPrjOptionGeneralPage(IDD_PRJ_OPTION_GENERAL, m_lpOwner, cWindow::KIND_PAGE,
+                                                             m_lpWindowList));
+  m_lpInherit = Own(new (std::nothrow) cPrjOptionInheritPage(IDD_PRJ_OPTION_INHERIT, m_lpOwner, cWindow::KIND_PAGE,
+                                                             m_lpWindowList));
   // A sheet with a page missing would commit half the options: it does not open.
   if (!m_lpGeneral || !m_lpInherit) {
     OutOfMemory();
-    SafeDelete(m_lpGeneral);
-    SafeDelete(m_lpInherit);
+    DeleteOwnedPages();
+    m_lpGeneral = nullptr;
+    m_lpInherit = nullptr;
     return false;
   }
   m_vPages.push_back(m_lpGeneral);

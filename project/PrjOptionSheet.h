@@ -70,12 +70,9 @@ extern const int32_t PrjInheritCheckIds[cPrjOptionInheritPage::CHECK_COUNT + 1];
 // The combo ids of "継承パレットのデフォルト", index 3 x situation + kind.
 extern const int32_t PrjInheritComboIds[9];
 
-class cPrjOptionSheet : public cPropSheet {
+class cPrjOptionSheet : public cSlotSheet<cPrjOptionSheet> {
  public:
-  // Registers the sheet with the slot its owner keeps it in (the main loop clears the slot when
-  // the closed sheet is deleted).
-  cPrjOptionSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList, cPrjOptionSheet** lppSlot);
-  ~cPrjOptionSheet() override;
+  using cSlotSheet::cSlotSheet;
 
   // Makes both pages and shows the sheet; false (nothing shown) when a page cannot be made.
   bool Create();

@@ -38,33 +38,12 @@ SystemClosedFn SetSystemClosedFn(SystemClosedFn pfn) {
 
 void OnSystemSheetClosed() { g_pfnClosed(); }
 
-cSystemSheet::cSystemSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList,
-                           cSystemSheet** lppSlot)
-    : cPropSheet(nMode, lpOwner, lpWindowList) {
-  Register(lppSlot);
-}
-
-cSystemSheet::~cSystemSheet() {
-  // The window goes before the pages, so that no message reaches a page that is gone; the pages
-  // that end the session still hear their WM_DESTROY.
-  DestroySheetWindow();
-  SafeDelete(m_lpGeneral);
-  SafeDelete(m_lpMode);
-  SafeDelete(m_lpSound);
-  SafeDelete(m_lpStatus);
-  SafeDelete(m_lpTerms);
-  SafeDelete(m_lpIni);
-  SafeDelete(m_lpCompat);
-  SafeDelete(m_lpCompat2);
-}
-
 int cSystemSheet::Create() {
-  cWindow* o = m_lpOwner;
-  cWindowList* l = m_lpWindowList;
-  // A sheet with a missing page is never shown.
-  bool bOk = NewSheetPage(m_lpGeneral, o, l) && NewSheetPage(m_lpMode, o, l) && NewSheetPage(m_lpSound, o, l) &&
-             NewSheetPage(m_lpStatus, o, l) && NewSheetPage(m_lpTerms, o, l) && NewSheetPage(m_lpIni, o, l) &&
-             NewSheetPage(m_lpCompat, o, l) && NewSheetPage(m_lpCompat2, o, l);
+  // A sheet with a missing page is never shown. The pages made go with the sheet, after its
+  // window; the pages that end the session still hear their WM_DESTROY.
+  bool bOk = NewOwnedPage(m_lpGeneral) && NewOwnedPage(m_lpMode) && NewOwnedPage(m_lpSound) &&
+             NewOwnedPage(m_lpStatus) && NewOwnedPage(m_lpTerms) && NewOwnedPage(m_lpIni) &&
+             NewOwnedPage(m_lpCompat) && NewOwnedPage(m_lpCompat2);
   if (!bOk) return 0;
   m_vPages.clear();
   m_vPages.push_back(m_lpGeneral);

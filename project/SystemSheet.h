@@ -16,14 +16,11 @@ class cSysIniPage;
 class cSysCompatPage;
 class cSysCompat2Page;
 
-class cSystemSheet : public cPropSheet {
+class cSystemSheet : public cSlotSheet<cSystemSheet> {
  public:
   enum { PAGE_COUNT = 8 };
 
-  // Mode 1 is modeless. The sheet registers itself with the owner's slot that holds it, which
-  // the main loop clears when it deletes the closed sheet.
-  cSystemSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList, cSystemSheet** lppSlot);
-  ~cSystemSheet() override;
+  using cSlotSheet::cSlotSheet;
 
   // Builds the pages and shows the sheet; 0 (nothing shown) when a page could not be allocated.
   int Create();

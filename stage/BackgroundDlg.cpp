@@ -29,7 +29,7 @@ void BackgroundRowText(std::string& strText, int, const cEdBackground& Layer) {
 
 cBackgroundDlg::cBackgroundDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t nKind, cWindowList* lpWindowList,
                                cControl* lpAnchor, int32_t bCentre)
-    : cDialogClass<cBackgroundDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre),
+    : cSetDlg<cBackgroundDlg>(wTemplateId, lpParent, nKind, lpWindowList, lpAnchor, bCentre),
       m_lpLayer(&m_Spare) {
   cStageBasicPage* lpPage = cStageBasicPage::Current();
   if (cEdBackground* lpLayer = lpPage ? lpPage->CurrentBackground() : nullptr) m_lpLayer = lpLayer;
@@ -47,14 +47,8 @@ cBackgroundDlg::cBackgroundDlg(uint16_t wTemplateId, cWindow* lpParent, int32_t 
   m_Ctrls.Button(IDC_BG_BROWSE);
 }
 
-void cBackgroundDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  cDialog::OnInitDialog(wParam, lParam);
-  if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  m_Ctrls.AttachAll(this);
+void cBackgroundDlg::AttachMore() {
   AddBitmapCtrl(&m_Sample, cBitmapParam().Set(IDC_BG_SAMPLE, SAMPLE_SIZE, SAMPLE_SIZE));
-  DataToCtrls();
-  UpdateEnables();
-  m_bInit = 1;
 }
 
 void cBackgroundDlg::UpdateEnables() {

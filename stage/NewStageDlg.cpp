@@ -48,23 +48,12 @@ void CopyFromCommon(cChkVector<T>& vDst, const cChkVector<T>& vSrc, int nLayer) 
 }  // namespace
 
 cNewStageDlg::cNewStageDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList)
-    : cDialogClass<cNewStageDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
+    : cSetDlg<cNewStageDlg>(wTemplateId, lpOwner, nKind, lpWindowList) {
   m_Ctrls.Path(IDC_NEW_TEMPLATE, &EditConfig.m_strNewStageTemplate);
   m_Ctrls.Path(IDC_NEW_PAL_FILE, &EditConfig.m_strNewStagePalFile);
   m_Ctrls.Combo(IDC_NEW_PALETTE, &EditConfig.m_nNewStagePalette, NewStagePalNames, 0);
   m_Ctrls.Button(IDC_NEW_TEMPLATE_BROWSE);
   m_Ctrls.Button(IDC_NEW_PAL_FILE_BROWSE);
-}
-
-cNewStageDlg::~cNewStageDlg() { Dispose(); }
-
-void cNewStageDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-  cDialog::OnInitDialog(wParam, lParam);
-  if (m_ViewCtrl.m_hWnd) ShowWindow(m_ViewCtrl.m_hWnd, SW_HIDE);
-  m_Ctrls.AttachAll(this);
-  DataToCtrls();
-  UpdateEnables();
-  m_bInit = 1;
 }
 
 void cNewStageDlg::UpdateEnables() {
@@ -172,15 +161,6 @@ void cNewStageDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
       break;
   }
   if (m_bInit) UpdateEnables();
-}
-
-LRESULT cNewStageDlg::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  LRESULT nDefault = DefProc(hWnd, uMsg, wParam, lParam);
-  if (uMsg == WM_CLOSE) {
-    Close(0);
-    return 1;
-  }
-  return nDefault;
 }
 
 int32_t RunNewStageDlg(cStageWnd* lpWnd) {

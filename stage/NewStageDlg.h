@@ -13,24 +13,20 @@
 #include "controls/CtrlBind.h"
 #include "controls/CtrlSet.h"
 #include "controls/EditStrCtrl.h"
+#include "controls/SetDlg.h"
 
 class cStageWnd;
 
-class cNewStageDlg : public cDialogClass<cNewStageDlg> {
+class cNewStageDlg : public cSetDlg<cNewStageDlg> {
  public:
   cNewStageDlg(uint16_t wTemplateId, cWindow* lpOwner, int32_t nKind, cWindowList* lpWindowList);
-  ~cNewStageDlg() override;
 
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
   void OnCommand(WPARAM wParam, LPARAM lParam) override;
-  LRESULT MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
   // The palette-file edit and its browse button serve only the palette-file choice.
-  void UpdateEnables();
+  void UpdateEnables() override;
   // OK: 1 when the new stage is in place, 0 when the author declined or it could not be made.
   int32_t MakeStage();
-
-  cCtrlSet m_Ctrls;
 
  private:
   // Puts a chosen file's path, relative to the current directory, into the edit; nothing when

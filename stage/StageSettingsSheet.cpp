@@ -309,26 +309,13 @@ LRESULT cStageBasicPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
 
 // ---- the sheet ----
 
-cStageSettingSheet::cStageSettingSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList,
-                                       cPropSheet** lppSlot)
-    : cPropSheet(nMode, lpOwner, lpWindowList) {
-  Register(lppSlot);
-}
-
-cStageSettingSheet::~cStageSettingSheet() {
-  // The sheet's window goes first, so that its pages see their WM_DESTROY while they exist.
-  DestroySheetWindow();
-  SafeDelete(m_lpBasic);
-  SafeDelete(m_lpAdvanced);
-  SafeDelete(m_lpAdvanced2);
-}
-
 bool cStageSettingSheet::Create() {
-  m_lpBasic = new (std::nothrow) cStageBasicPage(IDD_STAGE_BASIC, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList);
+  // The sheet deletes its pages after its window, so that they see their WM_DESTROY.
+  m_lpBasic = Own(new (std::nothrow) cStageBasicPage(IDD_STAGE_BASIC, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList));
   m_lpAdvanced =
-      new (std::nothrow) cStageAdvancedPage(IDD_STAGE_ADVANCED, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList);
+      Own(new (std::nothrow) cStageAdvancedPage(IDD_STAGE_ADVANCED, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList));
   m_lpAdvanced2 =
-      new (std::nothrow) cStageAdvanced2Page(IDD_STAGE_ADVANCED2, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList);
+      Own(new (std::nothrow) cStageAdvanced2Page(IDD_STAGE_ADVANCED2, m_lpOwner, cWindow::KIND_PAGE, m_lpWindowList));
   // A sheet missing a page is not run: its commit would leave that page's fields behind.
   if (!m_lpBasic || !m_lpAdvanced || !m_lpAdvanced2) {
     OutOfMemory();

@@ -66,10 +66,9 @@ class cStageBasicPage : public cDialogClass<cStageBasicPage> {
   void OnBgListRightClick();
 };
 
-class cStageSettingSheet : public cPropSheet {
+class cStageSettingSheet : public cSlotSheet<cPropSheet> {
  public:
-  cStageSettingSheet(int32_t nMode, cWindow* lpOwner, cWindowList* lpWindowList, cPropSheet** lppSlot);
-  ~cStageSettingSheet() override;
+  using cSlotSheet::cSlotSheet;
 
   // Makes the pages and shows the sheet; false (nothing shown) when that fails.
   bool Create();
