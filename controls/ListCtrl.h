@@ -284,6 +284,10 @@ class cListCtrl : public cListCtrlBase {
                int32_t bCentre, cWindow* lpAnchorWnd) {
     return EditInDialog(lpDlg, wTemplateId, lpContext, lpWindowList, nMode, bCentre, lpAnchorWnd);
   }
+  // The same with the dialog run by the caller (fnRun gives its result): the other windows as the
+  // mode asks meanwhile, and the current element's row shown again when the dialog confirmed.
+  template <class F>
+  INT_PTR EditWith(int32_t nMode, cWindowList* lpWindowList, F&& fnRun);
   // Inserts a new element and opens its dialog on it; a cancelled dialog takes the new element,
   // and nothing else, out again. 1 when the element was added, 0 when refused or cancelled.
   template <class D>
@@ -294,11 +298,15 @@ class cListCtrl : public cListCtrlBase {
   template <class F>
   int InsertWith(F&& fnEdit) {
     if (!Insert()) return 0;
-    if (!fnEdit()) {
+    m_bNextOnConfirm = true;
+    const bool bConfirmed = fnEdit() != 0;
+    const bool bMoved = !m_bNextOnConfirm;
+    m_bNextOnConfirm = false;
+    if (!bConfirmed) {
       Delete(m_nCurSel, 1);
       return 0;
     }
-    SelectNext(1);
+    if (!bMoved) SelectNext(1);
     return 1;
   }
 
@@ -313,6 +321,8 @@ class cListCtrl : public cListCtrlBase {
   T* m_lpEditRec = nullptr;
   Vector m_vClip;
   T m_Default{};
+  // Set by InsertWith while its dialog runs: the dialog's confirmation moves to the next row.
+  bool m_bNextOnConfirm = false;
   typename cListParam<T>::RowTextFn m_lpfnRowText = nullptr;
 
  protected:
@@ -681,8 +691,8 @@ int cListCtrl<T>::SetCount(int32_t nCount) {
 }
 
 template <class T>
-template <class D, class F>
-INT_PTR cListCtrl<T>::RunElementDialog(D*& lpDlg, int32_t nMode, cWindowList* lpWindowList, F&& fnCreate) {
+template <class F>
+INT_PTR cListCtrl<T>::EditWith(int32_t nMode, cWindowList* lpWindowList, F&& fnRun) {
   const int nIndex = GetCurDataIndex();
   if (nIndex == -1) return 0;
   auto fnOthers = [&](int32_t bOn) {
@@ -691,21 +701,34 @@ INT_PTR cListCtrl<T>::RunElementDialog(D*& lpDlg, int32_t nMode, cWindowList* lp
     if (nMode == 2) lpWindowList->EnableAll(bOn);
   };
   fnOthers(0);
-  lpDlg = fnCreate();
-  if (!lpDlg) {
-    OutOfMemory();
-    fnOthers(1);
-    return 0;
-  }
-  INT_PTR nResult = lpDlg->DoModal(0);
-  SafeDelete(lpDlg);
-  // The dialog edits the element it was opened on.
+  const INT_PTR nResult = fnRun();
+  // The dialog edits the element it was opened on. An inserted element's confirmation also moves
+  // to the next row, before the windows hidden meanwhile show again: they paint the list once.
   if (nResult) {
     MarkRows(nIndex - m_nFirst, 1, 1);
     Refresh();
+    if (m_bNextOnConfirm) {
+      m_bNextOnConfirm = false;
+      SelectNext(1);
+    }
   }
   fnOthers(1);
   return nResult;
+}
+
+template <class T>
+template <class D, class F>
+INT_PTR cListCtrl<T>::RunElementDialog(D*& lpDlg, int32_t nMode, cWindowList* lpWindowList, F&& fnCreate) {
+  return EditWith(nMode, lpWindowList, [&]() -> INT_PTR {
+    lpDlg = fnCreate();
+    if (!lpDlg) {
+      OutOfMemory();
+      return 0;
+    }
+    const INT_PTR nResult = lpDlg->DoModal(0);
+    SafeDelete(lpDlg);
+    return nResult;
+  });
 }
 
 template <class T>
