@@ -161,11 +161,15 @@ namespace {
 // pay again for fresh pages.
 constexpr size_t WRITER_FIRST_BLOCK = 4096;
 constexpr size_t WRITER_MAX_BLOCK = 256u << 10;
-// A streaming writer sends its bytes to the file in pieces of about this size.
-constexpr size_t WRITER_STREAM_BYTES = 256u << 10;
+// A streaming writer sends its bytes to the file in pieces of about this size: each write costs a
+// call into the system, and a file of tens of megabytes written in quarter megabytes spent more
+// time in those calls than in the copies.
+constexpr size_t WRITER_STREAM_BYTES = 1u << 20;
 
-// A streaming writer has the disk take its temporary file's bytes in steps of this size while it
-// goes on (see FlushEarly).
+// A streaming writer whose temporary file has grown to WRITER_EARLY_FLUSH_START has the disk take
+// its bytes in steps of WRITER_EARLY_FLUSH_BYTES while it goes on (see FlushEarly). Below that the
+// thread and the flushes that overlap the writes cost more than the final flush they shorten.
+constexpr size_t WRITER_EARLY_FLUSH_START = 32u << 20;
 constexpr size_t WRITER_EARLY_FLUSH_BYTES = 8u << 20;
 
 // The block kept between streaming writers (see TakeSpareBlock).
@@ -424,7 +428,7 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
   out.Reset();
   out.DropTemp();
   out.m_nFlushed = 0;
-  out.m_nNextEarly = WRITER_EARLY_FLUSH_BYTES;
+  out.m_nNextEarly = WRITER_EARLY_FLUSH_START;
   out.m_bWriteFailed = false;
   out.m_strPath.clear();
   if (!pszPath || !*pszPath || !PathFits(pszPath)) return 0;

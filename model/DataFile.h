@@ -116,8 +116,8 @@ class cDataReader {
 };
 
 // Collects a file image in blocks that are never moved, so a large image is not copied again and
-// again as it grows. A writer opened for a file (OpenForWrite) streams instead: once a few hundred
-// kilobytes are collected they go to a temporary file beside the target and the buffer is used
+// again as it grows. A writer opened for a file (OpenForWrite) streams instead: once about a megabyte
+// is collected it goes to a temporary file beside the target and the buffer is used
 // again; CloseFile writes the rest and only then replaces the target. A writer that was not opened
 // (one part of a file, built apart and appended) keeps its whole image.
 class cEarlyFlush;
