@@ -70,13 +70,10 @@ struct cItemKind {
 // A sheet whose pages edit copies of one record of type R: the page that is left hands its copy to
 // the others.
 template <class R>
-class cRecordSheet : public cPropSheet {
+class cRecordSheet : public cSlotSheet<cPropSheet> {
  public:
   // The sheet is registered in the slot its opener keeps it in.
-  cRecordSheet(int32_t nMode, cWindow* lpOpener, cWindowList* lpWindowList, cPropSheet** lppSlot)
-      : cPropSheet(nMode, lpOpener, lpWindowList) {
-    Register(lppSlot);
-  }
+  using cSlotSheet<cPropSheet>::cSlotSheet;
   virtual void ShareRecord(const R& rec, int nPageIndex) = 0;
 };
 
