@@ -28,7 +28,7 @@ cPropSheet::~cPropSheet() {
   m_vPages.clear();
 }
 
-void cPropSheet::Run(const char* pszCaption) {
+void cPropSheet::Run(const char* pszCaption, int nStartPage) {
   m_nMode = 1;
   for (size_t i = 0; i < m_vPages.size(); ++i) {
     cDialog* lpPage = m_vPages[static_cast<int>(i)];
@@ -64,7 +64,7 @@ void cPropSheet::Run(const char* pszCaption) {
   psh.hwndParent = m_hOwner;
   psh.hInstance = hInst;
   psh.nPages = nPages;
-  psh.nStartPage = 0;
+  psh.nStartPage = nStartPage > 0 && static_cast<UINT>(nStartPage) < nPages ? static_cast<UINT>(nStartPage) : 0;
   psh.phpage = m_phPages;
   psh.pfnCallback = &cPropSheet::SheetCallback;
   // Without PSH_PROPTITLE the caption is used as it is.
@@ -104,10 +104,26 @@ void cPropSheet::DrawCurPage() {
   if (lpPage) lpPage->Draw();
 }
 
+bool cPropSheet::FirstPageMade() const { return !m_vPages.empty() && m_vPages[0] && IsWindow(m_vPages[0]->m_hWnd); }
+
+void cPropSheet::PassEndToFirstPage(const cDialog* lpFrom, UINT uCode) {
+  if (uCode != static_cast<UINT>(PSN_APPLY) && uCode != static_cast<UINT>(PSN_RESET)) return;
+  if (m_vPages.empty() || FirstPageMade()) return;
+  for (size_t i = 1; i < m_vPages.size(); ++i) {
+    const cDialog* lpPage = m_vPages[static_cast<int>(i)];
+    if (!lpPage || !IsWindow(lpPage->m_hWnd)) continue;
+    // Every made page passes the notification on; only the first of them counts.
+    if (lpPage == lpFrom) EndUnmadeFirstPage(uCode);
+    return;
+  }
+}
+
 void cPropSheet::DestroySheetWindow() {
   if (m_nMode != 1 || !m_hSheet) return;
+  const bool bFirstMade = FirstPageMade();
   DestroyWindow(m_hSheet);
   m_hSheet = nullptr;
+  if (!bFirstMade) ClosedWithoutFirstPage();
 }
 
 void cPropSheet::SetStyleBits(DWORD dwBits) {

@@ -29,8 +29,9 @@ class cPropSheet {
     if (m_lpWindowList) m_lpWindowList->AddSheet(this, lppOwnerSlot);
   }
 
-  // The caption is the sheet's from its first moment on screen (null: the system's own).
-  void Run(const char* pszCaption = nullptr);
+  // The caption is the sheet's from its first moment on screen (null: the system's own). The sheet
+  // opens on page nStartPage (the first when it is out of range); only that page is made then.
+  void Run(const char* pszCaption = nullptr, int nStartPage = 0);
   int GetCurPage() const;
   void SetCurPage(int nIndex);
   void DrawCurPage();
@@ -50,6 +51,10 @@ class cPropSheet {
   bool NewOwnedPage(P*& lpPage);
   // Deletes the pages taken so far, for a sheet that gives up before it runs.
   void DeleteOwnedPages();
+  // A sheet opened on a later page may end before its first page was ever made, and the sheet's
+  // OK, 適用 and cancel (PSN_APPLY, PSN_RESET) reach only pages that were. Each page passes them
+  // here: the first made page hands them to a first page that has no window (EndUnmadeFirstPage).
+  void PassEndToFirstPage(const cDialog* lpFrom, UINT uCode);
 
   int32_t m_nMode;
   HWND m_hOwner = nullptr;
@@ -60,7 +65,16 @@ class cPropSheet {
   HPROPSHEETPAGE* m_phPages = nullptr;
   HWND m_hSheet = nullptr;
 
+ protected:
+  // What the sheet's first page does on PSN_APPLY or PSN_RESET, for a first page without a window.
+  virtual void EndUnmadeFirstPage(UINT) {}
+  // The sheet's window went while its first page was never made (that page's WM_DESTROY, which
+  // ends its editing, did not come).
+  virtual void ClosedWithoutFirstPage() {}
+
  private:
+  bool FirstPageMade() const;
+
   cShellVector<cDialog*> m_vOwned;
 
   static int CALLBACK SheetCallback(HWND hSheet, UINT uMsg, LPARAM lParam);

@@ -169,6 +169,7 @@ void cFlowPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   ApplyInheritLock();
   ApplyInheritEnabling();
   m_bInit = 1;
+  m_bJustMade = true;
 }
 
 void cFlowPage::ShowNo() {
@@ -390,8 +391,10 @@ LRESULT cFlowPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       r = 1;
       break;
     case WM_NOTIFY:
-      // The other pages may have replaced the working copy meanwhile.
+      // The other pages may have replaced the working copy meanwhile; not so on the first showing
+      // right after the page was made, which shows what it was made with.
       if (HandlePageNotify(*this, lParam, m_WorkChara, m_fnShare, [&] {
+            if (m_bJustMade) return;
             BindInheritCheck();
             m_FlowList.LoadEditor();
             UpdateCtrls(0);
@@ -401,6 +404,7 @@ LRESULT cFlowPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
             ShowNo();
           }))
         r = 1;
+      m_bJustMade = false;
       break;
     case WM_KEYDOWN:
       if (m_bInit && !m_bModeless && OnInsertKey(wParam)) r = 1;

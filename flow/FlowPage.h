@@ -84,6 +84,8 @@ class cFlowPage : public cDialogClass<cFlowPage> {
 
  private:
   int32_t m_bStandalone = 0;
+  // Made and not yet past its first notification from the sheet.
+  bool m_bJustMade = false;
 
   // The inheritance check box follows the working copy (which the sheet may have replaced).
   void BindInheritCheck();

@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 #include "app/Dialog.h"
+#include "app/PropSheet.h"
 #include "app/Surface.h"
 #include "app/BitmapCtrl.h"
 #include "controls/ListCtrl.h"
@@ -31,10 +32,12 @@ cListCtrlBase* PopupListMenu(cWindow& Wnd, std::initializer_list<cListCtrlBase*>
 
 // The sheet's notifications to a data page (WM_NOTIFY, lParam): leaving the page stores its
 // controls and hands its working copy to fnShare; showing it runs fnShow. 1 when it was either.
+// OK, 適用 and cancel are passed on to the sheet's first page when the sheet never made it.
 template <class R, class F>
 int HandlePageNotify(cDialog& Page, LPARAM lParam, R& Work, const std::function<void(const R&)>& fnShare, F&& fnShow) {
   const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
   if (!pHdr || !Page.m_bInit) return 0;
+  if (Page.m_lpSheet && pHdr->hwndFrom == Page.m_hSheetWnd) Page.m_lpSheet->PassEndToFirstPage(&Page, pHdr->code);
   if (pHdr->code == static_cast<UINT>(PSN_KILLACTIVE)) {
     Page.CtrlsToData();
     if (fnShare) fnShare(Work);

@@ -30,12 +30,11 @@ void SetCurrentSheet(cBlockDataSheet* lpBlock, cCharaDataSheet* lpChara, cItemDa
   StageEditState.m_lpItemSheet = lpItem;
 }
 
-// Runs the sheet with its caption and the page the author looked at last.
+// Runs the sheet with its caption, open on the page the author looked at last: the pages before it
+// are made only when the author goes to them.
 bool ShowSheet(cPropSheet& sheet, const char* pszCaption, int32_t nPage) {
-  sheet.Run(pszCaption);
-  if (!sheet.m_hSheet) return false;
-  if (nPage > 0 && nPage < static_cast<int32_t>(sheet.m_vPages.size())) sheet.SetCurPage(nPage);
-  return true;
+  sheet.Run(pszCaption, nPage);
+  return sheet.m_hSheet != nullptr;
 }
 
 template <class S>
@@ -181,6 +180,12 @@ bool cCharaDataSheet::Create() {
   return ShowSheet(*this, "キャラデータ", EditConfig.m_nCharaSheetPage);
 }
 
+void cCharaDataSheet::EndUnmadeFirstPage(UINT uCode) {
+  if (m_lpBasic) m_lpBasic->EndSheet(uCode);
+}
+
+void cCharaDataSheet::ClosedWithoutFirstPage() { DataSheetClosed(LAYER_CHARA); }
+
 void cCharaDataSheet::ShareRecord(const cEdChara& rec, int nPageIndex) {
   if (nPageIndex < PAGE_BASIC || nPageIndex > PAGE_FLOW) return;
   if (nPageIndex != PAGE_BASIC && m_lpBasic) m_lpBasic->TakeRecord(rec);
@@ -212,6 +217,12 @@ bool cItemDataSheet::Create() {
   if (m_lpAcquirePage) m_vPages.push_back(m_lpAcquirePage);
   return ShowSheet(*this, "アイテムデータ", EditConfig.m_nItemSheetPage);
 }
+
+void cItemDataSheet::EndUnmadeFirstPage(UINT uCode) {
+  if (m_lpBasic) m_lpBasic->EndSheet(uCode);
+}
+
+void cItemDataSheet::ClosedWithoutFirstPage() { DataSheetClosed(LAYER_ITEM); }
 
 void cItemDataSheet::ShareRecord(const cEdItem& rec, int nPageIndex) {
   if (nPageIndex == PAGE_BASIC && m_lpAcquireWork) *m_lpAcquireWork = rec;

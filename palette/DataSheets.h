@@ -107,6 +107,10 @@ class cCharaDataSheet : public cRecordSheet<cEdChara> {
   // by the installed maker (none without one).
   cDialog* m_lpFlowPage = nullptr;
   cEdChara* m_lpFlowWork = nullptr;
+
+ protected:
+  void EndUnmadeFirstPage(UINT uCode) override;
+  void ClosedWithoutFirstPage() override;
 };
 
 class cItemDataSheet : public cRecordSheet<cEdItem> {
@@ -124,6 +128,10 @@ class cItemDataSheet : public cRecordSheet<cEdItem> {
   // (none without one).
   cDialog* m_lpAcquirePage = nullptr;
   cEdItem* m_lpAcquireWork = nullptr;
+
+ protected:
+  void EndUnmadeFirstPage(UINT uCode) override;
+  void ClosedWithoutFirstPage() override;
 };
 
 // The flow page of the character sheet and the acquisition page of the item sheet belong to the

@@ -429,12 +429,22 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
       if (cRecordSheet<R>* lpSheet = Sheet()) lpSheet->ShareRecord(m_Work, this->m_nPageIndex);
       return;
     }
-    const bool bApply = uCode == static_cast<UINT>(PSN_APPLY);
-    if ((!bApply && uCode != static_cast<UINT>(PSN_RESET)) || this->m_nPageIndex != 0) return;
+    if (uCode != static_cast<UINT>(PSN_APPLY) && uCode != static_cast<UINT>(PSN_RESET)) return;
+    if (this->m_nPageIndex == 0)
+      EndSheet(uCode);
+    else if (this->m_lpSheet)
+      this->m_lpSheet->PassEndToFirstPage(this, uCode);
+  }
+
+ public:
+  // The first page's part of the sheet's OK, 適用 (PSN_APPLY) and cancel (PSN_RESET): the page shown
+  // is remembered, and OK and 適用 commit the working copy. Also run for a first page the sheet
+  // never made (the author stayed on later pages).
+  void EndSheet(UINT uCode) {
     cPropSheet* lpSheet = this->m_lpSheet;
     const int nCur = lpSheet ? lpSheet->GetCurPage() : -1;
     if (nCur >= 0) RememberPage(nCur);
-    if (!bApply) return;
+    if (uCode != static_cast<UINT>(PSN_APPLY)) return;
     // The page being left has shared its copy already; this page stores its own controls.
     if (nCur <= 0) this->CtrlsToData();
     Commit();

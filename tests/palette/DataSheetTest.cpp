@@ -471,12 +471,16 @@ struct cFlowCommitCase {
   int32_t nContext;
   int nButton;
   int nPageAtPress;  // the page that is current when the button is pressed
+  int nOpenPage;     // the page the sheet opens on (the one remembered); the first is then never made
 };
 
 const cFlowCommitCase FlowCommitCases[] = {
-    {EDIT_CELL, PSBTN_OK, 3},           {EDIT_CELL, PSBTN_OK, 0},
-    {EDIT_CELL, PSBTN_CANCEL, 3},       {EDIT_STAGE_PALETTE, PSBTN_OK, 3},
-    {EDIT_COMMON_PALETTE, PSBTN_OK, 3}, {EDIT_DEFAULT, PSBTN_OK, 3},
+    {EDIT_CELL, PSBTN_OK, 3, 0},           {EDIT_CELL, PSBTN_OK, 0, 0},
+    {EDIT_CELL, PSBTN_CANCEL, 3, 0},       {EDIT_STAGE_PALETTE, PSBTN_OK, 3, 0},
+    {EDIT_COMMON_PALETTE, PSBTN_OK, 3, 0}, {EDIT_DEFAULT, PSBTN_OK, 3, 0},
+    {EDIT_CELL, PSBTN_OK, 3, 3},           {EDIT_CELL, PSBTN_CANCEL, 3, 3},
+    {EDIT_CELL, PSBTN_OK, 1, 3},           {EDIT_STAGE_PALETTE, PSBTN_OK, 3, 3},
+    {EDIT_CELL, PSBTN_OK, 0, 3},
 };
 
 }  // namespace
@@ -485,19 +489,21 @@ TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
   ASSERT_GE(Stage.m_vPalChara.size(), 2u);
   ASSERT_GE(CommonPalette.m_vChara.size(), 2u);
   for (const cFlowCommitCase& c : FlowCommitCases) {
-    SCOPED_TRACE(c.nContext * 100 + c.nButton * 10 + c.nPageAtPress);
+    SCOPED_TRACE(c.nOpenPage * 1000 + c.nContext * 100 + c.nButton * 10 + c.nPageAtPress);
     auto Target = [&]() -> cEdChara& {
       return TargetOf(c.nContext, Stage.m_vCharaGrid, Stage.m_vPalChara, CommonPalette.m_vChara, PrjOption.m_DefChara);
     };
     if (c.nContext == EDIT_CELL) PlaceChara("流れ");
     Target().m_vFlow.assign(1, cEdFlow());
     StageEditState.m_lpCharaTarget = &Target();
-    EditConfig.m_nCharaSheetPage = 0;
+    EditConfig.m_nCharaSheetPage = c.nOpenPage;
     const int32_t nSteps = StageEditState.m_Undo.m_nCount;
     Open(LAYER_CHARA, c.nContext);
     cCharaDataSheet* lpSheet = static_cast<cCharaDataSheet*>(m_lpSlot);
     ASSERT_EQ(4u, lpSheet->m_vPages.size());
     EXPECT_EQ("フロー", TabText(m_hSheet, cCharaDataSheet::PAGE_FLOW));
+    // Opened on a later page, the sheet makes no page before it.
+    EXPECT_EQ(c.nOpenPage == 0, lpSheet->m_lpBasic->m_hWnd != nullptr);
     lpSheet->SetCurPage(cCharaDataSheet::PAGE_FLOW);
     cFlowPage* f = static_cast<cFlowPage*>(lpSheet->m_lpFlowPage);
     ASSERT_TRUE(f && f->m_hWnd);
@@ -506,6 +512,9 @@ TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
     Type(f, IDC_FP_MEMO, "足した流れ");
     if (c.nPageAtPress != cCharaDataSheet::PAGE_FLOW) lpSheet->SetCurPage(c.nPageAtPress);
     ASSERT_TRUE(Press(c.nButton));
+    // The stage window is given back whether or not the first page was ever made.
+    EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
+    EXPECT_EQ(c.nPageAtPress, EditConfig.m_nCharaSheetPage);
     const bool bOk = c.nButton == PSBTN_OK;
     const cFlowVector& v = Target().m_vFlow;
     ASSERT_EQ(bOk ? 2u : 1u, v.size());
@@ -516,7 +525,6 @@ TEST_F(DataSheetTest, FlowPageIsTheFourthTabAndItsFlowsReachEveryCommit) {
     SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_MENU_UNDO, 0);
     EXPECT_EQ(1u, Target().m_vFlow.size());
   }
-  EXPECT_EQ(cCharaDataSheet::PAGE_FLOW, EditConfig.m_nCharaSheetPage);
 }
 
 // Both previews of the view page show the character once the page is painted, for the project's
@@ -621,7 +629,8 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
   // The same cases; the acquisition page is the item sheet's last page.
   for (const cFlowCommitCase& c : FlowCommitCases) {
     const int nPageAtPress = c.nPageAtPress ? cItemDataSheet::PAGE_ACQUIRE : cItemDataSheet::PAGE_BASIC;
-    SCOPED_TRACE(c.nContext * 100 + c.nButton * 10 + nPageAtPress);
+    const int nOpenPage = c.nOpenPage ? cItemDataSheet::PAGE_ACQUIRE : cItemDataSheet::PAGE_BASIC;
+    SCOPED_TRACE(nOpenPage * 1000 + c.nContext * 100 + c.nButton * 10 + nPageAtPress);
     auto Target = [&]() -> cEdItem& {
       return TargetOf(c.nContext, Stage.m_vItemGrid, Stage.m_vPalItem, CommonPalette.m_vItem, PrjOption.m_DefItem);
     };
@@ -631,7 +640,7 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     }
     Target().m_vCommand.clear();
     StageEditState.m_lpItemTarget = &Target();
-    EditConfig.m_nItemSheetPage = 0;
+    EditConfig.m_nItemSheetPage = nOpenPage;
     // The page takes the effect-list clipboard when its window is made.
     ItemCmdClipboard.assign(1, get);
     const int32_t nSteps = StageEditState.m_Undo.m_nCount;
@@ -639,6 +648,7 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     cItemDataSheet* lpSheet = static_cast<cItemDataSheet*>(m_lpSlot);
     ASSERT_EQ(2u, lpSheet->m_vPages.size());
     EXPECT_EQ("取得時", TabText(m_hSheet, cItemDataSheet::PAGE_ACQUIRE));
+    EXPECT_EQ(nOpenPage == 0, lpSheet->m_lpBasic->m_hWnd != nullptr);
     lpSheet->SetCurPage(cItemDataSheet::PAGE_ACQUIRE);
     cItemAcquirePage* a = static_cast<cItemAcquirePage*>(lpSheet->m_lpAcquirePage);
     ASSERT_TRUE(a && a->m_hWnd);
@@ -650,6 +660,8 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     ASSERT_EQ(1u, a->m_Work.m_vCommand.size());
     if (nPageAtPress == 0) lpSheet->SetCurPage(cItemDataSheet::PAGE_BASIC);
     ASSERT_TRUE(Press(c.nButton));
+    EXPECT_TRUE(IsWindowEnabled(m_lpStage->m_hWnd));
+    EXPECT_EQ(nPageAtPress, EditConfig.m_nItemSheetPage);
     const bool bOk = c.nButton == PSBTN_OK;
     ASSERT_EQ(bOk ? 1u : 0u, Target().m_vCommand.size());
     if (bOk) EXPECT_EQ(get, Target().m_vCommand[0]);
@@ -659,7 +671,6 @@ TEST_F(DataSheetTest, AcquisitionPageIsTheSecondTabAndItsCommandsReachEveryCommi
     SendMessageA(m_lpStage->m_hWnd, WM_COMMAND, ID_MENU_UNDO, 0);
     EXPECT_TRUE(Target().m_vCommand.empty());
   }
-  EXPECT_EQ(cItemDataSheet::PAGE_ACQUIRE, EditConfig.m_nItemSheetPage);
 }
 
 // Conditions edited from the item command palette belong to the flow the item hands to a
