@@ -285,16 +285,6 @@ void cDataRecord::Write(cDataWriter& out) {
   WriteStrings(out, layout);
 }
 
-size_t cDataRecord::WrittenBaseBytes() const {
-  const cFieldLayout& layout = Layout(g_nDataVersion);
-  size_t n = 8 + layout.m_nFieldBytes;
-  for (const cStringDesc& d : layout.m_vString) {
-    const size_t nLen = StringAt(this, d).size();
-    n += 4 + (nLen ? nLen + 1 : 0);
-  }
-  return n;
-}
-
 // ---------------------------------------------------------------------------------------------
 // Whole-record operations
 

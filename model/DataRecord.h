@@ -171,10 +171,6 @@ class cDataRecord {
   // Loads the newest of "<path with the extension>_999" down to "_000"; 0 when none exists.
   int LoadLatest(const char* pszPath, const char* pszExt);
 
-  // Bytes of the base part (the field and string sections) that Write writes, once it has written
-  // them: the strings are cut to what they write then.
-  size_t WrittenBaseBytes() const;
-
   // The shared registration of this record's class at a data version.
   const cFieldLayout& Layout(int32_t nVersion) const;
 

@@ -344,38 +344,48 @@ bool BytesFollowEquality(const cEdBlock&) { return true; }
 bool BytesFollowEquality(const cEdChara& c) { return !HoldsMove(c.m_vFlow); }
 bool BytesFollowEquality(const cEdItem& c) { return !HoldsMove(c.m_vCommand); }
 
-// Turns the cells of a layer into bytes, each validated since its last change. A stage is mostly
-// areas of one record: a cell whose record equals the one written before it in every stored field,
-// string and container takes that record's bytes with its own position (and item link) put in, so
-// such an area is encoded once. The bytes of the last record encoded stay in a writer of their own
-// that is used again for the next one.
+// Turns the cells of a layer into bytes, each validated since its last change, straight into the
+// file's writer. A stage is mostly areas of one record: a cell whose record equals the one written
+// before it in every stored field, string and container takes that record's bytes with its own
+// position (and item link) put in, so such an area is encoded once. The bytes are taken from where
+// the last record went in the writer's piece, as long as they are still there whole; else the cell
+// is encoded again.
 template <class T>
 class cCellEncoder {
  public:
   void Write(cDataWriter& out, T& c, int32_t nIndex) {
     out.WriteInt(nIndex);
-    size_t nBytes = 0;
-    const uint8_t* pLast = m_pLast ? m_Last.Contiguous(nBytes) : nullptr;
-    if (pLast && m_bLastPlain && m_pLast->SameFields(c)) {
-      uint8_t* p = out.Claim(nBytes);
-      memcpy(p, pLast, nBytes);
+    // Cells of different graphics are different records: most neighbours are told apart here,
+    // without comparing every field.
+    if (m_pLast && m_pLast->m_nGraphic == c.m_nGraphic && out.Piece() == m_nPiece && out.Room() >= m_nBytes &&
+        m_pLast->SameFields(c)) {
+      uint8_t* p = out.Claim(m_nBytes);
+      memcpy(p, m_pBytes, m_nBytes);
       PutCellTail(p + m_nTail, c);
+      m_pBytes = p;
       m_pLast = &c;
       return;
     }
-    m_Last.Rewind();
-    c.WriteValidated(m_Last);
-    m_nTail = c.WrittenBaseBytes();
-    m_Last.CopyTo(out);
-    m_pLast = &c;
-    m_bLastPlain = BytesFollowEquality(c);
+    const uint32_t nPiece = out.Piece();
+    uint8_t* pStart = out.End();
+    c.cDataRecord::Write(out);
+    const size_t nTail = static_cast<size_t>(out.End() - pStart);
+    c.WriteAfterBase(out);
+    // A record that reached into a new piece is not kept: its bytes do not lie in one place.
+    m_pLast = out.Piece() == nPiece && BytesFollowEquality(c) ? &c : nullptr;
+    m_pBytes = pStart;
+    m_nBytes = static_cast<size_t>(out.End() - pStart);
+    m_nTail = nTail;
+    m_nPiece = nPiece;
   }
 
  private:
-  cDataWriter m_Last;
-  const T* m_pLast = nullptr;  // the cell written last; records stay where they are during a save
-  size_t m_nTail = 0;          // where the position pair lies in its bytes
-  bool m_bLastPlain = false;   // equal records have equal bytes
+  const T* m_pLast = nullptr;  // the cell written last, when its bytes can be taken again; records
+                               // stay where they are during a save
+  const uint8_t* m_pBytes = nullptr;  // its bytes in the writer
+  size_t m_nBytes = 0;
+  size_t m_nTail = 0;     // where the position pair lies in its bytes
+  uint32_t m_nPiece = 0;  // the writer's piece that holds them
 };
 
 // One pass over the cells [iBegin, iEnd) of a layer that hold records, in index order, which is
