@@ -170,8 +170,10 @@ constexpr size_t WRITER_STREAM_BYTES = 1u << 20;
 
 // A streaming writer whose temporary file has grown to WRITER_EARLY_FLUSH_START has the disk take
 // its bytes in steps of WRITER_EARLY_FLUSH_BYTES while it goes on (see FlushEarly). Below that the
-// thread and the flushes that overlap the writes cost more than the final flush they shorten.
-constexpr size_t WRITER_EARLY_FLUSH_START = 32u << 20;
+// thread and the flushes that overlap the writes cost more than the final flush they shorten; above
+// it, with the pieces written on a worker, a file of some ten megabytes already waited for its final
+// flush about as long as it took to make.
+constexpr size_t WRITER_EARLY_FLUSH_START = 4u << 20;
 constexpr size_t WRITER_EARLY_FLUSH_BYTES = 8u << 20;
 
 // A streaming writer whose temporary file has reached WRITER_PIECES_START bytes hands its full

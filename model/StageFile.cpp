@@ -360,7 +360,7 @@ class cCellEncoder {
     if (m_pLast && m_pLast->m_nGraphic == c.m_nGraphic && out.Piece() == m_nPiece && out.Room() >= m_nBytes &&
         m_pLast->SameFields(c)) {
       uint8_t* p = out.Claim(m_nBytes);
-      memcpy(p, m_pBytes, m_nBytes);
+      CopyBytes(p, m_pBytes, m_nBytes);
       PutCellTail(p + m_nTail, c);
       m_pBytes = p;
       m_pLast = &c;
