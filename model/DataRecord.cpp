@@ -276,8 +276,9 @@ void cDataRecord::WriteStrings(cDataWriter& out, const cFieldLayout& layout) {
   for (const cStringDesc& d : layout.m_vString) out.WriteString(StringAt(this, d));
 }
 
-void cDataRecord::Write(cDataWriter& out) {
-  const cFieldLayout& layout = Layout(g_nDataVersion);
+void cDataRecord::Write(cDataWriter& out) { WriteBase(out, Layout(g_nDataVersion)); }
+
+void cDataRecord::WriteBase(cDataWriter& out, const cFieldLayout& layout) {
   uint8_t* p = out.Claim(4 + layout.m_nFieldBytes);
   const int32_t n = static_cast<int32_t>(layout.m_vField.size());
   memcpy(p, &n, 4);

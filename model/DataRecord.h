@@ -150,6 +150,8 @@ class cDataRecord {
   virtual int Read(cDataReader& in);
   // Writes the field and string sections with the registration of g_nDataVersion.
   virtual void Write(cDataWriter& out);
+  // The same with that registration at hand: a writer of many records of one class looks it up once.
+  void WriteBase(cDataWriter& out, const cFieldLayout& layout);
   // The base default: every registered field 0, every registered string empty.
   virtual void SetDefault() { Clear(); }
 

@@ -368,7 +368,7 @@ class cCellEncoder {
     }
     const uint32_t nPiece = out.Piece();
     uint8_t* pStart = out.End();
-    c.cDataRecord::Write(out);
+    c.WriteBase(out, m_Layout);
     const size_t nTail = static_cast<size_t>(out.End() - pStart);
     c.WriteAfterBase(out);
     // A record that reached into a new piece is not kept: its bytes do not lie in one place.
@@ -380,6 +380,7 @@ class cCellEncoder {
   }
 
  private:
+  const cFieldLayout& m_Layout = cStageGrid<T>::EmptyRecord().Layout(g_nDataVersion);
   const T* m_pLast = nullptr;  // the cell written last, when its bytes can be taken again; records
                                // stay where they are during a save
   const uint8_t* m_pBytes = nullptr;  // its bytes in the writer
@@ -464,12 +465,12 @@ void cEdStage::WriteCells(cDataWriter& out) {
     // The items take their inheritance before the characters are linked: a carrying character's
     // link is the position of its item among the item pairs, which count the cells inside the
     // width and height that hold an item.
-    nItems = CellPass<cEdItem>(nullptr, nullptr, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoStep);
-    // A bit per cell that holds a placed item inside the stage.
-    std::vector<uint64_t> vItemHere((m_vCharaGrid.size() + 63) / 64);
-    m_vItemGrid.ForRange(0, m_vCharaGrid.size(), [&](int32_t i, const cEdItem& it) {
-      if (shape.Inside(static_cast<size_t>(i)) && it.m_nGraphic != 0) vItemHere[static_cast<size_t>(i) >> 6] |= uint64_t(1) << (i & 63);
-    });
+    // A bit per cell that holds a placed item inside the stage, set as the items are prepared.
+    std::vector<uint64_t> vItemHere((std::max(m_vCharaGrid.size(), m_vItemGrid.size()) + 63) / 64);
+    nItems = CellPass<cEdItem>(nullptr, nullptr, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape,
+                               [&vItemHere](const cEdItem& it, int32_t i) {
+                                 if (it.m_nGraphic != 0) vItemHere[static_cast<size_t>(i) >> 6] |= uint64_t(1) << (i & 63);
+                               });
     // The items in the cells before nEnd, counted on from the nCounted cells counted so far.
     auto countTo = [&vItemHere](size_t nEnd, int32_t& nItemsBefore, size_t& nCounted) {
       for (; nCounted < nEnd && (nCounted & 63); ++nCounted) nItemsBefore += (vItemHere[nCounted >> 6] >> (nCounted & 63)) & 1;
