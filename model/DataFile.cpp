@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <deque>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -575,7 +575,12 @@ void cDataWriter::StopEarlyFlush() { m_pEarly.reset(); }
 class cPieceWriter {
  public:
   typedef cDataWriter::cBlock cBlock;
-  explicit cPieceWriter(HANDLE h) : m_hFile(h), m_Thread([this] { Run(); }) {}
+  // The blocks that come back are never more than the ones in flight: room for them is taken now,
+  // so that the thread never has to ask for memory.
+  explicit cPieceWriter(HANDLE h) : m_hFile(h) {
+    m_Done.reserve(WRITER_PIECES_QUEUED + 4);
+    m_Thread = std::thread([this] { Run(); });
+  }
   ~cPieceWriter() { End(true); }
   // Queues a piece, after waiting while too many wait already.
   void Put(cBlock&& b) {
