@@ -49,6 +49,10 @@ void cEdBlock::Write(cDataWriter& out) {
 
 void cEdBlock::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
+  WriteAfterBase(out);
+}
+
+void cEdBlock::WriteAfterBase(cDataWriter& out) {
   out.WriteValue(m_nX);
   out.WriteValue(m_nY);
   SaveValueVector(out, m_bbInherit);

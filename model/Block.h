@@ -46,6 +46,8 @@ class cEdBlock : public cDataRecord {
   void Write(cDataWriter& out) override;
   // Write without the validation, for a record validated since its last change.
   void WriteValidated(cDataWriter& out);
+  // What WriteValidated writes after the base part: the position pair and what follows it.
+  void WriteAfterBase(cDataWriter& out);
 
   // Repairs the inheritance source against the palettes; an empty cell is passable and lockless.
   void Validate();

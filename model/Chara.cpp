@@ -127,6 +127,10 @@ void cEdChara::Write(cDataWriter& out) {
 
 void cEdChara::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
+  WriteAfterBase(out);
+}
+
+void cEdChara::WriteAfterBase(cDataWriter& out) {
   out.WriteValue(m_nX);
   out.WriteValue(m_nY);
   out.WriteValue(m_nItemLink);

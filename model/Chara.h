@@ -89,6 +89,8 @@ class cEdChara : public cDataRecord {
   void Write(cDataWriter& out) override;
   // Write without the validation, for a record validated since its last change.
   void WriteValidated(cDataWriter& out);
+  // What WriteValidated writes after the base part: the position pair and what follows it.
+  void WriteAfterBase(cDataWriter& out);
 
   // Repairs the inheritance source and the database references, keeps a player from being a block
   // or having clones, validates the flows and drops the empty ones.

@@ -1,8 +1,10 @@
 #include "model/DataFile.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -168,42 +170,83 @@ constexpr size_t WRITER_STREAM_BYTES = 1u << 20;
 
 // A streaming writer whose temporary file has grown to WRITER_EARLY_FLUSH_START has the disk take
 // its bytes in steps of WRITER_EARLY_FLUSH_BYTES while it goes on (see FlushEarly). Below that the
-// thread and the flushes that overlap the writes cost more than the final flush they shorten.
-constexpr size_t WRITER_EARLY_FLUSH_START = 32u << 20;
+// thread and the flushes that overlap the writes cost more than the final flush they shorten; above
+// it, with the pieces written on a worker, a file of some ten megabytes already waited for its final
+// flush about as long as it took to make.
+constexpr size_t WRITER_EARLY_FLUSH_START = 4u << 20;
 constexpr size_t WRITER_EARLY_FLUSH_BYTES = 8u << 20;
 
-// The block kept between streaming writers (see TakeSpareBlock).
+// A streaming writer whose temporary file has reached WRITER_PIECES_START bytes hands its full
+// pieces to a worker that writes them while the next one is filled, with at most
+// WRITER_PIECES_QUEUED of them waiting. A smaller file is written on the saving thread alone: the
+// thread's start would cost more than the writes it could overlap.
+constexpr size_t WRITER_PIECES_START = 2u << 20;
+constexpr size_t WRITER_PIECES_QUEUED = 3;
+
+// The blocks kept between streaming writers (see TakeSpareBlock): the one a writer filled last and
+// those its worker had written.
+constexpr size_t WRITER_SPARE_BLOCKS = WRITER_PIECES_QUEUED + 2;
+struct cSpareBlock {
+  std::unique_ptr<uint8_t[]> p;
+  size_t nCap;
+};
 std::mutex g_SpareMx;
-std::unique_ptr<uint8_t[]> g_pSpareBlock;
-size_t g_nSpareBytes = 0;
+std::vector<cSpareBlock> g_vSpare;
+
+// The largest spare block; false when none is kept.
+bool TakeSpare(std::unique_ptr<uint8_t[]>& p, size_t& nCap) {
+  std::lock_guard<std::mutex> lk(g_SpareMx);
+  if (g_vSpare.empty()) return false;
+  auto it = std::max_element(g_vSpare.begin(), g_vSpare.end(),
+                             [](const cSpareBlock& a, const cSpareBlock& b) { return a.nCap < b.nCap; });
+  p = std::move(it->p);
+  nCap = it->nCap;
+  g_vSpare.erase(it);
+  return true;
+}
+
+// Keeps a block of a streaming writer's size, in place of the smallest one kept when there are
+// enough already; else leaves it to its owner.
+void GiveSpare(std::unique_ptr<uint8_t[]>& p, size_t nCap) {
+  if (!p || nCap < WRITER_STREAM_BYTES) return;
+  std::lock_guard<std::mutex> lk(g_SpareMx);
+  if (g_vSpare.size() < WRITER_SPARE_BLOCKS) {
+    try {
+      g_vSpare.push_back(cSpareBlock{std::move(p), nCap});
+    } catch (const std::bad_alloc&) {
+    }
+    return;
+  }
+  auto it = std::min_element(g_vSpare.begin(), g_vSpare.end(),
+                             [](const cSpareBlock& a, const cSpareBlock& b) { return a.nCap < b.nCap; });
+  if (it->nCap >= nCap) return;
+  it->p = std::move(p);
+  it->nCap = nCap;
+}
 
 }  // namespace
 
 void cDataWriter::TakeSpareBlock() {
-  std::lock_guard<std::mutex> lk(g_SpareMx);
-  if (!g_pSpareBlock || !m_vBlocks.empty()) return;
+  if (!m_vBlocks.empty()) return;
   try {
     m_vBlocks.reserve(4);
   } catch (const std::bad_alloc&) {
     return;
   }
-  m_vBlocks.push_back(cBlock{std::move(g_pSpareBlock), 0, g_nSpareBytes});
+  cBlock b{nullptr, 0, 0};
+  if (!TakeSpare(b.p, b.nCap)) return;
+  m_vBlocks.push_back(std::move(b));
   m_pEnd = m_vBlocks.back().p.get();
-  m_nRoom = g_nSpareBytes;
+  m_nRoom = m_vBlocks.back().nCap;
+  ++m_nPiece;
 }
 
 void cDataWriter::GiveSpareBlock() {
   Settle();
-  cBlock* pBest = nullptr;
-  for (cBlock& b : m_vBlocks)
-    if (b.nCap >= WRITER_STREAM_BYTES && (!pBest || b.nCap > pBest->nCap)) pBest = &b;
-  if (!pBest) return;
-  std::lock_guard<std::mutex> lk(g_SpareMx);
-  if (g_pSpareBlock && g_nSpareBytes >= pBest->nCap) return;
-  g_pSpareBlock = std::move(pBest->p);
-  g_nSpareBytes = pBest->nCap;
-  pBest->nSize = 0;
-  pBest->nCap = 0;
+  for (cBlock& b : m_vBlocks) {
+    GiveSpare(b.p, b.nCap);
+    if (!b.p) b.nSize = b.nCap = 0;
+  }
 }
 
 void cDataWriter::Settle() const {
@@ -215,6 +258,7 @@ void cDataWriter::Settle() const {
 
 void cDataWriter::NewBlock(size_t nAtLeast) {
   Settle();
+  ++m_nPiece;
   size_t nTotal = Held();
   // A streaming writer collects its pieces in one block of its own size: when it is full, it goes
   // to the file and is used again, so that no block is made and freed for each piece.
@@ -249,10 +293,13 @@ void cDataWriter::Append(cDataWriter&& o) {
     m_pEnd = m_vBlocks.back().p.get() + m_vBlocks.back().nSize;
     m_nRoom = m_vBlocks.back().nCap - m_vBlocks.back().nSize;
   }
-  o.Reset();  if (Streaming() && Held() >= WRITER_STREAM_BYTES) Flush();
+  ++m_nPiece;
+  o.Reset();
+  if (Streaming() && Held() >= WRITER_STREAM_BYTES) Flush();
 }
 
 void cDataWriter::Reset() {
+  ++m_nPiece;
   m_vBlocks.clear();
   m_pEnd = nullptr;
   m_nRoom = 0;
@@ -264,24 +311,12 @@ void cDataWriter::Rewind() {
   for (size_t i = 1; i < m_vBlocks.size(); ++i)
     if (m_vBlocks[i].nCap > m_vBlocks[nKeep].nCap) nKeep = i;
   if (m_vBlocks.empty()) return;
+  ++m_nPiece;
   if (nKeep) std::swap(m_vBlocks[0], m_vBlocks[nKeep]);
   m_vBlocks.resize(1);
   m_vBlocks[0].nSize = 0;
   m_pEnd = m_vBlocks[0].p.get();
   m_nRoom = m_vBlocks[0].nCap;
-}
-
-const uint8_t* cDataWriter::Contiguous(size_t& nBytes) const {
-  Settle();
-  nBytes = 0;
-  if (m_vBlocks.size() != 1) return m_vBlocks.empty() ? reinterpret_cast<const uint8_t*>("") : nullptr;
-  nBytes = m_vBlocks[0].nSize;
-  return m_vBlocks[0].p.get();
-}
-
-void cDataWriter::CopyTo(cDataWriter& out) const {
-  Settle();
-  for (const cBlock& b : m_vBlocks) out.WriteRaw(b.p.get(), b.nSize);
 }
 
 size_t cDataWriter::Held() const {
@@ -430,6 +465,7 @@ int OpenForWrite(const char* pszPath, cDataWriter& out) {
   out.m_nFlushed = 0;
   out.m_nNextEarly = WRITER_EARLY_FLUSH_START;
   out.m_bWriteFailed = false;
+  out.m_bPiecesTried = false;
   out.m_strPath.clear();
   if (!pszPath || !*pszPath || !PathFits(pszPath)) return 0;
   out.m_strPath = pszPath;
@@ -443,6 +479,7 @@ int CloseFile(cDataWriter& out) { return WriteTempFile(out) && CommitTempFile(ou
 int WriteTempFile(cDataWriter& out) {
   if (out.Path().empty() || out.m_bTempWhole) return 0;
   out.Flush();
+  out.StopPieceWriter();
   out.StopEarlyFlush();
   HANDLE h = out.m_hTmp;
   out.m_hTmp = INVALID_HANDLE_VALUE;
@@ -532,6 +569,98 @@ void cDataWriter::FlushEarly() {
 
 void cDataWriter::StopEarlyFlush() { m_pEarly.reset(); }
 
+// Writes the pieces of a temporary file on a thread of its own, in the order they are handed over,
+// and keeps their blocks, emptied, for the writer to fill again. After a failed write the pieces
+// left are not written; a writer that gives up has the ones still waiting dropped.
+class cPieceWriter {
+ public:
+  typedef cDataWriter::cBlock cBlock;
+  // The blocks that come back are never more than the ones in flight: room for them is taken now,
+  // so that the thread never has to ask for memory.
+  explicit cPieceWriter(HANDLE h) : m_hFile(h) {
+    m_Done.reserve(WRITER_PIECES_QUEUED + 4);
+    m_Thread = std::thread([this] { Run(); });
+  }
+  ~cPieceWriter() { End(true); }
+  // Queues a piece, after waiting while too many wait already.
+  void Put(cBlock&& b) {
+    std::unique_lock<std::mutex> lk(m_Mx);
+    m_CvDone.wait(lk, [this] { return m_Todo.size() < WRITER_PIECES_QUEUED; });
+    m_Todo.push_back(std::move(b));
+    lk.unlock();
+    m_Cv.notify_one();
+  }
+  // A block whose piece is written; false when none is free yet.
+  bool TakeWritten(cBlock& b) {
+    std::lock_guard<std::mutex> lk(m_Mx);
+    if (m_Done.empty()) return false;
+    b = std::move(m_Done.back());
+    m_Done.pop_back();
+    return true;
+  }
+  bool Failed() {
+    std::lock_guard<std::mutex> lk(m_Mx);
+    return m_bFailed;
+  }
+  // Waits until every piece handed over is written and ends the thread; false when a write failed.
+  bool Finish() {
+    End(false);
+    return !m_bFailed;
+  }
+
+ private:
+  // Ends the thread once the pieces waiting are written, or dropped with bDrop.
+  void End(bool bDrop) {
+    {
+      std::lock_guard<std::mutex> lk(m_Mx);
+      m_bStop = true;
+      m_bDrop = m_bDrop || bDrop;
+    }
+    m_Cv.notify_one();
+    if (m_Thread.joinable()) m_Thread.join();
+  }
+  void Run() {
+    std::unique_lock<std::mutex> lk(m_Mx);
+    for (;;) {
+      m_Cv.wait(lk, [this] { return !m_Todo.empty() || m_bStop; });
+      if (m_Todo.empty()) return;
+      cBlock b = std::move(m_Todo.front());
+      m_Todo.pop_front();
+      const bool bWrite = !m_bFailed && !m_bDrop;
+      lk.unlock();
+      const bool bOk = !bWrite || g_pfnWrite(m_hFile, b.p.get(), static_cast<DWORD>(b.nSize));
+      lk.lock();
+      if (!bOk) m_bFailed = true;
+      b.nSize = 0;
+      m_Done.push_back(std::move(b));
+      m_CvDone.notify_one();
+    }
+  }
+  HANDLE m_hFile;
+  std::mutex m_Mx;
+  std::condition_variable m_Cv, m_CvDone;
+  std::deque<cBlock> m_Todo;
+  std::vector<cBlock> m_Done;
+  bool m_bFailed = false, m_bStop = false, m_bDrop = false;
+  std::thread m_Thread;
+};
+
+void cDataWriter::StartPieceWriter() {
+  m_bPiecesTried = true;
+  try {
+    m_pPieces.reset(new cPieceWriter(m_hTmp));
+  } catch (const std::system_error&) {
+  }
+}
+
+void cDataWriter::StopPieceWriter() {
+  if (!m_pPieces) return;
+  if (!m_pPieces->Finish()) m_bWriteFailed = true;
+  cBlock b{nullptr, 0, 0};
+  while (m_pPieces->TakeWritten(b)) GiveSpare(b.p, b.nCap);
+  m_pPieces.reset();
+}
+
 cDataWriter::cDataWriter() {}
 
 cDataWriter::~cDataWriter() {
@@ -540,6 +669,7 @@ cDataWriter::~cDataWriter() {
 }
 
 void cDataWriter::DropTemp() {
+  m_pPieces.reset();
   StopEarlyFlush();
   // Open while it is written, closed once whole: either way it goes.
   if (m_hTmp != INVALID_HANDLE_VALUE) CloseHandle(m_hTmp);
@@ -559,12 +689,36 @@ void cDataWriter::Flush() {
     else
       m_strTmp = szTmp;
   }
-  for (const cBlock& b : m_vBlocks) {
-    if (!m_bWriteFailed && b.nSize && !g_pfnWrite(m_hTmp, b.p.get(), static_cast<DWORD>(b.nSize)))
-      m_bWriteFailed = true;
-    m_nFlushed += b.nSize;
+  if (m_pPieces) {
+    if (m_pPieces->Failed()) m_bWriteFailed = true;
+    // The pieces go to the worker; writing goes on in a block it has written, one kept from an
+    // earlier save or a new one.
+    for (cBlock& b : m_vBlocks) {
+      m_nFlushed += b.nSize;
+      if (b.nSize && !m_bWriteFailed) m_pPieces->Put(std::move(b));
+    }
+    ++m_nPiece;
+    cBlock next{nullptr, 0, 0};
+    for (cBlock& b : m_vBlocks)
+      if (b.p && b.nCap > next.nCap) next = std::move(b);
+    m_vBlocks.clear();
+    m_pEnd = nullptr;
+    m_nRoom = 0;
+    if (!next.p && !m_pPieces->TakeWritten(next) && !TakeSpare(next.p, next.nCap))
+      next = cBlock{std::unique_ptr<uint8_t[]>(new uint8_t[WRITER_STREAM_BYTES]), 0, WRITER_STREAM_BYTES};
+    next.nSize = 0;
+    m_vBlocks.push_back(std::move(next));
+    m_pEnd = m_vBlocks.back().p.get();
+    m_nRoom = m_vBlocks.back().nCap;
+  } else {
+    for (const cBlock& b : m_vBlocks) {
+      if (!m_bWriteFailed && b.nSize && !g_pfnWrite(m_hTmp, b.p.get(), static_cast<DWORD>(b.nSize)))
+        m_bWriteFailed = true;
+      m_nFlushed += b.nSize;
+    }
+    Rewind();
+    if (!m_bPiecesTried && !m_bWriteFailed && m_nFlushed >= WRITER_PIECES_START) StartPieceWriter();
   }
-  Rewind();
   FlushEarly();
 }
 

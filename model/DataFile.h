@@ -120,7 +120,26 @@ class cDataReader {
 // is collected it goes to a temporary file beside the target and the buffer is used
 // again; CloseFile writes the rest and only then replaces the target. A writer that was not opened
 // (one part of a file, built apart and appended) keeps its whole image.
+// Copies nBytes. The C library's copy takes long to start on the few bytes that a record's parts
+// mostly are, so runs up to a few hundred bytes are copied here, eight at a time.
+inline void CopyBytes(void* pDst, const void* pSrc, size_t nBytes) {
+  if (nBytes > 256) {
+    memcpy(pDst, pSrc, nBytes);
+    return;
+  }
+  uint8_t* d = static_cast<uint8_t*>(pDst);
+  const uint8_t* s = static_cast<const uint8_t*>(pSrc);
+  if (nBytes >= 8) {
+    // The last eight bytes go first, so that the loop may stop short of them.
+    memcpy(d + nBytes - 8, s + nBytes - 8, 8);
+    for (size_t i = 0; i + 8 <= nBytes; i += 8) memcpy(d + i, s + i, 8);
+    return;
+  }
+  for (size_t i = 0; i < nBytes; ++i) d[i] = s[i];
+}
+
 class cEarlyFlush;
+class cPieceWriter;
 
 class cDataWriter {
  public:
@@ -139,9 +158,16 @@ class cDataWriter {
     return p;
   }
   void WriteRaw(const void* p, size_t nBytes) {
-    if (nBytes) memcpy(Claim(nBytes), p, nBytes);
+    if (nBytes) CopyBytes(Claim(nBytes), p, nBytes);
   }
   void WriteInt(int32_t n) { memcpy(Claim(4), &n, 4); }
+  // Where the next byte goes and the room left there before a Claim moves on to a new piece.
+  uint8_t* End() const { return m_pEnd; }
+  size_t Room() const { return m_nRoom; }
+  // Changes whenever the writer moves on to a new piece (which may send the bytes before it to the
+  // file and take their memory again): bytes written while it stays the same lie in one piece,
+  // where they were written.
+  uint32_t Piece() const { return m_nPiece; }
   template <class T>
   void WriteValue(const T& v) {
     memcpy(Claim(sizeof v), &v, sizeof v);
@@ -159,10 +185,6 @@ class cDataWriter {
   // Empties a writer that was never opened and keeps its largest block for what comes next: a
   // writer used again and again for small pieces takes no fresh memory.
   void Rewind();
-  // The image when it lies in one block (nBytes set), else null.
-  const uint8_t* Contiguous(size_t& nBytes) const;
-  // Writes this writer's image at the end of out's, copying it; this one keeps it.
-  void CopyTo(cDataWriter& out) const;
 
   // Bytes written so far, those already in the temporary file included.
   size_t Size() const;
@@ -174,6 +196,7 @@ class cDataWriter {
   friend int OpenForWrite(const char*, cDataWriter&);
   friend int WriteTempFile(cDataWriter&);
   friend int CommitTempFile(cDataWriter&);
+  friend class cPieceWriter;
   struct cBlock {
     std::unique_ptr<uint8_t[]> p;
     size_t nSize;  // bytes in use
@@ -181,7 +204,7 @@ class cDataWriter {
   };
   void NewBlock(size_t nAtLeast);
   void Reset();
-  // A streaming writer starts with the block the last one wrote its pieces from, and leaves its
+  // A streaming writer starts with a block that the last one wrote its pieces from, and leaves its
   // own for the next: a save writes into memory touched before, not into fresh pages.
   void TakeSpareBlock();
   void GiveSpareBlock();
@@ -189,9 +212,18 @@ class cDataWriter {
   size_t Held() const;
   bool Streaming() const { return !m_strPath.empty(); }
   // Writes the held bytes to the temporary file (made at the first call) and keeps the largest
-  // block, emptied, for what comes next. After a failed write nothing more is written and
+  // block, emptied, for what comes next; with a piece writer running, hands the blocks to it and
+  // goes on in one that it has written. After a failed write nothing more is written and
   // CloseFile fails.
   void Flush();
+  // Once a file has WRITER_PIECES_START bytes in the temporary file, a worker writes its full
+  // pieces while the next one is filled. StopPieceWriter waits until it has written what it was
+  // given; a write of it that failed fails the save.
+  void StartPieceWriter();
+  void StopPieceWriter();
+  std::unique_ptr<cPieceWriter> m_pPieces;
+  bool m_bPiecesTried = false;  // started, or no thread could be had
+  uint32_t m_nPiece = 0;
   // Closes and removes the temporary file, if any, also one that is whole but not yet in place.
   void DropTemp();
   // Once a large file has this many more bytes in the temporary file, a worker starts putting

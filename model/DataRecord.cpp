@@ -276,23 +276,14 @@ void cDataRecord::WriteStrings(cDataWriter& out, const cFieldLayout& layout) {
   for (const cStringDesc& d : layout.m_vString) out.WriteString(StringAt(this, d));
 }
 
-void cDataRecord::Write(cDataWriter& out) {
-  const cFieldLayout& layout = Layout(g_nDataVersion);
+void cDataRecord::Write(cDataWriter& out) { WriteBase(out, Layout(g_nDataVersion)); }
+
+void cDataRecord::WriteBase(cDataWriter& out, const cFieldLayout& layout) {
   uint8_t* p = out.Claim(4 + layout.m_nFieldBytes);
   const int32_t n = static_cast<int32_t>(layout.m_vField.size());
   memcpy(p, &n, 4);
   FieldsToImage(p + 4, this, layout);
   WriteStrings(out, layout);
-}
-
-size_t cDataRecord::WrittenBaseBytes() const {
-  const cFieldLayout& layout = Layout(g_nDataVersion);
-  size_t n = 8 + layout.m_nFieldBytes;
-  for (const cStringDesc& d : layout.m_vString) {
-    const size_t nLen = StringAt(this, d).size();
-    n += 4 + (nLen ? nLen + 1 : 0);
-  }
-  return n;
 }
 
 // ---------------------------------------------------------------------------------------------

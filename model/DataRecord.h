@@ -150,6 +150,8 @@ class cDataRecord {
   virtual int Read(cDataReader& in);
   // Writes the field and string sections with the registration of g_nDataVersion.
   virtual void Write(cDataWriter& out);
+  // The same with that registration at hand: a writer of many records of one class looks it up once.
+  void WriteBase(cDataWriter& out, const cFieldLayout& layout);
   // The base default: every registered field 0, every registered string empty.
   virtual void SetDefault() { Clear(); }
 
@@ -170,10 +172,6 @@ class cDataRecord {
   int Save(const char* pszPath);
   // Loads the newest of "<path with the extension>_999" down to "_000"; 0 when none exists.
   int LoadLatest(const char* pszPath, const char* pszExt);
-
-  // Bytes of the base part (the field and string sections) that Write writes, once it has written
-  // them: the strings are cut to what they write then.
-  size_t WrittenBaseBytes() const;
 
   // The shared registration of this record's class at a data version.
   const cFieldLayout& Layout(int32_t nVersion) const;

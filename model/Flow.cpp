@@ -8,11 +8,16 @@ namespace {
 // Reading and writing share the count (neither runs inside the other on one thread).
 thread_local int t_nFlowDepth = 0;
 
+// Looks the count up once: a thread-local value is slow to find here, and a stage writes a flow
+// for every third character.
 class cFlowDepth {
  public:
-  cFlowDepth() { ++t_nFlowDepth; }
-  ~cFlowDepth() { --t_nFlowDepth; }
-  bool TooDeep() const { return t_nFlowDepth > MAX_FLOW_DEPTH; }
+  cFlowDepth() : m_nDepth(++t_nFlowDepth) {}
+  ~cFlowDepth() { --m_nDepth; }
+  bool TooDeep() const { return m_nDepth > MAX_FLOW_DEPTH; }
+
+ private:
+  int& m_nDepth;
 };
 
 }  // namespace

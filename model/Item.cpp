@@ -53,6 +53,10 @@ void cEdItem::Write(cDataWriter& out) {
 
 void cEdItem::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
+  WriteAfterBase(out);
+}
+
+void cEdItem::WriteAfterBase(cDataWriter& out) {
   out.WriteValue(m_nX);
   out.WriteValue(m_nY);
   SaveValueVector(out, m_bbInherit);

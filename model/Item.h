@@ -47,6 +47,8 @@ class cEdItem : public cDataRecord {
   void Write(cDataWriter& out) override;
   // Write without the validation, for a record validated since its last change.
   void WriteValidated(cDataWriter& out);
+  // What WriteValidated writes after the base part: the position pair and what follows it.
+  void WriteAfterBase(cDataWriter& out);
 
   // Repairs the inheritance source, the enlargement, the sound and every command.
   void Validate();

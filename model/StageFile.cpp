@@ -344,38 +344,49 @@ bool BytesFollowEquality(const cEdBlock&) { return true; }
 bool BytesFollowEquality(const cEdChara& c) { return !HoldsMove(c.m_vFlow); }
 bool BytesFollowEquality(const cEdItem& c) { return !HoldsMove(c.m_vCommand); }
 
-// Turns the cells of a layer into bytes, each validated since its last change. A stage is mostly
-// areas of one record: a cell whose record equals the one written before it in every stored field,
-// string and container takes that record's bytes with its own position (and item link) put in, so
-// such an area is encoded once. The bytes of the last record encoded stay in a writer of their own
-// that is used again for the next one.
+// Turns the cells of a layer into bytes, each validated since its last change, straight into the
+// file's writer. A stage is mostly areas of one record: a cell whose record equals the one written
+// before it in every stored field, string and container takes that record's bytes with its own
+// position (and item link) put in, so such an area is encoded once. The bytes are taken from where
+// the last record went in the writer's piece, as long as they are still there whole; else the cell
+// is encoded again.
 template <class T>
 class cCellEncoder {
  public:
   void Write(cDataWriter& out, T& c, int32_t nIndex) {
     out.WriteInt(nIndex);
-    size_t nBytes = 0;
-    const uint8_t* pLast = m_pLast ? m_Last.Contiguous(nBytes) : nullptr;
-    if (pLast && m_bLastPlain && m_pLast->SameFields(c)) {
-      uint8_t* p = out.Claim(nBytes);
-      memcpy(p, pLast, nBytes);
+    // Cells of different graphics are different records: most neighbours are told apart here,
+    // without comparing every field.
+    if (m_pLast && m_pLast->m_nGraphic == c.m_nGraphic && out.Piece() == m_nPiece && out.Room() >= m_nBytes &&
+        m_pLast->SameFields(c)) {
+      uint8_t* p = out.Claim(m_nBytes);
+      CopyBytes(p, m_pBytes, m_nBytes);
       PutCellTail(p + m_nTail, c);
+      m_pBytes = p;
       m_pLast = &c;
       return;
     }
-    m_Last.Rewind();
-    c.WriteValidated(m_Last);
-    m_nTail = c.WrittenBaseBytes();
-    m_Last.CopyTo(out);
-    m_pLast = &c;
-    m_bLastPlain = BytesFollowEquality(c);
+    const uint32_t nPiece = out.Piece();
+    uint8_t* pStart = out.End();
+    c.WriteBase(out, m_Layout);
+    const size_t nTail = static_cast<size_t>(out.End() - pStart);
+    c.WriteAfterBase(out);
+    // A record that reached into a new piece is not kept: its bytes do not lie in one place.
+    m_pLast = out.Piece() == nPiece && BytesFollowEquality(c) ? &c : nullptr;
+    m_pBytes = pStart;
+    m_nBytes = static_cast<size_t>(out.End() - pStart);
+    m_nTail = nTail;
+    m_nPiece = nPiece;
   }
 
  private:
-  cDataWriter m_Last;
-  const T* m_pLast = nullptr;  // the cell written last; records stay where they are during a save
-  size_t m_nTail = 0;          // where the position pair lies in its bytes
-  bool m_bLastPlain = false;   // equal records have equal bytes
+  const cFieldLayout& m_Layout = cStageGrid<T>::EmptyRecord().Layout(g_nDataVersion);
+  const T* m_pLast = nullptr;  // the cell written last, when its bytes can be taken again; records
+                               // stay where they are during a save
+  const uint8_t* m_pBytes = nullptr;  // its bytes in the writer
+  size_t m_nBytes = 0;
+  size_t m_nTail = 0;     // where the position pair lies in its bytes
+  uint32_t m_nPiece = 0;  // the writer's piece that holds them
 };
 
 // One pass over the cells [iBegin, iEnd) of a layer that hold records, in index order, which is
@@ -454,12 +465,12 @@ void cEdStage::WriteCells(cDataWriter& out) {
     // The items take their inheritance before the characters are linked: a carrying character's
     // link is the position of its item among the item pairs, which count the cells inside the
     // width and height that hold an item.
-    nItems = CellPass<cEdItem>(nullptr, nullptr, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape, NoStep);
-    // A bit per cell that holds a placed item inside the stage.
-    std::vector<uint64_t> vItemHere((m_vCharaGrid.size() + 63) / 64);
-    m_vItemGrid.ForRange(0, m_vCharaGrid.size(), [&](int32_t i, const cEdItem& it) {
-      if (shape.Inside(static_cast<size_t>(i)) && it.m_nGraphic != 0) vItemHere[static_cast<size_t>(i) >> 6] |= uint64_t(1) << (i & 63);
-    });
+    // A bit per cell that holds a placed item inside the stage, set as the items are prepared.
+    std::vector<uint64_t> vItemHere((std::max(m_vCharaGrid.size(), m_vItemGrid.size()) + 63) / 64);
+    nItems = CellPass<cEdItem>(nullptr, nullptr, m_vItemGrid, 0, m_vItemGrid.size(), PREPARE, shape,
+                               [&vItemHere](const cEdItem& it, int32_t i) {
+                                 if (it.m_nGraphic != 0) vItemHere[static_cast<size_t>(i) >> 6] |= uint64_t(1) << (i & 63);
+                               });
     // The items in the cells before nEnd, counted on from the nCounted cells counted so far.
     auto countTo = [&vItemHere](size_t nEnd, int32_t& nItemsBefore, size_t& nCounted) {
       for (; nCounted < nEnd && (nCounted & 63); ++nCounted) nItemsBefore += (vItemHere[nCounted >> 6] >> (nCounted & 63)) & 1;

@@ -7,6 +7,7 @@
 #include "model/Palette.h"
 #include "model/PaletteRecordImages.h"
 #include "model/PrjOption.h"
+#include "model/RecordTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -60,6 +61,45 @@ TEST_F(CommonPaletteFile, RoundTripsByteExact) {
   std::string c = m_Dir.File("c.cplt4");
   ASSERT_EQ(1, CommonPalette.Save(c.c_str()));
   EXPECT_EQ(HexOf(ReadFileBytes(m_strPath)), HexOf(ReadFileBytes(c)));
+}
+
+// A palette of megabytes has its later entries validated on a second thread while the first writes
+// them: each is still written validated, as when the palette is validated whole and then written.
+TEST_F(CommonPaletteFile, ALargePaletteIsWrittenAsValidatedWholeAndWrittenAfter) {
+  cEdPalette pal;
+  for (int i = 0; i < 800; ++i) {
+    cEdChara c;
+    c.m_nGraphic = static_cast<int16_t>(1 + i % 50);
+    c.m_nAnimeSet = 30000;  // beyond the database: validated to 0
+    cEdFlow f;
+    f.m_nTrigger = 1;
+    for (int k = 0; k < 60; ++k) {
+      cEdCommand cmd;
+      cmd.m_nKind = static_cast<int8_t>(1 + k % 2);
+      cmd.m_nSound = 30000;
+      cmd.m_vParam.assign(7, k);  // more than a kind takes
+      f.m_vCommand.push_back(cmd);
+    }
+    c.m_vFlow.assign(2, f);
+    pal.m_vChara.push_back(c);
+  }
+  cEdPalette plain(pal);
+  plain.Validate();
+  const std::vector<uint8_t> vPlain = WriteImage([&](cDataWriter& out) {
+    plain.cDataRecord::Write(out);
+    auto entries = [&out](auto& v) {
+      out.WriteInt(static_cast<int32_t>(v.size()));
+      for (auto& e : v) e.WriteValidated(out);
+    };
+    entries(plain.m_vBlock);
+    entries(plain.m_vChara);
+    entries(plain.m_vItem);
+  });
+  ASSERT_GT(vPlain.size(), 4u << 20);
+  ASSERT_EQ(1, pal.Save(m_strPath.c_str()));
+  const std::vector<uint8_t> vSaved = ReadFileBytes(m_strPath);
+  ASSERT_EQ(vPlain.size(), vSaved.size());
+  EXPECT_TRUE(vPlain == vSaved);
 }
 
 TEST_F(CommonPaletteFile, ReadingResetsEntry0ClearsFlagsAndGrowsShortVectors) {
