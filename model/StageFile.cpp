@@ -310,10 +310,6 @@ constexpr size_t THREAD_CELLS = size_t(1) << 17;
 
 struct cLayerShape {
   int32_t nWidth, nHeight, nShift;
-  bool Inside(size_t i) const {
-    return static_cast<int32_t>(i & ((static_cast<size_t>(1) << nShift) - 1)) < nWidth &&
-           static_cast<int32_t>(i >> nShift) < nHeight;
-  }
 };
 
 // The position pair of a written cell, and a character's item link after it, at p.
