@@ -13,7 +13,6 @@ class cCharaAbilityPage : public cRecordPage<cCharaKind, cCharaAbilityPage> {
 
  protected:
   void BindFields(cEdChara& w, cCtrlSet& c) override;
-  void AfterStep() override { RefreshChecks(); }
 
  private:
   void OnGroupFlag();

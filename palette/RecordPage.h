@@ -336,13 +336,19 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
   // The page's records made for the edit target; the page's constructor calls it last.
   virtual void Start() { SetupCtrls(K::Target()); }
 
-  // PSN_SETACTIVE: the controls show the working copy again, which another page may have changed.
+  // PSN_SETACTIVE: the controls show the working copy again, which another page may have changed
+  // or stepped to another entry.
   virtual void OnSetActive() {
     this->UpdateCtrls(0);
+    ReapplyLocks();
+    this->ShowEntryNumber();
+  }
+  // The locks of the record shown, whatever the page showed before: each group by its box, the
+  // computer-only sets by the operator, the boxes by the source, then the page's own rules.
+  virtual void ReapplyLocks() {
     this->EnableAllGroups();
     this->EnableComputerSets();
     RefreshChecks();
-    this->ShowEntryNumber();
   }
   // After a click on an inheritance box, once its group is refreshed.
   virtual void AfterInheritClick() {
@@ -350,8 +356,6 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
     RefreshChecks();
   }
   void RefreshEnabling() override { RefreshChecks(); }
-  // After a step to another entry, once the page's rules ran.
-  virtual void AfterStep() {}
   // What the first page adds: the commit, the remembered page, the closing.
   virtual void Commit() {}
   virtual void RememberPage(int32_t) {}
@@ -395,7 +399,7 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
 
  private:
   // Stores the page, moves to the previous or next entry of the palette copy and shows it with
-  // the page's rules applied again.
+  // its own locks: the entry left may have inherited other groups, or from nowhere.
   void OnStep(int32_t nStep) {
     if (m_lpPalette) {
       cControl* lpNo = this->FindItem(IDC_DP_NO);
@@ -403,9 +407,7 @@ class cRecordPage : public cDialogClass<TPage, cRecordPageBase> {
                      [this](R& rec) { SetupCtrls(&rec); }, lpNo);
     }
     if (this->m_lpCond) this->m_lpCond->m_Ctrl.SelectOnly(0, 1);
-    this->RunChangeHandlers();
-    this->EnableComputerSets();
-    AfterStep();
+    ReapplyLocks();
   }
   // The previews cleared to black, the record drawn at (0, 0) and shown.
   void DrawRecordPreview(const R& rec) {
@@ -486,6 +488,10 @@ class cFirstRecordPage : public cRecordPage<K, TPage> {
     c.Combo(IDC_DP_INHERIT_NO, &w.m_nInheritNo, &m_vInheritNames, 1);
     c.Combo(IDC_DP_INHERIT_PAL, &w.m_nInheritPal, this->InheritPalNames());
     c.Combo(IDC_DP_JUDGE, &w.m_nCondJudge, CondJudgeNames);
+    // The list's buttons are locked with the list.
+    c.Button(IDC_COND_INSERT);
+    c.Button(IDC_COND_EDIT);
+    c.Button(IDC_COND_DELETE);
     if (w.m_nInheritPal == SRC_COMMON) MakeNumberedNameList(m_vInheritNames, K::CommonPal());
     if (w.m_nInheritPal == SRC_STAGE) MakeNumberedNameList(m_vInheritNames, K::StagePal());
   }
@@ -503,9 +509,14 @@ class cFirstRecordPage : public cRecordPage<K, TPage> {
   void OnSetActive() override {
     this->UpdateCtrls(0);
     m_Cond.m_Ctrl.Redraw();
+    ReapplyLocks();
+    this->ShowEntryNumber();
+  }
+  // The source's handler (among the change handlers) frees or locks the entry list and the boxes.
+  void ReapplyLocks() override {
+    this->EnableAllGroups();
     this->EnableComputerSets();
     this->RunChangeHandlers();
-    this->ShowEntryNumber();
   }
   void AfterInheritClick() override { this->RunChangeHandlers(); }
   void Commit() override { CommitRecord<K>(this->m_Work, m_vPalette); }

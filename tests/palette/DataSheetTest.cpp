@@ -15,6 +15,7 @@
 #include "flow/CondListCtrl.h"
 #include "flow/CmdDlg.h"
 #include "flow/CmdPaletteDlg.h"
+#include "flow/CondKindDlg.h"
 #include "flow/FlowPage.h"
 #include "flow/FlowTextContext.h"
 #include "flow/ItemAcquirePage.h"
@@ -73,6 +74,32 @@ std::string TabText(HWND hSheet, int nPage) {
   ti.cchTextMax = sizeof sz;
   SendMessageA(hTab, TCM_GETITEMA, static_cast<WPARAM>(nPage), reinterpret_cast<LPARAM>(&ti));
   return sz;
+}
+
+// The appearance-condition list and its buttons 挿入, 編集 and 削除.
+const int COND_CTRLS[] = {IDC_COND_LIST, IDC_COND_INSERT, IDC_COND_EDIT, IDC_COND_DELETE};
+
+// A click of the author's on 挿入 of the page, through the system's mouse, with the sheet moved
+// into the screen: how many condition dialogs it opened (each is cancelled at once).
+int ClickInsert(HWND hSheet, cDialog* p) {
+  SetWindowPos(hSheet, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+  EXPECT_TRUE(Activate(hSheet));
+  RECT rc;
+  GetWindowRect(GetDlgItem(p->m_hWnd, IDC_COND_INSERT), &rc);
+  SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+  const int nBefore = cAnswerWhenUp<cCondKindDlg>::s_nAnswered;
+  cAnswerWhenUp<cCondKindDlg> cancel([](cCondKindDlg* d) { PostMessageA(d->m_hWnd, WM_COMMAND, IDCANCEL, 0); });
+  for (DWORD dwFlags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = dwFlags;
+    SendInput(1, &in, sizeof in);
+    // The system has the button as sent: its messages are queued.
+    const bool bDown = dwFlags == MOUSEEVENTF_LEFTDOWN;
+    EXPECT_TRUE(PumpUntil([&] { return ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0) == bDown; }));
+  }
+  DrainMessages();
+  return cAnswerWhenUp<cCondKindDlg>::s_nAnswered - nBefore;
 }
 
 class DataSheetTest : public ::testing::Test {
@@ -236,25 +263,35 @@ TEST_F(DataSheetTest, NoInheritanceClearsEveryFlagOfTheCharacter) {
 }
 
 TEST_F(DataSheetTest, PlayerCharacterDisablesConditionsAndClones) {
-  const int ID_COND_LIST = 1044, ID_CLONES = 1259, ID_CONTROL = 1256;
+  const int ID_CLONES = 1259, ID_CONTROL = 1256;
+  ASSERT_GE(CommonPalette.m_vChara.size(), 2u);
+  ASSERT_EQ("主人公", CommonPalette.m_vChara[1].m_strName);
+  ASSERT_EQ(0, CommonPalette.m_vChara[1].m_nControl);
   struct cCase {
-    int8_t nControl;
+    int32_t nContext;
+    int8_t nControl;  // -1: as the palette has it
     bool bEnabled;
-  } aCases[] = {{0, false}, {1, true}};
+  } aCases[] = {{EDIT_STAGE_PALETTE, 0, false}, {EDIT_STAGE_PALETTE, 1, true}, {EDIT_COMMON_PALETTE, -1, false}};
   for (const cCase& c : aCases) {
-    SCOPED_TRACE(c.nControl);
+    SCOPED_TRACE(c.nContext * 10 + c.nControl);
     StageEditState.m_nBrushEntry = 1;
-    Stage.m_vPalChara[1].m_nControl = c.nControl;
-    Stage.m_vPalChara[1].m_nInheritPal = 0;
-    StageEditState.m_lpCharaTarget = &Stage.m_vPalChara[1];
-    Open(LAYER_CHARA, EDIT_STAGE_PALETTE);
+    cEdChara& rec = c.nContext == EDIT_COMMON_PALETTE ? CommonPalette.m_vChara[1] : Stage.m_vPalChara[1];
+    if (c.nControl >= 0) rec.m_nControl = c.nControl;
+    rec.m_nInheritPal = 0;
+    const size_t nConds = rec.m_vCond.size();
+    StageEditState.m_lpCharaTarget = &rec;
+    EditConfig.m_nCharaSheetPage = 0;
+    Open(LAYER_CHARA, c.nContext);
     cCharaBasicPage* p = static_cast<cCharaDataSheet*>(m_lpSlot)->m_lpBasic;
-    EXPECT_EQ(c.bEnabled, Enabled(p, ID_COND_LIST));
+    for (int nId : COND_CTRLS) EXPECT_EQ(c.bEnabled, Enabled(p, nId)) << nId;
     EXPECT_EQ(c.bEnabled, Enabled(p, ID_CLONES));
+    // The author's click on 挿入 asks for a condition only where the list is free.
+    EXPECT_EQ(c.bEnabled ? 1 : 0, ClickInsert(m_hSheet, p));
+    EXPECT_EQ(nConds, p->m_Work.m_vCond.size());
     // The operator is edited for palette entries, and switching it frees the sets.
     EXPECT_TRUE(Enabled(p, ID_CONTROL));
-    Choose(p, ID_CONTROL, c.nControl ? 0 : 1);
-    EXPECT_EQ(!c.bEnabled, Enabled(p, ID_COND_LIST));
+    Choose(p, ID_CONTROL, c.bEnabled ? 0 : 1);
+    for (int nId : COND_CTRLS) EXPECT_EQ(!c.bEnabled, Enabled(p, nId)) << nId;
     ASSERT_TRUE(Press(PSBTN_CANCEL));
   }
   // A placed character's operator is not edited here.
@@ -264,6 +301,112 @@ TEST_F(DataSheetTest, PlayerCharacterDisablesConditionsAndClones) {
   EXPECT_FALSE(Enabled(p, ID_CONTROL));
   EXPECT_FALSE(Enabled(p, 1025));
   ASSERT_TRUE(Press(PSBTN_CANCEL));
+}
+
+// Inherited appearance conditions are the source entry's: the list and its buttons are locked
+// while the box is ticked, on the block, character and item pages alike.
+TEST_F(DataSheetTest, InheritedConditionsLockTheListAndItsButtons) {
+  struct cCase {
+    int nLayer;
+    int nBox;  // the "継承→" box of the conditions group
+    int nFlag;
+  } aCases[] = {{LAYER_BLOCK, 1025, 1}, {LAYER_CHARA, 1028, 4}, {LAYER_ITEM, 1025, 1}};
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.nLayer);
+    auto Inherit = [&](auto& rec, int nGroups) {
+      rec.m_nGraphic = 1;
+      rec.m_nInheritPal = SRC_COMMON;
+      rec.m_nInheritNo = 1;
+      rec.m_bbInherit.assign(nGroups, 0);
+      rec.m_bbInherit[c.nFlag] = 1;
+    };
+    cEdBlock& b = Stage.m_vBlockGrid[CellIndex()];
+    b = cEdBlock();
+    Inherit(b, cEdBlock::INHERIT_GROUPS);
+    cEdChara& ch = PlaceChara("継承した条件");
+    Inherit(ch, cEdChara::INHERIT_GROUPS);
+    cEdItem& it = Stage.m_vItemGrid[CellIndex()];
+    it = cEdItem();
+    Inherit(it, cEdItem::INHERIT_GROUPS);
+    StageEditState.m_lpBlockTarget = &b;
+    StageEditState.m_lpCharaTarget = &ch;
+    StageEditState.m_lpItemTarget = &it;
+    EditConfig.m_nCharaSheetPage = 0;
+    EditConfig.m_nItemSheetPage = 0;
+    Open(c.nLayer, EDIT_CELL);
+    cDialog* p = m_lpSlot->m_vPages[0];
+    for (int nId : COND_CTRLS) EXPECT_FALSE(Enabled(p, nId)) << nId;
+    EXPECT_EQ(0, ClickInsert(m_hSheet, p));
+    // Taken back from the source, they are the record's own again.
+    SendMessageA(GetDlgItem(p->m_hWnd, c.nBox), BM_CLICK, 0, 0);
+    for (int nId : COND_CTRLS) EXPECT_TRUE(Enabled(p, nId)) << nId;
+    EXPECT_EQ(1, ClickInsert(m_hSheet, p));
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
+  }
+}
+
+// "←" and "→" show the other entry with its own locks: those of the groups it inherits, its boxes
+// and its source, whatever the entry left had; so does a page shown after another page stepped.
+TEST_F(DataSheetTest, StepShowsTheLocksOfTheEntryItGoesTo) {
+  struct cCase {
+    int nLayer;
+    int nStepPage;   // the page whose arrows are clicked
+    int nCheckPage;  // the page looked at after the step
+    int nBox;        // a "継承→" box of that page, ticked in entry 2 only
+    int nFlag;
+    int nLocked;  // a control of its group
+  } aCases[] = {
+      {LAYER_BLOCK, 0, 0, 1024, 0, ID_NAME},
+      {LAYER_CHARA, cCharaDataSheet::PAGE_BASIC, cCharaDataSheet::PAGE_BASIC, 1024, 0, ID_NAME},
+      {LAYER_CHARA, cCharaDataSheet::PAGE_VIEW, cCharaDataSheet::PAGE_VIEW, 1026, 11, 1256},
+      {LAYER_CHARA, cCharaDataSheet::PAGE_ABILITY, cCharaDataSheet::PAGE_ABILITY, 1024, 23, 1061},
+      {LAYER_CHARA, cCharaDataSheet::PAGE_VIEW, cCharaDataSheet::PAGE_BASIC, 1024, 0, ID_NAME},
+      {LAYER_ITEM, 0, 0, 1024, 0, ID_NAME},
+  };
+  for (const cCase& c : aCases) {
+    SCOPED_TRACE(c.nLayer * 100 + c.nStepPage * 10 + c.nCheckPage);
+    // Entry 1 inherits nothing; entry 2 takes one group from common entry 1.
+    auto Entries = [&](auto& v, int nLayer, int nGroups) {
+      if (v.size() < 3) v.resize(3);
+      for (int i : {1, 2}) {
+        v[i].m_nGraphic = 1;
+        v[i].m_nInheritPal = i == 1 ? SRC_NONE : SRC_COMMON;
+        v[i].m_nInheritNo = 1;
+        v[i].m_bbInherit.assign(nGroups, 0);
+      }
+      if (nLayer == c.nLayer) v[2].m_bbInherit[c.nFlag] = 1;
+    };
+    Entries(Stage.m_vPalBlock, LAYER_BLOCK, cEdBlock::INHERIT_GROUPS);
+    Entries(Stage.m_vPalChara, LAYER_CHARA, cEdChara::INHERIT_GROUPS);
+    Entries(Stage.m_vPalItem, LAYER_ITEM, cEdItem::INHERIT_GROUPS);
+    for (int i : {1, 2}) Stage.m_vPalChara[i].m_nControl = 1;
+    StageEditState.m_nBrushEntry = 1;
+    StageEditState.m_lpBlockTarget = &Stage.m_vPalBlock[1];
+    StageEditState.m_lpCharaTarget = &Stage.m_vPalChara[1];
+    StageEditState.m_lpItemTarget = &Stage.m_vPalItem[1];
+    EditConfig.m_nCharaSheetPage = 0;
+    EditConfig.m_nItemSheetPage = 0;
+    Open(c.nLayer, EDIT_STAGE_PALETTE);
+    auto Locks = [&](bool bInherits) {
+      SCOPED_TRACE(bInherits ? "entry 2" : "entry 1");
+      cDialog* p = m_lpSlot->m_vPages[c.nCheckPage];
+      EXPECT_EQ(bInherits, IsDlgButtonChecked(p->m_hWnd, c.nBox) == BST_CHECKED);
+      EXPECT_EQ(!bInherits, Enabled(p, c.nLocked));
+      EXPECT_EQ(bInherits, Enabled(p, c.nBox));
+      if (c.nCheckPage == 0) {
+        EXPECT_EQ(bInherits, Enabled(p, IDC_DP_INHERIT_NO));
+      }
+    };
+    m_lpSlot->SetCurPage(c.nStepPage);
+    Click(m_lpSlot->m_vPages[c.nStepPage], IDC_DP_NEXT);
+    m_lpSlot->SetCurPage(c.nCheckPage);
+    ASSERT_EQ(2, StageEditState.m_nBrushEntry);
+    Locks(true);
+    Click(m_lpSlot->m_vPages[c.nCheckPage], IDC_DP_PREV);
+    ASSERT_EQ(1, StageEditState.m_nBrushEntry);
+    Locks(false);
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
+  }
 }
 
 TEST_F(DataSheetTest, GraphicKindNarrowsTheNumberAndTheFrame) {
