@@ -345,6 +345,33 @@ TEST_F(DataSheetTest, InheritedConditionsLockTheListAndItsButtons) {
   }
 }
 
+// Whatever a group or a computer-only set locks is a control the page finds, on every page of
+// the three sheets: an id the page does not hold would be left free, unseen.
+TEST_F(DataSheetTest, EveryControlALockNamesIsOneThePageHolds) {
+  StageEditState.m_lpBlockTarget = &PrjOption.m_DefBlock;
+  StageEditState.m_lpCharaTarget = &PrjOption.m_DefChara;
+  StageEditState.m_lpItemTarget = &PrjOption.m_DefItem;
+  for (int nLayer : {LAYER_BLOCK, LAYER_CHARA, LAYER_ITEM}) {
+    EditConfig.m_nCharaSheetPage = 0;
+    EditConfig.m_nItemSheetPage = 0;
+    Open(nLayer, EDIT_DEFAULT);
+    for (size_t i = 0; i < m_lpSlot->m_vPages.size(); ++i) {
+      cRecordPageBase* p = dynamic_cast<cRecordPageBase*>(m_lpSlot->m_vPages[static_cast<int>(i)]);
+      if (!p) continue;  // the flow editor's pages lock their own way
+      SCOPED_TRACE(nLayer * 10 + static_cast<int>(i));
+      m_lpSlot->SetCurPage(static_cast<int>(i));
+      ASSERT_TRUE(p->m_hWnd);
+      for (int k = 0; k < p->m_nGroups; ++k)
+        for (uint16_t wId : p->m_pGroups[k].aCtrls)
+          if (wId) EXPECT_TRUE(p->FindItem(wId)) << wId;
+      for (int k = 0; k < p->m_nComputerOnly; ++k)
+        for (uint16_t wId : p->m_pComputerOnly[k].aCtrls)
+          if (wId) EXPECT_TRUE(p->FindItem(wId)) << wId;
+    }
+    ASSERT_TRUE(Press(PSBTN_CANCEL));
+  }
+}
+
 // "←" and "→" show the other entry with its own locks: those of the groups it inherits, its boxes
 // and its source, whatever the entry left had; so does a page shown after another page stepped.
 TEST_F(DataSheetTest, StepShowsTheLocksOfTheEntryItGoesTo) {
