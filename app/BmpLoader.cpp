@@ -142,7 +142,7 @@ ePaletteRead ReadPaletteFile(RGBQUAD* pDst, const char* pszPath) {
   strcpy(szAbs, pszPath);
   if (!MakeAbsolutePath(szAbs)) return PALETTE_UNREADABLE;
   FILE* fp = fopen(pszPath, "rb");
-  if (!fp) return PALETTE_UNREADABLE;
+  if (!fp) return GetFileAttributesA(pszPath) == INVALID_FILE_ATTRIBUTES ? PALETTE_NOT_FOUND : PALETTE_UNREADABLE;
   cFileCloser closer(fp);
   // The colour table follows the info header, whose size depends on its version.
   uint8_t h[FILE_HEADER_SIZE + INFO_HEADER_MIN];

@@ -74,7 +74,11 @@ void cPropSheet::Run(const char* pszCaption, int nStartPage) {
   if (!m_hSheet) {
     ErrorBox("ウインドウの生成に失敗！");
     PostMessageA(m_hOwner, WM_CLOSE, 0, 0);
+    return;
   }
+  // The sheet opens at its owner's corner and grows to fit its pages: an owner near the edge of
+  // the screen (a palette window) would leave OK and Cancel out of reach.
+  KeepInWorkArea(m_hSheet);
 }
 
 int CALLBACK cPropSheet::SheetCallback(HWND hSheet, UINT uMsg, LPARAM) {

@@ -14,8 +14,10 @@ extern uint8_t g_nMaskIndex;
 // Transparent colour of 24- and 32-bit images: blue, green, red, zero, compared in memory order.
 extern RGBQUAD g_nKeyColour;
 
-// What reading a BMP file's colour table found.
-enum ePaletteRead { PALETTE_READ, PALETTE_UNREADABLE, PALETTE_NOT_8BIT };
+// What reading a BMP file's colour table found. PALETTE_UNREADABLE: the file is there but holds no
+// whole colour table after a header this loader knows (an OS/2 header, a file cut short) or
+// cannot be opened.
+enum ePaletteRead { PALETTE_READ, PALETTE_NOT_FOUND, PALETTE_UNREADABLE, PALETTE_NOT_8BIT };
 // Reads the 256-entry colour table of an 8-bit BMP file into pDst (1024 bytes); pDst is unchanged
 // unless the result is PALETTE_READ. A file of another bit count has no such table: what follows
 // its header is a shorter table or pixels.

@@ -288,6 +288,27 @@ void cWindow::SetPosition(int32_t x, int32_t y) {
   UpdateStyle();
 }
 
+void FitInWorkArea(int32_t& x, int32_t& y, int32_t nWidth, int32_t nHeight) {
+  RECT rcWork = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+  if (x + nWidth >= rcWork.right) x = rcWork.right - nWidth;
+  if (y + nHeight >= rcWork.bottom) y = rcWork.bottom - nHeight;
+  // The top-left corner last, so a window larger than the work area keeps its caption reachable.
+  if (x < rcWork.left) x = rcWork.left;
+  if (y < rcWork.top) y = rcWork.top;
+}
+
+void KeepInWorkArea(HWND hWnd) {
+  // A child window (a property page) lies in its parent, not on the desktop.
+  if (!hWnd || (GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) return;
+  RECT rc;
+  if (!GetWindowRect(hWnd, &rc)) return;
+  int32_t x = rc.left, y = rc.top;
+  FitInWorkArea(x, y, rc.right - rc.left, rc.bottom - rc.top);
+  if (x == rc.left && y == rc.top) return;
+  SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void cWindow::Place() {
   int32_t x, y;
   int32_t nClientW = m_rcClient.right - m_rcClient.left;
@@ -318,16 +339,12 @@ void cWindow::Place() {
     y = m_ptStored.y;
     bStored = true;
   } else {
-    return;  // the template's own position stands
+    // The template's own position stands, as far as the work area lets it: a dialog's template
+    // places it against its owner, which may stand near the edge of the screen.
+    KeepInWorkArea(m_hWnd);
+    return;
   }
-  RECT rcWork = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
-  int32_t nW = m_rcWindow.right, nH = m_rcWindow.bottom;
-  if (x + nW >= rcWork.right) x = rcWork.right - nW;
-  if (y + nH >= rcWork.bottom) y = rcWork.bottom - nH;
-  // The top-left corner last, so a window larger than the work area keeps its caption reachable.
-  if (x < rcWork.left) x = rcWork.left;
-  if (y < rcWork.top) y = rcWork.top;
+  FitInWorkArea(x, y, m_rcWindow.right, m_rcWindow.bottom);
   if (bStored) {
     m_ptStored.x = x;
     m_ptStored.y = y;

@@ -28,6 +28,12 @@ int32_t Clamp(int32_t& nValue, int32_t nLow, int32_t nHigh);
 // Steps the index; past either end it lands on the other end. Returns the index.
 int32_t WrapAdd(int32_t& nIndex, int32_t nStep, int32_t nLow, int32_t nHigh);
 
+// Moves the top-left corner (x, y) of a window of this outer size so that the window lies inside
+// the desktop work area; a window larger than the area keeps its top-left corner inside.
+void FitInWorkArea(int32_t& x, int32_t& y, int32_t nWidth, int32_t nHeight);
+// The same for a top-level window as it stands (a child window is left alone).
+void KeepInWorkArea(HWND hWnd);
+
 // The mouse state of one window, in view coordinates.
 struct cMouse {
   int32_t x = 0, y = 0;

@@ -38,6 +38,7 @@ namespace {
 const char* const DEFAULT_DATA_TEXT = "データが存在しません！デフォルトデータを作成しますか？\n";
 const char* const DEFAULT_DATA_CAPTION = "デフォルトデータ作成の確認";
 const char* const PALETTE_MISSING = "パレットの生成に失敗！\n%s が見つかりません！";
+const char* const PALETTE_UNREADABLE_TEXT = "パレットの生成に失敗！\n%s を読み込めませんでした！";
 const char* const PALETTE_NOT_256 = "パレットの生成に失敗！\n%s は256色のビットマップではありません。";
 const char* const CHIP_MISSING = "%s が読み込めません！";
 const char* const CHARA_SP_FAILED = "%s の読み込みに失敗！";
@@ -82,7 +83,8 @@ void EnsureDefaultStage() {
   CopyFileA(strFound.c_str(), strTarget.c_str(), TRUE);
 }
 
-// A palette bitmap of another bit count exists but has no 256-colour table to give.
+// A missing palette bitmap, one of another bit count and one that is there but cannot be read
+// are told apart, so the author knows what to mend.
 bool ReadProjectPalette(RGBQUAD* pDst, const char* pszPath) {
   switch (ReadPaletteFile(pDst, pszPath)) {
     case PALETTE_READ:
@@ -90,8 +92,13 @@ bool ReadProjectPalette(RGBQUAD* pDst, const char* pszPath) {
     case PALETTE_NOT_8BIT:
       ErrorBox(PALETTE_NOT_256, pszPath);
       return false;
-    default:
+    case PALETTE_NOT_FOUND:
       ErrorBox(PALETTE_MISSING, pszPath);
+      return false;
+    default:
+      // There, but of a kind or length that holds no colour table: "not found" would send the
+      // author looking for a file that is in its place.
+      ErrorBox(PALETTE_UNREADABLE_TEXT, pszPath);
       return false;
   }
 }

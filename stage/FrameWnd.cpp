@@ -6,6 +6,7 @@
 #include "app/MsgBox.h"
 #include "app/Paths.h"
 #include "app/WindowList.h"
+#include "model/SaveMarks.h"
 #include "resources/AppIds.h"
 #include "stage/StageServices.h"
 #include "stage/StageWnd.h"
@@ -97,6 +98,13 @@ void cFrameWnd::ReloadStageWindow(WPARAM wParam) {
   SetFocus(m_lpStageWnd->m_hWnd);
 }
 
+int32_t cFrameWnd::AskSaveBeforeEnd() {
+  // Ending through the frame (Escape, the path after a memory shortage) loses what closing the
+  // stage window would: the same questions are asked, and a cancel keeps everything.
+  if (m_lpStageWnd && m_lpStageWnd->m_hWnd) return m_lpStageWnd->AskSave();
+  return AskSaveFailed(m_hWnd);
+}
+
 LRESULT cFrameWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   LRESULT nBase = DefProc(hWnd, uMsg, wParam, lParam);
   switch (uMsg) {
@@ -105,7 +113,7 @@ LRESULT cFrameWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(0);
       return 0;
     case WM_CLOSE:
-      if (ConfirmExit(hWnd)) DestroyWindow(hWnd);
+      if (ConfirmExit(hWnd) && AskSaveBeforeEnd()) DestroyWindow(hWnd);
       return 0;
     case WM_ACTIVATEAPP:
       OnActivateApp(wParam, lParam);

@@ -33,6 +33,9 @@ class cFrameWnd : public cAppWindow {
   void RestoreEditor();
   void OnCopyData(WPARAM wParam, const COPYDATASTRUCT* pData);
   void ReloadStageWindow(WPARAM wParam);
+  // The stage window's questions before closing (its changed stage and palette, the saves that
+  // failed): 0 when the author cancels.
+  int32_t AskSaveBeforeEnd();
 
   // The window class procedure: every message goes to FrameWnd.
   static LRESULT CALLBACK ClassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);

@@ -32,6 +32,24 @@ bool CanReadPaletteFile(const char* pszPath) {
   return LoadPaletteFile(pszPath, vBlock, vChara, vItem) != 0;
 }
 
+// The newest numbered version of the template either is not there or could not be read.
+void ReportTemplateFailure(const char* pszTemplate) {
+  char szFound[MAX_PATH];
+  if (FindLatestNumbered(szFound, pszTemplate, "stg4"))
+    ErrorBox("ステージファイル %s の読み込みに失敗しました！", szFound);
+  else
+    ErrorBox("ステージファイル %s が見つかりません！", pszTemplate);
+}
+
+// A read that failed after the open stage's cells were freed (the file changed between its two
+// readings, memory ran out) left an empty stage in its place. It is no longer the stage of its
+// file, so a save must not write it over that file: the window takes it as a new stage.
+int32_t TakeDroppedStage() {
+  StageEditState.m_bStageOpen = 0;
+  StageEditState.m_strStagePath.clear();
+  return 1;
+}
+
 // A stage palette copied from the common one: entry 0 back to the defaults, every other entry
 // pointed at the common entry of its number as the project's defaults for new stage entries say.
 template <class T>
@@ -97,18 +115,21 @@ int32_t cNewStageDlg::MakeStage() {
     ErrorBox(MSG_PALETTE_UNREADABLE, strPalFile.c_str());
     return 0;
   }
-  st.ClearUndo();
+  // A template that is missing or cannot be read leaves the open stage as it was, and with it
+  // the undo steps made on it: the store is emptied only once the new stage is in place.
   const std::string strTemplate = EditConfig.m_strNewStageTemplate;
   if (!strTemplate.empty()) {
+    Stage.m_bDroppedOnRead = 0;
     if (!Stage.LoadLatest(strTemplate.c_str(), "stg4")) {
       CloseNotice();
-      ErrorBox("ステージファイル %s が見つかりません！", strTemplate.c_str());
-      return 0;
+      ReportTemplateFailure(strTemplate.c_str());
+      return Stage.m_bDroppedOnRead ? TakeDroppedStage() : 0;
     }
   } else {
     Stage.Reset();
     Stage.Validate();
   }
+  st.ClearUndo();
   switch (nChoice) {
     case NEW_PAL_EMPTY:
       cEdStage::ClearBlockGrid(Stage.m_vPalBlock, 1);

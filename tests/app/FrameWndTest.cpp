@@ -9,6 +9,8 @@
 #include "startup/StartUp.h"
 #include "support/SampleProject.h"
 #include "stage/StageWnd.h"
+#include "model/Stage.h"
+#include "model/StageEditState.h"
 
 namespace {
 
@@ -96,6 +98,52 @@ TEST_F(FrameWndTest, ClosingTheFrameAsksFirstAndEndsTheLoopWithZeroOnYes) {
   EXPECT_FALSE(IsWindow(m_hFrame));
   EXPECT_FALSE(IsWindow(m_hStage));
   EXPECT_EQ(nullptr, g_pCurEditor);
+}
+
+// Ending through the frame (Escape, the memory-shortage box) asks what closing the stage window
+// asks; a cancel anywhere keeps the editor with its changes.
+TEST_F(FrameWndTest, ClosingTheFrameOverAChangedStageAsksToSaveItFirst) {
+  const std::string EXIT = "終了しますか？\n";
+  const std::string STAGE = "ステージが変更された可能性があります。\n保存しますか？";
+  const std::string PALETTE = "コモンパレットが変更された可能性があります。\n保存しますか？";
+  const std::string strPath = StageEditState.m_strStagePath;
+  ASSERT_FALSE(strPath.empty());
+  const std::vector<unsigned char> vBefore = ReadFileBytes(strPath);
+  Stage.m_vBlockGrid[0].m_nGraphic = 81;
+  StageEditState.m_bStageChanged = 1;
+  StageEditState.m_bPaletteChanged = 1;
+  struct {
+    const char* pszName;
+    std::vector<int> vAnswers;
+    std::vector<std::string> vAsked;
+  } const aKept[] = {
+      {"cancel at the stage", {IDYES, IDCANCEL}, {EXIT, STAGE}},
+      {"cancel at the common palette", {IDYES, IDNO, IDCANCEL}, {EXIT, STAGE, PALETTE}},
+  };
+  for (const auto& c : aKept) {
+    SCOPED_TRACE(c.pszName);
+    m_Boxes.Clear();
+    for (int n : c.vAnswers) m_Boxes.Answer(n);
+    SendMessageA(m_hFrame, WM_CLOSE, 0, 0);
+    ASSERT_EQ(c.vAsked.size(), m_Boxes.Shown().size());
+    for (size_t i = 0; i < c.vAsked.size(); ++i) EXPECT_EQ(c.vAsked[i], m_Boxes.Shown()[i].strText);
+    WPARAM nCode = 99;
+    EXPECT_FALSE(QuitPosted(&nCode));
+    EXPECT_TRUE(IsWindow(m_hFrame));
+    EXPECT_TRUE(IsWindowVisible(m_hStage));
+    EXPECT_EQ(1, StageEditState.m_bStageChanged);
+    EXPECT_EQ(81, Stage.m_vBlockGrid[0].m_nGraphic);
+    EXPECT_EQ(vBefore, ReadFileBytes(strPath));
+  }
+  // Yes to the stage saves it before the editor ends.
+  m_Boxes.Clear();
+  for (int n : {IDYES, IDYES, IDNO}) m_Boxes.Answer(n);
+  SendMessageA(m_hFrame, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(m_hFrame));
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  cEdStage saved;
+  ASSERT_TRUE(saved.Load(strPath.c_str()));
+  EXPECT_EQ(81, saved.m_vBlockGrid[0].m_nGraphic);
 }
 
 TEST_F(FrameWndTest, ClosingTheStageWindowEndsTheProgramWithoutTheExitQuestion) {

@@ -81,6 +81,27 @@ TEST_F(PropSheetTest, OpenSheetIsLeftAloneAndHasNoContextHelpButton) {
   EXPECT_EQ(nDraws + 1, m_lpSheet->m_Page2.m_nDraws);
 }
 
+// A sheet opens at its owner's corner and then grows to fit its pages: an owner near the edge of
+// the screen must not leave the sheet's buttons off it.
+TEST_F(PropSheetTest, SheetOfAnOwnerNearTheEdgeOpensInsideTheWorkArea) {
+  RECT rcWork;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+  SetWindowPos(m_lpOwner->m_hWnd, nullptr, rcWork.right - 100, rcWork.bottom - 80, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  OpenSheet();
+  RECT rc;
+  GetWindowRect(m_lpSheet->m_hSheet, &rc);
+  EXPECT_GE(rc.left, rcWork.left);
+  EXPECT_GE(rc.top, rcWork.top);
+  EXPECT_LE(rc.right, rcWork.right);
+  EXPECT_LE(rc.bottom, rcWork.bottom);
+  HWND hOk = GetDlgItem(m_lpSheet->m_hSheet, IDOK);
+  ASSERT_TRUE(hOk);
+  GetWindowRect(hOk, &rc);
+  EXPECT_LE(rc.right, rcWork.right);
+  EXPECT_LE(rc.bottom, rcWork.bottom);
+}
+
 // Every caption a property sheet window has while it is visible, in order.
 std::vector<std::string> g_vShownCaptions;
 LRESULT CALLBACK RecordSheetCaption(int nCode, WPARAM wParam, LPARAM lParam) {

@@ -498,7 +498,9 @@ TEST_F(SurfaceTest, PaletteIsReadAfterTheInfoHeaderAndKeptWhenReadingFails) {
     EXPECT_EQ(PALETTE_NOT_8BIT, ReadPaletteFile(conv, Write("other.bmp", MakeBmp(other, cBytes(32, 9))).c_str()));
     EXPECT_EQ(Bgr(MAGENTA), Bgr(conv[9]));
   }
-  EXPECT_EQ(PALETTE_UNREADABLE, ReadPaletteFile(conv, m_Dir.File("none.bmp").c_str()));
+  // A file that is not there is told from one that is there but holds no table.
+  EXPECT_EQ(PALETTE_NOT_FOUND, ReadPaletteFile(conv, m_Dir.File("none.bmp").c_str()));
+  EXPECT_EQ(PALETTE_UNREADABLE, ReadPaletteFile(conv, m_Dir.File("cut.bmp").c_str()));
   EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 

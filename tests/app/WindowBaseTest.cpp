@@ -2,6 +2,8 @@
 // control base's geometry and scroll-bar operations.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "ShellFixtures.h"
 #include "app/AppGlobals.h"
 #include "app/Log.h"
@@ -145,19 +147,26 @@ TEST_F(PlaceTest, AnchoredToAControlItCentresOnItOrTakesItsCorner) {
   }
 }
 
-TEST_F(PlaceTest, AnchoredToAWindowNearTheEdgeItIsPushedBackInside) {
+TEST_F(PlaceTest, NearAnOwnerAtTheEdgeItIsPushedBackInside) {
   const RECT rcWork = WorkArea();
-  // A small window in the corner; the larger dialog at its corner would reach past both edges.
+  // A small window in the corner. Placed at its corner, the larger dialog would reach past both
+  // edges; placed where its template says (the owner's client corner), the system fits the
+  // template's size there and the dialog then grows to its own size.
   cProbeDlg<1> host(IDD_STAGE, nullptr, cWindow::KIND_DIALOG, &WindowList, rcWork.right - 80,
                     rcWork.bottom - 60);
   host.SetLayout(50, 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
   host.DoModeless(0, 1);
-  cProbeDlg<2> dlg(IDD_STAGE, &host, cWindow::KIND_DIALOG, &WindowList, static_cast<cWindow*>(&host), 0);
-  dlg.SetLayout(300, 200, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-  dlg.DoModeless(0, 1);
-  RECT rc = WindowRect(dlg.m_hWnd);
-  EXPECT_EQ(rcWork.right, rc.right);
-  EXPECT_EQ(rcWork.bottom, rc.bottom);
+  for (bool bAnchored : {true, false}) {
+    SCOPED_TRACE(bAnchored ? "anchored to the owner" : "the template's place");
+    std::unique_ptr<cProbeDlg<2>> dlg(
+        bAnchored ? new cProbeDlg<2>(IDD_STAGE, &host, cWindow::KIND_DIALOG, &WindowList, static_cast<cWindow*>(&host), 0)
+                  : new cProbeDlg<2>(IDD_STAGE, &host, cWindow::KIND_DIALOG, &WindowList));
+    dlg->SetLayout(bAnchored ? 300 : 900, bAnchored ? 200 : 700, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    dlg->DoModeless(0, 1);
+    RECT rc = WindowRect(dlg->m_hWnd);
+    EXPECT_EQ(rcWork.right, rc.right);
+    EXPECT_EQ(rcWork.bottom, rc.bottom);
+  }
 }
 
 TEST(ControlBase, HitTestCountsEveryEdgeAsInside) {

@@ -199,23 +199,34 @@ TEST_F(SampleProject, EachMissingFileFailsTheLoadWithItsOwnMessage) {
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
-// A palette bitmap of another bit count is there but holds no 256-colour table: the load stops
-// naming it, and the shared palette keeps what it had.
-TEST_F(SampleProject, PaletteBitmapThatIsNot8BitIsRefusedByName) {
+// A palette bitmap that is there but holds no 256-colour table (another bit count, the old OS/2
+// header, a file cut short): the load stops naming it and saying what is wrong, and the shared
+// palette keeps what it had.
+TEST_F(SampleProject, PaletteBitmapWithoutAColourTableIsRefusedByName) {
   MakeData();
   cBytes v24 = MakeBmp24(4, 4, std::vector<uint8_t>(48, 0x40));
   cBytes v1 = v24;
   v1[28] = 1;  // the bit count of a two-colour file
+  // An 8-bit file with the OS/2 header: 16-bit sizes and a table of 3-byte colours.
+  cBytes vOs2 = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 3, 0, 0,  // pixels at 26 + 768
+                 12, 0, 0, 0, 4, 0, 4, 0, 1, 0, 8, 0};
+  vOs2.resize(26 + 768 + 16, 0x11);
+  cBytes vCut = ReadFileBytes("bmp\\plt\\Palette.bmp");
+  ASSERT_GT(vCut.size(), 14u + 40 + 1024);
+  vCut.resize(14 + 40 + 600);  // the header whole, the colour table not
+  const std::string NOT_256 = " は256色のビットマップではありません。";
+  const std::string UNREADABLE = " を読み込めませんでした！";
   struct {
     const char* pszFile;
     const cBytes& bytes;
+    const std::string& strWhat;
   } const aCases[] = {
-      {"bmp\\plt\\Palette.bmp", v24},
-      {"bmp\\plt\\Palette.bmp", v1},
-      {"bmp\\plt\\Palette2.bmp", v1},
+      {"bmp\\plt\\Palette.bmp", v24, NOT_256},     {"bmp\\plt\\Palette.bmp", v1, NOT_256},
+      {"bmp\\plt\\Palette2.bmp", v1, NOT_256},     {"bmp\\plt\\Palette.bmp", vOs2, UNREADABLE},
+      {"bmp\\plt\\Palette.bmp", vCut, UNREADABLE}, {"bmp\\plt\\Palette2.bmp", vCut, UNREADABLE},
   };
   for (const auto& c : aCases) {
-    SCOPED_TRACE(c.pszFile);
+    SCOPED_TRACE(std::string(c.pszFile) + c.strWhat);
     std::vector<unsigned char> vKeep = ReadFileBytes(c.pszFile);
     ASSERT_TRUE(WriteFileBytes(c.pszFile, c.bytes));
     RGBQUAD keep[256];
@@ -223,9 +234,10 @@ TEST_F(SampleProject, PaletteBitmapThatIsNot8BitIsRefusedByName) {
     cMsgBoxRecorder boxes;
     EXPECT_FALSE(LoadProject());
     ASSERT_FALSE(boxes.Shown().empty());
-    EXPECT_EQ(std::string("パレットの生成に失敗！\n") + c.pszFile + " は256色のビットマップではありません。",
-              boxes.Shown().back().strText);
-    if (strcmp(c.pszFile, "bmp\\plt\\Palette.bmp") == 0) EXPECT_EQ(0, memcmp(keep, g_Palette, sizeof keep));
+    EXPECT_EQ(std::string("パレットの生成に失敗！\n") + c.pszFile + c.strWhat, boxes.Shown().back().strText);
+    if (strcmp(c.pszFile, "bmp\\plt\\Palette.bmp") == 0) {
+      EXPECT_EQ(0, memcmp(keep, g_Palette, sizeof keep));
+    }
     ASSERT_TRUE(WriteFileBytes(c.pszFile, vKeep));
   }
 }

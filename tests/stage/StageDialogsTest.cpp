@@ -31,6 +31,7 @@
 #include "support/ModalStep.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
+#include "tests/stage/StageRereadCut.h"
 
 namespace {
 
@@ -237,9 +238,11 @@ TEST_F(NewStageTest, DeclinedOrMissingFilesKeepTheOpenStage) {
       // A damaged file is found out before anything changes; the editor goes on.
       {"palette file damaged", IDYES, "data\\stg4\\Tmpl.stg4_***", 3, "data\\plt4\\Cut.plt4",
        "data\\plt4\\Cut.plt4 の読み込みに失敗しました！", 1},
-      // The undo store was emptied before the template was looked for.
+      // The undo steps of the open stage stay with it, and the store keeps taking new ones.
       {"template missing", IDYES, "data\\stg4\\None.stg4_***", 1, "",
-       "ステージファイル data\\stg4\\None.stg4_*** が見つかりません！", 0},
+       "ステージファイル data\\stg4\\None.stg4_*** が見つかりません！", 1},
+      {"template damaged", IDYES, "data\\stg4\\Bad.stg4_***", 1, "",
+       "ステージファイル data\\stg4\\Bad.stg4_778 の読み込みに失敗しました！", 1},
   };
   CreateDirectoryA("data\\plt4", nullptr);
   ASSERT_TRUE(Stage.SavePalettes("data\\plt4\\Cut.plt4"));
@@ -247,6 +250,10 @@ TEST_F(NewStageTest, DeclinedOrMissingFilesKeepTheOpenStage) {
   ASSERT_GT(vCut.size(), 40u);
   vCut.resize(vCut.size() / 2);
   ASSERT_TRUE(WriteFileBytes("data\\plt4\\Cut.plt4", vCut));
+  std::vector<unsigned char> vBad = ReadFileBytes("data\\stg4\\Tmpl.stg4_778");
+  ASSERT_GT(vBad.size(), 40u);
+  vBad.resize(vBad.size() / 2);
+  ASSERT_TRUE(WriteFileBytes("data\\stg4\\Bad.stg4_778", vBad));
   for (const auto& c : aCases) {
     SCOPED_TRACE(c.pszName);
     UndoWithOneStep(2);
@@ -259,10 +266,33 @@ TEST_F(NewStageTest, DeclinedOrMissingFilesKeepTheOpenStage) {
     EXPECT_EQ(40, Stage.m_nWidth);
     EXPECT_EQ("data\\stg4\\Open.stg4_778", StageEditState.m_strStagePath);
     EXPECT_EQ(c.nUndoSteps, StageEditState.m_Undo.m_nCount);
+    EXPECT_EQ(2, StageEditState.m_Undo.Allocated());
     DrainMessages();
     EXPECT_TRUE(IsWindow(g_hMainWnd));
     EXPECT_EQ(m_lpWnd, FrameWnd.m_lpStageWnd);
   }
+}
+
+// A template that changes between the check and the reading costs the open stage its cells: what
+// is left is a new, empty stage, which a save must not write over the open stage's file.
+TEST_F(NewStageTest, TemplateCutWhileReadLeavesANewStageWithoutAFile) {
+  ASSERT_EQ(1, SaveLargeStage("data\\stg4\\Large.stg4_778"));
+  HWND hOld = m_lpWnd->m_hWnd;
+  m_Boxes.Answer(IDNO);
+  m_Boxes.Answer(IDYES);
+  {
+    cCutBetweenReadings cut("data\\stg4\\Large.stg4_778");
+    RunWith("data\\stg4\\Large.stg4_***", 0, "");
+  }
+  ASSERT_EQ(3u, m_Boxes.Shown().size());
+  EXPECT_EQ("ステージファイル data\\stg4\\Large.stg4_778 の読み込みに失敗しました！", m_Boxes.Shown()[2].strText);
+  EXPECT_EQ(0u, Stage.m_vBlockGrid.Held());
+  EXPECT_EQ(0, StageEditState.m_bStageOpen);
+  EXPECT_TRUE(StageEditState.m_strStagePath.empty());
+  EXPECT_EQ(0, StageEditState.m_bStageChanged);
+  EXPECT_EQ(Stage.m_nUndoDepth, StageEditState.m_Undo.Allocated());
+  EXPECT_TRUE(WaitForStageWindowRebuild(hOld));
+  m_lpWnd = FrameWnd.m_lpStageWnd;
 }
 
 TEST_F(NewStageTest, PaletteFileIsChosenOnlyWithItsChoice) {

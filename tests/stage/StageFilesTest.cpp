@@ -42,6 +42,7 @@
 #include "support/EditorSession.h"
 #include "support/SampleProject.h"
 #include "support/TestSupport.h"
+#include "tests/stage/StageRereadCut.h"
 #include "tests/sound/SoundTestSupport.h"
 
 namespace {
@@ -342,42 +343,15 @@ TEST_F(StageFilesTest, FailedOpenKeepsTheEditorAndTheStageAfterTheLoadersMessage
 // A file that changes after it was checked and the open stage was freed fails the second
 // reading: the window is left with a new stage that no longer names the file, so a later save
 // cannot write it over the file.
-namespace {
-
-std::string g_strCutBetweenReadings;
-
-void CutFileInHalf() {
-  HANDLE h = CreateFileA(g_strCutBetweenReadings.c_str(), GENERIC_READ | GENERIC_WRITE,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return;
-  LARGE_INTEGER size, half;
-  if (GetFileSizeEx(h, &size)) {
-    half.QuadPart = size.QuadPart / 2;
-    if (SetFilePointerEx(h, half, nullptr, FILE_BEGIN)) SetEndOfFile(h);
-  }
-  CloseHandle(h);
-}
-
-}  // namespace
-
 TEST_F(StageFilesTest, AFileChangedBetweenItsTwoReadingsLeavesANewStageWithoutItsPath) {
   const std::string strPath = m_Dir.File("data\\stg4\\Large.stg4_778");
-  {
-    std::unique_ptr<cEdStage> pSrc(new cEdStage);
-    pSrc->SetSize(200, 100, 0, 0);
-    for (int32_t i = 0; i < 200 * 100; ++i) {
-      cEdBlock& b = pSrc->m_vBlockGrid.Unwatched(pSrc->CellIndex(i % 200, i / 200));
-      b.m_nGraphic = static_cast<int16_t>(1 + i % 7);
-      b.m_strName = "壁" + std::to_string(i);
-    }
-    ASSERT_EQ(1, pSrc->Save(strPath.c_str()));
-  }
+  ASSERT_EQ(1, SaveLargeStage(strPath));
   HWND hOld = m_lpWnd->m_hWnd;
-  g_strCutBetweenReadings = strPath;
-  const StageLoadHookFn pPrev = SetStageRereadHook(CutFileInHalf);
   g_Dlg.strAnswer = strPath;
-  EXPECT_EQ(0, m_lpWnd->OpenStage());
-  SetStageRereadHook(pPrev);
+  {
+    cCutBetweenReadings cut(strPath);
+    EXPECT_EQ(0, m_lpWnd->OpenStage());
+  }
   EXPECT_EQ(1, Stage.m_bDroppedOnRead);
   EXPECT_TRUE(StageEditState.m_strStagePath.empty());
   EXPECT_EQ(0, StageEditState.m_bStageOpen);
