@@ -69,7 +69,9 @@ void cPropSheet::Run(const char* pszCaption, int nStartPage) {
   psh.pfnCallback = &cPropSheet::SheetCallback;
   // Without PSH_PROPTITLE the caption is used as it is.
   psh.pszCaption = pszCaption;
-  m_hSheet = reinterpret_cast<HWND>(PropertySheetA(&psh));
+  // A modeless sheet answers -1 when it cannot be made, not a null handle.
+  INT_PTR nSheet = PropertySheetA(&psh);
+  m_hSheet = nSheet == -1 ? nullptr : reinterpret_cast<HWND>(nSheet);
   for (size_t i = 0; i < m_vPages.size(); ++i) m_vPages[static_cast<int>(i)]->m_hSheetWnd = m_hSheet;
   if (!m_hSheet) {
     ErrorBox("ウインドウの生成に失敗！");
