@@ -80,8 +80,9 @@ LRESULT CALLBACK KeyHookProc(int nCode, WPARAM wKey, LPARAM lFlags) {
   if (nIme == IME_NO_CONTEXT) DebugErrorBox("Err ImmGetContext");
   if ((wKey == VK_RETURN || wKey == VK_ESCAPE) && FocusTakesKey(hActive, wKey, lFlags))
     return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
-  if (wKey == VK_RETURN) {
-    // Enter that ends a composition belongs to the input method alone.
+  if (wKey == VK_RETURN || wKey == VK_ESCAPE) {
+    // Enter that ends a composition and Escape that cancels it belong to the input method alone:
+    // a copy would reach the dialog manager as the dialog's own OK or Cancel.
     if (nIme == IME_COMPOSING) return CallNextHookEx(s_hHook, nCode, wKey, lFlags);
   } else {
     if (nIme == IME_IDLE && cHook::IsForwardKey(wKey)) {

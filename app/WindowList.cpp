@@ -57,7 +57,7 @@ bool cWindowList::TranslateAccel(MSG* pMsg) {
     for (const cAccelEntry& e : vAccels) {
       if (!e.hAccel) continue;
       if (e.hTarget != w->m_hWnd && GetFocus() != e.hTarget) continue;
-      if (TranslateAcceleratorA(w->m_hWnd, e.hAccel, pMsg)) return true;
+      if (TranslateAcceleratorW(w->m_hWnd, e.hAccel, pMsg)) return true;
       // The command may have taken the window away.
       if (!HasWindow(w)) break;
     }
@@ -90,7 +90,7 @@ bool cWindowList::PreTranslate(MSG* pMsg) {
   std::vector<cWindow*> vWindows = m_vWindows;
   for (cWindow* w : vWindows) {
     if (!HasWindow(w) || !w->m_hWnd) continue;
-    if (IsDialogMessageA(w->m_hWnd, pMsg)) return true;
+    if (IsDialogMessageW(w->m_hWnd, pMsg)) return true;
   }
   std::vector<cSheetEntry> vSheets = m_vSheets;
   for (const cSheetEntry& s : vSheets) {

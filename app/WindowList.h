@@ -27,7 +27,8 @@ struct cSheetEntry {
 
 class cWindowList {
  public:
-  // True when the message was consumed and must be neither translated nor dispatched.
+  // True when the message was consumed and must be neither translated nor dispatched. The
+  // message is in the wide form (PeekMessageW): a typed character is one message, whole.
   bool PreTranslate(MSG* pMsg);
   void ShowAll(int32_t bShow);
   void EnableAll(int32_t bEnable);

@@ -87,11 +87,15 @@ bool IdleStep() {
 WPARAM RunMainLoop() {
   MSG msg;
   for (;;) {
-    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    // Messages are taken and handed on in their wide form. The ANSI form splits a double-byte
+    // character into two messages of one byte each, and Wine's controls turn a lone lead byte
+    // into a middle dot; in the wide form the character reaches the window whole, and the system
+    // gives an ANSI window procedure its byte pair at dispatch (Windows and Wine alike).
+    if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) return msg.wParam;
       if (!WindowList.PreTranslate(&msg)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
       }
       // The message may have closed a sheet (its OK button); it must not wait for the next one.
       WindowList.ReapClosedSheets();

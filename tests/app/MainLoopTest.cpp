@@ -1,11 +1,22 @@
 // The main loop's pre-translation (accelerators of the active window only), the walks over the
-// window list while windows leave it, the idle step and the end of the loop.
+// window list while windows leave it, the idle step, the end of the loop, and Japanese typed into
+// a modeless sheet under the loop reaching the file whole.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
 
 #include "ShellFixtures.h"
 #include "app/AppGlobals.h"
+#include "model/SystemData.h"
+#include "resources/StageIds.h"
+#include "resources/SystemSheetIds.h"
 #include "startup/MainLoop.h"
 #include "stage/StageWnd.h"
+#include "support/StartedEditor.h"
+#include "support/TypedSteps.h"
 
 namespace {
 
@@ -148,6 +159,86 @@ TEST_F(MainLoopTest, IdleStepRunsEveryFrameAndGivesTheFocusBackToTheEditor) {
   }));
   EXPECT_GE(a.m_nFrames, 1);
   g_pCurEditor = nullptr;
+}
+
+// Text as the system delivers what an input method or a keyboard layout produced: one key event
+// per UTF-16 unit, through the system's input to the window with the focus.
+void TypeUnicode(const std::wstring& str) {
+  std::vector<INPUT> v;
+  for (wchar_t wc : str) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wScan = wc;
+    in.ki.dwFlags = KEYEVENTF_UNICODE;
+    v.push_back(in);
+    in.ki.dwFlags |= KEYEVENTF_KEYUP;
+    v.push_back(in);
+  }
+  SendInput(static_cast<UINT>(v.size()), v.data(), sizeof(INPUT));
+}
+
+std::wstring WideText(HWND hWnd) {
+  std::wstring str(static_cast<size_t>(GetWindowTextLengthW(hWnd)) + 1, L'\0');
+  str.resize(static_cast<size_t>(GetWindowTextW(hWnd, &str[0], static_cast<int>(str.size()))));
+  return str;
+}
+
+using TypedIntoSheetTest = cStartedEditorTest;
+
+// The system settings sheet opened from the stage window runs modeless under the editor's own
+// loop. The title typed there in double-byte characters (one of them with a trail byte that reads
+// as a backslash) is stored in its Shift-JIS bytes, not as a middle dot per lead byte; the value
+// edit beside it, a window of the program's own ANSI procedure, still takes its digits and
+// refuses a letter.
+TEST_F(TypedIntoSheetTest, JapaneseTypedIntoAModelessSheetIsStoredWhole) {
+  struct cTyping {
+    int nId;
+    std::wstring strTyped;  // ends in a plain character: once it is there, everything before it is
+  } const aTyping[] = {{IDC_SG_TITLE, L"アイソ1"}, {IDC_SG_1UP_SCORE, L"4x2"}};
+  SystemData.m_b1UpOnClear = 1;  // enables the score's edit
+  HWND hStage = FrameWnd.m_lpStageWnd->m_hWnd;
+  cPropSheet* lpSheet = nullptr;
+  HWND hPage = nullptr;
+  std::vector<cTypedSteps::Step> vSteps = {[&] {
+    SendMessageA(hStage, WM_COMMAND, ID_SYSTEM, 0);
+    if (WindowList.m_vSheets.size() != 1) return false;
+    lpSheet = WindowList.m_vSheets[0].lpSheet;
+    hPage = reinterpret_cast<HWND>(SendMessageA(lpSheet->m_hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    return hPage != nullptr;
+  }};
+  for (const cTyping& t : aTyping) {
+    vSteps.push_back([&] {
+      HWND hEdit = GetDlgItem(hPage, t.nId);
+      if (!FocusControl(lpSheet->m_hSheet, hEdit)) return false;
+      SendMessageA(hEdit, EM_SETSEL, 0, -1);
+      TypeUnicode(t.strTyped);
+      return true;
+    });
+    vSteps.push_back([&] {
+      std::wstring str = WideText(GetDlgItem(hPage, t.nId));
+      return !str.empty() && str.back() == t.strTyped.back();
+    });
+  }
+  vSteps.push_back([&] {
+    SendMessageA(lpSheet->m_hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    return true;
+  });
+  vSteps.push_back([&] {
+    if (!WindowList.m_vSheets.empty()) return false;
+    PostQuitMessage(0);
+    return true;
+  });
+  cTypedSteps steps(vSteps, [&] {
+    if (lpSheet && WindowList.HasSheet(lpSheet)) SendMessageA(lpSheet->m_hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    PostQuitMessage(1);
+  });
+  EXPECT_EQ(0u, RunMainLoop());
+  EXPECT_FALSE(steps.GaveUp());
+  cEdSystem stored;
+  ASSERT_TRUE(stored.Load(m_Dir.File("data\\System.dat").c_str()));
+  const std::string strTitle = "\x83\x41\x83\x43\x83\x5C\x31";
+  EXPECT_EQ(HexOf({strTitle.begin(), strTitle.end()}), HexOf({stored.m_strTitle.begin(), stored.m_strTitle.end()}));
+  EXPECT_EQ(42, stored.m_n1UpScore);
 }
 
 }  // namespace

@@ -77,6 +77,8 @@ TEST_F(KeyHookTest, HookCopiesKeysToTheActiveDialogByItsRules) {
       {"forward key without input context is a plain copy", false, {{VK_F8, false, N}}, {{WM_KEYDOWN, VK_F8}}},
       {"Enter while composing stays with the input method", false, {{VK_RETURN, false, C}}, {}},
       {"Enter otherwise copied", false, {{VK_RETURN, false, I}}, {{WM_KEYDOWN, VK_RETURN}}},
+      {"Escape while composing stays with the input method", false, {{VK_ESCAPE, false, C}}, {}},
+      {"Escape otherwise copied", false, {{VK_ESCAPE, false, I}}, {{WM_KEYDOWN, VK_ESCAPE}}},
       {"Tab never copied", false, {{VK_TAB, false, I}}, {}},
       {"modal dialog gets keys while Ctrl is held", false,
        {{VK_CONTROL, false, I}, {'C', false, I}, {'C', true, I}, {VK_CONTROL, true, I}},

@@ -21,10 +21,10 @@ inline bool PumpThroughMainLoopUntil(const std::function<bool()>& cond, DWORD dw
     // A message now and then: the sheet reaping runs when one comes through.
     PostMessageA(nullptr, WM_NULL, 0, 0);
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
       if (!WindowList.PreTranslate(&msg)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
       }
     if (cond()) return true;
     if (GetTickCount() - t0 > dwTimeoutMs) return false;
