@@ -31,7 +31,8 @@ class cCmdPaletteBase : public cDialog {
   // existing command of a kind with a dialog goes straight to that dialog; any other command shows
   // the palette, and the kind pressed there closes it before the kind's dialog opens (dwFlags are
   // the palette window's run flags). The dialog's result; 0 when the palette was closed without a
-  // kind.
+  // kind. It hides the dialog base's run: call it on the palette's own type (the lists' element
+  // dialogs are run on their own class).
   INT_PTR DoModal(DWORD dwFlags);
 
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
