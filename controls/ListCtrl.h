@@ -704,13 +704,17 @@ INT_PTR cListCtrl<T>::EditWith(int32_t nMode, cWindowList* lpWindowList, F&& fnR
   const INT_PTR nResult = fnRun();
   // The dialog edits the element it was opened on. An inserted element's confirmation also moves
   // to the next row, before the windows hidden meanwhile show again: they paint the list once.
+  // The row and the move reach the list box frozen together, and it draws again once: a list box
+  // that draws again repaints its scroll bars at once, which costs more than all its rows.
   if (nResult) {
+    if (m_hWnd) SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
     MarkRows(nIndex - m_nFirst, 1, 1);
-    Refresh();
+    Redraw();
     if (m_bNextOnConfirm) {
       m_bNextOnConfirm = false;
       SelectNext(1);
     }
+    RestoreSel();
   }
   fnOthers(1);
   return nResult;

@@ -129,9 +129,9 @@ const uint16_t CHARA_TEMPLATES[CMD_KIND_COUNT] = {
     264, 265, 215, 266, 281, 268, 232, 230, 227, 234, 213, 231, 233, 238, 240, 228, 229, 252, 279, 280};
 
 template <class D>
-INT_PTR OpenOf(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
+INT_PTR OpenOf(cWindow* lpOwner, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
                cWindowList* lpWindowList, cControl* lpAnchor) {
-  return RunCmdDlg<D>(lpPalette, lpSlot, wTemplateId, lpInfo, lpWindowList, lpAnchor);
+  return RunCmdDlg<D>(lpOwner, lpSlot, wTemplateId, lpInfo, lpWindowList, lpAnchor);
 }
 
 bool FillKinds() {
@@ -205,10 +205,10 @@ void SetItemCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen) {
   else if (nKind >= 2 && nKind < ITEM_CMD_KIND_COUNT) SetCharaCmdDlgOpener(nKind + ITEM_CMD_KIND_OFFSET, pfnOpen);
 }
 
-INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpPalette, cDialog*& lpSlot, cCmdEditInfo* lpInfo,
+INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpOwner, cDialog*& lpSlot, cCmdEditInfo* lpInfo,
                          cWindowList* lpWindowList, cControl* lpAnchor) {
   if (Kind.m_wTemplateId == 0 || !Kind.m_pfnOpen) return 0;
-  return Kind.m_pfnOpen(lpPalette, lpSlot, Kind.m_wTemplateId, lpInfo, lpWindowList, lpAnchor);
+  return Kind.m_pfnOpen(lpOwner, lpSlot, Kind.m_wTemplateId, lpInfo, lpWindowList, lpAnchor);
 }
 
 // ---------------------------------------------------------------------------------------------

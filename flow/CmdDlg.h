@@ -115,13 +115,13 @@ class cBoundCmdDlg : public cCmdDlg {
 // 1 when the command is a click of the button wId.
 bool IsClick(WPARAM wParam, uint16_t wId);
 
-// Runs the dialog class D on the command, owned by the palette, with the anchor (centred on it);
-// the palette's slot holds the dialog while it runs. The modal result; 0 when the dialog could not
-// be made (it does not run then).
+// Runs the dialog class D on the command, owned by lpOwner (the window that opened the palette),
+// centred on the anchor; the palette's slot holds the dialog while it runs. The modal result; 0
+// when the dialog could not be made (it does not run then).
 template <class D>
-INT_PTR RunCmdDlg(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
+INT_PTR RunCmdDlg(cWindow* lpOwner, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
                   cWindowList* lpWindowList, cControl* lpAnchor) {
-  D* lpDlg = new (std::nothrow) D(wTemplateId, lpPalette, cWindow::KIND_DIALOG, lpInfo, lpWindowList, lpAnchor, 1);
+  D* lpDlg = new (std::nothrow) D(wTemplateId, lpOwner, cWindow::KIND_DIALOG, lpInfo, lpWindowList, lpAnchor, 1);
   if (!lpDlg) {
     OutOfMemory();
     return 0;
@@ -133,7 +133,7 @@ INT_PTR RunCmdDlg(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cC
   return nResult;
 }
 
-typedef INT_PTR (*CmdDlgOpenFn)(cWindow* lpPalette, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
+typedef INT_PTR (*CmdDlgOpenFn)(cWindow* lpOwner, cDialog*& lpSlot, uint16_t wTemplateId, cCmdEditInfo* lpInfo,
                                 cWindowList* lpWindowList, cControl* lpAnchor);
 
 // One command kind: the template of its dialog and the opener of its class.
@@ -151,7 +151,7 @@ void SetCharaCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen);
 void SetItemCmdDlgOpener(int nKind, CmdDlgOpenFn pfnOpen);
 
 // Runs the kind's dialog; 0 (nothing opens) for a kind without a dialog.
-INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpPalette, cDialog*& lpSlot,
+INT_PTR OpenCmdDlgOfKind(const cCmdDlgKind& Kind, cWindow* lpOwner, cDialog*& lpSlot,
                          cCmdEditInfo* lpInfo, cWindowList* lpWindowList, cControl* lpAnchor);
 
 // "ウエイト": the time the flow waits, its per-clone addition and the parallel flag.

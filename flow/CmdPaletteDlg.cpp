@@ -48,37 +48,58 @@ void cCmdPaletteBase::OnInitDialog(WPARAM wParam, LPARAM lParam) {
       m_vPush[k].m_Ctrl.Show(0);
   }
   DataToCtrls();
+  m_bInit = 1;
+}
+
+int cCmdPaletteBase::KindWithDialog(int nKind) const {
+  if (nKind <= 0 || nKind >= BUTTON_RECORDS) return 0;
+  const cCmdButton& b = m_vButtons[nKind];
+  return b.m_wButtonId && b.m_wDialogId ? nKind : 0;
+}
+
+INT_PTR cCmdPaletteBase::DoModal(DWORD dwFlags) {
+  cEdCommand* lpCmd = m_Info.m_lpCommand;
   // A command without a kind (a damaged or old file holds one) is given one as a new command is:
   // its kind's dialog then writes the kind's defaults.
-  if (m_Info.m_lpCommand && m_Info.m_lpCommand->m_nKind == 0) m_Info.m_bNew = 1;
-  // An existing command goes straight to its own dialog; the palette closes with its result
-  // before it is shown. A command without a kind (record 0 has no button) shows the palette.
-  if (!m_Info.m_bNew && m_Info.m_lpCommand) {
-    const int nKind = m_Info.m_lpCommand->m_nKind;
-    if (nKind > 0 && nKind < BUTTON_RECORDS && m_vButtons[nKind].m_wButtonId)
-      SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(m_vButtons[nKind].m_wButtonId, BN_CLICKED), 0);
+  if (lpCmd && lpCmd->m_nKind == 0) m_Info.m_bNew = 1;
+  int nKind = lpCmd && !m_Info.m_bNew ? KindWithDialog(lpCmd->m_nKind) : 0;
+  if (!nKind) {
+    // The palette waits for a kind; the kind's dialog opens once its window is gone.
+    m_nChosen = 0;
+    cDialog::DoModal(dwFlags);
+    nKind = m_nChosen;
   }
-  m_bInit = 1;
+  return nKind ? RunKind(nKind) : 0;
+}
+
+INT_PTR cCmdPaletteBase::RunKind(int nKind) {
+  // The kind goes in first, so that the dialog sizes the parameters for it.
+  m_Info.m_lpCommand->m_bItem = static_cast<int8_t>(m_bItem);
+  m_Info.m_lpCommand->m_nKind = static_cast<int8_t>(nKind);
+  return OpenCmdDlg(nKind);
 }
 
 void cCmdPaletteBase::OnCommand(WPARAM wParam, LPARAM lParam) {
   CheckCommand(wParam);
   cDialog::OnCommand(wParam, lParam);
   const uint16_t wId = LOWORD(wParam);
-  if (!m_Info.m_lpCommand || wId == 0) return;
+  // Escape reaches the palette, which has no cancel button, as the dialog manager's IDCANCEL.
+  if (wId == IDCANCEL) {
+    Close(0);
+    return;
+  }
+  // The first kind pressed counts; a second click queued behind it finds the palette closing.
+  if (!m_Info.m_lpCommand || wId == 0 || m_nChosen) return;
   for (int k = 1; k < BUTTON_RECORDS; ++k) {
-    const cCmdButton& b = m_vButtons[k];
-    if (b.m_wButtonId == 0 || b.m_wDialogId == 0 || b.m_wButtonId != wId) continue;
-    // The kind goes in first, so that the dialog sizes the parameters for it.
-    m_Info.m_lpCommand->m_bItem = static_cast<int8_t>(m_bItem);
-    m_Info.m_lpCommand->m_nKind = static_cast<int8_t>(k);
-    Close(static_cast<int32_t>(OpenCmdDlg(k)));
+    if (m_vButtons[k].m_wButtonId != wId || !KindWithDialog(k)) continue;
+    m_nChosen = k;
+    Close(0);
     return;
   }
 }
 
 INT_PTR cCmdPaletteBase::OpenCmdDlg(int nKind) {
-  return OpenCmdDlgOfKind(DlgKind(nKind), this, m_alpDlg[nKind], &m_Info, &WindowList,
+  return OpenCmdDlgOfKind(DlgKind(nKind), m_lpParentClass, m_alpDlg[nKind], &m_Info, &WindowList,
                           m_lpAnchorCtrl);
 }
 
@@ -125,6 +146,6 @@ INT_PTR cItemCmdPaletteDlg::OpenCmdDlg(int nKind) {
   // No item page, no item being edited: nothing opens, and the list takes a new command out again.
   cItemAcquirePage* lpPage = cItemAcquirePage::Current();
   if (!lpPage) return 0;
-  return OpenCmdDlgOfKind(DlgKind(nKind), this, m_alpDlg[nKind], &m_Info, &WindowList,
+  return OpenCmdDlgOfKind(DlgKind(nKind), m_lpParentClass, m_alpDlg[nKind], &m_Info, &WindowList,
                           &lpPage->m_CmdList);
 }

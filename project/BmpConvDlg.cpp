@@ -311,6 +311,7 @@ void cBmpConvDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_BMP_CONVERT:
       if (bClicked && !m_bBusy) ConvertAll();
       break;
+    case IDCANCEL:  // Escape: the tool's close button is not the cancel button the dialog manager knows
     case IDC_BMP_CLOSE:
       Close(1);
       return;

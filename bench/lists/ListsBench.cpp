@@ -1,11 +1,13 @@
-// Edits of long lists as an author makes them on the real pages, each timed from the command to
-// the list painted: on the flow page of the character sheet, a flow of 998 commands takes an
-// appended command, one inserted in the middle (both through the command palette and the wait
-// command's dialog), a deleted one, a paste of ten and an edit of one through the palette, and one
-// row is selected; on the database sheet, a list of 998 pictures takes a pasted record and loses a
-// cut one. Then the character sheet opens on a character with 9 flows of 111 commands, in turn
-// with a trivial dialog program's start to its dialog shown: the target times the sheet to the same
-// point, its window shown on the flow page; the time to the page painted as well is printed beside.
+// Edits of lists as an author makes them on the real pages, each timed from the command to the
+// list painted: on the flow page of the character sheet, a flow of 1 command and one of 998 take
+// an appended command and one inserted in the middle (both through the command palette and the
+// wait command's dialog) and an edit of one through its dialog, each beside a trivial modal dialog
+// closed over the same sheet, in alternating order; the flow of 998 also loses a deleted command,
+// takes a paste of ten and has one row selected. On the database sheet, a list of 998 pictures
+// takes a pasted record and loses a cut one. Then the character sheet opens on a character with 9
+// flows of 111 commands, in turn with a trivial dialog program's start to its dialog shown: the
+// target times the sheet to the same point, its window shown on the flow page; the time to the
+// page painted as well is printed beside.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -39,7 +41,7 @@ namespace {
 
 constexpr int RUNS = 9;
 constexpr int LONG_FLOW = 998;
-constexpr double LIST_GOAL_MS = 50, SELECT_GOAL_MS = 16, SHEET_GOAL = 1.0;
+constexpr double LIST_GOAL_MS = 50, SELECT_GOAL_MS = 16, SHEET_GOAL = 1.0, TRIVIAL_GOAL = 2.0;
 const WORD PALETTE_WAIT_BUTTON = 1267;  // "ウエイト" on the command palette
 
 double ThreadCpuNow() {
@@ -60,15 +62,19 @@ void Drain() {
 // The command palette picks the wait command and its dialog confirms, as soon as each is up: the
 // answers are posted from the dialogs' own initialisation, so no timer adds to the figures. The
 // first dialog after a command is the palette, the second the wait command's dialog, whose time
-// is set first, so that an edited row really changes.
+// is set first, so that an edited row really changes. The trivial dialog is confirmed the same way.
 // The moments each step reaches, for the figures that split an operation at its dialogs: each
 // dialog initialised, and each answer taken from the queue (where an author's click would be).
 int s_nDialogsUp = 0;
 int s_nWaitTime = 0;
+bool s_bTrivial = false;
 double s_tPaletteUp = 0, s_tChoice = 0, s_tDialogUp = 0, s_tOk = 0;
 LRESULT CALLBACK AnswerDialogs(int nCode, WPARAM wParam, LPARAM lParam) {
   const CWPRETSTRUCT* p = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-  if (nCode == HC_ACTION && p->message == WM_INITDIALOG) {
+  if (nCode == HC_ACTION && p->message == WM_INITDIALOG && s_bTrivial) {
+    s_tDialogUp = Now();
+    PostMessageA(p->hwnd, WM_COMMAND, IDOK, 0);
+  } else if (nCode == HC_ACTION && p->message == WM_INITDIALOG) {
     if (s_nDialogsUp == 0) {
       s_tPaletteUp = Now();
       PostMessageA(p->hwnd, WM_COMMAND, MAKEWPARAM(PALETTE_WAIT_BUTTON, BN_CLICKED), 0);
@@ -86,7 +92,7 @@ LRESULT CALLBACK SeeAnswers(int nCode, WPARAM wParam, LPARAM lParam) {
   const MSG* p = reinterpret_cast<const MSG*>(lParam);
   if (nCode == HC_ACTION && wParam == PM_REMOVE && p->message == WM_COMMAND && p->lParam == 0) {
     if (p->wParam == MAKEWPARAM(PALETTE_WAIT_BUTTON, BN_CLICKED)) s_tChoice = Now();
-    if (p->wParam == IDC_CMD_OK) s_tOk = Now();
+    if (p->wParam == (s_bTrivial ? IDOK : IDC_CMD_OK)) s_tOk = Now();
   }
   return CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
@@ -156,6 +162,47 @@ void PrintDialogFigures(const char* pszName, const cDialogFigures& f, bool bPale
          Median(f.open.vWall) * 1e3);
   if (bPalette) printf("; the palette's choice to the command's dialog initialised: %.1f ms", Median(f.choice.vWall) * 1e3);
   printf("\n");
+}
+
+// The yardstick of the dialog edits: a modal dialog with nothing but OK, from an in-memory
+// template, owned by the page and centred on its list as the command dialogs are.
+INT_PTR CALLBACK TrivialProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  if (uMsg == WM_INITDIALOG) {
+    RECT rcList, rc;
+    GetWindowRect(reinterpret_cast<HWND>(lParam), &rcList);
+    GetWindowRect(hWnd, &rc);
+    SetWindowPos(hWnd, nullptr, (rcList.left + rcList.right - (rc.right - rc.left)) / 2,
+                 (rcList.top + rcList.bottom - (rc.bottom - rc.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+  }
+  if (uMsg == WM_COMMAND && LOWORD(wParam) == IDOK) EndDialog(hWnd, 1);
+  return FALSE;
+}
+
+INT_PTR RunTrivialDialog(HWND hOwner, HWND hOver) {
+  // DLGTEMPLATE, no menu, the standard class, a title; one DLGITEMTEMPLATE on a DWORD boundary.
+  std::vector<WORD> v;
+  auto dword = [&](DWORD d) {
+    v.push_back(LOWORD(d));
+    v.push_back(HIWORD(d));
+  };
+  auto text = [&](const wchar_t* psz) {
+    for (; *psz; ++psz) v.push_back(static_cast<WORD>(*psz));
+    v.push_back(0);
+  };
+  dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+  dword(0);
+  for (WORD w : {WORD(1), WORD(0), WORD(0), WORD(120), WORD(50), WORD(0), WORD(0)}) v.push_back(w);
+  text(L"OK");
+  if (v.size() % 2) v.push_back(0);
+  dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
+  dword(0);
+  for (WORD w : {WORD(35), WORD(18), WORD(50), WORD(14), WORD(IDOK), WORD(0xFFFF), WORD(0x0080)}) v.push_back(w);
+  text(L"OK");
+  v.push_back(0);
+  return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(v.data()), hOwner,
+                                 &TrivialProc, reinterpret_cast<LPARAM>(hOver));
 }
 
 bool PrintTarget(const char* pszName, const cFigure& fig, double dGoalMs) {
@@ -260,8 +307,35 @@ bool Done(cFigure& fig, bool bDone, const char* pszWhat, int nRun) {
   return bDone;
 }
 
-bool FlowPageFigures() {
-  cEdChara& chara = PlaceChara(1, LONG_FLOW);
+// The trivial dialog closed over the page, timed as a dialog edit is.
+void TimeTrivial(cDialogFigures& f, HWND hOwner, HWND hList) {
+  s_bTrivial = true;
+  TimeThroughDialogs(f, false, hList, [&] { RunTrivialDialog(hOwner, hList); });
+  s_bTrivial = false;
+}
+
+// A dialog edit's target beside the trivial dialog closed over the same sheet: OK to the list
+// shown within the goal, and within TRIVIAL_GOAL times the trivial dialog's OK to the list shown.
+bool PrintBesideTrivial(const std::string& strName, const cDialogFigures& edit, const cDialogFigures& trivial,
+                        bool bPalette) {
+  bool bMet = PrintTarget((strName + " (OK to the list shown)").c_str(), edit.fromOk, LIST_GOAL_MS);
+  PrintDialogFigures(strName.c_str(), edit, bPalette);
+  const double dEdit = Median(edit.fromOk.vWall), dTrivial = Median(trivial.fromOk.vWall);
+  const double dRatio = dEdit / dTrivial;
+  const bool bRatio = edit.fromOk.bDone && trivial.fromOk.bDone && dRatio <= TRIVIAL_GOAL;
+  printf("target %s / trivial dialog: %.2f (goal <= %.2f) %s   [%.1f ms / %.1f ms; trivial dialog: the button to "
+         "it initialised %.1f ms, whole %.1f ms]\n",
+         strName.c_str(), dRatio, TRIVIAL_GOAL, bRatio ? "met" : "missed", dEdit * 1e3, dTrivial * 1e3,
+         Median(trivial.open.vWall) * 1e3, Median(trivial.whole.vWall) * 1e3);
+  return bMet && bRatio;
+}
+
+// The flow page on one flow of nCmds commands. Each run edits through the dialogs (append at the
+// end row, insert in the middle, edit in the middle) with the trivial dialog closed over the same
+// sheet right before each edit in even runs and right after it in odd ones; a long flow also
+// loses a deleted command, goes through a cut and paste of ten, and has a row selected.
+bool FlowPageFigures(int nCmds) {
+  cEdChara& chara = PlaceChara(1, nCmds);
   StageEditState.m_lpCharaTarget = &chara;
   cPropSheet* lpSlot = nullptr;
   cCharaDataSheet* lpSheet = OpenCharaSheet(lpSlot);
@@ -269,30 +343,43 @@ bool FlowPageFigures() {
     printf("the character sheet did not show its flow page\n");
     return false;
   }
+  HWND hPage = lpSheet->m_lpFlowPage->m_hWnd;
   cFlowPageRun run(*static_cast<cFlowPage*>(lpSheet->m_lpFlowPage));
   HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, AnswerDialogs, nullptr, GetCurrentThreadId());
   HHOOK hSeeHook = SetWindowsHookExA(WH_GETMESSAGE, SeeAnswers, nullptr, GetCurrentThreadId());
-  cDialogFigures append, insert, edit;
+  cDialogFigures append, insert, edit, trivialAppend, trivialInsert, trivialEdit;
   cFigure del, cut, paste, select;
-  const int nMid = LONG_FLOW / 2;
-  const int nRows = LONG_FLOW + 1;  // with the end row
+  const bool bLong = nCmds > 10;
+  const int nMid = nCmds / 2;
+  const int nRows = nCmds + 1;  // with the end row
   bool bOk = true;
   for (int r = 0; r < RUNS && bOk; ++r) {
+    // The edit and its yardstick, in this run's order.
+    auto besideTrivial = [&](cDialogFigures& trivial, const std::function<void()>& fnEdit) {
+      if (r % 2 == 0) TimeTrivial(trivial, hPage, run.List());
+      fnEdit();
+      if (r % 2 == 1) TimeTrivial(trivial, hPage, run.List());
+      if (!trivial.fromOk.bDone) Done(trivial.fromOk, false, "the trivial dialog", r);
+    };
     Phase("flow page: append");
     s_nWaitTime = 600 + r;
-    run.Select(LONG_FLOW, LONG_FLOW);  // the end row
-    TimeThroughDialogs(append, true, run.List(), [&] { run.Click(IDC_FP_CMD_INSERT); });
-    bOk &= Done(append.fromOk, run.Rows() == nRows + 1 && run.Text(LONG_FLOW) == run.CmdText(LONG_FLOW) &&
-                    run.Text(LONG_FLOW).find(std::to_string(600 + r)) != std::string::npos,
+    besideTrivial(trivialAppend, [&] {
+      run.Select(nCmds, nCmds);  // the end row
+      TimeThroughDialogs(append, true, run.List(), [&] { run.Click(IDC_FP_CMD_INSERT); });
+    });
+    bOk &= Done(append.fromOk, run.Rows() == nRows + 1 && run.Text(nCmds) == run.CmdText(nCmds) &&
+                    run.Text(nCmds).find(std::to_string(600 + r)) != std::string::npos,
                 "append a command", r);
-    run.Select(LONG_FLOW, LONG_FLOW);
+    run.Select(nCmds, nCmds);
     Time(del, run.List(), [&] { run.Click(IDC_FP_CMD_DELETE); });
-    bOk &= Done(del, run.Rows() == nRows && run.Text(LONG_FLOW - 1) == run.CmdText(LONG_FLOW - 1),
+    bOk &= Done(del, run.Rows() == nRows && run.Text(nCmds - 1) == run.CmdText(nCmds - 1),
                 "delete the appended command", r);
     Phase("flow page: insert");
     s_nWaitTime = 700 + r;
-    run.Select(nMid, nMid);
-    TimeThroughDialogs(insert, true, run.List(), [&] { run.Click(IDC_FP_CMD_INSERT); });
+    besideTrivial(trivialInsert, [&] {
+      run.Select(nMid, nMid);
+      TimeThroughDialogs(insert, true, run.List(), [&] { run.Click(IDC_FP_CMD_INSERT); });
+    });
     bOk &= Done(insert.fromOk, run.Rows() == nRows + 1 && run.Text(nMid).find(std::to_string(700 + r)) != std::string::npos,
                 "insert a command in the middle", r);
     run.Select(nMid, nMid);
@@ -300,10 +387,14 @@ bool FlowPageFigures() {
     bOk &= Done(del, run.Rows() == nRows, "delete the inserted command", r);
     Phase("flow page: edit");
     s_nWaitTime = 800 + r;
-    run.Select(nMid + r, nMid + r);
-    TimeThroughDialogs(edit, false, run.List(), [&] { run.Click(IDC_FP_CMD_EDIT); });
-    bOk &= Done(edit.fromOk, run.Rows() == nRows && run.Text(nMid + r).find(std::to_string(800 + r)) != std::string::npos,
+    const int nEdit = bLong ? nMid + r : 0;
+    besideTrivial(trivialEdit, [&] {
+      run.Select(nEdit, nEdit);
+      TimeThroughDialogs(edit, false, run.List(), [&] { run.Click(IDC_FP_CMD_EDIT); });
+    });
+    bOk &= Done(edit.fromOk, run.Rows() == nRows && run.Text(nEdit).find(std::to_string(800 + r)) != std::string::npos,
                 "edit a command", r);
+    if (!bLong) continue;
     Phase("flow page: cut and paste");
     // A flow holds at most 999 commands: ten go out first and come back at the same place.
     run.Select(nMid, nMid + 9);
@@ -321,22 +412,26 @@ bool FlowPageFigures() {
   UnhookWindowsHookEx(hSeeHook);
   UnhookWindowsHookEx(hHook);
   CloseSheet(lpSlot);
-  printf("flow page, command list of %d commands (medians of %d runs; wall, cpu of this thread). Append and\n"
+  printf("flow page, command list of %d command%s (medians of %d runs; wall, cpu of this thread). Append and\n"
          "insert go through the command palette and the wait command's dialog, edit through the wait command's\n"
          "dialog: their targets run from the dialog's OK (taken from the queue) to the list shown, the steps\n"
-         "before are printed beside them. Delete: the delete button to the list shown; cut and paste: Ctrl+X,\n"
-         "Ctrl+V in the list to the list shown; select: the list's selection change to the list shown.\n",
-         LONG_FLOW, RUNS);
-  bool bMet = PrintTarget("append a command (OK to the list shown)", append.fromOk, LIST_GOAL_MS);
-  PrintDialogFigures("append", append, true);
-  bMet &= PrintTarget("insert a command in the middle (OK to the list shown)", insert.fromOk, LIST_GOAL_MS);
-  PrintDialogFigures("insert", insert, true);
-  bMet &= PrintTarget("edit a command (OK to the list shown)", edit.fromOk, LIST_GOAL_MS);
-  PrintDialogFigures("edit", edit, false);
-  bMet &= PrintTarget("delete a command", del, LIST_GOAL_MS);
-  bMet &= PrintTarget("cut 10 commands", cut, LIST_GOAL_MS);
-  bMet &= PrintTarget("paste 10 commands", paste, LIST_GOAL_MS);
-  bMet &= PrintTarget("select a command", select, SELECT_GOAL_MS);
+         "before are printed beside them, and beside each its yardstick: a trivial modal dialog (OK only)\n"
+         "closed over the same sheet, from its OK to the list shown, timed right before the edit in even runs\n"
+         "and right after it in odd ones.%s\n",
+         nCmds, nCmds == 1 ? "" : "s", RUNS,
+         bLong ? " Delete: the delete button to the list shown; cut and paste: Ctrl+X,\n"
+                 "Ctrl+V in the list to the list shown; select: the list's selection change to the list shown."
+               : "");
+  const std::string strAt = " at " + std::to_string(nCmds) + (nCmds == 1 ? " command" : " commands");
+  bool bMet = PrintBesideTrivial("append a command" + strAt, append, trivialAppend, true);
+  bMet &= PrintBesideTrivial("insert a command in the middle" + strAt, insert, trivialInsert, true);
+  bMet &= PrintBesideTrivial("edit a command" + strAt, edit, trivialEdit, false);
+  if (bLong) {
+    bMet &= PrintTarget("delete a command", del, LIST_GOAL_MS);
+    bMet &= PrintTarget("cut 10 commands", cut, LIST_GOAL_MS);
+    bMet &= PrintTarget("paste 10 commands", paste, LIST_GOAL_MS);
+    bMet &= PrintTarget("select a command", select, SELECT_GOAL_MS);
+  }
   return bMet && bOk;
 }
 
@@ -464,8 +559,10 @@ int main() {
     return 1;
   }
   Drain();
+  Phase("character sheet on a flow of one command");
+  bool bMet = FlowPageFigures(1);
   Phase("character sheet on a long flow");
-  bool bMet = FlowPageFigures();
+  bMet &= FlowPageFigures(LONG_FLOW);
   bMet &= DatabaseFigures();
   bMet &= SheetFigures(strDir);
   if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);

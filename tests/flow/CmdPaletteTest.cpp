@@ -131,6 +131,35 @@ TEST_F(CmdPaletteTest, ExistingCommandOpensOnlyItsOwnDialogAndCancelKeepsIt) {
   EXPECT_FALSE(bPaletteShown);
 }
 
+TEST_F(CmdPaletteTest, KindDialogRunsWithoutAPaletteWindowBehindIt) {
+  // A command's dialog is all an edit pays for: a new command's palette is gone before the kind's
+  // dialog opens, an existing command's palette window is never made, and the dialog is owned by
+  // what owned the palette (nothing here), so closing it activates no hidden palette.
+  for (int32_t bNew : {1, 0}) {
+    SCOPED_TRACE(bNew);
+    cEdCommand cmd;
+    if (!bNew) cmd.m_nKind = 1;
+    int nPalettesUp = 0;
+    bool bPaletteGone = false;
+    HWND hOwner = reinterpret_cast<HWND>(1);
+    cAnswerWhenUp<cCmdPaletteDlg> pick([&](cCmdPaletteDlg* p) {
+      ++nPalettesUp;
+      PostMessageA(p->m_hWnd, WM_COMMAND, MAKEWPARAM(1267, BN_CLICKED), 0);
+    });
+    cAnswerWhenUp<cWaitCmdDlg> ok([&](cWaitCmdDlg* p) {
+      const cCmdPaletteDlg* lpPalette = cCmdPaletteDlg::Current();
+      bPaletteGone = lpPalette && !(lpPalette->m_hWnd && IsWindow(lpPalette->m_hWnd));
+      hOwner = GetWindow(p->m_hWnd, GW_OWNER);
+      PostMessageA(p->m_hWnd, WM_COMMAND, IDC_CMD_OK, 0);
+    });
+    EXPECT_EQ(1, RunPalette(cmd, bNew));
+    EXPECT_EQ(bNew, nPalettesUp);
+    EXPECT_TRUE(bPaletteGone);
+    EXPECT_EQ(nullptr, hOwner);
+    EXPECT_EQ(1, cmd.m_nKind);
+  }
+}
+
 TEST_F(CmdPaletteTest, CommandWithoutKindShowsThePaletteAndRunsAsNew) {
   // The palette runs its own loop, waiting for a kind, instead of closing at once.
   cEdCommand cmd;

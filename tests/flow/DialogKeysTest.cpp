@@ -1,6 +1,8 @@
 // Enter and Escape typed on the keyboard, through the real keyboard hook, in the dialogs of the
 // behaviour editors: Enter confirms and Escape cancels as the dialog's own buttons do, unless the
 // control with the focus takes the key itself (a text of several lines, an open drop-down list).
+// Dialogs without a cancel button (the command palettes, the bitmap tool) close on Escape as their
+// close button does.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,6 +14,7 @@
 #include "controls/InputDlg.h"
 #include "app/WindowList.h"
 #include "flow/CmdDlg.h"
+#include "flow/CmdPaletteDlg.h"
 #include "flow/FlowCtrlCmdDlgs.h"
 #include "flow/KeyCondDlg.h"
 #include "flow/StatusCondPages.h"
@@ -20,6 +23,7 @@
 #include "model/StageEditState.h"
 #include "model/StageOptionTables.h"
 #include "controls/GraphicPickDlg.h"
+#include "project/BmpConvDlg.h"
 #include "project/DbEditDialogs.h"
 #include "resources/CondPageIds.h"
 #include "resources/ControlCmdIds.h"
@@ -27,6 +31,7 @@
 #include "resources/FlowPageIds.h"
 #include "resources/InputDlgIds.h"
 #include "resources/PaletteEntryIds.h"
+#include "resources/ProjectSheetIds.h"
 #include "CmdDlgTestSupport.h"
 #include "support/TestSupport.h"
 #include "support/TypedSteps.h"
@@ -43,6 +48,7 @@ struct cFamily {
   CurrentFn fnCurrent;
   std::function<INT_PTR()> fnRun;
   uint16_t wFocus;  // a control that leaves Enter and Escape to the dialog
+  INT_PTR nEscaped = 0;  // the result of Escape: that of the dialog's cancel or close button
 };
 
 cEdCommand s_Cmd;
@@ -97,6 +103,20 @@ INT_PTR RunPicker() {
   return dlg.DoModal(0);
 }
 
+// A palette on a new command, which shows it and waits for a kind.
+template <class P>
+INT_PTR RunPalette(uint16_t wTemplateId) {
+  s_Cmd = cEdCommand();
+  cCmdEditInfo info{&s_Cmd, 1};
+  P pal(wTemplateId, nullptr, cWindow::KIND_DIALOG, &info, &WindowList, static_cast<cControl*>(nullptr), 0);
+  return pal.DoModal(0);
+}
+
+INT_PTR RunBmpTool() {
+  cBmpConvDlg dlg(IDD_BMP_CONV, nullptr, cWindow::KIND_DIALOG, &WindowList);
+  return dlg.DoModal(0);
+}
+
 const cFamily FAMILIES[] = {
     {"message command", [] { return static_cast<cDialog*>(cMessageCmdDlg::Current()); }, [] { return RunCmd<cMessageCmdDlg>(19); },
      IDC_MS_WINDOW},
@@ -108,6 +128,12 @@ const cFamily FAMILIES[] = {
     {"sword position", [] { return static_cast<cDialog*>(cSwordPosDlg::Current()); }, &RunSwordPos, IDC_POS_DIR},
     {"data count", [] { return static_cast<cDialog*>(cValueDlg::Current()); }, &RunCount, IDC_INPUT_EDIT},
     {"graphic picker", [] { return static_cast<cDialog*>(cGraphicPickDlg::Current()); }, &RunPicker, 0},
+    {"command palette", [] { return static_cast<cDialog*>(cCmdPaletteDlg::Current()); },
+     [] { return RunPalette<cCmdPaletteDlg>(IDD_CMD_PALETTE); }, 0},
+    {"item command palette", [] { return static_cast<cDialog*>(cItemCmdPaletteDlg::Current()); },
+     [] { return RunPalette<cItemCmdPaletteDlg>(IDD_ITEM_CMD_PALETTE); }, 0},
+    // Its close button "閉じる" closes it with 1.
+    {"bitmap tool", [] { return static_cast<cDialog*>(cBmpConvDlg::Current()); }, &RunBmpTool, 0, 1},
 };
 
 // The step that waits for the family's dialog, gives the focus to the control (for 0 only
@@ -155,14 +181,14 @@ class DialogKeysTest : public testing::Test {
 TEST_F(DialogKeysTest, EnterConfirmsAndEscapeCancelsEveryDialogFamily) {
   for (const cFamily& f : FAMILIES) {
     for (WORD wKey : {VK_ESCAPE, VK_RETURN}) {
-      // The picker has no OK: Enter there picks nothing and is not part of its keys.
+      // The picker, the palettes and the bitmap tool have no OK: Enter is not part of their keys.
       if (!f.wFocus && wKey == VK_RETURN) continue;
       SCOPED_TRACE(std::string(f.pszName) + (wKey == VK_RETURN ? " Enter" : " Escape"));
       const bool bOk = Retried([&] {
         cTypedSteps steps({TypeWhenUp(f.fnCurrent, f.wFocus, false, {wKey})}, GiveUp(f.fnCurrent));
         const INT_PTR nResult = f.fnRun();
         if (!steps.Finished()) return false;  // the dialog never had the focus
-        EXPECT_EQ(wKey == VK_RETURN ? 1 : 0, nResult);
+        EXPECT_EQ(wKey == VK_RETURN ? 1 : f.nEscaped, nResult);
         return true;
       });
       EXPECT_TRUE(bOk);
