@@ -46,10 +46,14 @@ bool FillLayer(cEdStage& stage, cStageGrid<T>& grid, const cChkVector<T>& brush,
   auto fnIn = [&vArea](int32_t i) { return (vArea[static_cast<size_t>(i) >> 6] >> (i & 63) & 1) != 0; };
   const T target = grid.Get(stage.CellIndex(x0, y0));
   // A cell joins the area when it equals the clicked one, so the cells looked at are never ones the
-  // fill has written.
+  // fill has written. Empty cells are all equal, and cells of another graphic never are: most cells
+  // are decided without comparing whole records.
   auto fnJoins = [&](int32_t x, int32_t y) {
     const int32_t i = stage.CellIndex(x, y);
-    return !fnIn(i) && !(grid.Get(i) != target);
+    if (fnIn(i)) return false;
+    const T& cell = grid.Get(i);
+    if (cell.m_nGraphic != target.m_nGraphic) return false;
+    return target.m_nGraphic == 0 || !(cell != target);
   };
   // The area first, a row's run of it at a time: the run through a waiting cell is marked whole,
   // and the runs of the rows above and below that touch it wait in turn.
