@@ -102,7 +102,7 @@ void EachRecord(cChkVector<T>& v, F fn) {
 // A stage layer: only the cells that hold records (the others read as an empty record).
 template <class T, class F>
 void EachRecord(cStageGrid<T>& v, F fn) {
-  v.ForEach([&fn](int32_t, T& e) { fn(e); });
+  v.ForEachRecord([&fn](T& e) { fn(e); });
 }
 
 template <class T, class G>

@@ -64,7 +64,7 @@ void ValidateRecords(cChkVector<T>& v) {
 // The cells without records of their own read as the empty record, which is valid as it is.
 template <class T>
 void ValidateRecords(cStageGrid<T>& v) {
-  v.ForEach([](int32_t, T& e) { e.Validate(); });
+  v.ForEachRecord([](T& e) { e.Validate(); });
 }
 
 }  // namespace
@@ -295,9 +295,9 @@ void GiveEntryOne(cChkVector<T>& v, const T& def, int nLayer) {
 void cEdStage::Validate() {
   cStagePalScope scope(OwnPalettes());
   ValidateSettingsAndPalettes();
-  m_vBlockGrid.ForEach([](int32_t, cEdBlock& e) { e.Validate(), e.ValidateItemRef(); });
-  m_vCharaGrid.ForEach([](int32_t, cEdChara& e) { e.Validate(), e.ClampItemRefs(); });
-  m_vItemGrid.ForEach([](int32_t, cEdItem& e) { e.Validate(), e.ClampItemRefs(); });
+  m_vBlockGrid.ForEachRecord([](cEdBlock& e) { e.Validate(), e.ValidateItemRef(); });
+  m_vCharaGrid.ForEachRecord([](cEdChara& e) { e.Validate(), e.ClampItemRefs(); });
+  m_vItemGrid.ForEachRecord([](cEdItem& e) { e.Validate(), e.ClampItemRefs(); });
 }
 
 // A record's Validate changes nothing on a record it has validated while the palettes only grew and
@@ -309,9 +309,9 @@ void cEdStage::ValidateAfterRead(bool bCellRefsDone) {
   cStagePalScope scope(OwnPalettes());
   ValidateSettingsAndPalettes();
   if (bCellRefsDone) return;
-  m_vBlockGrid.ForEach([](int32_t, cEdBlock& e) { e.ValidateItemRef(); });
-  m_vCharaGrid.ForEach([](int32_t, cEdChara& e) { e.ClampItemRefs(); });
-  m_vItemGrid.ForEach([](int32_t, cEdItem& e) { e.ClampItemRefs(); });
+  m_vBlockGrid.ForEachRecord([](cEdBlock& e) { e.ValidateItemRef(); });
+  m_vCharaGrid.ForEachRecord([](cEdChara& e) { e.ClampItemRefs(); });
+  m_vItemGrid.ForEachRecord([](cEdItem& e) { e.ClampItemRefs(); });
 }
 
 void cEdStage::ValidateSettingsAndPalettes() {
@@ -338,9 +338,9 @@ void cEdStage::ValidateAll(int bRefs) {
   for (cEdBlock& e : m_vPalBlock) e.ValidateItemRef();
   for (cEdChara& e : m_vPalChara) e.ClampItemRefs();
   for (cEdItem& e : m_vPalItem) e.ClampItemRefs();
-  m_vBlockGrid.ForEach([](int32_t, cEdBlock& e) { e.ValidateItemRef(); });
-  m_vCharaGrid.ForEach([](int32_t, cEdChara& e) { e.ClampItemRefs(); });
-  m_vItemGrid.ForEach([](int32_t, cEdItem& e) { e.ClampItemRefs(); });
+  m_vBlockGrid.ForEachRecord([](cEdBlock& e) { e.ValidateItemRef(); });
+  m_vCharaGrid.ForEachRecord([](cEdChara& e) { e.ClampItemRefs(); });
+  m_vItemGrid.ForEachRecord([](cEdItem& e) { e.ClampItemRefs(); });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -23,7 +23,7 @@ constexpr uint64_t SNAPSHOT_CELL_BYTES = 459 + 1137 + 276 + 453;
 
 template <class T>
 void ReapplyLayer(cStageGrid<T>& v) {
-  v.ForEach([](int32_t, T& rec) {
+  v.ForEachRecord([](T& rec) {
     if (rec.m_nGraphic != 0) rec.ApplyInherit();
   });
 }
@@ -54,8 +54,11 @@ void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>
   // Each touched cell gives its present record to pTo before it changes; the cells that were
   // empty are emptied. A cell whose record pTo keeps together with the one before (an equal
   // record) is emptied as that one was, without comparing it with the empty record again.
+  // Such cells that keep their emptied record share it, as they shared it filled.
   int32_t nLastRec = -1;
   bool bLastFreed = false;
+  T emptied;
+  typename cStageGrid<T>::cShareScope share(grid);
   cells.ForEachSeen([&](int32_t nIndex) {
     if (static_cast<size_t>(nIndex) >= nSize) return;
     const int32_t nRec = pTo ? pTo->Add(nIndex, &grid.Get(nIndex)) : -1;
@@ -64,18 +67,20 @@ void RestoreCells(cStageGrid<T>& grid, const cUndoCells<T>& cells, cUndoCells<T>
       if (bLastFreed)
         grid.Release(nIndex);
       else
-        grid.Unwatched(nIndex).m_nGraphic = 0;
+        grid.PutShared(nIndex, emptied);
       return;
     }
+    // Writing the cell on its own ends what the scope shared from emptied before it changes.
     grid.Unwatched(nIndex).m_nGraphic = 0;
     grid.Tidy(nIndex);
     nLastRec = nRec;
     bLastFreed = !grid.Holds(nIndex);
+    if (!bLastFreed) emptied = grid.Get(nIndex);
   });
-  // The cells that held an element get their old records back, written over the records they
-  // hold now: nothing is made and freed again for a cell that holds one.
+  // The cells that held an element get their old records back; the cells of a run that kept one
+  // record (a filled area) share it again, as the fill had them.
   cells.ForEachKept([&](int32_t nIndex, const T& old) {
-    if (static_cast<size_t>(nIndex) < nSize) grid.Unwatched(nIndex) = old;
+    if (static_cast<size_t>(nIndex) < nSize) grid.PutShared(nIndex, old);
   });
 }
 

@@ -18,14 +18,27 @@
 // changes. Reads, the bulk writes (Unwatched, Release, Assign) and the passes over the records
 // (ForEach) tell nobody: loading, resizing and re-applying inheritance either happen with the
 // undo store emptied or give the same cells when they run again after an undo.
+//
+// A fill writes one record into a whole area, and so does the undo store giving such an area back:
+// inside a cShareScope, the cells written from the same record (SetShared, PutShared) share one
+// record of the grid, whose pages are then lists, until a cell is written on its own (operator[],
+// Unwatched, Pin, Set), which gives it a copy of its own first. Such a fill costs the grid a slot
+// number per cell instead of a record on fresh memory, which a large area would take for each
+// cell. The passes that change each record alike (ForEachRecord: validation, inheritance) change
+// a shared record once; the passes that see cells one by one (ForEach, ForRange, which the stage
+// writer runs on several threads and which may store a cell's own position into its record) give
+// every cell its own record first.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+#include <atomic>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <new>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -105,6 +118,11 @@ class cStageGrid {
     std::swap(m_nLive, o.m_nLive);
     std::swap(m_pPinned, o.m_pPinned);
     std::swap(m_nPinnedCell, o.m_nPinnedCell);
+    m_mShare.swap(o.m_mShare);
+    m_vShareKey.swap(o.m_vShareKey);
+    const bool bShared = m_bAnyShared.load(std::memory_order_relaxed);
+    m_bAnyShared.store(o.m_bAnyShared.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    o.m_bAnyShared.store(bShared, std::memory_order_relaxed);
   }
 
   // The record of a cell for reading.
@@ -136,9 +154,44 @@ class cStageGrid {
     if (IsEmptyRecord(rec))
       Release(i);
     else if (HeldAt(k))
-      *Rec(SlotOf(k)) = rec;
+      Make(k) = rec;
     else
       Make(k, &rec);
+  }
+  // Set inside a cShareScope: the cells given the same rec object share one record.
+  void SetShared(int i, const T& rec) {
+    if (!Has(i)) {
+      BadIndex(i);
+      return;
+    }
+    Touch(i);
+    PutSharedAt(static_cast<size_t>(i), rec);
+  }
+  // The same without telling the watcher (the undo store putting records back).
+  void PutShared(int i, const T& rec) {
+    if (!Has(i)) {
+      BadIndex(i);
+      return;
+    }
+    PutSharedAt(static_cast<size_t>(i), rec);
+  }
+  // While one lives, SetShared and PutShared share records between the cells written from the same
+  // object, which must not change meanwhile.
+  class cShareScope {
+   public:
+    explicit cShareScope(cStageGrid& g) : m_Grid(g) { m_Grid.m_vShareKey.clear(); }
+    ~cShareScope() { m_Grid.m_vShareKey.clear(); }
+    cShareScope(const cShareScope&) = delete;
+    cShareScope& operator=(const cShareScope&) = delete;
+
+   private:
+    cStageGrid& m_Grid;
+  };
+  // Cells that share a record with another cell.
+  size_t SharingCells() const {
+    size_t n = 0;
+    for (const auto& e : m_mShare) n += e.second;
+    return n;
   }
   // Empties a cell.
   void Erase(int i) {
@@ -171,13 +224,19 @@ class cStageGrid {
       *pRec = EmptyRecord();
       return;
     }
+    const auto itShare = m_bAnyShared.load(std::memory_order_relaxed) ? m_mShare.find(n) : m_mShare.end();
+    const bool bShared = itShare != m_mShare.end();
     // A run of slots stays a run when its first or last cell goes; otherwise the page takes a list.
     const bool bFirst = (pg.nBits & (bit - 1)) == 0, bLast = (pg.nBits & ~(bit | (bit - 1))) == 0;
     if (!pg.nList && !bFirst && !bLast) ToList(pg);
-    m_vFree.push_back(n);
+    // A shared record stays for the other cells that hold it.
+    if (!bShared) m_vFree.push_back(n);
     if (!pg.nList && bFirst) ++pg.nBase;
     pg.nBits &= ~bit;
-    pRec->~T();
+    if (bShared)
+      DropShare(itShare);
+    else
+      FreedSlot(n, pRec);
     --m_nLive;
     if (pg.nBits == 0) {
       if (pg.nList) {
@@ -232,17 +291,47 @@ class cStageGrid {
 
   // fn(index, record) for every cell that holds a record, in index order; fn changes records, never
   // which cells hold one.
+  // Every cell is given a record of its own first.
   template <class Fn>
   void ForEach(Fn fn) {
     ForRange(0, m_nCells, fn);
   }
   template <class Fn>
   void ForEach(Fn fn) const {
-    const_cast<cStageGrid*>(this)->ForRange(0, m_nCells, [&fn](int32_t i, T& rec) { fn(i, static_cast<const T&>(rec)); });
+    WalkSlots(0, m_nCells, [this, &fn](int32_t i, uint32_t n) { fn(i, static_cast<const T&>(*Rec(n))); });
   }
-  // The same for the cells [iBegin, iEnd).
+  // The same for the cells [iBegin, iEnd). Passes over disjoint ranges may run on threads of their
+  // own at once: the one that comes first gives the cells of the whole grid records of their own
+  // while the others wait.
   template <class Fn>
   void ForRange(size_t iBegin, size_t iEnd, Fn fn) {
+    if (m_bAnyShared.load(std::memory_order_acquire)) {
+      std::lock_guard<std::mutex> lk(ShareLock());
+      if (m_bAnyShared.load(std::memory_order_relaxed)) UnshareAll();
+    }
+    if (!m_vShareKey.empty()) m_vShareKey.clear();
+    WalkSlots(iBegin, iEnd, [this, &fn](int32_t i, uint32_t n) { fn(i, *Rec(n)); });
+  }
+  // fn(record) once for every record the grid holds, a shared one once: for changes that every cell
+  // holding the record would get alike.
+  template <class Fn>
+  void ForEachRecord(Fn fn) {
+    m_vShareKey.clear();
+    if (!m_bAnyShared.load(std::memory_order_relaxed)) {
+      WalkSlots(0, m_nCells, [this, &fn](int32_t, uint32_t n) { fn(*Rec(n)); });
+      return;
+    }
+    std::unordered_set<uint32_t> seen;
+    WalkSlots(0, m_nCells, [this, &fn, &seen](int32_t, uint32_t n) {
+      if (m_mShare.count(n) && !seen.insert(n).second) return;
+      fn(*Rec(n));
+    });
+  }
+
+ private:
+  // fn(cell, slot) for every cell of [iBegin, iEnd) that holds a record, in index order.
+  template <class Fn>
+  void WalkSlots(size_t iBegin, size_t iEnd, Fn fn) const {
     if (iEnd > m_nCells) iEnd = m_nCells;
     if (iBegin >= iEnd) return;
     for (size_t g = iBegin >> 6; g <= (iEnd - 1) >> 6; ++g) {
@@ -253,7 +342,7 @@ class cStageGrid {
       if (pg.nList) {
         for (; bits != 0; bits &= bits - 1) {
           const size_t k = g * 64 + static_cast<size_t>(__builtin_ctzll(bits));
-          fn(static_cast<int32_t>(k), *Rec(m_vList[pg.nList - 1].a[k & 63]));
+          fn(static_cast<int32_t>(k), m_vList[pg.nList - 1].a[k & 63]);
         }
         continue;
       }
@@ -261,10 +350,12 @@ class cStageGrid {
       uint32_t n = pg.nBase + static_cast<uint32_t>(PopCount(pg.nBits & ~bits & ((bits & (0 - bits)) - 1)));
       for (; bits != 0; bits &= bits - 1, ++n) {
         const size_t k = g * 64 + static_cast<size_t>(__builtin_ctzll(bits));
-        fn(static_cast<int32_t>(k), *Rec(n));
+        fn(static_cast<int32_t>(k), n);
       }
     }
   }
+
+ public:
 
   // Gives the chunks that freed grids of this kind left back to the system (a stage opened over
   // another calls it once the other is freed).
@@ -418,7 +509,20 @@ class cStageGrid {
 
   // No cells: every record freed, the index dropped; the chunks stay.
   void Empty() {
-    ForEach([](int32_t, T& rec) { rec.~T(); });
+    WalkSlots(0, m_nCells, [this](int32_t, uint32_t n) {
+      if (m_mShare.empty()) {
+        Rec(n)->~T();
+        return;
+      }
+      // A shared record goes with the last of its cells.
+      auto it = m_mShare.find(n);
+      if (it != m_mShare.end() && --it->second > 0) return;
+      if (it != m_mShare.end()) m_mShare.erase(it);
+      Rec(n)->~T();
+    });
+    m_mShare.clear();
+    m_vShareKey.clear();
+    m_bAnyShared.store(false, std::memory_order_relaxed);
     std::vector<cPage>().swap(m_vPage);
     std::vector<cList>().swap(m_vList);
     std::vector<uint32_t>().swap(m_vFreeList);
@@ -448,7 +552,13 @@ class cStageGrid {
 
   // The cell's own record, made as a copy of pInit (the empty record for null) when it had none.
   T& Make(size_t k, const T* pInit = nullptr) {
-    if (HeldAt(k)) return *Rec(SlotOf(k));
+    if (HeldAt(k)) {
+      // A cell written on its own takes its own copy of a shared record, and a record written in
+      // place may no longer be what a share scope took it for.
+      m_vShareKey.clear();
+      const uint32_t n = SlotOf(k);
+      return m_bAnyShared.load(std::memory_order_relaxed) && m_mShare.count(n) ? Unshare(k, n) : *Rec(n);
+    }
     // Everything that can fail comes before the cell changes.
     const bool bReuse = !m_vFree.empty();
     if (!bReuse && m_nUsed >= ChunkBase(m_vChunk.size())) {
@@ -478,6 +588,135 @@ class cStageGrid {
     return *pRec;
   }
 
+  // A slot for a new record: a freed one first, else the next of the chunks (a chunk is added when
+  // they are full). Nothing changes when it throws.
+  uint32_t TakeSlot() {
+    if (!m_vFree.empty()) {
+      const uint32_t n = m_vFree.front();
+      m_vFree.pop_front();
+      return n;
+    }
+    if (m_nUsed >= ChunkBase(m_vChunk.size())) {
+      m_vChunk.reserve(m_vChunk.size() + 1);
+      m_vChunk.push_back(NewChunk(ChunkSlots(m_vChunk.size())));
+    }
+    return m_nUsed++;
+  }
+
+  // The record of slot n was destroyed or is about to be: no share scope may hand it out again.
+  void FreedSlot(uint32_t n, T* pRec) {
+    for (size_t j = 0; j < m_vShareKey.size(); ++j)
+      if (m_vShareKey[j].nSlot == n) {
+        m_vShareKey.erase(m_vShareKey.begin() + static_cast<std::ptrdiff_t>(j));
+        break;
+      }
+    pRec->~T();
+  }
+
+  // One cell fewer shares the record; a record left to one cell is that cell's own.
+  void DropShare(typename std::unordered_map<uint32_t, uint32_t>::iterator it) {
+    if (--it->second <= 1) {
+      for (cShareKey& key : m_vShareKey)
+        if (key.pCount == &it->second) key.pCount = nullptr;
+      m_mShare.erase(it);
+    }
+    if (m_mShare.empty()) m_bAnyShared.store(false, std::memory_order_release);
+  }
+
+  // Cell k, which holds shared slot n, gets a copy of its own.
+  T& Unshare(size_t k, uint32_t n) {
+    cPage& pg = m_vPage[k >> 6];
+    if (!pg.nList) ToList(pg);
+    const bool bReuse = !m_vFree.empty();
+    const uint32_t m = TakeSlot();
+    try {
+      new (Rec(m)) T(*Rec(n));
+    } catch (...) {
+      if (bReuse)
+        m_vFree.push_front(m);
+      else
+        --m_nUsed;
+      throw;
+    }
+    m_vList[pg.nList - 1].a[k & 63] = m;
+    DropShare(m_mShare.find(n));
+    return *Rec(m);
+  }
+
+  // Gives every cell that shares a record a copy of its own.
+  void UnshareAll() {
+    m_vShareKey.clear();
+    for (size_t g = 0; g < m_vPage.size() && !m_mShare.empty(); ++g) {
+      const cPage& pg = m_vPage[g];
+      if (!pg.nList) continue;
+      for (uint64_t bits = pg.nBits; bits != 0; bits &= bits - 1) {
+        const size_t k = g * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+        const uint32_t n = m_vList[pg.nList - 1].a[k & 63];
+        if (m_mShare.count(n)) Unshare(k, n);
+      }
+    }
+    m_bAnyShared.store(false, std::memory_order_release);
+  }
+
+  void PutSharedAt(size_t k, const T& rec) {
+    if (IsEmptyRecord(rec)) {
+      Release(static_cast<int>(k));
+      return;
+    }
+    // Mostly the record of the cell before, which is looked at first.
+    cShareKey* pKey = nullptr;
+    if (!m_vShareKey.empty() && m_vShareKey.back().pSrc == &rec) {
+      pKey = &m_vShareKey.back();
+    } else {
+      for (size_t j = 0; j < m_vShareKey.size(); ++j)
+        if (m_vShareKey[j].pSrc == &rec) {
+          std::swap(m_vShareKey[j], m_vShareKey.back());
+          pKey = &m_vShareKey.back();
+          break;
+        }
+    }
+    const uint32_t nKey = pKey ? pKey->nSlot : UINT32_MAX;
+    if (HeldAt(k)) {
+      const uint32_t n = SlotOf(k);
+      if (n == nKey) return;
+      // A pinned record stays the cell's own, written in place.
+      if (Rec(n) == m_pPinned) {
+        *Rec(n) = rec;
+        return;
+      }
+      Release(static_cast<int>(k));
+    }
+    if (nKey == UINT32_MAX) {
+      Make(k, &rec);
+      // A scope shares the records of a brush's cells, not of a whole stage: beyond that, cells
+      // take records of their own.
+      if (m_vShareKey.size() < MAX_SHARE_KEYS) m_vShareKey.push_back(cShareKey{&rec, SlotOf(k), nullptr});
+      return;
+    }
+    cPage& pg = m_vPage[k >> 6];
+    if (!pg.nList) ToList(pg);
+    // The count is found once per run of the same record, not once per cell.
+    if (pKey->pCount) {
+      ++*pKey->pCount;
+    } else {
+      auto it = m_mShare.find(nKey);
+      if (it == m_mShare.end())
+        it = m_mShare.emplace(nKey, 2).first;
+      else
+        ++it->second;
+      pKey->pCount = &it->second;
+      m_bAnyShared.store(true, std::memory_order_release);
+    }
+    m_vList[pg.nList - 1].a[k & 63] = nKey;
+    pg.nBits |= uint64_t(1) << (k & 63);
+    ++m_nLive;
+  }
+
+  static std::mutex& ShareLock() {
+    static std::mutex* s_p = new std::mutex;  // outlives every static grid
+    return *s_p;
+  }
+
   void CopyCells(const cStageGrid& o) {
     Assign(o.m_nCells);
     o.ForEach([&](int32_t i, const T& rec) { Make(static_cast<size_t>(i), &rec); });
@@ -502,6 +741,18 @@ class cStageGrid {
   size_t m_nLive = 0;
   T* m_pPinned = nullptr;
   int32_t m_nPinnedCell = -1;
+  // Slots that more than one cell holds, and by how many cells.
+  std::unordered_map<uint32_t, uint32_t> m_mShare;
+  // Set while m_mShare holds any: the passes over the records read it, on the writer's threads too.
+  std::atomic<bool> m_bAnyShared{false};
+  // Inside a share scope: the records written so far and the slots they went to.
+  static constexpr size_t MAX_SHARE_KEYS = 64;
+  struct cShareKey {
+    const T* pSrc;
+    uint32_t nSlot;
+    uint32_t* pCount;  // its count in m_mShare once it has one
+  };
+  std::vector<cShareKey> m_vShareKey;
   mutable cCellWatcher* m_pWatcher = nullptr;
   mutable int32_t m_nLayer = 0;
 };

@@ -29,47 +29,70 @@ int32_t Wrap(int32_t n, int32_t m) {
   return n < 0 ? n + m : n;
 }
 
-// The queue-walked fill of one layer; see FloodFill.
+// The fill of one layer, walked run by run with a list of waiting cells, never on the call
+// stack; see FloodFill.
 template <class T>
 bool FillLayer(cEdStage& stage, cStageGrid<T>& grid, const cChkVector<T>& brush, int32_t nBrushW,
                int32_t nBrushH, int32_t x0, int32_t y0) {
   const int32_t nW = stage.m_nWidth, nH = stage.m_nHeight;
-  std::vector<uint8_t> vVisited;
-  std::vector<int32_t> vQueue;
+  // A bit per cell of the area, and the cells where runs of it wait to be followed.
+  std::vector<uint64_t> vArea;
+  std::vector<int32_t> vSeed;
   try {
-    vVisited.assign(static_cast<size_t>(stage.m_nPitch) * static_cast<size_t>(nH), 0);
-    // Every cell enters the queue at most once.
-    vQueue.reserve(static_cast<size_t>(nW) * static_cast<size_t>(nH));
+    vArea.assign((static_cast<size_t>(stage.m_nPitch) * static_cast<size_t>(nH) + 63) / 64, 0);
   } catch (const std::bad_alloc&) {
     return false;
   }
+  auto fnIn = [&vArea](int32_t i) { return (vArea[static_cast<size_t>(i) >> 6] >> (i & 63) & 1) != 0; };
   const T target = grid.Get(stage.CellIndex(x0, y0));
-  auto fnVisit = [&](int32_t x, int32_t y) {
-    if (x < 0 || y < 0 || x >= nW || y >= nH) return;
+  // A cell joins the area when it equals the clicked one, so the cells looked at are never ones the
+  // fill has written. Empty cells are all equal, and cells of another graphic never are: most cells
+  // are decided without comparing whole records.
+  auto fnJoins = [&](int32_t x, int32_t y) {
     const int32_t i = stage.CellIndex(x, y);
-    if (vVisited[i] || grid.Get(i) != target) return;
-    vVisited[i] = 1;
-    vQueue.push_back(x | (y << 16));
+    if (fnIn(i)) return false;
+    const T& cell = grid.Get(i);
+    if (cell.m_nGraphic != target.m_nGraphic) return false;
+    return target.m_nGraphic == 0 || !(cell != target);
   };
-  // The area first: a cell joins it when it equals the clicked one, so the cells looked at are never
-  // ones the fill has written.
-  fnVisit(x0, y0);
-  for (size_t q = 0; q < vQueue.size(); ++q) {
-    const int32_t x = vQueue[q] & 0xFFFF, y = vQueue[q] >> 16;
-    fnVisit(x - 1, y);
-    fnVisit(x + 1, y);
-    fnVisit(x, y - 1);
-    fnVisit(x, y + 1);
+  // The area first, a row's run of it at a time: the run through a waiting cell is marked whole,
+  // and the runs of the rows above and below that touch it wait in turn.
+  try {
+    vSeed.push_back(x0 | (y0 << 16));
+    while (!vSeed.empty()) {
+      const int32_t x = vSeed.back() & 0xFFFF, y = vSeed.back() >> 16;
+      vSeed.pop_back();
+      if (!fnJoins(x, y)) continue;
+      int32_t xl = x, xr = x;
+      while (xl > 0 && fnJoins(xl - 1, y)) --xl;
+      while (xr + 1 < nW && fnJoins(xr + 1, y)) ++xr;
+      for (int32_t xi = xl; xi <= xr; ++xi) {
+        const int32_t i = stage.CellIndex(xi, y);
+        vArea[static_cast<size_t>(i) >> 6] |= uint64_t(1) << (i & 63);
+      }
+      for (int32_t yn : {y - 1, y + 1}) {
+        if (yn < 0 || yn >= nH) continue;
+        bool bBefore = false;
+        for (int32_t xi = xl; xi <= xr; ++xi) {
+          const bool bJoins = fnJoins(xi, yn);
+          if (bJoins && !bBefore) vSeed.push_back(xi | (yn << 16));
+          bBefore = bJoins;
+        }
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    return false;
   }
-  // Then its cells row by row, so that their records lie in the grid in the order of the cells, as
-  // the undo store and the writer walk them.
+  // Then its cells row by row, in the order of the cells, as the undo store and the writer walk
+  // them. The cells given the same brush cell share its record in the grid.
+  typename cStageGrid<T>::cShareScope share(grid);
   for (int32_t y = 0; y < nH; ++y)
     for (int32_t x = 0; x < nW; ++x) {
       const int32_t i = stage.CellIndex(x, y);
-      if (!vVisited[i]) continue;
+      if (!fnIn(i)) continue;
       // The brush is tiled from the clicked cell, which gets brush cell 0.
       const int32_t n = Wrap(y - y0, nBrushH) * nBrushW + Wrap(x - x0, nBrushW);
-      if (HasCell(brush, n)) grid.Set(i, brush.data()[n]);
+      if (HasCell(brush, n)) grid.SetShared(i, brush.data()[n]);
     }
   return true;
 }

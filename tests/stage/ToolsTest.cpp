@@ -3,6 +3,7 @@
 // and turned round.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -228,6 +229,47 @@ TEST_F(ToolsTest, FillStopsAtDifferentCellsTilesFromTheClickAndUndoesItsLayerOnl
   Undo();
   EXPECT_EQ(15, CountBlocks());
   EXPECT_EQ(3, I(0, 0));
+}
+
+// A fill's cells share its brush record in the grid; the file holds every cell as if each had been
+// written on its own, a carrying character's link to the item of its own cell included, and so
+// does the stage after the fill is undone and redone.
+TEST_F(ToolsTest, AFilledLayerSavesAsTheSameCellsWrittenOneByOne) {
+  cTempDir dir;
+  const int16_t ITEM_AT[][2] = {{0, 0}, {5, 3}, {19, 14}, {7, 7}};
+  cEdChara carrier = Chara(4);
+  carrier.m_bHoldItem = 1;
+  carrier.m_strName = "はこびや";
+  // The reference: the same cells each given a record of its own.
+  std::unique_ptr<cEdStage> pRef(new cEdStage);
+  pRef->m_nUndoDepth = 3;
+  for (auto& a : ITEM_AT) pRef->m_vItemGrid.Unwatched(pRef->CellIndex(a[0], a[1])) = Item(2);
+  for (int32_t y = 0; y < pRef->m_nHeight; ++y)
+    for (int32_t x = 0; x < pRef->m_nWidth; ++x) pRef->m_vCharaGrid.Unwatched(pRef->CellIndex(x, y)) = carrier;
+  ASSERT_TRUE(pRef->Save(dir.File("ref.stg4_778").c_str()));
+  const std::vector<unsigned char> vWant = ReadFileBytes(dir.File("ref.stg4_778"));
+
+  for (auto& a : ITEM_AT) Stage.m_vItemGrid.Unwatched(Stage.CellIndex(a[0], a[1])) = Item(2);
+  StageEditState.SelectLayer(LAYER_CHARA);
+  StageEditState.m_vBrushChara.assign(1, carrier);
+  StageEditState.SetTool(3);
+  Mouse(WM_LBUTTONDOWN, 2, 2);
+  EXPECT_EQ(300u, Stage.m_vCharaGrid.SharingCells());
+  // Undone, the cells keep what the empty record does not hold, emptied, and share it.
+  Undo();
+  for (int32_t i = 0; i < static_cast<int32_t>(Stage.m_vCharaGrid.size()); ++i)
+    ASSERT_FALSE(Stage.m_vCharaGrid.Placed(i)) << i;
+  EXPECT_EQ(299u, Stage.m_vCharaGrid.SharingCells());
+  auto redo = [] { StageEditState.Redo(Stage.m_vBlockGrid, Stage.m_vCharaGrid, Stage.m_vItemGrid); };
+  redo();
+  EXPECT_EQ(300u, Stage.m_vCharaGrid.SharingCells());
+  ASSERT_TRUE(Stage.Save(dir.File("filled.stg4_778").c_str()));
+  EXPECT_EQ(vWant, ReadFileBytes(dir.File("filled.stg4_778")));
+  // Saved, every cell has a record of its own; undone and redone, the same again.
+  Undo();
+  redo();
+  ASSERT_TRUE(Stage.Save(dir.File("redone.stg4_778").c_str()));
+  EXPECT_EQ(vWant, ReadFileBytes(dir.File("redone.stg4_778")));
 }
 
 TEST_F(ToolsTest, OnlyOnePlayerStaysWhateverTheToolPlacesIt) {
