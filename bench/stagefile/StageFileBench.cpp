@@ -464,6 +464,11 @@ int main(int argc, char** argv) {
   if (argc > 3 && strMode == "reopen-child") return ReopenChild(argv[2], argv[3]);
   if (strMode == "save") return ProfileSave();
   if (strMode == "palette-save") return ProfilePaletteSave();
+  if (strMode == "saves") {  // only the save figures
+    SaveFigures();
+    DeleteFileA(STAGE_PATH);
+    return 0;
+  }
   SaveFigures();
   LoadFigures();
   MemoryFigures();
