@@ -1,5 +1,6 @@
 #include "model/Command.h"
 
+#include <cstring>
 #include <utility>
 
 #include "model/CommandKindTable.h"
@@ -167,6 +168,16 @@ void cEdCommand::Write(cDataWriter& out) {
 
 void cEdCommand::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
+  if (!m_pMove && !m_pShot && !m_pCondList && m_vFlow.empty()) {
+    // Most commands carry no part and no flow: three absent parts, no flows, the parameters.
+    const size_t nParams = m_vParam.size();
+    uint8_t* p = out.Claim(20 + 4 * nParams);
+    memset(p, 0, 16);
+    const int32_t n = static_cast<int32_t>(nParams);
+    memcpy(p + 16, &n, 4);
+    if (nParams) CopyBytes(p + 20, m_vParam.data(), 4 * nParams);
+    return;
+  }
   SaveShared(out, m_pMove);
   SaveShared(out, m_pShot);
   SaveShared(out, m_pCondList);
@@ -325,8 +336,10 @@ int cEdCommand::Validate() {
 }
 
 void cEdCommand::ClampItemRefs() {
-  const PaletteCountFn pfnCount = GetPaletteCountFn();
   const int k = CharaKind();
+  // Only shots, summons and item kinds name palette entries.
+  if (m_vFlow.empty() && !(k >= 11 && k <= 15) && k != 25) return;
+  const PaletteCountFn pfnCount = GetPaletteCountFn();
   if (pfnCount && (k == 11 || k == 12) && m_pShot) {
     const int8_t nPal = m_pShot->m_nItemPalette;  // 1 common, 2 stage
     if ((nPal == 1 || nPal == 2) &&

@@ -170,17 +170,17 @@ constexpr size_t WRITER_STREAM_BYTES = 1u << 20;
 
 // A streaming writer whose temporary file has grown to WRITER_EARLY_FLUSH_START has the disk take
 // its bytes in steps of WRITER_EARLY_FLUSH_BYTES while it goes on (see FlushEarly). Below that the
-// thread and the flushes that overlap the writes cost more than the final flush they shorten; above
-// it, with the pieces written on a worker, a file of some ten megabytes already waited for its final
-// flush about as long as it took to make.
-constexpr size_t WRITER_EARLY_FLUSH_START = 4u << 20;
+// flushes that overlap the writes cost more than the final flush they shorten: on a machine whose
+// cores are all busy, a palette of some twenty megabytes saved with them took half as long again.
+constexpr size_t WRITER_EARLY_FLUSH_START = 32u << 20;
 constexpr size_t WRITER_EARLY_FLUSH_BYTES = 8u << 20;
 
 // A streaming writer whose temporary file has reached WRITER_PIECES_START bytes hands its full
 // pieces to a worker that writes them while the next one is filled, with at most
-// WRITER_PIECES_QUEUED of them waiting. A smaller file is written on the saving thread alone: the
-// thread's start would cost more than the writes it could overlap.
-constexpr size_t WRITER_PIECES_START = 2u << 20;
+// WRITER_PIECES_QUEUED of them waiting. A smaller file is written on the saving thread alone: when
+// no core is free the saving thread only waits for the worker, and the hand-over costs more than
+// the writes it could overlap.
+constexpr size_t WRITER_PIECES_START = 32u << 20;
 constexpr size_t WRITER_PIECES_QUEUED = 3;
 
 // The blocks kept between streaming writers (see TakeSpareBlock): the one a writer filled last and
@@ -512,19 +512,101 @@ bool TargetReplaceable(const char* pszPath) {
   return true;
 }
 
+// ---------------------------------------------------------------------------------------------
+// Kept threads
+
+// One kept thread: it runs the job it is given, then waits for the next. Slots are never freed
+// (their threads wait to the end of the process), so a pointer to one stays good.
+struct cKeptThread::cSlot {
+  std::mutex mx;
+  std::condition_variable cv;
+  std::function<void()> fn;
+  bool bBusy = false;
+
+  void Run() {
+    std::unique_lock<std::mutex> lk(mx);
+    for (;;) {
+      cv.wait(lk, [this] { return static_cast<bool>(fn); });
+      std::function<void()> job = std::move(fn);
+      lk.unlock();
+      job();
+      job = nullptr;
+      lk.lock();
+      fn = nullptr;
+      bBusy = false;
+      cv.notify_all();
+    }
+  }
+};
+
+namespace {
+
+std::mutex g_KeptMx;
+// The slots that wait for a job.
+std::vector<cKeptThread::cSlot*>& IdleSlots() {
+  static std::vector<cKeptThread::cSlot*>* s_p = new std::vector<cKeptThread::cSlot*>;  // outlives the statics
+  return *s_p;
+}
+
+}  // namespace
+
+bool cKeptThread::Start(std::function<void()> fn) {
+  Wait();
+  cSlot* pSlot = nullptr;
+  try {
+    std::lock_guard<std::mutex> lk(g_KeptMx);
+    std::vector<cSlot*>& vIdle = IdleSlots();
+    if (!vIdle.empty()) {
+      pSlot = vIdle.back();
+      vIdle.pop_back();
+    }
+    if (!pSlot) {
+      vIdle.reserve(vIdle.size() + 1);  // room to come back, taken now
+      std::unique_ptr<cSlot> pNew(new cSlot);
+      std::thread(&cSlot::Run, pNew.get()).detach();
+      pSlot = pNew.release();
+    }
+  } catch (const std::exception&) {  // no memory or no thread
+    return false;
+  }
+  {
+    std::lock_guard<std::mutex> lk(pSlot->mx);
+    pSlot->bBusy = true;
+    pSlot->fn = std::move(fn);
+  }
+  pSlot->cv.notify_all();
+  m_pSlot = pSlot;
+  return true;
+}
+
+void cKeptThread::Wait() {
+  if (!m_pSlot) return;
+  {
+    std::unique_lock<std::mutex> lk(m_pSlot->mx);
+    m_pSlot->cv.wait(lk, [this] { return !m_pSlot->bBusy; });
+  }
+  std::lock_guard<std::mutex> lk(g_KeptMx);
+  IdleSlots().push_back(m_pSlot);  // room was taken when the slot was made
+  m_pSlot = nullptr;
+}
+
 // Flushes a file on a thread of its own whenever asked, one flush after the other, until stopped.
 // A flush only makes the disk take sooner what the final flush would make it take: its result does
 // not matter, the final one decides.
 class cEarlyFlush {
  public:
-  explicit cEarlyFlush(HANDLE h) : m_hFile(h), m_Thread([this] { Run(); }) {}
+  explicit cEarlyFlush(HANDLE h) : m_hFile(h) {}
+  // False when no thread can be had.
+  bool Start() {
+    return m_Thread.Start([this] { Run(); });
+  }
   ~cEarlyFlush() {
     {
       std::lock_guard<std::mutex> lk(m_Mx);
       m_bStop = true;
     }
     m_Cv.notify_one();
-    m_Thread.join();
+    m_Thread.Wait();
   }
   void Ask() {
     {
@@ -550,19 +632,19 @@ class cEarlyFlush {
   std::mutex m_Mx;
   std::condition_variable m_Cv;
   bool m_bAsked = false, m_bStop = false;
-  std::thread m_Thread;
+  cKeptThread m_Thread;
 };
 
 void cDataWriter::FlushEarly() {
   if (m_bWriteFailed || m_hTmp == INVALID_HANDLE_VALUE || m_nFlushed < m_nNextEarly) return;
   m_nNextEarly = m_nFlushed + WRITER_EARLY_FLUSH_BYTES;
   if (!m_pEarly) {
-    try {
-      m_pEarly.reset(new cEarlyFlush(m_hTmp));
-    } catch (const std::system_error&) {
+    std::unique_ptr<cEarlyFlush> p(new cEarlyFlush(m_hTmp));
+    if (!p->Start()) {
       m_nNextEarly = SIZE_MAX;  // no thread to be had: the final flush does it all
       return;
     }
+    m_pEarly = std::move(p);
   }
   m_pEarly->Ask();
 }
@@ -579,7 +661,10 @@ class cPieceWriter {
   // so that the thread never has to ask for memory.
   explicit cPieceWriter(HANDLE h) : m_hFile(h) {
     m_Done.reserve(WRITER_PIECES_QUEUED + 4);
-    m_Thread = std::thread([this] { Run(); });
+  }
+  // False when no thread can be had.
+  bool Start() {
+    return m_Thread.Start([this] { Run(); });
   }
   ~cPieceWriter() { End(true); }
   // Queues a piece, after waiting while too many wait already.
@@ -617,7 +702,7 @@ class cPieceWriter {
       m_bDrop = m_bDrop || bDrop;
     }
     m_Cv.notify_one();
-    if (m_Thread.joinable()) m_Thread.join();
+    m_Thread.Wait();
   }
   void Run() {
     std::unique_lock<std::mutex> lk(m_Mx);
@@ -642,15 +727,13 @@ class cPieceWriter {
   std::deque<cBlock> m_Todo;
   std::vector<cBlock> m_Done;
   bool m_bFailed = false, m_bStop = false, m_bDrop = false;
-  std::thread m_Thread;
+  cKeptThread m_Thread;
 };
 
 void cDataWriter::StartPieceWriter() {
   m_bPiecesTried = true;
-  try {
-    m_pPieces.reset(new cPieceWriter(m_hTmp));
-  } catch (const std::system_error&) {
-  }
+  std::unique_ptr<cPieceWriter> p(new cPieceWriter(m_hTmp));
+  if (p->Start()) m_pPieces = std::move(p);
 }
 
 void cDataWriter::StopPieceWriter() {

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -244,6 +245,30 @@ class cDataWriter {
   uint8_t* m_pEnd = nullptr;
   size_t m_nRoom = 0;
   std::string m_strPath;
+};
+
+// Runs a job on a thread that the process keeps: starting a thread costs about as much CPU as
+// writing a megabyte (the system clears the new thread's whole stack), more than a save of a few
+// megabytes gains from it, so a thread that has finished its job waits for the next one instead of
+// ending. Threads are started only when every kept one is busy.
+class cKeptThread {
+ public:
+  cKeptThread() {}
+  // Waits for the job.
+  ~cKeptThread() { Wait(); }
+  cKeptThread(const cKeptThread&) = delete;
+  cKeptThread& operator=(const cKeptThread&) = delete;
+
+  // Starts fn, which must not throw; false (fn not run) when no thread can be had.
+  bool Start(std::function<void()> fn);
+  // Waits until the job has returned; at once when none was started.
+  void Wait();
+  bool Running() const { return m_pSlot != nullptr; }
+
+  struct cSlot;
+
+ private:
+  cSlot* m_pSlot = nullptr;
 };
 
 // Reads the whole file into the reader and its data version into g_nFileVersion. A null or empty

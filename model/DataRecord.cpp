@@ -279,11 +279,27 @@ void cDataRecord::WriteStrings(cDataWriter& out, const cFieldLayout& layout) {
 void cDataRecord::Write(cDataWriter& out) { WriteBase(out, Layout(g_nDataVersion)); }
 
 void cDataRecord::WriteBase(cDataWriter& out, const cFieldLayout& layout) {
-  uint8_t* p = out.Claim(4 + layout.m_nFieldBytes);
+  // Most strings of a large file are empty: a record whose strings all are is claimed whole at once.
+  const size_t nStrings = layout.m_vString.size();
+  bool bEmpty = true;
+  for (const cStringDesc& d : layout.m_vString)
+    if (!StringAt(this, d).empty()) {
+      bEmpty = false;
+      break;
+    }
+  const size_t nFixed = 4 + layout.m_nFieldBytes + 4;
+  uint8_t* p = out.Claim(bEmpty ? nFixed + 4 * nStrings : nFixed);
   const int32_t n = static_cast<int32_t>(layout.m_vField.size());
   memcpy(p, &n, 4);
   FieldsToImage(p + 4, this, layout);
-  WriteStrings(out, layout);
+  const int32_t m = static_cast<int32_t>(nStrings);
+  memcpy(p + 4 + layout.m_nFieldBytes, &m, 4);
+  if (bEmpty) {
+    const int32_t nEmpty = 1;  // the length of an empty string, with its zero
+    for (size_t i = 0; i < nStrings; ++i) memcpy(p + nFixed + 4 * i, &nEmpty, 4);
+    return;
+  }
+  for (const cStringDesc& d : layout.m_vString) out.WriteString(StringAt(this, d));
 }
 
 // ---------------------------------------------------------------------------------------------

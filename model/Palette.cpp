@@ -1,13 +1,8 @@
 #include "model/Palette.h"
 
 #include <algorithm>
-#include <atomic>
 #include <climits>
-#include <exception>
-#include <memory>
 #include <new>
-#include <system_error>
-#include <thread>
 
 #include "model/Inherit.h"
 #include "model/PrjOption.h"
@@ -55,83 +50,16 @@ void CheckRefs(cEdBlock& e) { e.ValidateItemRef(); }
 void CheckRefs(cEdChara& e) { e.ClampItemRefs(); }
 void CheckRefs(cEdItem& e) { e.ClampItemRefs(); }
 
-// A vector whose entries have made this many bytes has the rest of them validated on a thread of
-// its own (see cValidateAhead); a smaller palette is done before a thread would have started.
-constexpr size_t VALIDATE_AHEAD_BYTES = 1u << 20;
-
-// Validates the entries of a vector from entry iFirst on, one after the other, on a thread of its
-// own, while the saving thread writes those already validated: that thread then finds each entry
-// where the validation has just read it, and the two run side by side. An entry's validation reads
-// only the sizes of the palettes and of the database, which stay as they are meanwhile, and writing
-// an entry reads nothing of another.
-template <class V>
-class cValidateAhead {
- public:
-  // Throws std::system_error when no thread can be had.
-  cValidateAhead(V& v, size_t iFirst) : m_v(v), m_nDone(iFirst), m_Thread([this, iFirst] { Run(iFirst); }) {}
-  ~cValidateAhead() {
-    m_bStop.store(true, std::memory_order_relaxed);
-    m_Thread.join();
-  }
-  cValidateAhead(const cValidateAhead&) = delete;
-  cValidateAhead& operator=(const cValidateAhead&) = delete;
-
-  // Waits until entry i is validated; throws here what the validation threw there (running out of
-  // memory), as if it had run here.
-  void WaitFor(size_t i) {
-    while (m_nDone.load(std::memory_order_acquire) <= i) {
-      if (m_bFailed.load(std::memory_order_acquire)) std::rethrow_exception(m_pError);
-      std::this_thread::yield();
-    }
-  }
-
- private:
-  void Run(size_t iFirst) {
-    try {
-      for (size_t i = iFirst; i < m_v.size() && !m_bStop.load(std::memory_order_relaxed); ++i) {
-        auto& e = m_v.data()[i];
-        e.Validate();
-        CheckRefs(e);
-        m_nDone.store(i + 1, std::memory_order_release);
-      }
-    } catch (...) {
-      m_pError = std::current_exception();
-      m_bFailed.store(true, std::memory_order_release);
-    }
-  }
-  V& m_v;
-  std::atomic<size_t> m_nDone;
-  std::atomic<bool> m_bStop{false}, m_bFailed{false};
-  std::exception_ptr m_pError;
-  std::thread m_Thread;
-};
-
 // The entries of a vector, each validated with its references checked as it is written: one pass
-// over a palette of many megabytes instead of three. An entry's validation reads only the sizes of
-// the palettes, which stay as they are meanwhile, so doing it entry by entry is doing it vector by
-// vector. Inheritance held on this thread would not be held on another, so then every entry is
-// validated here.
+// over a palette of many megabytes instead of three, which finds each entry in the cache where its
+// validation has just left it. An entry's validation reads only the sizes of the palettes, which
+// stay as they are meanwhile, so doing it entry by entry is doing it vector by vector.
 template <class V>
 void SaveValidating(cDataWriter& out, V& v) {
   out.WriteInt(static_cast<int32_t>(v.size()));
-  const size_t nStart = out.Size();
-  bool bAheadTried = IsInheritHeld();
-  std::unique_ptr<cValidateAhead<V>> pAhead;
-  for (size_t i = 0; i < v.size(); ++i) {
-    auto& e = v.data()[i];
-    if (!bAheadTried && out.Size() - nStart >= VALIDATE_AHEAD_BYTES) {
-      bAheadTried = true;
-      try {
-        pAhead.reset(new cValidateAhead<V>(v, i));
-      } catch (const std::system_error&) {
-      }
-    }
-    if (pAhead) {
-      pAhead->WaitFor(i);
-    } else {
-      e.Validate();
-      CheckRefs(e);
-    }
+  for (auto& e : v) {
+    e.Validate();
+    CheckRefs(e);
     e.WriteValidated(out);
   }
 }

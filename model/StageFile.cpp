@@ -7,8 +7,6 @@
 #include <exception>
 #include <memory>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "app/Log.h"
@@ -103,26 +101,21 @@ void ResetEntry0(cChkVector<T>& v) {
   if (!v.empty()) v.data()[0] = T();
 }
 
-// Runs a step on a thread of its own, or at once on this thread when bHere is set or when no
-// thread can be had. Finish waits for the thread and throws here what the step threw there (running
-// out of memory), as if it had run here; the destructor only waits.
+// Runs a step on a kept thread, or at once on this thread when bHere is set or when no thread can
+// be had. Finish waits for the thread and throws here what the step threw there (running out of
+// memory), as if it had run here; the destructor only waits.
 class cSideThread {
  public:
   template <class F>
   cSideThread(bool bHere, F fn) {
-    if (!bHere) {
-      try {
-        m_Thread = std::thread([this, fn] {
+    if (!bHere && m_Thread.Start([this, fn] {
           try {
             fn();
           } catch (...) {
             m_pError = std::current_exception();
           }
-        });
-        return;
-      } catch (const std::system_error&) {
-      }
-    }
+        }))
+      return;
     fn();
   }
   ~cSideThread() { Join(); }
@@ -135,11 +128,9 @@ class cSideThread {
   }
 
  private:
-  void Join() {
-    if (m_Thread.joinable()) m_Thread.join();
-  }
+  void Join() { m_Thread.Wait(); }
   std::exception_ptr m_pError;
-  std::thread m_Thread;
+  cKeptThread m_Thread;
 };
 
 }  // namespace

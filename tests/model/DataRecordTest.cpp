@@ -525,3 +525,38 @@ TEST(RecordFile, RandRangeStaysInsideEitherOrder) {
   int32_t w = RandRange(INT32_MIN, INT32_MAX);
   (void)w;
 }
+
+// A save's worker threads are kept: a job started after another has ended runs on the thread that
+// ran the first, jobs that run at once run on threads of their own, and Wait returns only once
+// the job has returned.
+TEST(KeptThread, ThreadsAreReusedOnceFreeAndWaitWaitsForTheJob) {
+  DWORD nFirst = 0, nSecond = 0, nHeld = 0, nBeside = 0;
+  {
+    cKeptThread t;
+    ASSERT_TRUE(t.Start([&] { nFirst = GetCurrentThreadId(); }));
+    t.Wait();
+    EXPECT_FALSE(t.Running());
+    ASSERT_TRUE(t.Start([&] { nSecond = GetCurrentThreadId(); }));
+  }  // the destructor waits
+  EXPECT_NE(0u, nFirst);
+  EXPECT_NE(GetCurrentThreadId(), nFirst);
+  EXPECT_EQ(nFirst, nSecond);
+
+  HANDLE hGo = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  bool bDone = false;
+  cKeptThread held, beside;
+  ASSERT_TRUE(held.Start([&] {
+    nHeld = GetCurrentThreadId();
+    WaitForSingleObject(hGo, INFINITE);
+    bDone = true;
+  }));
+  ASSERT_TRUE(beside.Start([&] { nBeside = GetCurrentThreadId(); }));
+  beside.Wait();
+  EXPECT_NE(0u, nBeside);
+  EXPECT_FALSE(bDone);
+  SetEvent(hGo);
+  held.Wait();
+  EXPECT_TRUE(bDone);
+  EXPECT_NE(nHeld, nBeside);
+  CloseHandle(hGo);
+}

@@ -656,9 +656,9 @@ int CountedWrite(HANDLE h, const void* p, DWORD n) {
 
 }  // namespace
 
-// A large stage goes to disk in many writes, most of them made by a worker while the next piece is
-// filled; whichever of them fails, the old file stays as it was and no temporary file is left
-// beside it.
+// A large stage goes to disk in many writes, those beyond its first tens of megabytes made by a
+// worker while the next piece is filled; whichever of them fails, the old file stays as it was and
+// no temporary file is left beside it.
 TEST(StageFile, ASaveThatFailsAtAnyOfItsWritesKeepsTheOldFile) {
   cTempDir dir;
   const std::string path = dir.File("big.stg4_778");
@@ -667,10 +667,11 @@ TEST(StageFile, ASaveThatFailsAtAnyOfItsWritesKeepsTheOldFile) {
   const std::vector<uint8_t> before = ReadFileBytes(path);
 
   std::unique_ptr<cEdStage> pNew(new cEdStage);
-  pNew->SetSize(256, 256, 0, 0);
-  for (int32_t y = 0; y < 256; ++y)
-    for (int32_t x = 0; x < 256; ++x) {
+  pNew->SetSize(512, 512, 0, 0);
+  for (int32_t y = 0; y < 512; ++y)
+    for (int32_t x = 0; x < 512; ++x) {
       pNew->m_vBlockGrid.Unwatched(pNew->CellIndex(x, y)).m_nGraphic = 1;
+      pNew->m_vCharaGrid.Unwatched(pNew->CellIndex(x, y)).m_nGraphic = 1;
       pNew->m_vItemGrid.Unwatched(pNew->CellIndex(x, y)).m_nGraphic = 2;
     }
   DataFileWriteFn pPrev = SetDataFileWriteFn(CountedWrite);
