@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/EffectKindTables.h"
+#include "model/FileSet.h"
 
 cEdDatabase Database;
 
@@ -15,6 +16,8 @@ const char* const cEdDatabase::s_apszFiles[LIST_COUNT] = {
     "data\\database\\ScrEffect.dat",   "data\\database\\Picture.dat",
     "data\\database\\Sound.dat",       "data\\database\\Bgm.dat",
 };
+
+const char* const cEdDatabase::s_pszJournal = "data\\database\\Replacing.~set";
 
 // ---------------------------------------------------------------------------------------------
 // Animations
@@ -282,6 +285,11 @@ cEdDatabase::cEdDatabase() {
 }
 
 int cEdDatabase::LoadAll() {
+  std::string strStuck;
+  if (!RecoverFileSet(s_pszJournal, s_apszFiles, LIST_COUNT, &strStuck)) {
+    ReportLoadError(strStuck.c_str());
+    return 0;
+  }
   int bOk = ForEachList(*this, [](auto& v, int i) {
     if (LoadFromFile(v, s_apszFiles[i])) return 1;
     ReportLoadError(s_apszFiles[i]);
@@ -292,27 +300,48 @@ int cEdDatabase::LoadAll() {
   return 1;
 }
 
-int cEdDatabase::SaveAll(std::vector<std::string>* pvFailed) {
+int cEdDatabase::SaveAll(std::vector<std::string>* pvFailed, bool* pbPending) {
   ClearNoneKinds();
-  // The files refer to one another (anime sets to animations, characters' pictures to their
-  // exceptions ...): all are written whole to their temporary files before any replaces its old
-  // file, so that a failure leaves the old set on disk rather than a mix of old and new.
-  std::array<cDataWriter, LIST_COUNT> aOut;
   std::vector<std::string> vFailed;
-  ForEachList(*this, [&aOut, &vFailed](auto& v, int i) {
-    if (!SaveToTempFile(v, s_apszFiles[i], aOut[i])) vFailed.push_back(s_apszFiles[i]);
+  auto Result = [&](int bAll, bool bPending) {
+    if (pvFailed) pvFailed->swap(vFailed);
+    if (pbPending) *pbPending = bPending;
+    return bAll;
+  };
+  // A set whose replacing was cut short is completed before new staged files could mix with it.
+  std::string strStuck;
+  if (!RecoverFileSet(s_pszJournal, s_apszFiles, LIST_COUNT, &strStuck)) {
+    vFailed.push_back(strStuck);
+    return Result(0, true);
+  }
+  // The files refer to one another (anime sets to animations, characters' pictures to their
+  // exceptions ...): all are written whole beside their targets before any replaces its old
+  // file, so that a failure leaves the old set on disk rather than a mix of old and new.
+  std::array<std::string, LIST_COUNT> aStaged;
+  for (int i = 0; i < LIST_COUNT; ++i) aStaged[i] = StagedPathOf(s_apszFiles[i]);
+  std::array<cDataWriter, LIST_COUNT> aOut;
+  ForEachList(*this, [&aOut, &aStaged, &vFailed](auto& v, int i) {
+    if (!SaveToTempFile(v, aStaged[i].c_str(), aOut[i])) vFailed.push_back(s_apszFiles[i]);
     return 1;  // every file is tried, so that the message names all that fail
   });
   if (vFailed.empty())
     for (int i = 0; i < LIST_COUNT; ++i)
       if (!TargetReplaceable(s_apszFiles[i])) vFailed.push_back(s_apszFiles[i]);
-  // Only a failure while moving the whole files into place could still part the set.
   if (vFailed.empty())
-    for (int i = 0; i < LIST_COUNT; ++i)
+    for (int i = 0; i < LIST_COUNT; ++i) {
+      if (!TakeFileSetStep()) return Result(0, false);
       if (!CommitTempFile(aOut[i])) vFailed.push_back(s_apszFiles[i]);
-  const int bAll = vFailed.empty() ? 1 : 0;
-  if (pvFailed) pvFailed->swap(vFailed);
-  return bAll;
+    }
+  if (!vFailed.empty()) {
+    DropStagedFiles(s_apszFiles, LIST_COUNT);
+    return Result(0, false);
+  }
+  // The moves onto the targets go through a journal: a process that dies among them leaves the
+  // set for the next start to complete.
+  if (ReplaceFileSet(s_pszJournal, s_apszFiles, LIST_COUNT, &vFailed)) return Result(1, false);
+  if (!vFailed.empty()) return Result(0, true);
+  for (const char* psz : s_apszFiles) vFailed.push_back(psz);
+  return Result(0, false);
 }
 
 void cEdDatabase::ClearNoneKinds() {

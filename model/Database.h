@@ -191,6 +191,8 @@ class cEdDatabase : public cDataRecord {
   enum { LIST_COUNT = 10 };
   // The list files, in member order.
   static const char* const s_apszFiles[LIST_COUNT];
+  // The journal of a replacing of the ten files that is under way.
+  static const char* const s_pszJournal;
 
   cChkVector<cEdAnimeSet> m_vAnimeSet;
   cChkVector<cEdAnime> m_vAnime;
@@ -204,13 +206,18 @@ class cEdDatabase : public cDataRecord {
   cChkVector<cEdBgm> m_vBgm;
 
   cEdDatabase();
-  // Reads the ten list files in member order. At the first that cannot be read: the load-error
+  // Completes or undoes a save of the set that was cut short, then reads the ten list files in
+  // member order (a set that cannot be made whole: the load-error box naming the file). At the first that cannot be read: the load-error
   // box naming it, and 0; the lists before it keep what they read, the others what they held.
   int LoadAll();
-  // Writes the ten list files as one set: each to its temporary file first, and only when all ten
-  // are whole are the old files replaced; 0 when any could not be written, every old file then
-  // kept. The paths of those that could not be written are put in *pvFailed when it is given.
-  int SaveAll(std::vector<std::string>* pvFailed = nullptr);
+  // Writes the ten list files as one set: each whole beside its target first, and only when all
+  // ten are whole are the old files replaced, through a journal (model/FileSet.h), so that even a
+  // process killed among the moves leaves the next start the whole old or the whole new set. 0
+  // when any could not be written, every old file then kept; the paths of those that could not be
+  // written are put in *pvFailed when it is given. *pbPending (when given) is set when the set
+  // was left part-replaced by a move that failed: the next save or load completes it, and
+  // *pvFailed then names the files still to be replaced.
+  int SaveAll(std::vector<std::string>* pvFailed = nullptr, bool* pbPending = nullptr);
   // Entry 0 of the character-effect and screen-effect lists is "no effect"; an empty list gets
   // its default entries back first.
   void ClearNoneKinds();

@@ -16,14 +16,23 @@ enum eKeptFile {
 };
 
 // Writes the object to its file(s); a failure names the file(s) and is remembered until a save
-// of the same object succeeds. 1 when written.
+// of the same object succeeds. 1 when written. An object the author chose not to save at the
+// closing question (No) is not tried again in this run: 0, no box.
 int SaveKept(eKeptFile n);
+// The author's own commit of the object (OK in its sheet): tried again even after that No, since
+// it is a new request.
+int CommitKept(eKeptFile n);
 // The common-variable names to data\GValInfo.dat, as every editor that renames one and the
 // shut-down do.
 void SaveVarNames();
 bool HasFailedSave(eKeptFile n);
-// Forgets every failed save (a project loaded afresh).
+// Whether the author answered No for the object at the closing question.
+bool SaveGivenUp(eKeptFile n);
+// The run is over: no object is written any more.
+void GiveUpKeptSaves();
+// Forgets every failed save and every No (a project loaded afresh).
 void ForgetFailedSaves();
-// Asks once for each object whose last save failed: Yes saves again, No goes on, Cancel stops.
+// Asks once for each object whose last save failed: Yes saves again, No goes on without it (and
+// gives it up for the run), Cancel stops.
 // 0 when closing must stop (Cancel, or a save that failed again).
 int AskSaveFailed(HWND hOwner);

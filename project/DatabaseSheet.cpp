@@ -89,7 +89,7 @@ void cDatabaseSheet::Commit() {
     CommitPage(m_lpBgm);
   }
   // A failure names the files; the edits stay in memory and closing the editor asks for them.
-  SaveKept(KEPT_DATABASE);
+  CommitKept(KEPT_DATABASE);
 }
 
 void cDatabaseSheet::DrawPreview(int32_t bTick) {

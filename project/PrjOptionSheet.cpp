@@ -84,7 +84,7 @@ void HideView(cDialog* lpDlg) {
 LRESULT PageMessage(cDialog* lpPage, LRESULT nDefault, UINT uMsg, LPARAM lParam) {
   if (uMsg == WM_NOTIFY && lParam && reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(PSN_APPLY)) {
     cPrjOptionSheet* lpSheet = static_cast<cPrjOptionSheet*>(lpPage->m_lpSheet);
-    if (lpSheet) lpSheet->Save();
+    if (lpSheet && lpSheet->CommitsFor(lpPage)) lpSheet->Save();
   }
   if (!nDefault) return 0;
   lpPage->Draw();
@@ -267,12 +267,18 @@ bool cPrjOptionSheet::Create() {
   return true;
 }
 
+bool cPrjOptionSheet::CommitsFor(const cDialog* lpPage) const {
+  for (const cDialog* lpMade : {static_cast<const cDialog*>(m_lpGeneral), static_cast<const cDialog*>(m_lpInherit)})
+    if (lpMade && lpMade->m_hWnd) return lpMade == lpPage;
+  return false;
+}
+
 int cPrjOptionSheet::Save() {
   for (int nPass = 0; nPass < 2; ++nPass) {
     if (m_lpGeneral) m_lpGeneral->CtrlsToData();
     if (m_lpInherit) m_lpInherit->CtrlsToData();
   }
-  return SaveKept(KEPT_PRJ_OPTION);
+  return CommitKept(KEPT_PRJ_OPTION);
 }
 
 // ---- entry points ----

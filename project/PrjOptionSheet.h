@@ -78,6 +78,9 @@ class cPrjOptionSheet : public cSlotSheet<cPrjOptionSheet> {
   bool Create();
   // Stores both pages twice in page order, then writes data\PrjOption.dat; the write's result.
   int Save();
+  // OK and Apply reach both pages when both were made: the first made one commits for the
+  // press, so that a failing file gives one box, not one per page.
+  bool CommitsFor(const cDialog* lpPage) const;
 
   cPrjOptionGeneralPage* m_lpGeneral = nullptr;
   cPrjOptionInheritPage* m_lpInherit = nullptr;

@@ -24,7 +24,7 @@ void NotifySysPageChanged(cDialog* lpPage) {
 void CommitSysSheet(cDialog* lpPage) {
   // Every page of this sheet class lives in a system sheet.
   cSystemSheet* lpSheet = static_cast<cSystemSheet*>(lpPage->m_lpSheet);
-  if (lpSheet) lpSheet->Save();
+  if (lpSheet) lpSheet->Save(lpPage);
 }
 
 void EndSysSheetSession() {

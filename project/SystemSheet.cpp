@@ -59,10 +59,18 @@ int cSystemSheet::Create() {
   return 1;
 }
 
-void cSystemSheet::Save() {
+void cSystemSheet::Save(const cDialog* lpFrom) {
+  // OK and Apply reach every committing page that was made, one after the other: the first of
+  // them commits for the press, so that a failing file gives one box, not one per page.
+  const cDialog* const apCommitting[] = {m_lpGeneral, m_lpMode, m_lpCompat, m_lpCompat2};
+  for (const cDialog* lpPage : apCommitting) {
+    if (!lpPage || !lpPage->m_hWnd) continue;
+    if (lpPage != lpFrom) return;
+    break;
+  }
   for (int nPass = 0; nPass < 2; ++nPass)
     for (size_t i = 0; i < m_vPages.size(); ++i) m_vPages[static_cast<int>(i)]->CtrlsToData();
-  SaveKept(KEPT_SYSTEM);
+  CommitKept(KEPT_SYSTEM);
 }
 
 void OpenSystemSheet(cWindow* lpOwner, cSystemSheet** lppSlot) {

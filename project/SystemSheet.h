@@ -7,6 +7,7 @@
 
 #include "app/PropSheet.h"
 
+class cDialog;
 class cSysGeneralPage;
 class cSysModePage;
 class cSysSoundPage;
@@ -24,8 +25,10 @@ class cSystemSheet : public cSlotSheet<cSystemSheet> {
 
   // Builds the pages and shows the sheet; 0 (nothing shown) when a page could not be allocated.
   int Create();
-  // The commit: every page stores its controls, twice in tab order, then the file is written.
-  void Save();
+  // The commit, run by each committing page on OK or Apply and done once per press (by the first
+  // of them that was made): every page stores its controls, twice in tab order, then the file is
+  // written.
+  void Save(const cDialog* lpFrom);
 
   cSysGeneralPage* m_lpGeneral = nullptr;
   cSysModePage* m_lpMode = nullptr;

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include <cstdlib>
+
 #include "app/AppGlobals.h"
 #include "app/Dialog.h"
 #include "app/KeyHook.h"
@@ -39,6 +41,22 @@ bool PassInstanceGuard(HANDLE& hMutex) {
     hMutex = nullptr;
   }
   return false;
+}
+
+// Runs when the process ends normally, however it got there (the editor after ShutDown, or a
+// program that started the editor in-process and returned without it), before the global objects
+// are destroyed: the windows go while every object their WM_DESTROY touches is alive, and the
+// stage window's object before the frame object that holds it. The run is over by then: nothing
+// more is written (a save now could find the project folder gone and show a box nobody answers).
+void ReleaseEditorAtExit() {
+  GiveUpKeptSaves();
+  if (g_hMainWnd && IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
+  g_hMainWnd = nullptr;
+  delete FrameWnd.m_lpStageWnd;
+  FrameWnd.m_lpStageWnd = nullptr;
+  g_pCurEditor = nullptr;
+  CloseSoundDevices();
+  UnhookKeyboard();
 }
 
 }  // namespace
@@ -122,6 +140,10 @@ bool StartUp() {
     SetFocus(g_pCurEditor->m_hWnd);
   }
   g_bStarted = 1;
+  // Registered once start-up has built what it is to release, so that it runs before the
+  // destructors of every object made so far.
+  static bool s_bExitHook = false;
+  if (!s_bExitHook) s_bExitHook = atexit(ReleaseEditorAtExit) == 0;
   return true;
 }
 

@@ -15,34 +15,17 @@
 
 namespace {
 
-// Build paths are host paths; the programs run under the drive that maps the host's root.
-std::string HostPath(const char* pszPath) {
-  std::string s = pszPath;
-  for (char& c : s)
-    if (c == '/') c = '\\';
-  if (!s.empty() && s[0] == '\\') s = "Z:" + s;
-  return s;
-}
-
 // Runs the driver on one scenario and returns its exit code.
 DWORD RunDriver(const std::string& strScenario, const std::string& strDir) {
   std::string strDriver = HostPath(DRIVER_EXE_PATH);
   std::string strEditor = HostPath(EDITOR_EXE_PATH);
   std::string cmd = "\"" + strDriver + "\" " + strScenario + " \"" + strEditor + "\" \"" + strDir + "\"";
-  std::vector<char> buf(cmd.begin(), cmd.end());
-  buf.push_back(0);
-  STARTUPINFOA si;
-  ZeroMemory(&si, sizeof si);
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi;
-  if (!CreateProcessA(strDriver.c_str(), buf.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                      strDir.c_str(), &si, &pi))
-    return 0xFFFF;
-  WaitForSingleObject(pi.hProcess, INFINITE);
+  HANDLE hProcess = StartProgram(strDriver, cmd, strDir, true);
+  if (!hProcess) return 0xFFFF;
+  WaitForSingleObject(hProcess, INFINITE);
   DWORD dwCode = 0xFFFF;
-  GetExitCodeProcess(pi.hProcess, &dwCode);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  GetExitCodeProcess(hProcess, &dwCode);
+  CloseHandle(hProcess);
   return dwCode;
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/Database.h"
 #include "model/EffectKindTables.h"
+#include "model/FileSet.h"
 #include "model/RecordTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -143,6 +144,60 @@ TEST_F(DatabaseFiles, FailedFileKeepsEveryOldFileOfTheSet) {
   ASSERT_EQ(1, fresh.LoadAll());
   EXPECT_EQ(5u, fresh.m_vAnime.size());
   EXPECT_EQ(7u, fresh.m_vBgm.size());
+}
+
+// The sizes of the ten lists, in file order: each list of the new set below differs in size from
+// the old one, so that a load tells which set every file came from.
+std::vector<size_t> ListSizes(const cEdDatabase& db) {
+  return {db.m_vAnimeSet.size(), db.m_vAnime.size(),       db.m_vBmpCharaExc.size(), db.m_vSwordType.size(),
+          db.m_vEffect.size(),   db.m_vCharaEffect.size(), db.m_vScrEffect.size(),   db.m_vPicture.size(),
+          db.m_vSound.size(),    db.m_vBgm.size()};
+}
+
+// A save cut short after any of its steps (a file made whole beside its target, the journal, each
+// of the ten moves, the journal's removal), as a killed process leaves it: the next load finds the
+// whole old set or the whole new set, and nothing of the save is left lying about.
+TEST_F(DatabaseFiles, SaveCutShortAfterAnyStepLeavesTheNextLoadAWholeSet) {
+  cEdDatabase oldSet;
+  cEdDatabase newSet;
+  newSet.m_vAnimeSet.resize(3);
+  newSet.m_vAnime.resize(4);
+  newSet.m_vBmpCharaExc.resize(5);
+  newSet.m_vSwordType.resize(6);
+  newSet.m_vEffect.resize(7);
+  newSet.m_vCharaEffect.resize(8);
+  newSet.m_vScrEffect.resize(9);
+  newSet.m_vPicture.resize(10);
+  newSet.m_vSound.resize(11);
+  newSet.m_vBgm.resize(12);
+  const std::vector<size_t> vOld = ListSizes(oldSet);
+  const std::vector<size_t> vNew = ListSizes(newSet);
+  int nNewFrom = -1;
+  for (int k = 0;; ++k) {
+    SCOPED_TRACE(k);
+    ASSERT_EQ(1, oldSet.SaveAll());
+    SetFileSetStepLimit(k);
+    newSet.SaveAll();
+    const bool bStopped = FileSetStopped();
+    SetFileSetStepLimit(-1);
+
+    cEdDatabase loaded;
+    ASSERT_EQ(1, loaded.LoadAll());
+    const std::vector<size_t> vLoaded = ListSizes(loaded);
+    EXPECT_TRUE(vLoaded == vOld || vLoaded == vNew);
+    // Once the journal is down, every later stop finds the new set.
+    if (vLoaded == vNew && nNewFrom < 0) nNewFrom = k;
+    if (nNewFrom >= 0) EXPECT_TRUE(vLoaded == vNew);
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA("data\\database\\*.~*", &fd);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << "left behind: " << fd.cFileName;
+    if (hFind != INVALID_HANDLE_VALUE) FindClose(hFind);
+    if (!bStopped) break;
+    ASSERT_LT(k, 100);
+  }
+  // Cut short among the moves too: the ten files made whole and the journal come first.
+  EXPECT_EQ(cEdDatabase::LIST_COUNT + 1, nNewFrom);
+  EXPECT_TRUE(m_Boxes.Shown().empty());
 }
 
 // --- Loading ---------------------------------------------------------------------------------------

@@ -72,7 +72,9 @@ TEST_F(DatabaseSheetTest, OkSaysWhichFilesCouldNotBeWrittenAndKeepsTheWholeOldSe
   Press(PSBTN_OK);
   ASSERT_TRUE(Reap());
   ASSERT_EQ(1u, m_Boxes.Shown().size());
-  EXPECT_EQ("data\\database\\Anime.dat\ndata\\database\\Bgm.dat の保存に失敗しました！", m_Boxes.Shown()[0].strText);
+  EXPECT_EQ("data\\database\\Anime.dat\ndata\\database\\Bgm.dat の保存に失敗しました！\n"
+            "データベースの10個のファイルは、どれも置き換えていません（元のままです）。",
+            m_Boxes.Shown()[0].strText);
   EXPECT_EQ("森", Database.m_vPicture[1].m_strName);
   EXPECT_EQ(vOldPicture, ReadFileBytes("data\\database\\Picture.dat"));
   WIN32_FIND_DATAA fd;

@@ -226,3 +226,15 @@ TEST_F(PrjOptionSheetTest, DefaultRecordButtonsOpenTheDataSheetOnTheDefaultRecor
 }
 
 }  // namespace
+
+// OK and Apply reach both pages; a file that cannot be written is reported once per press.
+TEST_F(PrjOptionSheetTest, FailedSaveIsOneBoxPerPressWithBothPagesMade) {
+  ASSERT_TRUE(CreateDirectoryA("data\\PrjOption.dat", nullptr));  // cannot be replaced
+  Open(1);
+  SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
+  EXPECT_EQ(1u, m_Boxes.Shown().size());
+  SendMessageA(Sheet(), PSM_PRESSBUTTON, PSBTN_OK, 0);
+  NextLoopTurn();
+  ASSERT_EQ(2u, m_Boxes.Shown().size());
+  for (const auto& box : m_Boxes.Shown()) EXPECT_EQ("data\\PrjOption.dat の保存に失敗しました！", box.strText);
+}

@@ -294,3 +294,19 @@ TEST_F(SystemSheetTest, SoundTestPlaysOnlyAPathAndReportsWhatCannotPlay) {
 }
 
 }  // namespace
+
+// OK and Apply reach every committing page that was made (here all four); a file that cannot be
+// written is reported once per press, not once per page.
+TEST_F(SystemSheetTest, FailedSaveIsOneBoxPerPressWhateverPagesWereVisited) {
+  ASSERT_TRUE(CreateDirectoryA("data\\System.dat", nullptr));  // cannot be replaced
+  Open();
+  for (int nPage : {0, 1, 6, 7}) ASSERT_TRUE(Page(nPage));
+  Type(Page(0), IDC_SG_TITLE, "題");
+  Press(PSBTN_APPLYNOW);
+  EXPECT_EQ(1u, m_Boxes.Shown().size());
+  Press(PSBTN_OK);
+  ASSERT_TRUE(Reap());
+  ASSERT_EQ(2u, m_Boxes.Shown().size());
+  for (const auto& box : m_Boxes.Shown()) EXPECT_EQ("data\\System.dat の保存に失敗しました！", box.strText);
+  EXPECT_EQ("題", SystemData.m_strTitle);
+}

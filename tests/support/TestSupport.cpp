@@ -124,6 +124,29 @@ bool PumpUntil(const std::function<bool()>& cond, DWORD dwTimeoutMs) {
   }
 }
 
+std::string HostPath(const char* pszPath) {
+  std::string s = pszPath;
+  for (char& c : s)
+    if (c == '/') c = '\\';
+  if (!s.empty() && s[0] == '\\') s = "Z:" + s;
+  return s;
+}
+
+HANDLE StartProgram(const std::string& strExe, const std::string& strCmdLine, const std::string& strDir,
+                    bool bInherit) {
+  std::vector<char> buf(strCmdLine.begin(), strCmdLine.end());
+  buf.push_back(0);
+  STARTUPINFOA si;
+  ZeroMemory(&si, sizeof si);
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi;
+  if (!CreateProcessA(strExe.c_str(), buf.data(), nullptr, nullptr, bInherit ? TRUE : FALSE, 0, nullptr,
+                      strDir.c_str(), &si, &pi))
+    return nullptr;
+  CloseHandle(pi.hThread);
+  return pi.hProcess;
+}
+
 std::string HexOf(const std::vector<unsigned char>& v) {
   std::string s;
   char sz[4];

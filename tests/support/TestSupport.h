@@ -77,6 +77,15 @@ bool FileExists(const std::string& strPath);
 // Pumps the thread's messages until the condition holds or the timeout runs out.
 bool PumpUntil(const std::function<bool()>& cond, DWORD dwTimeoutMs = 5000);
 
+// A build path (a host path) as the programs under Wine name it: under the drive that maps the
+// host's root.
+std::string HostPath(const char* pszPath);
+
+// Starts a program (host path) with the command line in the folder; its process handle, or null.
+// bInherit passes the caller's inheritable handles on.
+HANDLE StartProgram(const std::string& strExe, const std::string& strCmdLine, const std::string& strDir,
+                    bool bInherit);
+
 // Hex text of bytes ("01 00 00 00"), for readable failures.
 std::string HexOf(const std::vector<unsigned char>& v);
 
