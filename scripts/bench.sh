@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds and runs the benchmarks under Wine, each in a scratch folder of its own:
 #   bash scripts/bench.sh            every benchmark
-#   bash scripts/bench.sh stagefile  one of them (stagefile, editing, startup, lists)
+#   bash scripts/bench.sh stagefile  one of them (stagefile, editing, startup, lists, keyrepeat)
 #   BUSY=1 bash scripts/bench.sh     the same with four cores kept busy beside them (bench/busy)
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -17,8 +17,9 @@ if [ "${BUSY:-0}" = 1 ]; then
   BUSY_PID=$!
   sleep 2
 fi
-declare -A EXE=([stagefile]=StageFileBench [editing]=EditingBench [startup]=StartUpBench [lists]=ListsBench)
-NAMES=("${@:-stagefile editing startup lists}")
+declare -A EXE=([stagefile]=StageFileBench [editing]=EditingBench [startup]=StartUpBench [lists]=ListsBench
+          [keyrepeat]=KeyRepeatBench)
+NAMES=("${@:-stagefile editing startup lists keyrepeat}")
 for name in ${NAMES[@]}; do
   exe="${EXE[$name]:-}"
   if [ -z "$exe" ]; then echo "no benchmark named $name" >&2; exit 2; fi

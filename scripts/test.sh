@@ -11,8 +11,14 @@ trap wine_down EXIT
 wine_up
 # Without a window manager Wine waits two seconds whenever it hides a managed top-level window;
 # the test prefix keeps its windows unmanaged.
-grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null ||
+windows_unmanaged() { grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; }
+windows_unmanaged ||
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+JOBS="${JOBS:-$(nproc)}"
+# Window tests each take a desktop of the pool, one per test job (tests/support/on-desktop.sh);
+# the other tests run on the X server and prefix above. A desktop's prefix is a copy of this one.
+test_prefix_ready() { wine_prefix_current && wine_dialog_fonts_mapped && windows_unmanaged; }
+wine_desktops_up "$JOBS" "$BUILD_DIR/desktops" test_prefix_ready
 export HOME_FOR_TESTS="$BUILD_DIR/asound"
 cd "$BUILD_DIR"
 # A Wine process that fails to start under load (no output, no time) is run once more; a test
@@ -20,7 +26,8 @@ cd "$BUILD_DIR"
 # a test that fails now and then does not go unseen.
 LOG="$BUILD_DIR/ctest-output.log"
 set +e
-HOME="$BUILD_DIR/asound" ctest --output-on-failure -j"${JOBS:-$(nproc)}" --repeat until-pass:2 "$@" 2>&1 | tee "$LOG"
+HOME="$BUILD_DIR/asound" ctest --output-on-failure -j"$JOBS" --resource-spec-file "$BUILD_DIR/desktops/resources.json" \
+  --repeat until-pass:2 "$@" 2>&1 | tee "$LOG"
 rc=${PIPESTATUS[0]}
 set -e
 RETRIED=$(sed -nE 's/.*Test +#[0-9]+: ([^ ]+) \.* *(\*\*\*)?([A-Z][A-Za-z ]*[a-z]).*/\1 \3/p' "$LOG" |
