@@ -15,7 +15,7 @@ windows_unmanaged() { grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/nul
 windows_unmanaged ||
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 JOBS="${JOBS:-$(nproc)}"
-# Window tests each take a desktop of the pool, one per test job (tests/support/on-desktop.sh);
+# Window tests each take a desktop of the pool, one per test job (tests/support/run-test.sh);
 # the other tests run on the X server and prefix above. A desktop's prefix is a copy of this one.
 test_prefix_ready() { wine_prefix_current && wine_dialog_fonts_mapped && windows_unmanaged; }
 wine_desktops_up "$JOBS" "$BUILD_DIR/desktops" test_prefix_ready
