@@ -13,6 +13,7 @@
 #include "app/AppGlobals.h"
 #include "app/WindowList.h"
 #include "bench/BenchClock.h"
+#include "bench/BenchEditor.h"
 #include "bench/BenchProject.h"
 #include "bench/WindowStart.h"
 #include "flow/FlowPage.h"
@@ -222,29 +223,10 @@ bool Figures() {
 
 int main() {
   setvbuf(stdout, nullptr, _IONBF, 0);
-  const std::string strDir = MakeBenchProject("keyrepeat_bench");
-  if (strDir.empty()) {
-    printf("the sample project could not be made\n");
-    return 1;
-  }
-  InitCommonControls();
-  // A message box would wait for a person: it is printed and answered.
-  SetMsgBoxFn([](HWND, const char* pszText, const char* pszCaption, UINT) {
-    printf("message box %s: %s\n", pszCaption ? pszCaption : "", pszText ? pszText : "");
-    return IDYES;
-  });
-  SetCurrentDirectoryA(strDir.c_str());
-  if (!RegisterFrameClass(GetModuleHandleA(nullptr)) || !StartUp()) {
-    printf("the editor did not start in %s\n", strDir.c_str());
-    return 1;
-  }
+  const std::string strDir = StartBenchEditor("keyrepeat_bench");
+  if (strDir.empty()) return 1;
   PumpOnce();
   const bool bMet = Figures();
-  if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
-  PumpOnce();
-  char szTemp[MAX_PATH];
-  GetTempPathA(MAX_PATH, szTemp);
-  SetCurrentDirectoryA(szTemp);
-  RemoveFolder(strDir);
+  EndBenchEditor(strDir, PumpOnce);
   return bMet ? 0 : 2;
 }

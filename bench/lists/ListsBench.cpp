@@ -20,6 +20,7 @@
 #include "stage/FrameWnd.h"
 #include "app/WindowList.h"
 #include "bench/BenchClock.h"
+#include "bench/BenchEditor.h"
 #include "bench/BenchProject.h"
 #include "bench/WindowStart.h"
 #include "flow/CommandText.h"
@@ -540,24 +541,10 @@ bool SheetFigures(const std::string& strDir) {
 
 int main() {
   setvbuf(stdout, nullptr, _IONBF, 0);
-  const std::string strDir = MakeBenchProject("lists_bench");
-  if (strDir.empty()) {
-    printf("the sample project could not be made\n");
-    return 1;
-  }
-  InitCommonControls();
-  // A message box would wait for a person: it is printed and answered.
-  SetMsgBoxFn([](HWND, const char* pszText, const char* pszCaption, UINT) {
-    printf("message box %s: %s\n", pszCaption ? pszCaption : "", pszText ? pszText : "");
-    return IDYES;
-  });
   CreateThread(nullptr, 0, Watchdog, nullptr, 0, nullptr);
-  SetCurrentDirectoryA(strDir.c_str());
   Phase("start-up");
-  if (!RegisterFrameClass(GetModuleHandleA(nullptr)) || !StartUp()) {
-    printf("the editor did not start in %s\n", strDir.c_str());
-    return 1;
-  }
+  const std::string strDir = StartBenchEditor("lists_bench");
+  if (strDir.empty()) return 1;
   Drain();
   Phase("character sheet on a flow of one command");
   bool bMet = FlowPageFigures(1);
@@ -565,11 +552,6 @@ int main() {
   bMet &= FlowPageFigures(LONG_FLOW);
   bMet &= DatabaseFigures();
   bMet &= SheetFigures(strDir);
-  if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
-  Drain();
-  char szTemp[MAX_PATH];
-  GetTempPathA(MAX_PATH, szTemp);
-  SetCurrentDirectoryA(szTemp);
-  RemoveFolder(strDir);
+  EndBenchEditor(strDir, Drain);
   return bMet ? 0 : 2;
 }
