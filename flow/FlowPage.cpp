@@ -385,9 +385,16 @@ LRESULT cFlowPage::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
   switch (uMsg) {
     case WM_CONTEXTMENU:
       if (!m_bInit) break;
-      // A flow selected this way is the current flow at once.
-      if (PopupListMenu(*this, {&m_FlowList, &m_CondList, &m_cgKeyCondList, &m_CmdList}, lParam) == &m_FlowList)
+      // A flow selected this way is the current flow at once. Filling the controls with it raises
+      // notifications, which are no edits of the author's: as when the selection changes through
+      // the list's own notification, they are dropped. Taken for edits they would store what the
+      // controls still showed of the flow before into this one.
+      if (PopupListMenu(*this, {&m_FlowList, &m_CondList, &m_cgKeyCondList, &m_CmdList}, lParam) == &m_FlowList) {
+        const int32_t bWasInCommand = m_bInCommand;
+        m_bInCommand = 1;
         ShowCurrentFlow();
+        m_bInCommand = bWasInCommand;
+      }
       r = 1;
       break;
     case WM_NOTIFY:
