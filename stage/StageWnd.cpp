@@ -253,6 +253,10 @@ LRESULT cStageWnd::MsgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
 }
 
 void cStageWnd::Frame() {
+  // Hidden (the world map editor stands in its place), the window takes no input. Reading the
+  // buttons would still use up a press, whose latch all windows share, before the window in
+  // front sees it.
+  if (!m_hWnd || !IsWindowVisible(m_hWnd)) return;
   UpdateMouse(1, 7);
   int32_t x = m_Mouse.x, y = m_Mouse.y;
   bool bInside = x >= 0 && y >= 0 && x < m_nViewW && y < m_nViewH;

@@ -348,8 +348,8 @@ class StageWndMouseTest : public StageWndTest {
   }
   void TearDown() override {
     // No button is left down for the tests after this one.
-    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) Button(MOUSEEVENTF_LEFTUP);
-    if (GetAsyncKeyState(VK_RBUTTON) & 0x8000) Button(MOUSEEVENTF_RIGHTUP);
+    if (IsButtonHeld(VK_LBUTTON)) Button(MOUSEEVENTF_LEFTUP);
+    if (IsButtonHeld(VK_RBUTTON)) Button(MOUSEEVENTF_RIGHTUP);
     StageWndTest::TearDown();
   }
   // The middle of a view cell, in the stage window's client coordinates.
@@ -365,25 +365,12 @@ class StageWndMouseTest : public StageWndTest {
     SetCursorPos(pt.x, pt.y);
     DropMouseMessages();
   }
-  static bool Down(int nKey) { return (GetAsyncKeyState(nKey) & 0x8000) != 0; }
   // Presses or lets go a button through the system's input and waits until the system sees it.
   // The messages that input makes are dropped: the test hands the window what the view would.
   static bool Button(DWORD dwFlags) {
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = dwFlags;
-    SendInput(1, &in, sizeof in);
-    const int nKey = dwFlags & (MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP) ? VK_RBUTTON : VK_LBUTTON;
-    const bool bDown = (dwFlags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN)) != 0;
-    const DWORD t0 = GetTickCount();
-    while (Down(nKey) != bDown && GetTickCount() - t0 < 5000) Sleep(1);
+    const bool bSeen = PressMouseButton(dwFlags);
     DropMouseMessages();
-    return Down(nKey) == bDown;
-  }
-  static void DropMouseMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-    }
+    return bSeen;
   }
   // A press in the view: the system's button goes down with the cursor on the cell and the
   // window is handed the press, as the view passes it on.

@@ -200,6 +200,26 @@ void InjectKey(WORD wKey) {
   SendInput(2, in, sizeof(INPUT));
 }
 
+bool IsButtonHeld(int nKey) { return (GetAsyncKeyState(nKey) & 0x8000) != 0; }
+
+bool PressMouseButton(DWORD dwFlags) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = dwFlags;
+  SendInput(1, &in, sizeof in);
+  const int nKey = dwFlags & (MOUSEEVENTF_RIGHTDOWN | MOUSEEVENTF_RIGHTUP) ? VK_RBUTTON : VK_LBUTTON;
+  const bool bDown = (dwFlags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN)) != 0;
+  const DWORD t0 = GetTickCount();
+  while (IsButtonHeld(nKey) != bDown && GetTickCount() - t0 < 5000) Sleep(1);
+  return IsButtonHeld(nKey) == bDown;
+}
+
+void DropMouseMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+}
+
 void DrainMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -108,6 +108,17 @@ bool IsDisabled(HWND hWnd);
 // Presses and releases a key as the user does: through the system's input, to the active window.
 void InjectKey(WORD wKey);
 
+// Whether the system has the mouse button (VK_LBUTTON, VK_RBUTTON) down now.
+bool IsButtonHeld(int nKey);
+
+// Presses or lets go a mouse button (MOUSEEVENTF_LEFTDOWN ... RIGHTUP) through the system's input,
+// where the cursor is, and waits until the system sees it; false when it never does. The messages
+// the input makes stay queued.
+bool PressMouseButton(DWORD dwFlags);
+
+// Removes the mouse messages waiting in the thread's queue, unhandled.
+void DropMouseMessages();
+
 // Handles every message already in the thread's queue, and those they post in turn.
 void DrainMessages();
 
