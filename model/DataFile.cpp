@@ -282,22 +282,6 @@ void cDataWriter::NewBlock(size_t nAtLeast) {
   m_nRoom = nSize;
 }
 
-void cDataWriter::Append(cDataWriter&& o) {
-  o.Settle();
-  Settle();
-  if (o.m_bWriteFailed) m_bWriteFailed = true;
-  for (cBlock& b : o.m_vBlocks) {
-    if (!b.nSize) continue;
-    m_vBlocks.push_back(std::move(b));
-    // Writing goes on in the room left at the end of the last block.
-    m_pEnd = m_vBlocks.back().p.get() + m_vBlocks.back().nSize;
-    m_nRoom = m_vBlocks.back().nCap - m_vBlocks.back().nSize;
-  }
-  ++m_nPiece;
-  o.Reset();
-  if (Streaming() && Held() >= WRITER_STREAM_BYTES) Flush();
-}
-
 void cDataWriter::Reset() {
   ++m_nPiece;
   m_vBlocks.clear();

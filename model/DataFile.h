@@ -179,10 +179,6 @@ class cDataWriter {
   // Gives the save up: what has been collected is never written, and CloseFile fails.
   void Fail() { m_bWriteFailed = true; }
 
-  // Puts the image that another writer collected (a writer that was never opened: no version
-  // first) at the end of this one's, without copying it. The other writer is left empty.
-  void Append(cDataWriter&& o);
-
   // Empties a writer that was never opened and keeps its largest block for what comes next: a
   // writer used again and again for small pieces takes no fresh memory.
   void Rewind();

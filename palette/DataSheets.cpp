@@ -194,7 +194,6 @@ void cCharaDataSheet::ShareRecord(const cEdChara& rec, int nPageIndex) {
   if (nPageIndex != PAGE_FLOW && m_lpFlowWork) *m_lpFlowWork = rec;
 }
 
-cCondListCtrl* cCharaDataSheet::BasicCondList() const { return m_lpBasic ? &m_lpBasic->m_Cond.m_Ctrl : nullptr; }
 
 // ---- item ----
 
@@ -229,4 +228,3 @@ void cItemDataSheet::ShareRecord(const cEdItem& rec, int nPageIndex) {
   if (nPageIndex == PAGE_ACQUIRE && m_lpBasic) m_lpBasic->TakeRecord(rec);
 }
 
-cCondListCtrl* cItemDataSheet::BasicCondList() const { return m_lpBasic ? &m_lpBasic->m_Cond.m_Ctrl : nullptr; }

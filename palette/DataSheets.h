@@ -97,8 +97,6 @@ class cCharaDataSheet : public cRecordSheet<cEdChara> {
   ~cCharaDataSheet() override;
   bool Create();
   void ShareRecord(const cEdChara& rec, int nPageIndex) override;
-  // Page 0's condition list (the anchor of the condition pages opened from it).
-  cCondListCtrl* BasicCondList() const;
 
   cCharaBasicPage* m_lpBasic = nullptr;
   cCharaViewPage* m_lpView = nullptr;
@@ -121,7 +119,6 @@ class cItemDataSheet : public cRecordSheet<cEdItem> {
   ~cItemDataSheet() override;
   bool Create();
   void ShareRecord(const cEdItem& rec, int nPageIndex) override;
-  cCondListCtrl* BasicCondList() const;
 
   cItemBasicPage* m_lpBasic = nullptr;
   // The acquisition page (page 1) and its working copy; made in Create by the installed maker

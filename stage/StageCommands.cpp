@@ -1,6 +1,5 @@
 // What the stage window's menu, toolbar, accelerators and keys ask for.
 #include "app/AppGlobals.h"
-#include "app/DoNothing.h"
 #include "app/EditorLinks.h"
 #include "app/Log.h"
 #include "app/MsgBox.h"
@@ -262,4 +261,3 @@ void cStageWnd::EmptyUndo() {
   UpdateUndoMenu();
 }
 
-void cStageWnd::OpenEditorNotBuilt(uint16_t) { DoNothing(); }

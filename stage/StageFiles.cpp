@@ -107,7 +107,8 @@ int32_t cStageWnd::OpenStage() {
     CheckStageFile();
     return 0;
   }
-  EmptyUndo();
+  // The undo store is emptied only once the new stage is in: a read that fails keeps the open
+  // stage, and with it its undo steps.
   // The notice goes before any box, so the drive question comes first.
   if (!MakeRelativePath(szPath)) ErrorBoxText(OTHER_DRIVE);
   ShowNotice(this, &WindowList, "ステージを読み込んでいます...", "ステージの読み込み", this, 1, 1);
@@ -125,6 +126,7 @@ int32_t cStageWnd::OpenStage() {
     }
     return 0;
   }
+  EmptyUndo();
   StageEditState.m_bStageOpen = 1;
   StageEditState.m_strStagePath = szPath;
   DropCurrentFolderPrefix(StageEditState.m_strStagePath);

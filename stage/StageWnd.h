@@ -123,11 +123,6 @@ class cStageWnd : public cDialogClass<cStageWnd> {
   // (TestPlay.cpp).
   void TestPlay(int32_t bWholeGame);
 
-  // The editors that have not joined the stage window yet (palette windows, data sheets, stage
-  // settings, stage options, new stage, database, world map, system and project option sheets,
-  // bitmap tool): their commands arrive here and nothing is opened.
-  void OpenEditorNotBuilt(uint16_t wCommand);
-
   cDialog* m_lpTool[TOOL_COUNT] = {};
   cDialog* m_lpEditor[DIALOG_EDITOR_COUNT] = {};
   cPropSheet* m_lpSheet[SHEET_COUNT] = {};

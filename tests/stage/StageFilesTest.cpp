@@ -333,8 +333,15 @@ TEST_F(StageFilesTest, OpenLoadsTheChosenStageOnTheWorkerAndKeepsItsRelativePath
 TEST_F(StageFilesTest, FailedOpenKeepsTheEditorAndTheStageAfterTheLoadersMessage) {
   ASSERT_TRUE(WriteFileBytes(m_Dir.File("data\\stg4\\Bad.stg4_778"), {1, 2, 3}));
   ChangeStage();
+  m_lpWnd->PushUndo(UNDO_BLOCK);
+  const int32_t nAllocated = StageEditState.m_Undo.m_nAllocated, nSteps = StageEditState.m_Undo.m_nCount;
+  ASSERT_LT(0, nAllocated);
+  ASSERT_LT(0, nSteps);
   g_Dlg.strAnswer = m_Dir.File("data\\stg4\\Bad.stg4_778");
   EXPECT_EQ(0, m_lpWnd->OpenStage());
+  // The kept stage keeps its undo store and its steps.
+  EXPECT_EQ(nAllocated, StageEditState.m_Undo.m_nAllocated);
+  EXPECT_EQ(nSteps, StageEditState.m_Undo.m_nCount);
   EXPECT_TRUE(IsWindow(g_hMainWnd));
   EXPECT_EQ(77, Stage.m_vBlockGrid[0].m_nGraphic);
   EXPECT_EQ(DEMO, StageEditState.m_strStagePath);
