@@ -47,6 +47,8 @@ class cEdCommand : public cDataRecord {
   // Write for a command whose owner has just validated it: the same bytes without validating again
   // (a validated command stays as it is when validated once more).
   void WriteValidated(cDataWriter& out);
+  // The same with the command layout at hand (WriteValidatedCommands looks it up once per list).
+  void WriteValidated(cDataWriter& out, const cFieldLayout& layout);
 
   // Repairs database references, sizes the parameters to the kind's count and validates the
   // carried flows. 0 when this command or one of its flows has a kind outside its table: such a
@@ -84,3 +86,9 @@ void CopyShared(std::shared_ptr<T>& p, const std::shared_ptr<T>& src) {
 
 // Command users need the flows that a command carries.
 #include "model/Flow.h"
+
+// A list of commands (a flow's, an item's) validated one after the other; 0 when one of them has a
+// kind outside its table.
+int ValidateCommands(cChkVector<cEdCommand>& v);
+// The count and each command of a list its owner has just validated, as WriteValidated writes it.
+void WriteValidatedCommands(cDataWriter& out, cChkVector<cEdCommand>& v);

@@ -104,16 +104,10 @@ void cEdFlow::WriteValidated(cDataWriter& out) {
   cDataRecord::Write(out);
   SaveCondVector(m_vCond, out);
   SaveRecords(out, m_vKeyCond);
-  out.WriteInt(static_cast<int32_t>(m_vCommand.size()));
-  for (cEdCommand& cmd : m_vCommand) cmd.WriteValidated(out);
+  WriteValidatedCommands(out, m_vCommand);
 }
 
-int cEdFlow::Validate() {
-  int bOk = 1;
-  for (cEdCommand& cmd : m_vCommand)
-    if (!cmd.Validate()) bOk = 0;
-  return bOk;
-}
+int cEdFlow::Validate() { return ValidateCommands(m_vCommand); }
 
 void cEdFlow::ClampItemRefs() {
   for (cEdCommand& cmd : m_vCommand) cmd.ClampItemRefs();

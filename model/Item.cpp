@@ -62,8 +62,7 @@ void cEdItem::WriteAfterBase(cDataWriter& out) {
   SaveValueVector(out, m_bbInherit);
   SaveCondVector(m_vCond, out);
   // The validation above took in every command.
-  out.WriteInt(static_cast<int32_t>(m_vCommand.size()));
-  for (cEdCommand& cmd : m_vCommand) cmd.WriteValidated(out);
+  WriteValidatedCommands(out, m_vCommand);
 }
 
 void cEdItem::Validate() {
@@ -71,7 +70,7 @@ void cEdItem::Validate() {
   if (m_nGiant <= 0) m_nGiant = 1;
   if (IsOutside(m_nSound, Database.m_vSound.size())) m_nSound = 0;
   for (cCond& cond : m_vCond) cond.Validate();
-  for (cEdCommand& cmd : m_vCommand) cmd.Validate();
+  ValidateCommands(m_vCommand);
 }
 
 void cEdItem::ClampItemRefs() {

@@ -74,6 +74,9 @@ int ReadLayer(cDataReader& in, cStageGrid<T>* pGrid, size_t nCells, int32_t nWid
   T scratch;
   int32_t n = 0;
   if (!in.ReadCount(n, 4 + MIN_RECORD_BYTES)) return 0;
+  // The grid takes room for the records the layer names (at most one per cell), not the next step
+  // of its growing chunks.
+  if (pGrid) pGrid->ReserveFirst(std::min(static_cast<size_t>(n), nCells));
   for (int32_t i = 0; i < n; ++i) {
     int32_t nIndex = 0;
     if (!in.ReadInt(nIndex)) return 0;

@@ -4,7 +4,9 @@
 // cell is emptied (a pinned record not even then: see Pin).
 //
 // Records lie in chunks that grow with the grid, from 256 slots to a few thousand: a small stage
-// takes little room, and a large one takes its records in chunks of the system's own. The chunks
+// takes little room, and a large one takes its records in chunks of the system's own. A grid that
+// is told how many records are coming before it has any (a load) takes a first chunk of just that
+// many, up to a full chunk, and grows as usual from there. The chunks
 // of a freed grid wait for the next grid's records until ReleaseSpare gives them back, so that
 // opening a stage over another leaves no heap grown by the first.
 //
@@ -91,7 +93,7 @@ class cStageGrid {
   // the heap).
   size_t Footprint() const {
     return m_vPage.capacity() * sizeof(cPage) + m_vList.capacity() * sizeof(cList) +
-           ChunkBase(m_vChunk.size()) * sizeof(cSlot) + (m_vFree.size() + m_vFreeList.capacity()) * sizeof(uint32_t);
+           BaseOf(m_vChunk.size()) * sizeof(cSlot) + (m_vFree.size() + m_vFreeList.capacity()) * sizeof(uint32_t);
   }
 
   // nCells empty cells; every record held before is freed first. The chunks stay for the records
@@ -103,8 +105,18 @@ class cStageGrid {
   }
   void clear() {
     Empty();
-    for (size_t c = 0; c < m_vChunk.size(); ++c) FreeChunk(m_vChunk[c], ChunkSlots(c));
+    for (size_t c = 0; c < m_vChunk.size(); ++c) FreeChunk(m_vChunk[c], SlotsOf(c));
     std::vector<cSlot*>().swap(m_vChunk);
+    m_nFirst = 0;
+  }
+  // The records about to be written, for a grid that has no chunk yet (a new or cleared one): its
+  // first chunk takes room for that many, not for the next step of the growing chunks, which
+  // leaves a small stage's last chunk mostly empty. Never more than a full chunk, whatever the
+  // count says (a damaged file may name one cell many times); the grid grows as usual beyond it.
+  void ReserveFirst(size_t nRecords) {
+    if (!m_vChunk.empty() || m_nUsed) return;
+    const size_t nFull = size_t(1) << LAST_SHIFT;
+    m_nFirst = static_cast<uint32_t>(nRecords < nFull ? nRecords : nFull);
   }
   // Swaps the cells, not the watchers; a pin stays with its record.
   void swap(cStageGrid& o) noexcept {
@@ -112,6 +124,7 @@ class cStageGrid {
     m_vList.swap(o.m_vList);
     m_vFreeList.swap(o.m_vFreeList);
     m_vChunk.swap(o.m_vChunk);
+    std::swap(m_nFirst, o.m_nFirst);
     m_vFree.swap(o.m_vFree);
     std::swap(m_nCells, o.m_nCells);
     std::swap(m_nUsed, o.m_nUsed);
@@ -275,8 +288,8 @@ class cStageGrid {
     int64_t nSlot = -1;
     for (size_t c = 0; c < m_vChunk.size() && nSlot < 0; ++c) {
       const uintptr_t pb = reinterpret_cast<uintptr_t>(m_vChunk[c]);
-      if (pc < pb || pc >= pb + sizeof(cSlot) * ChunkSlots(c) || (pc - pb) % sizeof(cSlot) != 0) continue;
-      nSlot = static_cast<int64_t>(ChunkBase(c) + (pc - pb) / sizeof(cSlot));
+      if (pc < pb || pc >= pb + sizeof(cSlot) * SlotsOf(c) || (pc - pb) % sizeof(cSlot) != 0) continue;
+      nSlot = static_cast<int64_t>(BaseOf(c) + (pc - pb) / sizeof(cSlot));
     }
     if (nSlot < 0) return -1;
     for (size_t g = 0; g < m_vPage.size(); ++g) {
@@ -428,6 +441,16 @@ class cStageGrid {
     if (c <= LAST_SHIFT - FIRST_SHIFT) return size_t(1) << (c + FIRST_SHIFT - 1);
     return (c - (LAST_SHIFT - FIRST_SHIFT)) << LAST_SHIFT;
   }
+  // The same for this grid, whose first chunk may have been sized by ReserveFirst: the usual
+  // chunks then follow it.
+  size_t SlotsOf(size_t c) const {
+    if (!m_nFirst) return ChunkSlots(c);
+    return c == 0 ? m_nFirst : ChunkSlots(c - 1);
+  }
+  size_t BaseOf(size_t c) const {
+    if (!m_nFirst) return ChunkBase(c);
+    return c == 0 ? 0 : m_nFirst + ChunkBase(c - 1);
+  }
   // The full-size chunks that freed grids left, kept for the next records of this kind: memory
   // touched once costs nothing more, and a fresh page costs about as much as writing a record to it.
   // ReleaseSpare gives them back to the system. Grids are built on the load worker too, hence the
@@ -495,6 +518,12 @@ class cStageGrid {
     return pg.nBase + static_cast<uint32_t>(__builtin_popcountll(pg.nBits & ((uint64_t(1) << (k & 63)) - 1)));
   }
   T* Rec(uint32_t n) const {
+    cSlot* const* pChunk = m_vChunk.data();
+    if (n < m_nFirst) return reinterpret_cast<T*>(pChunk[0][n].aRoom);
+    if (m_nFirst) {
+      n -= m_nFirst;
+      ++pChunk;
+    }
     size_t c, nOff;
     if (n < (1u << FIRST_SHIFT)) {
       c = 0, nOff = n;
@@ -504,7 +533,7 @@ class cStageGrid {
     } else {
       c = (LAST_SHIFT - FIRST_SHIFT) + (n >> LAST_SHIFT), nOff = n & ((1u << LAST_SHIFT) - 1);
     }
-    return reinterpret_cast<T*>(m_vChunk[c][nOff].aRoom);
+    return reinterpret_cast<T*>(pChunk[c][nOff].aRoom);
   }
 
   // No cells: every record freed, the index dropped; the chunks stay.
@@ -561,9 +590,9 @@ class cStageGrid {
     }
     // Everything that can fail comes before the cell changes.
     const bool bReuse = !m_vFree.empty();
-    if (!bReuse && m_nUsed >= ChunkBase(m_vChunk.size())) {
+    if (!bReuse && m_nUsed >= BaseOf(m_vChunk.size())) {
       m_vChunk.reserve(m_vChunk.size() + 1);
-      m_vChunk.push_back(NewChunk(ChunkSlots(m_vChunk.size())));
+      m_vChunk.push_back(NewChunk(SlotsOf(m_vChunk.size())));
     }
     const uint32_t n = bReuse ? m_vFree.front() : m_nUsed;
     cPage& pg = m_vPage[k >> 6];
@@ -596,9 +625,9 @@ class cStageGrid {
       m_vFree.pop_front();
       return n;
     }
-    if (m_nUsed >= ChunkBase(m_vChunk.size())) {
+    if (m_nUsed >= BaseOf(m_vChunk.size())) {
       m_vChunk.reserve(m_vChunk.size() + 1);
-      m_vChunk.push_back(NewChunk(ChunkSlots(m_vChunk.size())));
+      m_vChunk.push_back(NewChunk(SlotsOf(m_vChunk.size())));
     }
     return m_nUsed++;
   }
@@ -732,7 +761,8 @@ class cStageGrid {
   std::vector<cPage> m_vPage;
   std::vector<cList> m_vList;         // slot lists of the pages that have one
   std::vector<uint32_t> m_vFreeList;  // lists no page uses
-  std::vector<cSlot*> m_vChunk;  // chunk c holds ChunkSlots(c) slots
+  std::vector<cSlot*> m_vChunk;  // chunk c holds SlotsOf(c) slots
+  uint32_t m_nFirst = 0;         // the slots of chunk 0 when ReserveFirst sized it, else 0
   // Slots freed by emptied cells, taken again first and in the order they were freed: cells
   // emptied and written again in the order of the cells keep their pages' runs.
   std::deque<uint32_t> m_vFree;

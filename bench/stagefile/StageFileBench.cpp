@@ -11,7 +11,6 @@
 // Every comparison alternates its two sides and compares medians; CPU is this process's, on all
 // its threads.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/BenchClock.h"
+#include "bench/BenchChild.h"
 #include "model/Palette.h"
 #include "model/Stage.h"
 #include "model/StageEditState.h"
@@ -30,13 +29,6 @@ namespace {
 const char* const STAGE_PATH = "bench_stage.stg4_778";
 const char* const RAW_PATH = "bench_raw.bin";
 const char* const RESULT_PATH = "bench_child.txt";
-
-double PrivateMiB() {
-  PROCESS_MEMORY_COUNTERS pmc = {};
-  pmc.cb = sizeof pmc;
-  GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
-  return pmc.PagefileUsage / 1048576.0;
-}
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -140,18 +132,6 @@ std::vector<char> FileBytes(const char* pszPath) {
   return v;
 }
 
-// Wall and CPU seconds of one run of fn.
-struct cTimes {
-  double tWall, tCpu;
-};
-
-template <class F>
-cTimes Timed(F fn) {
-  const double c0 = CpuNow(), t0 = Now();
-  fn();
-  return cTimes{Now() - t0, CpuNow() - c0};
-}
-
 // The same bytes written the way every file of the program is written: to a file, flushed, closed.
 void RawWrite(const std::vector<char>& v) {
   HANDLE h = CreateFileA(RAW_PATH, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -201,13 +181,7 @@ cVersus SaveVersusRaw(int nPairs, const char* pszPath, F save) {
 // process, as when the editor opens a stage, so that neither time nor memory profits from heap
 // pages that an earlier stage left behind. A child writes its figures to a file for the parent.
 
-bool WriteResult(const std::vector<double>& v) {
-  FILE* fp = fopen(RESULT_PATH, "w");
-  if (!fp) return false;
-  for (double d : v) fprintf(fp, "%f\n", d);
-  fclose(fp);
-  return true;
-}
+bool WriteResult(const std::vector<double>& v) { return WriteChildFigures(RESULT_PATH, v); }
 
 // bOk, load wall ms, load CPU ms, raw read into fresh memory ms, raw read into touched memory ms.
 // The memory of a load is measured apart (MemoryChild): the reads here leave freed buffers that the
@@ -267,26 +241,9 @@ int ReopenChild(const char* pszFirst, const char* pszSecond) {
   return WriteResult({static_cast<double>(bOk), dMem1, dMem2}) ? 0 : 1;
 }
 
-bool RunChild(const std::string& strArgs, std::vector<double>& v) {
-  char szExe[MAX_PATH];
-  GetModuleFileNameA(nullptr, szExe, MAX_PATH);
-  std::string strCmd = std::string("\"") + szExe + "\" " + strArgs;
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  DeleteFileA(RESULT_PATH);
-  if (!CreateProcessA(nullptr, &strCmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  WaitForSingleObject(pi.hProcess, INFINITE);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  v.clear();
-  FILE* fp = fopen(RESULT_PATH, "r");
-  if (!fp) return false;
-  double d;
-  while (fscanf(fp, "%lf", &d) == 1) v.push_back(d);
-  fclose(fp);
-  DeleteFileA(RESULT_PATH);
-  return !v.empty() && v[0] == 1;
+// The child's figures; false when it could not run or its first figure says that it failed.
+bool RunChildOk(const std::string& strArgs, std::vector<double>& v) {
+  return RunChild(strArgs, RESULT_PATH, v) && v[0] == 1;
 }
 
 // A common palette of 1,000 characters, each with 4 flows of 100 commands.
@@ -350,7 +307,7 @@ void LoadFigures() {
   std::vector<double> vLoad, vLoadCpu, vFresh, vTouched, v;
   bool bOk = true;
   for (int i = 0; i < 3 && bOk; ++i) {
-    bOk = RunChild(std::string("load-child ") + STAGE_PATH, v);
+    bOk = RunChildOk(std::string("load-child ") + STAGE_PATH, v);
     if (!bOk) break;
     vLoad.push_back(v[1]);
     vLoadCpu.push_back(v[2]);
@@ -384,7 +341,7 @@ void MemoryFigures() {
       }
       const double dFile = FileMiB(PATH);
       std::vector<double> v;
-      const bool bOk = RunChild(std::string("memory-child ") + PATH, v);
+      const bool bOk = RunChildOk(std::string("memory-child ") + PATH, v);
       DeleteFileA(PATH);
       const double dRatio = bOk ? v[1] / dFile : 0;
       printf("stage %d x %d, %s: file %.2f MiB, loaded %.2f MiB%s\n", nSize, nSize,
@@ -412,7 +369,7 @@ void OpenFigures() {
   bool bOk = true;
   for (int i = 0; i < 6 && bOk; ++i) {
     const bool b9 = (i % 2) == (i / 2 % 2);  // 9 0, 0 9, 9 0
-    bOk = RunChild(std::string("open-child ") + (b9 ? DEPTH9 : DEPTH0), v);
+    bOk = RunChildOk(std::string("open-child ") + (b9 ? DEPTH9 : DEPTH0), v);
     if (bOk) (b9 ? v9 : v0).push_back(v[1]);
   }
   if (bOk) {
@@ -424,7 +381,7 @@ void OpenFigures() {
     printf("OPEN FAILED\n");
   }
   const double dFile = FileMiB(DEPTH0);
-  bOk = RunChild(std::string("reopen-child ") + DEPTH9 + " " + DEPTH0, v);
+  bOk = RunChildOk(std::string("reopen-child ") + DEPTH9 + " " + DEPTH0, v);
   if (bOk) {
     printf("a 512 x 512 stage opened: %.1f MiB (%.2f x its file); a second one opened over it: %.1f MiB\n", v[1],
            v[1] / dFile, v[2]);
@@ -464,6 +421,10 @@ int main(int argc, char** argv) {
   if (argc > 2 && strMode == "memory-child") return MemoryChild(argv[2]);
   if (argc > 2 && strMode == "open-child") return OpenChild(argv[2]);
   if (argc > 3 && strMode == "reopen-child") return ReopenChild(argv[2], argv[3]);
+  if (strMode == "memory") {
+    MemoryFigures();
+    return 0;
+  }
   if (strMode == "save") return ProfileSave();
   if (strMode == "palette-save") return ProfilePaletteSave();
   if (strMode == "saves") {  // only the save figures

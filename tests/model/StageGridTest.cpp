@@ -176,6 +176,49 @@ TEST(StageGrid, RecordsInGrowingChunksKeepTheirCells) {
   EXPECT_EQ(0u, g.Footprint());
 }
 
+// A grid told how many records are coming takes a first chunk of just that many (up to a full
+// chunk, whatever it is told) and grows as usual beyond it; every record keeps its cell across
+// the first chunk and the ones after it.
+TEST(StageGrid, FirstChunkSizedForTheRecordsToCome) {
+  const int N = 20000;
+  struct cCase {
+    size_t nReserve;
+    int nWritten;
+    int64_t nSlots, nPlainSlots;  // the slots of the chunks taken, and without the count
+  } cases[] = {
+      {300, 300, 300, 512},          // a small layer: no room for a second growing chunk
+      {5000, 5000, 4096 + 1024, 8192},  // more than a full chunk: a full one, then the growing ones
+      {1000000, 10, 4096, 256},      // a count that the cells cannot hold is not trusted beyond a full chunk
+  };
+  for (const cCase& c : cases) {
+    const std::string strCase = "reserve " + std::to_string(c.nReserve);
+    cStageGrid<cEdBlock> g, plain;
+    g.Assign(N);
+    plain.Assign(N);
+    g.ReserveFirst(c.nReserve);
+    cModel m(N);
+    for (int k = 0; k < c.nWritten; ++k) {
+      const int i = (k * 7919) % N;
+      const cEdBlock b = Block(static_cast<int16_t>(1 + k), static_cast<int16_t>(k % 5));
+      g.Set(i, b);
+      plain.Set(i, b);
+      m.vRec[i] = b;
+      m.vHeld[i] = true;
+    }
+    ExpectSame(g, m, strCase);
+    EXPECT_EQ((c.nSlots - c.nPlainSlots) * static_cast<int64_t>(sizeof(cEdBlock)),
+              static_cast<int64_t>(g.Footprint()) - static_cast<int64_t>(plain.Footprint()))
+        << strCase;
+    // Emptied and written again, it takes no chunk more.
+    const size_t nBefore = g.Footprint();
+    g.Assign(N);
+    for (int k = 0; k < c.nWritten; ++k) g.Set((k * 7919) % N, Block(7, 0));
+    EXPECT_EQ(nBefore, g.Footprint()) << strCase;
+    g.clear();
+    EXPECT_EQ(0u, g.Footprint()) << strCase;
+  }
+}
+
 // A data sheet keeps the address of the record it edits: emptying the cell leaves that record
 // where it is, emptied, and the grid still finds its cell.
 TEST(StageGrid, APinnedRecordStaysWhereItIsWhenItsCellIsEmptied) {
