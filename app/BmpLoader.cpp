@@ -124,6 +124,30 @@ eLayoutResult ReadLayout(FILE* fp, sBmpLayout& lay) {
   return LAYOUT_OK;
 }
 
+// The stored rows into surface bits of nPitch bytes a row, top row first. Rows without padding
+// are one block in the file as in the surface: one read, and the order of the rows turned in place
+// for a bottom-up file, instead of a seek and a read per row (a system call each). Padded rows are
+// read one by one, so that the surface's padding keeps what Create put there.
+bool ReadRows(FILE* fp, const sBmpLayout& lay, uint8_t* pBits, int64_t nPitch) {
+  if (lay.nRowBytes == nPitch) {
+    const size_t nBytes = static_cast<size_t>(lay.nStride * lay.nHeight);
+    if (_fseeki64(fp, lay.nOffBits, SEEK_SET) != 0 || fread(pBits, 1, nBytes, fp) != nBytes) return false;
+    if (!lay.bBottomUp) return true;
+    for (int32_t k = 0; k < lay.nHeight / 2; ++k) {
+      uint8_t* pTop = pBits + k * nPitch;
+      std::swap_ranges(pTop, pTop + nPitch, pBits + (lay.nHeight - 1 - k) * nPitch);
+    }
+    return true;
+  }
+  for (int32_t k = 0; k < lay.nHeight; ++k) {
+    const int32_t nRow = lay.bBottomUp ? lay.nHeight - 1 - k : k;
+    if (_fseeki64(fp, lay.nOffBits + lay.nStride * k, SEEK_SET) != 0 ||
+        fread(pBits + nRow * nPitch, 1, lay.nRowBytes, fp) != static_cast<size_t>(lay.nRowBytes))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool cBmpLoadRequest::SetPath(const char* pszPath) {
@@ -218,13 +242,7 @@ int cSurface::LoadFile(const cBmpLoadRequest& req) {
     if (lay.nBits == 8) ErrorBox(MSG_CANNOT_READ, req.szPath);
     return 0;
   }
-  const int nPitch = Pitch();
-  for (int32_t k = 0; k < lay.nHeight; ++k) {
-    int32_t nRow = lay.bBottomUp ? lay.nHeight - 1 - k : k;
-    bool bOk = _fseeki64(fp, lay.nOffBits + lay.nStride * k, SEEK_SET) == 0 &&
-               fread(m_pBits + static_cast<int64_t>(nRow) * nPitch, 1, lay.nRowBytes, fp) ==
-                   static_cast<size_t>(lay.nRowBytes);
-    if (bOk) continue;
+  if (!ReadRows(fp, lay, m_pBits, Pitch())) {
     // The file changed under us: no half-read image is kept.
     ReleaseBitmaps();
     ErrorBox(MSG_CANNOT_READ, req.szPath);
@@ -276,14 +294,17 @@ void cSurface::Mirror(int32_t nCellW, int32_t nCellH) {
 void cSurface::BuildMask() {
   const int nPixel = Bits() / 8;
   const int nPitch = Pitch();
+  // The indices are read once: a byte stored through pDst could be one of them as far as the
+  // compiler knows, which would keep the palette loop from working many pixels at a time.
+  const uint8_t nKey = g_nKeyIndex, nMask = g_nMaskIndex;
   for (int32_t y = 0; y < m_nHeight; ++y) {
     const uint8_t* pSrc = m_pBits + static_cast<int64_t>(y) * nPitch;
     uint8_t* pDst = m_pMaskBits + static_cast<int64_t>(y) * nPitch;
+    if (nPixel == 1) {
+      for (int32_t x = 0; x < m_nWidth; ++x) pDst[x] = pSrc[x] == nKey ? 255 : nMask;
+      continue;
+    }
     for (int32_t x = 0; x < m_nWidth; ++x, pSrc += nPixel, pDst += nPixel) {
-      if (nPixel == 1) {
-        *pDst = *pSrc == g_nKeyIndex ? 255 : g_nMaskIndex;
-        continue;
-      }
       uint8_t v = SameBgr(pSrc, g_nKeyColour) ? 255 : 0;
       pDst[0] = pDst[1] = pDst[2] = v;
       if (nPixel == 4) pDst[3] = 0;

@@ -180,14 +180,15 @@ void GetCpuInfo(cCpuInfo* p) {
       memcpy(p->szBrand + k * 16, r, 16);
     }
   }
-  // Clock: time-stamp counter against the performance counter over one second of ticks.
+  // Clock: time-stamp counter against the performance counter over one second of ticks. The
+  // second is slept, not spun: the counters run on either way, and a spinning thread would take a
+  // processor from start-up (and from everything else on a busy machine) for the whole second.
   LARGE_INTEGER q0, q1, q2, f;
   QueryPerformanceCounter(&q0);
   QueryPerformanceCounter(&q1);
   unsigned long long c0 = __rdtsc();
   DWORD t0 = GetTickCount();
-  while (GetTickCount() - t0 < 1000) {
-  }
+  for (DWORD dwPassed; (dwPassed = GetTickCount() - t0) < 1000;) Sleep(1000 - dwPassed);
   QueryPerformanceCounter(&q2);
   unsigned long long c1 = __rdtsc();
   QueryPerformanceFrequency(&f);

@@ -248,6 +248,34 @@ TEST_F(SurfaceTest, TwentyFourBitKeyColourTurnsBlackWithAWhiteMaskAndTheBackgrou
   EXPECT_EQ("01 02 03", Bgr(Px(plain, 1, 0)));
 }
 
+// Rows without padding are read as one block and turned in place: every row lands where it
+// belongs (the middle one of an odd height too), and the mask covers whole rows wide enough to be
+// built many pixels at a time, with a remainder.
+TEST_F(SurfaceTest, UnpaddedSheetsLoadEveryRowInPlaceWithTheirMask) {
+  struct sCase {
+    int32_t nWidth, nHeight;
+    bool bTopDown;
+  } const aCases[] = {{36, 5, false}, {36, 5, true}, {36, 4, false}, {4, 1, false}, {68, 3, false}};
+  for (const sCase& c : aCases) {
+    SCOPED_TRACE(testing::Message() << c.nWidth << "x" << c.nHeight << (c.bTopDown ? " top-down" : ""));
+    sBmpShape shape(c.nWidth, c.nHeight);
+    shape.bTopDown = c.bTopDown;
+    cBytes pixels(static_cast<size_t>(c.nWidth * c.nHeight));
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = i % 5 == 2 ? 0 : static_cast<unsigned char>(1 + i % 251);
+    std::string strPath = Write("unpadded.bmp", MakeBmp(shape, pixels));
+    cSurface s;
+    ASSERT_EQ(1, s.LoadBmp(strPath.c_str(), 8, 1, 0, 0));
+    ASSERT_EQ(c.nWidth, s.Pitch());
+    for (int y = 0; y < c.nHeight; ++y)
+      for (int x = 0; x < c.nWidth; ++x) {
+        const unsigned char v = pixels[y * c.nWidth + x];
+        ASSERT_EQ(v, *Px(s, x, y)) << x << "," << y;
+        ASSERT_EQ(v == 0 ? 255 : 3, *MaskPx(s, x, y)) << x << "," << y;
+      }
+  }
+  EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
 TEST_F(SurfaceTest, TopDownThirtyTwoBitFileLoadsAndBltsThroughItsMaskOntoTwentyFourBits) {
   sBmpShape shape(2, 2, 32);
   shape.bTopDown = true;
