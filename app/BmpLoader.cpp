@@ -129,7 +129,7 @@ eLayoutResult ReadLayout(FILE* fp, sBmpLayout& lay) {
 // for a bottom-up file, instead of a seek and a read per row (a system call each). Padded rows are
 // read one by one, so that the surface's padding keeps what Create put there.
 bool ReadRows(FILE* fp, const sBmpLayout& lay, uint8_t* pBits, int64_t nPitch) {
-  if (lay.nRowBytes == nPitch) {
+  if (lay.nRowBytes == nPitch && lay.nStride == nPitch) {
     const size_t nBytes = static_cast<size_t>(lay.nStride * lay.nHeight);
     if (_fseeki64(fp, lay.nOffBits, SEEK_SET) != 0 || fread(pBits, 1, nBytes, fp) != nBytes) return false;
     if (!lay.bBottomUp) return true;
