@@ -33,6 +33,13 @@ void SetBox(HWND hWnd, cListCtrlBase* lpList) {
 
 ListBeepFn s_pfnBeep = nullptr;
 
+// Sets or clears style bits of a window with no more than the style messages: the frame keeps
+// its layout until the window is positioned again.
+void SetStyleBits(HWND hWnd, LONG_PTR nBits, bool bOn) {
+  const LONG_PTR nStyle = GetWindowLongPtrA(hWnd, GWL_STYLE);
+  SetWindowLongPtrA(hWnd, GWL_STYLE, bOn ? (nStyle | nBits) : (nStyle & ~nBits));
+}
+
 // Standard id sets by mode (0 record lists, 1 sub-lists) and type (1 to 4), in entry order
 // cut, copy, paste, new, insert, clear, delete.
 const uint16_t s_aAccelIds[2][4][cListCtrlBase::CMD_COUNT] = {
@@ -122,6 +129,7 @@ bool cListCtrlBase::ChangesBox(UINT uMsg) {
 
 void cListCtrlBase::FreezeBox() {
   if (m_bBoxFrozen || !m_hWnd) return;
+  ReadView(m_FrozenView);
   Send(WM_SETREDRAW, FALSE);
   m_bBoxFrozen = true;
 }
@@ -129,8 +137,125 @@ void cListCtrlBase::FreezeBox() {
 void cListCtrlBase::ThawBox() {
   if (!m_bBoxFrozen || !m_hWnd) return;
   m_bBoxFrozen = false;
+  // A list box that draws again sets its scroll bars and paints them at once, changed or not,
+  // which costs more than all its rows. Where the bars stay as they are, they are out of its style
+  // for that moment, which leaves them unpainted; they change only with the rows shown, the top
+  // row or the extent, and then the list box paints them itself.
+  const cScrollBars before = cScrollBars::Read(m_hWnd);
+  const LONG_PTR nQuiet = BarsStay(before) ? before.nBars : 0;
+  // What waits to be painted already (uncovered, or scrolled while frozen) stays so.
+  HRGN hWaiting = CreateRectRgn(0, 0, 0, 0);
+  if (hWaiting && GetUpdateRgn(m_hWnd, hWaiting, FALSE) == ERROR) {
+    DeleteObject(hWaiting);
+    hWaiting = nullptr;
+  }
+  if (nQuiet) SetStyleBits(m_hWnd, nQuiet, false);
   Send(WM_SETREDRAW, TRUE);
-  InvalidateRect(m_hWnd, nullptr, TRUE);
+  if (nQuiet) SetStyleBits(m_hWnd, nQuiet, true);
+  m_bExtentSent = false;
+  const cScrollBars after = cScrollBars::Read(m_hWnd);
+  if (after == before && hWaiting) {
+    // The list box asks for all its rows on drawing again; the rows that changed are enough.
+    RECT rcClient;
+    if (GetClientRect(m_hWnd, &rcClient)) ValidateRect(m_hWnd, &rcClient);
+    InvalidateRgn(m_hWnd, hWaiting, TRUE);
+    DeleteObject(hWaiting);
+    PaintChangedRows();
+    return;
+  }
+  if (hWaiting) DeleteObject(hWaiting);
+  m_FrozenView = cView();
+  if (!nQuiet) {
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+    return;
+  }
+  // The bars changed after all while out of the style: each is shown as its new state asks, and
+  // the frame painted with the rows.
+  for (int nBar : {SB_HORZ, SB_VERT}) {
+    const LONG_PTR nBit = nBar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL;
+    if (!(nQuiet & nBit)) continue;
+    const SCROLLINFO& si = after.aInfo[nBar];
+    const int nPage = si.nPage > 0 ? static_cast<int>(si.nPage) - 1 : 0;
+    ShowScrollBar(m_hWnd, nBar, si.nMin < si.nMax - nPage ? TRUE : FALSE);
+  }
+  RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+}
+
+bool cListCtrlBase::BarsStay(const cScrollBars& Bars) const {
+  const LONG_PTR nStyle = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
+  if (!Bars.nBars || m_bExtentSent || (nStyle & (LBS_DISABLENOSCROLL | LBS_MULTICOLUMN))) return false;
+  if (!(Bars.nBars & WS_VSCROLL)) return true;
+  // The vertical bar shows the rows, the top row and a page of rows; drawing again moves the top
+  // row up where rows were taken from the end of a page.
+  const SCROLLINFO& v = Bars.aInfo[SB_VERT];
+  const int nCount = GetCount(), nTop = static_cast<int>(Send(LB_GETTOPINDEX));
+  return v.nMin == 0 && v.nMax == nCount - 1 && v.nPos == nTop &&
+         (nTop == 0 || nTop + static_cast<int>(v.nPage) <= nCount);
+}
+
+cListCtrlBase::cScrollBars cListCtrlBase::cScrollBars::Read(HWND hWnd) {
+  cScrollBars s;
+  s.nBars = GetWindowLongPtrA(hWnd, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
+  for (int nBar : {SB_HORZ, SB_VERT}) {
+    SCROLLINFO& si = s.aInfo[nBar];
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    if (!GetScrollInfo(hWnd, nBar, &si)) si = SCROLLINFO{};
+  }
+  return s;
+}
+
+bool cListCtrlBase::cScrollBars::operator==(const cScrollBars& o) const {
+  if (nBars != o.nBars) return false;
+  for (int i = 0; i < 2; ++i) {
+    const SCROLLINFO &a = aInfo[i], &b = o.aInfo[i];
+    if (a.nMin != b.nMin || a.nMax != b.nMax || a.nPage != b.nPage || a.nPos != b.nPos) return false;
+  }
+  return true;
+}
+
+void cListCtrlBase::ReadView(cView& View) const {
+  View.vRows.clear();
+  View.nTop = -1;
+  const int nHeight = static_cast<int>(Send(LB_GETITEMHEIGHT, 0));
+  RECT rc;
+  if (nHeight <= 0 || !GetClientRect(m_hWnd, &rc)) return;
+  View.nTop = static_cast<int>(Send(LB_GETTOPINDEX));
+  const int nCount = GetCount(), nCaret = GetCaretIndex();
+  View.vRows.resize(static_cast<size_t>((rc.bottom - rc.top + nHeight - 1) / nHeight));
+  for (int i = 0; i < static_cast<int>(View.vRows.size()); ++i) {
+    cViewRow& r = View.vRows[i];
+    const int nRow = View.nTop + i;
+    r.bExists = nRow < nCount;
+    if (!r.bExists) continue;
+    r.bSelected = Send(LB_GETSEL, static_cast<WPARAM>(nRow)) > 0;
+    r.bCaret = nRow == nCaret;
+    const LRESULT nLen = Send(LB_GETTEXTLEN, static_cast<WPARAM>(nRow));
+    if (nLen <= 0) continue;
+    r.strText.resize(static_cast<size_t>(nLen) + 1);
+    const LRESULT nGot = Send(LB_GETTEXT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&r.strText[0]));
+    r.strText.resize(static_cast<size_t>(nGot > 0 && nGot <= nLen ? nGot : 0));
+  }
+}
+
+void cListCtrlBase::PaintChangedRows() {
+  cView now;
+  ReadView(now);
+  const int nHeight = static_cast<int>(Send(LB_GETITEMHEIGHT, 0));
+  RECT rcClient;
+  const bool bRowsAlike = now.nTop >= 0 && now.nTop == m_FrozenView.nTop &&
+                          now.vRows.size() == m_FrozenView.vRows.size() && nHeight > 0 &&
+                          GetClientRect(m_hWnd, &rcClient);
+  if (!bRowsAlike) {
+    InvalidateRect(m_hWnd, nullptr, TRUE);
+  } else {
+    for (size_t i = 0; i < now.vRows.size(); ++i) {
+      if (now.vRows[i] == m_FrozenView.vRows[i]) continue;
+      const RECT rc = {0, static_cast<LONG>(i) * nHeight, rcClient.right, static_cast<LONG>(i + 1) * nHeight};
+      InvalidateRect(m_hWnd, &rc, TRUE);
+    }
+  }
+  m_FrozenView = cView();
 }
 
 void cListCtrlBase::SetSel(int32_t bSel, int32_t nRow) const {
@@ -290,12 +415,14 @@ void cListCtrlBase::ShowRows(std::vector<std::string>& vRows) {
       for (int k = 0; k < nDel; ++k) Send(LB_DELETESTRING, static_cast<WPARAM>(p));
       for (int k = 0; k < nIns; ++k)
         Send(LB_INSERTSTRING, static_cast<WPARAM>(p + k), reinterpret_cast<LPARAM>(vRows[p + k].c_str()));
-      if (m_bMultiSel) {
+      // The selection shown next sets the caret again, and the list box brings it into view then.
+      // Moving the caret away first would scroll the list box to its top and back, which moves
+      // its painted rows even while it is frozen. The caret on the first row is the exception: it
+      // stays where the rows left it unless the first row comes into view.
+      if (m_bMultiSel && m_nCurSel == 0)
         Send(LB_SETCARETINDEX, 0);
-      } else {
-        Send(LB_SETCURSEL, static_cast<WPARAM>(-1));
-        Send(LB_SETCARETINDEX, 0);
-      }
+      else
+        m_bCaretAgain = true;
       m_vRows.swap(vRows);
       if (m_bSideways) {
         m_vRowWidth.erase(m_vRowWidth.begin() + p, m_vRowWidth.begin() + p + nDel);
@@ -346,6 +473,7 @@ void cListCtrlBase::MeasureRows(int nFrom, int nTo) {
   const int nExtent = nWidest > 0 ? nWidest + ROW_MARGIN : 0;
   if (nExtent == m_nExtent) return;
   m_nExtent = nExtent;
+  if (m_bBoxFrozen) m_bExtentSent = true;
   Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(nExtent));
 }
 
@@ -364,13 +492,17 @@ void cListCtrlBase::ShowTopRow() const {
   if (Send(LB_GETTOPINDEX) != m_nTopIndex) Send(LB_SETTOPINDEX, static_cast<WPARAM>(m_nTopIndex));
 }
 
-void cListCtrlBase::ShowCaret() const {
-  if (GetCaretIndex() != m_nCurSel) Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
+void cListCtrlBase::ShowCaret() {
+  const bool bAgain = m_bCaretAgain && m_nCurSel >= 0;
+  m_bCaretAgain = false;
+  if (bAgain || GetCaretIndex() != m_nCurSel) Send(LB_SETCARETINDEX, static_cast<WPARAM>(m_nCurSel));
 }
 
-void cListCtrlBase::ShowCurSel() const {
+void cListCtrlBase::ShowCurSel() {
+  const bool bAgain = m_bCaretAgain && m_nCurSel >= 0;
+  m_bCaretAgain = false;
   const int nSel = static_cast<int>(Send(LB_GETCURSEL));
-  if (m_nCurSel == -1 ? nSel == -1 : (nSel == m_nCurSel && GetCaretIndex() == m_nCurSel)) return;
+  if (!bAgain && (m_nCurSel == -1 ? nSel == -1 : (nSel == m_nCurSel && GetCaretIndex() == m_nCurSel))) return;
   Send(LB_SETCURSEL, static_cast<WPARAM>(m_nCurSel));
 }
 

@@ -156,6 +156,9 @@ class cListCtrlBase : public cControl {
   // once something in it changes.
   bool m_bRedrawOff = false;
   bool m_bBoxFrozen = false;
+  // Rows were replaced in place: the caret is set again where the selection is shown next, as a
+  // refill would leave it, even where it already is.
+  bool m_bCaretAgain = false;
   // The thread the list box belongs to: only there are its messages called directly.
   DWORD m_dwBoxThread = 0;
   void MakeTexts(int nFirst, int nListed);
@@ -164,8 +167,35 @@ class cListCtrlBase : public cControl {
   void ShowSelection();
   bool CaretInView() const;
   void ShowTopRow() const;
-  void ShowCaret() const;
-  void ShowCurSel() const;
+  void ShowCaret();
+  void ShowCurSel();
+  // The rows in view as the list box shows them: thawing paints again only the rows that differ
+  // from what they were when it froze.
+  struct cViewRow {
+    std::string strText;
+    bool bExists = false, bSelected = false, bCaret = false;
+    bool operator==(const cViewRow& o) const {
+      return bExists == o.bExists && bSelected == o.bSelected && bCaret == o.bCaret && strText == o.strText;
+    }
+  };
+  struct cView {
+    int nTop = -1;
+    std::vector<cViewRow> vRows;
+  };
+  cView m_FrozenView;
+  // What the list box's scroll bars show: which are there, and the range, page and position of each.
+  struct cScrollBars {
+    LONG_PTR nBars = 0;
+    SCROLLINFO aInfo[2] = {};
+    static cScrollBars Read(HWND hWnd);
+    bool operator==(const cScrollBars& o) const;
+  };
+  // Whether drawing again leaves the scroll bars as they are now.
+  bool BarsStay(const cScrollBars& Bars) const;
+  // The extent changed while the list box was frozen (its bars may have changed with it).
+  bool m_bExtentSent = false;
+  void ReadView(cView& View) const;
+  void PaintChangedRows();
   // The list box frozen for a batch of changes, and drawing again.
   void FreezeBox();
   void ThawBox();

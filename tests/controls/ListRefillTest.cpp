@@ -17,14 +17,17 @@
 
 namespace {
 
-// What a list box shows, row by row.
+// What a list box shows, row by row, and its scroll bars: which are there (bit 0 the horizontal,
+// bit 1 the vertical), and the range, page and position of each.
 struct cShown {
   std::vector<std::string> vRows;
   std::vector<int> vSelected;
   int nCaret, nAnchor, nTop, nCurSel;
+  int nBars;
+  std::vector<int> vScroll;
   bool operator==(const cShown& o) const {
     return vRows == o.vRows && vSelected == o.vSelected && nCaret == o.nCaret && nAnchor == o.nAnchor &&
-           nTop == o.nTop && nCurSel == o.nCurSel;
+           nTop == o.nTop && nCurSel == o.nCurSel && nBars == o.nBars && vScroll == o.vScroll;
   }
 };
 
@@ -32,6 +35,8 @@ void PrintTo(const cShown& s, std::ostream* os) {
   *os << s.vRows.size() << " rows, top " << s.nTop << ", caret " << s.nCaret << ", anchor " << s.nAnchor
       << ", cursel " << s.nCurSel << ", selected {";
   for (int r : s.vSelected) *os << r << " ";
+  *os << "}, bars " << s.nBars << " {";
+  for (int n : s.vScroll) *os << n << " ";
   *os << "}";
   for (size_t i = 0; i < s.vRows.size(); ++i)
     if (i < 3 || i + 3 >= s.vRows.size()) *os << "\n  " << i << ": " << s.vRows[i];
@@ -45,7 +50,39 @@ cShown Shown(HWND h) {
   s.nAnchor = static_cast<int>(SendMessageA(h, LB_GETANCHORINDEX, 0, 0));
   s.nTop = static_cast<int>(SendMessageA(h, LB_GETTOPINDEX, 0, 0));
   s.nCurSel = static_cast<int>(SendMessageA(h, LB_GETCURSEL, 0, 0));
+  const LONG_PTR nStyle = GetWindowLongPtrA(h, GWL_STYLE);
+  s.nBars = ((nStyle & WS_HSCROLL) ? 1 : 0) | ((nStyle & WS_VSCROLL) ? 2 : 0);
+  for (int nBar : {SB_HORZ, SB_VERT}) {
+    SCROLLINFO si = {sizeof si, SIF_ALL};
+    if (!GetScrollInfo(h, nBar, &si)) si = SCROLLINFO{};
+    s.vScroll.insert(s.vScroll.end(), {si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos});
+  }
   return s;
+}
+
+// The list box's window as it is painted on the screen, frame and scroll bars included.
+std::vector<uint32_t> Painted(HWND h) {
+  RECT rc;
+  GetWindowRect(h, &rc);
+  const int nW = rc.right - rc.left, nH = rc.bottom - rc.top;
+  BITMAPINFO bi = {};
+  bi.bmiHeader = {sizeof bi.bmiHeader, nW, -nH, 1, 32, BI_RGB};
+  void* pBits = nullptr;
+  HDC hWin = GetWindowDC(h);
+  HDC hMem = CreateCompatibleDC(hWin);
+  HBITMAP hBmp = CreateDIBSection(hWin, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+  std::vector<uint32_t> v;
+  if (hBmp) {
+    HGDIOBJ hOld = SelectObject(hMem, hBmp);
+    BitBlt(hMem, 0, 0, nW, nH, hWin, 0, 0, SRCCOPY);
+    GdiFlush();
+    v.assign(static_cast<const uint32_t*>(pBits), static_cast<const uint32_t*>(pBits) + size_t(nW) * nH);
+    SelectObject(hMem, hOld);
+    DeleteObject(hBmp);
+  }
+  DeleteDC(hMem);
+  ReleaseDC(h, hWin);
+  return v;
 }
 
 // A list box of the same template beside the list, filled the plain way: emptied, every row of the
@@ -274,4 +311,77 @@ TEST_F(ListRefillTest, SidewaysExtentFollowsTheWidestRowWhereTheTemplateScrollsS
   EXPECT_LE(extent(b), nShort + 8);
   // A list without a horizontal scroll bar in its template is left alone.
   EXPECT_EQ(0, extent(Dlg().m_ListA));
+}
+
+// The list box takes its changes out of sight and paints its frame only where a scroll bar changed:
+// after each operation the list on the screen, scroll bars and rows, is what painting it all again
+// gives, also when the changes make a bar appear, grow, move or go.
+TEST_F(ListRefillTest, AfterEachOperationTheListIsPaintedAsAWholeRepaintPaintsIt) {
+  Open(60, 3);
+  cListCtrl<cSmall>& a = Dlg().m_ListA;
+  cListCtrl<cSmall>& b = Dlg().m_ListB;
+  auto outside = [&](cListCtrlBase& list, std::function<void()> fnChange) {
+    fnChange();
+    list.DataToCtrl();
+    Dlg().RedrawList();
+  };
+  struct cStep {
+    const char* pszWhat;
+    cListCtrlBase& list;
+    std::function<void()> fnDo;
+  };
+  const cStep aSteps[] = {
+      {"select a row far down (the list scrolls)", a, [&] { UserSelect(Dlg(), a, {55}, 55); }},
+      {"edit the current row in its dialog (no bar changes)", a,
+       [&] {
+         cElemDlg::s_fnOnOk = [&] { Dlg().m_vWork[56].m_nValue = 4242; };
+         Button(IDC_BTN_EDIT);
+       }},
+      {"cut half the rows (the thumb grows and moves)", a,
+       [&] {
+         std::vector<int> v;
+         for (int i = 10; i < 40; ++i) v.push_back(i);
+         UserSelect(Dlg(), a, v, 10);
+         Command(a, ID_ACC_CUT_1);
+       }},
+      {"paste them back (the thumb shrinks)", a,
+       [&] {
+         UserSelect(Dlg(), a, {3}, 3);
+         Command(a, ID_ACC_PASTE_1);
+       }},
+      {"the data grows behind the list", a, [&] { outside(a, [&] { m_vSrc = SmallRecords(90); }); }},
+      {"the data shrinks to a few rows (the vertical bar goes)", a, [&] { outside(a, [&] { m_vSrc = SmallRecords(3); }); }},
+      {"rows are added until the vertical bar comes back", a,
+       [&] {
+         for (int i = 0; i < 30; ++i) Button(IDC_BTN_NEW);
+       }},
+      {"the sub-list takes a row too wide for it (the horizontal bar appears)", b,
+       [&] { outside(b, [&] { Dlg().m_vSub[1].m_strName = std::string(150, 'W'); }); }},
+      {"the sub-list, scrolled sideways, has its wide row narrowed (the thumb grows)", b,
+       [&] {
+         SendMessageA(b.m_hWnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 300), 0);
+         outside(b, [&] { Dlg().m_vSub[1].m_strName = std::string(40, 'W'); });
+       }},
+      {"the sub-list loses the wide row (the bar goes)", b,
+       [&] {
+         UserSelect(Dlg(), b, {1}, 1);
+         Command(b, ID_ACC_DELETE_1);
+       }},
+  };
+  for (const cStep& step : aSteps) {
+    SCOPED_TRACE(step.pszWhat);
+    step.fnDo();
+    HWND h = step.list.m_hWnd;
+    UpdateWindow(h);
+    const std::vector<uint32_t> vShown = Painted(h);
+    RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const std::vector<uint32_t> vRepainted = Painted(h);
+    ASSERT_FALSE(vShown.empty());
+    EXPECT_TRUE(vShown == vRepainted);
+  }
+  // The steps did what they say.
+  EXPECT_EQ(34, a.GetCount());
+  EXPECT_EQ(3, b.GetCount());
+  EXPECT_NE(0, GetWindowLongPtrA(a.m_hWnd, GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(0, GetWindowLongPtrA(b.m_hWnd, GWL_STYLE) & WS_HSCROLL);
 }
