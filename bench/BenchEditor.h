@@ -10,6 +10,7 @@
 
 #include "app/AppGlobals.h"
 #include "bench/BenchProject.h"
+#include "model/Command.h"
 #include "stage/FrameWnd.h"
 #include "startup/StartUp.h"
 
@@ -44,4 +45,12 @@ void EndBenchEditor(const std::string& strDir, Pump pump) {
   GetTempPathA(MAX_PATH, szTemp);
   SetCurrentDirectoryA(szTemp);
   RemoveFolder(strDir);
+}
+
+// A wait command of nTime frames: the commands that fill the benchmarks' long flows.
+inline cEdCommand WaitCommand(int nTime) {
+  cEdCommand c;
+  c.m_nKind = 1;
+  c.m_nTime = static_cast<int16_t>(nTime);
+  return c;
 }

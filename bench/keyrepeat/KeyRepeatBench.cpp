@@ -145,20 +145,13 @@ HWND MakePlainList(HWND hCmdList, HWND& hFrame) {
   return hList;
 }
 
-cEdCommand Wait(int nTime) {
-  cEdCommand c;
-  c.m_nKind = 1;
-  c.m_nTime = static_cast<int16_t>(nTime);
-  return c;
-}
-
 bool Figures() {
   cEdChara& chara = Stage.m_vCharaGrid[Stage.CellIndex(2, 3)];
   chara = cEdChara();
   chara.m_nGraphic = 1;
   chara.m_nControl = 1;
   cEdFlow flow;
-  for (int i = 0; i < COMMANDS; ++i) flow.m_vCommand.push_back(Wait(10 + i % 500));
+  for (int i = 0; i < COMMANDS; ++i) flow.m_vCommand.push_back(WaitCommand(10 + i % 500));
   chara.m_vFlow.assign(1, flow);
   StageEditState.m_lpCharaTarget = &chara;
   StageEditState.m_nEditContext = EDIT_CELL;

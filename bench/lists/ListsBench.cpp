@@ -214,16 +214,9 @@ bool PrintTarget(const char* pszName, const cFigure& fig, double dGoalMs) {
   return bMet;
 }
 
-cEdCommand Wait(int nTime) {
-  cEdCommand c;
-  c.m_nKind = 1;
-  c.m_nTime = static_cast<int16_t>(nTime);
-  return c;
-}
-
 cEdFlow FlowOf(int nCmds) {
   cEdFlow f;
-  for (int i = 0; i < nCmds; ++i) f.m_vCommand.push_back(Wait(10 + i % 500));
+  for (int i = 0; i < nCmds; ++i) f.m_vCommand.push_back(WaitCommand(10 + i % 500));
   return f;
 }
 
